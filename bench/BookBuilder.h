@@ -1,0 +1,51 @@
+#pragma once
+
+#include "graph/StoryGraph.h"
+
+#include <random>
+#include <vector>
+
+namespace BenchSupport {
+
+// The records of a book of `sections` sections joined by `choices` choices, made up front
+// so that building the graph from them is measured alone.
+struct BookRecords {
+    std::vector<TarnViewModel::Section> sections;
+    std::vector<TarnViewModel::Choice> choices;
+};
+
+inline BookRecords MakeBookRecords(std::uint32_t sectionCount, std::uint32_t choiceCount, unsigned seed = 1)
+{
+    BookRecords book;
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<std::uint32_t> anySection(1, sectionCount);
+    for (std::uint32_t n = 1; n <= sectionCount; ++n) {
+        TarnViewModel::Section section;
+        section.number = n;
+        section.summary = L"Section summary";
+        section.text = L"You walk along the corridor and hear a noise behind the door.";
+        book.sections.push_back(section);
+    }
+    for (std::uint32_t i = 0; i < choiceCount; ++i) {
+        TarnViewModel::Choice choice;
+        choice.source = anySection(random);
+        choice.destination = anySection(random);
+        choice.text = L"Open the door";
+        book.choices.push_back(choice);
+    }
+    return book;
+}
+
+inline TarnViewModel::StoryGraph BuildGraph(const BookRecords& book)
+{
+    TarnViewModel::StoryGraph graph;
+    for (const auto& section : book.sections) {
+        graph.AddSection(section);
+    }
+    for (const auto& choice : book.choices) {
+        graph.AddChoice(choice);
+    }
+    return graph;
+}
+
+}  // namespace BenchSupport

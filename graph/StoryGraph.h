@@ -1,0 +1,74 @@
+#pragma once
+
+#include "graph/Choice.h"
+#include "graph/Numbering.h"
+#include "graph/Section.h"
+#include "graph/UuidGraph.h"
+
+#include <cstdint>
+#include <functional>
+#include <boost/functional/hash.hpp>
+
+#include <map>
+#include <unordered_map>
+#include <vector>
+
+namespace TarnViewModel {
+
+using SectionCallback = std::function<void(const Section&)>;
+using ChoiceCallback = std::function<void(const Choice&)>;
+
+// The sections by number, the choices by id, each section's choice order and the link
+// graph between them. Every operation checks before it changes anything, so a throwing
+// call leaves the graph as it was.
+class StoryGraph {
+public:
+    void AddSection(const Section& section);
+    const Section& GetSection(std::uint32_t number) const;
+    void UpdateSection(std::uint32_t number, const Section& section);
+    void DeleteSection(std::uint32_t number);
+    bool HasSection(std::uint32_t number) const;
+    std::uint32_t SectionCount() const;
+    std::int32_t FirstSectionNumber() const;
+    std::uint32_t LastSectionNumber() const;
+    std::uint32_t NextFreeSectionNumber() const;
+    std::vector<Section> AllSections() const;
+    void VisitSections(const SectionCallback& callback) const;
+
+    void AddChoice(const Choice& choice);
+    const Choice& GetChoice(const Uuid& id) const;
+    void UpdateChoice(const Uuid& id, const Choice& choice);
+    void DeleteChoice(const Uuid& id);
+    std::vector<Choice> AllChoices() const;
+    void VisitChoices(const ChoiceCallback& callback) const;
+    void VisitSectionChoices(std::uint32_t number, bool descending, const ChoiceCallback& callback) const;
+    void VisitChoicesOfSections(const std::vector<std::uint32_t>& numbers, const ChoiceCallback& callback) const;
+    std::uint32_t ChoiceCount(std::uint32_t number) const;
+    bool HasChoices(std::uint32_t number, bool includeHidden) const;
+
+    // Gives every section listed in the numbering its listed number, choices following.
+    void ApplyNumbers(const Numbering& numbering);
+    // One random permutation of the numbers held by the shiftable sections.
+    void Shuffle();
+    // How well the numbering hides where a choice leads; higher is better.
+    std::uint32_t ScoreNumbering() const;
+    // Every section's id with its number.
+    Numbering CurrentNumbering() const;
+
+private:
+    using ChoiceOrder = std::vector<Uuid>;
+
+    const Section& CheckedSection(std::uint32_t number, const char* message) const;
+    const ChoiceOrder& OrderOf(const Section& section) const;
+    std::pair<const Section*, const Section*> CheckedEnds(const Choice& choice) const;
+    static std::size_t InsertInOrder(ChoiceOrder& order, const Uuid& id, std::int32_t position);
+    void RenumberOrders(const ChoiceOrder& order, std::size_t from = 0);
+    void RewriteChoices(const Uuid& sectionId, std::uint32_t number);
+
+    std::map<std::uint32_t, Section> sections_;
+    std::map<Uuid, Choice> choices_;
+    std::unordered_map<Uuid, ChoiceOrder, boost::hash<Uuid>> orders_;
+    GraphCore::UuidGraph links_;
+};
+
+}  // namespace TarnViewModel

@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs, with apt, whatever the build and the tests need and this machine lacks.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build ccache pkg-config
+  libboost-dev libboost-locale-dev libboost-iostreams-dev
+  libgraphviz-dev qt6-base-dev libgif-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth clang libclang-rt-14-dev
+)
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$package")
+  fi
+done
+
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+
+sudo_prefix=()
+if [ "$(id -u)" -ne 0 ]; then
+  sudo_prefix=(sudo)
+fi
+echo "Installing: ${missing[*]}"
+"${sudo_prefix[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo_prefix[@]}" apt-get install -y -qq "${missing[@]}"

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what is missing, then builds and runs every test: once in an optimised build,
+# once under AddressSanitizer and UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+
+scripts/build.sh build
+(cd build && ctest --output-on-failure -j"$(nproc)")
+
+scripts/build.sh build-sanitize -DBRINDLE_SANITIZE=ON -DBRINDLE_BENCHMARKS=OFF
+(cd build-sanitize && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  ctest --output-on-failure -j"$(nproc)")
