@@ -2,7 +2,7 @@
 
 #include "document/ChoiceTemplate.h"
 #include "document/Font.h"
-#include "document/NotificationTypes.h"
+#include "graph/NotificationTypes.h"
 #include "document/UiConfig.h"
 #include "graph/Choice.h"
 #include "graph/Section.h"

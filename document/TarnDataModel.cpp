@@ -1,0 +1,178 @@
+#include "document/TarnDataModel.h"
+
+#include "document/ChoiceTemplates.h"
+
+#include <stdexcept>
+
+namespace TarnViewModel {
+
+using CommonLib::Font;
+using CommonLib::FontType;
+
+TarnDataModel::TarnDataModel()
+{
+    for (FontType type : {FontType::MainBook, FontType::SectionNumber, FontType::Header, FontType::Footer}) {
+        fonts_[type] = Font{L"Cambria", 8};
+    }
+    SetChoiceFormat(DashFormat);
+    modified_ = false;
+}
+
+TarnDataModel::~TarnDataModel() = default;
+
+std::wstring TarnDataModel::GetChoiceTemplateName(const std::wstring& format) const
+{
+    return ChoiceTemplateName(format);
+}
+
+Font TarnDataModel::GetFont(FontType type) const
+{
+    auto found = fonts_.find(type);
+    if (found == fonts_.end()) {
+        throw std::runtime_error("Resource not in map");
+    }
+    return found->second;
+}
+
+void TarnDataModel::SetUiConfig(const UiConfig& config)
+{
+    uiConfigChanged_(config);
+}
+
+void TarnDataModel::SetCurrentSection(std::uint32_t number)
+{
+    commitPendingEdits_();
+    currentSection_ = number;
+    if (graph_.HasSection(number)) {
+        sectionSelected_(Section(graph_.GetSection(number)));
+    } else {
+        sectionDeselected_(number);
+    }
+}
+
+void TarnDataModel::NewBook(const std::wstring& title, const std::wstring& footer)
+{
+    if (QueryDiscardChanges()) {
+        return;
+    }
+    Clear();
+    title_ = title;
+    footer_ = footer;
+    titleChanged_(title_);
+    footerChanged_(footer_);
+    CreateSection(1, L"");
+    SetCurrentSection(1);
+    SetSectionShiftableRecorded(1, false);
+    SetNewPagePerSectionRecorded(false);
+    ClearHistories();
+    modified_ = false;
+    RaiseUndoRedoChanged();
+}
+
+void TarnDataModel::Clear()
+{
+    graph_ = StoryGraph();
+    currentSection_ = NoSection;
+    filePath_.clear();
+    newPagePerSection_ = false;
+    SetMainFont(Font{L"Cambria", 10});
+    SetHeaderFont(Font{L"Cambria", 36});
+    SetFooterFont(Font{L"Consolas", 8});
+    ClearHistories();
+    modified_ = false;
+    RaiseUndoRedoChanged();
+    bookReset_();
+    ResetChoiceTemplates();
+}
+
+bool TarnDataModel::QueryDiscardChanges()
+{
+    // Text still held by an editor counts as a change before anything is decided.
+    commitPendingEdits_();
+    if (!modified_) {
+        return false;
+    }
+    bool proceed = true;
+    discardChangesQuery_(proceed);
+    return !proceed && modified_;
+}
+
+void TarnDataModel::AddChoiceTemplate(const std::wstring& name, const std::wstring& format)
+{
+    choiceTemplates_.push_back(ChoiceTemplate{name, format});
+    choiceTemplateAdded_(choiceTemplates_.back());
+}
+
+void TarnDataModel::ResetChoiceTemplates()
+{
+    choiceTemplates_.clear();
+    for (const ChoiceTemplate& predefined : PredefinedChoiceTemplates()) {
+        AddChoiceTemplate(predefined.name, predefined.format);
+    }
+    SetChoiceFormat(TurnToFormat);
+}
+
+void TarnDataModel::ClearHistories()
+{
+    undoHistory_.clear();
+    redoHistory_.clear();
+}
+
+void TarnDataModel::RaiseUndoRedoChanged()
+{
+    undoRedoChanged_(CanUndo(), CanRedo());
+}
+
+void TarnDataModel::RecordCommand(std::unique_ptr<ICommand> command)
+{
+    undoHistory_.push_back(std::move(command));
+    redoHistory_.clear();
+    while (undoHistory_.size() > UndoLimit) {
+        undoHistory_.pop_front();
+    }
+    RaiseUndoRedoChanged();
+}
+
+void TarnDataModel::ExecuteAndRecord(std::unique_ptr<ICommand> command)
+{
+    command->Execute();
+    RecordCommand(std::move(command));
+}
+
+// A command that fails to replay is dropped; the availability notification still tells
+// the truth about both histories before the failure passes on.
+void TarnDataModel::Undo()
+{
+    if (undoHistory_.empty()) {
+        return;
+    }
+    std::unique_ptr<ICommand> command = std::move(undoHistory_.back());
+    undoHistory_.pop_back();
+    try {
+        command->Undo();
+    } catch (...) {
+        RaiseUndoRedoChanged();
+        throw;
+    }
+    redoHistory_.push_back(std::move(command));
+    RaiseUndoRedoChanged();
+}
+
+void TarnDataModel::Redo()
+{
+    if (redoHistory_.empty()) {
+        return;
+    }
+    std::unique_ptr<ICommand> command = std::move(redoHistory_.back());
+    redoHistory_.pop_back();
+    try {
+        command->Execute();
+    } catch (...) {
+        RaiseUndoRedoChanged();
+        throw;
+    }
+    undoHistory_.push_back(std::move(command));
+    RaiseUndoRedoChanged();
+}
+
+}  // namespace TarnViewModel

@@ -1,0 +1,124 @@
+#pragma once
+
+#include "commands/ICommand.h"
+#include "commands/ICommandTarget.h"
+#include "document/ChoiceTemplate.h"
+#include "document/DocumentNotifications.h"
+#include "document/Font.h"
+#include "document/UiConfig.h"
+#include "graph/StoryGraph.h"
+
+#include <deque>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace TarnViewModel {
+
+// The book document: the story graph, the book's properties, the selection, the modified
+// flag and the undo and redo histories. Every change marks the book modified and then
+// raises its notifications; every check runs before the first change.
+class TarnDataModel : public ICommandTarget, public DocumentNotifications {
+public:
+    static constexpr std::uint32_t HighestNumber = 10000;
+    static constexpr std::size_t UndoLimit = 200;
+
+    TarnDataModel();
+    TarnDataModel(const TarnDataModel&) = delete;
+    TarnDataModel& operator=(const TarnDataModel&) = delete;
+    ~TarnDataModel();
+
+    // Structural operations replayed by the commands.
+    void AddSection(const Section& section) override;
+    void DeleteSection(const Section& section) override;
+    void AddChoice(const Choice& choice) override;
+    void DeleteChoice(const Choice& choice, ChoiceDeleteCause cause) override;
+    void UpdateChoice(const Choice& from, const Choice& to) override;
+    void RenumberSections(const Numbering& numbers) override;
+
+    // Direct setters, called by the property commands; none of them records anything.
+    void SetSectionSummary(std::uint32_t number, const std::wstring& summary);
+    void SetSectionText(std::uint32_t number, const std::wstring& text);
+    void SetSectionShiftable(std::uint32_t number, bool shiftable);
+    void SetSectionBackgroundColour(std::uint32_t number, CommonLib::ColourUtilities::RGBColour colour);
+    void SetSectionNumber(std::uint32_t from, std::uint32_t to);
+    void SetTitle(const std::wstring& title);
+    void SetFooter(const std::wstring& footer);
+    void SetNewPagePerSection(bool newPage);
+    void SetFont(CommonLib::FontType type, const CommonLib::Font& font);
+    void SetChoiceFormat(const std::wstring& format);
+
+    // Editing operations: each builds its command, executes it and records it.
+    void CreateSection(std::uint32_t number, const std::wstring& summary);
+    Uuid AddChoiceTo(std::uint32_t source, std::uint32_t destination, const std::wstring& text, bool hidden);
+    void EditChoice(const Uuid& id, std::uint32_t destination, const std::wstring& text, bool hidden);
+    void SetChoiceOrder(std::int32_t order, const Uuid& id);
+    void DeleteChoices(const std::vector<Uuid>& ids);
+    void DeleteSectionAndChoices(std::uint32_t number);
+    void SetMainFont(const CommonLib::Font& font);
+    void SetHeaderFont(const CommonLib::Font& font);
+    void SetFooterFont(const CommonLib::Font& font);
+    void SetSectionShiftableRecorded(std::uint32_t number, bool shiftable);
+    void SetNewPagePerSectionRecorded(bool newPage);
+
+    // Selection and queries.
+    void SetCurrentSection(std::uint32_t number);
+    std::uint32_t GetCurrentSection() const { return currentSection_; }
+    const StoryGraph& GetStoryGraph() const { return graph_; }
+    std::wstring GetChoiceTemplateName(const std::wstring& format) const;
+    const std::wstring& GetTitle() const { return title_; }
+    const std::wstring& GetFooter() const { return footer_; }
+    const std::wstring& GetChoiceFormat() const { return choiceFormat_; }
+    const std::wstring& GetFilePath() const { return filePath_; }
+    bool GetNewPagePerSection() const { return newPagePerSection_; }
+    const std::vector<ChoiceTemplate>& GetChoiceTemplates() const { return choiceTemplates_; }
+    bool IsModified() const { return modified_; }
+    CommonLib::Font GetFont(CommonLib::FontType type) const;
+    void SetUiConfig(const UiConfig& config);
+
+    // Book-wide operations.
+    void NewBook(const std::wstring& title, const std::wstring& footer);
+    void Clear();
+    // True when the operation that asks must be cancelled.
+    bool QueryDiscardChanges();
+    void Shuffle();
+    void AddChoiceTemplate(const std::wstring& name, const std::wstring& format);
+    void ResetChoiceTemplates();
+
+    // Undo and redo histories.
+    void RecordCommand(std::unique_ptr<ICommand> command);
+    void Undo();
+    void Redo();
+    bool CanUndo() const { return !undoHistory_.empty(); }
+    bool CanRedo() const { return !redoHistory_.empty(); }
+
+private:
+    using History = std::deque<std::unique_ptr<ICommand>>;
+
+    template <class Change>
+    void UpdateStoredSection(std::uint32_t number, SectionProperty property, Change change);
+    void ClearHistories();
+    void RaiseUndoRedoChanged();
+    void ExecuteAndRecord(std::unique_ptr<ICommand> command);
+    void RaiseEmptySlotsAdded(std::uint32_t from, std::uint32_t to);
+    void RaiseEmptySlotsRemovedDownTo(std::uint32_t highest);
+    std::unique_ptr<ICommand> AddSectionForMissingDestination(std::uint32_t destination, const std::wstring& summary);
+    Uuid CurrentSectionId() const;
+    void FollowSelection(const Uuid& id, const Numbering& numbering);
+
+    StoryGraph graph_;
+    std::uint32_t currentSection_ = NoSection;
+    History undoHistory_;
+    History redoHistory_;
+    std::wstring title_;
+    std::wstring footer_;
+    std::wstring filePath_;
+    std::wstring choiceFormat_;
+    bool modified_ = false;
+    bool newPagePerSection_ = false;
+    std::map<CommonLib::FontType, CommonLib::Font> fonts_;
+    std::vector<ChoiceTemplate> choiceTemplates_;
+};
+
+}  // namespace TarnViewModel

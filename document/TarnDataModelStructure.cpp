@@ -1,0 +1,218 @@
+#include "document/TarnDataModel.h"
+
+#include "document/ChoiceTemplates.h"
+#include "document/SectionNumbers.h"
+#include "graph/TarnDataModelException.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace TarnViewModel {
+
+void TarnDataModel::RaiseEmptySlotsAdded(std::uint32_t from, std::uint32_t to)
+{
+    for (std::uint32_t number = from; number < to; ++number) {
+        emptySlotAdded_(number);
+    }
+}
+
+// Every number from the old highest, `highest`, down to just above the new highest.
+void TarnDataModel::RaiseEmptySlotsRemovedDownTo(std::uint32_t highest)
+{
+    const std::uint32_t newHighest = graph_.LastSectionNumber();
+    for (std::uint32_t number = highest; number > newHighest; --number) {
+        emptySlotRemoved_(number);
+    }
+}
+
+void TarnDataModel::AddSection(const Section& section)
+{
+    if (graph_.HasSection(section.number)) {
+        throw TarnDataModelException("Section with this number already exists");
+    }
+    bulkChangeBegins_();
+    RaiseEmptySlotsAdded(graph_.LastSectionNumber() + 1, section.number);
+    graph_.AddSection(section);
+    modified_ = true;
+    sectionAdded_(section);
+    if (section.number == currentSection_) {
+        sectionSelected_(Section(graph_.GetSection(section.number)));
+    }
+    bulkChangeEnds_();
+}
+
+void TarnDataModel::DeleteSection(const Section& section)
+{
+    const Section stored = graph_.GetSection(section.number);
+    bool attached = false;
+    graph_.VisitChoicesOfSections({section.number}, [&attached](const Choice&) { attached = true; });
+    if (attached) {
+        // Removing it would leave choices that lead nowhere.
+        throw TarnDataModelException("Section cannot be deleted while choices lead from or into it");
+    }
+    bulkChangeBegins_();
+    if (currentSection_ != NoSection && currentSection_ == stored.number) {
+        sectionDeselected_(currentSection_);
+    }
+    const std::uint32_t highest = graph_.LastSectionNumber();
+    graph_.DeleteSection(stored.number);
+    modified_ = true;
+    sectionDeleted_(stored);
+    if (stored.number == highest) {
+        RaiseEmptySlotsRemovedDownTo(highest);
+    }
+    bulkChangeEnds_();
+}
+
+void TarnDataModel::AddChoice(const Choice& choice)
+{
+    graph_.AddChoice(choice);
+    modified_ = true;
+    choiceAdded_(choice);
+}
+
+void TarnDataModel::DeleteChoice(const Choice& choice, ChoiceDeleteCause cause)
+{
+    graph_.DeleteChoice(choice.id);
+    modified_ = true;
+    choiceDeleted_(choice, cause);
+}
+
+void TarnDataModel::UpdateChoice(const Choice& from, const Choice& to)
+{
+    graph_.UpdateChoice(from.id, to);
+    modified_ = true;
+    choiceUpdated_(from, to, ChoiceProperty::Any, ChoiceUpdateReason::ChoiceChanged);
+}
+
+template <class Change>
+void TarnDataModel::UpdateStoredSection(std::uint32_t number, SectionProperty property, Change change)
+{
+    Section section = graph_.GetSection(number);
+    change(section);
+    graph_.UpdateSection(number, section);
+    modified_ = true;
+    sectionUpdated_(number, section, property);
+}
+
+void TarnDataModel::SetSectionSummary(std::uint32_t number, const std::wstring& summary)
+{
+    UpdateStoredSection(number, SectionProperty::Summary, [&](Section& s) { s.summary = summary; });
+}
+
+void TarnDataModel::SetSectionText(std::uint32_t number, const std::wstring& text)
+{
+    UpdateStoredSection(number, SectionProperty::Text, [&](Section& s) { s.text = text; });
+}
+
+void TarnDataModel::SetSectionShiftable(std::uint32_t number, bool shiftable)
+{
+    UpdateStoredSection(number, SectionProperty::Shiftable, [&](Section& s) { s.shiftable = shiftable; });
+}
+
+void TarnDataModel::SetSectionBackgroundColour(std::uint32_t number, CommonLib::ColourUtilities::RGBColour colour)
+{
+    UpdateStoredSection(number, SectionProperty::BackgroundColour, [&](Section& s) { s.backgroundColour = colour; });
+}
+
+void TarnDataModel::SetSectionNumber(std::uint32_t from, std::uint32_t to)
+{
+    if (from == to) {
+        return;
+    }
+    CheckSectionNumber(to);
+    Section section = graph_.GetSection(from);
+
+    bulkChangeBegins_();
+    const bool swap = graph_.HasSection(to);
+    std::vector<std::uint32_t> affected{from};
+    if (swap) {
+        affected.push_back(to);
+    }
+    auto mapped = [from, to](std::uint32_t number) { return number == from ? to : number == to ? from : number; };
+    std::vector<std::pair<Choice, Choice>> moved;
+    graph_.VisitChoicesOfSections(affected, [&](const Choice& before) {
+        Choice after = before;
+        after.source = mapped(before.source);
+        after.destination = mapped(before.destination);
+        moved.emplace_back(before, after);
+    });
+    // Listeners insert re-announced choices by position, so they come back section by
+    // section in ascending order and go away in the reverse.
+    std::sort(moved.begin(), moved.end(), [](const auto& x, const auto& y) {
+        return std::pair(x.second.source, x.second.order) < std::pair(y.second.source, y.second.order);
+    });
+    for (auto it = moved.rbegin(); it != moved.rend(); ++it) {
+        choiceDeleted_(it->first, ChoiceDeleteCause::Deleted);
+    }
+
+    section.number = to;
+    if (!swap) {
+        emptySlotAdded_(from);
+        const std::uint32_t highest = graph_.LastSectionNumber();
+        RaiseEmptySlotsAdded(highest + 1, to);
+        graph_.UpdateSection(from, section);
+        if (from == highest) {
+            RaiseEmptySlotsRemovedDownTo(highest);
+        }
+        modified_ = true;
+        sectionUpdated_(from, section, SectionProperty::Number);
+    } else {
+        graph_.UpdateSection(from, section);
+        modified_ = true;
+        sectionsSwapped_(section, Section(graph_.GetSection(from)));
+    }
+
+    if (currentSection_ == from) {
+        currentSection_ = to;
+    } else if (currentSection_ == to) {
+        currentSection_ = from;
+    }
+    for (const auto& pair : moved) {
+        choiceAdded_(pair.second);
+    }
+    bulkChangeEnds_();
+}
+
+void TarnDataModel::SetTitle(const std::wstring& title)
+{
+    title_ = title;
+    modified_ = true;
+    titleChanged_(title_);
+}
+
+void TarnDataModel::SetFooter(const std::wstring& footer)
+{
+    footer_ = footer;
+    modified_ = true;
+    footerChanged_(footer_);
+}
+
+void TarnDataModel::SetNewPagePerSection(bool newPage)
+{
+    newPagePerSection_ = newPage;
+    modified_ = true;
+    newPagePerSectionChanged_(newPage);
+}
+
+void TarnDataModel::SetFont(CommonLib::FontType type, const CommonLib::Font& font)
+{
+    fonts_[type] = font;
+    modified_ = true;
+    fontChanged_(font, type);
+}
+
+void TarnDataModel::SetChoiceFormat(const std::wstring& format)
+{
+    bulkChangeBegins_();
+    choiceFormat_ = format;
+    graph_.VisitChoices([this](const Choice& choice) {
+        choiceUpdated_(choice, choice, ChoiceProperty::Any, ChoiceUpdateReason::FormatChanged);
+    });
+    const ChoiceTemplate changed{ChoiceTemplateName(format), format};
+    modified_ = true;
+    choiceFormatChanged_(changed);
+    bulkChangeEnds_();
+}
+
+}  // namespace TarnViewModel

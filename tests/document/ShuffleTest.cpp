@@ -1,0 +1,115 @@
+#include "support/BookFixture.h"
+#include "support/NotificationRecorder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+using namespace TarnViewModel;
+using Events = std::vector<std::string>;
+
+namespace {
+
+// Twenty sections in a chain with a few fixed ones.
+class Shuffling : public TestSupport::BookFixture {
+protected:
+    Shuffling()
+    {
+        for (std::uint32_t n = 3; n < 20; ++n) {
+            model.AddChoiceTo(n, n + 1, L"On", false);
+        }
+        model.SetSectionShiftableRecorded(20, false);
+        model.SetSectionShiftableRecorded(10, false);
+        model.SetCurrentSection(5);
+        std::srand(11);
+    }
+
+    std::map<Uuid, std::uint32_t> NumbersById() const { return Graph().CurrentNumbering(); }
+};
+
+}  // namespace
+
+TEST_F(Shuffling, FixedSectionsStayAndChoicesFollowTheirSections)
+{
+    const auto before = Graph();
+    const Uuid selected = Graph().GetSection(5).id;
+    model.Shuffle();
+    EXPECT_EQ(Graph().GetSection(1).id, before.GetSection(1).id);
+    EXPECT_EQ(Graph().GetSection(10).id, before.GetSection(10).id);
+    EXPECT_EQ(Graph().GetSection(20).id, before.GetSection(20).id);
+    EXPECT_NE(Graph().CurrentNumbering(), before.CurrentNumbering());
+    for (const Choice& old : before.AllChoices()) {
+        const Choice& now = Graph().GetChoice(old.id);
+        EXPECT_EQ(Graph().GetSection(now.source).id, before.GetSection(old.source).id);
+        EXPECT_EQ(Graph().GetSection(now.destination).id, before.GetSection(old.destination).id);
+        EXPECT_EQ(now.order, old.order);
+    }
+    EXPECT_EQ(Graph().GetSection(model.GetCurrentSection()).id, selected) << "the selection follows the section";
+}
+
+TEST_F(Shuffling, KeepsTheBestOfTenScores)
+{
+    const std::uint32_t unshuffled = Graph().ScoreNumbering();
+    model.Shuffle();
+    EXPECT_GT(Graph().ScoreNumbering(), unshuffled);
+
+    model.Undo();
+    std::srand(11);
+    StoryGraph copy = Graph();
+    std::uint32_t best = 0;
+    for (int pass = 0; pass < 10; ++pass) {
+        copy.Shuffle();
+        best = std::max(best, copy.ScoreNumbering());
+    }
+    std::srand(11);
+    model.Shuffle();
+    EXPECT_EQ(Graph().ScoreNumbering(), best) << "the same passes, the best one kept";
+}
+
+TEST_F(Shuffling, IsOneUndoStepThatRaisesBookLoaded)
+{
+    TestSupport::NotificationRecorder recorder(model);
+    const auto before = Snapshot();
+    model.Shuffle();
+    const auto after = Snapshot();
+    const std::uint32_t current = model.GetCurrentSection();
+    EXPECT_EQ(recorder.Take(), (Events{
+                                   "UndoRedoChanged 1 0",
+                                   "BookLoaded 20 sections 19 choices",
+                                   "CommitPendingEdits",
+                                   "SectionSelected " + std::to_string(current),
+                               }));
+    model.Undo();
+    EXPECT_EQ(recorder.Take(), (Events{
+                                   "BookLoaded 20 sections 19 choices",
+                                   "CommitPendingEdits",
+                                   "SectionSelected 5",
+                                   "UndoRedoChanged 1 1",
+                               }));
+    EXPECT_EQ(Snapshot(), before);
+    model.Redo();
+    EXPECT_EQ(Snapshot(), after);
+}
+
+TEST_F(Shuffling, UndoWithoutASelectionDeselectsNone)
+{
+    model.Shuffle();
+    model.SetCurrentSection(NoSection);
+    TestSupport::NotificationRecorder recorder(model);
+    model.Undo();
+    Events events = recorder.Take();
+    ASSERT_GE(events.size(), 3u);
+    EXPECT_EQ(events[2], "SectionDeselected 4294967295");
+}
+
+TEST(ShuffleSingle, NothingToMoveChangesNothing)
+{
+    TarnDataModel model;
+    model.NewBook(L"Untitled", L"");
+    const auto before = model.GetStoryGraph().CurrentNumbering();
+    model.Shuffle();
+    EXPECT_EQ(model.GetStoryGraph().CurrentNumbering(), before);
+    EXPECT_FALSE(model.IsModified()) << "the flag is left as it was";
+    EXPECT_TRUE(model.CanUndo()) << "still one undo step";
+    EXPECT_TRUE(model.GetStoryGraph().HasSection(1));
+}
