@@ -189,20 +189,31 @@ void StoryGraph::DeleteChoice(const Uuid& id)
     choices_.erase(found);
 }
 
+std::vector<const Choice*> StoryGraph::ChoicesInIdOrder() const
+{
+    std::vector<const Choice*> ordered;
+    ordered.reserve(choices_.size());
+    for (const auto& entry : choices_) {
+        ordered.push_back(&entry.second);
+    }
+    std::sort(ordered.begin(), ordered.end(), [](const Choice* x, const Choice* y) { return x->id < y->id; });
+    return ordered;
+}
+
 std::vector<Choice> StoryGraph::AllChoices() const
 {
     std::vector<Choice> all;
     all.reserve(choices_.size());
-    for (const auto& entry : choices_) {
-        all.push_back(entry.second);
+    for (const Choice* choice : ChoicesInIdOrder()) {
+        all.push_back(*choice);
     }
     return all;
 }
 
 void StoryGraph::VisitChoices(const ChoiceCallback& callback) const
 {
-    for (const auto& entry : choices_) {
-        callback(entry.second);
+    for (const Choice* choice : ChoicesInIdOrder()) {
+        callback(*choice);
     }
 }
 

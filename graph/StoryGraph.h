@@ -64,9 +64,12 @@ private:
     static std::size_t InsertInOrder(ChoiceOrder& order, const Uuid& id, std::int32_t position);
     void RenumberOrders(const ChoiceOrder& order, std::size_t from = 0);
     void RewriteChoices(const Uuid& sectionId, std::uint32_t number);
+    std::vector<const Choice*> ChoicesInIdOrder() const;
+    void Renumber(const std::vector<std::uint32_t>& numbers);
 
     std::map<std::uint32_t, Section> sections_;
-    std::map<Uuid, Choice> choices_;
+    // Hashed for quick look-ups; the id order is made when a caller walks all choices.
+    std::unordered_map<Uuid, Choice, boost::hash<Uuid>> choices_;
     std::unordered_map<Uuid, ChoiceOrder, boost::hash<Uuid>> orders_;
     GraphCore::UuidGraph links_;
 };

@@ -6,7 +6,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <random>
-#include <set>
 
 namespace TarnViewModel {
 
@@ -45,46 +44,56 @@ void StoryGraph::UpdateSection(std::uint32_t number, const Section& section)
 
 void StoryGraph::ApplyNumbers(const Numbering& numbering)
 {
-    std::set<std::uint32_t> assigned;
+    std::vector<std::uint32_t> numbers;
+    numbers.reserve(sections_.size());
     for (const auto& [number, section] : sections_) {
         auto mapped = numbering.find(section.id);
-        if (!assigned.insert(mapped == numbering.end() ? number : mapped->second).second) {
-            throw TarnDataModelException("Numbering gives two sections the same number");
-        }
+        numbers.push_back(mapped == numbering.end() ? number : mapped->second);
+    }
+    Renumber(numbers);
+}
+
+// Gives the sections, walked in ascending number order, the numbers listed for them.
+void StoryGraph::Renumber(const std::vector<std::uint32_t>& numbers)
+{
+    std::vector<std::uint32_t> sorted = numbers;
+    std::sort(sorted.begin(), sorted.end());
+    if (std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end()) {
+        throw TarnDataModelException("Numbering gives two sections the same number");
     }
     std::map<std::uint32_t, Section> renumbered;
+    auto next = numbers.begin();
     for (auto& [number, section] : sections_) {
-        auto mapped = numbering.find(section.id);
-        if (mapped != numbering.end() && mapped->second != number) {
-            section.number = mapped->second;
-            RewriteChoices(section.id, section.number);
+        const std::uint32_t target = *next++;
+        if (target != number) {
+            section.number = target;
+            RewriteChoices(section.id, target);
         }
-        renumbered.emplace(section.number, std::move(section));
+        renumbered.emplace(target, std::move(section));
     }
     sections_ = std::move(renumbered);
 }
 
 void StoryGraph::Shuffle()
 {
-    std::vector<std::uint32_t> numbers;
+    std::vector<std::uint32_t> shuffled;
     for (const auto& [number, section] : sections_) {
         if (section.shiftable) {
-            numbers.push_back(number);
+            shuffled.push_back(number);
         }
     }
     std::mt19937 engine(static_cast<std::mt19937::result_type>(std::rand()));
-    std::shuffle(numbers.begin(), numbers.end(), engine);
-    if (numbers.size() > sections_.size()) {
+    std::shuffle(shuffled.begin(), shuffled.end(), engine);
+    if (shuffled.size() > sections_.size()) {
         throw TarnDataModelException("Shuffle failed");
     }
-    Numbering shuffled;
-    auto next = numbers.begin();
+    std::vector<std::uint32_t> numbers;
+    numbers.reserve(sections_.size());
+    auto next = shuffled.begin();
     for (const auto& [number, section] : sections_) {
-        if (section.shiftable) {
-            shuffled.emplace(section.id, *next++);
-        }
+        numbers.push_back(section.shiftable ? *next++ : number);
     }
-    ApplyNumbers(shuffled);
+    Renumber(numbers);
 }
 
 std::uint32_t StoryGraph::ScoreNumbering() const
