@@ -139,39 +139,33 @@ void TarnDataModel::ExecuteAndRecord(std::unique_ptr<ICommand> command)
     RecordCommand(std::move(command));
 }
 
-// A command that fails to replay is dropped; the availability notification still tells
-// the truth about both histories before the failure passes on.
 void TarnDataModel::Undo()
 {
-    if (undoHistory_.empty()) {
-        return;
-    }
-    std::unique_ptr<ICommand> command = std::move(undoHistory_.back());
-    undoHistory_.pop_back();
-    try {
-        command->Undo();
-    } catch (...) {
-        RaiseUndoRedoChanged();
-        throw;
-    }
-    redoHistory_.push_back(std::move(command));
-    RaiseUndoRedoChanged();
+    Replay(undoHistory_, redoHistory_, &ICommand::Undo);
 }
 
 void TarnDataModel::Redo()
 {
-    if (redoHistory_.empty()) {
+    Replay(redoHistory_, undoHistory_, &ICommand::Execute);
+}
+
+// Moves the newest command of `from` to `to` by running `step` on it. A command that
+// fails to replay is dropped; the availability notification still tells the truth about
+// both histories before the failure passes on.
+void TarnDataModel::Replay(History& from, History& to, void (ICommand::*step)())
+{
+    if (from.empty()) {
         return;
     }
-    std::unique_ptr<ICommand> command = std::move(redoHistory_.back());
-    redoHistory_.pop_back();
+    std::unique_ptr<ICommand> command = std::move(from.back());
+    from.pop_back();
     try {
-        command->Execute();
+        ((*command).*step)();
     } catch (...) {
         RaiseUndoRedoChanged();
         throw;
     }
-    undoHistory_.push_back(std::move(command));
+    to.push_back(std::move(command));
     RaiseUndoRedoChanged();
 }
 

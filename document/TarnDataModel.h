@@ -99,6 +99,7 @@ private:
     template <class Change>
     void UpdateStoredSection(std::uint32_t number, SectionProperty property, Change change);
     void ClearHistories();
+    void Replay(History& from, History& to, void (ICommand::*step)());
     void RaiseUndoRedoChanged();
     void ExecuteAndRecord(std::unique_ptr<ICommand> command);
     void RaiseEmptySlotsAdded(std::uint32_t from, std::uint32_t to);
