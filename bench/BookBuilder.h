@@ -1,7 +1,9 @@
 #pragma once
 
+#include "document/TarnDataModel.h"
 #include "graph/StoryGraph.h"
 
+#include <memory>
 #include <random>
 #include <vector>
 
@@ -46,6 +48,23 @@ inline TarnViewModel::StoryGraph BuildGraph(const BookRecords& book)
         graph.AddChoice(choice);
     }
     return graph;
+}
+
+// A document filled through its structural operations, as a load would.
+inline std::unique_ptr<TarnViewModel::TarnDataModel> MakeDocument(std::uint32_t sectionCount, std::uint32_t choiceCount)
+{
+    const BookRecords records = MakeBookRecords(sectionCount, choiceCount);
+    auto model = std::make_unique<TarnViewModel::TarnDataModel>();
+    model->NewBook(L"Untitled", L"");
+    for (const auto& section : records.sections) {
+        if (section.number != 1) {
+            model->AddSection(section);
+        }
+    }
+    for (const auto& choice : records.choices) {
+        model->AddChoice(choice);
+    }
+    return model;
 }
 
 }  // namespace BenchSupport

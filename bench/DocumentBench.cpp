@@ -17,21 +17,9 @@ namespace {
 constexpr std::uint32_t Sections = 10000;
 constexpr std::uint32_t Choices = 25000;
 
-// A document filled through its structural operations, as a load would.
 std::unique_ptr<TarnDataModel> MakeBook()
 {
-    static const BenchSupport::BookRecords records = BenchSupport::MakeBookRecords(Sections, Choices);
-    auto model = std::make_unique<TarnDataModel>();
-    model->NewBook(L"Untitled", L"");
-    for (const Section& section : records.sections) {
-        if (section.number != 1) {
-            model->AddSection(section);
-        }
-    }
-    for (const Choice& choice : records.choices) {
-        model->AddChoice(choice);
-    }
-    return model;
+    return BenchSupport::MakeDocument(Sections, Choices);
 }
 
 // A listener on every notification an edit raises, standing in for the views.

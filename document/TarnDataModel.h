@@ -83,6 +83,11 @@ public:
     // True when the operation that asks must be cancelled.
     bool QueryDiscardChanges();
     void Shuffle();
+    // Replaces the open book by the one in the file; a file that cannot be read in full
+    // leaves the open book as it was.
+    void Load(const std::wstring& path);
+    // Writes the book to the file, replacing it only once the new text is on disk.
+    void Save(const std::wstring& path);
     void AddChoiceTemplate(const std::wstring& name, const std::wstring& format);
     void ResetChoiceTemplates();
 

@@ -55,6 +55,13 @@ bool StoryGraph::HasSection(std::uint32_t number) const
     return sections_.contains(number);
 }
 
+void StoryGraph::Reserve(std::size_t sections, std::size_t choices)
+{
+    choices_.reserve(choices);
+    orders_.reserve(sections);
+    links_.Reserve(sections, choices);
+}
+
 std::uint32_t StoryGraph::SectionCount() const
 {
     return static_cast<std::uint32_t>(sections_.size());

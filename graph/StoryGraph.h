@@ -29,6 +29,8 @@ public:
     void DeleteSection(std::uint32_t number);
     bool HasSection(std::uint32_t number) const;
     std::uint32_t SectionCount() const;
+    // Room for this many sections and choices in all, for building a large book at once.
+    void Reserve(std::size_t sections, std::size_t choices);
     std::int32_t FirstSectionNumber() const;
     std::uint32_t LastSectionNumber() const;
     std::uint32_t NextFreeSectionNumber() const;

@@ -6,7 +6,9 @@ namespace TarnViewModel {
 
 Uuid NewId()
 {
-    static boost::uuids::random_generator generator;
+    // Seeded once from the system's random source; asking the system for every id would
+    // make loading a large book spend most of its time in system calls.
+    static boost::uuids::random_generator_mt19937 generator;
     return generator();
 }
 

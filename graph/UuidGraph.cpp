@@ -42,6 +42,12 @@ UuidGraph::Vertex UuidGraph::FindVertex(const Uuid& sectionId) const
     return found->second;
 }
 
+void UuidGraph::Reserve(std::size_t vertices, std::size_t edges)
+{
+    vertices_.reserve(vertices);
+    edges_.reserve(edges);
+}
+
 void UuidGraph::AddVertex(const Uuid& sectionId)
 {
     vertices_[sectionId] = boost::add_vertex(sectionId, *graph_);

@@ -26,6 +26,8 @@ public:
     UuidGraph& operator=(UuidGraph&&) noexcept;
     ~UuidGraph();
 
+    // Room for this many vertices and edges in all, so that a large graph is built without rehashing.
+    void Reserve(std::size_t vertices, std::size_t edges);
     void AddVertex(const Uuid& sectionId);
     void RemoveVertex(const Uuid& sectionId);
     void AddEdge(const Uuid& sourceId, const Uuid& choiceId, const Uuid& destinationId);

@@ -1,0 +1,12 @@
+#include "document/NativePath.h"
+
+#include <boost/locale/encoding_utf.hpp>
+
+namespace TarnViewModel {
+
+std::string NativePath(const std::wstring& path)
+{
+    return boost::locale::conv::utf_to_utf<char>(path);
+}
+
+}  // namespace TarnViewModel

@@ -1,0 +1,121 @@
+#include "document/ReplacingFile.h"
+
+#include <boost/property_tree/xml_parser.hpp>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <random>
+
+namespace TarnViewModel {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Renaming over a link would replace the link itself, so the file it names is written.
+std::string ResolvedTarget(const std::string& fileName)
+{
+    std::error_code error;
+    if (fs::is_symlink(fileName, error)) {
+        const fs::path resolved = fs::weakly_canonical(fileName, error);
+        if (!error) {
+            return resolved.string();
+        }
+    }
+    return fileName;
+}
+
+std::string TemporaryName(const std::string& target)
+{
+    static std::mt19937 random{std::random_device{}()};
+    const fs::path path(target);
+    return (path.parent_path() / ("." + path.filename().string() + "." + std::to_string(random()) + ".tmp")).string();
+}
+
+int OpenDirectory(const std::string& target)
+{
+    const fs::path folder = fs::path(target).parent_path();
+    return open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY);
+}
+
+}  // namespace
+
+ReplacingFile::ReplacingFile(const std::string& fileName) : fileName_(fileName), target_(ResolvedTarget(fileName))
+{
+    std::error_code error;
+    if (fileName.empty() || fs::is_directory(target_, error)) {
+        Fail();
+    }
+    // Created exclusively, so that no other file is ever overwritten by the new one.
+    int descriptor = -1;
+    for (int attempt = 0; attempt < 100 && descriptor < 0; ++attempt) {
+        temporary_ = TemporaryName(target_);
+        descriptor = open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (descriptor < 0 && errno != EEXIST) {
+            break;
+        }
+    }
+    if (descriptor < 0) {
+        temporary_.clear();
+        Fail();
+    }
+    // The replacement keeps the permissions of the file it replaces.
+    struct stat old {};
+    if (stat(target_.c_str(), &old) == 0) {
+        fchmod(descriptor, old.st_mode & 07777);
+    }
+    close(descriptor);
+    stream_.open(temporary_, std::ios::binary | std::ios::trunc);
+    if (!stream_) {
+        Fail();
+    }
+}
+
+ReplacingFile::~ReplacingFile()
+{
+    if (!committed_ && !temporary_.empty()) {
+        stream_.close();
+        std::remove(temporary_.c_str());
+    }
+}
+
+void ReplacingFile::Commit()
+{
+    stream_.close();
+    if (stream_.fail()) {
+        Fail();
+    }
+    const int descriptor = open(temporary_.c_str(), O_RDONLY | O_CLOEXEC);
+    const bool synced = descriptor >= 0 && fsync(descriptor) == 0;
+    if (descriptor >= 0) {
+        close(descriptor);
+    }
+    if (!synced || std::rename(temporary_.c_str(), target_.c_str()) != 0) {
+        Fail();
+    }
+    committed_ = true;
+    // The rename itself reaches the disk with the folder; the old file is gone either way,
+    // so a folder that cannot be synced is no reason to report a failure.
+    const int folder = OpenDirectory(target_);
+    if (folder >= 0) {
+        fsync(folder);
+        close(folder);
+    }
+}
+
+void ReplacingFile::Fail()
+{
+    if (!temporary_.empty()) {
+        stream_.close();
+        std::remove(temporary_.c_str());
+        temporary_.clear();
+    }
+    throw boost::property_tree::xml_parser::xml_parser_error("write error", fileName_, 0);
+}
+
+}  // namespace TarnViewModel

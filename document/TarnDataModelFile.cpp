@@ -1,0 +1,62 @@
+#include "document/TarnDataModel.h"
+
+#include "document/BookFileReader.h"
+#include "document/BookFileWriter.h"
+#include "document/FileHandlingException.h"
+#include "document/NativePath.h"
+
+#include <filesystem>
+
+namespace TarnViewModel {
+
+using CommonLib::Font;
+using CommonLib::FontType;
+
+void TarnDataModel::Load(const std::wstring& path)
+{
+    const std::string fileName = NativePath(path);
+    std::error_code error;
+    if (!std::filesystem::exists(fileName, error)) {
+        throw FileHandlingException("Cannot open file");
+    }
+    if (QueryDiscardChanges()) {
+        return;
+    }
+    // The whole file is read and checked first, so that a bad file leaves the open book
+    // as it was.
+    BookFileContents contents = ReadBookFile(fileName);
+
+    Clear();
+    title_ = std::move(contents.title);
+    graph_ = std::move(contents.graph);
+    for (const auto& [type, font] : contents.fonts) {
+        SetFont(type, font);
+        if (type == FontType::MainBook) {
+            SetFont(FontType::SectionNumber, Font{font.faceName, font.size + 3});
+        }
+    }
+    footer_ = std::move(contents.footer);
+    choiceFormat_ = std::move(contents.choiceFormat);
+    newPagePerSection_ = contents.newPagePerSection;
+
+    bookLoaded_(graph_.AllSections(), graph_.AllChoices());
+    titleChanged_(title_);
+    footerChanged_(footer_);
+    newPagePerSectionChanged_(newPagePerSection_);
+    filePath_ = path;
+    modified_ = false;
+    if (graph_.SectionCount() > 0) {
+        SetCurrentSection(static_cast<std::uint32_t>(graph_.FirstSectionNumber()));
+    }
+}
+
+void TarnDataModel::Save(const std::wstring& path)
+{
+    commitPendingEdits_();
+    const std::string fileName = NativePath(path);
+    WriteBookFile(fileName, BookFileText(*this, fileName));
+    filePath_ = path;
+    modified_ = false;
+}
+
+}  // namespace TarnViewModel

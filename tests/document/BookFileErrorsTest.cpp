@@ -1,0 +1,149 @@
+#include "document/FileHandlingException.h"
+#include "document/TarnDataModel.h"
+#include "support/DocumentSnapshot.h"
+#include "support/TempFolder.h"
+
+#include <boost/property_tree/xml_parser.hpp>
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace TarnViewModel;
+using boost::property_tree::ptree_error;
+using boost::property_tree::xml_parser::xml_parser_error;
+using TestSupport::DocumentSnapshot;
+using TestSupport::TempFolder;
+using TestSupport::WriteBytes;
+
+const std::string Header = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n";
+
+std::string Book(const std::string& sections)
+{
+    return Header + "<book version=\"2\"><sections>" + sections + "</sections></book>\n";
+}
+
+// An open, modified book with history and a path; every failed load must leave all of it.
+class BookFileErrors : public ::testing::Test {
+protected:
+    BookFileErrors()
+    {
+        model.NewBook(L"Open book", L"");
+        model.AddChoiceTo(1, 2, L"On", false);
+        model.Save(folder.WidePath("open.brindle"));
+        model.SetTitle(L"Modified");
+        model.CreateSection(3, L"unsaved");
+        before = DocumentSnapshot::Of(model);
+    }
+
+    // Loads the bytes as a file and expects a failure whose text contains the message.
+    template <class Error = ptree_error>
+    void ExpectRefused(const std::string& bytes, const std::string& message)
+    {
+        WriteBytes(folder.Path("bad.brindle"), bytes);
+        ExpectRefusedPath<Error>(folder.WidePath("bad.brindle"), message);
+    }
+
+    template <class Error = ptree_error>
+    void ExpectRefusedPath(const std::wstring& path, const std::string& message)
+    {
+        try {
+            model.Load(path);
+            ADD_FAILURE() << "the load succeeded";
+        } catch (const Error& error) {
+            EXPECT_NE(std::string(error.what()).find(message), std::string::npos) << error.what();
+        }
+        ExpectUnchanged();
+    }
+
+    void ExpectUnchanged()
+    {
+        EXPECT_EQ(DocumentSnapshot::Of(model), before);
+        EXPECT_TRUE(model.IsModified());
+        EXPECT_TRUE(model.CanUndo());
+        EXPECT_EQ(model.GetFilePath(), folder.WidePath("open.brindle"));
+    }
+
+    TempFolder folder;
+    TarnDataModel model;
+    DocumentSnapshot before;
+};
+
+TEST_F(BookFileErrors, MissingFileIsReportedBeforeAnythingIsAsked)
+{
+    bool asked = false;
+    auto query = model.ConnectDiscardChangesQuery([&asked](bool&) { asked = true; });
+    ExpectRefusedPath<FileHandlingException>(folder.WidePath("nowhere.brindle"), "Cannot open file");
+    EXPECT_FALSE(asked);
+}
+
+TEST_F(BookFileErrors, UnreadableFilesNameTheReadError)
+{
+    std::filesystem::create_directory(folder.Path("folder.brindle"));
+    ExpectRefusedPath<xml_parser_error>(folder.WidePath("folder.brindle"), "read error");
+    ExpectRefused<xml_parser_error>(Header + "<book><title>\xff\xfe</title></book>", "read error");
+}
+
+TEST_F(BookFileErrors, MalformedXmlNamesTheReadersMessageAndLine)
+{
+    ExpectRefused<xml_parser_error>("no markup", "(1): expected <");
+    ExpectRefused<xml_parser_error>(Header + "<book>\n<sections>\n", "unexpected end of data");
+    ExpectRefused("", "No such node (book)");
+}
+
+TEST_F(BookFileErrors, MissingRequiredElementsAreNamed)
+{
+    ExpectRefused(Header + "<library/>", "No such node (book)");
+    ExpectRefused(Book("<section><summary>x</summary></section>"), "No such node (number)");
+    ExpectRefused(Book("<section><number>1</number><choices><choice><text/></choice></choices></section>"),
+                  "No such node (destination)");
+}
+
+TEST_F(BookFileErrors, NumbersThatAreNotNumbersOrOutOfRangeAreRefused)
+{
+    const std::string conversion = "conversion of data to type \"unsigned int\" failed";
+    ExpectRefused(Book("<section><number>twelve</number></section>"), conversion);
+    ExpectRefused(Book("<section><number>12a</number></section>"), conversion);
+    ExpectRefused(Book("<section><number>99999999999</number></section>"), conversion);
+    ExpectRefused(Book("<section><number>0</number></section>"), "Section number 0 is not between 1 and 10000");
+    ExpectRefused(Book("<section><number>10001</number></section>"), "Section number 10001 is not between 1 and 10000");
+    ExpectRefused(Book("<section><number>-1</number></section>"), conversion);
+    ExpectRefused(Book("<section><number>1</number><choices><choice><destination>4000000000</destination>"
+                       "</choice></choices></section>"),
+                  "Choice destination 4000000000 is not between 1 and 10000");
+}
+
+TEST_F(BookFileErrors, HugeAndDeeplyNestedFilesFailCleanly)
+{
+    {
+        std::ofstream sparse(folder.Path("bad.brindle"), std::ios::binary);
+    }
+    std::filesystem::resize_file(folder.Path("bad.brindle"), 40u * 1024u * 1024u);
+    ExpectRefusedPath<xml_parser_error>(folder.WidePath("bad.brindle"), "file is larger than 32 MiB");
+
+    std::string deep = Header + "<book>\n";
+    for (int level = 0; level < 200000; ++level) {
+        deep += "<a x='>'>";
+    }
+    ExpectRefused<xml_parser_error>(deep, "(3): elements are nested more than 64 levels deep");
+}
+
+TEST_F(BookFileErrors, NestingWithinTheLimitAndMarkupInCommentsLoad)
+{
+    std::string nested;
+    for (int level = 0; level < 50; ++level) {
+        nested += "<a>";
+    }
+    for (int level = 0; level < 50; ++level) {
+        nested += "</a>";
+    }
+    std::string comment = "<!-- ";
+    for (int level = 0; level < 1000; ++level) {
+        comment += "<a>";
+    }
+    comment += " --><![CDATA[<b><b><b>]]>";
+    WriteBytes(folder.Path("fine.brindle"), Header + "<book><title>Fine</title>" + nested + comment + "<empty/><e a=\"/>\"/></book>");
+    model.Load(folder.WidePath("fine.brindle"));
+    EXPECT_EQ(model.GetTitle(), L"Fine");
+}
+
+}  // namespace

@@ -1,0 +1,175 @@
+#include "document/TarnDataModel.h"
+#include "support/BookContent.h"
+#include "support/TempFolder.h"
+
+#include <boost/property_tree/xml_parser.hpp>
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+
+#include <csignal>
+
+namespace {
+
+using namespace TarnViewModel;
+using boost::property_tree::xml_parser::xml_parser_error;
+using TestSupport::BookContent;
+using TestSupport::ReadBytes;
+using TestSupport::TempFolder;
+using TestSupport::WriteBytes;
+
+const std::string DataFolder = BRINDLE_TEST_DATA;
+
+class BookFileSave : public ::testing::Test {
+protected:
+    BookFileSave()
+    {
+        model.NewBook(L"Saved", L"");
+        model.AddChoiceTo(1, 2, L"On", false);
+    }
+
+    void ExpectWriteError(const std::wstring& path)
+    {
+        try {
+            model.Save(path);
+            ADD_FAILURE() << "the save succeeded";
+        } catch (const xml_parser_error& error) {
+            EXPECT_EQ(error.message(), "write error");
+        }
+    }
+
+    std::vector<std::filesystem::path> FolderEntries() const
+    {
+        std::vector<std::filesystem::path> entries;
+        for (const auto& entry : std::filesystem::directory_iterator(folder.Root())) {
+            entries.push_back(entry.path());
+        }
+        std::sort(entries.begin(), entries.end());
+        return entries;
+    }
+
+    TempFolder folder;
+    TarnDataModel model;
+};
+
+TEST_F(BookFileSave, WritesTheFileFormatExactly)
+{
+    const std::string sample = DataFolder + "/book-v2.brindle";
+    model.Load(std::filesystem::path(sample).wstring());
+    model.Save(folder.WidePath("out.brindle"));
+    EXPECT_EQ(ReadBytes(folder.Path("out.brindle")), ReadBytes(sample));
+}
+
+TEST_F(BookFileSave, SmallestBookHasEveryElement)
+{
+    TarnDataModel empty;
+    empty.Clear();
+    empty.SetTitle(L"");
+    empty.Save(folder.WidePath("empty.brindle"));
+    EXPECT_EQ(ReadBytes(folder.Path("empty.brindle")),
+              "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
+              "<book version=\"2\">\n"
+              "\t<title/>\n"
+              "\t<sections/>\n"
+              "\t<footer/>\n"
+              "\t<formats>\n"
+              "\t\t<choice>{{text}}, turn to {{destination}}</choice>\n"
+              "\t</formats>\n"
+              "\t<options>\n"
+              "\t\t<newpagepersection>false</newpagepersection>\n"
+              "\t</options>\n"
+              "\t<styles>\n"
+              "\t\t<style name=\"text\">\n\t\t\t<font>\n\t\t\t\t<name>Cambria</name>\n\t\t\t\t<size>10</size>\n\t\t\t</font>\n\t\t</style>\n"
+              "\t\t<style name=\"header\">\n\t\t\t<font>\n\t\t\t\t<name>Cambria</name>\n\t\t\t\t<size>36</size>\n\t\t\t</font>\n\t\t</style>\n"
+              "\t\t<style name=\"footer\">\n\t\t\t<font>\n\t\t\t\t<name>Consolas</name>\n\t\t\t\t<size>8</size>\n\t\t\t</font>\n\t\t</style>\n"
+              "\t</styles>\n"
+              "</book>\n");
+}
+
+TEST_F(BookFileSave, StoresThePathClearsModifiedAndCommitsPendingEdits)
+{
+    auto commit = model.ConnectCommitPendingEdits([this] { model.SetTitle(L"Committed"); });
+    model.Save(folder.WidePath("book.brindle"));
+    EXPECT_FALSE(model.IsModified());
+    EXPECT_EQ(model.GetFilePath(), folder.WidePath("book.brindle"));
+    commit.disconnect();
+    TarnDataModel loaded;
+    loaded.Load(folder.WidePath("book.brindle"));
+    EXPECT_EQ(loaded.GetTitle(), L"Committed");
+}
+
+TEST_F(BookFileSave, ReplacesAnOldFileAndKeepsItsPermissions)
+{
+    const auto path = folder.Path("book.brindle");
+    WriteBytes(path, "old");
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                                           std::filesystem::perms::group_read);
+    model.Save(path.wstring());
+    EXPECT_EQ(std::filesystem::status(path).permissions(),
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write | std::filesystem::perms::group_read);
+    EXPECT_EQ(FolderEntries(), std::vector<std::filesystem::path>{path}) << "no temporary file is left behind";
+    TarnDataModel loaded;
+    loaded.Load(path.wstring());
+    EXPECT_EQ(BookContent::Of(loaded), BookContent::Of(model));
+}
+
+TEST_F(BookFileSave, WritesThroughALinkToTheFileItNames)
+{
+    const auto real = folder.Path("real.brindle");
+    WriteBytes(real, "old");
+    std::filesystem::create_symlink(real, folder.Path("link.brindle"));
+    model.Save(folder.WidePath("link.brindle"));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.Path("link.brindle")));
+    EXPECT_NE(ReadBytes(real), "old");
+}
+
+TEST_F(BookFileSave, FailedWritesKeepTheOldFileThePathAndTheModifiedFlag)
+{
+    const auto old = folder.Path("old.brindle");
+    WriteBytes(old, "the author's previous file");
+    model.Save(old.wstring());
+    const std::string saved = ReadBytes(old);
+    model.SetTitle(L"Changed");
+    ASSERT_TRUE(model.IsModified());
+    const auto entries = FolderEntries();
+
+    std::filesystem::create_directory(folder.Path("folder.brindle"));
+    ExpectWriteError(folder.WidePath("folder.brindle"));
+    ExpectWriteError(folder.WidePath("missing/book.brindle"));
+    ExpectWriteError(folder.WidePath("old.brindle/inside.brindle"));
+    ExpectWriteError(L"");
+
+    EXPECT_EQ(ReadBytes(old), saved);
+    EXPECT_EQ(model.GetFilePath(), old.wstring());
+    EXPECT_TRUE(model.IsModified());
+    std::filesystem::remove(folder.Path("folder.brindle"));
+    EXPECT_EQ(FolderEntries(), entries);
+}
+
+TEST_F(BookFileSave, FullDiskKeepsTheOldFile)
+{
+    const auto old = folder.Path("old.brindle");
+    for (std::uint32_t number = 3; number < 400; ++number) {
+        model.CreateSection(number, std::wstring(40, L'x'));
+    }
+    model.Save(old.wstring());
+    const std::string saved = ReadBytes(old);
+    model.SetTitle(L"Changed");
+
+    // A file size limit makes every write past it fail as a full disk would.
+    rlimit previous{};
+    getrlimit(RLIMIT_FSIZE, &previous);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = previous;
+    small.rlim_cur = 4096;
+    setrlimit(RLIMIT_FSIZE, &small);
+    ExpectWriteError(old.wstring());
+    setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_EQ(ReadBytes(old), saved);
+    EXPECT_TRUE(model.IsModified());
+    EXPECT_EQ(FolderEntries(), std::vector<std::filesystem::path>{old});
+}
+
+}  // namespace
