@@ -1,0 +1,45 @@
+#include "export/ExportText.h"
+
+#include <boost/algorithm/string/replace.hpp>
+#include <boost/locale/encoding_utf.hpp>
+
+#include <algorithm>
+
+namespace TarnViewModel {
+
+namespace {
+
+const std::wstring LineBreak = L"\r\n";
+
+}  // namespace
+
+std::string Utf8(const std::wstring& text)
+{
+    return boost::locale::conv::utf_to_utf<char>(text);
+}
+
+std::wstring ReducedLineBreaks(const std::wstring& text)
+{
+    return boost::algorithm::replace_all_copy(text, LineBreak, L"\n");
+}
+
+std::vector<std::wstring> PiecesBetweenLineBreaks(const std::wstring& text)
+{
+    std::vector<std::wstring> pieces;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t end = text.find(LineBreak, start);
+        pieces.push_back(text.substr(start, end - start));
+        if (end == std::wstring::npos) {
+            return pieces;
+        }
+        start = end + LineBreak.size();
+    }
+}
+
+std::string FontSizeText(std::int32_t size, std::int64_t factor)
+{
+    return std::to_string(std::max<std::int64_t>(size, 0) * factor);
+}
+
+}  // namespace TarnViewModel

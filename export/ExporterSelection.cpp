@@ -1,0 +1,36 @@
+#include "export/ExporterSelection.h"
+
+#include "document/TarnDataModel.h"
+#include "export/CogExporter.h"
+#include "export/HtmlExporter.h"
+#include "export/JsonExporter.h"
+#include "export/RtfExporter.h"
+#include "export/TxtExporter.h"
+#include "export/XmlExporter.h"
+
+namespace TarnViewModel {
+
+namespace {
+
+std::array<CommonLib::Font, 4> BookFonts(const TarnDataModel& model)
+{
+    using CommonLib::FontType;
+    return {model.GetFont(FontType::MainBook), model.GetFont(FontType::SectionNumber), model.GetFont(FontType::Header),
+            model.GetFont(FontType::Footer)};
+}
+
+}  // namespace
+
+std::unique_ptr<IBookExporter> CreateBookExporter(const TarnDataModel& model, int fileTypeIndex)
+{
+    switch (fileTypeIndex) {
+    case 2: return std::make_unique<RtfExporter>(BookFonts(model), model.GetNewPagePerSection());
+    case 3: return std::make_unique<HtmlExporter>(BookFonts(model));
+    case 4: return std::make_unique<XmlExporter>();
+    case 5: return std::make_unique<JsonExporter>();
+    case 6: return std::make_unique<CogExporter>();
+    default: return std::make_unique<TxtExporter>();
+    }
+}
+
+}  // namespace TarnViewModel

@@ -1,0 +1,25 @@
+#include "export/MultiPageExport.h"
+
+#include "document/TarnDataModel.h"
+#include "export/ExportFile.h"
+#include "export/HtmlMultiPageExporter.h"
+
+namespace TarnViewModel {
+
+void ExportPages(const TarnDataModel& model, const std::wstring& folder)
+{
+    using CommonLib::FontType;
+    HtmlMultiPageExporter exporter;
+    // Names are made only of digits, so no page can land outside the folder.
+    model.GetStoryGraph().VisitSections([&](const Section& section) {
+        ExportFile page(folder + L"/" + std::to_wstring(section.number) + L".html");
+        exporter.WriteSectionPage(section, model, L"", page.Stream());
+        page.Close();
+    });
+    ExportFile styles(folder + L"/styles.css");
+    exporter.WriteStyleSheet(model.GetFont(FontType::MainBook), model.GetFont(FontType::SectionNumber),
+                             model.GetFont(FontType::Header), model.GetFont(FontType::Footer), styles.Stream());
+    styles.Close();
+}
+
+}  // namespace TarnViewModel

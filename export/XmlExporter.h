@@ -1,0 +1,13 @@
+#pragma once
+
+#include "export/IBookExporter.h"
+
+namespace TarnViewModel {
+
+// The book's content (title, sections with all their choices, footer) as an XML data file.
+class XmlExporter : public IBookExporter {
+public:
+    void Export(const TarnDataModel& model, std::ostream& output) override;
+};
+
+}  // namespace TarnViewModel
