@@ -82,7 +82,12 @@ std::string ReadBookFileText(const std::string& fileName)
     if (stream.bad() || !stream.eof()) {
         throw xml_parser_error("read error", fileName, 0);
     }
-    // A byte sequence that is not UTF-8 fails the read instead of being lost later.
+    CheckUtf8(bytes, fileName);
+    return bytes;
+}
+
+void CheckUtf8(const std::string& bytes, const std::string& fileName)
+{
     const char* position = bytes.data();
     const char* const end = position + bytes.size();
     while (position != end) {
@@ -95,7 +100,6 @@ std::string ReadBookFileText(const std::string& fileName)
             throw xml_parser_error("read error", fileName, 0);
         }
     }
-    return bytes;
 }
 
 void CheckNesting(const std::string& text, const std::string& fileName)

@@ -18,6 +18,10 @@ inline constexpr std::size_t DeepestNesting = 64;
 // file cannot be read or is not UTF-8, and refuses files that are too large.
 std::string ReadBookFileText(const std::string& fileName);
 
+// A byte sequence that is not UTF-8 fails the read with "read error", instead of being
+// lost later.
+void CheckUtf8(const std::string& bytes, const std::string& fileName);
+
 // Refuses, with the XML reader's error naming the line, a text whose elements nest deeper
 // than the reader may safely descend.
 void CheckNesting(const std::string& text, const std::string& fileName);
