@@ -3,24 +3,37 @@
 #include "document/NativePath.h"
 #include "export/ExportException.h"
 
-#include <boost/iostreams/categories.hpp>
+#include <boost/iostreams/concepts.hpp>
 #include <boost/iostreams/operations.hpp>
+
+#include <cstring>
 
 namespace TarnViewModel {
 
 namespace {
 
-struct CrLfFilter {
-    using char_type = char;
-    using category = boost::iostreams::output_filter_tag;
-
+// Copies runs of text between line ends in one go and puts CR before every LF.
+struct CrLfFilter : boost::iostreams::multichar_output_filter {
     template <typename Sink>
-    bool put(Sink& sink, char character)
+    std::streamsize write(Sink& sink, const char* text, std::streamsize size)
     {
-        if (character == '\n' && !boost::iostreams::put(sink, '\r')) {
-            return false;
+        const char* position = text;
+        const char* const end = text + size;
+        while (position != end) {
+            const auto* lineEnd = static_cast<const char*>(std::memchr(position, '\n', static_cast<std::size_t>(end - position)));
+            const char* runEnd = lineEnd != nullptr ? lineEnd : end;
+            if (boost::iostreams::write(sink, position, runEnd - position) != runEnd - position) {
+                return position - text;
+            }
+            position = runEnd;
+            if (lineEnd != nullptr) {
+                if (boost::iostreams::write(sink, "\r\n", 2) != 2) {
+                    return position - text;
+                }
+                ++position;
+            }
         }
-        return boost::iostreams::put(sink, character);
+        return size;
     }
 };
 

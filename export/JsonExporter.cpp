@@ -2,6 +2,7 @@
 
 #include "document/TarnDataModel.h"
 #include "export/ExportText.h"
+#include "export/TreeAppend.h"
 
 #include <boost/property_tree/json_parser.hpp>
 #include <boost/property_tree/ptree.hpp>
@@ -32,27 +33,27 @@ void JsonExporter::Export(const TarnDataModel& model, std::ostream& output)
 {
     const StoryGraph& graph = model.GetStoryGraph();
     ptree root;
-    ptree& book = root.put_child("book", ptree());
-    book.put("version", "2");
-    book.put("title", Utf8(model.GetTitle()));
-    ptree& sections = book.put_child("sections", ptree());
+    ptree& book = Append(root, "book");
+    Append(book, "version", "2");
+    Append(book, "title", Utf8(model.GetTitle()));
+    ptree& sections = Append(book, "sections");
     graph.VisitSections([&](const Section& section) {
-        ptree node;
-        node.put("number", section.number);
-        node.put("text", Utf8(ReducedLineBreaks(section.text)));
-        if (graph.HasChoices(section.number, true)) {
-            ptree& choices = node.put_child("choices", ptree());
-            graph.VisitSectionChoices(section.number, false, [&](const Choice& choice) {
-                ptree choiceNode;
-                choiceNode.put("text", Utf8(ReducedLineBreaks(choice.text)));
-                choiceNode.put("destination", choice.destination);
-                choiceNode.put("hidden", choice.hidden ? "true" : "false");
-                choices.push_back({"", std::move(choiceNode)});
-            });
+        // Array elements are children without keys.
+        ptree& node = Append(sections, "");
+        Append(node, "number", std::to_string(section.number));
+        Append(node, "text", Utf8(ReducedLineBreaks(section.text)));
+        if (!graph.HasChoices(section.number, true)) {
+            return;
         }
-        sections.push_back({"", std::move(node)});
+        ptree& choices = Append(node, "choices");
+        graph.VisitSectionChoices(section.number, false, [&](const Choice& choice) {
+            ptree& choiceNode = Append(choices, "");
+            Append(choiceNode, "text", Utf8(ReducedLineBreaks(choice.text)));
+            Append(choiceNode, "destination", std::to_string(choice.destination));
+            Append(choiceNode, "hidden", choice.hidden ? "true" : "false");
+        });
     });
-    book.put("footer", Utf8(ReducedLineBreaks(model.GetFooter())));
+    Append(book, "footer", Utf8(ReducedLineBreaks(model.GetFooter())));
 
     std::ostringstream text;
     boost::property_tree::write_json(text, root, true);

@@ -2,6 +2,7 @@
 
 #include "document/TarnDataModel.h"
 #include "export/ExportText.h"
+#include "export/TreeAppend.h"
 
 #include <boost/property_tree/ptree.hpp>
 #include <boost/property_tree/xml_parser.hpp>
@@ -41,26 +42,26 @@ void XmlExporter::Export(const TarnDataModel& model, std::ostream& output)
 {
     const StoryGraph& graph = model.GetStoryGraph();
     ptree root;
-    ptree& book = root.add_child("book", ptree());
-    book.put("version", 2);
-    book.put("title", Value(model.GetTitle()));
-    ptree& sections = book.add_child("sections", ptree());
+    ptree& book = Append(root, "book");
+    Append(book, "version", "2");
+    Append(book, "title", Value(model.GetTitle()));
+    ptree& sections = Append(book, "sections");
     graph.VisitSections([&](const Section& section) {
-        ptree& node = sections.add_child("section", ptree());
-        node.put("<xmlattr>.number", section.number);
-        node.put("text", Value(ReducedLineBreaks(section.text)));
+        ptree& node = Append(sections, "section");
+        Append(Append(node, "<xmlattr>"), "number", std::to_string(section.number));
+        Append(node, "text", Value(ReducedLineBreaks(section.text)));
         if (!graph.HasChoices(section.number, true)) {
             return;
         }
-        ptree& choices = node.add_child("choices", ptree());
+        ptree& choices = Append(node, "choices");
         graph.VisitSectionChoices(section.number, false, [&](const Choice& choice) {
-            ptree& choiceNode = choices.add_child("choice", ptree());
-            choiceNode.put("text", Value(ReducedLineBreaks(choice.text)));
-            choiceNode.put("destination", choice.destination);
-            choiceNode.put("hidden", choice.hidden ? "true" : "false");
+            ptree& choiceNode = Append(choices, "choice");
+            Append(choiceNode, "text", Value(ReducedLineBreaks(choice.text)));
+            Append(choiceNode, "destination", std::to_string(choice.destination));
+            Append(choiceNode, "hidden", choice.hidden ? "true" : "false");
         });
     });
-    book.put("footer", Value(ReducedLineBreaks(model.GetFooter())));
+    Append(book, "footer", Value(ReducedLineBreaks(model.GetFooter())));
     boost::property_tree::write_xml(output, root, boost::property_tree::xml_writer_make_settings<std::string>(' ', 2, "utf-8"));
 }
 

@@ -1,13 +1,12 @@
 #include "document/TarnDataModel.h"
 #include "support/BookContent.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempFolder.h"
 
 #include <boost/property_tree/xml_parser.hpp>
 #include <gtest/gtest.h>
 
-#include <sys/resource.h>
 
-#include <csignal>
 
 namespace {
 
@@ -156,16 +155,10 @@ TEST_F(BookFileSave, FullDiskKeepsTheOldFile)
     const std::string saved = ReadBytes(old);
     model.SetTitle(L"Changed");
 
-    // A file size limit makes every write past it fail as a full disk would.
-    rlimit previous{};
-    getrlimit(RLIMIT_FSIZE, &previous);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = previous;
-    small.rlim_cur = 4096;
-    setrlimit(RLIMIT_FSIZE, &small);
-    ExpectWriteError(old.wstring());
-    setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, previousHandler);
+    {
+        TestSupport::FileSizeLimit limit(4096);
+        ExpectWriteError(old.wstring());
+    }
 
     EXPECT_EQ(ReadBytes(old), saved);
     EXPECT_TRUE(model.IsModified());

@@ -1,0 +1,83 @@
+#include "ExportBook.h"
+#include "export/ExportException.h"
+#include "export/ExportFile.h"
+#include "export/JsonExporter.h"
+#include "export/MultiPageExport.h"
+#include "export/TxtExporter.h"
+#include "support/FileSizeLimit.h"
+#include "support/TempFolder.h"
+
+#include <boost/property_tree/json_parser.hpp>
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace {
+
+using namespace TarnViewModel;
+using TestSupport::ReadBytes;
+using TestSupport::TempFolder;
+using TestSupport::WriteBytes;
+
+void ExpectExportFails(const std::wstring& path, const TarnDataModel& model)
+{
+    try {
+        ExportFile file(path);
+        TxtExporter().Export(model, file.Stream());
+        file.Close();
+        FAIL() << "the export looked like a success";
+    } catch (const ExportException& error) {
+        EXPECT_NE(std::string(error.what()).find("Cannot"), std::string::npos) << error.what();
+    }
+}
+
+TEST(ExportFailure, FilesThatCannotBeCreatedOrWrittenAreReported)
+{
+    const auto model = TestSupport::MakeExportBook();
+    TempFolder folder;
+    ExpectExportFails(folder.Root().wstring(), *model);
+    ExpectExportFails(folder.WidePath("missing/book.txt"), *model);
+    ExpectExportFails(L"", *model);
+
+    auto large = TestSupport::MakeExportBook();
+    large->SetSectionText(1, std::wstring(100000, L'x'));
+    TestSupport::FileSizeLimit limit(4096);
+    ExpectExportFails(folder.WidePath("full.txt"), *large);
+}
+
+TEST(ExportFailure, JsonExportIntoAFailedStreamRaisesTheWritersError)
+{
+    const auto model = TestSupport::MakeExportBook();
+    std::ostringstream output;
+    output.setstate(std::ios::badbit);
+    try {
+        JsonExporter().Export(*model, output);
+        FAIL() << "no error";
+    } catch (const boost::property_tree::json_parser_error& error) {
+        EXPECT_EQ(error.message(), "write error");
+    }
+}
+
+TEST(ExportFailure, PagesReplaceOldOnesAndAMissingFolderIsReported)
+{
+    const auto model = TestSupport::MakeExportBook();
+    TempFolder folder;
+    WriteBytes(folder.Path("3.html"), "old page");
+    ExportPages(*model, folder.Root().wstring());
+    EXPECT_NE(ReadBytes(folder.Path("3.html")).find("<h2 class=\"sectionNumber\">3</h2>"), std::string::npos);
+    EXPECT_THROW(ExportPages(*model, folder.WidePath("missing")), ExportException);
+}
+
+TEST(ExportFailure, ABookWithoutSectionsExportsOnlyTheStyleSheet)
+{
+    const auto model = TestSupport::MakeEmptyBook(L"");
+    TempFolder folder;
+    ExportPages(*model, folder.Root().wstring());
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.Root())) {
+        names.push_back(entry.path().filename().string());
+    }
+    EXPECT_EQ(names, std::vector<std::string>{"styles.css"});
+}
+
+}  // namespace
