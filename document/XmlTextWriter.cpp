@@ -9,7 +9,7 @@ namespace TarnViewModel {
 
 namespace utf = boost::locale::utf;
 
-XmlTextWriter::XmlTextWriter()
+XmlTextWriter::XmlTextWriter(char indent, int indentCount) : indent_(indent), indentCount_(indentCount)
 {
     text_ = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n";
 }
@@ -52,7 +52,7 @@ const std::string& XmlTextWriter::Text(const std::string& fileName) const
 
 void XmlTextWriter::Indent()
 {
-    text_.append(static_cast<std::size_t>(depth_), '\t');
+    text_.append(static_cast<std::size_t>(depth_ * indentCount_), indent_);
 }
 
 void XmlTextWriter::OpenTag(const wchar_t* name, const wchar_t* attribute, const std::wstring* value)

@@ -4,13 +4,14 @@
 
 namespace TarnViewModel {
 
-// Writes indented XML as UTF-8 by the rules of the property-tree library's XML writer with
-// one tab per level: an element with text stays on one line, an element with neither text
-// nor children is self-closed, markup characters become entities, and a text made only of
-// spaces starts with a character reference so that it survives reading.
+// Writes indented XML as UTF-8 by the rules of the property-tree library's XML writer:
+// an element with text stays on one line, an element with neither text nor children is
+// self-closed, markup characters become entities, and a text made only of spaces starts
+// with a character reference so that it survives reading.
 class XmlTextWriter {
 public:
-    XmlTextWriter();
+    // Each level is indented by indentCount times the indent character.
+    explicit XmlTextWriter(char indent = '\t', int indentCount = 1);
 
     // An element whose children follow, until the matching End.
     void Start(const wchar_t* name);
@@ -36,6 +37,8 @@ private:
     void Character(wchar_t character);
 
     std::string text_;
+    char indent_;
+    int indentCount_;
     int depth_ = 0;
     bool invalid_ = false;
 };

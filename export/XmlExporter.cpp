@@ -1,15 +1,10 @@
 #include "export/XmlExporter.h"
 
 #include "document/TarnDataModel.h"
+#include "document/XmlTextWriter.h"
 #include "export/ExportText.h"
-#include "export/TreeAppend.h"
-
-#include <boost/property_tree/ptree.hpp>
-#include <boost/property_tree/xml_parser.hpp>
 
 namespace TarnViewModel {
-
-using boost::property_tree::ptree;
 
 namespace {
 
@@ -21,10 +16,10 @@ bool AllowedInXml(wchar_t character)
     if (code < 0x20) {
         return code == 0x09 || code == 0x0A || code == 0x0D;
     }
-    return code != 0xFFFE && code != 0xFFFF;
+    return (code < 0xD800 || code > 0xDFFF) && code != 0xFFFE && code != 0xFFFF && code <= 0x10FFFF;
 }
 
-std::string Value(const std::wstring& text)
+std::wstring Value(const std::wstring& text)
 {
     std::wstring allowed;
     allowed.reserve(text.size());
@@ -33,36 +28,44 @@ std::string Value(const std::wstring& text)
             allowed += character;
         }
     }
-    return Utf8(allowed);
+    return allowed;
 }
 
 }  // namespace
 
+// The layout is that of the property-tree library's XML writer with two spaces per level.
 void XmlExporter::Export(const TarnDataModel& model, std::ostream& output)
 {
     const StoryGraph& graph = model.GetStoryGraph();
-    ptree root;
-    ptree& book = Append(root, "book");
-    Append(book, "version", "2");
-    Append(book, "title", Value(model.GetTitle()));
-    ptree& sections = Append(book, "sections");
-    graph.VisitSections([&](const Section& section) {
-        ptree& node = Append(sections, "section");
-        Append(Append(node, "<xmlattr>"), "number", std::to_string(section.number));
-        Append(node, "text", Value(ReducedLineBreaks(section.text)));
-        if (!graph.HasChoices(section.number, true)) {
-            return;
-        }
-        ptree& choices = Append(node, "choices");
-        graph.VisitSectionChoices(section.number, false, [&](const Choice& choice) {
-            ptree& choiceNode = Append(choices, "choice");
-            Append(choiceNode, "text", Value(ReducedLineBreaks(choice.text)));
-            Append(choiceNode, "destination", std::to_string(choice.destination));
-            Append(choiceNode, "hidden", choice.hidden ? "true" : "false");
+    XmlTextWriter writer(' ', 2);
+    writer.Start(L"book");
+    writer.Leaf(L"version", L"2");
+    writer.Leaf(L"title", Value(model.GetTitle()));
+    if (graph.SectionCount() == 0) {
+        writer.Leaf(L"sections", L"");
+    } else {
+        writer.Start(L"sections");
+        graph.VisitSections([&](const Section& section) {
+            writer.StartWithAttribute(L"section", L"number", std::to_wstring(section.number));
+            writer.Leaf(L"text", Value(ReducedLineBreaks(section.text)));
+            if (graph.HasChoices(section.number, true)) {
+                writer.Start(L"choices");
+                graph.VisitSectionChoices(section.number, false, [&](const Choice& choice) {
+                    writer.Start(L"choice");
+                    writer.Leaf(L"text", Value(ReducedLineBreaks(choice.text)));
+                    writer.Leaf(L"destination", std::to_wstring(choice.destination));
+                    writer.Leaf(L"hidden", choice.hidden ? L"true" : L"false");
+                    writer.End(L"choice");
+                });
+                writer.End(L"choices");
+            }
+            writer.End(L"section");
         });
-    });
-    Append(book, "footer", Value(ReducedLineBreaks(model.GetFooter())));
-    boost::property_tree::write_xml(output, root, boost::property_tree::xml_writer_make_settings<std::string>(' ', 2, "utf-8"));
+        writer.End(L"sections");
+    }
+    writer.Leaf(L"footer", Value(ReducedLineBreaks(model.GetFooter())));
+    writer.End(L"book");
+    output << writer.Text("");
 }
 
 }  // namespace TarnViewModel

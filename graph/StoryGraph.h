@@ -7,7 +7,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <boost/functional/hash.hpp>
 
 #include <map>
 #include <unordered_map>
@@ -71,8 +70,8 @@ private:
 
     std::map<std::uint32_t, Section> sections_;
     // Hashed for quick look-ups; the id order is made when a caller walks all choices.
-    std::unordered_map<Uuid, Choice, boost::hash<Uuid>> choices_;
-    std::unordered_map<Uuid, ChoiceOrder, boost::hash<Uuid>> orders_;
+    std::unordered_map<Uuid, Choice, UuidHash> choices_;
+    std::unordered_map<Uuid, ChoiceOrder, UuidHash> orders_;
     GraphCore::UuidGraph links_;
 };
 

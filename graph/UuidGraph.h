@@ -3,7 +3,6 @@
 #include "graph/GraphCoreExceptions.h"
 #include "graph/Uuid.h"
 
-#include <boost/functional/hash.hpp>
 #include <boost/graph/adjacency_list.hpp>
 
 #include <functional>
@@ -49,8 +48,8 @@ private:
 
     // Held by pointer so that moving the graph never invalidates the descriptors in the maps.
     std::unique_ptr<Graph> graph_;
-    std::unordered_map<Uuid, Vertex, boost::hash<Uuid>> vertices_;
-    std::unordered_map<Uuid, Edge, boost::hash<Uuid>> edges_;
+    std::unordered_map<Uuid, Vertex, TarnViewModel::UuidHash> vertices_;
+    std::unordered_map<Uuid, Edge, TarnViewModel::UuidHash> edges_;
 };
 
 }  // namespace GraphCore

@@ -89,4 +89,106 @@ TEST(ExportWellFormed, XmlAndJsonReadBackWithRealParsersWhateverTheAuthorTyped)
     }
 }
 
+// The trees the XML and JSON exports describe, built with the property-tree library.
+struct LibraryTrees {
+    ptree xml;
+    ptree json;
+};
+
+LibraryTrees BuildTrees(const TarnDataModel& model)
+{
+    const auto reduced = [](const std::wstring& text) {
+        std::wstring result;
+        for (std::size_t index = 0; index < text.size(); ++index) {
+            if (!(text[index] == L'\r' && index + 1 < text.size() && text[index + 1] == L'\n')) {
+                result += text[index];
+            }
+        }
+        return Utf8(result);
+    };
+    const StoryGraph& graph = model.GetStoryGraph();
+    LibraryTrees trees;
+    ptree& xmlBook = trees.xml.add_child("book", ptree());
+    ptree& jsonBook = trees.json.put_child("book", ptree());
+    for (ptree* book : {&xmlBook, &jsonBook}) {
+        book->put("version", 2);
+        book->put("title", Utf8(model.GetTitle()));
+        book->put_child("sections", ptree());
+    }
+    graph.VisitSections([&](const Section& section) {
+        ptree& xmlSection = xmlBook.get_child("sections").add_child("section", ptree());
+        xmlSection.put("<xmlattr>.number", section.number);
+        xmlSection.put("text", reduced(section.text));
+        ptree jsonSection;
+        jsonSection.put("number", section.number);
+        jsonSection.put("text", reduced(section.text));
+        if (graph.HasChoices(section.number, true)) {
+            ptree& xmlChoices = xmlSection.add_child("choices", ptree());
+            ptree& jsonChoices = jsonSection.put_child("choices", ptree());
+            graph.VisitSectionChoices(section.number, false, [&](const Choice& choice) {
+                ptree node;
+                node.put("text", reduced(choice.text));
+                node.put("destination", choice.destination);
+                node.put("hidden", choice.hidden ? "true" : "false");
+                xmlChoices.add_child("choice", node);
+                jsonChoices.push_back({"", node});
+            });
+        }
+        jsonBook.get_child("sections").push_back({"", jsonSection});
+    });
+    xmlBook.put("footer", reduced(model.GetFooter()));
+    jsonBook.put("footer", reduced(model.GetFooter()));
+    return trees;
+}
+
+// Without control characters, where the JSON escapes of the file differ from the library's
+// (tab as \u0009, lower-case hexadecimal), both files are what the library writes.
+TEST(ExportWellFormed, XmlAndJsonMatchThePropertyTreeWritersForOrdinaryText)
+{
+    std::mt19937 random(5);
+    const std::wstring words[] = {L"<b>", L"&", L"\"", L"'", L"\\", L"/", L"\r\n", L"  ", L"\u00e9", L"\U0001F409", L"go"};
+    const auto text = [&] {
+        std::wstring result;
+        for (std::size_t count = random() % 6; count > 0; --count) {
+            result += words[random() % std::size(words)];
+        }
+        return result;
+    };
+    for (int round = 0; round < 30; ++round) {
+        TarnDataModel model;
+        model.NewBook(text(), text());
+        for (std::uint32_t number = 2; number < 6; ++number) {
+            model.CreateSection(number, L"");
+        }
+        for (std::uint32_t number = 1; number < 6; ++number) {
+            model.SetSectionText(number, text());
+            for (std::size_t choices = random() % 3; choices > 0; --choices) {
+                model.AddChoiceTo(number, 1 + random() % 5, text(), random() % 2 == 0);
+            }
+        }
+        const LibraryTrees trees = BuildTrees(model);
+        std::ostringstream ours;
+        XmlExporter().Export(model, ours);
+        std::ostringstream library;
+        boost::property_tree::write_xml(library, trees.xml,
+                                        boost::property_tree::xml_writer_make_settings<std::string>(' ', 2, "utf-8"));
+        EXPECT_EQ(ours.str(), library.str());
+
+        std::ostringstream oursJson;
+        JsonExporter().Export(model, oursJson);
+        std::ostringstream libraryJson;
+        boost::property_tree::write_json(libraryJson, trees.json, true);
+        EXPECT_EQ(oursJson.str(), libraryJson.str());
+    }
+}
+
+TEST(ExportWellFormed, JsonEscapesControlCharactersAsTheFormatDescribes)
+{
+    TarnDataModel model;
+    model.NewBook(L"a\tb\x01\x1f\x7f\b\f/", L"");
+    std::ostringstream json;
+    JsonExporter().Export(model, json);
+    EXPECT_NE(json.str().find("\"title\": \"a\\u0009b\\u0001\\u001f\x7f\\b\\f\\/\","), std::string::npos) << json.str();
+}
+
 }  // namespace
