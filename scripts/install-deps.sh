@@ -7,7 +7,7 @@ packages=(
   libboost-dev libboost-locale-dev libboost-iostreams-dev
   libgraphviz-dev qt6-base-dev libgif-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth clang libclang-rt-14-dev
+  xvfb xauth clang libclang-rt-14-dev locales
 )
 
 missing=()
@@ -17,14 +17,17 @@ for package in "${packages[@]}"; do
   fi
 done
 
-if [ ${#missing[@]} -eq 0 ]; then
-  exit 0
-fi
-
 sudo_prefix=()
 if [ "$(id -u)" -ne 0 ]; then
   sudo_prefix=(sudo)
 fi
-echo "Installing: ${missing[*]}"
-"${sudo_prefix[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo_prefix[@]}" apt-get install -y -qq "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  "${sudo_prefix[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo_prefix[@]}" apt-get install -y -qq "${missing[@]}"
+fi
+
+# The tests check that a locale with a decimal comma does not change the flowchart layout.
+if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
+  "${sudo_prefix[@]}" localedef -i de_DE -f UTF-8 de_DE.UTF-8
+fi

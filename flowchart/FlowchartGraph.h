@@ -1,0 +1,87 @@
+#pragma once
+
+#include "graph/Uuid.h"
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <stdexcept>
+#include <vector>
+
+struct Agraph_s;
+struct Agnode_s;
+struct GVC_s;
+
+namespace TarnViewModel {
+
+struct NodePlacement {
+    std::uint32_t number = 0;
+    double width = 0;
+    double height = 0;
+    double left = 0;
+    double top = 0;
+};
+
+struct RoutePoint {
+    double x = 0;
+    double y = 0;
+    bool operator==(const RoutePoint&) const = default;
+};
+
+struct EdgeRoute {
+    std::vector<RoutePoint> points;
+    Uuid choiceId{};
+};
+
+// A layout that Graphviz could not make.
+class FlowchartLayoutException : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A Graphviz graph mirroring the book: a node per section, an edge per choice. Layout runs
+// "dot" over the whole graph and reports sizes and positions in device units.
+class FlowchartGraph {
+public:
+    using NodeCallback = std::function<void(const NodePlacement&)>;
+    using EdgeCallback = std::function<void(const EdgeRoute&)>;
+    using SizeCallback = std::function<void(int width, int height)>;
+
+    FlowchartGraph();
+    FlowchartGraph(const FlowchartGraph&) = delete;
+    FlowchartGraph& operator=(const FlowchartGraph&) = delete;
+    ~FlowchartGraph();
+
+    void AddNode(std::uint32_t number, double width, double height);
+    void DeleteNode(std::uint32_t number);
+    void ResizeNode(std::uint32_t number, double width, double height);
+    void RenumberNode(std::uint32_t oldNumber, std::uint32_t newNumber);
+    void SwapNodes(std::uint32_t a, std::uint32_t b);
+    void AddEdge(const Uuid& choiceId, std::uint32_t fromNumber, std::uint32_t toNumber);
+    void DeleteEdge(std::uint32_t fromNumber, std::uint32_t toNumber, const Uuid& choiceId);
+    // Throws FlowchartLayoutException when "dot" fails; an edge without a route is reported
+    // with no points.
+    void Layout(const NodeCallback& onNode, const EdgeCallback& onEdge, const SizeCallback& onSize);
+    void SetResolution(double x, double y);
+    void ClearGraph();
+
+    // The text of a node attribute, for the tests of what Graphviz is given.
+    std::string NodeAttribute(std::uint32_t number, const char* name) const;
+    std::string NodeName(std::uint32_t number) const;
+
+private:
+    void OpenGraph();
+    Agnode_s* FindNode(std::uint32_t number) const;
+    void SetNumber(Agnode_s* node, std::uint32_t number);
+    void SetSize(Agnode_s* node, double width, double height);
+
+    GVC_s* context_;
+    Agraph_s* graph_ = nullptr;
+    double resolutionX_ = 72.0;
+    double resolutionY_ = 72.0;
+    double scaleX_ = 1.0;
+    double scaleY_ = 1.0;
+    std::map<std::uint32_t, Uuid> nodes_;
+};
+
+}  // namespace TarnViewModel
