@@ -1,0 +1,67 @@
+#include "controllers/FrameworkController.h"
+
+#include "commands/SectionCommands.h"
+#include "document/TarnDataModel.h"
+#include "export/ExporterSelection.h"
+#include "export/MultiPageExport.h"
+
+namespace TarnViewModel {
+
+FrameworkController::FrameworkController(TarnDataModel& model, IFrameworkView* view) : model_(model), view_(view)
+{
+    connections_.emplace_back(model_.ConnectBookReset([this] {
+        view_->OnBookReset();
+        view_->SetBookHasSections(false);
+        view_->SetSectionSelected(false);
+        view_->SetUndoRedoState(false, false);
+    }));
+    connections_.emplace_back(model_.ConnectBookLoaded(
+        [this](const std::vector<Section>& sections, const std::vector<Choice>&) { view_->SetBookHasSections(!sections.empty()); }));
+    connections_.emplace_back(model_.ConnectSectionSelected([this](const Section&) { view_->SetSectionSelected(true); }));
+    connections_.emplace_back(model_.ConnectSectionDeselected([this](std::uint32_t) { view_->SetSectionSelected(false); }));
+    connections_.emplace_back(
+        model_.ConnectUndoRedoChanged([this](bool canUndo, bool canRedo) { view_->SetUndoRedoState(canUndo, canRedo); }));
+    connections_.emplace_back(model_.ConnectSectionAdded([this](const Section&) {
+        if (model_.GetStoryGraph().SectionCount() > 0) {
+            view_->SetBookHasSections(true);
+        }
+    }));
+    connections_.emplace_back(model_.ConnectSectionDeleted([this](const Section&) {
+        if (model_.GetStoryGraph().SectionCount() == 0) {
+            view_->SetBookHasSections(false);
+        }
+    }));
+    connections_.emplace_back(model_.ConnectDiscardChangesQuery([this](bool& discard) {
+        if (!view_->AskSaveChanges()) {
+            discard = false;
+        }
+    }));
+}
+
+void FrameworkController::AddNewSection()
+{
+    const std::uint32_t current = model_.GetCurrentSection();
+    if (current != NoSection && !model_.GetStoryGraph().HasSection(current)) {
+        model_.CreateSection(current, L"");
+        model_.SetCurrentSection(current);
+        return;
+    }
+    Section section;
+    section.number = model_.GetStoryGraph().NextFreeSectionNumber();
+    auto command = std::make_unique<AddSectionCommand>(model_, section);
+    command->Execute();
+    model_.RecordCommand(std::move(command));
+    model_.SetCurrentSection(section.number);
+}
+
+void FrameworkController::ExportBook(std::ostream& output, int fileTypeIndex)
+{
+    CreateBookExporter(model_, fileTypeIndex)->Export(model_, output);
+}
+
+void FrameworkController::ExportBookMultiPage(const std::wstring& folder)
+{
+    ExportPages(model_, folder);
+}
+
+}  // namespace TarnViewModel

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "controllers/IFrameworkView.h"
+#include "document/DocumentNotifications.h"
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace TarnViewModel {
+
+class TarnDataModel;
+
+// Keeps the main window's command states in step with the document, answers whether
+// unsaved changes may be thrown away, adds sections and exports the book.
+class FrameworkController {
+public:
+    FrameworkController(TarnDataModel& model, IFrameworkView* view);
+    FrameworkController(const FrameworkController&) = delete;
+    FrameworkController& operator=(const FrameworkController&) = delete;
+
+    void AddNewSection();
+    // The one-based file type index of the save dialog chooses the format.
+    void ExportBook(std::ostream& output, int fileTypeIndex);
+    // Writes one page per section and the style sheet into the folder.
+    void ExportBookMultiPage(const std::wstring& folder);
+
+private:
+    TarnDataModel& model_;
+    IFrameworkView* view_;
+    std::vector<boost::signals2::scoped_connection> connections_;
+};
+
+}  // namespace TarnViewModel
