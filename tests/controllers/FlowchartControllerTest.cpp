@@ -1,0 +1,137 @@
+#include "RecordingViews.h"
+#include "controllers/FlowchartController.h"
+#include "controllers/SectionLabel.h"
+#include "document/TarnDataModel.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace TarnViewModel;
+using Calls = std::vector<std::string>;
+
+struct FlowchartControllerTest : testing::Test {
+    TarnDataModel model;
+    TestSupport::RecordingFlowchartView view;
+    FlowchartController controller{model, &view};
+
+    // The calls from the last layout pass on, BeginLayout included.
+    Calls LastLayout() const
+    {
+        const Calls& calls = view.Calls();
+        const auto begin = std::find(calls.rbegin(), calls.rend(), "BeginLayout");
+        return Calls(begin == calls.rend() ? calls.end() : std::prev(begin.base()), calls.end());
+    }
+};
+
+TEST(SectionLabel, SummaryFirstElseTheFirstLineOfTheTextCutToFortyCharacters)
+{
+    Section section;
+    section.summary = L"A\r\nsummary";
+    section.text = L"ignored";
+    EXPECT_EQ(SectionLabel(section), L"Asummary");
+    section.summary.clear();
+    section.text = L"First line\r\nSecond";
+    EXPECT_EQ(SectionLabel(section), L"First line");
+    section.text = std::wstring(50, L'x') + L"\nmore";
+    EXPECT_EQ(SectionLabel(section), std::wstring(40, L'x') + L"...");
+    section.text = std::wstring(40, L'y');
+    EXPECT_EQ(SectionLabel(section), std::wstring(40, L'y'));
+}
+
+TEST_F(FlowchartControllerTest, ANewSectionIsMeasuredRaisedToTheSmallestBoxAndLaidOut)
+{
+    model.NewBook(L"Quest", L"");
+    view.Clear();
+    model.CreateSection(2, L"Cave");
+    EXPECT_EQ(view.Calls(), (Calls{"BeginUpdate", "MeasureSection 2,Cave", "AddSectionNode 2,Cave,0,0,80,50", "BeginLayout",
+                                   "SetGraphSize", "SetSectionPosition 1", "SetSectionPosition 2", "EndLayout", "EndUpdate"}));
+}
+
+TEST_F(FlowchartControllerTest, ZoomStaysBetweenTenAndAHundredPercent)
+{
+    view.Clear();
+    controller.ZoomIn();
+    EXPECT_EQ(view.Calls(), (Calls{"EnableZoomIn false", "EnableZoomOut true", "SetZoom 1,100%"}));
+    controller.SetZoomPercent(5);
+    EXPECT_EQ(controller.ZoomText(), L"10%");
+    view.Clear();
+    controller.ZoomOut();
+    EXPECT_EQ(view.Calls(), (Calls{"EnableZoomIn true", "EnableZoomOut false", "SetZoom 0.1,10%"}));
+    controller.SetZoomPercent(250);
+    EXPECT_EQ(controller.ZoomText(), L"100%");
+    controller.SetZoomPercent(55);
+    controller.ZoomIn();
+    EXPECT_EQ(controller.ZoomText(), L"65%");
+}
+
+TEST_F(FlowchartControllerTest, ChoiceChangesLayOutAgainAndOnlyAHiddenChangeUpdatesTheFlag)
+{
+    model.NewBook(L"Quest", L"");
+    model.CreateSection(2, L"");
+    const Uuid id = model.AddChoiceTo(1, 2, L"Go", false);
+    view.Clear();
+    model.EditChoice(id, 2, L"Go on", false);
+    EXPECT_FALSE(view.Contains("SetChoiceHidden true"));
+    EXPECT_EQ(view.Count("BeginLayout"), 1u);
+    view.Clear();
+    model.EditChoice(id, 2, L"Go on", true);
+    EXPECT_TRUE(view.Contains("SetChoiceHidden true"));
+    EXPECT_EQ(view.Count("BeginLayout"), 1u);
+    EXPECT_EQ(view.Count("SetChoicePoints route"), 1u);
+
+    // Deleting a choice is a structural change like any other.
+    view.Clear();
+    model.DeleteChoices({id});
+    EXPECT_TRUE(view.Contains("RemoveChoiceEdge"));
+    EXPECT_EQ(view.Count("BeginLayout"), 1u);
+    EXPECT_EQ(view.Count("SetChoicePoints"), 0u);
+}
+
+TEST_F(FlowchartControllerTest, RenumberingMovesNoBox)
+{
+    model.NewBook(L"Quest", L"");
+    model.CreateSection(3, L"");
+    view.Clear();
+    model.SetSectionNumber(3, 7);
+    EXPECT_TRUE(view.Contains("RenumberSectionNode 3,7"));
+    EXPECT_EQ(view.Count("BeginLayout"), 0u);
+    view.Clear();
+    model.CreateSection(4, L"");
+    EXPECT_TRUE(view.Contains("SetSectionPosition 7"));
+}
+
+TEST_F(FlowchartControllerTest, LoadingAddsEverythingBeforeOneLayoutAndAFailedLoadChangesNothing)
+{
+    TestSupport::TempFolder folder;
+    model.NewBook(L"Quest", L"");
+    model.CreateSection(2, L"");
+    model.AddChoiceTo(1, 2, L"Go", false);
+    model.Save(folder.WidePath("book.brindle"));
+    view.Clear();
+    model.Load(folder.WidePath("book.brindle"));
+    const Calls& calls = view.Calls();
+    const Calls expected{"ClearAll", "BeginUpdate", "MeasureSection 1,", "AddSectionNode 1,,0,0,80,50",
+                         "MeasureSection 2,", "AddSectionNode 2,,0,0,80,50", "AddChoiceEdge 0,false",
+                         "BeginLayout", "SetGraphSize"};
+    const auto begin = std::search(calls.begin(), calls.end(), expected.begin(), expected.end());
+    ASSERT_NE(begin, calls.end());
+    EXPECT_EQ(view.Count("BeginLayout"), 1u);
+    EXPECT_NE(std::find(begin, calls.end(), "EndUpdate"), calls.end());
+
+    TestSupport::WriteBytes(folder.Path("bad.brindle"),
+                            "<?xml version=\"1.0\"?><book><sections><section><number>5</number></section>"
+                            "<section><number>6</number><choices><choice><destination>x</destination></choice>"
+                            "</choices></section></sections></book>");
+    view.Clear();
+    EXPECT_ANY_THROW(model.Load(folder.WidePath("bad.brindle")));
+    EXPECT_TRUE(view.Calls().empty());
+    // The chart still matches the open book, so the next change lays it out.
+    model.CreateSection(3, L"");
+    const Calls layout = LastLayout();
+    EXPECT_NE(std::find(layout.begin(), layout.end(), "SetSectionPosition 3"), layout.end());
+    EXPECT_NE(std::find(layout.begin(), layout.end(), "SetChoicePoints route"), layout.end());
+}
+
+}  // namespace

@@ -1,0 +1,128 @@
+#pragma once
+
+#include "controllers/IFlowchartView.h"
+#include "controllers/IFrameworkView.h"
+
+#include <boost/uuid/uuid_io.hpp>
+
+#include <algorithm>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace TestSupport {
+
+// Views that write every call down as one line of text, so that tests compare the calls
+// a controller made, in order, with what they expect.
+class CallLog {
+public:
+    const std::vector<std::string>& Calls() const { return calls_; }
+    void Clear() { calls_.clear(); }
+    bool Contains(const std::string& call) const { return std::find(calls_.begin(), calls_.end(), call) != calls_.end(); }
+    std::size_t Count(const std::string& prefix) const
+    {
+        return static_cast<std::size_t>(
+            std::count_if(calls_.begin(), calls_.end(), [&](const std::string& call) { return call.rfind(prefix, 0) == 0; }));
+    }
+
+protected:
+    template <typename... Arguments>
+    void Log(const char* name, const Arguments&... arguments)
+    {
+        std::ostringstream line;
+        line << name;
+        [[maybe_unused]] const char* separator = " ";
+        ((line << separator << Text(arguments), separator = ","), ...);
+        calls_.push_back(line.str());
+    }
+
+private:
+    template <typename Value>
+    static std::string Text(const Value& value)
+    {
+        std::ostringstream text;
+        if constexpr (std::is_same_v<Value, std::wstring>) {
+            text << std::string(value.begin(), value.end());
+        } else if constexpr (std::is_same_v<Value, bool>) {
+            text << (value ? "true" : "false");
+        } else {
+            text << value;
+        }
+        return text.str();
+    }
+
+    std::vector<std::string> calls_;
+};
+
+class RecordingFrameworkView : public TarnViewModel::IFrameworkView, public CallLog {
+public:
+    void SetSectionSelected(bool selected) override { Log("SetSectionSelected", selected); }
+    void SetBookHasSections(bool hasSections) override { Log("SetBookHasSections", hasSections); }
+    void SetUndoRedoState(bool canUndo, bool canRedo) override { Log("SetUndoRedoState", canUndo, canRedo); }
+    void OnBookReset() override { Log("OnBookReset"); }
+    bool AskSaveChanges() override
+    {
+        Log("AskSaveChanges");
+        return answer;
+    }
+    std::pair<bool, std::wstring> AskSaveFileName(const std::wstring& currentPath) override
+    {
+        Log("AskSaveFileName", currentPath);
+        return {false, L""};
+    }
+
+    bool answer = true;
+};
+
+class RecordingFlowchartView : public TarnViewModel::IFlowchartView, public CallLog {
+public:
+    using Colour = TarnViewModel::Colour;
+    using RoutePoints = TarnViewModel::RoutePoints;
+    using Uuid = TarnViewModel::Uuid;
+
+    std::pair<double, double> MeasureSection(std::uint32_t number, const std::wstring& label) override
+    {
+        Log("MeasureSection", number, label);
+        return measured;
+    }
+    void AddSectionNode(std::uint32_t number, const std::wstring& label, const Colour&, double left, double top,
+                        double width, double height) override
+    {
+        Log("AddSectionNode", number, label, left, top, width, height);
+    }
+    void UpdateSectionNode(std::uint32_t number, const std::wstring& label, double width, double height) override
+    {
+        Log("UpdateSectionNode", number, label, width, height);
+    }
+    void AddChoiceEdge(const Uuid&, const RoutePoints& points, bool hidden) override
+    {
+        Log("AddChoiceEdge", points.size(), hidden);
+    }
+    void SetChoiceHidden(const Uuid&, bool hidden) override { Log("SetChoiceHidden", hidden); }
+    void BeginLayout() override { Log("BeginLayout"); }
+    void EndLayout() override { Log("EndLayout"); }
+    void SetSectionPosition(std::uint32_t number, double, double) override { Log("SetSectionPosition", number); }
+    void SetChoicePoints(const Uuid&, const RoutePoints& points) override
+    {
+        Log("SetChoicePoints", points.empty() ? "empty" : "route");
+    }
+    void RemoveSectionNode(std::uint32_t number) override { Log("RemoveSectionNode", number); }
+    void RemoveChoiceEdge(const Uuid&) override { Log("RemoveChoiceEdge"); }
+    void SelectSectionNode(std::uint32_t number) override { Log("SelectSectionNode", number); }
+    void ClearSelection() override { Log("ClearSelection"); }
+    void SetGraphSize(int, int) override { Log("SetGraphSize"); }
+    void SetSectionColour(std::uint32_t number, const Colour&) override { Log("SetSectionColour", number); }
+    void SetZoom(double factor, const std::wstring& text) override { Log("SetZoom", factor, text); }
+    void EnableZoomIn(bool enable) override { Log("EnableZoomIn", enable); }
+    void EnableZoomOut(bool enable) override { Log("EnableZoomOut", enable); }
+    void RenumberSectionNode(std::uint32_t from, std::uint32_t to) override { Log("RenumberSectionNode", from, to); }
+    void SwapSectionNodes(std::uint32_t a, std::uint32_t b) override { Log("SwapSectionNodes", a, b); }
+    void ClearAll() override { Log("ClearAll"); }
+    void SetFooterText(const std::wstring& footer) override { Log("SetFooterText", footer); }
+    void BeginUpdate() override { Log("BeginUpdate"); }
+    void EndUpdate() override { Log("EndUpdate"); }
+
+    std::pair<double, double> measured{30.0, 20.0};
+};
+
+}  // namespace TestSupport
