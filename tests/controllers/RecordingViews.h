@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controllers/IBookOutlineView.h"
 #include "controllers/IFlowchartView.h"
 #include "controllers/IFrameworkView.h"
 
@@ -123,6 +124,20 @@ public:
     void EndUpdate() override { Log("EndUpdate"); }
 
     std::pair<double, double> measured{30.0, 20.0};
+};
+
+class RecordingOutlineView : public TarnViewModel::IBookOutlineView, public CallLog {
+public:
+    void SetOutlineEntry(std::uint32_t number, const std::wstring& text, const CommonLib::ColourUtilities::RGBColour&,
+                         bool isSection) override
+    {
+        Log("SetOutlineEntry", number, text, isSection);
+    }
+    void SelectOutlineEntry(std::uint32_t number) override { Log("SelectOutlineEntry", number); }
+    void RemoveOutlineEntry(std::uint32_t number) override { Log("RemoveOutlineEntry", number); }
+    void ClearOutline() override { Log("ClearOutline"); }
+    void BeginUpdate() override { Log("BeginUpdate"); }
+    void EndUpdate() override { Log("EndUpdate"); }
 };
 
 }  // namespace TestSupport

@@ -1,0 +1,74 @@
+#include "controllers/BookOutlineController.h"
+
+#include "controllers/SectionLabel.h"
+#include "document/TarnDataModel.h"
+
+namespace TarnViewModel {
+
+BookOutlineController::BookOutlineController(TarnDataModel& model, IBookOutlineView* view) : model_(model), view_(view)
+{
+    connections_.emplace_back(model_.ConnectBookReset([this] { view_->ClearOutline(); }));
+    connections_.emplace_back(model_.ConnectBookLoaded([this](const std::vector<Section>& sections, const std::vector<Choice>&) {
+        view_->ClearOutline();
+        view_->BeginUpdate();
+        std::uint32_t next = 1;
+        for (const Section& section : sections) {
+            for (; next < section.number; ++next) {
+                ShowEmptySlot(next);
+            }
+            ShowSection(section);
+            next = section.number + 1;
+        }
+        view_->EndUpdate();
+        if (model_.GetCurrentSection() != NoSection) {
+            view_->SelectOutlineEntry(model_.GetCurrentSection());
+        }
+    }));
+    connections_.emplace_back(model_.ConnectSectionAdded([this](const Section& section) { ShowSection(section); }));
+    connections_.emplace_back(model_.ConnectEmptySlotAdded([this](std::uint32_t number) { ShowEmptySlot(number); }));
+    connections_.emplace_back(
+        model_.ConnectSectionSelected([this](const Section& section) { view_->SelectOutlineEntry(section.number); }));
+    connections_.emplace_back(model_.ConnectSectionDeselected([this](std::uint32_t number) { view_->SelectOutlineEntry(number); }));
+    connections_.emplace_back(model_.ConnectEmptySlotRemoved([this](std::uint32_t number) { view_->RemoveOutlineEntry(number); }));
+    connections_.emplace_back(model_.ConnectSectionDeleted([this](const Section& section) { ShowEmptySlot(section.number); }));
+    connections_.emplace_back(
+        model_.ConnectSectionUpdated([this](std::uint32_t oldNumber, const Section& section, SectionProperty property) {
+            if (property == SectionProperty::Shiftable) {
+                return;
+            }
+            ShowSection(section);
+            SelectIfCurrent(oldNumber, section.number);
+        }));
+    connections_.emplace_back(model_.ConnectSectionsSwapped([this](const Section& a, const Section& b) {
+        const std::uint32_t current = model_.GetCurrentSection();
+        ShowSection(b);
+        if (current == a.number) {
+            view_->SelectOutlineEntry(b.number);
+        }
+        ShowSection(a);
+        if (current == b.number) {
+            view_->SelectOutlineEntry(a.number);
+        }
+    }));
+}
+
+void BookOutlineController::ShowSection(const Section& section)
+{
+    const std::wstring label = SectionLabel(section);
+    const std::wstring text = std::to_wstring(section.number) + (label.empty() ? L"" : L" - " + label);
+    view_->SetOutlineEntry(section.number, text, section.backgroundColour, true);
+}
+
+void BookOutlineController::ShowEmptySlot(std::uint32_t number)
+{
+    view_->SetOutlineEntry(number, std::to_wstring(number) + L" <Empty>", {255, 255, 255}, false);
+}
+
+void BookOutlineController::SelectIfCurrent(std::uint32_t oldNumber, std::uint32_t shown)
+{
+    if (oldNumber == model_.GetCurrentSection()) {
+        view_->SelectOutlineEntry(shown);
+    }
+}
+
+}  // namespace TarnViewModel
