@@ -1,0 +1,327 @@
+#include "controllers/BookPreviewController.h"
+
+#include "document/TarnDataModel.h"
+#include "export/FormatChoice.h"
+
+#include <boost/algorithm/string/replace.hpp>
+
+#include <algorithm>
+#include <sstream>
+
+namespace TarnViewModel {
+
+namespace {
+
+// The rich-text box counts a line break as one character.
+std::wstring PreviewLines(const std::wstring& text)
+{
+    return boost::algorithm::replace_all_copy(text, std::wstring(L"\r\n"), std::wstring(L"\n"));
+}
+
+std::wstring Written(const IElement& element)
+{
+    std::wostringstream text;
+    element.Write(text);
+    return text.str();
+}
+
+std::unique_ptr<Container> EmptyEntry()
+{
+    auto entry = std::make_unique<Container>(Uuid{});
+    entry->Insert(0, std::make_unique<Text>(L""));
+    return entry;
+}
+
+}  // namespace
+
+BookPreviewController::BookPreviewController(TarnDataModel& model, IBookPreviewView* view) : model_(model), view_(view)
+{
+    connections_.emplace_back(model_.ConnectBookReset([this] {
+        entries_.clear();
+        validStarts_ = 0;
+        view_->ClearPreview();
+    }));
+    connections_.emplace_back(
+        model_.ConnectBookLoaded([this](const std::vector<Section>&, const std::vector<Choice>&) { OnBookLoaded(); }));
+    connections_.emplace_back(model_.ConnectSectionAdded([this](const Section& section) { OnSectionAdded(section); }));
+    connections_.emplace_back(model_.ConnectEmptySlotAdded([this](std::uint32_t number) { OnEmptySlotAdded(number); }));
+    connections_.emplace_back(model_.ConnectSectionSelected([this](const Section& section) { Show(section.number); }));
+    connections_.emplace_back(model_.ConnectSectionDeselected([this](std::uint32_t number) {
+        if (InList(number)) {
+            Show(number);
+        }
+    }));
+    connections_.emplace_back(model_.ConnectEmptySlotRemoved([this](std::uint32_t number) { OnEmptySlotRemoved(number); }));
+    connections_.emplace_back(model_.ConnectSectionDeleted([this](const Section& section) {
+        if (InList(section.number)) {
+            Replace(section.number, EmptyEntry());
+        }
+    }));
+    connections_.emplace_back(model_.ConnectSectionUpdated([this](std::uint32_t, const Section& section, SectionProperty property) {
+        OnSectionUpdated(section, property);
+    }));
+    // The choices of swapped sections are taken down before and announced again after.
+    connections_.emplace_back(model_.ConnectSectionsSwapped([this](const Section& a, const Section& b) {
+        Replace(a.number, SectionEntry(a, false));
+        Replace(b.number, SectionEntry(b, false));
+        if (InList(model_.GetCurrentSection())) {
+            Show(model_.GetCurrentSection());
+        }
+    }));
+    connections_.emplace_back(model_.ConnectChoiceAdded([this](const Choice& choice) { OnChoiceAdded(choice); }));
+    connections_.emplace_back(
+        model_.ConnectChoiceDeleted([this](const Choice& choice, ChoiceDeleteCause) { OnChoiceDeleted(choice); }));
+    connections_.emplace_back(
+        model_.ConnectChoiceUpdated([this](const Choice& from, const Choice& to, ChoiceProperty, ChoiceUpdateReason) {
+            OnChoiceDeleted(from);
+            OnChoiceAdded(to);
+        }));
+    connections_.emplace_back(model_.ConnectFontChanged([this](const CommonLib::Font& font, CommonLib::FontType type) {
+        if (type == CommonLib::FontType::MainBook) {
+            view_->FormatAll(font);
+        }
+    }));
+    connections_.emplace_back(model_.ConnectNewPagePerSectionChanged([this](bool on) { OnNewPagePerSection(on); }));
+    connections_.emplace_back(model_.ConnectBulkChangeBegins([this] { view_->BeginUpdate(); }));
+    connections_.emplace_back(model_.ConnectBulkChangeEnds([this] { view_->EndUpdate(); }));
+}
+
+std::wstring BookPreviewController::AllText() const
+{
+    std::wostringstream text;
+    for (const auto& entry : entries_) {
+        entry->Write(text);
+    }
+    return text.str();
+}
+
+std::unique_ptr<Container> BookPreviewController::ChoiceElement(const Choice& choice) const
+{
+    auto element = std::make_unique<Container>(choice.id);
+    if (!choice.hidden) {
+        const auto formatted = FormatChoice(PreviewLines(choice.text), choice.destination, model_.GetChoiceFormat());
+        element->Insert(0, std::make_unique<Text>(formatted.text + L"\n"));
+        if (formatted.hasDestination) {
+            element->link = std::make_pair(formatted.destinationPosition, formatted.destinationLength);
+        }
+    }
+    return element;
+}
+
+std::unique_ptr<Container> BookPreviewController::SectionEntry(const Section& section, bool withChoices) const
+{
+    auto entry = std::make_unique<Container>(section.id);
+    entry->Insert(0, std::make_unique<Text>(std::to_wstring(section.number) + L"\n"));
+    entry->Insert(1, std::make_unique<Text>(section.text.empty() ? L"" : PreviewLines(section.text) + L"\n"));
+    if (withChoices) {
+        model_.GetStoryGraph().VisitSectionChoices(section.number, false, [&](const Choice& choice) {
+            entry->Insert(entry->ChildCount(), ChoiceElement(choice));
+        });
+    }
+    return entry;
+}
+
+bool BookPreviewController::OnDisplay(std::uint32_t number) const
+{
+    return !model_.GetNewPagePerSection() || number == model_.GetCurrentSection();
+}
+
+std::size_t BookPreviewController::Start(std::uint32_t number)
+{
+    if (model_.GetNewPagePerSection()) {
+        return 0;
+    }
+    const std::size_t index = number - 1;
+    starts_.resize(entries_.size() + 1);
+    if (validStarts_ == 0) {
+        starts_[0] = 0;
+        validStarts_ = 1;
+    }
+    for (; validStarts_ <= index; ++validStarts_) {
+        starts_[validStarts_] = starts_[validStarts_ - 1] + entries_[validStarts_ - 1]->Length();
+    }
+    return starts_[index];
+}
+
+void BookPreviewController::Changed(std::uint32_t number)
+{
+    validStarts_ = std::min<std::size_t>(validStarts_, number);
+}
+
+void BookPreviewController::MarkLinks(const Container& entry, std::size_t start)
+{
+    for (std::size_t index = 0; index < entry.ChildCount(); ++index) {
+        const IElement& child = entry.Child(index);
+        if (!child.IsContainer()) {
+            continue;
+        }
+        const auto& choice = static_cast<const Container&>(child);
+        if (choice.link) {
+            view_->FormatRangeAndHome(start + entry.OffsetOf(index) + choice.link->first, choice.link->second);
+        }
+    }
+}
+
+void BookPreviewController::Replace(std::uint32_t number, std::unique_ptr<Container> entry)
+{
+    Grow(number);
+    const std::size_t start = Start(number);
+    const std::size_t oldLength = entries_[number - 1]->Length();
+    entries_[number - 1] = std::move(entry);
+    Changed(number);
+    if (OnDisplay(number)) {
+        const Container& shown = *entries_[number - 1];
+        view_->ReplaceText(start, oldLength, Written(shown));
+        MarkLinks(shown, start);
+    }
+}
+
+void BookPreviewController::Grow(std::uint32_t highest)
+{
+    while (entries_.size() < highest) {
+        entries_.push_back(EmptyEntry());
+    }
+}
+
+void BookPreviewController::OnBookLoaded()
+{
+    entries_.clear();
+    validStarts_ = 0;
+    view_->ClearPreview();
+    view_->BeginUpdate();
+    const StoryGraph& graph = model_.GetStoryGraph();
+    graph.VisitSections([&](const Section& section) {
+        Grow(section.number - 1);
+        entries_.push_back(SectionEntry(section, true));
+    });
+    // A renumbering or a shuffle announces itself as a load, and the text must follow it.
+    if (model_.GetNewPagePerSection()) {
+        if (InList(model_.GetCurrentSection())) {
+            Show(model_.GetCurrentSection());
+        }
+    } else {
+        ShowWholeBook();
+    }
+    view_->EndUpdate();
+}
+
+void BookPreviewController::OnSectionAdded(const Section& section)
+{
+    Replace(section.number, SectionEntry(section, false));
+}
+
+void BookPreviewController::OnEmptySlotAdded(std::uint32_t number)
+{
+    if (InList(number)) {
+        Replace(number, EmptyEntry());
+    } else {
+        Grow(number);
+    }
+}
+
+void BookPreviewController::OnEmptySlotRemoved(std::uint32_t number)
+{
+    if (!InList(number)) {
+        return;
+    }
+    const std::size_t start = Start(number);
+    const std::size_t length = entries_[number - 1]->Length();
+    if (length > 0 && OnDisplay(number)) {
+        view_->ReplaceText(start, length, L"");
+    }
+    entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(number - 1));
+    Changed(number);
+}
+
+void BookPreviewController::OnSectionUpdated(const Section& section, SectionProperty property)
+{
+    if (property == SectionProperty::Number) {
+        // Its choices were taken down first and come back one by one afterwards.
+        Replace(section.number, SectionEntry(section, false));
+        if (section.number == model_.GetCurrentSection()) {
+            Show(section.number);
+        }
+    } else if (property == SectionProperty::Text && InList(section.number)) {
+        Replace(section.number, SectionEntry(section, true));
+    }
+}
+
+void BookPreviewController::OnChoiceAdded(const Choice& choice)
+{
+    if (!InList(choice.source)) {
+        return;
+    }
+    Container& entry = *entries_[choice.source - 1];
+    if (entry.Holds(choice.id)) {
+        return;
+    }
+    // Choice n sits after the number and the text, at child n + 1; a choice announced before
+    // those ahead of it goes to the end instead of past it.
+    const std::size_t index = std::min<std::size_t>(static_cast<std::size_t>(std::max(choice.order, 1)) + 1, entry.ChildCount());
+    const std::size_t start = Start(choice.source);
+    entry.Insert(index, ChoiceElement(choice));
+    Changed(choice.source);
+    const auto& element = static_cast<const Container&>(entry.Child(index));
+    if (!choice.hidden && OnDisplay(choice.source)) {
+        const std::size_t at = start + entry.OffsetOf(index);
+        view_->ReplaceText(at, 0, Written(element));
+        if (element.link) {
+            view_->FormatRangeAndHome(at + element.link->first, element.link->second);
+        }
+    }
+}
+
+void BookPreviewController::OnChoiceDeleted(const Choice& choice)
+{
+    if (!InList(choice.source) || !entries_[choice.source - 1]->Holds(choice.id)) {
+        return;
+    }
+    Container& entry = *entries_[choice.source - 1];
+    const std::size_t index = entry.IndexOf(choice.id);
+    const std::size_t start = Start(choice.source) + entry.OffsetOf(index);
+    const auto removed = entry.Remove(index);
+    Changed(choice.source);
+    if (removed->Length() > 0 && OnDisplay(choice.source)) {
+        view_->ReplaceText(start, removed->Length(), L"");
+    }
+}
+
+void BookPreviewController::Show(std::uint32_t number)
+{
+    if (!InList(number)) {
+        return;
+    }
+    if (model_.GetNewPagePerSection()) {
+        const Container& entry = *entries_[number - 1];
+        view_->SetAllText(Written(entry));
+        MarkLinks(entry, 0);
+    } else {
+        view_->ScrollToCharacter(Start(number));
+    }
+}
+
+void BookPreviewController::ShowWholeBook()
+{
+    view_->SetAllText(AllText());
+    for (std::uint32_t number = 1; number <= entries_.size(); ++number) {
+        MarkLinks(*entries_[number - 1], Start(number));
+    }
+}
+
+void BookPreviewController::OnNewPagePerSection(bool on)
+{
+    view_->BeginUpdate();
+    view_->ClearPreview();
+    const std::uint32_t current = model_.GetCurrentSection();
+    if (!on) {
+        ShowWholeBook();
+        if (InList(current)) {
+            view_->ScrollToCharacter(Start(current));
+        }
+    } else if (InList(current)) {
+        Show(current);
+    }
+    view_->EndUpdate();
+}
+
+}  // namespace TarnViewModel

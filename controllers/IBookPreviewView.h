@@ -1,0 +1,26 @@
+#pragma once
+
+#include "document/Font.h"
+
+#include <cstddef>
+#include <string>
+
+namespace TarnViewModel {
+
+// The preview pane: a rich-text box showing the book as the reader sees it.
+class IBookPreviewView {
+public:
+    virtual ~IBookPreviewView() = default;
+    virtual void ReplaceText(std::size_t start, std::size_t length, const std::wstring& text) = 0;
+    virtual void SetAllText(const std::wstring& text) = 0;
+    virtual void FormatRange(std::size_t start, std::size_t length, const CommonLib::Font& font) = 0;
+    // Marks the range as a link, then puts the caret at the start of the text.
+    virtual void FormatRangeAndHome(std::size_t start, std::size_t length) = 0;
+    virtual void FormatAll(const CommonLib::Font& font) = 0;
+    virtual void ClearPreview() = 0;
+    virtual void BeginUpdate() = 0;
+    virtual void EndUpdate() = 0;
+    virtual void ScrollToCharacter(std::size_t position) = 0;
+};
+
+}  // namespace TarnViewModel

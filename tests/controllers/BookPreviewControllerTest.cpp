@@ -1,0 +1,176 @@
+#include "controllers/BookPreviewController.h"
+#include "document/TarnDataModel.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace {
+
+using namespace TarnViewModel;
+
+// A preview that applies every edit to a text of its own, as the rich-text box would, and
+// remembers the ranges marked as links.
+class TextPreview : public IBookPreviewView {
+public:
+    void ReplaceText(std::size_t start, std::size_t length, const std::wstring& replacement) override
+    {
+        ASSERT_LE(start + length, text.size()) << "replaced range lies outside the text";
+        text.replace(start, length, replacement);
+        ++replacements;
+        replacedCharacters += replacement.size();
+    }
+    void SetAllText(const std::wstring& all) override
+    {
+        text = all;
+        links.clear();
+        ++fullRewrites;
+    }
+    void FormatRange(std::size_t, std::size_t, const CommonLib::Font&) override {}
+    void FormatRangeAndHome(std::size_t start, std::size_t length) override
+    {
+        ASSERT_LE(start + length, text.size());
+        links.push_back(text.substr(start, length));
+    }
+    void FormatAll(const CommonLib::Font&) override {}
+    void ClearPreview() override
+    {
+        text.clear();
+        links.clear();
+    }
+    void BeginUpdate() override {}
+    void EndUpdate() override {}
+    void ScrollToCharacter(std::size_t position) override { scrolledTo = position; }
+
+    std::wstring text;
+    std::vector<std::wstring> links;
+    std::size_t replacements = 0;
+    std::size_t replacedCharacters = 0;
+    std::size_t fullRewrites = 0;
+    std::size_t scrolledTo = 0;
+};
+
+// The whole book as the reader sees it, built straight from the document.
+std::wstring Expected(const TarnDataModel& model)
+{
+    std::wstring text;
+    const StoryGraph& graph = model.GetStoryGraph();
+    graph.VisitSections([&](const Section& section) {
+        std::wstring body = section.text;
+        for (std::size_t at = body.find(L"\r\n"); at != std::wstring::npos; at = body.find(L"\r\n", at)) {
+            body.erase(at, 1);
+        }
+        text += std::to_wstring(section.number) + L"\n" + (body.empty() ? L"" : body + L"\n");
+        graph.VisitSectionChoices(section.number, false, [&](const Choice& choice) {
+            if (!choice.hidden) {
+                std::wstring line = model.GetChoiceFormat();
+                line.replace(line.find(L"{{text}}"), 8, choice.text);
+                line.replace(line.find(L"{{destination}}"), 15, std::to_wstring(choice.destination));
+                text += line + L"\n";
+            }
+        });
+    });
+    return text;
+}
+
+struct BookPreviewControllerTest : testing::Test {
+    TarnDataModel model;
+    TextPreview view;
+    BookPreviewController controller{model, &view};
+
+    void ExpectInStep()
+    {
+        EXPECT_EQ(view.text, Expected(model));
+        EXPECT_EQ(controller.AllText(), view.text);
+    }
+};
+
+TEST_F(BookPreviewControllerTest, EditsRewriteOnlyTheirRangeAndKeepTheWholeBookInStep)
+{
+    model.NewBook(L"Quest", L"");
+    model.CreateSection(2, L"");
+    model.CreateSection(3, L"");
+    model.SetSectionText(1, L"Start");
+    model.SetSectionText(3, L"End");
+    model.AddChoiceTo(1, 2, L"Go", false);
+    model.AddChoiceTo(1, 3, L"Secret", true);
+    model.AddChoiceTo(2, 3, L"On", false);
+    ExpectInStep();
+
+    view.replacedCharacters = 0;
+    model.SetSectionText(2, L"Middle\r\nof the way");
+    ExpectInStep();
+    EXPECT_EQ(view.replacedCharacters, std::wstring(L"2\nMiddle\nof the way\nOn, turn to 3\n").size());
+    EXPECT_EQ(view.text.find(L"Secret"), std::wstring::npos);
+
+    model.CreateSection(6, L"");
+    model.AddChoiceTo(6, 1, L"Back", false);
+    ExpectInStep();
+    model.DeleteSectionAndChoices(3);
+    ExpectInStep();
+    model.Undo();
+    ExpectInStep();
+}
+
+TEST_F(BookPreviewControllerTest, RenumberingSwappingShufflingAndUndoingKeepTheTextRight)
+{
+    model.NewBook(L"Quest", L"");
+    for (std::uint32_t number = 2; number <= 12; ++number) {
+        model.CreateSection(number, L"");
+        model.SetSectionText(number, L"Text of " + std::to_wstring(number));
+    }
+    std::mt19937 random(3);
+    for (int choice = 0; choice < 30; ++choice) {
+        model.AddChoiceTo(1 + random() % 12, 1 + random() % 12, L"c" + std::to_wstring(choice), random() % 4 == 0);
+    }
+    ExpectInStep();
+    model.SetSectionNumber(4, 20);
+    ExpectInStep();
+    model.SetSectionNumber(20, 4);
+    ExpectInStep();
+    model.SetSectionNumber(5, 6);
+    ExpectInStep();
+    model.Shuffle();
+    ExpectInStep();
+    model.Undo();
+    ExpectInStep();
+    model.SetChoiceFormat(L"{{text}} ({{destination}})");
+    ExpectInStep();
+    for (const std::wstring& link : view.links) {
+        EXPECT_FALSE(link.empty());
+        EXPECT_EQ(link.find_first_not_of(L"0123456789"), std::wstring::npos) << std::string(link.begin(), link.end());
+    }
+}
+
+TEST_F(BookPreviewControllerTest, PagePerSectionShowsOnlyTheCurrentSection)
+{
+    model.NewBook(L"Quest", L"");
+    model.CreateSection(2, L"");
+    model.SetSectionText(2, L"Second");
+    model.AddChoiceTo(2, 1, L"Back", false);
+    model.SetNewPagePerSection(true);
+    model.SetCurrentSection(2);
+    EXPECT_EQ(view.text, L"2\nSecond\nBack, turn to 1\n");
+    EXPECT_EQ(view.links, std::vector<std::wstring>{L"1"});
+    model.SetSectionText(1, L"First");
+    EXPECT_EQ(view.text, L"2\nSecond\nBack, turn to 1\n");
+    model.SetNewPagePerSection(false);
+    ExpectInStep();
+    EXPECT_EQ(view.scrolledTo, std::wstring(L"1\nFirst\n").size());
+}
+
+TEST_F(BookPreviewControllerTest, ALoadedBookIsWrittenOnce)
+{
+    TestSupport::TempFolder folder;
+    model.NewBook(L"Quest", L"");
+    model.CreateSection(4, L"");
+    model.AddChoiceTo(1, 4, L"Far", false);
+    model.Save(folder.WidePath("book.brindle"));
+    view.fullRewrites = 0;
+    model.Load(folder.WidePath("book.brindle"));
+    ExpectInStep();
+    EXPECT_LE(view.fullRewrites, 2u);
+}
+
+}  // namespace
