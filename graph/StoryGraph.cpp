@@ -159,6 +159,11 @@ const Choice& StoryGraph::GetChoice(const Uuid& id) const
     return found->second;
 }
 
+bool StoryGraph::HasChoice(const Uuid& id) const
+{
+    return choices_.contains(id);
+}
+
 void StoryGraph::UpdateChoice(const Uuid& id, const Choice& choice)
 {
     auto found = choices_.find(id);

@@ -38,6 +38,7 @@ public:
 
     void AddChoice(const Choice& choice);
     const Choice& GetChoice(const Uuid& id) const;
+    bool HasChoice(const Uuid& id) const;
     void UpdateChoice(const Uuid& id, const Choice& choice);
     void DeleteChoice(const Uuid& id);
     std::vector<Choice> AllChoices() const;

@@ -1,8 +1,11 @@
 #pragma once
 
 #include "controllers/IBookOutlineView.h"
+#include "controllers/IBookPropertiesView.h"
+#include "controllers/IChoicesView.h"
 #include "controllers/IFlowchartView.h"
 #include "controllers/IFrameworkView.h"
+#include "controllers/ISectionView.h"
 
 #include <boost/uuid/uuid_io.hpp>
 
@@ -138,6 +141,74 @@ public:
     void ClearOutline() override { Log("ClearOutline"); }
     void BeginUpdate() override { Log("BeginUpdate"); }
     void EndUpdate() override { Log("EndUpdate"); }
+};
+
+class RecordingSectionView : public TarnViewModel::ISectionView, public CallLog {
+public:
+    void ShowSection(std::uint32_t number, const std::wstring& text) override { Log("ShowSection", number, text); }
+    void EnableEditing(bool enable) override { Log("EnableEditing", enable); }
+    void ShowSectionNumber(std::uint32_t number) override { Log("ShowSectionNumber", number); }
+    void ShowSectionText(const std::wstring& text) override { Log("ShowSectionText", text); }
+    void ShowSectionColour(const CommonLib::ColourUtilities::RGBColour&) override { Log("ShowSectionColour"); }
+    void CommitText() override { Log("CommitText"); }
+    void ClearSection() override { Log("ClearSection"); }
+    void ShowTextFont(const CommonLib::Font& font) override { Log("ShowTextFont", font.faceName, font.size); }
+};
+
+class RecordingSectionPropertiesView : public TarnViewModel::ISectionPropertiesView, public CallLog {
+public:
+    void EnableProperties(bool enable) override { Log("EnableProperties", enable); }
+    void ShowSectionNumber(std::uint32_t number) override { Log("ShowSectionNumber", number); }
+    void ShowSummary(const std::wstring& summary) override { Log("ShowSummary", summary); }
+    void ShowShiftable(bool shiftable) override { Log("ShowShiftable", shiftable); }
+    void ShowSectionColour(const CommonLib::ColourUtilities::RGBColour&) override { Log("ShowSectionColour"); }
+    void ClearProperties() override { Log("ClearProperties"); }
+};
+
+class RecordingChoicesView : public TarnViewModel::IChoicesView, public CallLog {
+public:
+    using Uuid = TarnViewModel::Uuid;
+
+    void AddChoiceRow(const Uuid&, std::size_t index, std::uint32_t destination, const std::wstring& text) override
+    {
+        Log("AddChoiceRow", index, destination, text);
+    }
+    void UpdateChoiceRow(const Uuid&, std::size_t index, std::uint32_t destination, const std::wstring& text) override
+    {
+        Log("UpdateChoiceRow", index, destination, text);
+    }
+    void RemoveChoiceRow(const Uuid&) override { Log("RemoveChoiceRow"); }
+    void ClearChoiceRows() override { Log("ClearChoiceRows"); }
+    void EnableChoices(bool enable) override { Log("EnableChoices", enable); }
+    void ShowAddChoiceDialog(const TarnViewModel::DestinationList& destinations, std::uint32_t proposed) override
+    {
+        Log("ShowAddChoiceDialog", destinations.size(), proposed);
+    }
+    void ShowEditChoiceDialog(const TarnViewModel::DestinationList& destinations, const TarnViewModel::Choice& choice) override
+    {
+        Log("ShowEditChoiceDialog", destinations.size(), choice.text);
+    }
+    void EnableMoveChoiceDown(bool enable) override { Log("EnableMoveChoiceDown", enable); }
+    void EnableMoveChoiceUp(bool enable) override { Log("EnableMoveChoiceUp", enable); }
+};
+
+class RecordingBookPropertiesView : public TarnViewModel::IBookPropertiesView, public CallLog {
+public:
+    void ShowTitle(const std::wstring& title) override { Log("ShowTitle", title); }
+    void ShowFooter(const std::wstring& footer) override { Log("ShowFooter", footer); }
+    void ClearProperties() override { Log("ClearProperties"); }
+    void ShowMainFont(const CommonLib::Font& font) override { Log("ShowMainFont", font.faceName, font.size); }
+    void ShowHeaderFont(const CommonLib::Font& font) override { Log("ShowHeaderFont", font.faceName, font.size); }
+    void ShowFooterFont(const CommonLib::Font& font) override { Log("ShowFooterFont", font.faceName, font.size); }
+    void ShowNewPagePerSection(bool newPage) override { Log("ShowNewPagePerSection", newPage); }
+    void AddChoiceTemplateOption(const TarnViewModel::ChoiceTemplate& option) override
+    {
+        Log("AddChoiceTemplateOption", option.name);
+    }
+    void ShowChoiceFormat(const std::wstring& name, const std::wstring& format, bool editable) override
+    {
+        Log("ShowChoiceFormat", name, format, editable);
+    }
 };
 
 }  // namespace TestSupport
