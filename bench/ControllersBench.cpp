@@ -1,0 +1,112 @@
+#include "BookBuilder.h"
+#include "NullViews.h"
+
+#include "controllers/BookOutlineController.h"
+#include "controllers/BookPreviewController.h"
+#include "controllers/BookPropertiesController.h"
+#include "controllers/ChoicesController.h"
+#include "controllers/FlowchartController.h"
+#include "controllers/FrameworkController.h"
+#include "controllers/SectionControllers.h"
+#include "document/ChoiceTemplates.h"
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+
+using namespace TarnViewModel;
+
+namespace {
+
+// A saved book of about 2.5 choices per section.
+std::wstring SavedBook(std::uint32_t sections)
+{
+    const auto path = std::filesystem::temp_directory_path() / ("brindle-controllers-" + std::to_string(sections) + ".brindle");
+    if (!std::filesystem::exists(path)) {
+        BenchSupport::MakeDocument(sections, sections * 5 / 2)->Save(path.wstring());
+    }
+    return path.wstring();
+}
+
+// The document with every controller the main window creates, each on a view that does nothing.
+struct Application {
+    TarnDataModel model;
+    BenchSupport::NullFrameworkView frameworkView;
+    BenchSupport::NullFlowchartView flowchartView;
+    BenchSupport::NullOutlineView outlineView;
+    BenchSupport::NullChoicesView choicesView;
+    BenchSupport::NullSectionPropertiesView sectionPropertiesView;
+    BenchSupport::NullBookPropertiesView bookPropertiesView;
+    BenchSupport::NullPreviewView previewView;
+    BenchSupport::NullSectionView sectionView;
+    FrameworkController framework{model, &frameworkView};
+    FlowchartController flowchart{model, &flowchartView};
+    BookOutlineController outline{model, &outlineView};
+    ChoicesController choices{model, &choicesView};
+    SectionPropertiesController sectionProperties{model, &sectionPropertiesView};
+    BookPropertiesController bookProperties{model, &bookPropertiesView};
+    BookPreviewController preview{model, &previewView};
+    SectionDetailsController sectionDetails{model, &sectionView};
+};
+
+// One structural edit, end to end: the document, every controller and one full layout.
+void StructuralEdit(benchmark::State& state)
+{
+    const auto sections = static_cast<std::uint32_t>(state.range(0));
+    Application application;
+    application.model.Load(SavedBook(sections));
+    std::uint32_t source = 1;
+    for (auto _ : state) {
+        application.model.AddChoiceTo(source, source % sections + 1, L"Onwards", false);
+        state.PauseTiming();
+        application.model.Undo();
+        source = source % sections + 1;
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(StructuralEdit)->Arg(200)->Arg(1000)->Arg(3000)->Unit(benchmark::kMillisecond);
+
+// Graphviz's own time for the same graph: the layout alone, with callbacks that do nothing.
+void DotLayout(benchmark::State& state)
+{
+    const auto sections = static_cast<std::uint32_t>(state.range(0));
+    TarnDataModel model;
+    model.Load(SavedBook(sections));
+    FlowchartGraph graph;
+    model.GetStoryGraph().VisitSections([&](const Section& section) { graph.AddNode(section.number, 80, 50); });
+    model.GetStoryGraph().VisitChoices([&](const Choice& choice) { graph.AddEdge(choice.id, choice.source, choice.destination); });
+    for (auto _ : state) {
+        graph.Layout([](const NodePlacement&) {}, [](const EdgeRoute&) {}, [](int, int) {});
+    }
+}
+BENCHMARK(DotLayout)->Arg(200)->Arg(1000)->Arg(3000)->Unit(benchmark::kMillisecond);
+
+// Opening a book with every controller rebuilding its view.
+void LoadAndRebuild(benchmark::State& state)
+{
+    const auto sections = static_cast<std::uint32_t>(state.range(0));
+    const std::wstring path = SavedBook(sections);
+    Application application;
+    for (auto _ : state) {
+        application.model.Load(path);
+    }
+}
+BENCHMARK(LoadAndRebuild)->Arg(200)->Arg(1000)->Arg(3000)->Unit(benchmark::kMillisecond);
+
+// A change of the choice format re-announces every choice; the preview rewrites each one.
+void PreviewChoiceFormatChange(benchmark::State& state)
+{
+    const auto sections = static_cast<std::uint32_t>(state.range(0));
+    TarnDataModel model;
+    BenchSupport::NullPreviewView view;
+    BookPreviewController preview(model, &view);
+    model.Load(SavedBook(sections));
+    bool dash = false;
+    for (auto _ : state) {
+        model.SetChoiceFormat(dash ? DashFormat : TurnToFormat);
+        dash = !dash;
+    }
+}
+BENCHMARK(PreviewChoiceFormatChange)->Arg(3000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
