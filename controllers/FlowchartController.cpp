@@ -56,8 +56,18 @@ FlowchartController::FlowchartController(TarnDataModel& model, IFlowchartView* v
         view_->SwapSectionNodes(a.number, b.number);
     }));
     connections_.emplace_back(model_.ConnectFooterChanged([this](const std::wstring& footer) { view_->SetFooterText(footer); }));
-    connections_.emplace_back(model_.ConnectBulkChangeBegins([this] { view_->BeginUpdate(); }));
-    connections_.emplace_back(model_.ConnectBulkChangeEnds([this] { view_->EndUpdate(); }));
+    connections_.emplace_back(model_.ConnectBulkChangeBegins([this] {
+        ++bulkDepth_;
+        view_->BeginUpdate();
+    }));
+    // A multi-step change is laid out once, when it ends.
+    connections_.emplace_back(model_.ConnectBulkChangeEnds([this] {
+        bulkDepth_ -= bulkDepth_ > 0 ? 1 : 0;
+        if (bulkDepth_ == 0 && layoutPending_) {
+            Relayout();
+        }
+        view_->EndUpdate();
+    }));
 }
 
 void FlowchartController::SetZoomPercent(unsigned percent)
@@ -92,6 +102,7 @@ void FlowchartController::UpdateZoom()
 
 void FlowchartController::OnBookReset()
 {
+    layoutPending_ = false;
     graph_.ClearGraph();
     view_->ClearAll();
     zoom_ = HighestZoom;
@@ -174,6 +185,11 @@ void FlowchartController::AddChoice(const Choice& choice)
 
 void FlowchartController::Relayout()
 {
+    if (bulkDepth_ > 0) {
+        layoutPending_ = true;
+        return;
+    }
+    layoutPending_ = false;
     view_->BeginLayout();
     graph_.Layout([this](const NodePlacement& node) { view_->SetSectionPosition(node.number, node.left, node.top); },
                   [this](const EdgeRoute& edge) { view_->SetChoicePoints(edge.choiceId, edge.points); },

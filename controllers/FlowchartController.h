@@ -42,6 +42,8 @@ private:
     std::vector<boost::signals2::scoped_connection> connections_;
     FlowchartGraph graph_;
     unsigned zoom_ = HighestZoom;
+    int bulkDepth_ = 0;
+    bool layoutPending_ = false;
 };
 
 }  // namespace TarnViewModel
