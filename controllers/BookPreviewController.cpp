@@ -18,9 +18,11 @@ std::wstring PreviewLines(const std::wstring& text)
     return boost::algorithm::replace_all_copy(text, std::wstring(L"\r\n"), std::wstring(L"\n"));
 }
 
+// One stream serves every write: building a stream costs more than most entries' text.
 std::wstring Written(const IElement& element)
 {
-    std::wostringstream text;
+    static std::wostringstream text;
+    text.str(std::wstring());
     element.Write(text);
     return text.str();
 }
@@ -38,7 +40,7 @@ BookPreviewController::BookPreviewController(TarnDataModel& model, IBookPreviewV
 {
     connections_.emplace_back(model_.ConnectBookReset([this] {
         entries_.clear();
-        validStarts_ = 0;
+        lengthsStale_ = true;
         view_->ClearPreview();
     }));
     connections_.emplace_back(
@@ -131,21 +133,42 @@ std::size_t BookPreviewController::Start(std::uint32_t number)
     if (model_.GetNewPagePerSection()) {
         return 0;
     }
-    const std::size_t index = number - 1;
-    starts_.resize(entries_.size() + 1);
-    if (validStarts_ == 0) {
-        starts_[0] = 0;
-        validStarts_ = 1;
+    if (lengthsStale_) {
+        RebuildLengths();
     }
-    for (; validStarts_ <= index; ++validStarts_) {
-        starts_[validStarts_] = starts_[validStarts_ - 1] + entries_[validStarts_ - 1]->Length();
+    std::size_t start = 0;
+    for (std::size_t index = number - 1; index > 0; index -= index & (~index + 1)) {
+        start += lengthTree_[index];
     }
-    return starts_[index];
+    return start;
+}
+
+void BookPreviewController::RebuildLengths()
+{
+    lengths_.resize(entries_.size());
+    lengthTree_.assign(entries_.size() + 1, 0);
+    for (std::size_t index = 0; index < entries_.size(); ++index) {
+        lengths_[index] = entries_[index]->Length();
+        lengthTree_[index + 1] += lengths_[index];
+        const std::size_t parent = (index + 1) + ((index + 1) & (~(index + 1) + 1));
+        if (parent < lengthTree_.size()) {
+            lengthTree_[parent] += lengthTree_[index + 1];
+        }
+    }
+    lengthsStale_ = false;
 }
 
 void BookPreviewController::Changed(std::uint32_t number)
 {
-    validStarts_ = std::min<std::size_t>(validStarts_, number);
+    if (lengthsStale_) {
+        return;
+    }
+    const std::size_t length = entries_[number - 1]->Length();
+    const std::size_t old = lengths_[number - 1];
+    lengths_[number - 1] = length;
+    for (std::size_t index = number; index < lengthTree_.size(); index += index & (~index + 1)) {
+        lengthTree_[index] = lengthTree_[index] + length - old;
+    }
 }
 
 void BookPreviewController::MarkLinks(const Container& entry, std::size_t start)
@@ -180,19 +203,21 @@ void BookPreviewController::Grow(std::uint32_t highest)
 {
     while (entries_.size() < highest) {
         entries_.push_back(EmptyEntry());
+        lengthsStale_ = true;
     }
 }
 
 void BookPreviewController::OnBookLoaded()
 {
     entries_.clear();
-    validStarts_ = 0;
+    lengthsStale_ = true;
     view_->ClearPreview();
     view_->BeginUpdate();
     const StoryGraph& graph = model_.GetStoryGraph();
     graph.VisitSections([&](const Section& section) {
         Grow(section.number - 1);
         entries_.push_back(SectionEntry(section, true));
+        lengthsStale_ = true;
     });
     // A renumbering or a shuffle announces itself as a load, and the text must follow it.
     if (model_.GetNewPagePerSection()) {
@@ -230,7 +255,7 @@ void BookPreviewController::OnEmptySlotRemoved(std::uint32_t number)
         view_->ReplaceText(start, length, L"");
     }
     entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(number - 1));
-    Changed(number);
+    lengthsStale_ = true;
 }
 
 void BookPreviewController::OnSectionUpdated(const Section& section, SectionProperty property)

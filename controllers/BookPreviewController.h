@@ -44,15 +44,18 @@ private:
     bool InList(std::uint32_t number) const { return number >= 1 && number <= entries_.size(); }
     std::size_t Start(std::uint32_t number);
     void Changed(std::uint32_t number);
+    void RebuildLengths();
     void MarkLinks(const Container& entry, std::size_t start);
 
     TarnDataModel& model_;
     IBookPreviewView* view_;
     std::vector<boost::signals2::scoped_connection> connections_;
     std::vector<std::unique_ptr<Container>> entries_;
-    // Where each entry's characters start; only the first validStarts_ are up to date.
-    std::vector<std::size_t> starts_;
-    std::size_t validStarts_ = 0;
+    // The entries' lengths, and a Fenwick tree over them for the start of any range. Both
+    // are rebuilt when entries come or go, and updated in place when one changes.
+    std::vector<std::size_t> lengths_;
+    std::vector<std::size_t> lengthTree_;
+    bool lengthsStale_ = true;
 };
 
 }  // namespace TarnViewModel
