@@ -102,6 +102,21 @@ TEST_F(FlowchartControllerTest, RenumberingMovesNoBox)
     EXPECT_TRUE(view.Contains("SetSectionPosition 7"));
 }
 
+TEST_F(FlowchartControllerTest, AMultiStepChangeIsLaidOutOnceWhenItEnds)
+{
+    model.NewBook(L"Quest", L"");
+    model.CreateSection(2, L"");
+    model.AddChoiceTo(1, 2, L"Go", false);
+    model.AddChoiceTo(2, 1, L"Back", false);
+    view.Clear();
+    // The move takes both choices down and announces them again.
+    model.SetSectionNumber(1, 9);
+    EXPECT_EQ(view.Count("RemoveChoiceEdge"), 2u);
+    EXPECT_EQ(view.Count("AddChoiceEdge"), 2u);
+    EXPECT_EQ(view.Count("BeginLayout"), 1u);
+    EXPECT_EQ(view.Calls().back(), "EndUpdate");
+}
+
 TEST_F(FlowchartControllerTest, LoadingAddsEverythingBeforeOneLayoutAndAFailedLoadChangesNothing)
 {
     TestSupport::TempFolder folder;
