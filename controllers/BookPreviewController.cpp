@@ -1,9 +1,8 @@
 #include "controllers/BookPreviewController.h"
 
 #include "document/TarnDataModel.h"
+#include "export/ExportText.h"
 #include "export/FormatChoice.h"
-
-#include <boost/algorithm/string/replace.hpp>
 
 #include <algorithm>
 #include <sstream>
@@ -11,12 +10,6 @@
 namespace TarnViewModel {
 
 namespace {
-
-// The rich-text box counts a line break as one character.
-std::wstring PreviewLines(const std::wstring& text)
-{
-    return boost::algorithm::replace_all_copy(text, std::wstring(L"\r\n"), std::wstring(L"\n"));
-}
 
 // One stream serves every write: building a stream costs more than most entries' text.
 std::wstring Written(const IElement& element)
@@ -97,11 +90,12 @@ std::wstring BookPreviewController::AllText() const
     return text.str();
 }
 
+// The rich-text box counts a line break as one character, so texts carry LF alone.
 std::unique_ptr<Container> BookPreviewController::ChoiceElement(const Choice& choice) const
 {
     auto element = std::make_unique<Container>(choice.id);
     if (!choice.hidden) {
-        const auto formatted = FormatChoice(PreviewLines(choice.text), choice.destination, model_.GetChoiceFormat());
+        const auto formatted = FormatChoice(ReducedLineBreaks(choice.text), choice.destination, model_.GetChoiceFormat());
         element->Insert(0, std::make_unique<Text>(formatted.text + L"\n"));
         if (formatted.hasDestination) {
             element->link = std::make_pair(formatted.destinationPosition, formatted.destinationLength);
@@ -114,7 +108,7 @@ std::unique_ptr<Container> BookPreviewController::SectionEntry(const Section& se
 {
     auto entry = std::make_unique<Container>(section.id);
     entry->Insert(0, std::make_unique<Text>(std::to_wstring(section.number) + L"\n"));
-    entry->Insert(1, std::make_unique<Text>(section.text.empty() ? L"" : PreviewLines(section.text) + L"\n"));
+    entry->Insert(1, std::make_unique<Text>(section.text.empty() ? L"" : ReducedLineBreaks(section.text) + L"\n"));
     if (withChoices) {
         model_.GetStoryGraph().VisitSectionChoices(section.number, false, [&](const Choice& choice) {
             entry->Insert(entry->ChildCount(), ChoiceElement(choice));

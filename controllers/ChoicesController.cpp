@@ -8,6 +8,17 @@
 
 namespace TarnViewModel {
 
+namespace {
+
+// The row of the choice with that order; a choice announced before those ahead of it
+// goes to the end of the list rather than past it.
+std::size_t RowFor(std::int32_t order, std::size_t rowCount)
+{
+    return std::min<std::size_t>(static_cast<std::size_t>(std::max(order, 1) - 1), rowCount);
+}
+
+}  // namespace
+
 ChoicesController::ChoicesController(TarnDataModel& model, IChoicesView* view) : model_(model), view_(view)
 {
     connections_.emplace_back(model_.ConnectBookReset([this] {
@@ -39,7 +50,7 @@ ChoicesController::ChoicesController(TarnDataModel& model, IChoicesView* view) :
             }
             // A new order moves the row; it stays within the list.
             rows_.erase(row);
-            const std::size_t index = std::min<std::size_t>(static_cast<std::size_t>(std::max(to.order, 1) - 1), rows_.size());
+            const std::size_t index = RowFor(to.order, rows_.size());
             rows_.insert(rows_.begin() + static_cast<std::ptrdiff_t>(index), to.id);
             view_->UpdateChoiceRow(to.id, index, to.destination, DisplayText(to));
             if (selected_.size() == 1 && selected_.front() == to.id) {
@@ -66,7 +77,7 @@ void ChoicesController::Clear(bool enable)
 
 void ChoicesController::ShowChoice(const Choice& choice)
 {
-    const std::size_t index = std::min<std::size_t>(static_cast<std::size_t>(std::max(choice.order, 1) - 1), rows_.size());
+    const std::size_t index = RowFor(choice.order, rows_.size());
     rows_.insert(rows_.begin() + static_cast<std::ptrdiff_t>(index), choice.id);
     view_->AddChoiceRow(choice.id, index, choice.destination, DisplayText(choice));
     UpdateMoveButtons();
