@@ -3,6 +3,7 @@
 #include "document/TarnDataModel.h"
 #include "graph/StoryGraph.h"
 
+#include <algorithm>
 #include <memory>
 #include <random>
 #include <vector>
@@ -38,6 +39,27 @@ inline BookRecords MakeBookRecords(std::uint32_t sectionCount, std::uint32_t cho
     return book;
 }
 
+// A book shaped like a real gamebook: most choices lead a few sections further on, a few
+// lead back, so the flowchart is a long layered chart rather than a random tangle.
+inline BookRecords MakeGamebookRecords(std::uint32_t sectionCount, std::uint32_t choiceCount, unsigned seed = 1)
+{
+    BookRecords book = MakeBookRecords(sectionCount, 0, seed);
+    std::mt19937 random(seed);
+    std::uniform_int_distribution<std::uint32_t> anySection(1, sectionCount);
+    std::uniform_int_distribution<std::uint32_t> step(1, 12);
+    std::uniform_int_distribution<int> percent(0, 99);
+    for (std::uint32_t i = 0; i < choiceCount; ++i) {
+        TarnViewModel::Choice choice;
+        choice.source = i < sectionCount ? i + 1 : anySection(random);
+        const std::uint32_t back = choice.source > 12 ? choice.source - step(random) : 1;
+        const std::uint32_t forward = std::min(sectionCount, choice.source + step(random));
+        choice.destination = percent(random) < 5 ? back : forward;
+        choice.text = L"Open the door";
+        book.choices.push_back(choice);
+    }
+    return book;
+}
+
 inline TarnViewModel::StoryGraph BuildGraph(const BookRecords& book)
 {
     TarnViewModel::StoryGraph graph;
@@ -51,9 +73,8 @@ inline TarnViewModel::StoryGraph BuildGraph(const BookRecords& book)
 }
 
 // A document filled through its structural operations, as a load would.
-inline std::unique_ptr<TarnViewModel::TarnDataModel> MakeDocument(std::uint32_t sectionCount, std::uint32_t choiceCount)
+inline std::unique_ptr<TarnViewModel::TarnDataModel> MakeDocument(const BookRecords& records)
 {
-    const BookRecords records = MakeBookRecords(sectionCount, choiceCount);
     auto model = std::make_unique<TarnViewModel::TarnDataModel>();
     model->NewBook(L"Untitled", L"");
     for (const auto& section : records.sections) {
@@ -65,6 +86,11 @@ inline std::unique_ptr<TarnViewModel::TarnDataModel> MakeDocument(std::uint32_t 
         model->AddChoice(choice);
     }
     return model;
+}
+
+inline std::unique_ptr<TarnViewModel::TarnDataModel> MakeDocument(std::uint32_t sectionCount, std::uint32_t choiceCount)
+{
+    return MakeDocument(MakeBookRecords(sectionCount, choiceCount));
 }
 
 }  // namespace BenchSupport

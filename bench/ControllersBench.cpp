@@ -18,12 +18,12 @@ using namespace TarnViewModel;
 
 namespace {
 
-// A saved book of about 2.5 choices per section.
+// A saved gamebook of about 2.5 choices per section.
 std::wstring SavedBook(std::uint32_t sections)
 {
-    const auto path = std::filesystem::temp_directory_path() / ("brindle-controllers-" + std::to_string(sections) + ".brindle");
+    const auto path = std::filesystem::temp_directory_path() / ("brindle-gamebook-" + std::to_string(sections) + ".brindle");
     if (!std::filesystem::exists(path)) {
-        BenchSupport::MakeDocument(sections, sections * 5 / 2)->Save(path.wstring());
+        BenchSupport::MakeDocument(BenchSupport::MakeGamebookRecords(sections, sections * 5 / 2))->Save(path.wstring());
     }
     return path.wstring();
 }
@@ -71,10 +71,17 @@ void DotLayout(benchmark::State& state)
 {
     const auto sections = static_cast<std::uint32_t>(state.range(0));
     TarnDataModel model;
-    model.Load(SavedBook(sections));
     FlowchartGraph graph;
-    model.GetStoryGraph().VisitSections([&](const Section& section) { graph.AddNode(section.number, 80, 50); });
-    model.GetStoryGraph().VisitChoices([&](const Choice& choice) { graph.AddEdge(choice.id, choice.source, choice.destination); });
+    // Built in the order the flowchart controller builds it, since dot's work depends on that order.
+    const auto loaded = model.ConnectBookLoaded([&](const std::vector<Section>& all, const std::vector<Choice>& choices) {
+        for (const Section& section : all) {
+            graph.AddNode(section.number, 80, 50);
+        }
+        for (const Choice& choice : choices) {
+            graph.AddEdge(choice.id, choice.source, choice.destination);
+        }
+    });
+    model.Load(SavedBook(sections));
     for (auto _ : state) {
         graph.Layout([](const NodePlacement&) {}, [](const EdgeRoute&) {}, [](int, int) {});
     }

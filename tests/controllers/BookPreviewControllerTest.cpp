@@ -1,3 +1,4 @@
+#include "PreviewText.h"
 #include "controllers/BookPreviewController.h"
 #include "document/TarnDataModel.h"
 #include "support/TempFolder.h"
@@ -9,70 +10,8 @@
 namespace {
 
 using namespace TarnViewModel;
-
-// A preview that applies every edit to a text of its own, as the rich-text box would, and
-// remembers the ranges marked as links.
-class TextPreview : public IBookPreviewView {
-public:
-    void ReplaceText(std::size_t start, std::size_t length, const std::wstring& replacement) override
-    {
-        ASSERT_LE(start + length, text.size()) << "replaced range lies outside the text";
-        text.replace(start, length, replacement);
-        ++replacements;
-        replacedCharacters += replacement.size();
-    }
-    void SetAllText(const std::wstring& all) override
-    {
-        text = all;
-        links.clear();
-        ++fullRewrites;
-    }
-    void FormatRange(std::size_t, std::size_t, const CommonLib::Font&) override {}
-    void FormatRangeAndHome(std::size_t start, std::size_t length) override
-    {
-        ASSERT_LE(start + length, text.size());
-        links.push_back(text.substr(start, length));
-    }
-    void FormatAll(const CommonLib::Font&) override {}
-    void ClearPreview() override
-    {
-        text.clear();
-        links.clear();
-    }
-    void BeginUpdate() override {}
-    void EndUpdate() override {}
-    void ScrollToCharacter(std::size_t position) override { scrolledTo = position; }
-
-    std::wstring text;
-    std::vector<std::wstring> links;
-    std::size_t replacements = 0;
-    std::size_t replacedCharacters = 0;
-    std::size_t fullRewrites = 0;
-    std::size_t scrolledTo = 0;
-};
-
-// The whole book as the reader sees it, built straight from the document.
-std::wstring Expected(const TarnDataModel& model)
-{
-    std::wstring text;
-    const StoryGraph& graph = model.GetStoryGraph();
-    graph.VisitSections([&](const Section& section) {
-        std::wstring body = section.text;
-        for (std::size_t at = body.find(L"\r\n"); at != std::wstring::npos; at = body.find(L"\r\n", at)) {
-            body.erase(at, 1);
-        }
-        text += std::to_wstring(section.number) + L"\n" + (body.empty() ? L"" : body + L"\n");
-        graph.VisitSectionChoices(section.number, false, [&](const Choice& choice) {
-            if (!choice.hidden) {
-                std::wstring line = model.GetChoiceFormat();
-                line.replace(line.find(L"{{text}}"), 8, choice.text);
-                line.replace(line.find(L"{{destination}}"), 15, std::to_wstring(choice.destination));
-                text += line + L"\n";
-            }
-        });
-    });
-    return text;
-}
+using TestSupport::Expected;
+using TestSupport::TextPreview;
 
 struct BookPreviewControllerTest : testing::Test {
     TarnDataModel model;
