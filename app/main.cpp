@@ -1,8 +1,11 @@
-#include <iostream>
+#include "shell/CTarnGuiApp.h"
 
-int main()
+int main(int argc, char** argv)
 {
-    std::cout << "Brindle Story Studio: the story graph and document layers are built; "
-                 "the main window is not available yet.\n";
-    return 0;
+    TarnGui::TarnApplication application(argc, argv);
+    TarnGui::CTarnGuiApp tarn;
+    if (!tarn.InitInstance(QApplication::arguments())) {
+        return 1;
+    }
+    return QApplication::exec();
 }

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "controllers/IChoicesView.h"
+
+#include <QDockWidget>
+
+class QListWidget;
+class QPushButton;
+
+namespace TarnViewModel {
+class ChoicesController;
+class TarnDataModel;
+}  // namespace TarnViewModel
+
+namespace TarnGui {
+
+// The selected section's choices, with buttons to add, remove, edit, reorder and follow them.
+class CChoicesPane : public QDockWidget, public TarnViewModel::IChoicesView {
+    Q_OBJECT
+public:
+    CChoicesPane(TarnViewModel::TarnDataModel& model, QWidget* parent);
+
+    void SetController(TarnViewModel::ChoicesController* controller) { controller_ = controller; }
+    QListWidget* List() const { return list_; }
+
+    void AddChoiceRow(const TarnViewModel::Uuid& id, std::size_t index, std::uint32_t destination,
+                      const std::wstring& text) override;
+    void UpdateChoiceRow(const TarnViewModel::Uuid& id, std::size_t index, std::uint32_t destination,
+                         const std::wstring& text) override;
+    void RemoveChoiceRow(const TarnViewModel::Uuid& id) override;
+    void ClearChoiceRows() override;
+    void EnableChoices(bool enable) override;
+    void ShowAddChoiceDialog(const TarnViewModel::DestinationList& destinations, std::uint32_t proposedDestination) override;
+    void ShowEditChoiceDialog(const TarnViewModel::DestinationList& destinations, const TarnViewModel::Choice& choice) override;
+    void EnableMoveChoiceDown(bool enable) override;
+    void EnableMoveChoiceUp(bool enable) override;
+
+private:
+    int RowOf(const TarnViewModel::Uuid& id) const;
+    std::vector<TarnViewModel::Uuid> SelectedIds() const;
+    void UpdateButtons();
+    void Move(int step);
+    void Follow();
+
+    TarnViewModel::TarnDataModel& model_;
+    TarnViewModel::ChoicesController* controller_ = nullptr;
+    QListWidget* list_;
+    QPushButton* add_;
+    QPushButton* remove_;
+    QPushButton* edit_;
+    QPushButton* up_;
+    QPushButton* down_;
+    QPushButton* follow_;
+    bool enabled_ = false;
+    bool canMoveUp_ = false;
+    bool canMoveDown_ = false;
+};
+
+}  // namespace TarnGui

@@ -1,0 +1,375 @@
+#include "shell/CFlowchart.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include <cmath>
+
+namespace TarnGui {
+
+namespace {
+
+constexpr int LineStep = 10;
+const QColor ScreenBackground(200, 200, 200);
+
+QString NumberText(std::uint32_t number)
+{
+    return QString::number(number);
+}
+
+}  // namespace
+
+CFlowchart::CFlowchart(QWidget* parent) : QAbstractScrollArea(parent), fonts_(FlowchartFonts::Create())
+{
+    setFocusPolicy(Qt::StrongFocus);
+    viewport()->setMouseTracking(true);
+    // Every pixel is painted, so Qt need not clear the background first.
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    horizontalScrollBar()->setSingleStep(LineStep);
+    verticalScrollBar()->setSingleStep(LineStep);
+    UpdateScrollBars();
+}
+
+void CFlowchart::AddBox(std::uint32_t number, const QString& label, const QColor& fill, const QRectF& rect)
+{
+    FlowchartBox& box = scene_.boxes[number];
+    box.numberText = NumberText(number);
+    box.label = label;
+    box.fill = fill;
+    box.rect = rect;
+    InvalidateBox(number);
+}
+
+void CFlowchart::UpdateBox(std::uint32_t number, const QString& label, double width, double height)
+{
+    const auto found = scene_.boxes.find(number);
+    if (found == scene_.boxes.end()) {
+        return;
+    }
+    InvalidateBox(number);
+    found->second.label = label;
+    found->second.rect.setSize(QSizeF(width, height));
+    InvalidateBox(number);
+}
+
+void CFlowchart::RemoveBox(std::uint32_t number)
+{
+    InvalidateBox(number);
+    scene_.boxes.erase(number);
+}
+
+void CFlowchart::RenumberBox(std::uint32_t oldNumber, std::uint32_t newNumber)
+{
+    auto node = scene_.boxes.extract(oldNumber);
+    if (node.empty()) {
+        return;
+    }
+    node.key() = newNumber;
+    node.mapped().numberText = NumberText(newNumber);
+    scene_.boxes.erase(newNumber);
+    scene_.boxes.insert(std::move(node));
+    InvalidateBox(newNumber);
+}
+
+void CFlowchart::SwapBoxes(std::uint32_t a, std::uint32_t b)
+{
+    const auto first = scene_.boxes.find(a);
+    const auto second = scene_.boxes.find(b);
+    if (first == scene_.boxes.end() || second == scene_.boxes.end()) {
+        return;
+    }
+    std::swap(first->second, second->second);
+    first->second.numberText = NumberText(a);
+    second->second.numberText = NumberText(b);
+    InvalidateBox(a);
+    InvalidateBox(b);
+}
+
+void CFlowchart::SetBoxColour(std::uint32_t number, const QColor& fill)
+{
+    const auto found = scene_.boxes.find(number);
+    if (found != scene_.boxes.end()) {
+        found->second.fill = fill;
+        InvalidateBox(number);
+    }
+}
+
+void CFlowchart::MoveBox(std::uint32_t number, double left, double top)
+{
+    const auto found = scene_.boxes.find(number);
+    if (found == scene_.boxes.end()) {
+        return;
+    }
+    InvalidateBox(number);
+    found->second.rect.moveTo(left, top);
+    InvalidateBox(number);
+}
+
+void CFlowchart::AddArrow(const TarnViewModel::Uuid& id, const QPolygonF& points, bool hidden)
+{
+    FlowchartArrow& arrow = scene_.arrows[id];
+    InvalidateArrow(arrow);
+    arrow.points = points;
+    arrow.bounds = PointBounds(points);
+    arrow.hidden = hidden;
+    InvalidateArrow(arrow);
+}
+
+void CFlowchart::SetArrowPoints(const TarnViewModel::Uuid& id, const QPolygonF& points)
+{
+    const auto found = scene_.arrows.find(id);
+    if (found == scene_.arrows.end()) {
+        return;
+    }
+    InvalidateArrow(found->second);
+    found->second.points = points;
+    found->second.bounds = PointBounds(points);
+    InvalidateArrow(found->second);
+}
+
+void CFlowchart::SetArrowHidden(const TarnViewModel::Uuid& id, bool hidden)
+{
+    const auto found = scene_.arrows.find(id);
+    if (found != scene_.arrows.end()) {
+        found->second.hidden = hidden;
+        InvalidateArrow(found->second);
+    }
+}
+
+void CFlowchart::RemoveArrow(const TarnViewModel::Uuid& id)
+{
+    const auto found = scene_.arrows.find(id);
+    if (found != scene_.arrows.end()) {
+        InvalidateArrow(found->second);
+        scene_.arrows.erase(found);
+    }
+}
+
+void CFlowchart::SelectBox(std::uint32_t number)
+{
+    const auto found = scene_.boxes.find(number);
+    if (found == scene_.boxes.end()) {
+        return;
+    }
+    found->second.selected = true;
+    const QRect area = ToWindow(BoxPaintArea(found->second));
+    if (viewport()->rect().contains(area)) {
+        viewport()->update(area);
+        return;
+    }
+    const double scale = ChartScale(zoom_);
+    const QPointF centre = found->second.rect.center();
+    horizontalScrollBar()->setValue(static_cast<int>((centre.x() + ChartMargin) * scale - viewport()->width() / 2.0));
+    verticalScrollBar()->setValue(static_cast<int>((centre.y() + ChartMargin) * scale - viewport()->height() / 2.0));
+    RepaintAll();
+}
+
+void CFlowchart::ClearSelection()
+{
+    for (auto& [number, box] : scene_.boxes) {
+        if (box.selected) {
+            box.selected = false;
+            viewport()->update(ToWindow(BoxPaintArea(box)));
+        }
+    }
+}
+
+void CFlowchart::SetGraphSize(int width, int height)
+{
+    scene_.graphWidth = width;
+    scene_.graphHeight = height;
+    UpdateScrollBars();
+}
+
+void CFlowchart::SetZoom(double factor)
+{
+    zoom_ = factor;
+    UpdateScrollBars();
+    RepaintAll();
+}
+
+void CFlowchart::SetFooter(const QString& footer)
+{
+    scene_.footer = footer;
+    RepaintAll();
+}
+
+void CFlowchart::ClearAll()
+{
+    scene_.boxes.clear();
+    scene_.arrows.clear();
+    scene_.graphWidth = 1;
+    scene_.graphHeight = 1;
+    UpdateScrollBars();
+    RepaintAll();
+}
+
+void CFlowchart::BeginUpdate()
+{
+    if (updateDepth_++ == 0) {
+        viewport()->setUpdatesEnabled(false);
+    }
+}
+
+void CFlowchart::EndUpdate()
+{
+    if (updateDepth_ == 0) {
+        return;
+    }
+    if (--updateDepth_ == 0) {
+        viewport()->setUpdatesEnabled(true);
+        RepaintAll();
+    }
+}
+
+std::optional<std::uint32_t> CFlowchart::BoxAt(const QPoint& point) const
+{
+    const double x = std::trunc((horizontalScrollBar()->value() + point.x()) / zoom_) - ChartMargin;
+    const double y = std::trunc((verticalScrollBar()->value() + point.y()) / zoom_) - ChartMargin;
+    for (const auto& [number, box] : scene_.boxes) {
+        const QRectF& rect = box.rect;
+        const double left = rect.left() - 1.0;
+        const double top = rect.top() - 1.0;
+        if (x >= left && x < left + rect.width() + 2.0 && y >= top && y < top + rect.height() + 2.0) {
+            return number;
+        }
+    }
+    return std::nullopt;
+}
+
+int CFlowchart::HorizontalRange() const
+{
+    return static_cast<int>((scene_.graphWidth + 2 * ChartMargin) * zoom_);
+}
+
+int CFlowchart::VerticalRange() const
+{
+    return static_cast<int>((scene_.graphHeight + 2 * ChartMargin) * zoom_);
+}
+
+QRect CFlowchart::ToWindow(const QRectF& documentRect) const
+{
+    const double scale = ChartScale(zoom_);
+    const QRectF device((documentRect.left() + ChartMargin) * scale - horizontalScrollBar()->value(),
+                        (documentRect.top() + ChartMargin) * scale - verticalScrollBar()->value(),
+                        documentRect.width() * scale, documentRect.height() * scale);
+    return device.toAlignedRect().adjusted(-1, -1, 1, 1);
+}
+
+void CFlowchart::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(viewport());
+    painter.fillRect(event->rect(), ScreenBackground);
+    const double scale = ChartScale(zoom_);
+    painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
+    painter.scale(scale, scale);
+    painter.translate(ChartMargin, ChartMargin);
+    const QRectF clip = painter.transform().inverted().mapRect(QRectF(event->rect()));
+    PaintScene(painter, scene_, fonts_, clip, true);
+}
+
+void CFlowchart::resizeEvent(QResizeEvent* event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    UpdateScrollBars();
+}
+
+void CFlowchart::scrollContentsBy(int dx, int dy)
+{
+    // Moves what is already drawn and paints only the strip that scrolled into view.
+    viewport()->scroll(dx, dy);
+}
+
+void CFlowchart::wheelEvent(QWheelEvent* event)
+{
+    const bool towardsEnd = event->angleDelta().y() <= 0;
+    verticalScrollBar()->triggerAction(towardsEnd ? QAbstractSlider::SliderSingleStepAdd : QAbstractSlider::SliderSingleStepSub);
+    event->accept();
+}
+
+void CFlowchart::keyPressEvent(QKeyEvent* event)
+{
+    QScrollBar* vertical = verticalScrollBar();
+    QScrollBar* horizontal = horizontalScrollBar();
+    switch (event->key()) {
+    case Qt::Key_PageUp: vertical->triggerAction(QAbstractSlider::SliderPageStepSub); break;
+    case Qt::Key_PageDown: vertical->triggerAction(QAbstractSlider::SliderPageStepAdd); break;
+    case Qt::Key_Home: vertical->triggerAction(QAbstractSlider::SliderToMinimum); break;
+    case Qt::Key_End: vertical->triggerAction(QAbstractSlider::SliderToMaximum); break;
+    case Qt::Key_Up: vertical->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
+    case Qt::Key_Down: vertical->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
+    case Qt::Key_Left: horizontal->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
+    case Qt::Key_Right: horizontal->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
+    default: QAbstractScrollArea::keyPressEvent(event); return;
+    }
+    event->accept();
+}
+
+void CFlowchart::mousePressEvent(QMouseEvent* event)
+{
+    setFocus(Qt::MouseFocusReason);
+    event->accept();
+}
+
+void CFlowchart::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        return;
+    }
+    const std::optional<std::uint32_t> number = BoxAt(event->position().toPoint());
+    if (number && selectHandler_) {
+        selectHandler_(*number);
+    }
+    event->accept();
+}
+
+void CFlowchart::mouseMoveEvent(QMouseEvent* event)
+{
+    viewport()->setCursor(BoxAt(event->position().toPoint()) ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+void CFlowchart::UpdateScrollBars()
+{
+    const QSize page = viewport()->size();
+    QScrollBar* horizontal = horizontalScrollBar();
+    QScrollBar* vertical = verticalScrollBar();
+    // Qt's maximum is the last position, the range less the page; QScrollBar keeps the
+    // position within it whenever the range shrinks.
+    horizontal->setRange(0, std::max(0, HorizontalRange() - page.width()));
+    horizontal->setPageStep(page.width());
+    vertical->setRange(0, std::max(0, VerticalRange() - page.height()));
+    vertical->setPageStep(page.height());
+}
+
+void CFlowchart::Invalidate(const QRectF& documentRect)
+{
+    if (!documentRect.isNull()) {
+        viewport()->update(ToWindow(documentRect));
+    }
+}
+
+void CFlowchart::InvalidateBox(std::uint32_t number)
+{
+    const auto found = scene_.boxes.find(number);
+    if (found != scene_.boxes.end()) {
+        Invalidate(BoxPaintArea(found->second));
+    }
+}
+
+void CFlowchart::InvalidateArrow(const FlowchartArrow& arrow)
+{
+    if (!arrow.points.isEmpty()) {
+        Invalidate(ArrowPaintArea(arrow));
+    }
+}
+
+void CFlowchart::RepaintAll()
+{
+    viewport()->update();
+}
+
+}  // namespace TarnGui

@@ -1,0 +1,177 @@
+#include "shell/CFlowchartPane.h"
+
+#include "controllers/FlowchartController.h"
+#include "document/TarnDataModel.h"
+#include "shell/CFlowchart.h"
+#include "shell/CFlowchartToolBar.h"
+#include "shell/ErrorBoundary.h"
+#include "shell/QtText.h"
+#include "shell/StringTable.h"
+
+#include <QVBoxLayout>
+
+namespace TarnGui {
+
+namespace {
+
+QPolygonF ToPolygon(const TarnViewModel::RoutePoints& points)
+{
+    QPolygonF polygon;
+    polygon.reserve(static_cast<qsizetype>(points.size()));
+    for (const TarnViewModel::RoutePoint& point : points) {
+        polygon << QPointF(static_cast<float>(point.x), static_cast<float>(point.y));
+    }
+    return polygon;
+}
+
+}  // namespace
+
+QColor ToQColor(const TarnViewModel::Colour& colour)
+{
+    return QColor(colour.red, colour.green, colour.blue);
+}
+
+CFlowchartPane::CFlowchartPane(TarnViewModel::TarnDataModel& model, QWidget* parent)
+    : QDockWidget(LoadString(Strings::FlowchartCaption), parent)
+{
+    setObjectName(QStringLiteral("FlowchartPane"));
+    auto* content = new QWidget(this);
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    toolBar_ = new CFlowchartToolBar(content);
+    chart_ = new CFlowchart(content);
+    layout->addWidget(toolBar_);
+    layout->addWidget(chart_, 1);
+    content->setFocusProxy(chart_);
+    setWidget(content);
+    chart_->SetSelectHandler(
+        [this, &model](std::uint32_t number) { RunGuarded(this, [&] { model.SetCurrentSection(number); }); });
+}
+
+void CFlowchartPane::SetController(TarnViewModel::FlowchartController* controller)
+{
+    toolBar_->SetController(controller);
+    controller->SetZoomPercent(100);
+}
+
+std::pair<double, double> CFlowchartPane::MeasureSection(std::uint32_t number, const std::wstring& label)
+{
+    const QSizeF size = MeasureBox(chart_->Fonts(), QString::number(number), ToQString(label));
+    return {size.width(), size.height()};
+}
+
+void CFlowchartPane::AddSectionNode(std::uint32_t number, const std::wstring& label, const TarnViewModel::Colour& colour,
+                                    double left, double top, double width, double height)
+{
+    chart_->AddBox(number, ToQString(label), ToQColor(colour), QRectF(left, top, width, height));
+}
+
+void CFlowchartPane::UpdateSectionNode(std::uint32_t number, const std::wstring& label, double width, double height)
+{
+    chart_->UpdateBox(number, ToQString(label), width, height);
+}
+
+void CFlowchartPane::AddChoiceEdge(const TarnViewModel::Uuid& id, const TarnViewModel::RoutePoints& points, bool hidden)
+{
+    chart_->AddArrow(id, ToPolygon(points), hidden);
+}
+
+void CFlowchartPane::SetChoiceHidden(const TarnViewModel::Uuid& id, bool hidden)
+{
+    chart_->SetArrowHidden(id, hidden);
+}
+
+// The chart finds the box under the cursor by testing the boxes themselves, so a layout
+// pass needs no region bookkeeping.
+void CFlowchartPane::BeginLayout() {}
+
+void CFlowchartPane::EndLayout() {}
+
+void CFlowchartPane::SetSectionPosition(std::uint32_t number, double left, double top)
+{
+    chart_->MoveBox(number, left, top);
+}
+
+void CFlowchartPane::SetChoicePoints(const TarnViewModel::Uuid& id, const TarnViewModel::RoutePoints& points)
+{
+    chart_->SetArrowPoints(id, ToPolygon(points));
+}
+
+void CFlowchartPane::RemoveSectionNode(std::uint32_t number)
+{
+    chart_->RemoveBox(number);
+}
+
+void CFlowchartPane::RemoveChoiceEdge(const TarnViewModel::Uuid& id)
+{
+    chart_->RemoveArrow(id);
+}
+
+void CFlowchartPane::SelectSectionNode(std::uint32_t number)
+{
+    chart_->SelectBox(number);
+}
+
+void CFlowchartPane::ClearSelection()
+{
+    chart_->ClearSelection();
+}
+
+void CFlowchartPane::SetGraphSize(int width, int height)
+{
+    chart_->SetGraphSize(width, height);
+}
+
+void CFlowchartPane::SetSectionColour(std::uint32_t number, const TarnViewModel::Colour& colour)
+{
+    chart_->SetBoxColour(number, ToQColor(colour));
+}
+
+void CFlowchartPane::SetZoom(double factor, const std::wstring& text)
+{
+    chart_->SetZoom(factor);
+    toolBar_->ShowZoomText(ToQString(text));
+}
+
+void CFlowchartPane::EnableZoomIn(bool enable)
+{
+    toolBar_->EnableZoomIn(enable);
+}
+
+void CFlowchartPane::EnableZoomOut(bool enable)
+{
+    toolBar_->EnableZoomOut(enable);
+}
+
+void CFlowchartPane::RenumberSectionNode(std::uint32_t oldNumber, std::uint32_t newNumber)
+{
+    chart_->RenumberBox(oldNumber, newNumber);
+}
+
+void CFlowchartPane::SwapSectionNodes(std::uint32_t a, std::uint32_t b)
+{
+    chart_->SwapBoxes(a, b);
+}
+
+void CFlowchartPane::ClearAll()
+{
+    chart_->ClearAll();
+}
+
+void CFlowchartPane::SetFooterText(const std::wstring& footer)
+{
+    chart_->SetFooter(ToQString(footer));
+}
+
+void CFlowchartPane::BeginUpdate()
+{
+    chart_->BeginUpdate();
+}
+
+void CFlowchartPane::EndUpdate()
+{
+    chart_->EndUpdate();
+}
+
+}  // namespace TarnGui

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "controllers/IFlowchartView.h"
+
+#include <QDockWidget>
+
+namespace TarnViewModel {
+class FlowchartController;
+class TarnDataModel;
+}  // namespace TarnViewModel
+
+namespace TarnGui {
+
+class CFlowchart;
+class CFlowchartToolBar;
+
+// The flowchart's docking pane: carries the controller's calls to the drawing window and
+// the toolbar.
+class CFlowchartPane : public QDockWidget, public TarnViewModel::IFlowchartView {
+    Q_OBJECT
+public:
+    CFlowchartPane(TarnViewModel::TarnDataModel& model, QWidget* parent);
+
+    // Connects the toolbar and shows the controller's zoom.
+    void SetController(TarnViewModel::FlowchartController* controller);
+    CFlowchart* Chart() const { return chart_; }
+    CFlowchartToolBar* ToolBar() const { return toolBar_; }
+
+    std::pair<double, double> MeasureSection(std::uint32_t number, const std::wstring& label) override;
+    void AddSectionNode(std::uint32_t number, const std::wstring& label, const TarnViewModel::Colour& colour, double left,
+                        double top, double width, double height) override;
+    void UpdateSectionNode(std::uint32_t number, const std::wstring& label, double width, double height) override;
+    void AddChoiceEdge(const TarnViewModel::Uuid& id, const TarnViewModel::RoutePoints& points, bool hidden) override;
+    void SetChoiceHidden(const TarnViewModel::Uuid& id, bool hidden) override;
+    void BeginLayout() override;
+    void EndLayout() override;
+    void SetSectionPosition(std::uint32_t number, double left, double top) override;
+    void SetChoicePoints(const TarnViewModel::Uuid& id, const TarnViewModel::RoutePoints& points) override;
+    void RemoveSectionNode(std::uint32_t number) override;
+    void RemoveChoiceEdge(const TarnViewModel::Uuid& id) override;
+    void SelectSectionNode(std::uint32_t number) override;
+    void ClearSelection() override;
+    void SetGraphSize(int width, int height) override;
+    void SetSectionColour(std::uint32_t number, const TarnViewModel::Colour& colour) override;
+    void SetZoom(double factor, const std::wstring& text) override;
+    void EnableZoomIn(bool enable) override;
+    void EnableZoomOut(bool enable) override;
+    void RenumberSectionNode(std::uint32_t oldNumber, std::uint32_t newNumber) override;
+    void SwapSectionNodes(std::uint32_t a, std::uint32_t b) override;
+    void ClearAll() override;
+    void SetFooterText(const std::wstring& footer) override;
+    void BeginUpdate() override;
+    void EndUpdate() override;
+
+private:
+    CFlowchartToolBar* toolBar_;
+    CFlowchart* chart_;
+};
+
+// The colour of a section as Qt paints it.
+QColor ToQColor(const TarnViewModel::Colour& colour);
+
+}  // namespace TarnGui

@@ -1,0 +1,74 @@
+#include "shell/CFlowchartToolBar.h"
+
+#include "controllers/FlowchartController.h"
+#include "shell/ErrorBoundary.h"
+#include "shell/StringTable.h"
+
+#include <QAction>
+#include <QComboBox>
+
+namespace TarnGui {
+
+namespace {
+
+QAction* ZoomAction(QToolBar* bar, const QString& themeIcon, const QString& text, unsigned prompt)
+{
+    QAction* action = bar->addAction(QIcon::fromTheme(themeIcon), text);
+    action->setToolTip(LoadString(prompt));
+    action->setStatusTip(LoadString(prompt));
+    return action;
+}
+
+}  // namespace
+
+CFlowchartToolBar::CFlowchartToolBar(QWidget* parent) : QToolBar(parent), zoomBox_(new QComboBox(this))
+{
+    setIconSize(QSize(16, 16));
+    for (int percent = 10; percent <= 100; percent += 10) {
+        zoomBox_->addItem(QStringLiteral("%1%").arg(percent), percent);
+    }
+    zoomBox_->setMinimumContentsLength(4);
+    zoomBox_->setFixedWidth(80);
+    zoomBox_->setToolTip(LoadString(Strings::ZoomBox));
+    zoomBox_->setStatusTip(LoadString(Strings::ZoomBox));
+    addWidget(zoomBox_);
+    zoomOut_ = ZoomAction(this, QStringLiteral("zoom-out"), QStringLiteral("\u2212"), Strings::ZoomOut);
+    zoomIn_ = ZoomAction(this, QStringLiteral("zoom-in"), QStringLiteral("+"), Strings::ZoomIn);
+
+    connect(zoomBox_, &QComboBox::activated, this, [this](int index) {
+        if (controller_ != nullptr) {
+            const unsigned percent = zoomBox_->itemData(index).toUInt();
+            RunGuarded(this, [&] { controller_->SetZoomPercent(percent); });
+        }
+    });
+    connect(zoomOut_, &QAction::triggered, this, [this] {
+        if (controller_ != nullptr) {
+            RunGuarded(this, [&] { controller_->ZoomOut(); });
+        }
+    });
+    connect(zoomIn_, &QAction::triggered, this, [this] {
+        if (controller_ != nullptr) {
+            RunGuarded(this, [&] { controller_->ZoomIn(); });
+        }
+    });
+}
+
+void CFlowchartToolBar::ShowZoomText(const QString& text)
+{
+    const int index = zoomBox_->findText(text);
+    if (index >= 0) {
+        zoomBox_->setCurrentIndex(index);
+    }
+}
+
+void CFlowchartToolBar::EnableZoomIn(bool enable)
+{
+    zoomIn_->setEnabled(enable);
+}
+
+void CFlowchartToolBar::EnableZoomOut(bool enable)
+{
+    zoomOut_->setEnabled(enable);
+}
+
+}  // namespace TarnGui

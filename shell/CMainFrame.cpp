@@ -1,0 +1,172 @@
+#include "shell/CMainFrame.h"
+
+#include "controllers/BookOutlineController.h"
+#include "controllers/BookPreviewController.h"
+#include "controllers/BookPropertiesController.h"
+#include "controllers/ChoicesController.h"
+#include "controllers/FlowchartController.h"
+#include "controllers/FrameworkController.h"
+#include "controllers/SectionControllers.h"
+#include "document/TarnDataModel.h"
+#include "shell/CBookPropertiesPane.h"
+#include "shell/CChoicesPane.h"
+#include "shell/CFlowchartPane.h"
+#include "shell/COutlinePane.h"
+#include "shell/CPreviewPane.h"
+#include "shell/CSectionPropertiesPane.h"
+#include "shell/CSectionView.h"
+#include "shell/ErrorBoundary.h"
+#include "shell/FileDialogs.h"
+#include "shell/QtText.h"
+#include "shell/StringTable.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QStatusBar>
+
+namespace TarnGui {
+
+CMainFrame::CMainFrame(TarnViewModel::TarnDataModel& model, RecentFiles& recentFiles)
+    : model_(model), recentFiles_(recentFiles), openUrl_([](const QUrl& url) { return QDesktopServices::openUrl(url); })
+{
+    setObjectName(QStringLiteral("MainFrame"));
+    setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowNestedDocks | QMainWindow::AllowTabbedDocks);
+    CreatePanes();
+    CreateActions();
+    CreateControllers();
+    CreateMenus();
+    CreateToolBar();
+    statusBar()->showMessage(QStringLiteral("Ready"));
+    OnResetViews();
+    connections_.emplace_back(model_.ConnectUndoRedoChanged([this](bool, bool) { UpdateCaption(); }));
+    connections_.emplace_back(model_.ConnectTitleChanged([this](const std::wstring&) { UpdateCaption(); }));
+    UpdateCaption();
+}
+
+// Closing the window moves the focus while the base class is destroyed; by then the
+// controllers are gone, so nothing may react to it any more.
+CMainFrame::~CMainFrame()
+{
+    disconnect(qApp, nullptr, this, nullptr);
+    disconnect(QApplication::clipboard(), nullptr, this, nullptr);
+    sectionView_->TextBox()->SetFocusLostHandler(nullptr);
+}
+
+void CMainFrame::CreatePanes()
+{
+    flowchartPane_ = new CFlowchartPane(model_, this);
+    outlinePane_ = new COutlinePane(model_, this);
+    sectionPropertiesPane_ = new CSectionPropertiesPane(this);
+    bookPropertiesPane_ = new CBookPropertiesPane(this);
+    choicesPane_ = new CChoicesPane(model_, this);
+    previewPane_ = new CPreviewPane(model_, this);
+    panes_ = {flowchartPane_, outlinePane_, sectionPropertiesPane_, bookPropertiesPane_, choicesPane_, previewPane_};
+    for (QDockWidget* pane : panes_) {
+        pane->setAllowedAreas(Qt::AllDockWidgetAreas);
+        pane->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+    }
+    sectionView_ = new CSectionView(model_, this);
+    setCentralWidget(sectionView_);
+}
+
+// The controllers connect to the document in this order, which is the order in which
+// they hear of every change.
+void CMainFrame::CreateControllers()
+{
+    frameworkController_ = std::make_unique<TarnViewModel::FrameworkController>(model_, this);
+    flowchartController_ = std::make_unique<TarnViewModel::FlowchartController>(model_, flowchartPane_);
+    outlineController_ = std::make_unique<TarnViewModel::BookOutlineController>(model_, outlinePane_);
+    choicesController_ = std::make_unique<TarnViewModel::ChoicesController>(model_, choicesPane_);
+    sectionPropertiesController_ = std::make_unique<TarnViewModel::SectionPropertiesController>(model_, sectionPropertiesPane_);
+    bookPropertiesController_ = std::make_unique<TarnViewModel::BookPropertiesController>(model_, bookPropertiesPane_);
+    previewController_ = std::make_unique<TarnViewModel::BookPreviewController>(model_, previewPane_);
+    sectionDetailsController_ = std::make_unique<TarnViewModel::SectionDetailsController>(model_, sectionView_);
+    flowchartPane_->SetController(flowchartController_.get());
+    choicesPane_->SetController(choicesController_.get());
+}
+
+void CMainFrame::SetSectionSelected(bool selected)
+{
+    sectionSelected_ = selected;
+    Action(Strings::RemoveSection)->setEnabled(selected);
+}
+
+void CMainFrame::SetBookHasSections(bool hasSections)
+{
+    hasSections_ = hasSections;
+    Action(Strings::ShuffleSections)->setEnabled(hasSections);
+}
+
+void CMainFrame::SetUndoRedoState(bool canUndo, bool canRedo)
+{
+    canUndo_ = canUndo;
+    canRedo_ = canRedo;
+    Action(Strings::EditUndo)->setEnabled(canUndo);
+    Action(Strings::EditRedo)->setEnabled(canRedo);
+}
+
+void CMainFrame::OnBookReset() {}
+
+bool CMainFrame::AskSaveChanges()
+{
+    const QString path = model_.GetFilePath().empty() ? LoadString(Strings::Untitled) : ToQString(model_.GetFilePath());
+    const QString question = LoadString(Strings::SaveChanges).replace(QStringLiteral("%s"), path);
+    switch (Ask(this, question, QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+    case QMessageBox::Yes:
+        // A failed save is shown here and leaves the book modified, which cancels.
+        RunGuarded(this, [this] { SaveBook(); });
+        return false;
+    case QMessageBox::No: return true;
+    default: return false;
+    }
+}
+
+std::pair<bool, std::wstring> CMainFrame::AskSaveFileName(const std::wstring& currentPath)
+{
+    const std::vector<FileFilter> filters{{LoadString(Strings::BrindleFiles), QStringLiteral("*.brindle")},
+                                          {LoadString(Strings::AllFiles), QStringLiteral("*.*")}};
+    const QString proposed = currentPath.empty() ? LoadString(Strings::Untitled) : ToQString(currentPath);
+    const std::optional<ChosenFile> chosen = AskFileName(this, FileDialogKind::Save, filters, 1, proposed);
+    if (!chosen) {
+        return {false, L""};
+    }
+    return {true, ToWString(chosen->path)};
+}
+
+QAction* CMainFrame::Action(unsigned command) const
+{
+    return actions_.at(command);
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event)
+{
+    setFocus(Qt::OtherFocusReason);
+    bool mayClose = false;
+    RunGuarded(this, [&] {
+        CommitTypedText();
+        mayClose = !model_.QueryDiscardChanges();
+    });
+    if (mayClose) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void CMainFrame::UpdateCaption()
+{
+    const std::wstring& path = model_.GetFilePath();
+    const QString name = path.empty() ? LoadString(Strings::Untitled) : QFileInfo(ToQString(path)).fileName();
+    setWindowTitle(QStringLiteral("%1%2 - %3").arg(name, model_.IsModified() ? QStringLiteral("*") : QString(),
+                                                   LoadString(Strings::ApplicationTitle)));
+}
+
+void CMainFrame::CommitTypedText()
+{
+    sectionView_->CommitText();
+}
+
+}  // namespace TarnGui

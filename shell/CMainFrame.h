@@ -1,0 +1,142 @@
+#pragma once
+
+#include "controllers/IFrameworkView.h"
+#include "document/DocumentNotifications.h"
+
+#include <QMainWindow>
+#include <QUrl>
+
+#include <array>
+#include <functional>
+#include <map>
+#include <memory>
+
+class QDockWidget;
+
+namespace TarnViewModel {
+class BookOutlineController;
+class BookPreviewController;
+class BookPropertiesController;
+class ChoicesController;
+class FlowchartController;
+class FrameworkController;
+class SectionDetailsController;
+class SectionPropertiesController;
+class TarnDataModel;
+}  // namespace TarnViewModel
+
+namespace TarnGui {
+
+class CBookPropertiesPane;
+class CChoicesPane;
+class CFlowchartPane;
+class COutlinePane;
+class CPreviewPane;
+class CSectionPropertiesPane;
+class CSectionView;
+class RecentFiles;
+
+// The main window: owns the controllers and the panes, and carries out the menu commands.
+class CMainFrame : public QMainWindow, public TarnViewModel::IFrameworkView {
+    Q_OBJECT
+public:
+    // Opens a web page, a mail link or an exported file with the desktop's default program.
+    using UrlOpener = std::function<bool(const QUrl&)>;
+
+    CMainFrame(TarnViewModel::TarnDataModel& model, RecentFiles& recentFiles);
+    ~CMainFrame() override;
+
+    void SetSectionSelected(bool selected) override;
+    void SetBookHasSections(bool hasSections) override;
+    void SetUndoRedoState(bool canUndo, bool canRedo) override;
+    void OnBookReset() override;
+    bool AskSaveChanges() override;
+    std::pair<bool, std::wstring> AskSaveFileName(const std::wstring& currentPath) override;
+
+    // The commands, each guarded so that its errors are shown rather than thrown.
+    void OnFileNew();
+    void OnFileOpen();
+    void OpenFile(const QString& path);
+    void OnFileSave();
+    void OnFileSaveAs();
+    void OnExportBook();
+    void OnExportGraph();
+    void OnAddSection();
+    void OnRemoveSection();
+    void OnShuffleSections();
+    void OnUndo();
+    void OnRedo();
+    void OnPreviousView();
+    void OnNextView();
+    void OnResetViews();
+
+    QAction* Action(unsigned command) const;
+    void SetUrlOpener(UrlOpener opener) { openUrl_ = std::move(opener); }
+    // The six panes in the order that Previous View and Next View step through.
+    const std::array<QDockWidget*, 6>& Panes() const { return panes_; }
+    CFlowchartPane* FlowchartPane() const { return flowchartPane_; }
+    COutlinePane* OutlinePane() const { return outlinePane_; }
+    CChoicesPane* ChoicesPane() const { return choicesPane_; }
+    CPreviewPane* PreviewPane() const { return previewPane_; }
+    CSectionView* SectionView() const { return sectionView_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void CreatePanes();
+    void CreateControllers();
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    QAction* AddCommand(unsigned command, const QString& text, std::function<void()> run);
+    void RefreshRecentFiles();
+    void UpdateEditCommands();
+    void UpdateCaption();
+    // Hands text typed in the section editor to the document before a command acts on it.
+    void CommitTypedText();
+    // Saves to the book's file, asking for one when it has none; false when nothing was saved.
+    bool SaveBook();
+    void SaveAs(const std::wstring& path);
+    void StepPane(int step);
+    void OfferToOpen(const QString& question, const QString& path);
+    // Opens one of the maker's pages, telling it the program's version.
+    void OpenVersionPage(const QString& page);
+    void SendFeedback();
+    void ShowAbout();
+
+    TarnViewModel::TarnDataModel& model_;
+    RecentFiles& recentFiles_;
+    UrlOpener openUrl_;
+
+    std::unique_ptr<TarnViewModel::FrameworkController> frameworkController_;
+    std::unique_ptr<TarnViewModel::FlowchartController> flowchartController_;
+    std::unique_ptr<TarnViewModel::BookOutlineController> outlineController_;
+    std::unique_ptr<TarnViewModel::ChoicesController> choicesController_;
+    std::unique_ptr<TarnViewModel::SectionPropertiesController> sectionPropertiesController_;
+    std::unique_ptr<TarnViewModel::BookPropertiesController> bookPropertiesController_;
+    std::unique_ptr<TarnViewModel::BookPreviewController> previewController_;
+    std::unique_ptr<TarnViewModel::SectionDetailsController> sectionDetailsController_;
+
+    CFlowchartPane* flowchartPane_ = nullptr;
+    COutlinePane* outlinePane_ = nullptr;
+    CSectionPropertiesPane* sectionPropertiesPane_ = nullptr;
+    CBookPropertiesPane* bookPropertiesPane_ = nullptr;
+    CChoicesPane* choicesPane_ = nullptr;
+    CPreviewPane* previewPane_ = nullptr;
+    CSectionView* sectionView_ = nullptr;
+    std::array<QDockWidget*, 6> panes_{};
+
+    std::map<unsigned, QAction*> actions_;
+    QMenu* fileMenu_ = nullptr;
+    QAction* recentSeparator_ = nullptr;
+    std::vector<QAction*> recentActions_;
+    std::vector<boost::signals2::scoped_connection> connections_;
+
+    bool sectionSelected_ = false;
+    bool hasSections_ = false;
+    bool canUndo_ = false;
+    bool canRedo_ = false;
+};
+
+}  // namespace TarnGui

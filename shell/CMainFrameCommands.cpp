@@ -1,0 +1,319 @@
+#include "shell/CMainFrame.h"
+
+#include "controllers/FrameworkController.h"
+#include "document/TarnDataModel.h"
+#include "export/ExportFile.h"
+#include "shell/CAboutDlg.h"
+#include "shell/CFlowchart.h"
+#include "shell/CBookPropertiesPane.h"
+#include "shell/CChoicesPane.h"
+#include "shell/CFlowchartPane.h"
+#include "shell/COutlinePane.h"
+#include "shell/CPreviewPane.h"
+#include "shell/CSectionPropertiesPane.h"
+#include "shell/ErrorBoundary.h"
+#include "shell/ExportTypeDlg.h"
+#include "shell/FileDialogs.h"
+#include "shell/FlowchartImage.h"
+#include "shell/ProgramVersion.h"
+#include "shell/QtText.h"
+#include "shell/RecentFiles.h"
+#include "shell/StringTable.h"
+#include "shell/WaitCursor.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QDockWidget>
+#include <QUrlQuery>
+
+namespace TarnGui {
+
+namespace {
+
+const std::wstring DefaultFooter = L"Written with The Brindle Story Studio";
+
+std::vector<FileFilter> BookExportFilters()
+{
+    return {{LoadString(Strings::TextFiles), QStringLiteral("*.txt")},
+            {LoadString(Strings::RichTextFiles), QStringLiteral("*.rtf")},
+            {LoadString(Strings::HtmlFiles), QStringLiteral("*.html")},
+            {LoadString(Strings::XmlFiles), QStringLiteral("*.xml")},
+            {LoadString(Strings::JsonFiles), QStringLiteral("*.json")},
+            {LoadString(Strings::ChoiceScriptFiles), QStringLiteral("*.txt")}};
+}
+
+std::vector<FileFilter> ImageExportFilters()
+{
+    return {{LoadString(Strings::BmpFilter), QStringLiteral("*.bmp")},
+            {LoadString(Strings::PngFilter), QStringLiteral("*.png")},
+            {LoadString(Strings::JpgFilter), QStringLiteral("*.jpg")},
+            {LoadString(Strings::GifFilter), QStringLiteral("*.gif")}};
+}
+
+constexpr int HtmlFilter = 3;
+constexpr int PngFilter = 2;
+
+}  // namespace
+
+void CMainFrame::OnFileNew()
+{
+    RunGuarded(this, [this] {
+        CommitTypedText();
+        model_.NewBook(ToWString(LoadString(Strings::Untitled)), DefaultFooter);
+    });
+    UpdateCaption();
+}
+
+void CMainFrame::OnFileOpen()
+{
+    RunGuarded(this, [this] { CommitTypedText(); });
+    const std::vector<FileFilter> filters{{LoadString(Strings::BrindleFiles), QStringLiteral("*.brindle")},
+                                          {LoadString(Strings::AllFiles), QStringLiteral("*.*")}};
+    if (const std::optional<ChosenFile> chosen = AskFileName(this, FileDialogKind::Open, filters, 1, QString())) {
+        OpenFile(chosen->path);
+    }
+}
+
+void CMainFrame::OpenFile(const QString& path)
+{
+    RunGuarded(this, [this, &path] {
+        CommitTypedText();
+        const std::wstring widePath = ToWString(path);
+        {
+            const WaitCursor wait;
+            model_.Load(widePath);
+        }
+        // Answering Cancel to the save-changes question leaves the old book open.
+        if (model_.GetFilePath() == widePath) {
+            recentFiles_.Add(path);
+            RefreshRecentFiles();
+        }
+    });
+    UpdateCaption();
+}
+
+void CMainFrame::OnFileSave()
+{
+    RunGuarded(this, [this] { SaveBook(); });
+    UpdateCaption();
+}
+
+void CMainFrame::OnFileSaveAs()
+{
+    RunGuarded(this, [this] {
+        CommitTypedText();
+        const auto [chosen, path] = AskSaveFileName(model_.GetFilePath());
+        if (chosen) {
+            SaveAs(path);
+        }
+    });
+    UpdateCaption();
+}
+
+bool CMainFrame::SaveBook()
+{
+    CommitTypedText();
+    if (!model_.GetFilePath().empty()) {
+        const WaitCursor wait;
+        model_.Save(model_.GetFilePath());
+        return true;
+    }
+    const auto [chosen, path] = AskSaveFileName(L"");
+    if (!chosen) {
+        return false;
+    }
+    SaveAs(path);
+    return true;
+}
+
+void CMainFrame::SaveAs(const std::wstring& path)
+{
+    {
+        const WaitCursor wait;
+        model_.Save(path);
+    }
+    recentFiles_.Add(ToQString(path));
+    RefreshRecentFiles();
+}
+
+void CMainFrame::OnExportBook()
+{
+    RunGuarded(this, [this] {
+        CommitTypedText();
+        ExportTypeDlg type(this);
+        if (type.exec() != QDialog::Accepted) {
+            return;
+        }
+        if (!type.OnePagePerSection()) {
+            const std::vector<FileFilter> filters = BookExportFilters();
+            const QString proposed = ProposedBaseName(ToQString(model_.GetFilePath())) + QStringLiteral(".html");
+            const std::optional<ChosenFile> chosen = AskFileName(this, FileDialogKind::Save, filters, HtmlFilter, proposed);
+            if (!chosen) {
+                return;
+            }
+            {
+                const WaitCursor wait;
+                TarnViewModel::ExportFile file(ToWString(chosen->path));
+                frameworkController_->ExportBook(file.Stream(), chosen->filterIndex);
+                file.Close();
+            }
+            OfferToOpen(LoadString(Strings::OpenExportedBook), chosen->path);
+            return;
+        }
+        const std::optional<QString> folder = AskFolder(this);
+        if (!folder) {
+            return;
+        }
+        if (!QDir(*folder).isEmpty() &&
+            Ask(this, LoadString(Strings::FolderNotEmpty), QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No) !=
+                QMessageBox::Yes) {
+            return;
+        }
+        {
+            const WaitCursor wait;
+            frameworkController_->ExportBookMultiPage(ToWString(*folder));
+        }
+        OfferToOpen(LoadString(Strings::OpenExportedBook), *folder);
+    });
+}
+
+void CMainFrame::OnExportGraph()
+{
+    RunGuarded(this, [this] {
+        CommitTypedText();
+        const QString proposed = ProposedBaseName(ToQString(model_.GetFilePath())) + QStringLiteral(".png");
+        const std::optional<ChosenFile> chosen =
+            AskFileName(this, FileDialogKind::Save, ImageExportFilters(), PngFilter, proposed);
+        if (!chosen) {
+            return;
+        }
+        {
+            const WaitCursor wait;
+            const ImageType type = ImageTypeForFilter(chosen->filterIndex);
+            const CFlowchart* chart = flowchartPane_->Chart();
+            WriteFlowchartImage(RenderFlowchartImage(chart->Scene(), chart->Fonts(), chart->Zoom()), chosen->path, type);
+        }
+        OfferToOpen(LoadString(Strings::OpenExportedFlowchart), chosen->path);
+    });
+}
+
+void CMainFrame::OnAddSection()
+{
+    RunGuarded(this, [this] {
+        CommitTypedText();
+        frameworkController_->AddNewSection();
+    });
+}
+
+void CMainFrame::OnRemoveSection()
+{
+    RunGuarded(this, [this] {
+        CommitTypedText();
+        model_.DeleteSectionAndChoices(model_.GetCurrentSection());
+    });
+}
+
+void CMainFrame::OnShuffleSections()
+{
+    RunGuarded(this, [this] {
+        CommitTypedText();
+        const WaitCursor wait;
+        model_.Shuffle();
+    });
+}
+
+void CMainFrame::OnUndo()
+{
+    RunGuarded(this, [this] {
+        CommitTypedText();
+        model_.Undo();
+    });
+}
+
+void CMainFrame::OnRedo()
+{
+    RunGuarded(this, [this] {
+        CommitTypedText();
+        model_.Redo();
+    });
+}
+
+void CMainFrame::OnPreviousView()
+{
+    StepPane(static_cast<int>(panes_.size()) - 1);
+}
+
+void CMainFrame::OnNextView()
+{
+    StepPane(1);
+}
+
+void CMainFrame::StepPane(int step)
+{
+    QWidget* focus = QApplication::focusWidget();
+    const auto holder = std::find_if(panes_.begin(), panes_.end(),
+                                     [focus](QDockWidget* pane) { return focus != nullptr && pane->isAncestorOf(focus); });
+    if (holder == panes_.end()) {
+        return;
+    }
+    const auto index = static_cast<std::size_t>(holder - panes_.begin());
+    QDockWidget* next = panes_[(index + static_cast<std::size_t>(step)) % panes_.size()];
+    next->show();
+    next->raise();
+    next->widget()->setFocus(Qt::OtherFocusReason);
+    next->window()->activateWindow();
+}
+
+void CMainFrame::OnResetViews()
+{
+    for (QDockWidget* pane : panes_) {
+        pane->setFloating(false);
+        removeDockWidget(pane);
+    }
+    addDockWidget(Qt::LeftDockWidgetArea, outlinePane_);
+    addDockWidget(Qt::LeftDockWidgetArea, sectionPropertiesPane_);
+    addDockWidget(Qt::LeftDockWidgetArea, bookPropertiesPane_);
+    addDockWidget(Qt::RightDockWidgetArea, flowchartPane_);
+    addDockWidget(Qt::RightDockWidgetArea, previewPane_);
+    addDockWidget(Qt::BottomDockWidgetArea, choicesPane_);
+    for (QDockWidget* pane : panes_) {
+        pane->show();
+    }
+    const QSize client = size();
+    resizeDocks({outlinePane_, flowchartPane_}, {client.width() / 5, client.width() * 2 / 5}, Qt::Horizontal);
+    resizeDocks({flowchartPane_, previewPane_}, {client.height() * 3 / 5, client.height() * 2 / 5}, Qt::Vertical);
+    resizeDocks({choicesPane_}, {client.height() / 5}, Qt::Vertical);
+}
+
+void CMainFrame::OfferToOpen(const QString& question, const QString& path)
+{
+    if (Ask(this, question, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
+        openUrl_(QUrl::fromLocalFile(path));
+    }
+}
+
+void CMainFrame::OpenVersionPage(const QString& page)
+{
+    QUrl address(page);
+    QUrlQuery query;
+    query.addQueryItem(QStringLiteral("version"), ProgramVersion);
+    address.setQuery(query);
+    openUrl_(address);
+}
+
+void CMainFrame::SendFeedback()
+{
+    QUrl mail(QStringLiteral("mailto:") + FeedbackAddress);
+    QUrlQuery query;
+    query.addQueryItem(QStringLiteral("subject"), QStringLiteral("Brindle %1 Feedback").arg(ProgramVersion));
+    mail.setQuery(query);
+    openUrl_(mail);
+}
+
+void CMainFrame::ShowAbout()
+{
+    CAboutDlg about([this](const QString& page) { openUrl_(QUrl(page)); }, this);
+    about.exec();
+}
+
+}  // namespace TarnGui

@@ -1,0 +1,127 @@
+#include "shell/COutlinePane.h"
+
+#include "document/TarnDataModel.h"
+#include "shell/CFlowchartPane.h"
+#include "shell/ErrorBoundary.h"
+#include "shell/QtText.h"
+#include "shell/StringTable.h"
+
+#include <QListView>
+#include <QPalette>
+
+namespace TarnGui {
+
+int OutlineModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(entries_.size());
+}
+
+QVariant OutlineModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= static_cast<int>(entries_.size())) {
+        return {};
+    }
+    const Entry& entry = entries_[static_cast<std::size_t>(index.row())];
+    switch (role) {
+    case Qt::DisplayRole: return entry.text;
+    case Qt::DecorationRole: return entry.isSection ? QVariant(entry.colour) : QVariant();
+    case Qt::ForegroundRole: return entry.isSection ? QVariant() : QVariant(QColor(Qt::gray));
+    default: return {};
+    }
+}
+
+void OutlineModel::SetEntry(std::uint32_t number, const QString& text, const QColor& colour, bool isSection)
+{
+    if (number == 0) {
+        return;
+    }
+    const std::size_t row = number - 1;
+    if (row >= entries_.size()) {
+        beginInsertRows(QModelIndex(), static_cast<int>(entries_.size()), static_cast<int>(row));
+        entries_.resize(row + 1);
+        entries_[row] = {text, colour, isSection};
+        endInsertRows();
+        return;
+    }
+    entries_[row] = {text, colour, isSection};
+    const QModelIndex changed = index(static_cast<int>(row));
+    emit dataChanged(changed, changed);
+}
+
+void OutlineModel::RemoveEntry(std::uint32_t number)
+{
+    if (number == 0 || number > entries_.size()) {
+        return;
+    }
+    const int row = static_cast<int>(number - 1);
+    beginRemoveRows(QModelIndex(), row, row);
+    entries_.erase(entries_.begin() + row);
+    endRemoveRows();
+}
+
+void OutlineModel::Clear()
+{
+    beginResetModel();
+    entries_.clear();
+    endResetModel();
+}
+
+COutlinePane::COutlinePane(TarnViewModel::TarnDataModel& model, QWidget* parent)
+    : QDockWidget(LoadString(Strings::OutlineCaption), parent), list_(new QListView(this))
+{
+    setObjectName(QStringLiteral("OutlinePane"));
+    list_->setModel(&entries_);
+    list_->setUniformItemSizes(true);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWidget(list_);
+    connect(list_, &QListView::clicked, this, [this, &model](const QModelIndex& index) {
+        const auto number = static_cast<std::uint32_t>(index.row() + 1);
+        if (number != model.GetCurrentSection()) {
+            RunGuarded(this, [&] { model.SetCurrentSection(number); });
+        }
+    });
+}
+
+void COutlinePane::SetOutlineEntry(std::uint32_t number, const std::wstring& text,
+                                   const CommonLib::ColourUtilities::RGBColour& colour, bool isSection)
+{
+    entries_.SetEntry(number, ToQString(text), ToQColor(colour), isSection);
+}
+
+void COutlinePane::SelectOutlineEntry(std::uint32_t number)
+{
+    const QModelIndex index = entries_.index(static_cast<int>(number) - 1);
+    if (!index.isValid()) {
+        list_->clearSelection();
+        return;
+    }
+    list_->setCurrentIndex(index);
+    list_->scrollTo(index);
+}
+
+void COutlinePane::RemoveOutlineEntry(std::uint32_t number)
+{
+    entries_.RemoveEntry(number);
+}
+
+void COutlinePane::ClearOutline()
+{
+    entries_.Clear();
+}
+
+void COutlinePane::BeginUpdate()
+{
+    if (updateDepth_++ == 0) {
+        list_->setUpdatesEnabled(false);
+    }
+}
+
+void COutlinePane::EndUpdate()
+{
+    if (updateDepth_ > 0 && --updateDepth_ == 0) {
+        list_->setUpdatesEnabled(true);
+    }
+}
+
+}  // namespace TarnGui

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "controllers/IBookOutlineView.h"
+
+#include <QAbstractListModel>
+#include <QColor>
+#include <QDockWidget>
+
+#include <vector>
+
+class QListView;
+
+namespace TarnViewModel {
+class TarnDataModel;
+}
+
+namespace TarnGui {
+
+// One row per number from 1 to the highest section number; empty slots show greyed.
+class OutlineModel : public QAbstractListModel {
+    Q_OBJECT
+public:
+    using QAbstractListModel::QAbstractListModel;
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+
+    void SetEntry(std::uint32_t number, const QString& text, const QColor& colour, bool isSection);
+    void RemoveEntry(std::uint32_t number);
+    void Clear();
+
+private:
+    struct Entry {
+        QString text;
+        QColor colour;
+        bool isSection = false;
+    };
+    std::vector<Entry> entries_;
+};
+
+// The outline pane: the book's numbers in order, the current one selected.
+class COutlinePane : public QDockWidget, public TarnViewModel::IBookOutlineView {
+    Q_OBJECT
+public:
+    COutlinePane(TarnViewModel::TarnDataModel& model, QWidget* parent);
+
+    QListView* List() const { return list_; }
+
+    void SetOutlineEntry(std::uint32_t number, const std::wstring& text, const CommonLib::ColourUtilities::RGBColour& colour,
+                         bool isSection) override;
+    void SelectOutlineEntry(std::uint32_t number) override;
+    void RemoveOutlineEntry(std::uint32_t number) override;
+    void ClearOutline() override;
+    void BeginUpdate() override;
+    void EndUpdate() override;
+
+private:
+    OutlineModel entries_;
+    QListView* list_;
+    int updateDepth_ = 0;
+};
+
+}  // namespace TarnGui

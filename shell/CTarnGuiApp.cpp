@@ -1,0 +1,54 @@
+#include "shell/CTarnGuiApp.h"
+
+#include "shell/CMainFrame.h"
+#include "shell/ErrorBoundary.h"
+#include "shell/StringTable.h"
+
+#include <QScreen>
+
+#include <cstdlib>
+#include <ctime>
+
+namespace TarnGui {
+
+TarnApplication::TarnApplication(int& argc, char** argv) : QApplication(argc, argv)
+{
+    setOrganizationName(QStringLiteral("Oakhollow Games"));
+    setApplicationName(QStringLiteral("Brindle Story Studio"));
+    setApplicationDisplayName(LoadString(Strings::ApplicationTitle));
+    setDesktopFileName(QStringLiteral("brindle-studio"));
+}
+
+bool TarnApplication::notify(QObject* receiver, QEvent* event)
+{
+    bool handled = false;
+    RunGuarded(activeWindow(), [&] { handled = QApplication::notify(receiver, event); });
+    return handled;
+}
+
+CTarnGuiApp::CTarnGuiApp() = default;
+
+CTarnGuiApp::~CTarnGuiApp() = default;
+
+bool CTarnGuiApp::InitInstance(const QStringList& arguments, bool showMaximised)
+{
+    // The shuffle draws from the C library's generator.
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    recentFiles_ = std::make_unique<RecentFiles>();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        document_.SetUiConfig({screen->logicalDotsPerInchX(), screen->logicalDotsPerInchY()});
+    }
+    mainFrame_ = std::make_unique<CMainFrame>(document_, *recentFiles_);
+    mainFrame_->OnFileNew();
+    if (showMaximised) {
+        mainFrame_->showMaximized();
+    } else {
+        mainFrame_->show();
+    }
+    if (arguments.size() > 1) {
+        mainFrame_->OpenFile(arguments.at(1));
+    }
+    return true;
+}
+
+}  // namespace TarnGui

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QWidget>
+
+#include <exception>
+#include <utility>
+
+namespace TarnGui {
+
+// Shows an error in a message box captioned with the application title.
+void ShowErrorMessage(QWidget* parent, const QString& message);
+
+// Runs a user command, catching whatever it throws so that no exception reaches Qt's event
+// loop; the message is shown to the user. True when the command ran to its end.
+template <class Command>
+bool RunGuarded(QWidget* parent, Command&& command)
+{
+    try {
+        std::forward<Command>(command)();
+        return true;
+    } catch (const std::exception& error) {
+        ShowErrorMessage(parent, QString::fromLocal8Bit(error.what()));
+    } catch (...) {
+        ShowErrorMessage(parent, QStringLiteral("An unexpected error occurred."));
+    }
+    return false;
+}
+
+}  // namespace TarnGui

@@ -1,0 +1,49 @@
+#include "shell/FileDialogFilter.h"
+
+#include "shell/StringTable.h"
+
+#include <QFileInfo>
+
+namespace TarnGui {
+
+namespace {
+
+// Some labels already name their pattern, as "All Files (*.*)" does.
+QString QtFilter(const FileFilter& filter)
+{
+    const QString suffix = QStringLiteral("(%1)").arg(filter.pattern);
+    return filter.label.endsWith(suffix) ? filter.label : QStringLiteral("%1 %2").arg(filter.label, suffix);
+}
+
+}  // namespace
+
+QStringList QtFilters(const std::vector<FileFilter>& filters)
+{
+    QStringList result;
+    for (const FileFilter& filter : filters) {
+        result << QtFilter(filter);
+    }
+    return result;
+}
+
+int ChosenFilterIndex(const std::vector<FileFilter>& filters, const QString& chosen)
+{
+    for (std::size_t index = 0; index < filters.size(); ++index) {
+        if (QtFilter(filters[index]) == chosen) {
+            return static_cast<int>(index) + 1;
+        }
+    }
+    return 0;
+}
+
+QString ProposedBaseName(const QString& path)
+{
+    if (path.isEmpty()) {
+        return LoadString(Strings::Untitled);
+    }
+    const QFileInfo info(path);
+    const QString suffix = info.suffix();
+    return suffix.isEmpty() ? path : path.left(path.size() - suffix.size() - 1);
+}
+
+}  // namespace TarnGui

@@ -1,0 +1,72 @@
+#include "shell/FileDialogs.h"
+
+#include "shell/StringTable.h"
+
+#include <QFileDialog>
+
+namespace TarnGui {
+
+namespace {
+
+QString Extension(const FileFilter& filter)
+{
+    return filter.pattern.startsWith(QStringLiteral("*.")) && filter.pattern != QStringLiteral("*.*") ? filter.pattern.mid(2)
+                                                                                                     : QString();
+}
+
+}  // namespace
+
+std::optional<ChosenFile> AskFileName(QWidget* parent, FileDialogKind kind, const std::vector<FileFilter>& filters,
+                                      int preselectedFilter, const QString& proposedName)
+{
+    QFileDialog dialog(parent);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    const QStringList qtFilters = QtFilters(filters);
+    dialog.setNameFilters(qtFilters);
+    if (kind == FileDialogKind::Save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+    }
+    const QString firstExtension = filters.empty() ? QString() : Extension(filters.front());
+    const auto followFilter = [&dialog, &filters, &firstExtension](const QString& chosen) {
+        const int index = ChosenFilterIndex(filters, chosen);
+        const QString extension = index > 0 ? Extension(filters[static_cast<std::size_t>(index - 1)]) : QString();
+        dialog.setDefaultSuffix(extension.isEmpty() ? firstExtension : extension);
+    };
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, followFilter);
+    if (preselectedFilter >= 1 && preselectedFilter <= qtFilters.size()) {
+        dialog.selectNameFilter(qtFilters[preselectedFilter - 1]);
+        followFilter(qtFilters[preselectedFilter - 1]);
+    }
+    if (!proposedName.isEmpty()) {
+        dialog.selectFile(proposedName);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return ChosenFile{dialog.selectedFiles().front(), ChosenFilterIndex(filters, dialog.selectedNameFilter())};
+}
+
+std::optional<QString> AskFolder(QWidget* parent)
+{
+    QFileDialog dialog(parent);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    dialog.setFileMode(QFileDialog::Directory);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return dialog.selectedFiles().front();
+}
+
+QMessageBox::StandardButton Ask(QWidget* parent, const QString& question, QMessageBox::Icon icon,
+                                QMessageBox::StandardButtons buttons)
+{
+    QMessageBox box(icon, LoadString(Strings::ApplicationTitle), question, buttons, parent);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+}  // namespace TarnGui

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "shell/FileDialogFilter.h"
+
+#include <QMessageBox>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+class QWidget;
+
+namespace TarnGui {
+
+struct ChosenFile {
+    QString path;
+    // One-based, as the filters were given.
+    int filterIndex = 0;
+};
+
+enum class FileDialogKind { Open, Save };
+
+// Qt's own file dialog, so that it looks and behaves the same on every desktop. A save
+// dialog confirms overwriting and adds the chosen filter's extension to a bare name.
+std::optional<ChosenFile> AskFileName(QWidget* parent, FileDialogKind kind, const std::vector<FileFilter>& filters,
+                                      int preselectedFilter, const QString& proposedName);
+std::optional<QString> AskFolder(QWidget* parent);
+
+// A question in a message box captioned with the application title.
+QMessageBox::StandardButton Ask(QWidget* parent, const QString& question, QMessageBox::Icon icon,
+                                QMessageBox::StandardButtons buttons);
+
+}  // namespace TarnGui

@@ -1,0 +1,96 @@
+#include "shell/FlowchartImage.h"
+
+#include "shell/GifWriter.h"
+
+#include <QImageWriter>
+#include <QPainter>
+#include <QSaveFile>
+
+#include <cmath>
+#include <limits>
+
+namespace TarnGui {
+
+namespace {
+
+constexpr double FooterGap = 10.0;
+
+QRectF FooterBox(const FlowchartScene& scene, const FlowchartFonts& fonts)
+{
+    const QSizeF footer = MeasureFooter(fonts, scene.footer);
+    return QRectF(0.0, scene.graphHeight + 2 * ChartMargin, std::max<double>(footer.width(), scene.graphWidth),
+                  footer.height());
+}
+
+std::string WriteFailure(const QString& path, const QString& reason)
+{
+    return QStringLiteral("The flowchart could not be saved as %1: %2").arg(path, reason).toStdString();
+}
+
+}  // namespace
+
+ImageType ImageTypeForFilter(int filterIndex)
+{
+    if (filterIndex < 1 || filterIndex > 4) {
+        throw UnexpectedValueException("Unknown type");
+    }
+    return static_cast<ImageType>(filterIndex);
+}
+
+QSize FlowchartImageSize(const FlowchartScene& scene, const FlowchartFonts& fonts, double zoom)
+{
+    const QRectF footer = FooterBox(scene, fonts);
+    const double width = (footer.width() + 2 * ChartMargin) * zoom;
+    const double height = (scene.graphHeight + 2 * ChartMargin + footer.height() + FooterGap) * zoom;
+    const double largest = std::numeric_limits<int>::max();
+    return QSize(static_cast<int>(std::lround(std::min(width, largest))), static_cast<int>(std::lround(std::min(height, largest))));
+}
+
+QImage RenderFlowchartImage(const FlowchartScene& scene, const FlowchartFonts& fonts, double zoom)
+{
+    const QSize size = FlowchartImageSize(scene, fonts, zoom);
+    QImage image;
+    if (size.width() > 0 && size.height() > 0) {
+        image = QImage(size, QImage::Format_RGB32);
+    }
+    if (image.isNull()) {
+        throw ImageExportException(QStringLiteral("The flowchart image of %1 by %2 pixels is too large to make. "
+                                                  "Zoom out and export it again.")
+                                       .arg(size.width())
+                                       .arg(size.height())
+                                       .toStdString());
+    }
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    const double scale = ChartScale(zoom);
+    painter.scale(scale, scale);
+    painter.translate(ChartMargin, ChartMargin);
+    const QRectF everything(-ChartMargin, -ChartMargin, size.width() / scale + ChartMargin, size.height() / scale + ChartMargin);
+    PaintScene(painter, scene, fonts, everything, false);
+    painter.setPen(Qt::black);
+    painter.setFont(fonts.footer);
+    painter.drawText(FooterBox(scene, fonts), Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, scene.footer);
+    return image;
+}
+
+void WriteFlowchartImage(const QImage& image, const QString& path, ImageType type)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        throw ImageExportException(WriteFailure(path, file.errorString()));
+    }
+    if (type == ImageType::Gif) {
+        WriteGif(image, file);
+    } else {
+        const char* format = type == ImageType::Bmp ? "BMP" : type == ImageType::Png ? "PNG" : "JPEG";
+        QImageWriter writer(&file, format);
+        if (!writer.write(image)) {
+            throw ImageExportException(WriteFailure(path, writer.errorString()));
+        }
+    }
+    if (!file.commit()) {
+        throw ImageExportException(WriteFailure(path, file.errorString()));
+    }
+}
+
+}  // namespace TarnGui

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QImage>
+#include <QIODevice>
+
+namespace TarnGui {
+
+// Writes the image as a GIF of up to 256 colours chosen by giflib's quantizer. Throws
+// ImageExportException when giflib or the device fails.
+void WriteGif(const QImage& image, QIODevice& device);
+
+}  // namespace TarnGui

@@ -1,0 +1,252 @@
+#include "MainWindowFixture.h"
+#include "shell/CFlowchart.h"
+#include "shell/CFlowchartPane.h"
+#include "shell/CSectionView.h"
+#include "shell/StringTable.h"
+
+#include <QDockWidget>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTest>
+
+#include <filesystem>
+
+namespace {
+
+using namespace TarnGui;
+using TestSupport::ReadBytes;
+
+class MainWindowCommandsTest : public TestSupport::MainWindowFixture {
+protected:
+    void SetUp() override
+    {
+        MainWindowFixture::SetUp();
+        Frame().show();
+        QApplication::setActiveWindow(&Frame());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
+    }
+    bool Enabled(unsigned command) { return Frame().Action(command)->isEnabled(); }
+    void WaitForScript() { ASSERT_TRUE(QTest::qWaitFor([this] { return script_.Finished(); }, 5000)); }
+    void TypeWithoutLeaving(const QString& text)
+    {
+        QPlainTextEdit* editor = Frame().SectionView()->TextBox();
+        editor->setFocus();
+        QTest::keyClicks(editor, text);
+    }
+    // A book with a file and a change not yet saved.
+    void SavedBookWithAChange(const QString& path)
+    {
+        Model().Save(path.toStdWString());
+        Model().AddChoiceTo(1, 2, L"Run", false);
+        ASSERT_TRUE(Model().IsModified());
+    }
+};
+
+TEST_F(MainWindowCommandsTest, RemoveAndShuffleFollowTheSelectionAndTheSections)
+{
+    EXPECT_TRUE(Enabled(Strings::RemoveSection));
+    EXPECT_TRUE(Enabled(Strings::ShuffleSections));
+    EXPECT_FALSE(Enabled(Strings::EditUndo));
+    Model().SetCurrentSection(7);
+    EXPECT_FALSE(Enabled(Strings::RemoveSection));
+    Model().SetCurrentSection(1);
+    Run(Strings::RemoveSection);
+    EXPECT_EQ(Model().GetStoryGraph().SectionCount(), 0u);
+    EXPECT_FALSE(Enabled(Strings::RemoveSection));
+    EXPECT_FALSE(Enabled(Strings::ShuffleSections));
+    EXPECT_TRUE(Enabled(Strings::EditUndo));
+    Run(Strings::AddSection);
+    EXPECT_EQ(Model().GetStoryGraph().SectionCount(), 1u);
+    EXPECT_TRUE(Enabled(Strings::RemoveSection));
+}
+
+TEST_F(MainWindowCommandsTest, NextAndPreviousViewWrapAroundThePanes)
+{
+    const auto& panes = Frame().Panes();
+    panes.back()->widget()->setFocus();
+    ASSERT_TRUE(panes.back()->isAncestorOf(QApplication::focusWidget()));
+    QTest::keyClick(&Frame(), Qt::Key_F6);
+    EXPECT_TRUE(panes.front()->isAncestorOf(QApplication::focusWidget()));
+    QTest::keyClick(&Frame(), Qt::Key_F6);
+    EXPECT_TRUE(panes[1]->isAncestorOf(QApplication::focusWidget()));
+    QTest::keyClick(&Frame(), Qt::Key_F6, Qt::ShiftModifier);
+    QTest::keyClick(&Frame(), Qt::Key_F6, Qt::ShiftModifier);
+    EXPECT_TRUE(panes.back()->isAncestorOf(QApplication::focusWidget()));
+    // From the section editor, which is no pane, nothing moves.
+    Frame().SectionView()->TextBox()->setFocus();
+    QTest::keyClick(&Frame(), Qt::Key_F6);
+    EXPECT_EQ(QApplication::focusWidget(), Frame().SectionView()->TextBox());
+}
+
+TEST_F(MainWindowCommandsTest, TypedTextIsCommittedBeforeSaveAndUndo)
+{
+    const QString book = PathOf("typed.brindle");
+    Model().Save(book.toStdWString());
+    TypeWithoutLeaving(QStringLiteral("Dragons"));
+    QTest::keySequence(&Frame(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    EXPECT_NE(ReadBytes(book.toStdString()).find("Dragons"), std::string::npos);
+
+    TypeWithoutLeaving(QStringLiteral(" roar"));
+    Run(Strings::EditUndo);
+    EXPECT_EQ(Model().GetStoryGraph().GetSection(1).text, L"Dragons");
+    Run(Strings::EditRedo);
+    EXPECT_EQ(Model().GetStoryGraph().GetSection(1).text, L"Dragons roar");
+}
+
+TEST_F(MainWindowCommandsTest, CancellingTheSaveDialogSavesNothing)
+{
+    Model().AddChoiceTo(1, 2, L"Run", false);
+    script_.ThenCancelFileDialog();
+    Run(Strings::FileSave);
+    WaitForScript();
+    EXPECT_TRUE(Model().IsModified());
+    EXPECT_TRUE(Model().GetFilePath().empty());
+}
+
+TEST_F(MainWindowCommandsTest, ClosingWithChangesAsksAndCancelKeepsTheBook)
+{
+    Model().AddChoiceTo(1, 2, L"Run", false);
+    script_.ThenAnswer(QMessageBox::Cancel);
+    EXPECT_FALSE(Frame().close());
+    EXPECT_EQ(script_.Messages(), std::vector<std::string>{"Save changes to Untitled?"});
+    EXPECT_TRUE(Frame().isVisible());
+    EXPECT_TRUE(Model().IsModified());
+}
+
+TEST_F(MainWindowCommandsTest, AFailedSaveWhileClosingIsShownAndKeepsTheWindow)
+{
+    const QString book = PathOf("gone/book.brindle");
+    std::filesystem::create_directory(folder_.Path("gone"));
+    SavedBookWithAChange(book);
+    std::filesystem::remove_all(folder_.Path("gone"));
+    script_.ThenAnswer(QMessageBox::Yes);
+    script_.ThenAnswer(QMessageBox::Ok);
+    EXPECT_FALSE(Frame().close());
+    WaitForScript();
+    ASSERT_EQ(script_.Messages().size(), 2u);
+    EXPECT_EQ(script_.Messages()[0], "Save changes to " + book.toStdString() + "?");
+    EXPECT_TRUE(Frame().isVisible());
+    EXPECT_TRUE(Model().IsModified());
+}
+
+TEST_F(MainWindowCommandsTest, AMissingRecentFileSaysSoAndStaysInTheList)
+{
+    const QString book = PathOf("lost.brindle");
+    script_.ThenChooseFile(book);
+    Run(Strings::FileSaveAs);
+    WaitForScript();
+    std::filesystem::remove(book.toStdString());
+    QAction* recent = nullptr;
+    for (QAction* action : Frame().findChildren<QAction*>()) {
+        if (action->text() == QStringLiteral("&1 ") + book) {
+            recent = action;
+        }
+    }
+    ASSERT_NE(recent, nullptr);
+    script_.ThenAnswer(QMessageBox::Ok);
+    recent->trigger();
+    WaitForScript();
+    EXPECT_EQ(script_.Messages().back(), "Cannot open file");
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QSettings().value("Recent File List/Files").toStringList().value(0), book);
+}
+
+TEST_F(MainWindowCommandsTest, AFailedExportIsShownAndNotOfferedForOpening)
+{
+    script_.Then([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->accept(); });
+    script_.ThenChooseFile(PathOf("no-such-folder/book.html"));
+    script_.ThenAnswer(QMessageBox::Ok);
+    Run(Strings::ExportBook);
+    WaitForScript();
+    ASSERT_EQ(script_.Messages().size(), 1u);
+    EXPECT_NE(script_.Messages()[0].find("book.html"), std::string::npos) << script_.Messages()[0];
+
+    script_.ThenChooseFile(PathOf("no-such-folder/chart.png"));
+    script_.ThenAnswer(QMessageBox::Ok);
+    Run(Strings::ExportGraph);
+    WaitForScript();
+    ASSERT_EQ(script_.Messages().size(), 2u);
+    EXPECT_NE(script_.Messages()[1].find("chart.png"), std::string::npos) << script_.Messages()[1];
+    EXPECT_TRUE(opened_.empty());
+}
+
+TEST_F(MainWindowCommandsTest, ExportingPagesIntoAFolderThatIsNotEmptyAsksFirst)
+{
+    std::filesystem::create_directory(folder_.Path("site"));
+    TestSupport::WriteBytes(folder_.Path("site/notes.txt"), "mine");
+    const auto exportPages = [this](QMessageBox::StandardButton answer) {
+        script_.Then([](QWidget* dialog) {
+            for (QRadioButton* option : dialog->findChildren<QRadioButton*>()) {
+                option->setChecked(option->text() == QStringLiteral("One HTML file per section"));
+            }
+            qobject_cast<QDialog*>(dialog)->accept();
+        });
+        script_.Then([this](QWidget* dialog) {
+            auto* files = qobject_cast<QFileDialog*>(dialog);
+            files->setDirectory(PathOf("site"));
+            files->selectFile(PathOf("site"));
+            static_cast<QDialog*>(files)->accept();
+        });
+        script_.ThenAnswer(answer);
+    };
+    exportPages(QMessageBox::No);
+    Run(Strings::ExportBook);
+    WaitForScript();
+    EXPECT_EQ(script_.Messages().back(), "This folder is not empty and files may be overwritten! Do you want to continue?");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.Path("site")), {}), 1);
+
+    exportPages(QMessageBox::Yes);
+    script_.ThenAnswer(QMessageBox::Yes);
+    Run(Strings::ExportBook);
+    WaitForScript();
+    EXPECT_GT(std::distance(std::filesystem::directory_iterator(folder_.Path("site")), {}), 1);
+    ASSERT_EQ(opened_.size(), 1u);
+    EXPECT_EQ(opened_[0], QUrl::fromLocalFile(PathOf("site")));
+}
+
+TEST_F(MainWindowCommandsTest, ExportNamesAreProposedFromTheBook)
+{
+    script_.Then([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->accept(); });
+    script_.Then([](QWidget* dialog) {
+        auto* files = qobject_cast<QFileDialog*>(dialog);
+        EXPECT_TRUE(files->selectedFiles().value(0).endsWith("/Untitled.html")) << files->selectedFiles().value(0).toStdString();
+        EXPECT_EQ(files->selectedNameFilter(), QStringLiteral("HTML Files (*.html)"));
+        files->reject();
+    });
+    Run(Strings::ExportBook);
+    WaitForScript();
+    script_.Then([](QWidget* dialog) {
+        auto* files = qobject_cast<QFileDialog*>(dialog);
+        EXPECT_TRUE(files->selectedFiles().value(0).endsWith("/Untitled.png"));
+        files->reject();
+    });
+    Run(Strings::ExportGraph);
+    WaitForScript();
+}
+
+TEST_F(MainWindowCommandsTest, HelpCommandsOpenTheMakersPagesWithTheVersion)
+{
+    Run(Strings::OnlineHelp);
+    Run(Strings::CheckForUpdates);
+    Run(Strings::SendFeedback);
+    ASSERT_EQ(opened_.size(), 3u);
+    EXPECT_EQ(opened_[0].query(), "version=1.18.238.0");
+    EXPECT_EQ(opened_[1].query(), "version=1.18.238.0");
+    EXPECT_NE(opened_[0], opened_[1]);
+    EXPECT_EQ(opened_[2].scheme(), "mailto");
+    EXPECT_EQ(opened_[2].query(QUrl::FullyDecoded), "subject=Brindle 1.18.238.0 Feedback");
+}
+
+TEST_F(MainWindowCommandsTest, MenusCarryThePromptsAndKeys)
+{
+    EXPECT_EQ(Frame().Action(Strings::EditRedo)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Y));
+    EXPECT_EQ(Frame().Action(Strings::PreviousView)->shortcut(), QKeySequence(Qt::SHIFT | Qt::Key_F6));
+    EXPECT_EQ(Frame().Action(Strings::ShuffleSections)->statusTip(), "Randomly shuffles up the sections in your book");
+    EXPECT_EQ(Frame().Action(Strings::ShuffleSections)->toolTip(), "Shuffle Sections");
+    for (QDockWidget* pane : Frame().Panes()) {
+        EXPECT_EQ(pane->allowedAreas(), Qt::AllDockWidgetAreas);
+    }
+    EXPECT_EQ(Frame().Panes()[3]->windowTitle(), "Gamebook");
+}
+
+}  // namespace
