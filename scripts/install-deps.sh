@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build ccache pkg-config
   libboost-dev libboost-locale-dev libboost-iostreams-dev
-  libgraphviz-dev qt6-base-dev libgif-dev
+  libgraphviz-dev qt6-base-dev libgif-dev libpng-dev fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth clang libclang-rt-14-dev locales
 )

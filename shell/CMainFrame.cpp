@@ -26,6 +26,7 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QStatusBar>
+#include <QTimer>
 
 namespace TarnGui {
 
@@ -153,6 +154,17 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         event->accept();
     } else {
         event->ignore();
+    }
+}
+
+// The panes are sized from the window, which has its real size only once it is shown.
+void CMainFrame::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!panesSized_) {
+        panesSized_ = true;
+        // Once the dock layout has taken the shown size.
+        QTimer::singleShot(0, this, [this] { SizePanes(); });
     }
 }
 

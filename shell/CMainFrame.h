@@ -82,6 +82,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void CreatePanes();
@@ -99,6 +100,7 @@ private:
     bool SaveBook();
     void SaveAs(const std::wstring& path);
     void StepPane(int step);
+    void SizePanes();
     void OfferToOpen(const QString& question, const QString& path);
     // Opens one of the maker's pages, telling it the program's version.
     void OpenVersionPage(const QString& page);
@@ -133,6 +135,7 @@ private:
     std::vector<QAction*> recentActions_;
     std::vector<boost::signals2::scoped_connection> connections_;
 
+    bool panesSized_ = false;
     bool sectionSelected_ = false;
     bool hasSections_ = false;
     bool canUndo_ = false;

@@ -39,10 +39,15 @@ CSectionView::CSectionView(TarnViewModel::TarnDataModel& model, QWidget* parent)
     ClearSection();
 }
 
+// The controller announces a colour only when it changes, so a newly shown section brings
+// its own; an empty slot shows the colour of a new section.
 void CSectionView::ShowSection(std::uint32_t number, const std::wstring& text)
 {
     ShowSectionNumber(number);
     ShowText(text);
+    const TarnViewModel::StoryGraph& graph = model_.GetStoryGraph();
+    ShowSectionColour(graph.HasSection(number) ? graph.GetSection(number).backgroundColour
+                                               : CommonLib::ColourUtilities::RGBColour{});
 }
 
 void CSectionView::EnableEditing(bool enable)

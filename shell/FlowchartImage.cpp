@@ -1,6 +1,7 @@
 #include "shell/FlowchartImage.h"
 
 #include "shell/GifWriter.h"
+#include "shell/PngWriter.h"
 
 #include <QImageWriter>
 #include <QPainter>
@@ -81,9 +82,10 @@ void WriteFlowchartImage(const QImage& image, const QString& path, ImageType typ
     }
     if (type == ImageType::Gif) {
         WriteGif(image, file);
+    } else if (type == ImageType::Png) {
+        WritePng(image, file);
     } else {
-        const char* format = type == ImageType::Bmp ? "BMP" : type == ImageType::Png ? "PNG" : "JPEG";
-        QImageWriter writer(&file, format);
+        QImageWriter writer(&file, type == ImageType::Bmp ? "BMP" : "JPEG");
         if (!writer.write(image)) {
             throw ImageExportException(WriteFailure(path, writer.errorString()));
         }

@@ -1,7 +1,9 @@
 #include "shell/FlowchartImage.h"
+#include "shell/GifWriter.h"
+#include "shell/PngWriter.h"
 #include "support/TempFolder.h"
 
-#include <QImageReader>
+#include <QBuffer>
 #include <QPainter>
 
 #include <gtest/gtest.h>
@@ -104,6 +106,11 @@ TEST_F(FlowchartImageTest, FailuresThrowAndLeaveNoFileBehind)
     const QImage image = RenderFlowchartImage(scene, fonts, 1.0);
     EXPECT_THROW(WriteFlowchartImage(image, Path("missing/chart.png"), ImageType::Png), ImageExportException);
     EXPECT_FALSE(std::filesystem::exists(folder.Path("missing")));
+
+    QBuffer readOnly;
+    readOnly.open(QIODevice::ReadOnly);
+    EXPECT_THROW(WritePng(image, readOnly), ImageExportException);
+    EXPECT_THROW(WriteGif(image, readOnly), ImageExportException);
 
     const QImage tooWideForGif(70000, 1, QImage::Format_RGB32);
     EXPECT_THROW(WriteFlowchartImage(tooWideForGif, Path("wide.gif"), ImageType::Gif), ImageExportException);

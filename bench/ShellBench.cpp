@@ -1,0 +1,156 @@
+#include "BookBuilder.h"
+#include "shell/CFlowchart.h"
+#include "shell/CFlowchartPane.h"
+#include "shell/CMainFrame.h"
+#include "shell/CTarnGuiApp.h"
+#include "shell/FlowchartImage.h"
+
+#include <QBuffer>
+#include <QImageWriter>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStandardPaths>
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <memory>
+
+using namespace TarnGui;
+
+namespace {
+
+// The program with a gamebook of 1,000 sections open and its window at full-HD size; the
+// book is laid out once, when it is loaded.
+struct OpenBook {
+    CTarnGuiApp app;
+
+    OpenBook()
+    {
+        const auto path = std::filesystem::temp_directory_path() / "brindle-gamebook-1000.brindle";
+        if (!std::filesystem::exists(path)) {
+            BenchSupport::MakeDocument(BenchSupport::MakeGamebookRecords(1000, 2500))->Save(path.wstring());
+        }
+        app.InitInstance({QStringLiteral("brindle-studio"), QString::fromStdString(path.string())}, false);
+        app.MainFrame()->resize(1920, 1080);
+        QApplication::processEvents();
+    }
+    CFlowchart& Chart() { return *app.MainFrame()->FlowchartPane()->Chart(); }
+};
+
+// Made after the application object and destroyed before it.
+std::unique_ptr<OpenBook> openBook;
+
+OpenBook& Book()
+{
+    if (!openBook) {
+        openBook = std::make_unique<OpenBook>();
+    }
+    return *openBook;
+}
+
+// Everything the chart window shows at 100 %, painted as its paint event paints it.
+void BM_PaintVisibleChart(benchmark::State& state)
+{
+    CFlowchart& chart = Book().Chart();
+    chart.resize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    chart.SetZoom(1.0);
+    QApplication::processEvents();
+    for (auto _ : state) {
+        chart.viewport()->repaint();
+    }
+    state.counters["boxes"] = static_cast<double>(chart.Scene().boxes.size());
+}
+BENCHMARK(BM_PaintVisibleChart)->Args({800, 600})->Args({1600, 1000})->Unit(benchmark::kMillisecond);
+
+// The whole 1,000-section chart painted at 100 %, as if the window were as big as the chart.
+void BM_PaintWholeChart(benchmark::State& state)
+{
+    const CFlowchart& chart = Book().Chart();
+    QImage surface(1920, 1080, QImage::Format_RGB32);
+    const QRectF everything(-ChartMargin, -ChartMargin, chart.Scene().graphWidth + 2 * ChartMargin,
+                            chart.Scene().graphHeight + 2 * ChartMargin);
+    for (auto _ : state) {
+        QPainter painter(&surface);
+        PaintScene(painter, chart.Scene(), chart.Fonts(), everything, true);
+    }
+}
+BENCHMARK(BM_PaintWholeChart)->Unit(benchmark::kMillisecond);
+
+// One line of scrolling, which moves what is drawn and paints the uncovered strip.
+void BM_ScrollStep(benchmark::State& state)
+{
+    CFlowchart& chart = Book().Chart();
+    chart.resize(1600, 1000);
+    chart.SetZoom(1.0);
+    QApplication::processEvents();
+    QScrollBar* bar = chart.verticalScrollBar();
+    bar->setValue(0);
+    for (auto _ : state) {
+        bar->triggerAction(bar->value() >= bar->maximum() ? QAbstractSlider::SliderToMinimum : QAbstractSlider::SliderSingleStepAdd);
+        chart.viewport()->repaint(chart.viewport()->visibleRegion());
+    }
+}
+BENCHMARK(BM_ScrollStep)->Unit(benchmark::kMillisecond);
+
+// One zoom step, which repaints the whole window.
+void BM_ZoomStep(benchmark::State& state)
+{
+    CFlowchart& chart = Book().Chart();
+    chart.resize(1600, 1000);
+    bool out = true;
+    for (auto _ : state) {
+        chart.SetZoom(out ? 0.9 : 1.0);
+        chart.viewport()->repaint();
+        out = !out;
+    }
+    chart.SetZoom(1.0);
+}
+BENCHMARK(BM_ZoomStep)->Unit(benchmark::kMillisecond);
+
+// Drawing the export image alone, without encoding it.
+void BM_RenderChartImage(benchmark::State& state)
+{
+    const CFlowchart& chart = Book().Chart();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(RenderFlowchartImage(chart.Scene(), chart.Fonts(), 1.0));
+    }
+}
+BENCHMARK(BM_RenderChartImage)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+// The Export Graph image of the 1,000-section chart: drawn, then encoded, at 100 % and 50 %.
+void BM_ExportChartImage(benchmark::State& state)
+{
+    const CFlowchart& chart = Book().Chart();
+    const double zoom = static_cast<double>(state.range(0)) / 100.0;
+    const auto type = static_cast<ImageType>(state.range(1));
+    const auto path = std::filesystem::temp_directory_path() / "brindle-bench-chart.img";
+    for (auto _ : state) {
+        WriteFlowchartImage(RenderFlowchartImage(chart.Scene(), chart.Fonts(), zoom), QString::fromStdString(path.string()), type);
+    }
+    const QSize size = FlowchartImageSize(chart.Scene(), chart.Fonts(), zoom);
+    state.counters["width"] = size.width();
+    state.counters["height"] = size.height();
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_ExportChartImage)
+    ->Args({100, static_cast<int>(ImageType::Png)})
+    ->Args({100, static_cast<int>(ImageType::Bmp)})
+    ->Args({50, static_cast<int>(ImageType::Png)})
+    ->Args({50, static_cast<int>(ImageType::Gif)})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(2);
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QStandardPaths::setTestModeEnabled(true);
+    TarnApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    openBook.reset();
+    return 0;
+}
