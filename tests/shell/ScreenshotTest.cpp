@@ -50,6 +50,8 @@ protected:
         for (const auto& [number, summary] : summaries) {
             book.SetSectionSummary(number, summary);
         }
+        book.SetSectionText(3, L"The ship lies broken on the reef, its hold open to the waves.\r\n"
+                               L"Among the timbers a sea chest is wedged fast, its lock green with salt.");
         book.SetCurrentSection(3);
     }
 
