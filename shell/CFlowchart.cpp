@@ -23,7 +23,7 @@ QString NumberText(std::uint32_t number)
 
 }  // namespace
 
-CFlowchart::CFlowchart(QWidget* parent) : QAbstractScrollArea(parent), fonts_(FlowchartFonts::Create())
+CFlowchart::CFlowchart(QWidget* parent) : QAbstractScrollArea(parent), fonts_(FlowchartFonts::Create()), updates_(viewport())
 {
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setMouseTracking(true);
@@ -210,18 +210,12 @@ void CFlowchart::ClearAll()
 
 void CFlowchart::BeginUpdate()
 {
-    if (updateDepth_++ == 0) {
-        viewport()->setUpdatesEnabled(false);
-    }
+    updates_.Begin();
 }
 
 void CFlowchart::EndUpdate()
 {
-    if (updateDepth_ == 0) {
-        return;
-    }
-    if (--updateDepth_ == 0) {
-        viewport()->setUpdatesEnabled(true);
+    if (updates_.End()) {
         RepaintAll();
     }
 }

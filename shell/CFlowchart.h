@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/FlowchartPainter.h"
+#include "shell/UpdateBracket.h"
 
 #include <QAbstractScrollArea>
 
@@ -71,7 +72,7 @@ private:
     FlowchartScene scene_;
     FlowchartFonts fonts_;
     double zoom_ = 1.0;
-    int updateDepth_ = 0;
+    UpdateBracket updates_;
     SelectHandler selectHandler_;
 };
 

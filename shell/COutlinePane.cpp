@@ -67,7 +67,7 @@ void OutlineModel::Clear()
 }
 
 COutlinePane::COutlinePane(TarnViewModel::TarnDataModel& model, QWidget* parent)
-    : QDockWidget(LoadString(Strings::OutlineCaption), parent), list_(new QListView(this))
+    : QDockWidget(LoadString(Strings::OutlineCaption), parent), list_(new QListView(this)), updates_(list_)
 {
     setObjectName(QStringLiteral("OutlinePane"));
     list_->setModel(&entries_);
@@ -112,16 +112,12 @@ void COutlinePane::ClearOutline()
 
 void COutlinePane::BeginUpdate()
 {
-    if (updateDepth_++ == 0) {
-        list_->setUpdatesEnabled(false);
-    }
+    updates_.Begin();
 }
 
 void COutlinePane::EndUpdate()
 {
-    if (updateDepth_ > 0 && --updateDepth_ == 0) {
-        list_->setUpdatesEnabled(true);
-    }
+    updates_.End();
 }
 
 }  // namespace TarnGui

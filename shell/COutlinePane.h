@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controllers/IBookOutlineView.h"
+#include "shell/UpdateBracket.h"
 
 #include <QAbstractListModel>
 #include <QColor>
@@ -57,7 +58,7 @@ public:
 private:
     OutlineModel entries_;
     QListView* list_;
-    int updateDepth_ = 0;
+    UpdateBracket updates_;
 };
 
 }  // namespace TarnGui

@@ -30,7 +30,7 @@ QTextCharFormat FontFormat(const CommonLib::Font& font)
 }  // namespace
 
 CPreviewPane::CPreviewPane(TarnViewModel::TarnDataModel& model, QWidget* parent)
-    : QDockWidget(LoadString(Strings::PreviewCaption), parent), browser_(new QTextBrowser(this))
+    : QDockWidget(LoadString(Strings::PreviewCaption), parent), browser_(new QTextBrowser(this)), updates_(browser_)
 {
     setObjectName(QStringLiteral("PreviewPane"));
     browser_->setOpenLinks(false);
@@ -100,16 +100,12 @@ void CPreviewPane::ClearPreview()
 
 void CPreviewPane::BeginUpdate()
 {
-    if (updateDepth_++ == 0) {
-        browser_->setUpdatesEnabled(false);
-    }
+    updates_.Begin();
 }
 
 void CPreviewPane::EndUpdate()
 {
-    if (updateDepth_ > 0 && --updateDepth_ == 0) {
-        browser_->setUpdatesEnabled(true);
-    }
+    updates_.End();
 }
 
 void CPreviewPane::ScrollToCharacter(std::size_t position)

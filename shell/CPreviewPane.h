@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controllers/IBookPreviewView.h"
+#include "shell/UpdateBracket.h"
 
 #include <QDockWidget>
 
@@ -40,7 +41,7 @@ private:
 
     QTextBrowser* browser_;
     std::wstring text_;
-    int updateDepth_ = 0;
+    UpdateBracket updates_;
 };
 
 }  // namespace TarnGui

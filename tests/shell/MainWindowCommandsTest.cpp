@@ -18,21 +18,7 @@ using TestSupport::ReadBytes;
 
 class MainWindowCommandsTest : public TestSupport::MainWindowFixture {
 protected:
-    void SetUp() override
-    {
-        MainWindowFixture::SetUp();
-        Frame().show();
-        QApplication::setActiveWindow(&Frame());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
-    }
     bool Enabled(unsigned command) { return Frame().Action(command)->isEnabled(); }
-    void WaitForScript() { ASSERT_TRUE(QTest::qWaitFor([this] { return script_.Finished(); }, 5000)); }
-    void TypeWithoutLeaving(const QString& text)
-    {
-        QPlainTextEdit* editor = Frame().SectionView()->TextBox();
-        editor->setFocus();
-        QTest::keyClicks(editor, text);
-    }
     // A book with a file and a change not yet saved.
     void SavedBookWithAChange(const QString& path)
     {
@@ -82,11 +68,11 @@ TEST_F(MainWindowCommandsTest, TypedTextIsCommittedBeforeSaveAndUndo)
 {
     const QString book = PathOf("typed.brindle");
     Model().Save(book.toStdWString());
-    TypeWithoutLeaving(QStringLiteral("Dragons"));
-    QTest::keySequence(&Frame(), QKeySequence(Qt::CTRL | Qt::Key_S));
+    TypeIntoSection(QStringLiteral("Dragons"));
+    Press(QKeySequence(Qt::CTRL | Qt::Key_S));
     EXPECT_NE(ReadBytes(book.toStdString()).find("Dragons"), std::string::npos);
 
-    TypeWithoutLeaving(QStringLiteral(" roar"));
+    TypeIntoSection(QStringLiteral(" roar"));
     Run(Strings::EditUndo);
     EXPECT_EQ(Model().GetStoryGraph().GetSection(1).text, L"Dragons");
     Run(Strings::EditRedo);
@@ -136,12 +122,7 @@ TEST_F(MainWindowCommandsTest, AMissingRecentFileSaysSoAndStaysInTheList)
     Run(Strings::FileSaveAs);
     WaitForScript();
     std::filesystem::remove(book.toStdString());
-    QAction* recent = nullptr;
-    for (QAction* action : Frame().findChildren<QAction*>()) {
-        if (action->text() == QStringLiteral("&1 ") + book) {
-            recent = action;
-        }
-    }
+    QAction* recent = RecentEntry(book);
     ASSERT_NE(recent, nullptr);
     script_.ThenAnswer(QMessageBox::Ok);
     recent->trigger();

@@ -3,10 +3,13 @@
 #include "DialogScript.h"
 #include "document/TarnDataModel.h"
 #include "shell/CMainFrame.h"
+#include "shell/CSectionView.h"
 #include "shell/CTarnGuiApp.h"
 #include "support/TempFolder.h"
 
 #include <QAction>
+#include <QPlainTextEdit>
+#include <QTest>
 #include <QSettings>
 #include <QUrl>
 
@@ -30,6 +33,9 @@ protected:
             return true;
         });
         Frame().resize(1280, 800);
+        Frame().show();
+        QApplication::setActiveWindow(&Frame());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
     }
     void TearDown() override
     {
@@ -41,6 +47,37 @@ protected:
     TarnGui::CMainFrame& Frame() { return *app_->MainFrame(); }
     TarnViewModel::TarnDataModel& Model() { return app_->Document(); }
     void Run(unsigned command) { Frame().Action(command)->trigger(); }
+    // Keys go to the focused widget of the main window, active again after any dialog.
+    void Press(QKeySequence keys)
+    {
+        QApplication::setActiveWindow(&Frame());
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keySequence(focus != nullptr ? focus : &Frame(), keys);
+    }
+    // Types into the section editor, leaving the focus there.
+    void TypeIntoSection(const QString& text)
+    {
+        QPlainTextEdit* editor = Frame().SectionView()->TextBox();
+        editor->setFocus();
+        const QStringList lines = text.split('\n');
+        for (qsizetype line = 0; line < lines.size(); ++line) {
+            if (line > 0) {
+                QTest::keyClick(editor, Qt::Key_Return);
+            }
+            QTest::keyClicks(editor, lines[line]);
+        }
+    }
+    void WaitForScript() { ASSERT_TRUE(QTest::qWaitFor([this] { return script_.Finished(); }, 5000)); }
+    // The File menu's entry for a recent book, or null.
+    QAction* RecentEntry(const QString& path)
+    {
+        for (QAction* action : Frame().findChildren<QAction*>()) {
+            if (action->text() == QStringLiteral("&1 ") + path) {
+                return action;
+            }
+        }
+        return nullptr;
+    }
     QString PathOf(const std::string& name) const { return QString::fromStdString(folder_.Path(name).string()); }
 
     std::unique_ptr<TarnGui::CTarnGuiApp> app_;

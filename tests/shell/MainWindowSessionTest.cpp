@@ -23,35 +23,7 @@ using TestSupport::ReadBytes;
 
 class MainWindowSessionTest : public TestSupport::MainWindowFixture {
 protected:
-    void SetUp() override
-    {
-        MainWindowFixture::SetUp();
-        Frame().show();
-        QApplication::setActiveWindow(&Frame());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&Frame()));
-    }
-
-    void TypeIntoSection(const QString& text)
-    {
-        QPlainTextEdit* editor = Frame().SectionView()->TextBox();
-        editor->setFocus();
-        const QStringList lines = text.split('\n');
-        for (qsizetype line = 0; line < lines.size(); ++line) {
-            if (line > 0) {
-                QTest::keyClick(editor, Qt::Key_Return);
-            }
-            QTest::keyClicks(editor, lines[line]);
-        }
-    }
     void LeaveSectionText() { Frame().FlowchartPane()->Chart()->setFocus(); }
-    // Keys go to the focused widget of the main window, active again after any dialog.
-    void Press(QKeySequence keys)
-    {
-        QApplication::setActiveWindow(&Frame());
-        QWidget* focus = QApplication::focusWidget();
-        QTest::keySequence(focus != nullptr ? focus : &Frame(), keys);
-    }
-
     // The choice dialog answered with a text and a typed destination.
     void ThenWriteChoice(const QString& text, const QString& destination)
     {
@@ -63,7 +35,6 @@ protected:
             qobject_cast<QDialog*>(dialog)->accept();
         });
     }
-    void WaitForScript() { ASSERT_TRUE(QTest::qWaitFor([this] { return script_.Finished(); }, 5000)); }
     std::wstring SectionText(std::uint32_t number) { return Model().GetStoryGraph().GetSection(number).text; }
 };
 
@@ -117,12 +88,7 @@ TEST_F(MainWindowSessionTest, WritesABookFromNothingThenSavesReopensExportsAndUn
     Press(QKeySequence(Qt::CTRL | Qt::Key_N));
     EXPECT_EQ(graph.SectionCount(), 1u);
     EXPECT_TRUE(Model().GetFilePath().empty());
-    QAction* recent = nullptr;
-    for (QAction* action : Frame().findChildren<QAction*>()) {
-        if (action->text() == QStringLiteral("&1 ") + book) {
-            recent = action;
-        }
-    }
+    QAction* recent = RecentEntry(book);
     ASSERT_NE(recent, nullptr);
     recent->trigger();
     ASSERT_EQ(graph.SectionCount(), 2u);

@@ -18,8 +18,6 @@ protected:
     {
         MainWindowFixture::SetUp();
         Frame().resize(1600, 1000);
-        Frame().show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&Frame()));
         WriteSampleBook();
     }
 
