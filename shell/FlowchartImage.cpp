@@ -15,6 +15,7 @@ namespace TarnGui {
 namespace {
 
 constexpr double FooterGap = 10.0;
+constexpr double MaximumImageBytes = 1024.0 * 1024.0 * 1024.0;
 
 QRectF FooterBox(const FlowchartScene& scene, const FlowchartFonts& fonts)
 {
@@ -50,8 +51,11 @@ QSize FlowchartImageSize(const FlowchartScene& scene, const FlowchartFonts& font
 QImage RenderFlowchartImage(const FlowchartScene& scene, const FlowchartFonts& fonts, double zoom)
 {
     const QSize size = FlowchartImageSize(scene, fonts, zoom);
+    const double bytes = 4.0 * size.width() * size.height();
     QImage image;
-    if (size.width() > 0 && size.height() > 0) {
+    // Refused before asking for the memory: a system that overcommits would grant a huge
+    // bitmap and end the program when it is filled.
+    if (size.width() > 0 && size.height() > 0 && bytes <= MaximumImageBytes) {
         image = QImage(size, QImage::Format_RGB32);
     }
     if (image.isNull()) {

@@ -16,16 +16,21 @@ void WriteToDevice(png_structp png, png_bytep data, png_size_t length)
 {
     auto* device = static_cast<QIODevice*>(png_get_io_ptr(png));
     if (device->write(reinterpret_cast<const char*>(data), static_cast<qint64>(length)) != static_cast<qint64>(length)) {
-        png_error(png, device->errorString().toUtf8().constData());
+        // The jump out of png_error skips destructors, so no temporary may be alive there.
+        *static_cast<std::string*>(png_get_error_ptr(png)) = device->errorString().toStdString();
+        png_error(png, "write error");
     }
 }
 
 void Flush(png_structp) {}
 
-// libpng reports errors by jumping back; the message is kept to be thrown from there.
+// libpng reports errors by jumping back; the first message is kept to be thrown from there.
 void OnError(png_structp png, png_const_charp message)
 {
-    *static_cast<std::string*>(png_get_error_ptr(png)) = message;
+    auto* error = static_cast<std::string*>(png_get_error_ptr(png));
+    if (error->empty()) {
+        *error = message;
+    }
     png_longjmp(png, 1);
 }
 
