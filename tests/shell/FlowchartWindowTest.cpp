@@ -28,11 +28,24 @@ struct FlowchartWindowTest : testing::Test {
     void ClickAt(int x, int y) { QTest::mouseClick(chart.viewport(), Qt::LeftButton, {}, QPoint(x, y)); }
 };
 
-TEST(FlowchartColoursTest, TextIsWhiteOnDarkFillsAndBlackOnLightOnes)
+TEST(FlowchartPainterTest, TextIsWhiteOnDarkFillsAndBlackOnLightOnes)
 {
     EXPECT_EQ(TextColourFor(QColor(0, 0, 128)), QColor(Qt::white));
     EXPECT_EQ(TextColourFor(QColor(255, 255, 0)), QColor(Qt::black));
     EXPECT_EQ(TextColourFor(QColor(255, 255, 255)), QColor(Qt::black));
+}
+
+TEST(FlowchartPainterTest, AVerticalArrowRepaintsAsWideAsItsArrowhead)
+{
+    FlowchartArrow arrow;
+    arrow.points << QPointF(100, 0) << QPointF(100, 40) << QPointF(100, 80) << QPointF(100, 120) << QPointF(100, 130);
+    arrow.bounds = PointBounds(arrow.points);
+    ASSERT_EQ(arrow.bounds.width(), 0);
+    const QRectF area = ArrowPaintArea(arrow);
+    EXPECT_LE(area.left(), 100 - 6 - 3);
+    EXPECT_GE(area.right(), 100 + 6 + 3);
+    EXPECT_LE(area.top(), -3);
+    EXPECT_GE(area.bottom(), 133);
 }
 
 TEST_F(FlowchartWindowTest, ClickingSelectsTheBoxWithinOneUnitOfItsEdge)

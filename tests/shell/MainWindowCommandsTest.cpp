@@ -1,10 +1,14 @@
 #include "MainWindowFixture.h"
+#include "shell/CAboutDlg.h"
 #include "shell/CFlowchart.h"
+#include "shell/CFlowchartToolBar.h"
 #include "shell/CFlowchartPane.h"
 #include "shell/CSectionView.h"
 #include "shell/StringTable.h"
 
+#include <QComboBox>
 #include <QDockWidget>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTest>
@@ -216,6 +220,60 @@ TEST_F(MainWindowCommandsTest, HelpCommandsOpenTheMakersPagesWithTheVersion)
     EXPECT_NE(opened_[0], opened_[1]);
     EXPECT_EQ(opened_[2].scheme(), "mailto");
     EXPECT_EQ(opened_[2].query(QUrl::FullyDecoded), "subject=Brindle 1.18.238.0 Feedback");
+}
+
+TEST_F(MainWindowCommandsTest, TheZoomBoxAndButtonsZoomTheChart)
+{
+    CFlowchartToolBar& bar = *Frame().FlowchartPane()->ToolBar();
+    const CFlowchart& chart = *Frame().FlowchartPane()->Chart();
+    EXPECT_EQ(bar.ZoomBox()->currentText(), "100%");
+    EXPECT_FALSE(bar.ZoomInAction()->isEnabled());
+    EXPECT_TRUE(bar.ZoomOutAction()->isEnabled());
+    bar.ZoomBox()->setCurrentIndex(4);
+    emit bar.ZoomBox()->activated(4);
+    EXPECT_DOUBLE_EQ(chart.Zoom(), 0.5);
+    bar.ZoomInAction()->trigger();
+    EXPECT_DOUBLE_EQ(chart.Zoom(), 0.6);
+    EXPECT_EQ(bar.ZoomBox()->currentText(), "60%");
+    for (int step = 0; step < 10; ++step) {
+        bar.ZoomOutAction()->trigger();
+    }
+    EXPECT_DOUBLE_EQ(chart.Zoom(), 0.1);
+    EXPECT_FALSE(bar.ZoomOutAction()->isEnabled());
+}
+
+TEST_F(MainWindowCommandsTest, ResetViewsDocksEveryPaneAgain)
+{
+    Frame().Panes()[0]->setFloating(true);
+    Frame().Panes()[5]->hide();
+    Run(Strings::ResetViews);
+    for (QDockWidget* pane : Frame().Panes()) {
+        EXPECT_FALSE(pane->isFloating());
+        EXPECT_TRUE(pane->isVisible());
+    }
+    EXPECT_EQ(Frame().dockWidgetArea(Frame().Panes()[0]), Qt::RightDockWidgetArea);
+    EXPECT_EQ(Frame().dockWidgetArea(Frame().Panes()[1]), Qt::LeftDockWidgetArea);
+    EXPECT_EQ(Frame().dockWidgetArea(Frame().Panes()[4]), Qt::BottomDockWidgetArea);
+}
+
+TEST_F(MainWindowCommandsTest, TheAboutBoxShowsTheVersionAndOpensTheMakersPages)
+{
+    script_.Then([](QWidget* dialog) {
+        bool versionShown = false;
+        for (const QLabel* label : dialog->findChildren<QLabel*>()) {
+            versionShown = versionShown || label->text() == "Version 1.18.238.0";
+        }
+        EXPECT_TRUE(versionShown);
+        const QList<CClickableImage*> images = dialog->findChildren<CClickableImage*>();
+        ASSERT_EQ(images.size(), 2);
+        QTest::mouseClick(images[0], Qt::LeftButton);
+        QTest::mouseClick(images[1], Qt::LeftButton);
+        qobject_cast<QDialog*>(dialog)->accept();
+    });
+    Run(Strings::AppAbout);
+    WaitForScript();
+    ASSERT_EQ(opened_.size(), 2u);
+    EXPECT_NE(opened_[0], opened_[1]);
 }
 
 TEST_F(MainWindowCommandsTest, MenusCarryThePromptsAndKeys)
