@@ -91,20 +91,16 @@ void CMainFrame::CreateControllers()
 
 void CMainFrame::SetSectionSelected(bool selected)
 {
-    sectionSelected_ = selected;
     Action(Strings::RemoveSection)->setEnabled(selected);
 }
 
 void CMainFrame::SetBookHasSections(bool hasSections)
 {
-    hasSections_ = hasSections;
     Action(Strings::ShuffleSections)->setEnabled(hasSections);
 }
 
 void CMainFrame::SetUndoRedoState(bool canUndo, bool canRedo)
 {
-    canUndo_ = canUndo;
-    canRedo_ = canRedo;
     Action(Strings::EditUndo)->setEnabled(canUndo);
     Action(Strings::EditRedo)->setEnabled(canRedo);
 }

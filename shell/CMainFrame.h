@@ -136,10 +136,6 @@ private:
     std::vector<boost::signals2::scoped_connection> connections_;
 
     bool panesSized_ = false;
-    bool sectionSelected_ = false;
-    bool hasSections_ = false;
-    bool canUndo_ = false;
-    bool canRedo_ = false;
 };
 
 }  // namespace TarnGui

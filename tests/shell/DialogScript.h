@@ -35,10 +35,8 @@ public:
     void ThenChooseFile(const QString& path, const QString& filter = QString())
     {
         Then([path, filter](QWidget* dialog) {
-            auto* files = qobject_cast<QFileDialog*>(dialog);
+            auto* files = Expect<QFileDialog>(dialog);
             if (files == nullptr) {
-                ADD_FAILURE() << "expected a file dialog, got " << dialog->windowTitle().toStdString();
-                qobject_cast<QDialog*>(dialog)->reject();
                 return;
             }
             if (!filter.isEmpty()) {
@@ -56,10 +54,8 @@ public:
     void ThenAnswer(QMessageBox::StandardButton button)
     {
         Then([this, button](QWidget* dialog) {
-            auto* box = qobject_cast<QMessageBox*>(dialog);
+            auto* box = Expect<QMessageBox>(dialog);
             if (box == nullptr) {
-                ADD_FAILURE() << "expected a message box, got " << dialog->windowTitle().toStdString();
-                qobject_cast<QDialog*>(dialog)->reject();
                 return;
             }
             messages_.push_back(box->text().toStdString());
@@ -73,6 +69,19 @@ public:
     bool Finished() const { return answers_.empty(); }
 
 private:
+    // The dialog as the kind the answer expects; any other kind fails the test and is closed.
+    template <class Dialog>
+    static Dialog* Expect(QWidget* dialog)
+    {
+        auto* expected = qobject_cast<Dialog*>(dialog);
+        if (expected == nullptr) {
+            ADD_FAILURE() << "expected a " << Dialog::staticMetaObject.className() << ", got "
+                          << dialog->windowTitle().toStdString();
+            qobject_cast<QDialog*>(dialog)->reject();
+        }
+        return expected;
+    }
+
     void Poll()
     {
         QWidget* dialog = QApplication::activeModalWidget();
