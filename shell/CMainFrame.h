@@ -75,9 +75,7 @@ public:
     // The six panes in the order that Previous View and Next View step through.
     const std::array<QDockWidget*, 6>& Panes() const { return panes_; }
     CFlowchartPane* FlowchartPane() const { return flowchartPane_; }
-    COutlinePane* OutlinePane() const { return outlinePane_; }
     CChoicesPane* ChoicesPane() const { return choicesPane_; }
-    CPreviewPane* PreviewPane() const { return previewPane_; }
     CSectionView* SectionView() const { return sectionView_; }
 
 protected:

@@ -45,8 +45,6 @@ class COutlinePane : public QDockWidget, public TarnViewModel::IBookOutlineView 
 public:
     COutlinePane(TarnViewModel::TarnDataModel& model, QWidget* parent);
 
-    QListView* List() const { return list_; }
-
     void SetOutlineEntry(std::uint32_t number, const std::wstring& text, const CommonLib::ColourUtilities::RGBColour& colour,
                          bool isSection) override;
     void SelectOutlineEntry(std::uint32_t number) override;

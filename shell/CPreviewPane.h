@@ -23,7 +23,6 @@ class CPreviewPane : public QDockWidget, public TarnViewModel::IBookPreviewView 
 public:
     CPreviewPane(TarnViewModel::TarnDataModel& model, QWidget* parent);
 
-    QTextBrowser* Browser() const { return browser_; }
 
     void ReplaceText(std::size_t start, std::size_t length, const std::wstring& text) override;
     void SetAllText(const std::wstring& text) override;

@@ -13,8 +13,6 @@ public:
     explicit ExportTypeDlg(QWidget* parent);
 
     bool OnePagePerSection() const;
-    QRadioButton* OneFileOption() const { return oneFile_; }
-    QRadioButton* PagesOption() const { return pages_; }
 
 private:
     QRadioButton* oneFile_;
