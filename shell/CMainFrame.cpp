@@ -123,10 +123,8 @@ bool CMainFrame::AskSaveChanges()
 
 std::pair<bool, std::wstring> CMainFrame::AskSaveFileName(const std::wstring& currentPath)
 {
-    const std::vector<FileFilter> filters{{LoadString(Strings::BrindleFiles), QStringLiteral("*.brindle")},
-                                          {LoadString(Strings::AllFiles), QStringLiteral("*.*")}};
     const QString proposed = currentPath.empty() ? LoadString(Strings::Untitled) : ToQString(currentPath);
-    const std::optional<ChosenFile> chosen = AskFileName(this, FileDialogKind::Save, filters, 1, proposed);
+    const std::optional<ChosenFile> chosen = AskFileName(this, FileDialogKind::Save, BookFileFilters(), 1, proposed);
     if (!chosen) {
         return {false, L""};
     }

@@ -67,9 +67,7 @@ void CMainFrame::OnFileNew()
 void CMainFrame::OnFileOpen()
 {
     RunGuarded(this, [this] { CommitTypedText(); });
-    const std::vector<FileFilter> filters{{LoadString(Strings::BrindleFiles), QStringLiteral("*.brindle")},
-                                          {LoadString(Strings::AllFiles), QStringLiteral("*.*")}};
-    if (const std::optional<ChosenFile> chosen = AskFileName(this, FileDialogKind::Open, filters, 1, QString())) {
+    if (const std::optional<ChosenFile> chosen = AskFileName(this, FileDialogKind::Open, BookFileFilters(), 1, QString())) {
         OpenFile(chosen->path);
     }
 }

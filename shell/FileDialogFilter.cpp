@@ -17,6 +17,12 @@ QString QtFilter(const FileFilter& filter)
 
 }  // namespace
 
+std::vector<FileFilter> BookFileFilters()
+{
+    return {{LoadString(Strings::BrindleFiles), QStringLiteral("*.brindle")},
+            {LoadString(Strings::AllFiles), QStringLiteral("*.*")}};
+}
+
 QStringList QtFilters(const std::vector<FileFilter>& filters)
 {
     QStringList result;

@@ -12,6 +12,8 @@ struct FileFilter {
     QString pattern;
 };
 
+// The filters of the dialogs that open and save books.
+std::vector<FileFilter> BookFileFilters();
 // Qt's filter strings, "Label (*.ext)", one per filter in order.
 QStringList QtFilters(const std::vector<FileFilter>& filters);
 // The one-based index of the chosen filter string, 0 when it is none of them. Two filters
