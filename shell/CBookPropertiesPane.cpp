@@ -1,78 +1,161 @@
 #include "shell/CBookPropertiesPane.h"
 
-#include "shell/PropertyForm.h"
+#include "commands/UpdatePropertyCommand.h"
+#include "document/TarnDataModel.h"
+#include "shell/ErrorBoundary.h"
+#include "shell/PropertyGrid.h"
 #include "shell/QtText.h"
 #include "shell/StringTable.h"
+#include "shell/UnexpectedValueException.h"
+
+#include <QFont>
+
+#include <cmath>
 
 namespace TarnGui {
 
 namespace {
 
-QString FontText(const CommonLib::Font& font)
+QFont ShownFont(const CommonLib::Font& font)
 {
-    return QStringLiteral("%1, %2").arg(ToQString(font.faceName)).arg(font.size);
+    QFont shown(ToQString(font.faceName));
+    if (font.size > 0) {
+        shown.setPointSize(font.size);
+    }
+    return shown;
 }
 
 }  // namespace
 
-CBookPropertiesPane::CBookPropertiesPane(QWidget* parent) : QDockWidget(LoadString(Strings::GamebookCaption), parent)
+CBookPropertiesPane::CBookPropertiesPane(TarnViewModel::TarnDataModel& model, QWidget* parent)
+    : QDockWidget(LoadString(Strings::GamebookCaption), parent), model_(model), grid_(new PropertyGrid(this))
 {
     setObjectName(QStringLiteral("BookPropertiesPane"));
-    auto* content = new QWidget(this);
-    content->setFocusPolicy(Qt::StrongFocus);
-    auto* form = new QFormLayout(content);
-    title_ = AddPropertyRow(form, QStringLiteral("Title"));
-    footer_ = AddPropertyRow(form, QStringLiteral("Footer"));
-    mainFont_ = AddPropertyRow(form, QStringLiteral("Main font"));
-    headerFont_ = AddPropertyRow(form, QStringLiteral("Header font"));
-    footerFont_ = AddPropertyRow(form, QStringLiteral("Footer font"));
-    newPage_ = AddPropertyRow(form, QStringLiteral("New page per section"));
-    choiceFormat_ = AddPropertyRow(form, QStringLiteral("Choice format"));
-    setWidget(content);
+    grid_->AddGroup(LoadString(Strings::BookDetails));
+    grid_->AddProperty(Title, PropertyKind::Text, LoadString(Strings::BookTitle), LoadString(Strings::BookTitleInfo));
+    grid_->AddProperty(Footer, PropertyKind::Text, LoadString(Strings::BookFooter), LoadString(Strings::BookFooterInfo));
+    grid_->AddGroup(LoadString(Strings::BookStyles));
+    grid_->AddProperty(MainFont, PropertyKind::Font, LoadString(Strings::MainFont), LoadString(Strings::MainFontInfo));
+    grid_->AddProperty(HeaderFont, PropertyKind::Font, LoadString(Strings::HeaderFont), LoadString(Strings::HeaderFontInfo));
+    grid_->AddProperty(FooterFont, PropertyKind::Font, LoadString(Strings::FooterFont), LoadString(Strings::FooterFontInfo));
+    grid_->AddGroup(LoadString(Strings::BookLayout));
+    grid_->AddProperty(NewPagePerSection, PropertyKind::Boolean, LoadString(Strings::NewPagePerSection),
+                       LoadString(Strings::NewPagePerSectionInfo));
+    grid_->AddGroup(LoadString(Strings::ChoiceFormatGroup));
+    grid_->AddProperty(ChoiceFormatName, PropertyKind::List, LoadString(Strings::ChoiceFormatName),
+                       LoadString(Strings::ChoiceFormatNameInfo));
+    grid_->AddProperty(ChoiceFormat, PropertyKind::Text, LoadString(Strings::ChoiceFormat), LoadString(Strings::ChoiceFormatInfo));
+    setWidget(grid_);
+    connect(grid_, &PropertyGrid::PropertyChanged, this,
+            [this](int id, const QVariant& value) { RunGuarded(this, [&] { ChangeProperty(id, value); }); });
 }
 
 void CBookPropertiesPane::ShowTitle(const std::wstring& title)
 {
-    title_->setText(ToQString(title));
+    grid_->SetValue(Title, ToQString(title));
 }
 
 void CBookPropertiesPane::ShowFooter(const std::wstring& footer)
 {
-    footer_->setText(ToQString(footer));
+    grid_->SetValue(Footer, ToQString(footer));
 }
 
 void CBookPropertiesPane::ClearProperties()
 {
-    for (QLabel* value : {title_, footer_, mainFont_, headerFont_, footerFont_, newPage_, choiceFormat_}) {
-        value->clear();
-    }
+    grid_->ClearValues();
+    grid_->ClearOptions(ChoiceFormatName);
+    templates_.clear();
 }
 
 void CBookPropertiesPane::ShowMainFont(const CommonLib::Font& font)
 {
-    mainFont_->setText(FontText(font));
+    grid_->SetValue(MainFont, ShownFont(font));
 }
 
 void CBookPropertiesPane::ShowHeaderFont(const CommonLib::Font& font)
 {
-    headerFont_->setText(FontText(font));
+    grid_->SetValue(HeaderFont, ShownFont(font));
 }
 
 void CBookPropertiesPane::ShowFooterFont(const CommonLib::Font& font)
 {
-    footerFont_->setText(FontText(font));
+    grid_->SetValue(FooterFont, ShownFont(font));
 }
 
 void CBookPropertiesPane::ShowNewPagePerSection(bool newPage)
 {
-    newPage_->setText(YesNo(newPage));
+    grid_->SetValue(NewPagePerSection, newPage);
 }
 
-void CBookPropertiesPane::AddChoiceTemplateOption(const TarnViewModel::ChoiceTemplate&) {}
-
-void CBookPropertiesPane::ShowChoiceFormat(const std::wstring& name, const std::wstring& format, bool)
+void CBookPropertiesPane::AddChoiceTemplateOption(const TarnViewModel::ChoiceTemplate& choiceTemplate)
 {
-    choiceFormat_->setText(QStringLiteral("%1: %2").arg(ToQString(name), ToQString(format)));
+    if (templates_.emplace(choiceTemplate.name, choiceTemplate).second) {
+        grid_->AddOption(ChoiceFormatName, ToQString(choiceTemplate.name));
+    }
+}
+
+void CBookPropertiesPane::ShowChoiceFormat(const std::wstring& name, const std::wstring& format, bool editable)
+{
+    grid_->SetValue(ChoiceFormatName, ToQString(name));
+    grid_->SetValue(ChoiceFormat, ToQString(format));
+    grid_->SetEditable(ChoiceFormat, editable);
+}
+
+void CBookPropertiesPane::ChangeProperty(int id, const QVariant& value)
+{
+    switch (id) {
+    case Title: ChangeText(model_.GetTitle(), ToWString(value.toString()), &TarnViewModel::TarnDataModel::SetTitle); return;
+    case Footer: ChangeText(model_.GetFooter(), ToWString(value.toString()), &TarnViewModel::TarnDataModel::SetFooter); return;
+    case MainFont:
+    case HeaderFont:
+    case FooterFont: {
+        static constexpr CommonLib::FontType types[] = {CommonLib::FontType::MainBook, CommonLib::FontType::Header,
+                                                       CommonLib::FontType::Footer};
+        static constexpr void (TarnViewModel::TarnDataModel::*setters[])(const CommonLib::Font&) = {
+            &TarnViewModel::TarnDataModel::SetMainFont, &TarnViewModel::TarnDataModel::SetHeaderFont,
+            &TarnViewModel::TarnDataModel::SetFooterFont};
+        const CommonLib::Font font = ChosenFont(value.value<QFont>());
+        if (font != model_.GetFont(types[id - MainFont])) {
+            (model_.*setters[id - MainFont])(font);
+        }
+        return;
+    }
+    case NewPagePerSection:
+        if (value.toBool() != model_.GetNewPagePerSection()) {
+            model_.SetNewPagePerSectionRecorded(value.toBool());
+        }
+        return;
+    case ChoiceFormatName: {
+        const auto found = templates_.find(ToWString(value.toString()));
+        if (found != templates_.end()) {
+            ChangeText(model_.GetChoiceFormat(), found->second.format, &TarnViewModel::TarnDataModel::SetChoiceFormat);
+        }
+        return;
+    }
+    case ChoiceFormat:
+        ChangeText(model_.GetChoiceFormat(), ToWString(value.toString()), &TarnViewModel::TarnDataModel::SetChoiceFormat);
+        return;
+    default: throw UnexpectedValueException("Don't know what to do with this property");
+    }
+}
+
+void CBookPropertiesPane::ChangeText(const std::wstring& old, const std::wstring& typed,
+                                     void (TarnViewModel::TarnDataModel::*setter)(const std::wstring&))
+{
+    if (typed == old) {
+        return;
+    }
+    auto command = std::make_unique<TarnViewModel::UpdatePropertyCommand<const std::wstring&>>(
+        [this, setter](const std::wstring& text) { (model_.*setter)(text); }, old, typed);
+    command->Execute();
+    model_.RecordCommand(std::move(command));
+}
+
+CommonLib::Font CBookPropertiesPane::ChosenFont(const QFont& font) const
+{
+    const int points = font.pointSize() > 0 ? font.pointSize()
+                                            : static_cast<int>(std::lround(font.pixelSize() * 72.0 / logicalDpiY()));
+    return {ToWString(font.family()), points};
 }
 
 }  // namespace TarnGui

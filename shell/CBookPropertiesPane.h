@@ -4,15 +4,27 @@
 
 #include <QDockWidget>
 
-class QLabel;
+#include <map>
+
+namespace TarnViewModel {
+class TarnDataModel;
+}
 
 namespace TarnGui {
 
-// The book's title, footer, fonts, page setting and choice format.
+class PropertyGrid;
+
+// The book's title, footer, fonts, page setting and choice format, each edited as one
+// undoable command.
 class CBookPropertiesPane : public QDockWidget, public TarnViewModel::IBookPropertiesView {
     Q_OBJECT
 public:
-    explicit CBookPropertiesPane(QWidget* parent);
+    enum Property { Title = 0, Footer = 1, MainFont = 2, HeaderFont = 3, FooterFont = 4, NewPagePerSection = 5,
+                    ChoiceFormatName = 6, ChoiceFormat = 7 };
+
+    CBookPropertiesPane(TarnViewModel::TarnDataModel& model, QWidget* parent);
+
+    PropertyGrid* Grid() const { return grid_; }
 
     void ShowTitle(const std::wstring& title) override;
     void ShowFooter(const std::wstring& footer) override;
@@ -25,13 +37,14 @@ public:
     void ShowChoiceFormat(const std::wstring& name, const std::wstring& format, bool editable) override;
 
 private:
-    QLabel* title_;
-    QLabel* footer_;
-    QLabel* mainFont_;
-    QLabel* headerFont_;
-    QLabel* footerFont_;
-    QLabel* newPage_;
-    QLabel* choiceFormat_;
+    void ChangeProperty(int id, const QVariant& value);
+    void ChangeText(const std::wstring& old, const std::wstring& typed, void (TarnViewModel::TarnDataModel::*setter)(const std::wstring&));
+    // The document's font for the one the user chose: its family and its size in points.
+    CommonLib::Font ChosenFont(const QFont& font) const;
+
+    TarnViewModel::TarnDataModel& model_;
+    PropertyGrid* grid_;
+    std::map<std::wstring, TarnViewModel::ChoiceTemplate> templates_;
 };
 
 }  // namespace TarnGui

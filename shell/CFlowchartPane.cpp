@@ -5,6 +5,7 @@
 #include "shell/CFlowchart.h"
 #include "shell/CFlowchartToolBar.h"
 #include "shell/ErrorBoundary.h"
+#include "shell/QtColour.h"
 #include "shell/QtText.h"
 #include "shell/StringTable.h"
 
@@ -25,11 +26,6 @@ QPolygonF ToPolygon(const TarnViewModel::RoutePoints& points)
 }
 
 }  // namespace
-
-QColor ToQColor(const TarnViewModel::Colour& colour)
-{
-    return QColor(colour.red, colour.green, colour.blue);
-}
 
 CFlowchartPane::CFlowchartPane(TarnViewModel::TarnDataModel& model, QWidget* parent)
     : QDockWidget(LoadString(Strings::FlowchartCaption), parent)

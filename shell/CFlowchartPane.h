@@ -57,7 +57,4 @@ private:
     CFlowchart* chart_;
 };
 
-// The colour of a section as Qt paints it.
-QColor ToQColor(const TarnViewModel::Colour& colour);
-
 }  // namespace TarnGui

@@ -60,8 +60,8 @@ void CMainFrame::CreatePanes()
 {
     flowchartPane_ = new CFlowchartPane(model_, this);
     outlinePane_ = new COutlinePane(model_, this);
-    sectionPropertiesPane_ = new CSectionPropertiesPane(this);
-    bookPropertiesPane_ = new CBookPropertiesPane(this);
+    sectionPropertiesPane_ = new CSectionPropertiesPane(model_, this);
+    bookPropertiesPane_ = new CBookPropertiesPane(model_, this);
     choicesPane_ = new CChoicesPane(model_, this);
     previewPane_ = new CPreviewPane(model_, this);
     panes_ = {flowchartPane_, outlinePane_, sectionPropertiesPane_, bookPropertiesPane_, choicesPane_, previewPane_};

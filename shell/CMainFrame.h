@@ -76,6 +76,10 @@ public:
     const std::array<QDockWidget*, 6>& Panes() const { return panes_; }
     CFlowchartPane* FlowchartPane() const { return flowchartPane_; }
     CChoicesPane* ChoicesPane() const { return choicesPane_; }
+    COutlinePane* OutlinePane() const { return outlinePane_; }
+    CPreviewPane* PreviewPane() const { return previewPane_; }
+    CSectionPropertiesPane* SectionPropertiesPane() const { return sectionPropertiesPane_; }
+    CBookPropertiesPane* BookPropertiesPane() const { return bookPropertiesPane_; }
     CSectionView* SectionView() const { return sectionView_; }
 
 protected:

@@ -1,8 +1,8 @@
 #include "shell/COutlinePane.h"
 
 #include "document/TarnDataModel.h"
-#include "shell/CFlowchartPane.h"
 #include "shell/ErrorBoundary.h"
+#include "shell/QtColour.h"
 #include "shell/QtText.h"
 #include "shell/StringTable.h"
 

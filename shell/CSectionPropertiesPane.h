@@ -4,15 +4,24 @@
 
 #include <QDockWidget>
 
-class QLabel;
+namespace TarnViewModel {
+class TarnDataModel;
+}
 
 namespace TarnGui {
 
-// The selected section's number, summary, shiftable flag and colour.
+class PropertyGrid;
+
+// The selected section's number, summary, shiftable flag and colour, each edited as one
+// undoable command.
 class CSectionPropertiesPane : public QDockWidget, public TarnViewModel::ISectionPropertiesView {
     Q_OBJECT
 public:
-    explicit CSectionPropertiesPane(QWidget* parent);
+    enum Property { Number = 0, Summary = 1, Shiftable = 2, BackgroundColour = 3 };
+
+    CSectionPropertiesPane(TarnViewModel::TarnDataModel& model, QWidget* parent);
+
+    PropertyGrid* Grid() const { return grid_; }
 
     void EnableProperties(bool enable) override;
     void ShowSectionNumber(std::uint32_t number) override;
@@ -22,10 +31,12 @@ public:
     void ClearProperties() override;
 
 private:
-    QLabel* number_;
-    QLabel* summary_;
-    QLabel* shiftable_;
-    QLabel* colour_;
+    void ChangeProperty(int id, const QVariant& value);
+    void ChangeNumber(const QString& typed);
+
+    TarnViewModel::TarnDataModel& model_;
+    PropertyGrid* grid_;
+    std::uint32_t shown_ = 0;
 };
 
 }  // namespace TarnGui

@@ -2,8 +2,8 @@
 
 #include "commands/UpdatePropertyCommand.h"
 #include "document/TarnDataModel.h"
-#include "shell/CFlowchartPane.h"
 #include "shell/ErrorBoundary.h"
+#include "shell/QtColour.h"
 #include "shell/FlowchartPainter.h"
 #include "shell/LineEnds.h"
 #include "shell/QtText.h"

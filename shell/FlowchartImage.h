@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/FlowchartPainter.h"
+#include "shell/UnexpectedValueException.h"
 
 #include <QImage>
 #include <QSize>
@@ -8,12 +9,6 @@
 #include <stdexcept>
 
 namespace TarnGui {
-
-// A value that no caller can give, such as an image type beyond the dialog's filters.
-class UnexpectedValueException : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 // An image that could not be made or written.
 class ImageExportException : public std::runtime_error {

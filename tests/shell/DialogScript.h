@@ -2,7 +2,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QColorDialog>
 #include <QFileDialog>
+#include <QFontDialog>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
@@ -49,6 +51,24 @@ public:
     void ThenCancelFileDialog()
     {
         Then([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->reject(); });
+    }
+    void ThenChooseFont(const QFont& font)
+    {
+        Then([font](QWidget* dialog) {
+            if (auto* fonts = Expect<QFontDialog>(dialog)) {
+                fonts->setCurrentFont(font);
+                fonts->accept();
+            }
+        });
+    }
+    void ThenChooseColour(const QColor& colour)
+    {
+        Then([colour](QWidget* dialog) {
+            if (auto* colours = Expect<QColorDialog>(dialog)) {
+                colours->setCurrentColor(colour);
+                colours->accept();
+            }
+        });
     }
     // Clicks a message box button after noting the box's text.
     void ThenAnswer(QMessageBox::StandardButton button)

@@ -1,0 +1,183 @@
+#include "shell/PropertyGrid.h"
+
+#include "shell/PropertyGridDelegate.h"
+#include "shell/StringTable.h"
+
+#include <QColorDialog>
+#include <QFontDialog>
+#include <QHeaderView>
+#include <QLabel>
+#include <QScopedValueRollback>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace TarnGui {
+
+namespace {
+
+PropertyKind KindOf(const QTreeWidgetItem* item)
+{
+    return static_cast<PropertyKind>(item->data(1, PropertyGrid::KindRole).toInt());
+}
+
+QString DisplayText(PropertyKind kind, const QVariant& value)
+{
+    if (!value.isValid()) {
+        return {};
+    }
+    switch (kind) {
+    case PropertyKind::Boolean: return YesNoText(value.toBool());
+    case PropertyKind::Font: {
+        const QFont font = value.value<QFont>();
+        return QStringLiteral("%1, %2").arg(font.family()).arg(font.pointSize());
+    }
+    case PropertyKind::Colour: {
+        const QColor colour = value.value<QColor>();
+        return QStringLiteral("%1, %2, %3").arg(colour.red()).arg(colour.green()).arg(colour.blue());
+    }
+    default: return value.toString();
+    }
+}
+
+}  // namespace
+
+QString YesNoText(bool value)
+{
+    return LoadString(value ? Strings::Yes : Strings::No);
+}
+
+PropertyGrid::PropertyGrid(QWidget* parent)
+    : QWidget(parent), tree_(new QTreeWidget(this)), description_(new QLabel(this))
+{
+    tree_->setColumnCount(2);
+    tree_->setHeaderHidden(true);
+    tree_->setAlternatingRowColors(true);
+    tree_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tree_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
+                           QAbstractItemView::EditKeyPressed);
+    // Names and values share the width, so that a narrow pane still shows both.
+    tree_->header()->setSectionResizeMode(QHeaderView::Stretch);
+    tree_->setItemDelegate(new PropertyGridDelegate(*this));
+    description_->setWordWrap(true);
+    description_->setTextFormat(Qt::RichText);
+    description_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    description_->setMinimumHeight(4 * description_->fontMetrics().lineSpacing());
+    description_->setFrameShape(QFrame::StyledPanel);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(tree_, 1);
+    layout->addWidget(description_);
+    setFocusProxy(tree_);
+    connect(tree_, &QTreeWidget::currentItemChanged, this,
+            [this](const QTreeWidgetItem* current) { ShowDescription(current); });
+}
+
+void PropertyGrid::AddGroup(const QString& name)
+{
+    group_ = new QTreeWidgetItem(tree_, {name});
+    group_->setFirstColumnSpanned(true);
+    group_->setFlags(Qt::ItemIsEnabled);
+    QFont bold = tree_->font();
+    bold.setBold(true);
+    group_->setFont(0, bold);
+    group_->setExpanded(true);
+}
+
+void PropertyGrid::AddProperty(int id, PropertyKind kind, const QString& name, const QString& description)
+{
+    auto* item = group_ != nullptr ? new QTreeWidgetItem(group_, {name}) : new QTreeWidgetItem(tree_, {name});
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable);
+    item->setData(0, Qt::ToolTipRole, description);
+    item->setData(1, KindRole, static_cast<int>(kind));
+    item->setData(1, IdRole, id);
+    items_[id] = item;
+}
+
+void PropertyGrid::SetValue(int id, const QVariant& value)
+{
+    QTreeWidgetItem* item = items_.at(id);
+    const PropertyKind kind = KindOf(item);
+    item->setData(1, ValueRole, value);
+    item->setText(1, DisplayText(kind, value));
+    if (kind == PropertyKind::Colour) {
+        item->setData(1, Qt::DecorationRole, value);
+    }
+}
+
+QVariant PropertyGrid::Value(int id) const
+{
+    return items_.at(id)->data(1, ValueRole);
+}
+
+void PropertyGrid::AddOption(int id, const QString& option)
+{
+    QTreeWidgetItem* item = items_.at(id);
+    QStringList options = item->data(1, OptionsRole).toStringList();
+    options.append(option);
+    item->setData(1, OptionsRole, options);
+}
+
+void PropertyGrid::ClearOptions(int id)
+{
+    items_.at(id)->setData(1, OptionsRole, QStringList());
+}
+
+void PropertyGrid::SetEditable(int id, bool editable)
+{
+    QTreeWidgetItem* item = items_.at(id);
+    item->setFlags(editable ? item->flags() | Qt::ItemIsEditable : item->flags() & ~Qt::ItemIsEditable);
+    item->setData(1, Qt::ForegroundRole, editable ? QVariant() : QVariant(palette().brush(QPalette::Disabled, QPalette::Text)));
+}
+
+void PropertyGrid::ClearValues()
+{
+    for (const auto& [id, item] : items_) {
+        item->setData(1, ValueRole, QVariant());
+        item->setData(1, Qt::DecorationRole, QVariant());
+        item->setText(1, QString());
+    }
+}
+
+void PropertyGrid::Commit(const QModelIndex& index, const QVariant& value)
+{
+    if (!index.isValid() || !(index.flags() & Qt::ItemIsEditable) || index.data(ValueRole) == value) {
+        return;
+    }
+    emit PropertyChanged(index.data(IdRole).toInt(), value);
+}
+
+void PropertyGrid::OpenDialog(const QModelIndex& index)
+{
+    // A double click can start the same edit twice.
+    if (dialogOpen_) {
+        return;
+    }
+    const QScopedValueRollback<bool> open(dialogOpen_, true);
+    const QPersistentModelIndex edited(index);
+    const QVariant value = index.data(ValueRole);
+    if (static_cast<PropertyKind>(index.data(KindRole).toInt()) == PropertyKind::Font) {
+        QFontDialog dialog(value.value<QFont>(), this);
+        dialog.setOption(QFontDialog::DontUseNativeDialog);
+        if (dialog.exec() == QDialog::Accepted) {
+            Commit(edited, dialog.selectedFont());
+        }
+        return;
+    }
+    QColorDialog dialog(value.value<QColor>(), this);
+    dialog.setOption(QColorDialog::DontUseNativeDialog);
+    if (dialog.exec() == QDialog::Accepted) {
+        Commit(edited, dialog.selectedColor());
+    }
+}
+
+void PropertyGrid::ShowDescription(const QTreeWidgetItem* item)
+{
+    if (item == nullptr) {
+        description_->clear();
+        return;
+    }
+    description_->setText(QStringLiteral("<b>%1</b><br>%2")
+                              .arg(item->text(0).toHtmlEscaped(), item->data(0, Qt::ToolTipRole).toString().toHtmlEscaped()));
+}
+
+}  // namespace TarnGui
