@@ -35,9 +35,10 @@ TarnViewModel::Uuid IdOf(const QListWidgetItem* item)
     return id;
 }
 
-QPushButton* Button(QWidget* parent, const QString& text, const QString& tooltip)
+QPushButton* Button(QWidget* parent, const QString& name, const QString& text, const QString& tooltip)
 {
     auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
     button->setToolTip(tooltip);
     return button;
 }
@@ -51,13 +52,18 @@ CChoicesPane::CChoicesPane(TarnViewModel::TarnDataModel& model, QWidget* parent)
     auto* content = new QWidget(this);
     list_ = new QListWidget(content);
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    add_ = Button(content, QStringLiteral("Add"), QStringLiteral("Adds a choice and its destination if it doesn't exist."));
-    remove_ = Button(content, QStringLiteral("Remove"),
+    add_ = Button(content, QStringLiteral("AddChoice"), QStringLiteral("Add"),
+                  QStringLiteral("Adds a choice and its destination if it doesn't exist."));
+    remove_ = Button(content, QStringLiteral("RemoveChoice"), QStringLiteral("Remove"),
                      QStringLiteral("Removes the selected choices (but keeps the destination sections.)"));
-    edit_ = Button(content, QStringLiteral("Edit"), QStringLiteral("Opens the editor for this choice."));
-    up_ = Button(content, QStringLiteral("Up"), QStringLiteral("Change the ordering by moving this choice upwards."));
-    down_ = Button(content, QStringLiteral("Down"), QStringLiteral("Change the ordering by moving this choice downwards."));
-    follow_ = Button(content, QStringLiteral("Follow"), QStringLiteral("Follows this choice and selects its destination."));
+    edit_ = Button(content, QStringLiteral("EditChoice"), QStringLiteral("Edit"),
+                   QStringLiteral("Opens the editor for this choice."));
+    up_ = Button(content, QStringLiteral("MoveChoiceUp"), QStringLiteral("Up"),
+                 QStringLiteral("Change the ordering by moving this choice upwards."));
+    down_ = Button(content, QStringLiteral("MoveChoiceDown"), QStringLiteral("Down"),
+                   QStringLiteral("Change the ordering by moving this choice downwards."));
+    follow_ = Button(content, QStringLiteral("FollowChoice"), QStringLiteral("Follow"),
+                     QStringLiteral("Follows this choice and selects its destination."));
 
     auto* buttons = new QVBoxLayout;
     for (QPushButton* button : {add_, remove_, edit_, up_, down_, follow_}) {

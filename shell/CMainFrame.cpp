@@ -53,6 +53,7 @@ CMainFrame::~CMainFrame()
 {
     disconnect(qApp, nullptr, this, nullptr);
     disconnect(QApplication::clipboard(), nullptr, this, nullptr);
+    disconnect(selectionWatch_);
     sectionView_->TextBox()->SetFocusLostHandler(nullptr);
 }
 
@@ -70,6 +71,7 @@ void CMainFrame::CreatePanes()
         pane->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
     }
     sectionView_ = new CSectionView(model_, this);
+    connect(sectionView_, &CSectionView::TypedTextChanged, this, &CMainFrame::UpdateUndoCommand);
     setCentralWidget(sectionView_);
 }
 
@@ -101,8 +103,14 @@ void CMainFrame::SetBookHasSections(bool hasSections)
 
 void CMainFrame::SetUndoRedoState(bool canUndo, bool canRedo)
 {
-    Action(Strings::EditUndo)->setEnabled(canUndo);
+    canUndo_ = canUndo;
+    UpdateUndoCommand();
     Action(Strings::EditRedo)->setEnabled(canRedo);
+}
+
+void CMainFrame::UpdateUndoCommand()
+{
+    Action(Strings::EditUndo)->setEnabled(canUndo_ || sectionView_->HasTypedText());
 }
 
 void CMainFrame::OnBookReset() {}

@@ -103,6 +103,8 @@ private:
     void SaveAs(const std::wstring& path);
     void StepPane(int step);
     void SizePanes();
+    // Undo is offered for the book's history and for typing not yet handed over.
+    void UpdateUndoCommand();
     void OfferToOpen(const QString& question, const QString& path);
     // Opens one of the maker's pages, telling it the program's version.
     void OpenVersionPage(const QString& page);
@@ -138,6 +140,8 @@ private:
     std::vector<boost::signals2::scoped_connection> connections_;
 
     bool panesSized_ = false;
+    bool canUndo_ = false;
+    QMetaObject::Connection selectionWatch_;
 };
 
 }  // namespace TarnGui

@@ -224,7 +224,9 @@ void CMainFrame::OnUndo()
 {
     RunGuarded(this, [this] {
         CommitTypedText();
-        model_.Undo();
+        if (model_.CanUndo()) {
+            model_.Undo();
+        }
     });
 }
 
@@ -232,7 +234,9 @@ void CMainFrame::OnRedo()
 {
     RunGuarded(this, [this] {
         CommitTypedText();
-        model_.Redo();
+        if (model_.CanRedo()) {
+            model_.Redo();
+        }
     });
 }
 

@@ -104,7 +104,18 @@ void CMainFrame::CreateActions()
     for (unsigned command : {Strings::RemoveSection, Strings::ShuffleSections, Strings::EditUndo, Strings::EditRedo}) {
         Action(command)->setEnabled(false);
     }
-    connect(qApp, &QApplication::focusChanged, this, [this] { UpdateEditCommands(); });
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        // Cut and Copy follow the selection of whichever text control has the focus.
+        disconnect(selectionWatch_);
+        if (auto* line = qobject_cast<QLineEdit*>(now)) {
+            selectionWatch_ = connect(line, &QLineEdit::selectionChanged, this, &CMainFrame::UpdateEditCommands);
+        } else if (auto* plain = qobject_cast<QPlainTextEdit*>(now)) {
+            selectionWatch_ = connect(plain, &QPlainTextEdit::selectionChanged, this, &CMainFrame::UpdateEditCommands);
+        } else if (auto* rich = qobject_cast<QTextEdit*>(now)) {
+            selectionWatch_ = connect(rich, &QTextEdit::selectionChanged, this, &CMainFrame::UpdateEditCommands);
+        }
+        UpdateEditCommands();
+    });
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this] { UpdateEditCommands(); });
     UpdateEditCommands();
 }

@@ -8,12 +8,51 @@
 #include "shell/LineEnds.h"
 #include "shell/QtText.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QVBoxLayout>
 
 namespace TarnGui {
 
-CTarnTextEdit::CTarnTextEdit(QWidget* parent) : QPlainTextEdit(parent) {}
+CTarnTextEdit::CTarnTextEdit(QWidget* parent) : QPlainTextEdit(parent)
+{
+    setUndoRedoEnabled(false);
+}
+
+QMenu* CTarnTextEdit::CreateContextMenu()
+{
+    auto* menu = new QMenu(this);
+    const bool selection = textCursor().hasSelection();
+    menu->addAction(QStringLiteral("Cu&t"), this, &QPlainTextEdit::cut)->setEnabled(selection && !isReadOnly());
+    menu->addAction(QStringLiteral("&Copy"), this, &QPlainTextEdit::copy)->setEnabled(selection);
+    menu->addAction(QStringLiteral("&Paste"), this, &QPlainTextEdit::paste)
+        ->setEnabled(!isReadOnly() && !QApplication::clipboard()->text().isEmpty());
+    return menu;
+}
+
+bool CTarnTextEdit::event(QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+            key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y)) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QPlainTextEdit::event(event);
+}
+
+void CTarnTextEdit::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu* menu = CreateContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}
 
 void CTarnTextEdit::focusOutEvent(QFocusEvent* event)
 {
@@ -36,6 +75,7 @@ CSectionView::CSectionView(TarnViewModel::TarnDataModel& model, QWidget* parent)
     layout->addWidget(text_, 1);
     setFocusProxy(text_);
     text_->SetFocusLostHandler([this] { RunGuarded(this, [this] { CommitText(); }); });
+    connect(text_->document(), &QTextDocument::modificationChanged, this, &CSectionView::TypedTextChanged);
     ClearSection();
 }
 
@@ -75,10 +115,16 @@ void CSectionView::ShowSectionColour(const CommonLib::ColourUtilities::RGBColour
     setPalette(palette);
 }
 
+bool CSectionView::HasTypedText() const
+{
+    return text_->document()->isModified();
+}
+
 void CSectionView::CommitText()
 {
     const std::wstring typed = ToWString(ToDocumentLineEnds(text_->toPlainText()));
     if (typed == shown_) {
+        text_->document()->setModified(false);
         return;
     }
     const std::uint32_t number = model_.GetCurrentSection();
@@ -117,6 +163,7 @@ void CSectionView::ShowText(const std::wstring& text)
     if (text_->toPlainText() != widgetText) {
         text_->setPlainText(widgetText);
     }
+    text_->document()->setModified(false);
 }
 
 }  // namespace TarnGui

@@ -8,6 +8,7 @@
 #include <functional>
 
 class QLabel;
+class QMenu;
 
 namespace TarnViewModel {
 class TarnDataModel;
@@ -15,15 +16,21 @@ class TarnDataModel;
 
 namespace TarnGui {
 
-// The section text box: hands its text over whenever it loses the focus.
+// The section text box: plain text only, handed over whenever it loses the focus. Undo and
+// redo belong to the book, so their shortcuts pass through to the main window, and the
+// context menu offers only the edit commands.
 class CTarnTextEdit : public QPlainTextEdit {
     Q_OBJECT
 public:
     explicit CTarnTextEdit(QWidget* parent = nullptr);
     void SetFocusLostHandler(std::function<void()> handler) { focusLost_ = std::move(handler); }
+    // The context menu as it would open now; the caller owns it.
+    QMenu* CreateContextMenu();
 
 protected:
+    bool event(QEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     std::function<void()> focusLost_;
@@ -37,6 +44,8 @@ public:
     CSectionView(TarnViewModel::TarnDataModel& model, QWidget* parent);
 
     CTarnTextEdit* TextBox() const { return text_; }
+    // Whether the text box holds typing not yet handed over.
+    bool HasTypedText() const;
 
     void ShowSection(std::uint32_t number, const std::wstring& text) override;
     void EnableEditing(bool enable) override;
@@ -46,6 +55,9 @@ public:
     void CommitText() override;
     void ClearSection() override;
     void ShowTextFont(const CommonLib::Font& font) override;
+
+signals:
+    void TypedTextChanged();
 
 private:
     void ShowText(const std::wstring& text);

@@ -5,6 +5,7 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
@@ -37,15 +38,21 @@ public:
     void ThenChooseFile(const QString& path, const QString& filter = QString())
     {
         Then([path, filter](QWidget* dialog) {
-            auto* files = Expect<QFileDialog>(dialog);
-            if (files == nullptr) {
-                return;
+            if (auto* files = Expect<QFileDialog>(dialog)) {
+                if (!filter.isEmpty()) {
+                    files->selectNameFilter(filter);
+                }
+                ChooseAndAccept(files, path);
             }
-            if (!filter.isEmpty()) {
-                files->selectNameFilter(filter);
+        });
+    }
+    void ThenChooseFolder(const QString& path)
+    {
+        Then([path](QWidget* dialog) {
+            if (auto* files = Expect<QFileDialog>(dialog)) {
+                files->setDirectory(path);
+                ChooseAndAccept(files, path);
             }
-            files->selectFile(path);
-            static_cast<QDialog*>(files)->accept();
         });
     }
     void ThenCancelFileDialog()
@@ -86,9 +93,19 @@ public:
     // The texts of the message boxes answered, in order.
     const std::vector<std::string>& Messages() const { return messages_; }
     const std::vector<std::string>& Unexpected() const { return unexpected_; }
-    bool Finished() const { return answers_.empty(); }
+    bool Finished() const { return answers_.empty() && running_ == 0; }
 
 private:
+    static void ChooseAndAccept(QFileDialog* files, const QString& path)
+    {
+        files->selectFile(path);
+        // The dialog may still be filling in its proposed name from its folder listing.
+        if (auto* name = files->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+            name->setText(path);
+        }
+        static_cast<QDialog*>(files)->accept();
+    }
+
     // The dialog as the kind the answer expects; any other kind fails the test and is closed.
     template <class Dialog>
     static Dialog* Expect(QWidget* dialog)
@@ -117,14 +134,25 @@ private:
             }
             return;
         }
-        Answer answer = std::move(answers_.front());
+        // Answered outside the timer's own call, so that an answer which opens a further
+        // dialog (a message about what it typed) can have that dialog answered too.
+        ++running_;
+        QMetaObject::invokeMethod(
+            &timer_,
+            [this, answer = std::move(answers_.front()), target = QPointer<QWidget>(dialog)] {
+                if (target != nullptr) {
+                    answer(target);
+                }
+                --running_;
+            },
+            Qt::QueuedConnection);
         answers_.pop_front();
-        answer(dialog);
     }
 
     QTimer timer_;
     std::deque<Answer> answers_;
     QPointer<QWidget> handled_;
+    int running_ = 0;
     std::vector<std::string> messages_;
     std::vector<std::string> unexpected_;
 };

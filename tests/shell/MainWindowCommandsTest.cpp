@@ -166,12 +166,7 @@ TEST_F(MainWindowCommandsTest, ExportingPagesIntoAFolderThatIsNotEmptyAsksFirst)
             }
             qobject_cast<QDialog*>(dialog)->accept();
         });
-        script_.Then([this](QWidget* dialog) {
-            auto* files = qobject_cast<QFileDialog*>(dialog);
-            files->setDirectory(PathOf("site"));
-            files->selectFile(PathOf("site"));
-            static_cast<QDialog*>(files)->accept();
-        });
+        script_.ThenChooseFolder(PathOf("site"));
         script_.ThenAnswer(answer);
     };
     exportPages(QMessageBox::No);
