@@ -2,12 +2,13 @@
 
 #include "document/TarnDataModel.h"
 #include "shell/ErrorBoundary.h"
+#include "shell/OutlineItemDelegate.h"
 #include "shell/QtColour.h"
 #include "shell/QtText.h"
 #include "shell/StringTable.h"
 
 #include <QListView>
-#include <QPalette>
+#include <QScopedValueRollback>
 
 namespace TarnGui {
 
@@ -24,8 +25,8 @@ QVariant OutlineModel::data(const QModelIndex& index, int role) const
     const Entry& entry = entries_[static_cast<std::size_t>(index.row())];
     switch (role) {
     case Qt::DisplayRole: return entry.text;
-    case Qt::DecorationRole: return entry.isSection ? QVariant(entry.colour) : QVariant();
-    case Qt::ForegroundRole: return entry.isSection ? QVariant() : QVariant(QColor(Qt::gray));
+    case Qt::DecorationRole: return entry.colour;
+    case OutlineItemDelegate::IsSectionRole: return entry.isSection;
     default: return {};
     }
 }
@@ -71,29 +72,36 @@ COutlinePane::COutlinePane(TarnViewModel::TarnDataModel& model, QWidget* parent)
 {
     setObjectName(QStringLiteral("OutlinePane"));
     list_->setModel(&entries_);
+    list_->setItemDelegate(new OutlineItemDelegate(list_));
     list_->setUniformItemSizes(true);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     setWidget(list_);
-    connect(list_, &QListView::clicked, this, [this, &model](const QModelIndex& index) {
-        const auto number = static_cast<std::uint32_t>(index.row() + 1);
-        if (number != model.GetCurrentSection()) {
-            RunGuarded(this, [&] { model.SetCurrentSection(number); });
-        }
-    });
+    // The author's pick, by mouse or keyboard, makes the section current; changes of the
+    // current row while the pane follows the document are not passed back.
+    connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this, &model](const QModelIndex& index) {
+                const auto number = static_cast<std::uint32_t>(index.row() + 1);
+                if (!following_ && index.isValid() && number != model.GetCurrentSection()) {
+                    RunGuarded(this, [&] { model.SetCurrentSection(number); });
+                }
+            });
 }
 
 void COutlinePane::SetOutlineEntry(std::uint32_t number, const std::wstring& text,
                                    const CommonLib::ColourUtilities::RGBColour& colour, bool isSection)
 {
+    const QScopedValueRollback<bool> following(following_, true);
     entries_.SetEntry(number, ToQString(text), ToQColor(colour), isSection);
 }
 
 void COutlinePane::SelectOutlineEntry(std::uint32_t number)
 {
+    const QScopedValueRollback<bool> following(following_, true);
     const QModelIndex index = entries_.index(static_cast<int>(number) - 1);
     if (!index.isValid()) {
-        list_->clearSelection();
+        list_->selectionModel()->clear();
         return;
     }
     list_->setCurrentIndex(index);
@@ -102,11 +110,13 @@ void COutlinePane::SelectOutlineEntry(std::uint32_t number)
 
 void COutlinePane::RemoveOutlineEntry(std::uint32_t number)
 {
+    const QScopedValueRollback<bool> following(following_, true);
     entries_.RemoveEntry(number);
 }
 
 void COutlinePane::ClearOutline()
 {
+    const QScopedValueRollback<bool> following(following_, true);
     entries_.Clear();
 }
 

@@ -17,7 +17,8 @@ class TarnDataModel;
 
 namespace TarnGui {
 
-// One row per number from 1 to the highest section number; empty slots show greyed.
+// One row per number from 1 to the highest section number: its text, colour and whether a
+// section holds it.
 class OutlineModel : public QAbstractListModel {
     Q_OBJECT
 public:
@@ -45,6 +46,9 @@ class COutlinePane : public QDockWidget, public TarnViewModel::IBookOutlineView 
 public:
     COutlinePane(TarnViewModel::TarnDataModel& model, QWidget* parent);
 
+    QListView* List() const { return list_; }
+    const OutlineModel& Entries() const { return entries_; }
+
     void SetOutlineEntry(std::uint32_t number, const std::wstring& text, const CommonLib::ColourUtilities::RGBColour& colour,
                          bool isSection) override;
     void SelectOutlineEntry(std::uint32_t number) override;
@@ -57,6 +61,7 @@ private:
     OutlineModel entries_;
     QListView* list_;
     UpdateBracket updates_;
+    bool following_ = false;
 };
 
 }  // namespace TarnGui

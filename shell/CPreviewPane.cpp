@@ -47,42 +47,38 @@ CPreviewPane::CPreviewPane(TarnViewModel::TarnDataModel& model, QWidget* parent)
 
 void CPreviewPane::ReplaceText(std::size_t start, std::size_t length, const std::wstring& text)
 {
-    start = std::min(start, text_.size());
-    length = std::min(length, text_.size() - start);
-    QTextCursor cursor(browser_->document());
-    cursor.setPosition(Utf16Position(start));
-    cursor.setPosition(Utf16Position(start + length), QTextCursor::KeepAnchor);
+    QTextCursor cursor = Range(start, length);
     cursor.insertText(ToQString(text), QTextCharFormat());
-    text_.replace(start, length, text);
+    positions_.Replace(start, length, text);
 }
 
 void CPreviewPane::SetAllText(const std::wstring& text)
 {
-    text_ = text;
+    positions_.Reset(text);
     browser_->setPlainText(ToQString(text));
 }
 
 void CPreviewPane::FormatRange(std::size_t start, std::size_t length, const CommonLib::Font& font)
 {
-    QTextCursor cursor(browser_->document());
-    cursor.setPosition(Utf16Position(start));
-    cursor.setPosition(Utf16Position(start + length), QTextCursor::KeepAnchor);
-    cursor.mergeCharFormat(FontFormat(font));
+    QTextCharFormat format;
+    if (font.size > 0) {
+        format.setFontPointSize(font.size);
+    }
+    format.setFontWeight(QFont::Normal);
+    Range(start, length).mergeCharFormat(format);
 }
 
 void CPreviewPane::FormatRangeAndHome(std::size_t start, std::size_t length)
 {
-    QTextCursor cursor(browser_->document());
-    cursor.setPosition(Utf16Position(start));
-    cursor.setPosition(Utf16Position(start + length), QTextCursor::KeepAnchor);
+    QTextCursor cursor = Range(start, length);
     QTextCharFormat link;
     link.setAnchor(true);
     link.setAnchorHref(QStringLiteral("%1:%2").arg(LinkScheme, cursor.selectedText().trimmed()));
     link.setForeground(browser_->palette().link());
     link.setFontUnderline(true);
+    link.setFontWeight(QFont::Normal);
     cursor.mergeCharFormat(link);
-    QTextCursor home(browser_->document());
-    browser_->setTextCursor(home);
+    browser_->setTextCursor(QTextCursor(browser_->document()));
 }
 
 void CPreviewPane::FormatAll(const CommonLib::Font& font)
@@ -94,7 +90,7 @@ void CPreviewPane::FormatAll(const CommonLib::Font& font)
 
 void CPreviewPane::ClearPreview()
 {
-    text_.clear();
+    positions_.Reset(L"");
     browser_->clear();
 }
 
@@ -110,19 +106,20 @@ void CPreviewPane::EndUpdate()
 
 void CPreviewPane::ScrollToCharacter(std::size_t position)
 {
-    QTextCursor cursor(browser_->document());
-    cursor.setPosition(Utf16Position(position));
+    const QTextCursor cursor = Range(position, 0);
     browser_->setTextCursor(cursor);
     QScrollBar* bar = browser_->verticalScrollBar();
     bar->setValue(bar->value() + browser_->cursorRect(cursor).top());
 }
 
-int CPreviewPane::Utf16Position(std::size_t position) const
+QTextCursor CPreviewPane::Range(std::size_t start, std::size_t length) const
 {
-    position = std::min(position, text_.size());
-    const auto beyondPlane = std::count_if(text_.begin(), text_.begin() + static_cast<std::ptrdiff_t>(position),
-                                           [](wchar_t character) { return static_cast<std::uint32_t>(character) > 0xFFFF; });
-    return static_cast<int>(position + static_cast<std::size_t>(beyondPlane));
+    start = std::min(start, positions_.Length());
+    length = std::min(length, positions_.Length() - start);
+    QTextCursor cursor(browser_->document());
+    cursor.setPosition(positions_.ToQt(start));
+    cursor.setPosition(positions_.ToQt(start + length), QTextCursor::KeepAnchor);
+    return cursor;
 }
 
 }  // namespace TarnGui

@@ -2,12 +2,14 @@
 
 #include "controllers/IBookPreviewView.h"
 #include "shell/UpdateBracket.h"
+#include "shell/QtTextPositions.h"
 
 #include <QDockWidget>
 
 #include <string>
 
 class QTextBrowser;
+class QTextCursor;
 
 namespace TarnViewModel {
 class TarnDataModel;
@@ -17,12 +19,13 @@ namespace TarnGui {
 
 // The reader's preview: the book's text with its fonts and links that select the section
 // they lead to. The controller counts characters; Qt counts UTF-16 units, so the pane keeps
-// the text to convert positions.
+// track of where the two differ.
 class CPreviewPane : public QDockWidget, public TarnViewModel::IBookPreviewView {
     Q_OBJECT
 public:
     CPreviewPane(TarnViewModel::TarnDataModel& model, QWidget* parent);
 
+    QTextBrowser* Browser() const { return browser_; }
 
     void ReplaceText(std::size_t start, std::size_t length, const std::wstring& text) override;
     void SetAllText(const std::wstring& text) override;
@@ -35,11 +38,11 @@ public:
     void ScrollToCharacter(std::size_t position) override;
 
 private:
-    // The UTF-16 position of a character position, clamped to the text.
-    int Utf16Position(std::size_t position) const;
+    // A cursor over the characters [start, start + length) of the text.
+    QTextCursor Range(std::size_t start, std::size_t length) const;
 
     QTextBrowser* browser_;
-    std::wstring text_;
+    QtTextPositions positions_;
     UpdateBracket updates_;
 };
 
