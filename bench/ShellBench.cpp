@@ -1,4 +1,5 @@
 #include "BookBuilder.h"
+#include "ShellBenchMain.h"
 #include "shell/CFlowchart.h"
 #include "shell/CFlowchartPane.h"
 #include "shell/CMainFrame.h"
@@ -9,7 +10,6 @@
 #include <QImageWriter>
 #include <QPainter>
 #include <QScrollBar>
-#include <QStandardPaths>
 
 #include <benchmark/benchmark.h>
 
@@ -143,14 +143,7 @@ BENCHMARK(BM_ExportChartImage)
 
 }  // namespace
 
-int main(int argc, char** argv)
+void CloseBenchBook()
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QStandardPaths::setTestModeEnabled(true);
-    TarnApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
     openBook.reset();
-    return 0;
 }

@@ -60,9 +60,12 @@ void CBookPropertiesPane::ShowFooter(const std::wstring& footer)
     grid_->SetValue(Footer, ToQString(footer));
 }
 
+// The book announces its fonts before it announces the reset, so they stay as shown.
 void CBookPropertiesPane::ClearProperties()
 {
-    grid_->ClearValues();
+    for (const Property property : {Title, Footer, NewPagePerSection, ChoiceFormatName, ChoiceFormat}) {
+        grid_->ClearValue(property);
+    }
     grid_->ClearOptions(ChoiceFormatName);
     templates_.clear();
 }

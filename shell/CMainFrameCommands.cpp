@@ -287,7 +287,7 @@ void CMainFrame::OnResetViews()
 void CMainFrame::SizePanes()
 {
     const QSize client = size();
-    resizeDocks({outlinePane_, flowchartPane_}, {client.width() / 6, client.width() / 2}, Qt::Horizontal);
+    resizeDocks({outlinePane_, flowchartPane_}, {client.width() / 5, client.width() * 2 / 5}, Qt::Horizontal);
     resizeDocks({flowchartPane_, previewPane_}, {client.height() * 3 / 5, client.height() * 2 / 5}, Qt::Vertical);
     resizeDocks({choicesPane_}, {client.height() / 5}, Qt::Vertical);
 }

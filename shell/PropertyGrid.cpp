@@ -7,9 +7,12 @@
 #include <QFontDialog>
 #include <QHeaderView>
 #include <QLabel>
+#include <QResizeEvent>
 #include <QScopedValueRollback>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace TarnGui {
 
@@ -55,8 +58,7 @@ PropertyGrid::PropertyGrid(QWidget* parent)
     tree_->setSelectionBehavior(QAbstractItemView::SelectRows);
     tree_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
                            QAbstractItemView::EditKeyPressed);
-    // Names and values share the width, so that a narrow pane still shows both.
-    tree_->header()->setSectionResizeMode(QHeaderView::Stretch);
+    tree_->header()->setStretchLastSection(true);
     tree_->setItemDelegate(new PropertyGridDelegate(*this));
     description_->setWordWrap(true);
     description_->setTextFormat(Qt::RichText);
@@ -70,6 +72,13 @@ PropertyGrid::PropertyGrid(QWidget* parent)
     setFocusProxy(tree_);
     connect(tree_, &QTreeWidget::currentItemChanged, this,
             [this](const QTreeWidgetItem* current) { ShowDescription(current); });
+}
+
+// Names get the room they need, but never so much that a narrow pane hides the values.
+void PropertyGrid::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    tree_->setColumnWidth(0, std::min(namesWidth_, tree_->viewport()->width() * 3 / 5));
 }
 
 void PropertyGrid::AddGroup(const QString& name)
@@ -91,6 +100,8 @@ void PropertyGrid::AddProperty(int id, PropertyKind kind, const QString& name, c
     item->setData(1, KindRole, static_cast<int>(kind));
     item->setData(1, IdRole, id);
     items_[id] = item;
+    const int depth = group_ != nullptr ? 2 : 1;
+    namesWidth_ = std::max(namesWidth_, tree_->fontMetrics().horizontalAdvance(name) + depth * tree_->indentation() + 12);
 }
 
 void PropertyGrid::SetValue(int id, const QVariant& value)
@@ -129,12 +140,18 @@ void PropertyGrid::SetEditable(int id, bool editable)
     item->setData(1, Qt::ForegroundRole, editable ? QVariant() : QVariant(palette().brush(QPalette::Disabled, QPalette::Text)));
 }
 
+void PropertyGrid::ClearValue(int id)
+{
+    QTreeWidgetItem* item = items_.at(id);
+    item->setData(1, ValueRole, QVariant());
+    item->setData(1, Qt::DecorationRole, QVariant());
+    item->setText(1, QString());
+}
+
 void PropertyGrid::ClearValues()
 {
-    for (const auto& [id, item] : items_) {
-        item->setData(1, ValueRole, QVariant());
-        item->setData(1, Qt::DecorationRole, QVariant());
-        item->setText(1, QString());
+    for (const auto& entry : items_) {
+        ClearValue(entry.first);
     }
 }
 

@@ -37,6 +37,7 @@ public:
     void AddOption(int id, const QString& option);
     void ClearOptions(int id);
     void SetEditable(int id, bool editable);
+    void ClearValue(int id);
     void ClearValues();
 
     QTreeWidget* Tree() const { return tree_; }
@@ -51,6 +52,9 @@ public:
 signals:
     void PropertyChanged(int id, const QVariant& value);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void ShowDescription(const QTreeWidgetItem* item);
 
@@ -58,6 +62,7 @@ private:
     QLabel* description_;
     QTreeWidgetItem* group_ = nullptr;
     bool dialogOpen_ = false;
+    int namesWidth_ = 0;
     std::map<int, QTreeWidgetItem*> items_;
 };
 

@@ -58,6 +58,9 @@ TEST_F(PropertyPanesTest, AnUnchangedValueRecordsNothing)
 
 TEST_F(PropertyPanesTest, FontsComeFromTheFontDialog)
 {
+    // A new book announces its fonts before its reset; they stay in view.
+    EXPECT_EQ(Book().Shown(CBookPropertiesPane::MainFont), QStringLiteral("Cambria, 10"));
+    EXPECT_EQ(Book().Shown(CBookPropertiesPane::FooterFont), QStringLiteral("Consolas, 8"));
     script_.ThenChooseFont(QFont(QStringLiteral("DejaVu Serif"), 12));
     Book().OpenEditor(CBookPropertiesPane::MainFont);
     WaitForScript();

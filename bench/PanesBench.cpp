@@ -1,0 +1,108 @@
+#include "BookBuilder.h"
+#include "ShellBenchMain.h"
+#include "document/TarnDataModel.h"
+#include "shell/COutlinePane.h"
+#include "shell/CMainFrame.h"
+#include "shell/CSectionView.h"
+#include "shell/CTarnGuiApp.h"
+
+#include <QKeyEvent>
+#include <QListView>
+#include <QScrollBar>
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <memory>
+
+using namespace TarnGui;
+
+namespace {
+
+// The program with a gamebook of 3,000 sections open in a full-HD window; the book is laid
+// out once, when it is loaded.
+struct OpenBook {
+    CTarnGuiApp app;
+
+    OpenBook()
+    {
+        const auto path = std::filesystem::temp_directory_path() / "brindle-gamebook-3000.brindle";
+        if (!std::filesystem::exists(path)) {
+            BenchSupport::MakeDocument(BenchSupport::MakeGamebookRecords(3000, 7500))->Save(path.wstring());
+        }
+        app.InitInstance({QStringLiteral("brindle-studio"), QString::fromStdString(path.string())}, false);
+        app.MainFrame()->resize(1920, 1080);
+        app.MainFrame()->show();
+        QApplication::processEvents();
+    }
+};
+
+std::unique_ptr<OpenBook> openBook;
+
+OpenBook& Book()
+{
+    if (!openBook) {
+        openBook = std::make_unique<OpenBook>();
+    }
+    return *openBook;
+}
+
+// Picking another section: the section editor, choices, properties, outline, preview and
+// flowchart all follow, and the window repaints.
+void BM_SelectSection(benchmark::State& state)
+{
+    TarnViewModel::TarnDataModel& model = Book().app.Document();
+    std::uint32_t number = 1;
+    for (auto _ : state) {
+        number = number % 2999 + 1 + (number * 7) % 2;
+        model.SetCurrentSection(number);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_SelectSection)->Unit(benchmark::kMillisecond);
+
+// One key typed into the section editor of the big book, with the window repainting.
+void BM_TypeInSectionEditor(benchmark::State& state)
+{
+    CTarnTextEdit* editor = Book().app.MainFrame()->SectionView()->TextBox();
+    Book().app.Document().SetCurrentSection(1500);
+    editor->setFocus();
+    QApplication::processEvents();
+    for (auto _ : state) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+        QApplication::sendEvent(editor, &press);
+        QApplication::sendEvent(editor, &release);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(BM_TypeInSectionEditor)->Unit(benchmark::kMicrosecond);
+
+// One page of scrolling through an outline of 10,000 entries, repainted at once.
+void BM_ScrollOutline(benchmark::State& state)
+{
+    TarnViewModel::TarnDataModel model;
+    COutlinePane pane(model, nullptr);
+    pane.BeginUpdate();
+    for (std::uint32_t number = 1; number <= 10000; ++number) {
+        pane.SetOutlineEntry(number, std::to_wstring(number) + L" - A room in the keep", {200, 220, 255}, number % 7 != 0);
+    }
+    pane.EndUpdate();
+    pane.resize(300, 1000);
+    pane.show();
+    QApplication::processEvents();
+    QScrollBar* bar = pane.List()->verticalScrollBar();
+    for (auto _ : state) {
+        bar->triggerAction(bar->value() >= bar->maximum() ? QAbstractSlider::SliderToMinimum : QAbstractSlider::SliderPageStepAdd);
+        pane.List()->viewport()->repaint();
+    }
+    state.counters["entries"] = pane.List()->model()->rowCount();
+}
+BENCHMARK(BM_ScrollOutline)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+void CloseBenchBook()
+{
+    openBook.reset();
+}
