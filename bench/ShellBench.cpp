@@ -1,5 +1,4 @@
-#include "BookBuilder.h"
-#include "ShellBenchMain.h"
+#include "ShellBenchSupport.h"
 #include "shell/CFlowchart.h"
 #include "shell/CFlowchartPane.h"
 #include "shell/CMainFrame.h"
@@ -20,41 +19,16 @@ using namespace TarnGui;
 
 namespace {
 
-// The program with a gamebook of 1,000 sections open and its window at full-HD size; the
-// book is laid out once, when it is loaded.
-struct OpenBook {
-    CTarnGuiApp app;
-
-    OpenBook()
-    {
-        const auto path = std::filesystem::temp_directory_path() / "brindle-gamebook-1000.brindle";
-        if (!std::filesystem::exists(path)) {
-            BenchSupport::MakeDocument(BenchSupport::MakeGamebookRecords(1000, 2500))->Save(path.wstring());
-        }
-        app.InitInstance({QStringLiteral("brindle-studio"), QString::fromStdString(path.string())}, false);
-        app.MainFrame()->resize(1920, 1080);
-        app.MainFrame()->show();
-        QApplication::processEvents();
-    }
-    CFlowchart& Chart() { return *app.MainFrame()->FlowchartPane()->Chart(); }
-};
-
-// Made after the application object and destroyed before it.
-std::unique_ptr<OpenBook> openBook;
-
-OpenBook& Book()
+CFlowchart& Chart()
 {
-    if (!openBook) {
-        openBook = std::make_unique<OpenBook>();
-    }
-    return *openBook;
+    return *BenchSupport::BenchProgram().MainFrame()->FlowchartPane()->Chart();
 }
 
 // Everything the chart pane of a full-HD window shows at 100 %, painted as its paint event
 // paints it.
 void BM_PaintVisibleChart(benchmark::State& state)
 {
-    CFlowchart& chart = Book().Chart();
+    CFlowchart& chart = Chart();
     chart.SetZoom(1.0);
     QApplication::processEvents();
     for (auto _ : state) {
@@ -68,7 +42,7 @@ BENCHMARK(BM_PaintVisibleChart)->Unit(benchmark::kMillisecond);
 // The whole 1,000-section chart painted at 100 %, as if the window were as big as the chart.
 void BM_PaintWholeChart(benchmark::State& state)
 {
-    const CFlowchart& chart = Book().Chart();
+    const CFlowchart& chart = Chart();
     QImage surface(1920, 1080, QImage::Format_RGB32);
     const QRectF everything(-ChartMargin, -ChartMargin, chart.Scene().graphWidth + 2 * ChartMargin,
                             chart.Scene().graphHeight + 2 * ChartMargin);
@@ -82,7 +56,7 @@ BENCHMARK(BM_PaintWholeChart)->Unit(benchmark::kMillisecond);
 // One line of scrolling, which moves what is drawn and paints the uncovered strip.
 void BM_ScrollStep(benchmark::State& state)
 {
-    CFlowchart& chart = Book().Chart();
+    CFlowchart& chart = Chart();
     chart.SetZoom(1.0);
     QApplication::processEvents();
     QScrollBar* bar = chart.verticalScrollBar();
@@ -97,7 +71,7 @@ BENCHMARK(BM_ScrollStep)->Unit(benchmark::kMillisecond);
 // One zoom step, which repaints the whole window.
 void BM_ZoomStep(benchmark::State& state)
 {
-    CFlowchart& chart = Book().Chart();
+    CFlowchart& chart = Chart();
     bool out = true;
     for (auto _ : state) {
         chart.SetZoom(out ? 0.9 : 1.0);
@@ -111,7 +85,7 @@ BENCHMARK(BM_ZoomStep)->Unit(benchmark::kMillisecond);
 // Drawing the export image alone, without encoding it.
 void BM_RenderChartImage(benchmark::State& state)
 {
-    const CFlowchart& chart = Book().Chart();
+    const CFlowchart& chart = Chart();
     for (auto _ : state) {
         benchmark::DoNotOptimize(RenderFlowchartImage(chart.Scene(), chart.Fonts(), 1.0));
     }
@@ -121,7 +95,7 @@ BENCHMARK(BM_RenderChartImage)->Unit(benchmark::kMillisecond)->Iterations(2);
 // The Export Graph image of the 1,000-section chart: drawn, then encoded, at 100 % and 50 %.
 void BM_ExportChartImage(benchmark::State& state)
 {
-    const CFlowchart& chart = Book().Chart();
+    const CFlowchart& chart = Chart();
     const double zoom = static_cast<double>(state.range(0)) / 100.0;
     const auto type = static_cast<ImageType>(state.range(1));
     const auto path = std::filesystem::temp_directory_path() / "brindle-bench-chart.img";
@@ -143,7 +117,7 @@ BENCHMARK(BM_ExportChartImage)
 
 }  // namespace
 
-void CloseBenchBook()
+BenchSupport::BookSize BenchSupport::BenchBookSize()
 {
-    openBook.reset();
+    return {1000, 2500};
 }

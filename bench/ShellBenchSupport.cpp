@@ -1,0 +1,54 @@
+#include "ShellBenchSupport.h"
+
+#include "BookBuilder.h"
+#include "shell/CMainFrame.h"
+
+#include <QStandardPaths>
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace BenchSupport {
+
+namespace {
+
+// Made after the application object and destroyed before it.
+std::unique_ptr<TarnGui::CTarnGuiApp> program;
+
+}  // namespace
+
+TarnGui::CTarnGuiApp& BenchProgram()
+{
+    if (!program) {
+        const BookSize size = BenchBookSize();
+        const auto path = std::filesystem::temp_directory_path() /
+                          ("brindle-gamebook-" + std::to_string(size.sections) + ".brindle");
+        if (!std::filesystem::exists(path)) {
+            MakeDocument(MakeGamebookRecords(size.sections, size.choices))->Save(path.wstring());
+        }
+        program = std::make_unique<TarnGui::CTarnGuiApp>();
+        program->InitInstance({QStringLiteral("brindle-studio"), QString::fromStdString(path.string())}, false);
+        program->MainFrame()->resize(1920, 1080);
+        program->MainFrame()->show();
+        QApplication::processEvents();
+    }
+    return *program;
+}
+
+}  // namespace BenchSupport
+
+// The desktop benchmarks run the real program on Qt's offscreen platform.
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QStandardPaths::setTestModeEnabled(true);
+    TarnGui::TarnApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    BenchSupport::program.reset();
+    return 0;
+}
