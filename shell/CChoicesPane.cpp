@@ -35,14 +35,6 @@ TarnViewModel::Uuid IdOf(const QListWidgetItem* item)
     return id;
 }
 
-QPushButton* Button(QWidget* parent, const QString& name, const QString& text, const QString& tooltip)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setToolTip(tooltip);
-    return button;
-}
-
 }  // namespace
 
 CChoicesPane::CChoicesPane(TarnViewModel::TarnDataModel& model, QWidget* parent)
@@ -52,27 +44,30 @@ CChoicesPane::CChoicesPane(TarnViewModel::TarnDataModel& model, QWidget* parent)
     auto* content = new QWidget(this);
     list_ = new QListWidget(content);
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    add_ = Button(content, QStringLiteral("AddChoice"), QStringLiteral("Add"),
-                  QStringLiteral("Adds a choice and its destination if it doesn't exist."));
-    remove_ = Button(content, QStringLiteral("RemoveChoice"), QStringLiteral("Remove"),
-                     QStringLiteral("Removes the selected choices (but keeps the destination sections.)"));
-    edit_ = Button(content, QStringLiteral("EditChoice"), QStringLiteral("Edit"),
-                   QStringLiteral("Opens the editor for this choice."));
-    up_ = Button(content, QStringLiteral("MoveChoiceUp"), QStringLiteral("Up"),
-                 QStringLiteral("Change the ordering by moving this choice upwards."));
-    down_ = Button(content, QStringLiteral("MoveChoiceDown"), QStringLiteral("Down"),
-                   QStringLiteral("Change the ordering by moving this choice downwards."));
-    follow_ = Button(content, QStringLiteral("FollowChoice"), QStringLiteral("Follow"),
-                     QStringLiteral("Follows this choice and selects its destination."));
-
-    auto* buttons = new QVBoxLayout;
-    for (QPushButton* button : {add_, remove_, edit_, up_, down_, follow_}) {
-        buttons->addWidget(button);
+    const struct {
+        QPushButton* CChoicesPane::*button;
+        const char* name;
+        const char* text;
+        const char* tooltip;
+    } buttons[] = {
+        {&CChoicesPane::add_, "AddChoice", "Add", "Adds a choice and its destination if it doesn't exist."},
+        {&CChoicesPane::remove_, "RemoveChoice", "Remove", "Removes the selected choices (but keeps the destination sections.)"},
+        {&CChoicesPane::edit_, "EditChoice", "Edit", "Opens the editor for this choice."},
+        {&CChoicesPane::up_, "MoveChoiceUp", "Up", "Change the ordering by moving this choice upwards."},
+        {&CChoicesPane::down_, "MoveChoiceDown", "Down", "Change the ordering by moving this choice downwards."},
+        {&CChoicesPane::follow_, "FollowChoice", "Follow", "Follows this choice and selects its destination."},
+    };
+    auto* column = new QVBoxLayout;
+    for (const auto& [button, name, text, tooltip] : buttons) {
+        this->*button = new QPushButton(QString::fromLatin1(text), content);
+        (this->*button)->setObjectName(QString::fromLatin1(name));
+        (this->*button)->setToolTip(QString::fromLatin1(tooltip));
+        column->addWidget(this->*button);
     }
-    buttons->addStretch(1);
+    column->addStretch(1);
     auto* layout = new QHBoxLayout(content);
     layout->addWidget(list_, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(column);
     content->setFocusProxy(list_);
     setWidget(content);
 
