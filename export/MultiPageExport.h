@@ -1,13 +1,17 @@
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <string>
 
 namespace TarnViewModel {
 
 class TarnDataModel;
 
-// Writes the page of every section as "N.html" in the folder, then "styles.css". Throws
-// ExportException when a file cannot be written.
-void ExportPages(const TarnDataModel& model, const std::wstring& folder);
+// Writes the page of every section as "N.html" in the folder, then "styles.css"; after each
+// page, tells the caller how many are written. Throws ExportException when a file cannot be
+// written.
+void ExportPages(const TarnDataModel& model, const std::wstring& folder,
+                 const std::function<void(std::size_t written)>& pageWritten = {});
 
 }  // namespace TarnViewModel

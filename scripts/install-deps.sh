@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build ccache pkg-config
-  libboost-dev libboost-locale-dev libboost-iostreams-dev
+  libboost-dev libboost-locale-dev libboost-iostreams-dev libboost-program-options-dev
   libgraphviz-dev qt6-base-dev libgif-dev libpng-dev fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev
   shared-mime-info desktop-file-utils xdg-utils

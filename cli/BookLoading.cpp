@@ -1,0 +1,45 @@
+#include "cli/BookLoading.h"
+
+#include "cli/CliCommands.h"
+#include "document/BookFileReader.h"
+#include "document/TarnDataModel.h"
+
+#include <filesystem>
+
+namespace BrindleCli {
+
+namespace {
+
+// Runs the reading step, giving its failure the file's name.
+template <class Step>
+auto Reading(const std::string& path, Step step)
+{
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) {
+        throw BookUnreadable(path + ": is a folder, not a book");
+    }
+    try {
+        return step();
+    } catch (const std::exception& failure) {
+        throw BookUnreadable(path + ": " + failure.what());
+    }
+}
+
+}  // namespace
+
+TarnViewModel::BookFileContents ReadBook(const std::string& path)
+{
+    return Reading(path, [&] {
+        if (!std::filesystem::exists(path)) {
+            throw std::runtime_error("Cannot open file");
+        }
+        return TarnViewModel::ReadBookFile(path);
+    });
+}
+
+void LoadBook(TarnViewModel::TarnDataModel& model, const std::string& path)
+{
+    Reading(path, [&] { model.Load(std::filesystem::path(path).wstring()); });
+}
+
+}  // namespace BrindleCli

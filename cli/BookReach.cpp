@@ -1,0 +1,43 @@
+#include "cli/BookReach.h"
+
+#include "graph/StoryGraph.h"
+
+#include <deque>
+
+namespace BrindleCli {
+
+StoryLinks::StoryLinks(const TarnViewModel::StoryGraph& graph)
+{
+    const std::uint32_t highest = graph.SectionCount() == 0 ? 0 : graph.LastSectionNumber();
+    next.resize(highest + 1);
+    isSection.resize(highest + 1, false);
+    graph.VisitSections([&](const TarnViewModel::Section& section) {
+        isSection[section.number] = true;
+        graph.VisitSectionChoices(section.number, false, [&](const TarnViewModel::Choice& choice) {
+            next[section.number].push_back(choice.destination);
+        });
+    });
+}
+
+std::vector<std::int64_t> DistancesFromStart(const StoryLinks& links)
+{
+    std::vector<std::int64_t> distance(links.next.size(), -1);
+    if (links.Highest() < 1 || !links.isSection[1]) {
+        return distance;
+    }
+    std::deque<std::uint32_t> waiting{1};
+    distance[1] = 0;
+    while (!waiting.empty()) {
+        const std::uint32_t number = waiting.front();
+        waiting.pop_front();
+        for (const std::uint32_t destination : links.next[number]) {
+            if (destination < distance.size() && distance[destination] < 0) {
+                distance[destination] = distance[number] + 1;
+                waiting.push_back(destination);
+            }
+        }
+    }
+    return distance;
+}
+
+}  // namespace BrindleCli

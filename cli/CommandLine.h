@@ -1,0 +1,32 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace BrindleCli {
+
+enum class Command { Help, Export, Graph, Check, Stats };
+
+struct Options {
+    Command command = Command::Help;
+    std::string book;
+    std::string format;
+    std::string output;
+    bool force = false;
+    bool json = false;
+    int zoom = 100;
+};
+
+// Arguments that do not make a command; the message says what is wrong.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The arguments after the program's name.
+Options ParseCommandLine(const std::vector<std::string>& arguments);
+
+std::string UsageText();
+
+}  // namespace BrindleCli

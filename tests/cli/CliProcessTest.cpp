@@ -1,0 +1,173 @@
+#include "document/TarnDataModel.h"
+#include "export/ExportFile.h"
+#include "export/ExporterSelection.h"
+#include "export/MultiPageExport.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <fstream>
+
+namespace {
+
+using TestSupport::ReadBytes;
+
+struct Outcome {
+    int status = -1;
+    std::string output;
+    std::string errors;
+};
+
+class CliProcessTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        TarnViewModel::TarnDataModel book;
+        book.NewBook(L"L\u00e9gende", L"Footer");
+        book.SetSectionText(1, L"The gate \u2014 shut.\r\nA dragon \U0001F409 waits.");
+        book.CreateSection(2, L"Hall");
+        book.SetSectionText(2, L"The end.");
+        book.CreateSection(3, L"Yard");
+        book.SetSectionText(3, L"Also an end.");
+        book.AddChoiceTo(1, 2, L"Enter", false);
+        book.AddChoiceTo(1, 3, L"Wait", false);
+        book.Save(Book());
+        model_.Load(Book());
+    }
+    std::wstring Book() const { return folder_.WidePath("book.brindle"); }
+    std::string BookPath() const { return folder_.Path("book.brindle").string(); }
+
+    // Runs the command from a shell with the arguments quoted as given.
+    Outcome Run(const std::vector<std::string>& arguments)
+    {
+        std::string line = "'" + std::string(BRINDLE_CLI) + "'";
+        for (const std::string& argument : arguments) {
+            line += " '" + argument + "'";
+        }
+        const auto out = folder_.Path("stdout.txt").string();
+        const auto err = folder_.Path("stderr.txt").string();
+        const int status = std::system((line + " >'" + out + "' 2>'" + err + "'").c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadBytes(out), ReadBytes(err)};
+    }
+    // The desktop program's export of the same book in the file type of the index.
+    std::string DesktopExport(int fileTypeIndex)
+    {
+        const auto path = folder_.Path("desktop.out");
+        TarnViewModel::ExportFile file(path.wstring());
+        TarnViewModel::CreateBookExporter(model_, fileTypeIndex)->Export(model_, file.Stream());
+        file.Close();
+        return ReadBytes(path);
+    }
+
+    TestSupport::TempFolder folder_;
+    TarnViewModel::TarnDataModel model_;
+};
+
+TEST_F(CliProcessTest, ExportsEveryFormatByteForByteAsTheDesktopProgram)
+{
+    const std::pair<const char*, int> formats[] = {{"txt", 1}, {"rtf", 2}, {"html", 3}, {"xml", 4}, {"json", 5}, {"choicescript", 6}};
+    for (const auto& [format, index] : formats) {
+        const auto out = folder_.Path(std::string("book.") + format).string();
+        const Outcome outcome = Run({"export", BookPath(), "--format", format, "-o", out});
+        ASSERT_EQ(outcome.status, 0) << format << ": " << outcome.errors;
+        const std::string bytes = ReadBytes(out);
+        EXPECT_EQ(bytes, DesktopExport(index)) << format;
+        EXPECT_NE(bytes.find("\r\n"), std::string::npos) << format;
+    }
+}
+
+TEST_F(CliProcessTest, PagesGoIntoAnEmptyFolderOrOneThatIsForced)
+{
+    const auto site = folder_.Path("site");
+    ASSERT_EQ(Run({"export", BookPath(), "--format", "html-pages", "-o", site.string()}).status, 0);
+    const auto desktop = folder_.Path("desktop-site");
+    std::filesystem::create_directory(desktop);
+    TarnViewModel::ExportPages(model_, desktop.wstring());
+    for (const char* page : {"1.html", "2.html", "3.html", "styles.css"}) {
+        EXPECT_EQ(ReadBytes(site / page), ReadBytes(desktop / page)) << page;
+    }
+
+    const Outcome refused = Run({"export", BookPath(), "--format", "html-pages", "-o", site.string()});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.errors.find("not empty"), std::string::npos) << refused.errors;
+    EXPECT_EQ(Run({"export", BookPath(), "--format", "html-pages", "-o", site.string(), "--force"}).status, 0);
+}
+
+TEST_F(CliProcessTest, CheckSaysWhetherAnythingIsWrong)
+{
+    const Outcome clean = Run({"check", BookPath()});
+    EXPECT_EQ(clean.status, 0) << clean.output;
+    EXPECT_EQ(clean.output, "Endings to confirm (sections without choices): 2, 3\nNo problems found.\n");
+
+    TarnViewModel::TarnDataModel book;
+    book.Load(Book());
+    book.CreateSection(5, L"Lost");
+    book.Save(Book());
+    const Outcome problems = Run({"check", BookPath(), "--json"});
+    EXPECT_EQ(problems.status, 1);
+    EXPECT_EQ(problems.output,
+              "{\"unreachable\":[5],\"emptySlots\":[4],\"choicesToEmptySlots\":[],\"emptyText\":[5],"
+              "\"duplicateChoices\":[],\"endings\":[2,3,5],\"ok\":false}\n");
+}
+
+TEST_F(CliProcessTest, StatsCountTheBook)
+{
+    const Outcome stats = Run({"stats", BookPath(), "--json"});
+    EXPECT_EQ(stats.status, 0) << stats.errors;
+    EXPECT_EQ(stats.output, "{\"sections\":3,\"choices\":2,\"hiddenChoices\":0,\"words\":13,\"shortestPath\":1,"
+                            "\"longestPath\":1,\"longestPathIgnoresLoops\":false}\n");
+    EXPECT_NE(Run({"stats", BookPath()}).output.find("Words: 13\n"), std::string::npos);
+}
+
+TEST_F(CliProcessTest, DrawsTheFlowchartWithoutADisplay)
+{
+    const auto image = folder_.Path("chart.png").string();
+    const Outcome outcome = Run({"graph", BookPath(), "-o", image, "--zoom", "50"});
+    ASSERT_EQ(outcome.status, 0) << outcome.errors;
+    EXPECT_EQ(ReadBytes(image).substr(0, 8), std::string("\x89PNG\r\n\x1a\n", 8));
+    EXPECT_EQ(Run({"graph", BookPath(), "-o", folder_.Path("chart.tiff").string()}).status, 2);
+}
+
+TEST_F(CliProcessTest, BooksThatCannotBeReadGiveStatusTwoAndTheReason)
+{
+    {
+        std::ofstream garbage(folder_.Path("garbage.brindle"));
+        garbage << "this is not a book";
+    }
+    const struct {
+        std::string path;
+        std::string says;
+    } unreadable[] = {
+        {folder_.Path("missing.brindle").string(), "Cannot open file"},
+        {folder_.Root().string(), "is a folder, not a book"},
+        {folder_.Path("garbage.brindle").string(), folder_.Path("garbage.brindle").string() + ": "},
+    };
+    for (const auto& [path, says] : unreadable) {
+        for (const char* command : {"check", "stats"}) {
+            const Outcome outcome = Run({command, path});
+            EXPECT_EQ(outcome.status, 2) << command << " " << path;
+            EXPECT_NE(outcome.errors.find("brindle: "), std::string::npos) << outcome.errors;
+            EXPECT_NE(outcome.errors.find(says), std::string::npos) << outcome.errors;
+            EXPECT_TRUE(outcome.output.empty());
+        }
+    }
+    EXPECT_EQ(Run({"export", folder_.Path("missing.brindle").string(), "--format", "txt", "-o", "x.txt"}).status, 2);
+}
+
+TEST_F(CliProcessTest, BadArgumentsShowTheUsage)
+{
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{}, {"frobnicate"}, {"check"}, {"export", BookPath(), "--format", "pdf", "-o", "x"}}) {
+        const Outcome outcome = Run(arguments);
+        EXPECT_EQ(outcome.status, 2) << testing::PrintToString(arguments);
+        EXPECT_NE(outcome.errors.find("Usage:"), std::string::npos) << outcome.errors;
+    }
+    const Outcome help = Run({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.output.rfind("Usage:", 0), 0U);
+}
+
+}  // namespace
