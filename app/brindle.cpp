@@ -1,6 +1,7 @@
 #include "cli/CliCommands.h"
 #include "cli/CommandLine.h"
 
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -11,7 +12,14 @@ int main(int argc, char** argv)
 {
     try {
         const std::vector<std::string> arguments(argv + 1, argv + argc);
-        return BrindleCli::RunCommand(BrindleCli::ParseCommandLine(arguments), std::cout, std::cerr);
+        const int status = BrindleCli::RunCommand(BrindleCli::ParseCommandLine(arguments), std::cout, std::cerr);
+        // The book read for the command is left for the system to reclaim.
+        std::cout.flush();
+        if (!std::cout.good()) {
+            std::cerr << "brindle: the results could not be written\n";
+        }
+        std::cerr.flush();
+        std::_Exit(std::cout.good() ? status : 1);
     } catch (const BrindleCli::UsageError& error) {
         std::cerr << "brindle: " << error.what() << "\n\n" << BrindleCli::UsageText();
         return 2;

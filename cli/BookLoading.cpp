@@ -5,6 +5,7 @@
 #include "document/TarnDataModel.h"
 
 #include <filesystem>
+#include <memory>
 
 namespace BrindleCli {
 
@@ -27,19 +28,28 @@ auto Reading(const std::string& path, Step step)
 
 }  // namespace
 
-TarnViewModel::BookFileContents ReadBook(const std::string& path)
+const TarnViewModel::BookFileContents& ReadBook(const std::string& path)
 {
-    return Reading(path, [&] {
+    static std::unique_ptr<TarnViewModel::BookFileContents> contents;
+    contents = Reading(path, [&] {
         if (!std::filesystem::exists(path)) {
             throw std::runtime_error("Cannot open file");
         }
-        return TarnViewModel::ReadBookFile(path);
+        return std::make_unique<TarnViewModel::BookFileContents>(TarnViewModel::ReadBookFile(path));
     });
+    return *contents;
 }
 
-void LoadBook(TarnViewModel::TarnDataModel& model, const std::string& path)
+void LoadBookInto(TarnViewModel::TarnDataModel& model, const std::string& path)
 {
     Reading(path, [&] { model.Load(std::filesystem::path(path).wstring()); });
+}
+
+const TarnViewModel::TarnDataModel& LoadBook(const std::string& path)
+{
+    static TarnViewModel::TarnDataModel model;
+    LoadBookInto(model, path);
+    return model;
 }
 
 }  // namespace BrindleCli

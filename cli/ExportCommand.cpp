@@ -48,8 +48,7 @@ int RunExport(const Options& options, std::ostream& errors)
     if (format == SingleFileFormats.end() && options.format != "html-pages") {
         throw UsageError("unknown format \"" + options.format + "\"; use txt, rtf, html, xml, json, choicescript or html-pages");
     }
-    TarnViewModel::TarnDataModel model;
-    LoadBook(model, options.book);
+    const TarnViewModel::TarnDataModel& model = LoadBook(options.book);
     if (format == SingleFileFormats.end()) {
         ExportFolder(model, options, errors);
         return 0;

@@ -51,7 +51,7 @@ int RunGraph(const Options& options)
     TarnGui::CFlowchartPane pane(model, nullptr);
     TarnViewModel::FlowchartController controller(model, &pane);
     pane.SetController(&controller);
-    LoadBook(model, options.book);
+    LoadBookInto(model, options.book);
     const TarnGui::CFlowchart& chart = *pane.Chart();
     TarnGui::WriteFlowchartImage(TarnGui::RenderFlowchartImage(chart.Scene(), chart.Fonts(), options.zoom / 100.0),
                                  QString::fromStdString(options.output), type);
