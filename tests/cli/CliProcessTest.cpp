@@ -122,6 +122,14 @@ TEST_F(CliProcessTest, StatsCountTheBook)
     EXPECT_NE(Run({"stats", BookPath()}).output.find("Words: 13\n"), std::string::npos);
 }
 
+TEST_F(CliProcessTest, ResultsThatCannotBeWrittenAreAFailure)
+{
+    const std::string line = "'" + std::string(BRINDLE_CLI) + "' stats '" + BookPath() + "' >/dev/full 2>/dev/null";
+    const int status = std::system(line.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+}
+
 TEST_F(CliProcessTest, DrawsTheFlowchartWithoutADisplay)
 {
     const auto image = folder_.Path("chart.png").string();
