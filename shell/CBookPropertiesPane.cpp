@@ -106,23 +106,15 @@ void CBookPropertiesPane::ShowChoiceFormat(const std::wstring& name, const std::
 
 void CBookPropertiesPane::ChangeProperty(int id, const QVariant& value)
 {
+    const auto setTitle = [this](const std::wstring& text) { model_.SetTitle(text); };
+    const auto setFooter = [this](const std::wstring& text) { model_.SetFooter(text); };
+    const auto setFormat = [this](const std::wstring& text) { model_.SetChoiceFormat(text); };
     switch (id) {
-    case Title: ChangeText(model_.GetTitle(), ToWString(value.toString()), &TarnViewModel::TarnDataModel::SetTitle); return;
-    case Footer: ChangeText(model_.GetFooter(), ToWString(value.toString()), &TarnViewModel::TarnDataModel::SetFooter); return;
+    case Title: ChangeText(model_.GetTitle(), ToWString(value.toString()), setTitle); return;
+    case Footer: ChangeText(model_.GetFooter(), ToWString(value.toString()), setFooter); return;
     case MainFont:
     case HeaderFont:
-    case FooterFont: {
-        static constexpr CommonLib::FontType types[] = {CommonLib::FontType::MainBook, CommonLib::FontType::Header,
-                                                       CommonLib::FontType::Footer};
-        static constexpr void (TarnViewModel::TarnDataModel::*setters[])(const CommonLib::Font&) = {
-            &TarnViewModel::TarnDataModel::SetMainFont, &TarnViewModel::TarnDataModel::SetHeaderFont,
-            &TarnViewModel::TarnDataModel::SetFooterFont};
-        const CommonLib::Font font = ChosenFont(value.value<QFont>());
-        if (font != model_.GetFont(types[id - MainFont])) {
-            (model_.*setters[id - MainFont])(font);
-        }
-        return;
-    }
+    case FooterFont: ChangeFont(static_cast<Property>(id), ChosenFont(value.value<QFont>())); return;
     case NewPagePerSection:
         if (value.toBool() != model_.GetNewPagePerSection()) {
             model_.SetNewPagePerSectionRecorded(value.toBool());
@@ -131,27 +123,44 @@ void CBookPropertiesPane::ChangeProperty(int id, const QVariant& value)
     case ChoiceFormatName: {
         const auto found = templates_.find(ToWString(value.toString()));
         if (found != templates_.end()) {
-            ChangeText(model_.GetChoiceFormat(), found->second.format, &TarnViewModel::TarnDataModel::SetChoiceFormat);
+            ChangeText(model_.GetChoiceFormat(), found->second.format, setFormat);
         }
         return;
     }
-    case ChoiceFormat:
-        ChangeText(model_.GetChoiceFormat(), ToWString(value.toString()), &TarnViewModel::TarnDataModel::SetChoiceFormat);
-        return;
+    case ChoiceFormat: ChangeText(model_.GetChoiceFormat(), ToWString(value.toString()), setFormat); return;
     default: throw UnexpectedValueException("Don't know what to do with this property");
     }
 }
 
-void CBookPropertiesPane::ChangeText(const std::wstring& old, const std::wstring& typed,
-                                     void (TarnViewModel::TarnDataModel::*setter)(const std::wstring&))
+void CBookPropertiesPane::ChangeText(const std::wstring& old, const std::wstring& typed, const TextSetter& setter)
 {
     if (typed == old) {
         return;
     }
-    auto command = std::make_unique<TarnViewModel::UpdatePropertyCommand<const std::wstring&>>(
-        [this, setter](const std::wstring& text) { (model_.*setter)(text); }, old, typed);
+    auto command = std::make_unique<TarnViewModel::UpdatePropertyCommand<const std::wstring&>>(setter, old, typed);
     command->Execute();
     model_.RecordCommand(std::move(command));
+}
+
+void CBookPropertiesPane::ChangeFont(Property property, const CommonLib::Font& font)
+{
+    switch (property) {
+    case MainFont:
+        if (font != model_.GetFont(CommonLib::FontType::MainBook)) {
+            model_.SetMainFont(font);
+        }
+        return;
+    case HeaderFont:
+        if (font != model_.GetFont(CommonLib::FontType::Header)) {
+            model_.SetHeaderFont(font);
+        }
+        return;
+    default:
+        if (font != model_.GetFont(CommonLib::FontType::Footer)) {
+            model_.SetFooterFont(font);
+        }
+        return;
+    }
 }
 
 CommonLib::Font CBookPropertiesPane::ChosenFont(const QFont& font) const

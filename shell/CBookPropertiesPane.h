@@ -4,6 +4,7 @@
 
 #include <QDockWidget>
 
+#include <functional>
 #include <map>
 
 namespace TarnViewModel {
@@ -38,7 +39,9 @@ public:
 
 private:
     void ChangeProperty(int id, const QVariant& value);
-    void ChangeText(const std::wstring& old, const std::wstring& typed, void (TarnViewModel::TarnDataModel::*setter)(const std::wstring&));
+    using TextSetter = std::function<void(const std::wstring&)>;
+    void ChangeText(const std::wstring& old, const std::wstring& typed, const TextSetter& setter);
+    void ChangeFont(Property property, const CommonLib::Font& font);
     // The document's font for the one the user chose: its family and its size in points.
     CommonLib::Font ChosenFont(const QFont& font) const;
 
