@@ -1,5 +1,6 @@
 #include "shell/CMainFrame.h"
 
+#include "shell/EditCommandStates.h"
 #include "shell/ErrorBoundary.h"
 #include "shell/ProgramVersion.h"
 #include "shell/RecentFiles.h"
@@ -219,11 +220,10 @@ void CMainFrame::RefreshRecentFiles()
 void CMainFrame::UpdateEditCommands()
 {
     const FocusedText focused = FocusedText::Find();
-    const bool selection = focused.HasSelection();
-    Action(Strings::EditCut)->setEnabled(selection && focused.Editable());
-    Action(Strings::EditCopy)->setEnabled(selection);
-    const QClipboard* clipboard = QApplication::clipboard();
-    Action(Strings::EditPaste)->setEnabled(focused.Editable() && !clipboard->text().isEmpty());
+    const EditCommandStates states = EditCommandStatesFor(focused.HasSelection(), focused.Editable());
+    Action(Strings::EditCut)->setEnabled(states.cut);
+    Action(Strings::EditCopy)->setEnabled(states.copy);
+    Action(Strings::EditPaste)->setEnabled(states.paste);
 }
 
 }  // namespace TarnGui

@@ -2,14 +2,13 @@
 
 #include "commands/UpdatePropertyCommand.h"
 #include "document/TarnDataModel.h"
+#include "shell/EditCommandStates.h"
 #include "shell/ErrorBoundary.h"
 #include "shell/QtColour.h"
 #include "shell/FlowchartPainter.h"
 #include "shell/LineEnds.h"
 #include "shell/QtText.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -26,11 +25,10 @@ CTarnTextEdit::CTarnTextEdit(QWidget* parent) : QPlainTextEdit(parent)
 QMenu* CTarnTextEdit::CreateContextMenu()
 {
     auto* menu = new QMenu(this);
-    const bool selection = textCursor().hasSelection();
-    menu->addAction(QStringLiteral("Cu&t"), this, &QPlainTextEdit::cut)->setEnabled(selection && !isReadOnly());
-    menu->addAction(QStringLiteral("&Copy"), this, &QPlainTextEdit::copy)->setEnabled(selection);
-    menu->addAction(QStringLiteral("&Paste"), this, &QPlainTextEdit::paste)
-        ->setEnabled(!isReadOnly() && !QApplication::clipboard()->text().isEmpty());
+    const EditCommandStates states = EditCommandStatesFor(textCursor().hasSelection(), !isReadOnly());
+    menu->addAction(QStringLiteral("Cu&t"), this, &QPlainTextEdit::cut)->setEnabled(states.cut);
+    menu->addAction(QStringLiteral("&Copy"), this, &QPlainTextEdit::copy)->setEnabled(states.copy);
+    menu->addAction(QStringLiteral("&Paste"), this, &QPlainTextEdit::paste)->setEnabled(states.paste);
     return menu;
 }
 
