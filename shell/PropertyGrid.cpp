@@ -172,7 +172,7 @@ void PropertyGrid::OpenDialog(const QModelIndex& index)
     const QScopedValueRollback<bool> open(dialogOpen_, true);
     const QPersistentModelIndex edited(index);
     const QVariant value = index.data(ValueRole);
-    if (static_cast<PropertyKind>(index.data(KindRole).toInt()) == PropertyKind::Font) {
+    if (PropertyKindAt(index) == PropertyKind::Font) {
         QFontDialog dialog(value.value<QFont>(), this);
         dialog.setOption(QFontDialog::DontUseNativeDialog);
         if (dialog.exec() == QDialog::Accepted) {

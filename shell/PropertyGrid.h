@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QModelIndex>
 #include <QVariant>
 #include <QWidget>
 
@@ -68,5 +69,11 @@ private:
 
 // The yes-or-no labels the grids show for boolean values.
 QString YesNoText(bool value);
+
+// The kind of the property in the grid's row at the index.
+inline PropertyKind PropertyKindAt(const QModelIndex& index)
+{
+    return static_cast<PropertyKind>(index.data(PropertyGrid::KindRole).toInt());
+}
 
 }  // namespace TarnGui

@@ -9,15 +9,6 @@
 
 namespace TarnGui {
 
-namespace {
-
-PropertyKind KindAt(const QModelIndex& index)
-{
-    return static_cast<PropertyKind>(index.data(PropertyGrid::KindRole).toInt());
-}
-
-}  // namespace
-
 PropertyGridDelegate::PropertyGridDelegate(PropertyGrid& grid) : QStyledItemDelegate(&grid), grid_(grid) {}
 
 QWidget* PropertyGridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&, const QModelIndex& index) const
@@ -25,7 +16,7 @@ QWidget* PropertyGridDelegate::createEditor(QWidget* parent, const QStyleOptionV
     if (index.column() != 1) {
         return nullptr;
     }
-    const PropertyKind kind = KindAt(index);
+    const PropertyKind kind = PropertyKindAt(index);
     switch (kind) {
     case PropertyKind::Text:
     case PropertyKind::Number: {
@@ -73,7 +64,7 @@ void PropertyGridDelegate::setModelData(QWidget* editor, QAbstractItemModel*, co
     if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
         grid_.Commit(index, edit->text());
     } else if (auto* list = qobject_cast<QComboBox*>(editor)) {
-        grid_.Commit(index, KindAt(index) == PropertyKind::Boolean ? QVariant(list->currentIndex() == 0)
+        grid_.Commit(index, PropertyKindAt(index) == PropertyKind::Boolean ? QVariant(list->currentIndex() == 0)
                                                                    : QVariant(list->currentText()));
     }
 }
