@@ -49,6 +49,7 @@ struct NullFlowchartView : IFlowchartView {
     void SetFooterText(const std::wstring&) override {}
     void BeginUpdate() override {}
     void EndUpdate() override {}
+    void ShowLayoutStatus(LayoutStatus, const std::wstring&) override {}
 };
 
 struct NullOutlineView : IBookOutlineView {

@@ -1,9 +1,9 @@
 #include "ShellBenchSupport.h"
+#include "drawing/FlowchartImage.h"
 #include "shell/CFlowchart.h"
 #include "shell/CFlowchartPane.h"
 #include "shell/CMainFrame.h"
 #include "shell/CTarnGuiApp.h"
-#include "shell/FlowchartImage.h"
 
 #include <QBuffer>
 #include <QImageWriter>

@@ -2,16 +2,16 @@
 #include "cli/CliCommands.h"
 #include "controllers/FlowchartController.h"
 #include "document/TarnDataModel.h"
-#include "shell/CFlowchart.h"
-#include "shell/CFlowchartPane.h"
-#include "shell/FlowchartImage.h"
+#include "drawing/FlowchartImage.h"
+#include "drawing/FlowchartSceneView.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
 #include <map>
+#include <stdexcept>
 
 namespace BrindleCli {
 
@@ -36,8 +36,9 @@ TarnGui::ImageType ImageTypeOf(const std::string& path)
 
 }  // namespace
 
-// The chart is laid out and drawn by the desktop program's own flowchart, on Qt's offscreen
-// platform, at the screen resolution its images are made for.
+// The chart is laid out and drawn as the desktop program lays it out and draws it, on Qt's
+// offscreen platform, at the screen resolution its images are made for. The layout runs here
+// and now, as nothing else waits for it.
 int RunGraph(const Options& options)
 {
     const TarnGui::ImageType type = ImageTypeOf(options.output);
@@ -45,14 +46,15 @@ int RunGraph(const Options& options)
     int argc = 1;
     char name[] = "brindle";
     char* argv[] = {name, nullptr};
-    QApplication application(argc, argv);
+    QGuiApplication application(argc, argv);
     TarnViewModel::TarnDataModel model;
     model.SetUiConfig({96, 96});
-    TarnGui::CFlowchartPane pane(model, nullptr);
-    TarnViewModel::FlowchartController controller(model, &pane);
-    pane.SetController(&controller);
+    TarnGui::FlowchartSceneView chart;
+    TarnViewModel::FlowchartController controller(model, &chart);
     LoadBookInto(model, options.book);
-    const TarnGui::CFlowchart& chart = *pane.Chart();
+    if (!controller.LayoutError().empty()) {
+        throw std::runtime_error(controller.LayoutError());
+    }
     TarnGui::WriteFlowchartImage(TarnGui::RenderFlowchartImage(chart.Scene(), chart.Fonts(), options.zoom / 100.0),
                                  QString::fromStdString(options.output), type);
     return 0;

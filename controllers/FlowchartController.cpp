@@ -4,6 +4,7 @@
 #include "document/TarnDataModel.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace TarnViewModel {
 
@@ -11,39 +12,34 @@ namespace {
 
 constexpr double SmallestBoxWidth = 80.0;
 constexpr double SmallestBoxHeight = 50.0;
+// The space between provisional boxes, and the boxes to a row while a loaded book waits for
+// its first layout.
+constexpr double ProvisionalGap = 20.0;
+constexpr std::size_t ProvisionalRow = 10;
+constexpr double ArrowheadLength = 10.0;
 
 }  // namespace
 
-FlowchartController::FlowchartController(TarnDataModel& model, IFlowchartView* view) : model_(model), view_(view)
+FlowchartController::FlowchartController(TarnDataModel& model, IFlowchartView* view, std::unique_ptr<LayoutRunner> runner)
+    : model_(model), view_(view), runner_(std::move(runner))
 {
     connections_.emplace_back(model_.ConnectBookReset([this] { OnBookReset(); }));
     connections_.emplace_back(model_.ConnectBookLoaded(
         [this](const std::vector<Section>& sections, const std::vector<Choice>& choices) { OnBookLoaded(sections, choices); }));
-    connections_.emplace_back(model_.ConnectSectionAdded([this](const Section& section) {
-        AddSection(section);
-        Relayout();
-    }));
+    connections_.emplace_back(model_.ConnectSectionAdded([this](const Section& section) { OnSectionAdded(section); }));
     connections_.emplace_back(model_.ConnectSectionSelected([this](const Section& section) {
         view_->ClearSelection();
         view_->SelectSectionNode(section.number);
     }));
-    connections_.emplace_back(model_.ConnectSectionDeleted([this](const Section& section) {
-        graph_.DeleteNode(section.number);
-        view_->RemoveSectionNode(section.number);
-        Relayout();
+    connections_.emplace_back(model_.ConnectSectionDeleted([this](const Section& section) { OnSectionDeleted(section); }));
+    connections_.emplace_back(model_.ConnectUiConfigChanged([this](const UiConfig& config) {
+        resolutionX_ = config.horizontalDpi;
+        resolutionY_ = config.verticalDpi;
     }));
-    connections_.emplace_back(model_.ConnectUiConfigChanged(
-        [this](const UiConfig& config) { graph_.SetResolution(config.horizontalDpi, config.verticalDpi); }));
-    connections_.emplace_back(model_.ConnectChoiceAdded([this](const Choice& choice) {
-        AddChoice(choice);
-        Relayout();
-    }));
+    connections_.emplace_back(model_.ConnectChoiceAdded([this](const Choice& choice) { OnChoiceAdded(choice); }));
     // Every removal lays the chart out again, whatever took the choice away.
-    connections_.emplace_back(model_.ConnectChoiceDeleted([this](const Choice& choice, ChoiceDeleteCause) {
-        graph_.DeleteEdge(choice.source, choice.destination, choice.id);
-        view_->RemoveChoiceEdge(choice.id);
-        Relayout();
-    }));
+    connections_.emplace_back(
+        model_.ConnectChoiceDeleted([this](const Choice& choice, ChoiceDeleteCause) { OnChoiceDeleted(choice); }));
     connections_.emplace_back(model_.ConnectChoiceUpdated(
         [this](const Choice& from, const Choice& to, ChoiceProperty, ChoiceUpdateReason reason) { OnChoiceUpdated(from, to, reason); }));
     connections_.emplace_back(model_.ConnectSectionDeselected([this](std::uint32_t) { view_->ClearSelection(); }));
@@ -51,10 +47,8 @@ FlowchartController::FlowchartController(TarnDataModel& model, IFlowchartView* v
         [this](std::uint32_t oldNumber, const Section& section, SectionProperty property) {
             OnSectionUpdated(oldNumber, section, property);
         }));
-    connections_.emplace_back(model_.ConnectSectionsSwapped([this](const Section& a, const Section& b) {
-        graph_.SwapNodes(a.number, b.number);
-        view_->SwapSectionNodes(a.number, b.number);
-    }));
+    connections_.emplace_back(
+        model_.ConnectSectionsSwapped([this](const Section& a, const Section& b) { OnSectionsSwapped(a.number, b.number); }));
     connections_.emplace_back(model_.ConnectFooterChanged([this](const std::wstring& footer) { view_->SetFooterText(footer); }));
     connections_.emplace_back(model_.ConnectBulkChangeBegins([this] {
         ++bulkDepth_;
@@ -68,6 +62,12 @@ FlowchartController::FlowchartController(TarnDataModel& model, IFlowchartView* v
         }
         view_->EndUpdate();
     }));
+}
+
+// The runner goes first, so that no layout it still has under way is handed back.
+FlowchartController::~FlowchartController()
+{
+    runner_.reset();
 }
 
 void FlowchartController::SetZoomPercent(unsigned percent)
@@ -100,45 +100,143 @@ void FlowchartController::UpdateZoom()
     view_->SetZoom(zoom_ / 100.0, ZoomText());
 }
 
+void FlowchartController::ClearBook()
+{
+    nodes_.clear();
+    keys_.clear();
+    edges_.clear();
+    edgeSequence_.clear();
+    boxes_.clear();
+    graphHeight_ = 0;
+    ++generation_;
+    view_->ClearAll();
+}
+
 void FlowchartController::OnBookReset()
 {
     layoutPending_ = false;
-    graph_.ClearGraph();
-    view_->ClearAll();
+    wanted_ = false;
+    ClearBook();
+    resolutionX_ = 72.0;
+    resolutionY_ = 72.0;
     zoom_ = HighestZoom;
     view_->EnableZoomIn(false);
     view_->EnableZoomOut(true);
     view_->SetZoom(1.0, ZoomText());
 }
 
+// Until the first layout arrives, the boxes stand in rows in the order of their numbers.
 void FlowchartController::OnBookLoaded(const std::vector<Section>& sections, const std::vector<Choice>& choices)
 {
-    graph_.ClearGraph();
-    view_->ClearAll();
+    ClearBook();
     view_->BeginUpdate();
-    for (const Section& section : sections) {
-        AddSection(section);
+    double left = 0;
+    double top = 0;
+    double rowHeight = 0;
+    for (std::size_t index = 0; index < sections.size(); ++index) {
+        const NodeKey key = AddSection(sections[index], left, top);
+        const Node& node = nodes_.at(key);
+        left += node.width + ProvisionalGap;
+        rowHeight = std::max(rowHeight, node.height);
+        if ((index + 1) % ProvisionalRow == 0) {
+            left = 0;
+            top += rowHeight + ProvisionalGap;
+            rowHeight = 0;
+        }
     }
     for (const Choice& choice : choices) {
         AddChoice(choice);
+        view_->AddChoiceEdge(choice.id, {}, choice.hidden);
     }
     Relayout();
     view_->EndUpdate();
 }
 
+// A new box goes below the current section, from which it is most likely reached.
+void FlowchartController::OnSectionAdded(const Section& section)
+{
+    double left = 0;
+    double top = graphHeight_ + ProvisionalGap;
+    const auto current = keys_.find(model_.GetCurrentSection());
+    if (current != keys_.end()) {
+        const Box& above = boxes_.at(current->second);
+        left = above.left;
+        top = above.top + nodes_.at(current->second).height + ProvisionalGap;
+    }
+    AddSection(section, left, top);
+    ++generation_;
+    Relayout();
+}
+
+void FlowchartController::OnSectionDeleted(const Section& section)
+{
+    const auto found = keys_.find(section.number);
+    if (found == keys_.end()) {
+        return;
+    }
+    const NodeKey key = found->second;
+    std::vector<Uuid> attached;
+    for (const auto& [sequence, edge] : edges_) {
+        if (edge.from == key || edge.to == key) {
+            attached.push_back(edge.id);
+        }
+    }
+    for (const Uuid& id : attached) {
+        RemoveEdge(id);
+        view_->RemoveChoiceEdge(id);
+    }
+    nodes_.erase(key);
+    boxes_.erase(key);
+    keys_.erase(found);
+    view_->RemoveSectionNode(section.number);
+    ++generation_;
+    Relayout();
+}
+
+void FlowchartController::OnChoiceAdded(const Choice& choice)
+{
+    const NodeKey from = keys_.at(choice.source);
+    const NodeKey to = keys_.at(choice.destination);
+    if (from != to && boxes_.at(to).provisional && !boxes_.at(from).provisional) {
+        PlaceBelow(to, from);
+    }
+    AddChoice(choice);
+    view_->AddChoiceEdge(choice.id, StraightRoute(from, to), choice.hidden);
+    ++generation_;
+    Relayout();
+}
+
+void FlowchartController::OnChoiceDeleted(const Choice& choice)
+{
+    if (edgeSequence_.count(choice.id) == 0) {
+        return;
+    }
+    RemoveEdge(choice.id);
+    view_->RemoveChoiceEdge(choice.id);
+    ++generation_;
+    Relayout();
+}
+
 void FlowchartController::OnSectionUpdated(std::uint32_t oldNumber, const Section& section, SectionProperty property)
 {
     switch (property) {
-    case SectionProperty::Number:
-        graph_.RenumberNode(oldNumber, section.number);
+    case SectionProperty::Number: {
+        const NodeKey key = keys_.at(oldNumber);
+        keys_.erase(oldNumber);
+        keys_[section.number] = key;
+        nodes_.at(key).number = section.number;
         view_->RenumberSectionNode(oldNumber, section.number);
         break;
+    }
     case SectionProperty::Summary:
     case SectionProperty::Text: {
         const std::wstring label = SectionLabel(section);
         const auto [width, height] = BoxSize(section, label);
-        graph_.ResizeNode(section.number, width, height);
+        Node& node = nodes_.at(keys_.at(section.number));
+        node.width = width;
+        node.height = height;
         view_->UpdateSectionNode(section.number, label, width, height);
+        ++generation_;
         Relayout();
         break;
     }
@@ -150,17 +248,34 @@ void FlowchartController::OnSectionUpdated(std::uint32_t oldNumber, const Sectio
     }
 }
 
+// Graphviz took the old edge out and put a new one in at the end, and so does the copy,
+// which keeps the order that the layout depends on.
 void FlowchartController::OnChoiceUpdated(const Choice& from, const Choice& to, ChoiceUpdateReason reason)
 {
     if (reason != ChoiceUpdateReason::ChoiceChanged) {
         return;
     }
-    graph_.DeleteEdge(from.source, from.destination, from.id);
-    graph_.AddEdge(to.id, to.source, to.destination);
+    RemoveEdge(from.id);
+    AddChoice(to);
+    if (from.source != to.source || from.destination != to.destination) {
+        view_->SetChoicePoints(to.id, StraightRoute(keys_.at(to.source), keys_.at(to.destination)));
+    }
     if (from.hidden != to.hidden) {
         view_->SetChoiceHidden(to.id, to.hidden);
     }
+    ++generation_;
     Relayout();
+}
+
+void FlowchartController::OnSectionsSwapped(std::uint32_t a, std::uint32_t b)
+{
+    const NodeKey first = keys_.at(a);
+    const NodeKey second = keys_.at(b);
+    keys_[a] = second;
+    keys_[b] = first;
+    nodes_.at(first).number = b;
+    nodes_.at(second).number = a;
+    view_->SwapSectionNodes(a, b);
 }
 
 std::pair<double, double> FlowchartController::BoxSize(const Section& section, const std::wstring& label)
@@ -169,18 +284,58 @@ std::pair<double, double> FlowchartController::BoxSize(const Section& section, c
     return {std::max(width, SmallestBoxWidth), std::max(height, SmallestBoxHeight)};
 }
 
-void FlowchartController::AddSection(const Section& section)
+FlowchartController::NodeKey FlowchartController::AddSection(const Section& section, double left, double top)
 {
     const std::wstring label = SectionLabel(section);
     const auto [width, height] = BoxSize(section, label);
-    graph_.AddNode(section.number, width, height);
-    view_->AddSectionNode(section.number, label, section.backgroundColour, 0.0, 0.0, width, height);
+    const NodeKey key = nextKey_++;
+    nodes_[key] = Node{section.number, width, height};
+    keys_[section.number] = key;
+    boxes_[key] = Box{left, top, true};
+    view_->AddSectionNode(section.number, label, section.backgroundColour, left, top, width, height);
+    return key;
 }
 
 void FlowchartController::AddChoice(const Choice& choice)
 {
-    graph_.AddEdge(choice.id, choice.source, choice.destination);
-    view_->AddChoiceEdge(choice.id, {}, choice.hidden);
+    const std::uint64_t sequence = nextEdge_++;
+    edges_[sequence] = Edge{choice.id, keys_.at(choice.source), keys_.at(choice.destination)};
+    edgeSequence_[choice.id] = sequence;
+}
+
+void FlowchartController::RemoveEdge(const Uuid& id)
+{
+    const auto found = edgeSequence_.find(id);
+    if (found != edgeSequence_.end()) {
+        edges_.erase(found->second);
+        edgeSequence_.erase(found);
+    }
+}
+
+void FlowchartController::PlaceBelow(NodeKey key, NodeKey above)
+{
+    const Box& anchor = boxes_.at(above);
+    Box& box = boxes_.at(key);
+    box.left = anchor.left;
+    box.top = anchor.top + nodes_.at(above).height + ProvisionalGap;
+    view_->SetSectionPosition(nodes_.at(key).number, box.left, box.top);
+}
+
+RoutePoints FlowchartController::StraightRoute(NodeKey from, NodeKey to) const
+{
+    const Box& source = boxes_.at(from);
+    const Box& destination = boxes_.at(to);
+    const Node& sourceNode = nodes_.at(from);
+    const Node& destinationNode = nodes_.at(to);
+    const RoutePoint start{source.left + sourceNode.width / 2, source.top + sourceNode.height};
+    const RoutePoint tip{destination.left + destinationNode.width / 2, destination.top};
+    const double dx = tip.x - start.x;
+    const double dy = tip.y - start.y;
+    const double length = std::max(std::hypot(dx, dy), 1.0);
+    const double shaft = std::max(length - ArrowheadLength, 0.0) / length;
+    const RoutePoint end{start.x + dx * shaft, start.y + dy * shaft};
+    const auto between = [&](double part) { return RoutePoint{start.x + (end.x - start.x) * part, start.y + (end.y - start.y) * part}; };
+    return {start, between(1.0 / 3), between(2.0 / 3), end, tip};
 }
 
 void FlowchartController::Relayout()
@@ -190,10 +345,72 @@ void FlowchartController::Relayout()
         return;
     }
     layoutPending_ = false;
+    if (running_) {
+        wanted_ = true;
+        return;
+    }
+    StartLayout();
+}
+
+void FlowchartController::StartLayout()
+{
+    running_ = true;
+    wanted_ = false;
+    view_->ShowLayoutStatus(LayoutStatus::Running, L"");
+    FlowchartSnapshot snapshot;
+    snapshot.resolutionX = resolutionX_;
+    snapshot.resolutionY = resolutionY_;
+    snapshot.nodes.reserve(nodes_.size());
+    for (const auto& [key, node] : nodes_) {
+        snapshot.nodes.push_back({node.number, node.width, node.height});
+    }
+    snapshot.edges.reserve(edges_.size());
+    for (const auto& [sequence, edge] : edges_) {
+        snapshot.edges.push_back({edge.id, nodes_.at(edge.from).number, nodes_.at(edge.to).number});
+    }
+    runner_->Run(std::move(snapshot), [this, alive = std::weak_ptr<bool>(alive_), generation = generation_,
+                                       keys = keys_](LayoutOutcome outcome) {
+        if (alive.lock()) {
+            OnLayoutDone(generation, keys, std::move(outcome));
+        }
+    });
+}
+
+void FlowchartController::OnLayoutDone(std::uint64_t generation, const std::unordered_map<std::uint32_t, NodeKey>& keys,
+                                       LayoutOutcome outcome)
+{
+    running_ = false;
+    if (!outcome.layout) {
+        layoutError_ = outcome.error;
+    } else if (generation == generation_) {
+        layoutError_.clear();
+        Apply(*outcome.layout, keys);
+    }
+    if (wanted_) {
+        StartLayout();
+        return;
+    }
+    if (layoutError_.empty()) {
+        view_->ShowLayoutStatus(LayoutStatus::Idle, L"");
+    } else {
+        view_->ShowLayoutStatus(LayoutStatus::Failed, std::wstring(layoutError_.begin(), layoutError_.end()));
+    }
+}
+
+// The layout was made before any renumbering since, so its boxes are found by their keys.
+void FlowchartController::Apply(const FlowchartLayout& layout, const std::unordered_map<std::uint32_t, NodeKey>& keys)
+{
     view_->BeginLayout();
-    graph_.Layout([this](const NodePlacement& node) { view_->SetSectionPosition(node.number, node.left, node.top); },
-                  [this](const EdgeRoute& edge) { view_->SetChoicePoints(edge.choiceId, edge.points); },
-                  [this](int width, int height) { view_->SetGraphSize(width, height); });
+    graphHeight_ = layout.height;
+    view_->SetGraphSize(layout.width, layout.height);
+    for (const NodePlacement& placement : layout.nodes) {
+        const NodeKey key = keys.at(placement.number);
+        boxes_[key] = Box{placement.left, placement.top, false};
+        view_->SetSectionPosition(nodes_.at(key).number, placement.left, placement.top);
+    }
+    for (const EdgeRoute& route : layout.edges) {
+        view_->SetChoicePoints(route.choiceId, route.points);
+    }
     view_->EndLayout();
 }
 

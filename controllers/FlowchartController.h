@@ -2,48 +2,114 @@
 
 #include "controllers/IFlowchartView.h"
 #include "document/DocumentNotifications.h"
-#include "flowchart/FlowchartGraph.h"
+#include "flowchart/LayoutRunner.h"
 
+#include <map>
+#include <memory>
+#include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace TarnViewModel {
 
 class TarnDataModel;
 
-// Mirrors every section and choice into a Graphviz layout, lays it out after each change
-// and keeps the flowchart pane and its zoom in step.
+// Mirrors every section and choice into a copy of the book's shape, has it laid out after
+// each change and keeps the flowchart pane and its zoom in step. Layouts run through the
+// runner, in the background in the desktop program: at most one runs and one waits, later
+// changes fold into the waiting one, and a result that no longer fits the book is dropped.
+// Until the layout arrives, a new box stands in a provisional place with straight arrows.
 class FlowchartController {
 public:
-    FlowchartController(TarnDataModel& model, IFlowchartView* view);
+    FlowchartController(TarnDataModel& model, IFlowchartView* view,
+                        std::unique_ptr<LayoutRunner> runner = std::make_unique<SynchronousLayoutRunner>());
     FlowchartController(const FlowchartController&) = delete;
     FlowchartController& operator=(const FlowchartController&) = delete;
+    ~FlowchartController();
 
     void SetZoomPercent(unsigned percent);
     void ZoomIn();
     void ZoomOut();
     std::wstring ZoomText() const;
 
+    // A layout runs, waits or is held back by a multi-step change.
+    bool LayoutBusy() const { return running_ || wanted_ || layoutPending_; }
+    // Why the last layout failed; empty when it did not.
+    const std::string& LayoutError() const { return layoutError_; }
+
 private:
     static constexpr unsigned LowestZoom = 10;
     static constexpr unsigned HighestZoom = 100;
 
+    using NodeKey = std::uint64_t;
+    struct Node {
+        std::uint32_t number = 0;
+        double width = 0;
+        double height = 0;
+    };
+    struct Edge {
+        Uuid id{};
+        NodeKey from = 0;
+        NodeKey to = 0;
+    };
+    // Where a box is shown; provisional until a layout has placed it.
+    struct Box {
+        double left = 0;
+        double top = 0;
+        bool provisional = true;
+    };
+
     void OnBookReset();
     void OnBookLoaded(const std::vector<Section>& sections, const std::vector<Choice>& choices);
+    void OnSectionAdded(const Section& section);
+    void OnSectionDeleted(const Section& section);
+    void OnChoiceAdded(const Choice& choice);
+    void OnChoiceDeleted(const Choice& choice);
     void OnSectionUpdated(std::uint32_t oldNumber, const Section& section, SectionProperty property);
     void OnChoiceUpdated(const Choice& from, const Choice& to, ChoiceUpdateReason reason);
-    void AddSection(const Section& section);
+    void OnSectionsSwapped(std::uint32_t a, std::uint32_t b);
+    void ClearBook();
+    NodeKey AddSection(const Section& section, double left, double top);
     void AddChoice(const Choice& choice);
+    void RemoveEdge(const Uuid& id);
     std::pair<double, double> BoxSize(const Section& section, const std::wstring& label);
+    // A straight arrow between two boxes, as a one-piece curve with its arrowhead.
+    RoutePoints StraightRoute(NodeKey from, NodeKey to) const;
+    void PlaceBelow(NodeKey key, NodeKey above);
     void Relayout();
+    void StartLayout();
+    void OnLayoutDone(std::uint64_t generation, const std::unordered_map<std::uint32_t, NodeKey>& keys,
+                      LayoutOutcome outcome);
+    void Apply(const FlowchartLayout& layout, const std::unordered_map<std::uint32_t, NodeKey>& keys);
     void UpdateZoom();
 
     TarnDataModel& model_;
     IFlowchartView* view_;
     std::vector<boost::signals2::scoped_connection> connections_;
-    FlowchartGraph graph_;
+    std::unique_ptr<LayoutRunner> runner_;
     unsigned zoom_ = HighestZoom;
     int bulkDepth_ = 0;
     bool layoutPending_ = false;
+
+    // The book's shape: nodes by key and edges by sequence, both in the order added.
+    std::map<NodeKey, Node> nodes_;
+    std::unordered_map<std::uint32_t, NodeKey> keys_;
+    std::map<std::uint64_t, Edge> edges_;
+    std::map<Uuid, std::uint64_t> edgeSequence_;
+    std::unordered_map<NodeKey, Box> boxes_;
+    NodeKey nextKey_ = 1;
+    std::uint64_t nextEdge_ = 1;
+    double resolutionX_ = 72.0;
+    double resolutionY_ = 72.0;
+    int graphHeight_ = 0;
+
+    // Counts the changes of shape; a layout of an older count no longer fits.
+    std::uint64_t generation_ = 0;
+    bool running_ = false;
+    bool wanted_ = false;
+    std::string layoutError_;
+    // Results that arrive after the controller has gone find this expired.
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 
 }  // namespace TarnViewModel

@@ -12,6 +12,8 @@ namespace TarnViewModel {
 using Colour = CommonLib::ColourUtilities::RGBColour;
 using RoutePoints = std::vector<RoutePoint>;
 
+enum class LayoutStatus { Idle, Running, Failed };
+
 // The flowchart pane as its controller sees it; sizes and positions are device units at
 // zoom 100.
 class IFlowchartView {
@@ -43,6 +45,9 @@ public:
     virtual void SetFooterText(const std::wstring& footer) = 0;
     virtual void BeginUpdate() = 0;
     virtual void EndUpdate() = 0;
+    // Whether a layout is under way, or why the last one failed (the chart keeps the one
+    // before it).
+    virtual void ShowLayoutStatus(LayoutStatus status, const std::wstring& error) = 0;
 };
 
 }  // namespace TarnViewModel

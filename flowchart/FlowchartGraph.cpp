@@ -57,9 +57,11 @@ void Set(void* object, const char* name, const std::string& value)
 
 }  // namespace
 
-FlowchartGraph::FlowchartGraph() : context_(gvContextPlugins(BuiltInPlugins, 0))
+FlowchartGraph::FlowchartGraph()
+    : context_(gvContextPlugins(BuiltInPlugins, 0)), graph_(agopen(const_cast<char*>("My Graph"), Agdirected, nullptr))
 {
-    OpenGraph();
+    agattr(graph_, AGNODE, const_cast<char*>("shape"), const_cast<char*>("box"));
+    agattr(graph_, AGNODE, const_cast<char*>("fixedsize"), const_cast<char*>("true"));
 }
 
 FlowchartGraph::~FlowchartGraph()
@@ -68,30 +70,10 @@ FlowchartGraph::~FlowchartGraph()
     gvFreeContext(context_);
 }
 
-void FlowchartGraph::OpenGraph()
-{
-    graph_ = agopen(const_cast<char*>("My Graph"), Agdirected, nullptr);
-    agattr(graph_, AGNODE, const_cast<char*>("shape"), const_cast<char*>("box"));
-    agattr(graph_, AGNODE, const_cast<char*>("fixedsize"), const_cast<char*>("true"));
-}
-
 Agnode_t* FlowchartGraph::FindNode(std::uint32_t number) const
 {
     const std::string name = boost::uuids::to_string(nodes_.at(number));
     return agnode(graph_, const_cast<char*>(name.c_str()), 0);
-}
-
-void FlowchartGraph::SetNumber(Agnode_t* node, std::uint32_t number)
-{
-    const std::string text = std::to_string(number);
-    Set(node, "label", text);
-    Set(node, "number", text);
-}
-
-void FlowchartGraph::SetSize(Agnode_t* node, double width, double height)
-{
-    Set(node, "width", DecimalText(width / resolutionX_));
-    Set(node, "height", DecimalText(height / resolutionY_));
 }
 
 void FlowchartGraph::AddNode(std::uint32_t number, double width, double height)
@@ -99,34 +81,12 @@ void FlowchartGraph::AddNode(std::uint32_t number, double width, double height)
     const Uuid id = NewId();
     const std::string name = boost::uuids::to_string(id);
     Agnode_t* node = agnode(graph_, const_cast<char*>(name.c_str()), 1);
-    SetNumber(node, number);
+    const std::string numberText = std::to_string(number);
+    Set(node, "label", numberText);
+    Set(node, "number", numberText);
     nodes_[number] = id;
-    SetSize(node, width, height);
-}
-
-void FlowchartGraph::DeleteNode(std::uint32_t number)
-{
-    Agnode_t* node = FindNode(number);
-    nodes_.erase(number);
-    agdelnode(graph_, node);
-}
-
-void FlowchartGraph::ResizeNode(std::uint32_t number, double width, double height)
-{
-    SetSize(FindNode(number), width, height);
-}
-
-void FlowchartGraph::RenumberNode(std::uint32_t oldNumber, std::uint32_t newNumber)
-{
-    SetNumber(FindNode(oldNumber), newNumber);
-    nodes_[newNumber] = nodes_.at(oldNumber);
-}
-
-void FlowchartGraph::SwapNodes(std::uint32_t a, std::uint32_t b)
-{
-    SetNumber(FindNode(a), b);
-    SetNumber(FindNode(b), a);
-    std::swap(nodes_.at(a), nodes_.at(b));
+    Set(node, "width", DecimalText(width / resolutionX_));
+    Set(node, "height", DecimalText(height / resolutionY_));
 }
 
 void FlowchartGraph::AddEdge(const Uuid& choiceId, std::uint32_t fromNumber, std::uint32_t toNumber)
@@ -136,18 +96,13 @@ void FlowchartGraph::AddEdge(const Uuid& choiceId, std::uint32_t fromNumber, std
     Set(edge, "guid", name);
 }
 
-void FlowchartGraph::DeleteEdge(std::uint32_t fromNumber, std::uint32_t toNumber, const Uuid& choiceId)
-{
-    const std::string name = boost::uuids::to_string(choiceId);
-    Agedge_t* edge = agedge(graph_, FindNode(fromNumber), FindNode(toNumber), const_cast<char*>(name.c_str()), 0);
-    if (edge != nullptr) {
-        agdeledge(graph_, edge);
-    }
-}
-
 void FlowchartGraph::Layout(const NodeCallback& onNode, const EdgeCallback& onEdge, const SizeCallback& onSize)
 {
     CNumericLocale locale;
+    if (static_cast<std::size_t>(agnnodes(graph_)) >= LargeGraphNodes) {
+        Set(graph_, "nslimit", "0.05");
+        Set(graph_, "newrank", "true");
+    }
     if (gvLayout(context_, graph_, "dot") != 0) {
         throw FlowchartLayoutException("The flowchart could not be laid out.");
     }
@@ -193,24 +148,16 @@ void FlowchartGraph::SetResolution(double x, double y)
     scaleY_ = y / 72.0;
 }
 
-void FlowchartGraph::ClearGraph()
-{
-    nodes_.clear();
-    agclose(graph_);
-    graph_ = nullptr;
-    OpenGraph();
-    SetResolution(72.0, 72.0);
-}
-
 std::string FlowchartGraph::NodeAttribute(std::uint32_t number, const char* name) const
 {
     const char* value = agget(FindNode(number), const_cast<char*>(name));
     return value != nullptr ? value : "";
 }
 
-std::string FlowchartGraph::NodeName(std::uint32_t number) const
+std::string FlowchartGraph::GraphAttribute(const char* name) const
 {
-    return agnameof(FindNode(number));
+    const char* value = agget(graph_, const_cast<char*>(name));
+    return value != nullptr ? value : "";
 }
 
 }  // namespace TarnViewModel

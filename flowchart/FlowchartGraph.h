@@ -39,8 +39,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// A Graphviz graph mirroring the book: a node per section, an edge per choice. Layout runs
-// "dot" over the whole graph and reports sizes and positions in device units.
+// A Graphviz graph of the book: a node per section, an edge per choice. Layout runs "dot"
+// over the whole graph and reports sizes and positions in device units. Large graphs are
+// laid out with attributes that trade a little of the crossing count for much less time.
 class FlowchartGraph {
 public:
     using NodeCallback = std::function<void(const NodePlacement&)>;
@@ -52,28 +53,23 @@ public:
     FlowchartGraph& operator=(const FlowchartGraph&) = delete;
     ~FlowchartGraph();
 
+    // From this many nodes on, "dot" stops its network simplex early and ranks the graph
+    // as one; smaller graphs keep Graphviz's defaults.
+    static constexpr std::size_t LargeGraphNodes = 500;
+
     void AddNode(std::uint32_t number, double width, double height);
-    void DeleteNode(std::uint32_t number);
-    void ResizeNode(std::uint32_t number, double width, double height);
-    void RenumberNode(std::uint32_t oldNumber, std::uint32_t newNumber);
-    void SwapNodes(std::uint32_t a, std::uint32_t b);
     void AddEdge(const Uuid& choiceId, std::uint32_t fromNumber, std::uint32_t toNumber);
-    void DeleteEdge(std::uint32_t fromNumber, std::uint32_t toNumber, const Uuid& choiceId);
     // Throws FlowchartLayoutException when "dot" fails; an edge without a route is reported
     // with no points.
     void Layout(const NodeCallback& onNode, const EdgeCallback& onEdge, const SizeCallback& onSize);
     void SetResolution(double x, double y);
-    void ClearGraph();
 
     // The text of a node attribute, for the tests of what Graphviz is given.
     std::string NodeAttribute(std::uint32_t number, const char* name) const;
-    std::string NodeName(std::uint32_t number) const;
+    std::string GraphAttribute(const char* name) const;
 
 private:
-    void OpenGraph();
     Agnode_s* FindNode(std::uint32_t number) const;
-    void SetNumber(Agnode_s* node, std::uint32_t number);
-    void SetSize(Agnode_s* node, double width, double height);
 
     GVC_s* context_;
     Agraph_s* graph_ = nullptr;

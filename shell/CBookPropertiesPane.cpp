@@ -2,11 +2,11 @@
 
 #include "commands/UpdatePropertyCommand.h"
 #include "document/TarnDataModel.h"
+#include "drawing/QtText.h"
+#include "drawing/UnexpectedValueException.h"
 #include "shell/ErrorBoundary.h"
 #include "shell/PropertyGrid.h"
-#include "shell/QtText.h"
 #include "shell/StringTable.h"
-#include "shell/UnexpectedValueException.h"
 
 #include <QFont>
 

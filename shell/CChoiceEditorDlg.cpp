@@ -1,7 +1,7 @@
 #include "shell/CChoiceEditorDlg.h"
 
 #include "document/TarnDataModel.h"
-#include "shell/QtText.h"
+#include "drawing/QtText.h"
 #include "shell/StringTable.h"
 
 #include <QCheckBox>

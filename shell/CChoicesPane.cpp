@@ -2,9 +2,9 @@
 
 #include "controllers/ChoicesController.h"
 #include "document/TarnDataModel.h"
+#include "drawing/QtText.h"
 #include "shell/CChoiceEditorDlg.h"
 #include "shell/ErrorBoundary.h"
-#include "shell/QtText.h"
 #include "shell/StringTable.h"
 
 #include <QHBoxLayout>

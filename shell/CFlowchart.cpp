@@ -16,11 +16,6 @@ namespace {
 constexpr int LineStep = 10;
 const QColor ScreenBackground(200, 200, 200);
 
-QString NumberText(std::uint32_t number)
-{
-    return QString::number(number);
-}
-
 }  // namespace
 
 CFlowchart::CFlowchart(QWidget* parent) : QAbstractScrollArea(parent), fonts_(FlowchartFonts::Create()), updates_(viewport())
@@ -36,117 +31,73 @@ CFlowchart::CFlowchart(QWidget* parent) : QAbstractScrollArea(parent), fonts_(Fl
 
 void CFlowchart::AddBox(std::uint32_t number, const QString& label, const QColor& fill, const QRectF& rect)
 {
-    FlowchartBox& box = scene_.boxes[number];
-    box.numberText = NumberText(number);
-    box.label = label;
-    box.fill = fill;
-    box.rect = rect;
+    scene_.AddBox(number, label, fill, rect);
     InvalidateBox(number);
 }
 
 void CFlowchart::UpdateBox(std::uint32_t number, const QString& label, double width, double height)
 {
-    const auto found = scene_.boxes.find(number);
-    if (found == scene_.boxes.end()) {
-        return;
-    }
     InvalidateBox(number);
-    found->second.label = label;
-    found->second.rect.setSize(QSizeF(width, height));
+    scene_.UpdateBox(number, label, width, height);
     InvalidateBox(number);
 }
 
 void CFlowchart::RemoveBox(std::uint32_t number)
 {
     InvalidateBox(number);
-    scene_.boxes.erase(number);
+    scene_.RemoveBox(number);
 }
 
 void CFlowchart::RenumberBox(std::uint32_t oldNumber, std::uint32_t newNumber)
 {
-    auto node = scene_.boxes.extract(oldNumber);
-    if (node.empty()) {
-        return;
-    }
-    node.key() = newNumber;
-    node.mapped().numberText = NumberText(newNumber);
-    scene_.boxes.erase(newNumber);
-    scene_.boxes.insert(std::move(node));
+    scene_.RenumberBox(oldNumber, newNumber);
     InvalidateBox(newNumber);
 }
 
 void CFlowchart::SwapBoxes(std::uint32_t a, std::uint32_t b)
 {
-    const auto first = scene_.boxes.find(a);
-    const auto second = scene_.boxes.find(b);
-    if (first == scene_.boxes.end() || second == scene_.boxes.end()) {
-        return;
-    }
-    std::swap(first->second, second->second);
-    first->second.numberText = NumberText(a);
-    second->second.numberText = NumberText(b);
+    scene_.SwapBoxes(a, b);
     InvalidateBox(a);
     InvalidateBox(b);
 }
 
 void CFlowchart::SetBoxColour(std::uint32_t number, const QColor& fill)
 {
-    const auto found = scene_.boxes.find(number);
-    if (found != scene_.boxes.end()) {
-        found->second.fill = fill;
-        InvalidateBox(number);
-    }
+    scene_.SetBoxColour(number, fill);
+    InvalidateBox(number);
 }
 
 void CFlowchart::MoveBox(std::uint32_t number, double left, double top)
 {
-    const auto found = scene_.boxes.find(number);
-    if (found == scene_.boxes.end()) {
-        return;
-    }
     InvalidateBox(number);
-    found->second.rect.moveTo(left, top);
+    scene_.MoveBox(number, left, top);
     InvalidateBox(number);
 }
 
 void CFlowchart::AddArrow(const TarnViewModel::Uuid& id, const QPolygonF& points, bool hidden)
 {
-    FlowchartArrow& arrow = scene_.arrows[id];
-    InvalidateArrow(arrow);
-    arrow.points = points;
-    arrow.bounds = PointBounds(points);
-    arrow.hidden = hidden;
-    InvalidateArrow(arrow);
+    InvalidateArrow(id);
+    scene_.AddArrow(id, points, hidden);
+    InvalidateArrow(id);
 }
 
 void CFlowchart::SetArrowPoints(const TarnViewModel::Uuid& id, const QPolygonF& points)
 {
-    const auto found = scene_.arrows.find(id);
-    if (found == scene_.arrows.end()) {
-        return;
-    }
-    InvalidateArrow(found->second);
-    found->second.points = points;
-    found->second.bounds = PointBounds(points);
-    InvalidateArrow(found->second);
+    InvalidateArrow(id);
+    scene_.SetArrowPoints(id, points);
+    InvalidateArrow(id);
 }
 
 void CFlowchart::SetArrowHidden(const TarnViewModel::Uuid& id, bool hidden)
 {
-    const auto found = scene_.arrows.find(id);
-    if (found != scene_.arrows.end()) {
-        found->second.hidden = hidden;
-        InvalidateArrow(found->second);
-    }
+    scene_.SetArrowHidden(id, hidden);
+    InvalidateArrow(id);
 }
 
 void CFlowchart::RemoveArrow(const TarnViewModel::Uuid& id)
 {
-    const auto found = scene_.arrows.find(id);
-    if (found != scene_.arrows.end()) {
-        InvalidateArrow(found->second);
-        scene_.arrows.erase(found);
-    }
+    InvalidateArrow(id);
+    scene_.RemoveArrow(id);
 }
 
 void CFlowchart::SelectBox(std::uint32_t number)
@@ -156,6 +107,7 @@ void CFlowchart::SelectBox(std::uint32_t number)
         return;
     }
     found->second.selected = true;
+    selected_ = number;
     const QRect area = ToWindow(BoxPaintArea(found->second));
     if (viewport()->rect().contains(area)) {
         viewport()->update(area);
@@ -170,6 +122,7 @@ void CFlowchart::SelectBox(std::uint32_t number)
 
 void CFlowchart::ClearSelection()
 {
+    selected_.reset();
     for (auto& [number, box] : scene_.boxes) {
         if (box.selected) {
             box.selected = false;
@@ -187,9 +140,70 @@ void CFlowchart::SetGraphSize(int width, int height)
 
 void CFlowchart::SetZoom(double factor)
 {
+    const QPointF anchor = AnchorInWindow();
+    const QPointF document = ToDocument(anchor);
     zoom_ = factor;
     UpdateScrollBars();
+    ScrollDocumentPointTo(document, anchor);
     RepaintAll();
+}
+
+void CFlowchart::BeginLayout()
+{
+    if (const FlowchartBox* box = SelectedBox()) {
+        heldBox_ = HeldBox{*selected_, ToWindowPoint(box->rect.center())};
+    }
+}
+
+void CFlowchart::EndLayout()
+{
+    UpdateScrollBars();
+    if (heldBox_ && selected_ == heldBox_->number) {
+        if (const FlowchartBox* box = SelectedBox()) {
+            ScrollDocumentPointTo(box->rect.center(), heldBox_->window);
+        }
+    }
+    heldBox_.reset();
+    RepaintAll();
+}
+
+const FlowchartBox* CFlowchart::SelectedBox() const
+{
+    return selected_ ? scene_.Box(*selected_) : nullptr;
+}
+
+// The selected box when it is in sight, else the middle of the window.
+QPointF CFlowchart::AnchorInWindow() const
+{
+    const QRectF window(viewport()->rect());
+    if (const FlowchartBox* box = SelectedBox()) {
+        const QPointF centre = ToWindowPoint(box->rect.center());
+        if (window.contains(centre)) {
+            return centre;
+        }
+    }
+    return window.center();
+}
+
+QPointF CFlowchart::ToWindowPoint(const QPointF& document) const
+{
+    const double scale = ChartScale(zoom_);
+    return QPointF((document.x() + ChartMargin) * scale - horizontalScrollBar()->value(),
+                   (document.y() + ChartMargin) * scale - verticalScrollBar()->value());
+}
+
+QPointF CFlowchart::ToDocument(const QPointF& window) const
+{
+    const double scale = ChartScale(zoom_);
+    return QPointF((window.x() + horizontalScrollBar()->value()) / scale - ChartMargin,
+                   (window.y() + verticalScrollBar()->value()) / scale - ChartMargin);
+}
+
+void CFlowchart::ScrollDocumentPointTo(const QPointF& document, const QPointF& window)
+{
+    const double scale = ChartScale(zoom_);
+    horizontalScrollBar()->setValue(static_cast<int>(std::lround((document.x() + ChartMargin) * scale - window.x())));
+    verticalScrollBar()->setValue(static_cast<int>(std::lround((document.y() + ChartMargin) * scale - window.y())));
 }
 
 void CFlowchart::SetFooter(const QString& footer)
@@ -200,10 +214,8 @@ void CFlowchart::SetFooter(const QString& footer)
 
 void CFlowchart::ClearAll()
 {
-    scene_.boxes.clear();
-    scene_.arrows.clear();
-    scene_.graphWidth = 1;
-    scene_.graphHeight = 1;
+    scene_.Clear();
+    selected_.reset();
     UpdateScrollBars();
     RepaintAll();
 }
@@ -348,16 +360,16 @@ void CFlowchart::Invalidate(const QRectF& documentRect)
 
 void CFlowchart::InvalidateBox(std::uint32_t number)
 {
-    const auto found = scene_.boxes.find(number);
-    if (found != scene_.boxes.end()) {
-        Invalidate(BoxPaintArea(found->second));
+    if (const FlowchartBox* box = scene_.Box(number)) {
+        Invalidate(BoxPaintArea(*box));
     }
 }
 
-void CFlowchart::InvalidateArrow(const FlowchartArrow& arrow)
+void CFlowchart::InvalidateArrow(const TarnViewModel::Uuid& id)
 {
-    if (!arrow.points.isEmpty()) {
-        Invalidate(ArrowPaintArea(arrow));
+    const FlowchartArrow* arrow = scene_.Arrow(id);
+    if (arrow != nullptr && !arrow->points.isEmpty()) {
+        Invalidate(ArrowPaintArea(*arrow));
     }
 }
 

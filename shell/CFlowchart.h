@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/FlowchartPainter.h"
+#include "drawing/FlowchartPainter.h"
 #include "shell/UpdateBracket.h"
 
 #include <QAbstractScrollArea>
@@ -38,7 +38,11 @@ public:
     void SelectBox(std::uint32_t number);
     void ClearSelection();
     void SetGraphSize(int width, int height);
+    // Keeps the selected box, or the middle of the window, where it is on the screen.
     void SetZoom(double factor);
+    // A layout moves the boxes; the selected box stays where it was on the screen.
+    void BeginLayout();
+    void EndLayout();
     void SetFooter(const QString& footer);
     void ClearAll();
     void BeginUpdate();
@@ -66,14 +70,26 @@ private:
     void UpdateScrollBars();
     void Invalidate(const QRectF& documentRect);
     void InvalidateBox(std::uint32_t number);
-    void InvalidateArrow(const FlowchartArrow& arrow);
+    void InvalidateArrow(const TarnViewModel::Uuid& id);
     void RepaintAll();
+    const FlowchartBox* SelectedBox() const;
+    QPointF AnchorInWindow() const;
+    QPointF ToWindowPoint(const QPointF& document) const;
+    QPointF ToDocument(const QPointF& window) const;
+    void ScrollDocumentPointTo(const QPointF& document, const QPointF& window);
+
+    struct HeldBox {
+        std::uint32_t number;
+        QPointF window;
+    };
 
     FlowchartScene scene_;
     FlowchartFonts fonts_;
     double zoom_ = 1.0;
     UpdateBracket updates_;
     SelectHandler selectHandler_;
+    std::optional<std::uint32_t> selected_;
+    std::optional<HeldBox> heldBox_;
 };
 
 }  // namespace TarnGui

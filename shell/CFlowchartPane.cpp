@@ -2,30 +2,18 @@
 
 #include "controllers/FlowchartController.h"
 #include "document/TarnDataModel.h"
+#include "drawing/FlowchartSceneView.h"
+#include "drawing/QtColour.h"
+#include "drawing/QtText.h"
 #include "shell/CFlowchart.h"
 #include "shell/CFlowchartToolBar.h"
 #include "shell/ErrorBoundary.h"
-#include "shell/QtColour.h"
-#include "shell/QtText.h"
 #include "shell/StringTable.h"
 
+#include <QEventLoop>
 #include <QVBoxLayout>
 
 namespace TarnGui {
-
-namespace {
-
-QPolygonF ToPolygon(const TarnViewModel::RoutePoints& points)
-{
-    QPolygonF polygon;
-    polygon.reserve(static_cast<qsizetype>(points.size()));
-    for (const TarnViewModel::RoutePoint& point : points) {
-        polygon << QPointF(static_cast<float>(point.x), static_cast<float>(point.y));
-    }
-    return polygon;
-}
-
-}  // namespace
 
 CFlowchartPane::CFlowchartPane(TarnViewModel::TarnDataModel& model, QWidget* parent)
     : QDockWidget(LoadString(Strings::FlowchartCaption), parent)
@@ -78,11 +66,15 @@ void CFlowchartPane::SetChoiceHidden(const TarnViewModel::Uuid& id, bool hidden)
     chart_->SetArrowHidden(id, hidden);
 }
 
-// The chart finds the box under the cursor by testing the boxes themselves, so a layout
-// pass needs no region bookkeeping.
-void CFlowchartPane::BeginLayout() {}
+void CFlowchartPane::BeginLayout()
+{
+    chart_->BeginLayout();
+}
 
-void CFlowchartPane::EndLayout() {}
+void CFlowchartPane::EndLayout()
+{
+    chart_->EndLayout();
+}
 
 void CFlowchartPane::SetSectionPosition(std::uint32_t number, double left, double top)
 {
@@ -168,6 +160,31 @@ void CFlowchartPane::BeginUpdate()
 void CFlowchartPane::EndUpdate()
 {
     chart_->EndUpdate();
+}
+
+void CFlowchartPane::WaitForLayout()
+{
+    if (settled_) {
+        return;
+    }
+    QEventLoop loop;
+    connect(this, &CFlowchartPane::layoutSettled, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+void CFlowchartPane::ShowLayoutStatus(TarnViewModel::LayoutStatus status, const std::wstring& error)
+{
+    switch (status) {
+    case TarnViewModel::LayoutStatus::Running: toolBar_->ShowLayoutStatus(LoadString(Strings::LayoutRunning)); break;
+    case TarnViewModel::LayoutStatus::Failed:
+        toolBar_->ShowLayoutStatus(LoadString(Strings::LayoutFailed).arg(ToQString(error)));
+        break;
+    case TarnViewModel::LayoutStatus::Idle: toolBar_->ShowLayoutStatus(QString()); break;
+    }
+    settled_ = status != TarnViewModel::LayoutStatus::Running;
+    if (settled_) {
+        emit layoutSettled();
+    }
 }
 
 }  // namespace TarnGui

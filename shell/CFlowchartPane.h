@@ -51,10 +51,22 @@ public:
     void SetFooterText(const std::wstring& footer) override;
     void BeginUpdate() override;
     void EndUpdate() override;
+    void ShowLayoutStatus(TarnViewModel::LayoutStatus status, const std::wstring& error) override;
+
+    // No layout runs or waits.
+    bool LayoutSettled() const { return settled_; }
+    // Lets the layout under way arrive, taking no input meanwhile, so that what is drawn
+    // next shows the book as it is.
+    void WaitForLayout();
+
+signals:
+    // The last layout asked for has been shown, or has failed.
+    void layoutSettled();
 
 private:
     CFlowchartToolBar* toolBar_;
     CFlowchart* chart_;
+    bool settled_ = true;
 };
 
 }  // namespace TarnGui

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 
 namespace TarnGui {
 
@@ -34,6 +35,9 @@ CFlowchartToolBar::CFlowchartToolBar(QWidget* parent) : QToolBar(parent), zoomBo
     addWidget(zoomBox_);
     zoomOut_ = ZoomAction(this, QStringLiteral("zoom-out"), QStringLiteral("\u2212"), Strings::ZoomOut);
     zoomIn_ = ZoomAction(this, QStringLiteral("zoom-in"), QStringLiteral("+"), Strings::ZoomIn);
+    layoutStatus_ = new QLabel(this);
+    layoutStatus_->setContentsMargins(8, 0, 8, 0);
+    addWidget(layoutStatus_);
 
     connect(zoomBox_, &QComboBox::activated, this, [this](int index) {
         if (controller_ != nullptr) {
@@ -69,6 +73,11 @@ void CFlowchartToolBar::EnableZoomIn(bool enable)
 void CFlowchartToolBar::EnableZoomOut(bool enable)
 {
     zoomOut_->setEnabled(enable);
+}
+
+void CFlowchartToolBar::ShowLayoutStatus(const QString& text)
+{
+    layoutStatus_->setText(text);
 }
 
 }  // namespace TarnGui

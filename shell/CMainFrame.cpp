@@ -8,6 +8,8 @@
 #include "controllers/FrameworkController.h"
 #include "controllers/SectionControllers.h"
 #include "document/TarnDataModel.h"
+#include "drawing/QtText.h"
+#include "flowchart/LayoutWorker.h"
 #include "shell/CBookPropertiesPane.h"
 #include "shell/CChoicesPane.h"
 #include "shell/CFlowchartPane.h"
@@ -17,7 +19,6 @@
 #include "shell/CSectionView.h"
 #include "shell/ErrorBoundary.h"
 #include "shell/FileDialogs.h"
-#include "shell/QtText.h"
 #include "shell/StringTable.h"
 
 #include <QApplication>
@@ -80,7 +81,12 @@ void CMainFrame::CreatePanes()
 void CMainFrame::CreateControllers()
 {
     frameworkController_ = std::make_unique<TarnViewModel::FrameworkController>(model_, this);
-    flowchartController_ = std::make_unique<TarnViewModel::FlowchartController>(model_, flowchartPane_);
+    // Layouts run on a worker thread; their results come back through the event queue.
+    auto layoutWorker = std::make_unique<TarnViewModel::LayoutWorker>([](std::function<void()> done) {
+        QMetaObject::invokeMethod(qApp, std::move(done), Qt::QueuedConnection);
+    });
+    flowchartController_ =
+        std::make_unique<TarnViewModel::FlowchartController>(model_, flowchartPane_, std::move(layoutWorker));
     outlineController_ = std::make_unique<TarnViewModel::BookOutlineController>(model_, outlinePane_);
     choicesController_ = std::make_unique<TarnViewModel::ChoicesController>(model_, choicesPane_);
     sectionPropertiesController_ = std::make_unique<TarnViewModel::SectionPropertiesController>(model_, sectionPropertiesPane_);

@@ -2,11 +2,13 @@
 
 #include "controllers/FrameworkController.h"
 #include "document/TarnDataModel.h"
+#include "drawing/FlowchartImage.h"
+#include "drawing/QtText.h"
 #include "export/ExportFile.h"
 #include "shell/CAboutDlg.h"
-#include "shell/CFlowchart.h"
 #include "shell/CBookPropertiesPane.h"
 #include "shell/CChoicesPane.h"
+#include "shell/CFlowchart.h"
 #include "shell/CFlowchartPane.h"
 #include "shell/COutlinePane.h"
 #include "shell/CPreviewPane.h"
@@ -14,9 +16,7 @@
 #include "shell/ErrorBoundary.h"
 #include "shell/ExportTypeDlg.h"
 #include "shell/FileDialogs.h"
-#include "shell/FlowchartImage.h"
 #include "shell/ProgramVersion.h"
-#include "shell/QtText.h"
 #include "shell/RecentFiles.h"
 #include "shell/StringTable.h"
 #include "shell/WaitCursor.h"
@@ -188,6 +188,7 @@ void CMainFrame::OnExportGraph()
         {
             const WaitCursor wait;
             const ImageType type = ImageTypeForFilter(chosen->filterIndex);
+            flowchartPane_->WaitForLayout();
             const CFlowchart* chart = flowchartPane_->Chart();
             WriteFlowchartImage(RenderFlowchartImage(chart->Scene(), chart->Fonts(), chart->Zoom()), chosen->path, type);
         }

@@ -1,10 +1,10 @@
 #include "shell/COutlinePane.h"
 
 #include "document/TarnDataModel.h"
+#include "drawing/QtColour.h"
+#include "drawing/QtText.h"
 #include "shell/ErrorBoundary.h"
 #include "shell/OutlineItemDelegate.h"
-#include "shell/QtColour.h"
-#include "shell/QtText.h"
 #include "shell/StringTable.h"
 
 #include <QListView>

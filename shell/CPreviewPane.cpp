@@ -1,8 +1,8 @@
 #include "shell/CPreviewPane.h"
 
 #include "document/TarnDataModel.h"
+#include "drawing/QtText.h"
 #include "shell/ErrorBoundary.h"
-#include "shell/QtText.h"
 #include "shell/StringTable.h"
 
 #include <QScrollBar>

@@ -3,12 +3,12 @@
 #include "commands/UpdatePropertyCommand.h"
 #include "document/SectionNumbers.h"
 #include "document/TarnDataModel.h"
+#include "drawing/QtColour.h"
+#include "drawing/QtText.h"
+#include "drawing/UnexpectedValueException.h"
 #include "shell/ErrorBoundary.h"
 #include "shell/PropertyGrid.h"
-#include "shell/QtColour.h"
-#include "shell/QtText.h"
 #include "shell/StringTable.h"
-#include "shell/UnexpectedValueException.h"
 
 #include <algorithm>
 

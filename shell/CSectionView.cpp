@@ -2,12 +2,12 @@
 
 #include "commands/UpdatePropertyCommand.h"
 #include "document/TarnDataModel.h"
+#include "drawing/FlowchartPainter.h"
+#include "drawing/QtColour.h"
+#include "drawing/QtText.h"
 #include "shell/EditCommandStates.h"
 #include "shell/ErrorBoundary.h"
-#include "shell/QtColour.h"
-#include "shell/FlowchartPainter.h"
 #include "shell/LineEnds.h"
-#include "shell/QtText.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #include "shell/OutlineItemDelegate.h"
 
-#include "shell/FlowchartPainter.h"
+#include "drawing/FlowchartPainter.h"
 
 #include <QApplication>
 #include <QPainter>

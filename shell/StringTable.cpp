@@ -89,6 +89,8 @@ const QHash<unsigned, QString>& Table()
         {Strings::ZoomBox, "Zoom in and out of the flowchart"},
         {Strings::ZoomOut, "Zoom out of the flowchart"},
         {Strings::ZoomIn, "Zoom into the flowchart"},
+        {Strings::LayoutRunning, "Laying out\u2026"},
+        {Strings::LayoutFailed, "The flowchart could not be laid out again; it shows the last layout. %1"},
         {Strings::FileNew, "Create a new document\nNew"},
         {Strings::FileOpen, "Open an existing document\nOpen"},
         {Strings::FileSave, "Save the active document\nSave"},

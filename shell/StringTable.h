@@ -83,6 +83,8 @@ enum : unsigned {
     ZoomBox = 32789,
     ZoomOut = 32790,
     ZoomIn = 32791,
+    LayoutRunning = 32792,
+    LayoutFailed = 32793,
     FileNew = 57600,
     FileOpen = 57601,
     FileSave = 57603,

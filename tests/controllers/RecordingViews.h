@@ -125,8 +125,16 @@ public:
     void SetFooterText(const std::wstring& footer) override { Log("SetFooterText", footer); }
     void BeginUpdate() override { Log("BeginUpdate"); }
     void EndUpdate() override { Log("EndUpdate"); }
+    // Kept apart from the calls, which the tests compare whole.
+    void ShowLayoutStatus(TarnViewModel::LayoutStatus shown, const std::wstring& error) override
+    {
+        status = shown;
+        statusError = error;
+    }
 
     std::pair<double, double> measured{30.0, 20.0};
+    TarnViewModel::LayoutStatus status = TarnViewModel::LayoutStatus::Idle;
+    std::wstring statusError;
 };
 
 class RecordingOutlineView : public TarnViewModel::IBookOutlineView, public CallLog {

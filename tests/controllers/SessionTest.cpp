@@ -69,7 +69,7 @@ TEST_F(SessionTest, WritingRenumberingShufflingAndUndoingKeepEveryViewInStep)
     EXPECT_EQ(choicesView.Calls(),
               (Calls{"AddChoiceRow 0,2,Go north, turn to 2", "EnableMoveChoiceDown false", "EnableMoveChoiceUp false"}));
     EXPECT_EQ(frameworkView.Calls(), (Calls{"SetBookHasSections true", "SetUndoRedoState true,false"}));
-    EXPECT_TRUE(flowchartView.Contains("AddSectionNode 2,Go north,0,0,80,50"));
+    EXPECT_TRUE(flowchartView.Contains("AddSectionNode 2,Go north,0,70,80,50"));
     ExpectPreviewInStep();
 
     model.AddChoiceTo(1, 3, L"Go south", false);

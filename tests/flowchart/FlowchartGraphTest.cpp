@@ -71,28 +71,6 @@ TEST(FlowchartGraph, ParallelEdgesAndLoopsAreEachReportedOnceWithTheirRoute)
     EXPECT_GE(result.height, 80);
 }
 
-TEST(FlowchartGraph, RenumberedAndSwappedNodesKeepTheirNames)
-{
-    FlowchartGraph graph;
-    graph.AddNode(3, 80, 40);
-    graph.AddNode(5, 80, 40);
-    const std::string three = graph.NodeName(3);
-    const std::string five = graph.NodeName(5);
-    graph.RenumberNode(3, 7);
-    EXPECT_EQ(graph.NodeName(7), three);
-    EXPECT_EQ(graph.NodeAttribute(7, "label"), "7");
-    EXPECT_EQ(graph.NodeAttribute(7, "number"), "7");
-
-    graph.SwapNodes(7, 5);
-    EXPECT_EQ(graph.NodeName(7), five);
-    EXPECT_EQ(graph.NodeName(5), three);
-    EXPECT_EQ(graph.NodeAttribute(5, "number"), "5");
-    const LayoutResult result = RunLayout(graph);
-    EXPECT_EQ(result.nodes.size(), 2u);
-    EXPECT_TRUE(result.nodes.contains(5));
-    EXPECT_TRUE(result.nodes.contains(7));
-}
-
 TEST(FlowchartGraph, SizesAreInchesAtTheResolutionAndPlacementsInDeviceUnits)
 {
     FlowchartGraph graph;
@@ -104,31 +82,34 @@ TEST(FlowchartGraph, SizesAreInchesAtTheResolutionAndPlacementsInDeviceUnits)
     EXPECT_EQ(graph.NodeAttribute(2, "height"), "0.416667");
     const LayoutResult result = RunLayout(graph);
     EXPECT_NEAR(result.nodes.at(2).width, 80, 0.01);
-
-    graph.ClearGraph();
-    graph.AddNode(4, 144, 72);
-    EXPECT_EQ(graph.NodeAttribute(4, "width"), "2");
-    EXPECT_EQ(RunLayout(graph).nodes.size(), 1u);
 }
 
-TEST(FlowchartGraph, DeletedNodesTakeTheirEdgesWithThem)
+// A chain of boxes, each reached from the one before.
+void AddChain(FlowchartGraph& graph, std::uint32_t count)
 {
-    FlowchartGraph graph;
-    graph.AddNode(1, 80, 40);
-    graph.AddNode(2, 80, 40);
-    graph.AddNode(3, 80, 40);
-    const Uuid kept = NewId();
-    const Uuid removed = NewId();
-    const Uuid deleted = NewId();
-    graph.AddEdge(kept, 1, 3);
-    graph.AddEdge(removed, 1, 2);
-    graph.AddEdge(deleted, 2, 3);
-    graph.DeleteEdge(1, 2, removed);
-    graph.DeleteNode(2);
-    const LayoutResult result = RunLayout(graph);
-    ASSERT_EQ(result.edges.size(), 1u);
-    EXPECT_EQ(result.edges[0].choiceId, kept);
-    EXPECT_FALSE(result.nodes.contains(2));
+    for (std::uint32_t number = 1; number <= count; ++number) {
+        graph.AddNode(number, 80, 50);
+        if (number > 1) {
+            graph.AddEdge(NewId(), number - 1, number);
+        }
+    }
+}
+
+TEST(FlowchartGraph, OnlyLargeGraphsAreLaidOutWithTheFasterAttributes)
+{
+    FlowchartGraph small;
+    AddChain(small, FlowchartGraph::LargeGraphNodes - 1);
+    RunLayout(small);
+    EXPECT_EQ(small.GraphAttribute("nslimit"), "");
+    EXPECT_EQ(small.GraphAttribute("newrank"), "");
+
+    FlowchartGraph large;
+    AddChain(large, FlowchartGraph::LargeGraphNodes);
+    const LayoutResult result = RunLayout(large);
+    EXPECT_EQ(large.GraphAttribute("nslimit"), "0.05");
+    EXPECT_EQ(large.GraphAttribute("newrank"), "true");
+    EXPECT_EQ(result.nodes.size(), FlowchartGraph::LargeGraphNodes);
+    EXPECT_EQ(result.edges.size(), FlowchartGraph::LargeGraphNodes - 1);
 }
 
 TEST(FlowchartGraph, ALocaleWithADecimalCommaDoesNotChangeTheLayout)

@@ -1,6 +1,6 @@
-#include "shell/FlowchartImage.h"
-#include "shell/GifWriter.h"
-#include "shell/PngWriter.h"
+#include "drawing/FlowchartImage.h"
+#include "drawing/GifWriter.h"
+#include "drawing/PngWriter.h"
 #include "support/TempFolder.h"
 
 #include <QBuffer>

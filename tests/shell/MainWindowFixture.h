@@ -2,6 +2,7 @@
 
 #include "DialogScript.h"
 #include "document/TarnDataModel.h"
+#include "shell/CFlowchartPane.h"
 #include "shell/CMainFrame.h"
 #include "shell/CSectionView.h"
 #include "shell/CTarnGuiApp.h"
@@ -11,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -65,6 +67,15 @@ protected:
                 QTest::keyClick(editor, Qt::Key_Return);
             }
             QTest::keyClicks(editor, lines[line]);
+        }
+    }
+    // Waits, on the event loop, until the chart shows the layout of the book as it is.
+    void WaitForLayout()
+    {
+        TarnGui::CFlowchartPane* pane = Frame().FlowchartPane();
+        if (!pane->LayoutSettled()) {
+            QSignalSpy settled(pane, &TarnGui::CFlowchartPane::layoutSettled);
+            ASSERT_TRUE(settled.wait(60000));
         }
     }
     void WaitForScript() { ASSERT_TRUE(QTest::qWaitFor([this] { return script_.Finished(); }, 5000)); }

@@ -1,11 +1,11 @@
 #include "MainWindowFixture.h"
 #include "controllers/FrameworkController.h"
+#include "drawing/FlowchartImage.h"
 #include "export/ExporterSelection.h"
 #include "shell/CChoicesPane.h"
 #include "shell/CFlowchart.h"
 #include "shell/CFlowchartPane.h"
 #include "shell/CSectionView.h"
-#include "shell/FlowchartImage.h"
 #include "shell/StringTable.h"
 
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "shell/QtText.h"
+#include "drawing/QtText.h"
 #include "shell/QtTextPositions.h"
 
 #include <QTextCursor>

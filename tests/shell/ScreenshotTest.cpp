@@ -1,7 +1,7 @@
 #include "MainWindowFixture.h"
+#include "drawing/FlowchartImage.h"
 #include "shell/CFlowchart.h"
 #include "shell/CFlowchartPane.h"
-#include "shell/FlowchartImage.h"
 
 #include <QDir>
 #include <QTest>
@@ -58,6 +58,7 @@ protected:
 
 TEST_F(ScreenshotTest, TheExportedChartShowsEveryBoxWhereTheLayoutPutItInItsColour)
 {
+    WaitForLayout();
     const CFlowchart& chart = *Frame().FlowchartPane()->Chart();
     ASSERT_EQ(chart.Scene().boxes.size(), 8u);
     const QImage image = RenderFlowchartImage(chart.Scene(), chart.Fonts(), 1.0);

@@ -1,7 +1,7 @@
-#include "shell/FlowchartImage.h"
+#include "drawing/FlowchartImage.h"
 
-#include "shell/GifWriter.h"
-#include "shell/PngWriter.h"
+#include "drawing/GifWriter.h"
+#include "drawing/PngWriter.h"
 
 #include <QImageWriter>
 #include <QPainter>

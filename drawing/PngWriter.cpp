@@ -1,6 +1,6 @@
-#include "shell/PngWriter.h"
+#include "drawing/PngWriter.h"
 
-#include "shell/FlowchartImage.h"
+#include "drawing/FlowchartImage.h"
 
 #include <png.h>
 #include <zlib.h>

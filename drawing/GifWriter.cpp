@@ -1,6 +1,6 @@
-#include "shell/GifWriter.h"
+#include "drawing/GifWriter.h"
 
-#include "shell/FlowchartImage.h"
+#include "drawing/FlowchartImage.h"
 
 #include <gif_lib.h>
 

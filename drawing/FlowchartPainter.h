@@ -1,16 +1,12 @@
 #pragma once
 
-#include "graph/Uuid.h"
-#include "shell/FlowchartFonts.h"
+#include "drawing/FlowchartFonts.h"
+#include "drawing/FlowchartScene.h"
 
 #include <QColor>
-#include <QPolygonF>
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
-
-#include <cstdint>
-#include <map>
 
 class QPainter;
 
@@ -19,29 +15,6 @@ namespace TarnGui {
 // Document units equal device units at zoom 100; the chart keeps this margin on the top
 // and the left.
 constexpr double ChartMargin = 10.0;
-
-struct FlowchartBox {
-    QString numberText;
-    QString label;
-    QRectF rect;
-    QColor fill = Qt::white;
-    bool selected = false;
-};
-
-struct FlowchartArrow {
-    QPolygonF points;
-    QRectF bounds;
-    bool hidden = false;
-};
-
-// What the flowchart shows, in document units.
-struct FlowchartScene {
-    std::map<std::uint32_t, FlowchartBox> boxes;
-    std::map<TarnViewModel::Uuid, FlowchartArrow> arrows;
-    int graphWidth = 1;
-    int graphHeight = 1;
-    QString footer;
-};
 
 // White text on dark fills, black on light ones, by the fill's luminance.
 QColor TextColourFor(const QColor& fill);
@@ -53,7 +26,6 @@ QSizeF MeasureFooter(const FlowchartFonts& fonts, const QString& footer);
 // The areas that must be repainted when a box or an arrow changes, with their outlines.
 QRectF BoxPaintArea(const FlowchartBox& box);
 QRectF ArrowPaintArea(const FlowchartArrow& arrow);
-QRectF PointBounds(const QPolygonF& points);
 
 // Draws every box in ascending number, then every arrow over them, skipping what lies
 // outside the clip area (document units). The painter's transform maps document units.

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "shell/FlowchartPainter.h"
-#include "shell/UnexpectedValueException.h"
+#include "drawing/FlowchartPainter.h"
+#include "drawing/UnexpectedValueException.h"
 
 #include <QImage>
 #include <QSize>

@@ -1,4 +1,4 @@
-#include "shell/FlowchartFonts.h"
+#include "drawing/FlowchartFonts.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>

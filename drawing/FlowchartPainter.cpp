@@ -1,4 +1,4 @@
-#include "shell/FlowchartPainter.h"
+#include "drawing/FlowchartPainter.h"
 
 #include <QFontMetricsF>
 #include <QLineF>
@@ -128,24 +128,6 @@ QRectF BoxPaintArea(const FlowchartBox& box)
 QRectF ArrowPaintArea(const FlowchartArrow& arrow)
 {
     return arrow.bounds.adjusted(-ArrowPaintMargin, -ArrowPaintMargin, ArrowPaintMargin, ArrowPaintMargin);
-}
-
-QRectF PointBounds(const QPolygonF& points)
-{
-    if (points.isEmpty()) {
-        return {};
-    }
-    double left = points[0].x();
-    double right = left;
-    double top = points[0].y();
-    double bottom = top;
-    for (const QPointF& point : points) {
-        left = std::min(left, point.x());
-        right = std::max(right, point.x());
-        top = std::min(top, point.y());
-        bottom = std::max(bottom, point.y());
-    }
-    return QRectF(QPointF(left, top), QPointF(right, bottom));
 }
 
 void PaintScene(QPainter& painter, const FlowchartScene& scene, const FlowchartFonts& fonts, const QRectF& clip,

@@ -1,0 +1,51 @@
+#include "flowchart/FlowchartSnapshot.h"
+
+#include <mutex>
+
+namespace TarnViewModel {
+
+namespace {
+
+std::mutex& GraphvizMutex()
+{
+    static std::mutex mutex;
+    return mutex;
+}
+
+}  // namespace
+
+FlowchartLayout LayOut(const FlowchartSnapshot& snapshot)
+{
+    const std::lock_guard<std::mutex> onlyLayout(GraphvizMutex());
+    FlowchartGraph graph;
+    graph.SetResolution(snapshot.resolutionX, snapshot.resolutionY);
+    for (const FlowchartSnapshot::Node& node : snapshot.nodes) {
+        graph.AddNode(node.number, node.width, node.height);
+    }
+    for (const FlowchartSnapshot::Edge& edge : snapshot.edges) {
+        graph.AddEdge(edge.choiceId, edge.from, edge.to);
+    }
+    FlowchartLayout layout;
+    layout.nodes.reserve(snapshot.nodes.size());
+    layout.edges.reserve(snapshot.edges.size());
+    graph.Layout([&](const NodePlacement& node) { layout.nodes.push_back(node); },
+                 [&](const EdgeRoute& edge) { layout.edges.push_back(edge); },
+                 [&](int width, int height) {
+                     layout.width = width;
+                     layout.height = height;
+                 });
+    return layout;
+}
+
+LayoutOutcome AttemptLayout(const FlowchartSnapshot& snapshot)
+{
+    LayoutOutcome outcome;
+    try {
+        outcome.layout = LayOut(snapshot);
+    } catch (const std::exception& error) {
+        outcome.error = error.what();
+    }
+    return outcome;
+}
+
+}  // namespace TarnViewModel

@@ -1,0 +1,10 @@
+#include "flowchart/LayoutRunner.h"
+
+namespace TarnViewModel {
+
+void SynchronousLayoutRunner::Run(FlowchartSnapshot snapshot, Done done)
+{
+    done(AttemptLayout(snapshot));
+}
+
+}  // namespace TarnViewModel

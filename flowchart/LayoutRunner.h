@@ -1,0 +1,24 @@
+#pragma once
+
+#include "flowchart/FlowchartSnapshot.h"
+
+#include <functional>
+
+namespace TarnViewModel {
+
+// Lays snapshots out and hands each outcome to its callback on the thread that asked.
+class LayoutRunner {
+public:
+    using Done = std::function<void(LayoutOutcome)>;
+
+    virtual ~LayoutRunner() = default;
+    virtual void Run(FlowchartSnapshot snapshot, Done done) = 0;
+};
+
+// Lays out at once, before Run returns: for the command line and the tests.
+class SynchronousLayoutRunner : public LayoutRunner {
+public:
+    void Run(FlowchartSnapshot snapshot, Done done) override;
+};
+
+}  // namespace TarnViewModel
