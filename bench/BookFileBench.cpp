@@ -13,7 +13,6 @@ using namespace TarnViewModel;
 namespace {
 
 constexpr std::uint32_t Sections = 10000;
-constexpr std::uint32_t Choices = 25000;
 
 std::wstring BookPath()
 {
@@ -24,7 +23,7 @@ std::wstring BookPath()
 const std::wstring& SavedBook()
 {
     static const std::wstring path = [] {
-        auto model = BenchSupport::MakeDocument(Sections, Choices);
+        auto model = BenchSupport::MakeDocument(Sections);
         model->Save(BookPath());
         return BookPath();
     }();
@@ -33,7 +32,7 @@ const std::wstring& SavedBook()
 
 void SaveBook(benchmark::State& state)
 {
-    auto model = BenchSupport::MakeDocument(Sections, Choices);
+    auto model = BenchSupport::MakeDocument(Sections);
     for (auto _ : state) {
         model->Save(BookPath());
     }

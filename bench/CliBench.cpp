@@ -8,16 +8,10 @@
 
 namespace {
 
-// A gamebook of 10,000 sections and 25,000 choices, written once.
+// A generated gamebook of 10,000 sections.
 const std::string& BigBook()
 {
-    static const std::string path = [] {
-        const auto file = std::filesystem::temp_directory_path() / "brindle-gamebook-10000.brindle";
-        if (!std::filesystem::exists(file)) {
-            BenchSupport::MakeDocument(BenchSupport::MakeGamebookRecords(10000, 25000))->Save(file.wstring());
-        }
-        return file.string();
-    }();
+    static const std::string path = BenchSupport::SavedGamebook(10000).string();
     return path;
 }
 

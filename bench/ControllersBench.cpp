@@ -18,14 +18,9 @@ using namespace TarnViewModel;
 
 namespace {
 
-// A saved gamebook of about 2.5 choices per section.
 std::wstring SavedBook(std::uint32_t sections)
 {
-    const auto path = std::filesystem::temp_directory_path() / ("brindle-gamebook-" + std::to_string(sections) + ".brindle");
-    if (!std::filesystem::exists(path)) {
-        BenchSupport::MakeDocument(BenchSupport::MakeGamebookRecords(sections, sections * 5 / 2))->Save(path.wstring());
-    }
-    return path.wstring();
+    return BenchSupport::SavedGamebook(sections).wstring();
 }
 
 // The document with every controller the main window creates, each on a view that does nothing.

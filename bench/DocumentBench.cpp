@@ -15,11 +15,10 @@ using namespace TarnViewModel;
 namespace {
 
 constexpr std::uint32_t Sections = 10000;
-constexpr std::uint32_t Choices = 25000;
 
 std::unique_ptr<TarnDataModel> MakeBook()
 {
-    return BenchSupport::MakeDocument(Sections, Choices);
+    return BenchSupport::MakeDocument(Sections);
 }
 
 // A listener on every notification an edit raises, standing in for the views.

@@ -13,11 +13,10 @@ using namespace TarnViewModel;
 namespace {
 
 constexpr std::uint32_t Sections = 10000;
-constexpr std::uint32_t Choices = 25000;
 
 const TarnDataModel& Book()
 {
-    static const auto model = BenchSupport::MakeDocument(Sections, Choices);
+    static const auto model = BenchSupport::MakeDocument(Sections);
     return *model;
 }
 

@@ -117,7 +117,7 @@ BENCHMARK(BM_ExportChartImage)
 
 }  // namespace
 
-BenchSupport::BookSize BenchSupport::BenchBookSize()
+std::uint32_t BenchSupport::BenchBookSize()
 {
-    return {1000, 2500};
+    return 1000;
 }

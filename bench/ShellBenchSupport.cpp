@@ -23,12 +23,7 @@ std::unique_ptr<TarnGui::CTarnGuiApp> program;
 TarnGui::CTarnGuiApp& BenchProgram()
 {
     if (!program) {
-        const BookSize size = BenchBookSize();
-        const auto path = std::filesystem::temp_directory_path() /
-                          ("brindle-gamebook-" + std::to_string(size.sections) + ".brindle");
-        if (!std::filesystem::exists(path)) {
-            MakeDocument(MakeGamebookRecords(size.sections, size.choices))->Save(path.wstring());
-        }
+        const auto path = SavedGamebook(BenchBookSize());
         program = std::make_unique<TarnGui::CTarnGuiApp>();
         program->InitInstance({QStringLiteral("brindle-studio"), QString::fromStdString(path.string())}, false);
         program->MainFrame()->resize(1920, 1080);

@@ -6,13 +6,8 @@
 
 namespace BenchSupport {
 
-struct BookSize {
-    std::uint32_t sections;
-    std::uint32_t choices;
-};
-
-// The size of the gamebook a desktop benchmark program opens; each program defines it.
-BookSize BenchBookSize();
+// The sections of the gamebook a desktop benchmark program opens; each program defines it.
+std::uint32_t BenchBookSize();
 
 // The program with the benchmark's gamebook open in a full-HD window, started on first use;
 // the book is laid out once, when it is loaded.

@@ -10,11 +10,10 @@ using BenchSupport::BookRecords;
 namespace {
 
 constexpr std::uint32_t Sections = 10000;
-constexpr std::uint32_t Choices = 25000;
 
 const BookRecords& Book()
 {
-    static const BookRecords book = BenchSupport::MakeBookRecords(Sections, Choices);
+    static const BookRecords book = BenchSupport::MakeGamebookRecords(Sections);
     return book;
 }
 

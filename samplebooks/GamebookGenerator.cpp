@@ -35,12 +35,13 @@ public:
         std::uint32_t reached = 1;
         for (std::uint32_t section = 0; section < size; ++section) {
             unsigned count = ChoiceCount();
-            // A book reaches all its sections, so the frontier never runs dry early.
-            if (reached == section + 1 && reached < size) {
+            // A book reaches all its sections, so the last one reached always leads further.
+            const bool mustLeadOn = reached == section + 1 && reached < size;
+            if (mustLeadOn) {
                 count = std::max(count, 1u);
             }
             for (unsigned n = 0; n < count; ++n) {
-                links.emplace_back(section, Destination(section, reached));
+                links.emplace_back(section, Destination(section, reached, mustLeadOn && n == 0));
             }
         }
         return links;
@@ -65,16 +66,18 @@ private:
         return roll < 993 ? 4 : 5;
     }
 
-    std::uint32_t Destination(std::uint32_t section, std::uint32_t& reached)
+    std::uint32_t Destination(std::uint32_t section, std::uint32_t& reached, bool deeper)
     {
         const std::uint32_t size = static_cast<std::uint32_t>(depth_.size());
         const int roll = std::uniform_int_distribution<int>(0, 99)(random_);
-        if (roll < 74 || section == 0) {
+        // Drawn more often than the 74 % they end as: once a volume has no new sections
+        // left, some same-depth picks find only the section itself.
+        if (roll < 80 || deeper) {
             if (reached < size) {
                 depth_[reached] = depth_[section] + 1;
                 return reached++;
             }
-            return Pick(section, reached, [&](std::uint32_t depth) { return depth > depth_[section]; });
+            return Pick(section, reached, [&](std::uint32_t depth) { return depth == depth_[section] + 1; });
         }
         if (roll < 88) {
             return Pick(section, reached, [&](std::uint32_t depth) { return depth == depth_[section]; });
