@@ -99,7 +99,8 @@ void FlowchartGraph::AddEdge(const Uuid& choiceId, std::uint32_t fromNumber, std
 void FlowchartGraph::Layout(const NodeCallback& onNode, const EdgeCallback& onEdge, const SizeCallback& onSize)
 {
     CNumericLocale locale;
-    if (static_cast<std::size_t>(agnnodes(graph_)) >= LargeGraphNodes) {
+    const bool large = static_cast<std::size_t>(agnnodes(graph_)) >= LargeGraphNodes;
+    if (tuning_ == Tuning::Fast || (tuning_ == Tuning::BySize && large)) {
         Set(graph_, "nslimit", "0.05");
         Set(graph_, "newrank", "true");
     }

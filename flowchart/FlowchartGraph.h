@@ -56,6 +56,7 @@ public:
     // From this many nodes on, "dot" stops its network simplex early and ranks the graph
     // as one; smaller graphs keep Graphviz's defaults.
     static constexpr std::size_t LargeGraphNodes = 500;
+    enum class Tuning { BySize, Defaults, Fast };
 
     void AddNode(std::uint32_t number, double width, double height);
     void AddEdge(const Uuid& choiceId, std::uint32_t fromNumber, std::uint32_t toNumber);
@@ -63,6 +64,8 @@ public:
     // with no points.
     void Layout(const NodeCallback& onNode, const EdgeCallback& onEdge, const SizeCallback& onSize);
     void SetResolution(double x, double y);
+    // Overrides the choice by size, to measure one against the other.
+    void SetTuning(Tuning tuning) { tuning_ = tuning; }
 
     // The text of a node attribute, for the tests of what Graphviz is given.
     std::string NodeAttribute(std::uint32_t number, const char* name) const;
@@ -78,6 +81,7 @@ private:
     double scaleX_ = 1.0;
     double scaleY_ = 1.0;
     std::map<std::uint32_t, Uuid> nodes_;
+    Tuning tuning_ = Tuning::BySize;
 };
 
 }  // namespace TarnViewModel

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cwctype>
 #include <numeric>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -24,6 +25,12 @@ const wchar_t* const Words[] = {
 
 class Volume {
 public:
+    // How far back a choice that returns may go, in steps from the start, and how many
+    // sections either side, in the order reached, count as the same part of the story.
+    static constexpr std::uint32_t BackSteps = 3;
+    static constexpr std::uint32_t Neighbourhood = 40;
+    static constexpr int JoiningPercent = 14;
+
     Volume(std::mt19937& random, std::uint32_t size) : random_(random), depth_(size, 0) {}
 
     // Section i is the i-th reached breadth first from the volume's start; choices are
@@ -69,34 +76,48 @@ private:
     std::uint32_t Destination(std::uint32_t section, std::uint32_t& reached, bool deeper)
     {
         const std::uint32_t size = static_cast<std::uint32_t>(depth_.size());
+        const auto at = [&](std::uint32_t depth) { return [this, depth](std::uint32_t d) { return d == depth; }; };
         const int roll = std::uniform_int_distribution<int>(0, 99)(random_);
         // Drawn more often than the 74 % they end as: once a volume has no new sections
         // left, some same-depth picks find only the section itself.
         if (roll < 80 || deeper) {
+            // About one section a section is new, as in a book that reaches each section
+            // once; the other choices deeper join a path already there.
+            const bool joins = !deeper && std::uniform_int_distribution<int>(0, 99)(random_) < JoiningPercent;
+            if (joins || reached == size) {
+                if (const auto existing = Pick(section, reached, at(depth_[section] + 1))) {
+                    return *existing;
+                }
+            }
             if (reached < size) {
                 depth_[reached] = depth_[section] + 1;
                 return reached++;
             }
-            return Pick(section, reached, [&](std::uint32_t depth) { return depth == depth_[section] + 1; });
+            return std::min(section + 1, reached - 1);
         }
-        if (roll < 88) {
-            return Pick(section, reached, [&](std::uint32_t depth) { return depth == depth_[section]; });
-        }
-        return Pick(section, reached, [&](std::uint32_t depth) { return depth < depth_[section]; });
+        const auto found = roll < 88 ? Pick(section, reached, at(depth_[section]))
+                                     : Pick(section, reached, [&](std::uint32_t depth) {
+                                           return depth < depth_[section] && depth + BackSteps >= depth_[section];
+                                       });
+        return found.value_or(section);
     }
 
-    // A reached section at a depth the test accepts, found by a few random tries and then
-    // by a search; the next section on when there is none.
+    // A reached section at a depth the test accepts. Printed books link sections of the same
+    // part of the story, so it is looked for first among the sections reached about the same
+    // time, then anywhere.
     template <typename DepthTest>
-    std::uint32_t Pick(std::uint32_t section, std::uint32_t reached, DepthTest accepts)
+    std::optional<std::uint32_t> Pick(std::uint32_t section, std::uint32_t reached, DepthTest accepts)
     {
-        std::uniform_int_distribution<std::uint32_t> any(0, reached - 1);
-        for (int attempt = 0; attempt < 16; ++attempt) {
-            const std::uint32_t candidate = any(random_);
-            if (accepts(depth_[candidate])) {
+        const std::uint32_t low = section > Neighbourhood ? section - Neighbourhood : 0;
+        const std::uint32_t high = std::min(section + Neighbourhood, reached - 1);
+        std::uniform_int_distribution<std::uint32_t> near(low, std::max(low, high));
+        for (int attempt = 0; attempt < 32; ++attempt) {
+            const std::uint32_t candidate = near(random_);
+            if (candidate < reached && accepts(depth_[candidate])) {
                 return candidate;
             }
         }
+        std::uniform_int_distribution<std::uint32_t> any(0, reached - 1);
         const std::uint32_t start = any(random_);
         for (std::uint32_t step = 0; step < reached; ++step) {
             const std::uint32_t candidate = (start + step) % reached;
@@ -104,7 +125,7 @@ private:
                 return candidate;
             }
         }
-        return std::min(section + 1, reached - 1);
+        return std::nullopt;
     }
 
     std::mt19937& random_;

@@ -1,0 +1,113 @@
+#include "BookBuilder.h"
+
+#include "flowchart/FlowchartGraph.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <set>
+#include <vector>
+
+using namespace TarnViewModel;
+
+namespace {
+
+struct Segment {
+    RoutePoint from;
+    RoutePoint to;
+    std::size_t edge;
+};
+
+bool Cross(const Segment& a, const Segment& b)
+{
+    const auto side = [](const RoutePoint& p, const RoutePoint& q, const RoutePoint& r) {
+        const double value = (q.x - p.x) * (r.y - p.y) - (q.y - p.y) * (r.x - p.x);
+        return (value > 0) - (value < 0);
+    };
+    return side(a.from, a.to, b.from) * side(a.from, a.to, b.to) < 0 &&
+           side(b.from, b.to, a.from) * side(b.from, b.to, a.to) < 0;
+}
+
+// Pairs of arrows that cross, each pair counted once, with the arrows taken as the lines
+// through their control points; found through a grid of cells so that only neighbours
+// are compared.
+std::size_t Crossings(const std::vector<EdgeRoute>& edges)
+{
+    constexpr double Cell = 200.0;
+    std::vector<Segment> segments;
+    for (std::size_t index = 0; index < edges.size(); ++index) {
+        const auto& points = edges[index].points;
+        for (std::size_t point = 1; point < points.size(); ++point) {
+            segments.push_back({points[point - 1], points[point], index});
+        }
+    }
+    std::map<std::pair<long, long>, std::vector<std::size_t>> cells;
+    for (std::size_t index = 0; index < segments.size(); ++index) {
+        const Segment& s = segments[index];
+        const long left = static_cast<long>(std::floor(std::min(s.from.x, s.to.x) / Cell));
+        const long right = static_cast<long>(std::floor(std::max(s.from.x, s.to.x) / Cell));
+        const long top = static_cast<long>(std::floor(std::min(s.from.y, s.to.y) / Cell));
+        const long bottom = static_cast<long>(std::floor(std::max(s.from.y, s.to.y) / Cell));
+        for (long x = left; x <= right; ++x) {
+            for (long y = top; y <= bottom; ++y) {
+                cells[{x, y}].push_back(index);
+            }
+        }
+    }
+    std::set<std::pair<std::size_t, std::size_t>> crossing;
+    for (const auto& [cell, members] : cells) {
+        for (std::size_t i = 0; i < members.size(); ++i) {
+            for (std::size_t j = i + 1; j < members.size(); ++j) {
+                const Segment& a = segments[members[i]];
+                const Segment& b = segments[members[j]];
+                if (a.edge != b.edge && Cross(a, b)) {
+                    crossing.emplace(std::min(a.edge, b.edge), std::max(a.edge, b.edge));
+                }
+            }
+        }
+    }
+    return crossing.size();
+}
+
+// "dot" over a generated gamebook with boxes of the program's smallest size, as the book
+// opens; with the time, the crossings and the drawing area tell whether speed was bought
+// with a chart nobody can read.
+void DotLayout(benchmark::State& state, FlowchartGraph::Tuning tuning)
+{
+    const auto sections = static_cast<std::uint32_t>(state.range(0));
+    const BenchSupport::BookRecords book = BenchSupport::MakeGamebookRecords(sections);
+    FlowchartGraph graph;
+    graph.SetTuning(tuning);
+    for (const Section& section : book.sections) {
+        graph.AddNode(section.number, 80, 50);
+    }
+    for (const Choice& choice : book.choices) {
+        graph.AddEdge(choice.id, choice.source, choice.destination);
+    }
+    std::vector<EdgeRoute> edges;
+    int width = 0;
+    int height = 0;
+    for (auto _ : state) {
+        edges.clear();
+        graph.Layout([](const NodePlacement&) {}, [&](const EdgeRoute& edge) { edges.push_back(edge); },
+                     [&](int w, int h) {
+                         width = w;
+                         height = h;
+                     });
+    }
+    state.counters["crossings"] = static_cast<double>(Crossings(edges));
+    state.counters["width"] = width;
+    state.counters["height"] = height;
+    state.counters["area_Mpx"] = static_cast<double>(width) * height / 1e6;
+}
+
+}  // namespace
+
+BENCHMARK_CAPTURE(DotLayout, defaults, FlowchartGraph::Tuning::Defaults)
+    ->Arg(200)->Arg(400)->Arg(700)->Arg(1000)->Arg(3000)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK_CAPTURE(DotLayout, fast, FlowchartGraph::Tuning::Fast)
+    ->Arg(200)->Arg(400)->Arg(700)->Arg(1000)->Arg(3000)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK_CAPTURE(DotLayout, by_size, FlowchartGraph::Tuning::BySize)
+    ->Arg(400)->Arg(1000)->Arg(3000)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(1);
