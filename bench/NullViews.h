@@ -63,7 +63,7 @@ struct NullOutlineView : IBookOutlineView {
 
 struct NullPreviewView : IBookPreviewView {
     void ReplaceText(std::size_t, std::size_t, const std::wstring&) override {}
-    void SetAllText(const std::wstring&) override {}
+    void SetAllText(const std::wstring&, const std::vector<TextRange>&) override {}
     void FormatRange(std::size_t, std::size_t, const Font&) override {}
     void FormatRangeAndHome(std::size_t, std::size_t) override {}
     void FormatAll(const Font&) override {}

@@ -165,7 +165,7 @@ void BookPreviewController::Changed(std::uint32_t number)
     }
 }
 
-void BookPreviewController::MarkLinks(const Container& entry, std::size_t start)
+void BookPreviewController::CollectLinks(const Container& entry, std::size_t start, std::vector<TextRange>& links)
 {
     for (std::size_t index = 0; index < entry.ChildCount(); ++index) {
         const IElement& child = entry.Child(index);
@@ -174,8 +174,17 @@ void BookPreviewController::MarkLinks(const Container& entry, std::size_t start)
         }
         const auto& choice = static_cast<const Container&>(child);
         if (choice.link) {
-            view_->FormatRangeAndHome(start + entry.OffsetOf(index) + choice.link->first, choice.link->second);
+            links.push_back({start + entry.OffsetOf(index) + choice.link->first, choice.link->second});
         }
+    }
+}
+
+void BookPreviewController::MarkLinks(const Container& entry, std::size_t start)
+{
+    std::vector<TextRange> links;
+    CollectLinks(entry, start, links);
+    for (const TextRange& link : links) {
+        view_->FormatRangeAndHome(link.start, link.length);
     }
 }
 
@@ -312,8 +321,9 @@ void BookPreviewController::Show(std::uint32_t number)
     }
     if (model_.GetNewPagePerSection()) {
         const Container& entry = *entries_[number - 1];
-        view_->SetAllText(Written(entry));
-        MarkLinks(entry, 0);
+        std::vector<TextRange> links;
+        CollectLinks(entry, 0, links);
+        view_->SetAllText(Written(entry), links);
     } else {
         view_->ScrollToCharacter(Start(number));
     }
@@ -321,10 +331,13 @@ void BookPreviewController::Show(std::uint32_t number)
 
 void BookPreviewController::ShowWholeBook()
 {
-    view_->SetAllText(AllText());
-    for (std::uint32_t number = 1; number <= entries_.size(); ++number) {
-        MarkLinks(*entries_[number - 1], Start(number));
+    std::vector<TextRange> links;
+    std::size_t start = 0;
+    for (const auto& entry : entries_) {
+        CollectLinks(*entry, start, links);
+        start += entry->Length();
     }
+    view_->SetAllText(AllText(), links);
 }
 
 void BookPreviewController::OnNewPagePerSection(bool on)

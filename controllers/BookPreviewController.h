@@ -46,6 +46,7 @@ private:
     void Changed(std::uint32_t number);
     void RebuildLengths();
     void MarkLinks(const Container& entry, std::size_t start);
+    static void CollectLinks(const Container& entry, std::size_t start, std::vector<TextRange>& links);
 
     TarnDataModel& model_;
     IBookPreviewView* view_;

@@ -4,15 +4,23 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace TarnViewModel {
+
+// Characters [start, start + length) of the preview's text.
+struct TextRange {
+    std::size_t start = 0;
+    std::size_t length = 0;
+};
 
 // The preview pane: a rich-text box showing the book as the reader sees it.
 class IBookPreviewView {
 public:
     virtual ~IBookPreviewView() = default;
     virtual void ReplaceText(std::size_t start, std::size_t length, const std::wstring& text) = 0;
-    virtual void SetAllText(const std::wstring& text) = 0;
+    // The whole text, its links marked, in one pass; the caret goes to the start.
+    virtual void SetAllText(const std::wstring& text, const std::vector<TextRange>& links) = 0;
     virtual void FormatRange(std::size_t start, std::size_t length, const CommonLib::Font& font) = 0;
     // Marks the range as a link, then puts the caret at the start of the text.
     virtual void FormatRangeAndHome(std::size_t start, std::size_t length) = 0;

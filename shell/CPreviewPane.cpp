@@ -48,14 +48,40 @@ CPreviewPane::CPreviewPane(TarnViewModel::TarnDataModel& model, QWidget* parent)
 void CPreviewPane::ReplaceText(std::size_t start, std::size_t length, const std::wstring& text)
 {
     QTextCursor cursor = Range(start, length);
-    cursor.insertText(ToQString(text), QTextCharFormat());
+    cursor.insertText(ToQString(text), mainFormat_);
     positions_.Replace(start, length, text);
 }
 
-void CPreviewPane::SetAllText(const std::wstring& text)
+// The document is built in one edit block, so Qt lays it out once rather than after every
+// piece.
+void CPreviewPane::SetAllText(const std::wstring& text, const std::vector<TarnViewModel::TextRange>& links)
 {
     positions_.Reset(text);
-    browser_->setPlainText(ToQString(text));
+    QTextDocument* document = browser_->document();
+    document->clear();
+    QTextCursor cursor(document);
+    cursor.beginEditBlock();
+    std::size_t written = 0;
+    for (const TarnViewModel::TextRange& link : links) {
+        cursor.insertText(ToQString(text.substr(written, link.start - written)), mainFormat_);
+        const QString number = ToQString(text.substr(link.start, link.length));
+        cursor.insertText(number, LinkFormat(number.trimmed()));
+        written = link.start + link.length;
+    }
+    cursor.insertText(ToQString(text.substr(written)), mainFormat_);
+    cursor.endEditBlock();
+    browser_->setTextCursor(QTextCursor(document));
+}
+
+QTextCharFormat CPreviewPane::LinkFormat(const QString& number) const
+{
+    QTextCharFormat link = mainFormat_;
+    link.setAnchor(true);
+    link.setAnchorHref(QStringLiteral("%1:%2").arg(LinkScheme, number));
+    link.setForeground(browser_->palette().link());
+    link.setFontUnderline(true);
+    link.setFontWeight(QFont::Normal);
+    return link;
 }
 
 void CPreviewPane::FormatRange(std::size_t start, std::size_t length, const CommonLib::Font& font)
@@ -71,18 +97,13 @@ void CPreviewPane::FormatRange(std::size_t start, std::size_t length, const Comm
 void CPreviewPane::FormatRangeAndHome(std::size_t start, std::size_t length)
 {
     QTextCursor cursor = Range(start, length);
-    QTextCharFormat link;
-    link.setAnchor(true);
-    link.setAnchorHref(QStringLiteral("%1:%2").arg(LinkScheme, cursor.selectedText().trimmed()));
-    link.setForeground(browser_->palette().link());
-    link.setFontUnderline(true);
-    link.setFontWeight(QFont::Normal);
-    cursor.mergeCharFormat(link);
+    cursor.mergeCharFormat(LinkFormat(cursor.selectedText().trimmed()));
     browser_->setTextCursor(QTextCursor(browser_->document()));
 }
 
 void CPreviewPane::FormatAll(const CommonLib::Font& font)
 {
+    mainFormat_ = FontFormat(font);
     QTextCursor cursor(browser_->document());
     cursor.select(QTextCursor::Document);
     cursor.mergeCharFormat(FontFormat(font));

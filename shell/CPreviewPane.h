@@ -1,10 +1,11 @@
 #pragma once
 
 #include "controllers/IBookPreviewView.h"
-#include "shell/UpdateBracket.h"
 #include "shell/QtTextPositions.h"
+#include "shell/UpdateBracket.h"
 
 #include <QDockWidget>
+#include <QTextCharFormat>
 
 #include <string>
 
@@ -28,7 +29,7 @@ public:
     QTextBrowser* Browser() const { return browser_; }
 
     void ReplaceText(std::size_t start, std::size_t length, const std::wstring& text) override;
-    void SetAllText(const std::wstring& text) override;
+    void SetAllText(const std::wstring& text, const std::vector<TarnViewModel::TextRange>& links) override;
     void FormatRange(std::size_t start, std::size_t length, const CommonLib::Font& font) override;
     void FormatRangeAndHome(std::size_t start, std::size_t length) override;
     void FormatAll(const CommonLib::Font& font) override;
@@ -40,9 +41,13 @@ public:
 private:
     // A cursor over the characters [start, start + length) of the text.
     QTextCursor Range(std::size_t start, std::size_t length) const;
+    // The look of a link whose text is its destination's number.
+    QTextCharFormat LinkFormat(const QString& number) const;
 
     QTextBrowser* browser_;
     QtTextPositions positions_;
+    // The main font, for text that arrives after it was set.
+    QTextCharFormat mainFormat_;
     UpdateBracket updates_;
 };
 

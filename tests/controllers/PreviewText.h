@@ -27,10 +27,14 @@ public:
         ++replacements;
         replacedCharacters += replacement.size();
     }
-    void SetAllText(const std::wstring& all) override
+    void SetAllText(const std::wstring& all, const std::vector<TarnViewModel::TextRange>& ranges) override
     {
         text = all;
         links.clear();
+        for (const auto& range : ranges) {
+            ASSERT_LE(range.start + range.length, text.size());
+            links.push_back(text.substr(range.start, range.length));
+        }
         ++fullRewrites;
     }
     void FormatRange(std::size_t, std::size_t, const CommonLib::Font&) override {}

@@ -1,0 +1,149 @@
+#include "MainWindowFixture.h"
+#include "controllers/FlowchartController.h"
+#include "controllers/PreviewText.h"
+#include "drawing/FlowchartSceneView.h"
+#include "samplebooks/GamebookGenerator.h"
+#include "shell/CFlowchart.h"
+#include "shell/CFlowchartToolBar.h"
+#include "shell/COutlinePane.h"
+#include "shell/CPreviewPane.h"
+#include "shell/StringTable.h"
+
+#include <QLabel>
+#include <QListView>
+#include <QMessageBox>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QTextBrowser>
+
+namespace TestSupport {
+
+namespace {
+
+using TarnGui::Strings::EditRedo;
+using TarnGui::Strings::EditUndo;
+using TarnGui::Strings::FileNew;
+using TarnGui::Strings::ShuffleSections;
+
+// A generated book of 400 sections, shaped like a published gamebook, opened in the real
+// window, with its flowchart laid out in the background.
+class BigBookTest : public MainWindowFixture {
+protected:
+    void SetUp() override
+    {
+        MainWindowFixture::SetUp();
+        const SampleBooks::GeneratedBook generated = SampleBooks::GenerateGamebook(400);
+        TarnViewModel::TarnDataModel book;
+        book.NewBook(L"Generated", L"");
+        for (const auto& section : generated.sections) {
+            if (section.number == 1) {
+                book.SetSectionText(1, section.text);
+            } else {
+                book.AddSection(section);
+            }
+        }
+        for (const auto& choice : generated.choices) {
+            book.AddChoice(choice);
+        }
+        path_ = PathOf("generated.brindle");
+        book.Save(path_.toStdWString());
+    }
+
+    void Open() { Frame().OpenFile(path_); }
+    QTextBrowser* Preview() { return Frame().PreviewPane()->Browser(); }
+    void ExpectPreviewShowsTheBook()
+    {
+        QApplication::processEvents();
+        EXPECT_EQ(Preview()->toPlainText(), QString::fromStdWString(Expected(Model())));
+    }
+    void ClickOutlineRow(int row)
+    {
+        QListView* outline = Frame().OutlinePane()->List();
+        const QModelIndex index = outline->model()->index(row, 0);
+        outline->scrollTo(index);
+        QTest::mouseClick(outline->viewport(), Qt::LeftButton, {}, outline->visualRect(index).center());
+    }
+
+    QString path_;
+};
+
+TEST_F(BigBookTest, ThePreviewShowsTheWholeBookAfterSelectingShufflingAndUndoing)
+{
+    Open();
+    ExpectPreviewShowsTheBook();
+    ClickOutlineRow(2);
+    ASSERT_EQ(Model().GetCurrentSection(), 3u);
+    ExpectPreviewShowsTheBook();
+    // The paragraph the preview scrolled to has been laid out, so it is drawn.
+    const QTextCursor shown = Preview()->cursorForPosition(QPoint(10, 10));
+    EXPECT_TRUE(shown.block().layout()->lineCount() > 0 || shown.block().text().isEmpty());
+    Run(ShuffleSections);
+    ExpectPreviewShowsTheBook();
+    Run(EditUndo);
+    ExpectPreviewShowsTheBook();
+    Run(EditRedo);
+    ExpectPreviewShowsTheBook();
+}
+
+// A second chart of the same book, laid out at once after each change, is what the chart
+// laid out in the background must end as.
+TEST_F(BigBookTest, EditsMadeWhileLayingOutEndInTheChartAnImmediateLayoutGives)
+{
+    TarnGui::FlowchartSceneView reference;
+    TarnViewModel::FlowchartController synchronous(Model(), &reference);
+    Open();
+    ASSERT_FALSE(Frame().FlowchartPane()->LayoutSettled());
+    EXPECT_FALSE(Frame().FlowchartPane()->ToolBar()->LayoutStatusLabel()->text().isEmpty());
+    Model().SetCurrentSection(3);
+    const TarnViewModel::Uuid id = Model().AddChoiceTo(3, 401, L"Onwards", false);
+    QApplication::processEvents();
+    Model().EditChoice(id, 5, L"Back", true);
+    Model().DeleteSectionAndChoices(7);
+    QApplication::processEvents();
+    Run(ShuffleSections);
+    Run(EditUndo);
+    Run(EditUndo);
+    Run(EditRedo);
+    WaitForLayout();
+    EXPECT_TRUE(Frame().FlowchartPane()->ToolBar()->LayoutStatusLabel()->text().isEmpty());
+
+    const TarnGui::FlowchartScene& chart = Frame().FlowchartPane()->Chart()->Scene();
+    const TarnGui::FlowchartScene& expected = reference.Scene();
+    ASSERT_EQ(chart.boxes.size(), expected.boxes.size());
+    for (const auto& [number, box] : expected.boxes) {
+        ASSERT_TRUE(chart.boxes.contains(number)) << number;
+        EXPECT_EQ(chart.boxes.at(number).rect, box.rect) << number;
+    }
+    ASSERT_EQ(chart.arrows.size(), expected.arrows.size());
+    for (const auto& [id, arrow] : expected.arrows) {
+        EXPECT_EQ(chart.arrows.at(id).points, arrow.points);
+    }
+    EXPECT_EQ(chart.graphWidth, expected.graphWidth);
+    EXPECT_EQ(chart.graphHeight, expected.graphHeight);
+}
+
+TEST_F(BigBookTest, NewOpenAndClosingDuringALayoutNeitherWaitNorFail)
+{
+    Open();
+    ASSERT_FALSE(Frame().FlowchartPane()->LayoutSettled());
+    Run(FileNew);
+    WaitForLayout();
+    EXPECT_EQ(Frame().FlowchartPane()->Chart()->Scene().boxes.size(), 1u);
+
+    Open();
+    Open();
+    WaitForLayout();
+    EXPECT_EQ(Frame().FlowchartPane()->Chart()->Scene().boxes.size(), 400u);
+
+    Model().AddChoiceTo(1, 401, L"Onwards", false);
+    ASSERT_FALSE(Frame().FlowchartPane()->LayoutSettled());
+    script_.ThenAnswer(QMessageBox::No);
+    Frame().close();
+    app_.reset();
+    // The layout under way finishes on its own thread and finds nobody to hand it to.
+    QApplication::processEvents();
+}
+
+}  // namespace
+
+}  // namespace TestSupport
