@@ -107,6 +107,7 @@ void FlowchartController::ClearBook()
     edges_.clear();
     edgeSequence_.clear();
     boxes_.clear();
+    graphWidth_ = 0;
     graphHeight_ = 0;
     ++generation_;
     view_->ClearAll();
@@ -144,6 +145,7 @@ void FlowchartController::OnBookLoaded(const std::vector<Section>& sections, con
             rowHeight = 0;
         }
     }
+    view_->SetGraphSize(graphWidth_, graphHeight_);
     for (const Choice& choice : choices) {
         AddChoice(choice);
         view_->AddChoiceEdge(choice.id, {}, choice.hidden);
@@ -163,7 +165,12 @@ void FlowchartController::OnSectionAdded(const Section& section)
         left = above.left;
         top = above.top + nodes_.at(current->second).height + ProvisionalGap;
     }
+    const int width = graphWidth_;
+    const int height = graphHeight_;
     AddSection(section, left, top);
+    if (graphWidth_ != width || graphHeight_ != height) {
+        view_->SetGraphSize(graphWidth_, graphHeight_);
+    }
     ++generation_;
     Relayout();
 }
@@ -292,6 +299,7 @@ FlowchartController::NodeKey FlowchartController::AddSection(const Section& sect
     nodes_[key] = Node{section.number, width, height};
     keys_[section.number] = key;
     boxes_[key] = Box{left, top, true};
+    Enclose(left + width, top + height);
     view_->AddSectionNode(section.number, label, section.backgroundColour, left, top, width, height);
     return key;
 }
@@ -316,9 +324,23 @@ void FlowchartController::PlaceBelow(NodeKey key, NodeKey above)
 {
     const Box& anchor = boxes_.at(above);
     Box& box = boxes_.at(key);
+    const Node& node = nodes_.at(key);
     box.left = anchor.left;
     box.top = anchor.top + nodes_.at(above).height + ProvisionalGap;
-    view_->SetSectionPosition(nodes_.at(key).number, box.left, box.top);
+    if (Enclose(box.left + node.width, box.top + node.height)) {
+        view_->SetGraphSize(graphWidth_, graphHeight_);
+    }
+    view_->SetSectionPosition(node.number, box.left, box.top);
+}
+
+bool FlowchartController::Enclose(double right, double bottom)
+{
+    const int width = std::max(graphWidth_, static_cast<int>(std::ceil(right)));
+    const int height = std::max(graphHeight_, static_cast<int>(std::ceil(bottom)));
+    const bool grew = width != graphWidth_ || height != graphHeight_;
+    graphWidth_ = width;
+    graphHeight_ = height;
+    return grew;
 }
 
 RoutePoints FlowchartController::StraightRoute(NodeKey from, NodeKey to) const
@@ -401,6 +423,7 @@ void FlowchartController::OnLayoutDone(std::uint64_t generation, const std::unor
 void FlowchartController::Apply(const FlowchartLayout& layout, const std::unordered_map<std::uint32_t, NodeKey>& keys)
 {
     view_->BeginLayout();
+    graphWidth_ = layout.width;
     graphHeight_ = layout.height;
     view_->SetGraphSize(layout.width, layout.height);
     for (const NodePlacement& placement : layout.nodes) {

@@ -76,6 +76,8 @@ private:
     // A straight arrow between two boxes, as a one-piece curve with its arrowhead.
     RoutePoints StraightRoute(NodeKey from, NodeKey to) const;
     void PlaceBelow(NodeKey key, NodeKey above);
+    // Widens the chart to hold a provisional box; true when it grew.
+    bool Enclose(double right, double bottom);
     void Relayout();
     void StartLayout();
     void OnLayoutDone(std::uint64_t generation, const std::unordered_map<std::uint32_t, NodeKey>& keys,
@@ -101,6 +103,7 @@ private:
     std::uint64_t nextEdge_ = 1;
     double resolutionX_ = 72.0;
     double resolutionY_ = 72.0;
+    int graphWidth_ = 0;
     int graphHeight_ = 0;
 
     // Counts the changes of shape; a layout of an older count no longer fits.

@@ -113,11 +113,13 @@ void CFlowchart::SelectBox(std::uint32_t number)
         viewport()->update(area);
         return;
     }
-    const double scale = ChartScale(zoom_);
-    const QPointF centre = found->second.rect.center();
-    horizontalScrollBar()->setValue(static_cast<int>((centre.x() + ChartMargin) * scale - viewport()->width() / 2.0));
-    verticalScrollBar()->setValue(static_cast<int>((centre.y() + ChartMargin) * scale - viewport()->height() / 2.0));
+    CentreOn(found->second);
     RepaintAll();
+}
+
+void CFlowchart::CentreOn(const FlowchartBox& box)
+{
+    ScrollDocumentPointTo(box.rect.center(), QRectF(viewport()->rect()).center());
 }
 
 void CFlowchart::ClearSelection()
@@ -158,9 +160,11 @@ void CFlowchart::BeginLayout()
 void CFlowchart::EndLayout()
 {
     UpdateScrollBars();
-    if (heldBox_ && selected_ == heldBox_->number) {
-        if (const FlowchartBox* box = SelectedBox()) {
-            ScrollDocumentPointTo(box->rect.center(), heldBox_->window);
+    const FlowchartBox* box = SelectedBox();
+    if (box != nullptr && heldBox_ && selected_ == heldBox_->number) {
+        ScrollDocumentPointTo(box->rect.center(), heldBox_->window);
+        if (!viewport()->rect().contains(ToWindow(box->rect))) {
+            CentreOn(*box);
         }
     }
     heldBox_.reset();

@@ -77,6 +77,7 @@ private:
     QPointF ToWindowPoint(const QPointF& document) const;
     QPointF ToDocument(const QPointF& window) const;
     void ScrollDocumentPointTo(const QPointF& document, const QPointF& window);
+    void CentreOn(const FlowchartBox& box);
 
     struct HeldBox {
         std::uint32_t number;

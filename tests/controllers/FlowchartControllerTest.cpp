@@ -45,7 +45,7 @@ TEST_F(FlowchartControllerTest, ANewSectionIsMeasuredRaisedToTheSmallestBoxAndLa
     model.NewBook(L"Quest", L"");
     view.Clear();
     model.CreateSection(2, L"Cave");
-    EXPECT_EQ(view.Calls(), (Calls{"BeginUpdate", "MeasureSection 2,Cave", "AddSectionNode 2,Cave,0,70,80,50", "BeginLayout",
+    EXPECT_EQ(view.Calls(), (Calls{"BeginUpdate", "MeasureSection 2,Cave", "AddSectionNode 2,Cave,0,70,80,50", "SetGraphSize", "BeginLayout",
                                    "SetGraphSize", "SetSectionPosition 1", "SetSectionPosition 2", "EndLayout", "EndUpdate"}));
 }
 
@@ -129,7 +129,7 @@ TEST_F(FlowchartControllerTest, LoadingAddsEverythingBeforeOneLayoutAndAFailedLo
     const Calls& calls = view.Calls();
     // Until the layout, the boxes stand in rows.
     const Calls expected{"ClearAll", "BeginUpdate", "MeasureSection 1,", "AddSectionNode 1,,0,0,80,50",
-                         "MeasureSection 2,", "AddSectionNode 2,,100,0,80,50", "AddChoiceEdge 0,false",
+                         "MeasureSection 2,", "AddSectionNode 2,,100,0,80,50", "SetGraphSize", "AddChoiceEdge 0,false",
                          "BeginLayout", "SetGraphSize"};
     const auto begin = std::search(calls.begin(), calls.end(), expected.begin(), expected.end());
     ASSERT_NE(begin, calls.end());

@@ -9,6 +9,7 @@
 #include "shell/CPreviewPane.h"
 #include "shell/StringTable.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QListView>
 #include <QMessageBox>
@@ -120,6 +121,43 @@ TEST_F(BigBookTest, EditsMadeWhileLayingOutEndInTheChartAnImmediateLayoutGives)
     }
     EXPECT_EQ(chart.graphWidth, expected.graphWidth);
     EXPECT_EQ(chart.graphHeight, expected.graphHeight);
+}
+
+TEST_F(BigBookTest, TheSelectedBoxStaysInSightThroughLayoutsAndZoomSteps)
+{
+    Open();
+    WaitForLayout();
+    TarnGui::CFlowchart& chart = *Frame().FlowchartPane()->Chart();
+    const auto selectedInSight = [&] {
+        for (const auto& [number, box] : chart.Scene().boxes) {
+            if (box.selected) {
+                return chart.viewport()->rect().contains(chart.ToWindow(box.rect).center());
+            }
+        }
+        return false;
+    };
+    Model().SetCurrentSection(150);
+    ASSERT_TRUE(selectedInSight());
+    const QRect before = chart.ToWindow(chart.Scene().boxes.at(150).rect);
+    Model().AddChoiceTo(150, 401, L"Onwards", false);
+    WaitForLayout();
+    EXPECT_LE((chart.ToWindow(chart.Scene().boxes.at(150).rect).center() - before.center()).manhattanLength(), 2);
+
+    Run(ShuffleSections);
+    WaitForLayout();
+    EXPECT_TRUE(selectedInSight());
+    Run(EditUndo);
+    WaitForLayout();
+    EXPECT_TRUE(selectedInSight());
+
+    // Scroll positions are whole pixels, so each step may move the box by one.
+    const QPoint centre = chart.ToWindow(chart.Scene().boxes.at(Model().GetCurrentSection()).rect).center();
+    for (unsigned percent : {90u, 50u, 10u, 60u, 100u}) {
+        Frame().FlowchartPane()->ToolBar()->ZoomBox()->setCurrentText(QStringLiteral("%1%").arg(percent));
+        emit Frame().FlowchartPane()->ToolBar()->ZoomBox()->activated(Frame().FlowchartPane()->ToolBar()->ZoomBox()->currentIndex());
+        const QPoint now = chart.ToWindow(chart.Scene().boxes.at(Model().GetCurrentSection()).rect).center();
+        EXPECT_LE((now - centre).manhattanLength(), 6) << percent;
+    }
 }
 
 TEST_F(BigBookTest, NewOpenAndClosingDuringALayoutNeitherWaitNorFail)
