@@ -226,6 +226,8 @@ void CMainFrame::OnUndo()
     RunGuarded(this, [this] {
         CommitTypedText();
         if (model_.CanUndo()) {
+            // Undoing a shuffle or a load-sized change redraws every pane.
+            const WaitCursor wait;
             model_.Undo();
         }
     });
@@ -236,6 +238,7 @@ void CMainFrame::OnRedo()
     RunGuarded(this, [this] {
         CommitTypedText();
         if (model_.CanRedo()) {
+            const WaitCursor wait;
             model_.Redo();
         }
     });

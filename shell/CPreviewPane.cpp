@@ -2,11 +2,10 @@
 
 #include "document/TarnDataModel.h"
 #include "drawing/QtText.h"
+#include "shell/CPreviewText.h"
 #include "shell/ErrorBoundary.h"
 #include "shell/StringTable.h"
 
-#include <QScrollBar>
-#include <QTextBrowser>
 #include <QTextCursor>
 
 #include <algorithm>
@@ -30,13 +29,11 @@ QTextCharFormat FontFormat(const CommonLib::Font& font)
 }  // namespace
 
 CPreviewPane::CPreviewPane(TarnViewModel::TarnDataModel& model, QWidget* parent)
-    : QDockWidget(LoadString(Strings::PreviewCaption), parent), browser_(new QTextBrowser(this)), updates_(browser_)
+    : QDockWidget(LoadString(Strings::PreviewCaption), parent), text_(new CPreviewText(this)), updates_(text_)
 {
     setObjectName(QStringLiteral("PreviewPane"));
-    browser_->setOpenLinks(false);
-    browser_->setUndoRedoEnabled(false);
-    setWidget(browser_);
-    connect(browser_, &QTextBrowser::anchorClicked, this, [this, &model](const QUrl& link) {
+    setWidget(text_);
+    connect(text_, &CPreviewText::anchorClicked, this, [this, &model](const QUrl& link) {
         bool isNumber = false;
         const unsigned number = link.path().toUInt(&isNumber);
         if (link.scheme() == LinkScheme && isNumber) {
@@ -52,12 +49,12 @@ void CPreviewPane::ReplaceText(std::size_t start, std::size_t length, const std:
     positions_.Replace(start, length, text);
 }
 
-// The document is built in one edit block, so Qt lays it out once rather than after every
-// piece.
+// The document is built in one edit block, so the text box takes in the change once rather
+// than after every piece.
 void CPreviewPane::SetAllText(const std::wstring& text, const std::vector<TarnViewModel::TextRange>& links)
 {
     positions_.Reset(text);
-    QTextDocument* document = browser_->document();
+    QTextDocument* document = text_->document();
     document->clear();
     QTextCursor cursor(document);
     cursor.beginEditBlock();
@@ -70,7 +67,7 @@ void CPreviewPane::SetAllText(const std::wstring& text, const std::vector<TarnVi
     }
     cursor.insertText(ToQString(text.substr(written)), mainFormat_);
     cursor.endEditBlock();
-    browser_->setTextCursor(QTextCursor(document));
+    text_->setTextCursor(QTextCursor(document));
 }
 
 QTextCharFormat CPreviewPane::LinkFormat(const QString& number) const
@@ -78,7 +75,7 @@ QTextCharFormat CPreviewPane::LinkFormat(const QString& number) const
     QTextCharFormat link = mainFormat_;
     link.setAnchor(true);
     link.setAnchorHref(QStringLiteral("%1:%2").arg(LinkScheme, number));
-    link.setForeground(browser_->palette().link());
+    link.setForeground(text_->palette().link());
     link.setFontUnderline(true);
     link.setFontWeight(QFont::Normal);
     return link;
@@ -98,13 +95,13 @@ void CPreviewPane::FormatRangeAndHome(std::size_t start, std::size_t length)
 {
     QTextCursor cursor = Range(start, length);
     cursor.mergeCharFormat(LinkFormat(cursor.selectedText().trimmed()));
-    browser_->setTextCursor(QTextCursor(browser_->document()));
+    text_->setTextCursor(QTextCursor(text_->document()));
 }
 
 void CPreviewPane::FormatAll(const CommonLib::Font& font)
 {
     mainFormat_ = FontFormat(font);
-    QTextCursor cursor(browser_->document());
+    QTextCursor cursor(text_->document());
     cursor.select(QTextCursor::Document);
     cursor.mergeCharFormat(FontFormat(font));
 }
@@ -112,7 +109,7 @@ void CPreviewPane::FormatAll(const CommonLib::Font& font)
 void CPreviewPane::ClearPreview()
 {
     positions_.Reset(L"");
-    browser_->clear();
+    text_->clear();
 }
 
 void CPreviewPane::BeginUpdate()
@@ -127,17 +124,14 @@ void CPreviewPane::EndUpdate()
 
 void CPreviewPane::ScrollToCharacter(std::size_t position)
 {
-    const QTextCursor cursor = Range(position, 0);
-    browser_->setTextCursor(cursor);
-    QScrollBar* bar = browser_->verticalScrollBar();
-    bar->setValue(bar->value() + browser_->cursorRect(cursor).top());
+    text_->ScrollToPosition(Range(position, 0).position());
 }
 
 QTextCursor CPreviewPane::Range(std::size_t start, std::size_t length) const
 {
     start = std::min(start, positions_.Length());
     length = std::min(length, positions_.Length() - start);
-    QTextCursor cursor(browser_->document());
+    QTextCursor cursor(text_->document());
     cursor.setPosition(positions_.ToQt(start));
     cursor.setPosition(positions_.ToQt(start + length), QTextCursor::KeepAnchor);
     return cursor;

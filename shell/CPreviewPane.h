@@ -9,7 +9,6 @@
 
 #include <string>
 
-class QTextBrowser;
 class QTextCursor;
 
 namespace TarnViewModel {
@@ -17,6 +16,8 @@ class TarnDataModel;
 }
 
 namespace TarnGui {
+
+class CPreviewText;
 
 // The reader's preview: the book's text with its fonts and links that select the section
 // they lead to. The controller counts characters; Qt counts UTF-16 units, so the pane keeps
@@ -26,7 +27,7 @@ class CPreviewPane : public QDockWidget, public TarnViewModel::IBookPreviewView 
 public:
     CPreviewPane(TarnViewModel::TarnDataModel& model, QWidget* parent);
 
-    QTextBrowser* Browser() const { return browser_; }
+    CPreviewText* TextBox() const { return text_; }
 
     void ReplaceText(std::size_t start, std::size_t length, const std::wstring& text) override;
     void SetAllText(const std::wstring& text, const std::vector<TarnViewModel::TextRange>& links) override;
@@ -44,7 +45,7 @@ private:
     // The look of a link whose text is its destination's number.
     QTextCharFormat LinkFormat(const QString& number) const;
 
-    QTextBrowser* browser_;
+    CPreviewText* text_;
     QtTextPositions positions_;
     // The main font, for text that arrives after it was set.
     QTextCharFormat mainFormat_;

@@ -7,6 +7,7 @@
 #include "shell/CFlowchartToolBar.h"
 #include "shell/COutlinePane.h"
 #include "shell/CPreviewPane.h"
+#include "shell/CPreviewText.h"
 #include "shell/StringTable.h"
 
 #include <QComboBox>
@@ -15,7 +16,6 @@
 #include <QMessageBox>
 #include <QTextBlock>
 #include <QTextLayout>
-#include <QTextBrowser>
 
 namespace TestSupport {
 
@@ -51,7 +51,7 @@ protected:
     }
 
     void Open() { Frame().OpenFile(path_); }
-    QTextBrowser* Preview() { return Frame().PreviewPane()->Browser(); }
+    TarnGui::CPreviewText* Preview() { return Frame().PreviewPane()->TextBox(); }
     void ExpectPreviewShowsTheBook()
     {
         QApplication::processEvents();

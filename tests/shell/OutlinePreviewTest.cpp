@@ -3,13 +3,13 @@
 #include "shell/CFlowchartPane.h"
 #include "shell/COutlinePane.h"
 #include "shell/CPreviewPane.h"
+#include "shell/CPreviewText.h"
 #include "shell/OutlineItemDelegate.h"
 
 #include <QListView>
 #include <QPainter>
 #include <QStandardItemModel>
 #include <QTextBlock>
-#include <QTextBrowser>
 
 namespace TestSupport {
 
@@ -31,7 +31,7 @@ protected:
         QApplication::processEvents();
     }
     QListView* Outline() { return Frame().OutlinePane()->List(); }
-    QTextBrowser* Preview() { return Frame().PreviewPane()->Browser(); }
+    TarnGui::CPreviewText* Preview() { return Frame().PreviewPane()->TextBox(); }
     bool ChartSelects(std::uint32_t number)
     {
         const auto& boxes = Frame().FlowchartPane()->Chart()->Scene().boxes;

@@ -1,0 +1,166 @@
+#include "BookBuilder.h"
+#include "document/TarnDataModel.h"
+#include "shell/CFlowchartPane.h"
+#include "shell/CMainFrame.h"
+#include "shell/CSectionView.h"
+#include "shell/CTarnGuiApp.h"
+
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QStandardPaths>
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <string>
+
+using namespace TarnGui;
+
+namespace {
+
+// Made after the application object and destroyed before it.
+std::unique_ptr<CTarnGuiApp> program;
+
+CTarnGuiApp& Program()
+{
+    if (!program) {
+        program = std::make_unique<CTarnGuiApp>();
+        program->InitInstance({QStringLiteral("brindle-studio")}, false);
+        program->MainFrame()->resize(1920, 1080);
+        program->MainFrame()->show();
+        QApplication::processEvents();
+    }
+    return *program;
+}
+
+CFlowchartPane& Chart()
+{
+    return *Program().MainFrame()->FlowchartPane();
+}
+
+void WaitForLayout()
+{
+    Chart().WaitForLayout();
+}
+
+// Saves the edited book aside, so that opening another asks nothing.
+void SetAside()
+{
+    static const auto scratch = std::filesystem::temp_directory_path() / "brindle-live-bench-scratch.brindle";
+    if (Program().Document().IsModified()) {
+        Program().Document().Save(scratch.wstring());
+    }
+}
+
+// Opens the book and lets the window settle: every pane filled, the chart laid out.
+void OpenSettled(std::uint32_t sections)
+{
+    const QString path = QString::fromStdString(BenchSupport::SavedGamebook(sections).string());
+    SetAside();
+    Program().MainFrame()->OpenFile(path);
+    QApplication::processEvents();
+    WaitForLayout();
+}
+
+double PeakResidentMegabytes()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmHWM:", 0) == 0) {
+            return std::stod(line.substr(6)) / 1024.0;
+        }
+    }
+    return 0;
+}
+
+// From Open to a window whose panes are all filled and answer input; the chart may still be
+// laying out.
+void BM_OpenToUsable(benchmark::State& state)
+{
+    const auto sections = static_cast<std::uint32_t>(state.range(0));
+    const QString path = QString::fromStdString(BenchSupport::SavedGamebook(sections).string());
+    Program();
+    for (auto _ : state) {
+        state.PauseTiming();
+        SetAside();
+        WaitForLayout();
+        QApplication::processEvents();
+        state.ResumeTiming();
+        Program().MainFrame()->OpenFile(path);
+        QApplication::processEvents();
+    }
+    WaitForLayout();
+    state.counters["peak_MB"] = PeakResidentMegabytes();
+}
+BENCHMARK(BM_OpenToUsable)->Arg(400)->Arg(1000)->Arg(3000)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// One edit of each kind with the event loop's stall it causes (the edit and the repaint
+// after it), and the time until the chart shows the layout that follows it.
+struct Edit {
+    const char* name;
+    std::function<void(TarnViewModel::TarnDataModel&, CMainFrame&)> run;
+};
+
+const std::vector<Edit>& Edits()
+{
+    static const std::vector<Edit> edits{
+        {"type_and_leave_text",
+         [](TarnViewModel::TarnDataModel& model, CMainFrame& frame) {
+             model.SetCurrentSection(7);
+             frame.SectionView()->TextBox()->appendPlainText(QStringLiteral("And then the torch goes out."));
+             frame.SectionView()->CommitText();
+         }},
+        {"choice_to_new_section",
+         [](TarnViewModel::TarnDataModel& model, CMainFrame&) {
+             model.AddChoiceTo(7, model.GetStoryGraph().LastSectionNumber() + 1, L"Onwards", false);
+         }},
+        {"renumber_with_swap", [](TarnViewModel::TarnDataModel& model, CMainFrame&) { model.SetSectionNumber(9, 10); }},
+        {"delete_section", [](TarnViewModel::TarnDataModel& model, CMainFrame&) { model.DeleteSectionAndChoices(11); }},
+        {"undo", [](TarnViewModel::TarnDataModel&, CMainFrame& frame) { frame.OnUndo(); }},
+        {"redo", [](TarnViewModel::TarnDataModel&, CMainFrame& frame) { frame.OnRedo(); }},
+        {"shuffle", [](TarnViewModel::TarnDataModel&, CMainFrame& frame) { frame.OnShuffleSections(); }},
+    };
+    return edits;
+}
+
+void BM_Edit(benchmark::State& state, std::size_t editIndex)
+{
+    const auto sections = static_cast<std::uint32_t>(state.range(0));
+    OpenSettled(sections);
+    const Edit& edit = Edits()[editIndex];
+    double stall = 0;
+    double toChart = 0;
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        edit.run(Program().Document(), *Program().MainFrame());
+        QApplication::processEvents();
+        stall = std::max(stall, timer.nsecsElapsed() / 1e6);
+        WaitForLayout();
+        toChart = std::max(toChart, timer.nsecsElapsed() / 1e6);
+    }
+    state.counters["stall_ms"] = stall;
+    state.counters["chart_ms"] = toChart;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QStandardPaths::setTestModeEnabled(true);
+    TarnApplication application(argc, argv);
+    for (std::size_t index = 0; index < Edits().size(); ++index) {
+        benchmark::RegisterBenchmark((std::string("BM_Edit/") + Edits()[index].name).c_str(), BM_Edit, index)
+            ->Arg(400)->Arg(1000)->Arg(3000)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(1);
+    }
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    program.reset();
+    return 0;
+}
