@@ -101,9 +101,17 @@ BENCHMARK(BM_OpenToUsable)->Arg(400)->Arg(1000)->Arg(3000)->Arg(10000)->Unit(ben
 // One edit of each kind with the event loop's stall it causes (the edit and the repaint
 // after it), and the time until the chart shows the layout that follows it.
 struct Edit {
+    using Step = std::function<void(TarnViewModel::TarnDataModel&, CMainFrame&)>;
     const char* name;
-    std::function<void(TarnViewModel::TarnDataModel&, CMainFrame&)> run;
+    Step run;
+    // Done before the edit and not measured.
+    Step prepare = [](TarnViewModel::TarnDataModel&, CMainFrame&) {};
 };
+
+void AddChoiceToNewSection(TarnViewModel::TarnDataModel& model, CMainFrame&)
+{
+    model.AddChoiceTo(7, model.GetStoryGraph().LastSectionNumber() + 1, L"Onwards", false);
+}
 
 const std::vector<Edit>& Edits()
 {
@@ -114,14 +122,15 @@ const std::vector<Edit>& Edits()
              frame.SectionView()->TextBox()->appendPlainText(QStringLiteral("And then the torch goes out."));
              frame.SectionView()->CommitText();
          }},
-        {"choice_to_new_section",
-         [](TarnViewModel::TarnDataModel& model, CMainFrame&) {
-             model.AddChoiceTo(7, model.GetStoryGraph().LastSectionNumber() + 1, L"Onwards", false);
-         }},
+        {"choice_to_new_section", AddChoiceToNewSection},
         {"renumber_with_swap", [](TarnViewModel::TarnDataModel& model, CMainFrame&) { model.SetSectionNumber(9, 10); }},
         {"delete_section", [](TarnViewModel::TarnDataModel& model, CMainFrame&) { model.DeleteSectionAndChoices(11); }},
-        {"undo", [](TarnViewModel::TarnDataModel&, CMainFrame& frame) { frame.OnUndo(); }},
-        {"redo", [](TarnViewModel::TarnDataModel&, CMainFrame& frame) { frame.OnRedo(); }},
+        {"undo", [](TarnViewModel::TarnDataModel&, CMainFrame& frame) { frame.OnUndo(); }, AddChoiceToNewSection},
+        {"redo", [](TarnViewModel::TarnDataModel&, CMainFrame& frame) { frame.OnRedo(); },
+         [](TarnViewModel::TarnDataModel& model, CMainFrame& frame) {
+             AddChoiceToNewSection(model, frame);
+             frame.OnUndo();
+         }},
         {"shuffle", [](TarnViewModel::TarnDataModel&, CMainFrame& frame) { frame.OnShuffleSections(); }},
     };
     return edits;
@@ -132,6 +141,9 @@ void BM_Edit(benchmark::State& state, std::size_t editIndex)
     const auto sections = static_cast<std::uint32_t>(state.range(0));
     OpenSettled(sections);
     const Edit& edit = Edits()[editIndex];
+    edit.prepare(Program().Document(), *Program().MainFrame());
+    QApplication::processEvents();
+    WaitForLayout();
     double stall = 0;
     double toChart = 0;
     for (auto _ : state) {

@@ -371,14 +371,22 @@ void FlowchartController::Relayout()
         wanted_ = true;
         return;
     }
-    StartLayout();
+    if (!scheduled_) {
+        scheduled_ = true;
+        view_->ShowLayoutStatus(LayoutStatus::Running, L"");
+        runner_->Soon([this, alive = std::weak_ptr<bool>(alive_)] {
+            if (alive.lock()) {
+                scheduled_ = false;
+                StartLayout();
+            }
+        });
+    }
 }
 
 void FlowchartController::StartLayout()
 {
     running_ = true;
     wanted_ = false;
-    view_->ShowLayoutStatus(LayoutStatus::Running, L"");
     FlowchartSnapshot snapshot;
     snapshot.resolutionX = resolutionX_;
     snapshot.resolutionY = resolutionY_;

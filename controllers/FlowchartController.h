@@ -33,7 +33,7 @@ public:
     std::wstring ZoomText() const;
 
     // A layout runs, waits or is held back by a multi-step change.
-    bool LayoutBusy() const { return running_ || wanted_ || layoutPending_; }
+    bool LayoutBusy() const { return scheduled_ || running_ || wanted_ || layoutPending_; }
     // Why the last layout failed; empty when it did not.
     const std::string& LayoutError() const { return layoutError_; }
 
@@ -108,6 +108,7 @@ private:
 
     // Counts the changes of shape; a layout of an older count no longer fits.
     std::uint64_t generation_ = 0;
+    bool scheduled_ = false;
     bool running_ = false;
     bool wanted_ = false;
     std::string layoutError_;

@@ -55,7 +55,7 @@ public:
 
     // From this many nodes on, "dot" stops its network simplex early and ranks the graph
     // as one; smaller graphs keep Graphviz's defaults.
-    static constexpr std::size_t LargeGraphNodes = 500;
+    static constexpr std::size_t LargeGraphNodes = 300;
     enum class Tuning { BySize, Defaults, Fast };
 
     void AddNode(std::uint32_t number, double width, double height);

@@ -43,7 +43,7 @@ struct LayoutWorker::Shared {
     bool stopped = false;
 };
 
-LayoutWorker::LayoutWorker(Dispatcher dispatcher) : shared_(std::make_shared<Shared>(std::move(dispatcher)))
+LayoutWorker::LayoutWorker(Dispatcher dispatcher) : shared_(std::make_shared<Shared>(dispatcher)), dispatcher_(dispatcher)
 {
     std::thread([shared = shared_] { shared->Serve(); }).detach();
 }
@@ -56,6 +56,11 @@ LayoutWorker::~LayoutWorker()
         shared_->waiting.reset();
     }
     shared_->wake.notify_one();
+}
+
+void LayoutWorker::Soon(std::function<void()> function)
+{
+    dispatcher_(std::move(function));
 }
 
 void LayoutWorker::Run(FlowchartSnapshot snapshot, Done done)

@@ -22,10 +22,12 @@ public:
 
     // A snapshot given while another waits replaces it.
     void Run(FlowchartSnapshot snapshot, Done done) override;
+    void Soon(std::function<void()> function) override;
 
 private:
     struct Shared;
     std::shared_ptr<Shared> shared_;
+    Dispatcher dispatcher_;
 };
 
 }  // namespace TarnViewModel

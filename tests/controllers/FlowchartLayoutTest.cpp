@@ -19,6 +19,7 @@ public:
     };
 
     void Run(FlowchartSnapshot snapshot, Done done) override { jobs.push_back({std::move(snapshot), std::move(done)}); }
+    void Soon(std::function<void()> function) override { function(); }
 
     void FinishNext()
     {
