@@ -103,6 +103,7 @@ void FlowchartGraph::Layout(const NodeCallback& onNode, const EdgeCallback& onEd
     if (tuning_ == Tuning::Fast || (tuning_ == Tuning::BySize && large)) {
         Set(graph_, "nslimit", "0.05");
         Set(graph_, "newrank", "true");
+        Set(graph_, "mclimit", "0.3");
     }
     if (gvLayout(context_, graph_, "dot") != 0) {
         throw FlowchartLayoutException("The flowchart could not be laid out.");

@@ -1,5 +1,7 @@
 #include "controllers/FlowchartController.h"
 #include "document/TarnDataModel.h"
+#include "samplebooks/GamebookGenerator.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -244,6 +246,48 @@ TEST_F(FlowchartLayoutTest, ANewBookOrTheControllerGoingDropsTheLayoutUnderWay)
     controller.reset();
     orphan.done(AttemptLayout(orphan.snapshot));
     EXPECT_EQ(chart.layoutsShown, shownBefore + 1);
+}
+
+// Below the size where faster attributes take over, a book opens with the layout Graphviz
+// gives with its defaults, the sections and choices added in the book's order.
+TEST(FlowchartLayoutOfSmallBooks, IsGraphvizsDefaultLayout)
+{
+    const SampleBooks::GeneratedBook book = SampleBooks::GenerateGamebook(FlowchartGraph::LargeGraphNodes - 1);
+    TestSupport::TempFolder folder;
+    {
+        TarnDataModel writer;
+        writer.NewBook(L"Small", L"");
+        for (const Section& section : book.sections) {
+            if (section.number != 1) {
+                writer.AddSection(section);
+            }
+        }
+        for (const Choice& choice : book.choices) {
+            writer.AddChoice(choice);
+        }
+        writer.Save(folder.WidePath("small.brindle"));
+    }
+    TarnDataModel model;
+    ChartView chart;
+    FlowchartController controller(model, &chart);
+    model.Load(folder.WidePath("small.brindle"));
+
+    FlowchartGraph graph;
+    graph.SetTuning(FlowchartGraph::Tuning::Defaults);
+    model.GetStoryGraph().VisitSections([&](const Section& section) { graph.AddNode(section.number, 80, 50); });
+    for (const Choice& choice : model.GetStoryGraph().AllChoices()) {
+        graph.AddEdge(choice.id, choice.source, choice.destination);
+    }
+    std::map<std::uint32_t, NodePlacement> expected;
+    std::map<Uuid, RoutePoints> routes;
+    graph.Layout([&](const NodePlacement& node) { expected[node.number] = node; },
+                 [&](const EdgeRoute& edge) { routes[edge.choiceId] = edge.points; }, [](int, int) {});
+    ASSERT_EQ(chart.boxes.size(), expected.size());
+    for (const auto& [number, node] : expected) {
+        EXPECT_EQ(chart.boxes.at(number).left, node.left) << number;
+        EXPECT_EQ(chart.boxes.at(number).top, node.top) << number;
+    }
+    EXPECT_EQ(chart.arrows, routes);
 }
 
 }  // namespace

@@ -102,12 +102,14 @@ TEST(FlowchartGraph, OnlyLargeGraphsAreLaidOutWithTheFasterAttributes)
     RunLayout(small);
     EXPECT_EQ(small.GraphAttribute("nslimit"), "");
     EXPECT_EQ(small.GraphAttribute("newrank"), "");
+    EXPECT_EQ(small.GraphAttribute("mclimit"), "");
 
     FlowchartGraph large;
     AddChain(large, FlowchartGraph::LargeGraphNodes);
     const LayoutResult result = RunLayout(large);
     EXPECT_EQ(large.GraphAttribute("nslimit"), "0.05");
     EXPECT_EQ(large.GraphAttribute("newrank"), "true");
+    EXPECT_EQ(large.GraphAttribute("mclimit"), "0.3");
     EXPECT_EQ(result.nodes.size(), FlowchartGraph::LargeGraphNodes);
     EXPECT_EQ(result.edges.size(), FlowchartGraph::LargeGraphNodes - 1);
 }
