@@ -392,7 +392,7 @@ void FlowchartController::StartLayout()
     snapshot.resolutionY = resolutionY_;
     snapshot.nodes.reserve(nodes_.size());
     for (const auto& [key, node] : nodes_) {
-        snapshot.nodes.push_back({node.number, node.width, node.height});
+        snapshot.nodes.push_back(node);
     }
     snapshot.edges.reserve(edges_.size());
     for (const auto& [sequence, edge] : edges_) {

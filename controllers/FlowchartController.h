@@ -42,11 +42,7 @@ private:
     static constexpr unsigned HighestZoom = 100;
 
     using NodeKey = std::uint64_t;
-    struct Node {
-        std::uint32_t number = 0;
-        double width = 0;
-        double height = 0;
-    };
+    using Node = FlowchartSnapshot::Node;
     struct Edge {
         Uuid id{};
         NodeKey from = 0;

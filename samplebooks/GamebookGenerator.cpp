@@ -169,6 +169,10 @@ private:
                 next[0] = static_cast<wchar_t>(std::towupper(next[0]));
             }
             text += next;
+            // A choice is a clause that its format finishes ("Open the door, turn to 12").
+            if (n + 1 == wordCount && !paragraphs) {
+                break;
+            }
             if (--untilStop == 0 || n + 1 == wordCount) {
                 text += L'.';
                 untilStop = sentenceLength(random_);

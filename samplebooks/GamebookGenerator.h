@@ -16,6 +16,9 @@ struct GeneratedBook {
 
 // The sections of one generated book; longer books chain several.
 inline constexpr std::uint32_t SectionsPerVolume = 400;
+// Changes whenever the same size and seed give another book, so that saved copies are not
+// taken for the new ones.
+inline constexpr unsigned GeneratorVersion = 2;
 
 // A book shaped like a published gamebook, from figures measured on 37 of them:
 // - 1.57 choices a section: none 4.4 %, one 48 %, two 36.5 %, three 8.8 %, more 2.1 %;
