@@ -1,8 +1,20 @@
 #!/usr/bin/env bash
-# Configures and builds one build folder: scripts/build.sh FOLDER [cmake options...]
+# Configures and builds one build folder, or only the targets named after --target:
+# scripts/build.sh FOLDER [cmake options...] [--target TARGET...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 folder=$1
 shift
-cmake -S . -B "$folder" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-cmake --build "$folder" -- -j"$(nproc)"
+options=()
+targets=()
+while [ $# -gt 0 ]; do
+  if [ "$1" = --target ]; then
+    shift
+    targets=("$@")
+    break
+  fi
+  options+=("$1")
+  shift
+done
+cmake -S . -B "$folder" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${options[@]}" >/dev/null
+cmake --build "$folder" ${targets[@]+--target "${targets[@]}"} -- -j"$(nproc)"

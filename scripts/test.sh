@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test: once in an optimised build,
-# once under AddressSanitizer and UndefinedBehaviorSanitizer.
+# once under AddressSanitizer and UndefinedBehaviorSanitizer; the flowchart's layout worker
+# and its controller also run under ThreadSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -11,3 +12,8 @@ scripts/build.sh build
 scripts/build.sh build-sanitize -DBRINDLE_SANITIZE=ON -DBRINDLE_BENCHMARKS=OFF
 (cd build-sanitize && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --output-on-failure -j"$(nproc)")
+
+scripts/build.sh build-thread-sanitize -DBRINDLE_THREAD_SANITIZE=ON -DBRINDLE_BENCHMARKS=OFF \
+  --target flowchart_tests controllers_tests
+(cd build-thread-sanitize && TSAN_OPTIONS=halt_on_error=1 \
+  ctest --output-on-failure -R '^(LayoutWorker|FlowchartLayout|FlowchartController)')
