@@ -16,6 +16,8 @@ constexpr double SmallestBoxHeight = 50.0;
 // its first layout.
 constexpr double ProvisionalGap = 20.0;
 constexpr std::size_t ProvisionalRow = 10;
+// How many places to the right a provisional box looks at before it settles on one covered.
+constexpr int ProvisionalTries = 20;
 constexpr double ArrowheadLength = 10.0;
 
 }  // namespace
@@ -135,7 +137,7 @@ void FlowchartController::OnBookLoaded(const std::vector<Section>& sections, con
     double top = 0;
     double rowHeight = 0;
     for (std::size_t index = 0; index < sections.size(); ++index) {
-        const NodeKey key = AddSection(sections[index], left, top);
+        const NodeKey key = AddSection(sections[index], [&](double, double) { return std::make_pair(left, top); });
         const Node& node = nodes_.at(key);
         left += node.width + ProvisionalGap;
         rowHeight = std::max(rowHeight, node.height);
@@ -167,7 +169,9 @@ void FlowchartController::OnSectionAdded(const Section& section)
     }
     const int width = graphWidth_;
     const int height = graphHeight_;
-    AddSection(section, left, top);
+    AddSection(section, [&](double boxWidth, double boxHeight) {
+        return std::make_pair(FreeLeft(left, top, boxWidth, boxHeight), top);
+    });
     if (graphWidth_ != width || graphHeight_ != height) {
         view_->SetGraphSize(graphWidth_, graphHeight_);
     }
@@ -291,10 +295,11 @@ std::pair<double, double> FlowchartController::BoxSize(const Section& section, c
     return {std::max(width, SmallestBoxWidth), std::max(height, SmallestBoxHeight)};
 }
 
-FlowchartController::NodeKey FlowchartController::AddSection(const Section& section, double left, double top)
+FlowchartController::NodeKey FlowchartController::AddSection(const Section& section, const Placer& place)
 {
     const std::wstring label = SectionLabel(section);
     const auto [width, height] = BoxSize(section, label);
+    const auto [left, top] = place(width, height);
     const NodeKey key = nextKey_++;
     nodes_[key] = Node{section.number, width, height};
     keys_[section.number] = key;
@@ -325,12 +330,32 @@ void FlowchartController::PlaceBelow(NodeKey key, NodeKey above)
     const Box& anchor = boxes_.at(above);
     Box& box = boxes_.at(key);
     const Node& node = nodes_.at(key);
-    box.left = anchor.left;
     box.top = anchor.top + nodes_.at(above).height + ProvisionalGap;
+    box.left = anchor.left;
+    box.left = FreeLeft(anchor.left, box.top, node.width, node.height, key);
     if (Enclose(box.left + node.width, box.top + node.height)) {
         view_->SetGraphSize(graphWidth_, graphHeight_);
     }
     view_->SetSectionPosition(node.number, box.left, box.top);
+}
+
+// The first place from the given one rightwards where the box covers no other.
+double FlowchartController::FreeLeft(double left, double top, double width, double height, NodeKey self) const
+{
+    const auto covers = [&](double at) {
+        for (const auto& [key, box] : boxes_) {
+            const Node& node = nodes_.at(key);
+            if (key != self && at < box.left + node.width && box.left < at + width && top < box.top + node.height &&
+                box.top < top + height) {
+                return true;
+            }
+        }
+        return false;
+    };
+    for (int attempt = 0; attempt < ProvisionalTries && covers(left); ++attempt) {
+        left += width + ProvisionalGap;
+    }
+    return left;
 }
 
 bool FlowchartController::Enclose(double right, double bottom)

@@ -4,6 +4,7 @@
 #include "document/DocumentNotifications.h"
 #include "flowchart/LayoutRunner.h"
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -65,13 +66,16 @@ private:
     void OnChoiceUpdated(const Choice& from, const Choice& to, ChoiceUpdateReason reason);
     void OnSectionsSwapped(std::uint32_t a, std::uint32_t b);
     void ClearBook();
-    NodeKey AddSection(const Section& section, double left, double top);
+    // Where a box of the given size goes.
+    using Placer = std::function<std::pair<double, double>(double width, double height)>;
+    NodeKey AddSection(const Section& section, const Placer& place);
     void AddChoice(const Choice& choice);
     void RemoveEdge(const Uuid& id);
     std::pair<double, double> BoxSize(const Section& section, const std::wstring& label);
     // A straight arrow between two boxes, as a one-piece curve with its arrowhead.
     RoutePoints StraightRoute(NodeKey from, NodeKey to) const;
     void PlaceBelow(NodeKey key, NodeKey above);
+    double FreeLeft(double left, double top, double width, double height, NodeKey self = 0) const;
     // Widens the chart to hold a provisional box; true when it grew.
     bool Enclose(double right, double bottom);
     void Relayout();

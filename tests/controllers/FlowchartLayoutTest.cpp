@@ -201,6 +201,17 @@ TEST_F(FlowchartLayoutTest, ANewSectionWaitsBelowTheSectionItIsReachedFromWithAS
     EXPECT_EQ(arrow[1].x, arrow.front().x);
 }
 
+TEST_F(FlowchartLayoutTest, ProvisionalBoxesCoverNoOtherBox)
+{
+    model.SetCurrentSection(1);
+    model.AddChoiceTo(1, 2, L"Go", false);
+    model.AddChoiceTo(1, 3, L"Run", false);
+    const ChartView::Box second = chart.boxes.at(2);
+    const ChartView::Box third = chart.boxes.at(3);
+    EXPECT_EQ(third.top, second.top);
+    EXPECT_GE(third.left, second.left + 80);
+}
+
 TEST_F(FlowchartLayoutTest, RemovedBoxesAndArrowsGoAtOnce)
 {
     model.AddChoiceTo(1, 2, L"Go", false);
