@@ -53,8 +53,8 @@ public:
     FlowchartGraph& operator=(const FlowchartGraph&) = delete;
     ~FlowchartGraph();
 
-    // From this many nodes on, "dot" stops its network simplex early, ranks the graph as
-    // one and gives up sooner on reducing crossings; smaller graphs keep Graphviz's defaults.
+    // From this many nodes on, "dot" stops its network simplex early and gives up sooner on
+    // reducing crossings; smaller graphs keep Graphviz's defaults.
     static constexpr std::size_t LargeGraphNodes = 300;
     enum class Tuning { BySize, Defaults, Fast };
 

@@ -6,10 +6,11 @@ namespace TarnViewModel {
 
 namespace {
 
+// Never destroyed: a layout may still run on its thread while the program exits.
 std::mutex& GraphvizMutex()
 {
-    static std::mutex mutex;
-    return mutex;
+    static std::mutex* const mutex = new std::mutex;
+    return *mutex;
 }
 
 }  // namespace
@@ -40,6 +41,8 @@ FlowchartLayout LayOut(const FlowchartSnapshot& snapshot)
 LayoutOutcome AttemptLayout(const FlowchartSnapshot& snapshot)
 {
     LayoutOutcome outcome;
+    // The layout thread is the last place its failure can be caught; it travels to the
+    // user-interface thread as text.
     try {
         outcome.layout = LayOut(snapshot);
     } catch (const std::exception& error) {
