@@ -66,12 +66,6 @@ FlowchartController::FlowchartController(TarnDataModel& model, IFlowchartView* v
     }));
 }
 
-// The runner goes first, so that no layout it still has under way is handed back.
-FlowchartController::~FlowchartController()
-{
-    runner_.reset();
-}
-
 void FlowchartController::SetZoomPercent(unsigned percent)
 {
     zoom_ = std::clamp(percent, LowestZoom, HighestZoom);
@@ -175,8 +169,7 @@ void FlowchartController::OnSectionAdded(const Section& section)
     if (graphWidth_ != width || graphHeight_ != height) {
         view_->SetGraphSize(graphWidth_, graphHeight_);
     }
-    ++generation_;
-    Relayout();
+    ShapeChanged();
 }
 
 void FlowchartController::OnSectionDeleted(const Section& section)
@@ -200,8 +193,7 @@ void FlowchartController::OnSectionDeleted(const Section& section)
     boxes_.erase(key);
     keys_.erase(found);
     view_->RemoveSectionNode(section.number);
-    ++generation_;
-    Relayout();
+    ShapeChanged();
 }
 
 void FlowchartController::OnChoiceAdded(const Choice& choice)
@@ -213,8 +205,7 @@ void FlowchartController::OnChoiceAdded(const Choice& choice)
     }
     AddChoice(choice);
     view_->AddChoiceEdge(choice.id, StraightRoute(from, to), choice.hidden);
-    ++generation_;
-    Relayout();
+    ShapeChanged();
 }
 
 void FlowchartController::OnChoiceDeleted(const Choice& choice)
@@ -224,8 +215,7 @@ void FlowchartController::OnChoiceDeleted(const Choice& choice)
     }
     RemoveEdge(choice.id);
     view_->RemoveChoiceEdge(choice.id);
-    ++generation_;
-    Relayout();
+    ShapeChanged();
 }
 
 void FlowchartController::OnSectionUpdated(std::uint32_t oldNumber, const Section& section, SectionProperty property)
@@ -247,8 +237,7 @@ void FlowchartController::OnSectionUpdated(std::uint32_t oldNumber, const Sectio
         node.width = width;
         node.height = height;
         view_->UpdateSectionNode(section.number, label, width, height);
-        ++generation_;
-        Relayout();
+        ShapeChanged();
         break;
     }
     case SectionProperty::BackgroundColour:
@@ -274,8 +263,7 @@ void FlowchartController::OnChoiceUpdated(const Choice& from, const Choice& to, 
     if (from.hidden != to.hidden) {
         view_->SetChoiceHidden(to.id, to.hidden);
     }
-    ++generation_;
-    Relayout();
+    ShapeChanged();
 }
 
 void FlowchartController::OnSectionsSwapped(std::uint32_t a, std::uint32_t b)
@@ -331,7 +319,6 @@ void FlowchartController::PlaceBelow(NodeKey key, NodeKey above)
     Box& box = boxes_.at(key);
     const Node& node = nodes_.at(key);
     box.top = anchor.top + nodes_.at(above).height + ProvisionalGap;
-    box.left = anchor.left;
     box.left = FreeLeft(anchor.left, box.top, node.width, node.height, key);
     if (Enclose(box.left + node.width, box.top + node.height)) {
         view_->SetGraphSize(graphWidth_, graphHeight_);
@@ -383,6 +370,12 @@ RoutePoints FlowchartController::StraightRoute(NodeKey from, NodeKey to) const
     const RoutePoint end{start.x + dx * shaft, start.y + dy * shaft};
     const auto between = [&](double part) { return RoutePoint{start.x + (end.x - start.x) * part, start.y + (end.y - start.y) * part}; };
     return {start, between(1.0 / 3), between(2.0 / 3), end, tip};
+}
+
+void FlowchartController::ShapeChanged()
+{
+    ++generation_;
+    Relayout();
 }
 
 void FlowchartController::Relayout()

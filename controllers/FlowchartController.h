@@ -26,7 +26,6 @@ public:
                         std::unique_ptr<LayoutRunner> runner = std::make_unique<SynchronousLayoutRunner>());
     FlowchartController(const FlowchartController&) = delete;
     FlowchartController& operator=(const FlowchartController&) = delete;
-    ~FlowchartController();
 
     void SetZoomPercent(unsigned percent);
     void ZoomIn();
@@ -78,6 +77,8 @@ private:
     double FreeLeft(double left, double top, double width, double height, NodeKey self = 0) const;
     // Widens the chart to hold a provisional box; true when it grew.
     bool Enclose(double right, double bottom);
+    // The book's shape changed: any layout under way no longer fits, and another is due.
+    void ShapeChanged();
     void Relayout();
     void StartLayout();
     void OnLayoutDone(std::uint64_t generation, const std::unordered_map<std::uint32_t, NodeKey>& keys,
@@ -112,7 +113,8 @@ private:
     bool running_ = false;
     bool wanted_ = false;
     std::string layoutError_;
-    // Results that arrive after the controller has gone find this expired.
+    // Results that arrive after the controller has gone find this expired; declared last,
+    // so it goes first.
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 

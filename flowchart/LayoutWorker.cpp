@@ -43,7 +43,7 @@ struct LayoutWorker::Shared {
     bool stopped = false;
 };
 
-LayoutWorker::LayoutWorker(Dispatcher dispatcher) : shared_(std::make_shared<Shared>(dispatcher)), dispatcher_(dispatcher)
+LayoutWorker::LayoutWorker(Dispatcher dispatcher) : shared_(std::make_shared<Shared>(std::move(dispatcher)))
 {
     std::thread([shared = shared_] { shared->Serve(); }).detach();
 }
@@ -60,7 +60,7 @@ LayoutWorker::~LayoutWorker()
 
 void LayoutWorker::Soon(std::function<void()> function)
 {
-    dispatcher_(std::move(function));
+    shared_->dispatch(std::move(function));
 }
 
 void LayoutWorker::Run(FlowchartSnapshot snapshot, Done done)

@@ -27,7 +27,6 @@ public:
 private:
     struct Shared;
     std::shared_ptr<Shared> shared_;
-    Dispatcher dispatcher_;
 };
 
 }  // namespace TarnViewModel
