@@ -3,6 +3,7 @@
 #include "document/TarnDataModel.h"
 #include "graph/StoryGraph.h"
 #include "samplebooks/GamebookGenerator.h"
+#include "samplebooks/GeneratedDocument.h"
 
 #include <filesystem>
 #include <memory>
@@ -31,27 +32,9 @@ inline TarnViewModel::StoryGraph BuildGraph(const BookRecords& book)
     return graph;
 }
 
-// A document filled through its structural operations, as a load would.
-inline std::unique_ptr<TarnViewModel::TarnDataModel> MakeDocument(const BookRecords& records)
-{
-    auto model = std::make_unique<TarnViewModel::TarnDataModel>();
-    model->NewBook(L"Untitled", L"");
-    for (const auto& section : records.sections) {
-        if (section.number != 1) {
-            model->AddSection(section);
-        } else {
-            model->SetSectionText(1, section.text);
-        }
-    }
-    for (const auto& choice : records.choices) {
-        model->AddChoice(choice);
-    }
-    return model;
-}
-
 inline std::unique_ptr<TarnViewModel::TarnDataModel> MakeDocument(std::uint32_t sectionCount)
 {
-    return MakeDocument(MakeGamebookRecords(sectionCount));
+    return SampleBooks::MakeDocument(MakeGamebookRecords(sectionCount));
 }
 
 // A generated gamebook saved once in the temporary folder and kept for later runs.

@@ -1,6 +1,7 @@
 #include "controllers/FlowchartController.h"
 #include "document/TarnDataModel.h"
 #include "samplebooks/GamebookGenerator.h"
+#include "samplebooks/GeneratedDocument.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -263,21 +264,9 @@ TEST_F(FlowchartLayoutTest, ANewBookOrTheControllerGoingDropsTheLayoutUnderWay)
 // gives with its defaults, the sections and choices added in the book's order.
 TEST(FlowchartLayoutOfSmallBooks, IsGraphvizsDefaultLayout)
 {
-    const SampleBooks::GeneratedBook book = SampleBooks::GenerateGamebook(FlowchartGraph::LargeGraphNodes - 1);
     TestSupport::TempFolder folder;
-    {
-        TarnDataModel writer;
-        writer.NewBook(L"Small", L"");
-        for (const Section& section : book.sections) {
-            if (section.number != 1) {
-                writer.AddSection(section);
-            }
-        }
-        for (const Choice& choice : book.choices) {
-            writer.AddChoice(choice);
-        }
-        writer.Save(folder.WidePath("small.brindle"));
-    }
+    SampleBooks::MakeDocument(SampleBooks::GenerateGamebook(FlowchartGraph::LargeGraphNodes - 1))
+        ->Save(folder.WidePath("small.brindle"));
     TarnDataModel model;
     ChartView chart;
     FlowchartController controller(model, &chart);

@@ -3,6 +3,7 @@
 #include "controllers/PreviewText.h"
 #include "drawing/FlowchartSceneView.h"
 #include "samplebooks/GamebookGenerator.h"
+#include "samplebooks/GeneratedDocument.h"
 #include "shell/CFlowchart.h"
 #include "shell/CFlowchartToolBar.h"
 #include "shell/COutlinePane.h"
@@ -33,21 +34,8 @@ protected:
     void SetUp() override
     {
         MainWindowFixture::SetUp();
-        const SampleBooks::GeneratedBook generated = SampleBooks::GenerateGamebook(400);
-        TarnViewModel::TarnDataModel book;
-        book.NewBook(L"Generated", L"");
-        for (const auto& section : generated.sections) {
-            if (section.number == 1) {
-                book.SetSectionText(1, section.text);
-            } else {
-                book.AddSection(section);
-            }
-        }
-        for (const auto& choice : generated.choices) {
-            book.AddChoice(choice);
-        }
         path_ = PathOf("generated.brindle");
-        book.Save(path_.toStdWString());
+        SampleBooks::MakeDocument(SampleBooks::GenerateGamebook(400))->Save(path_.toStdWString());
     }
 
     void Open() { Frame().OpenFile(path_); }
