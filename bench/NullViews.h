@@ -45,6 +45,7 @@ struct NullFlowchartView : IFlowchartView {
     void EnableZoomOut(bool) override {}
     void RenumberSectionNode(std::uint32_t, std::uint32_t) override {}
     void SwapSectionNodes(std::uint32_t, std::uint32_t) override {}
+    void RenumberSectionNodes(const NumberChanges&) override {}
     void ClearAll() override {}
     void SetFooterText(const std::wstring&) override {}
     void BeginUpdate() override {}
@@ -64,6 +65,8 @@ struct NullOutlineView : IBookOutlineView {
 struct NullPreviewView : IBookPreviewView {
     void ReplaceText(std::size_t, std::size_t, const std::wstring&) override {}
     void SetAllText(const std::wstring&, const std::vector<TextRange>&) override {}
+    void AppendText(const std::wstring&, const std::vector<TextRange>&) override {}
+    void RunSoon(std::function<void()> step) override { step(); }
     void FormatRange(std::size_t, std::size_t, const Font&) override {}
     void FormatRangeAndHome(std::size_t, std::size_t) override {}
     void FormatAll(const Font&) override {}

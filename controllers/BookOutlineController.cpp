@@ -8,22 +8,8 @@ namespace TarnViewModel {
 BookOutlineController::BookOutlineController(TarnDataModel& model, IBookOutlineView* view) : model_(model), view_(view)
 {
     connections_.emplace_back(model_.ConnectBookReset([this] { view_->ClearOutline(); }));
-    connections_.emplace_back(model_.ConnectBookLoaded([this](const std::vector<Section>& sections, const std::vector<Choice>&) {
-        view_->ClearOutline();
-        view_->BeginUpdate();
-        std::uint32_t next = 1;
-        for (const Section& section : sections) {
-            for (; next < section.number; ++next) {
-                ShowEmptySlot(next);
-            }
-            ShowSection(section);
-            next = section.number + 1;
-        }
-        view_->EndUpdate();
-        if (model_.GetCurrentSection() != NoSection) {
-            view_->SelectOutlineEntry(model_.GetCurrentSection());
-        }
-    }));
+    connections_.emplace_back(model_.ConnectBookLoaded([this](const std::vector<Section>&, const std::vector<Choice>&) { ShowAll(); }));
+    connections_.emplace_back(model_.ConnectSectionsRenumbered([this](const NumberChanges&) { ShowAll(); }));
     connections_.emplace_back(model_.ConnectSectionAdded([this](const Section& section) { ShowSection(section); }));
     connections_.emplace_back(model_.ConnectEmptySlotAdded([this](std::uint32_t number) { ShowEmptySlot(number); }));
     connections_.emplace_back(
@@ -50,6 +36,24 @@ BookOutlineController::BookOutlineController(TarnDataModel& model, IBookOutlineV
             view_->SelectOutlineEntry(a.number);
         }
     }));
+}
+
+void BookOutlineController::ShowAll()
+{
+    view_->ClearOutline();
+    view_->BeginUpdate();
+    std::uint32_t next = 1;
+    model_.GetStoryGraph().VisitSections([&](const Section& section) {
+        for (; next < section.number; ++next) {
+            ShowEmptySlot(next);
+        }
+        ShowSection(section);
+        next = section.number + 1;
+    });
+    view_->EndUpdate();
+    if (model_.GetCurrentSection() != NoSection) {
+        view_->SelectOutlineEntry(model_.GetCurrentSection());
+    }
 }
 
 void BookOutlineController::ShowSection(const Section& section)

@@ -18,6 +18,7 @@ public:
     BookOutlineController& operator=(const BookOutlineController&) = delete;
 
 private:
+    void ShowAll();
     void ShowSection(const Section& section);
     void ShowEmptySlot(std::uint32_t number);
     void SelectIfCurrent(std::uint32_t current, std::uint32_t shown);

@@ -29,15 +29,19 @@ std::unique_ptr<Container> EmptyEntry()
 
 }  // namespace
 
-BookPreviewController::BookPreviewController(TarnDataModel& model, IBookPreviewView* view) : model_(model), view_(view)
+BookPreviewController::BookPreviewController(TarnDataModel& model, IBookPreviewView* view, std::size_t fillStep)
+    : model_(model), view_(view), fillStep_(fillStep)
 {
     connections_.emplace_back(model_.ConnectBookReset([this] {
         entries_.clear();
         lengthsStale_ = true;
+        filling_ = false;
+        ++*fill_;
         view_->ClearPreview();
     }));
     connections_.emplace_back(
         model_.ConnectBookLoaded([this](const std::vector<Section>&, const std::vector<Choice>&) { OnBookLoaded(); }));
+    connections_.emplace_back(model_.ConnectSectionsRenumbered([this](const NumberChanges&) { OnBookLoaded(); }));
     connections_.emplace_back(model_.ConnectSectionAdded([this](const Section& section) { OnSectionAdded(section); }));
     connections_.emplace_back(model_.ConnectEmptySlotAdded([this](std::uint32_t number) { OnEmptySlotAdded(number); }));
     connections_.emplace_back(model_.ConnectSectionSelected([this](const Section& section) { Show(section.number); }));
@@ -84,10 +88,29 @@ BookPreviewController::BookPreviewController(TarnDataModel& model, IBookPreviewV
 std::wstring BookPreviewController::AllText() const
 {
     std::wostringstream text;
-    for (const auto& entry : entries_) {
-        entry->Write(text);
+    for (std::size_t index = 0; index < entries_.size(); ++index) {
+        if (entries_[index]) {
+            entries_[index]->Write(text);
+        } else {
+            MadeEntry(static_cast<std::uint32_t>(index + 1))->Write(text);
+        }
     }
     return text.str();
+}
+
+std::unique_ptr<Container> BookPreviewController::MadeEntry(std::uint32_t number) const
+{
+    const StoryGraph& graph = model_.GetStoryGraph();
+    return graph.HasSection(number) ? SectionEntry(graph.GetSection(number), true) : EmptyEntry();
+}
+
+const Container& BookPreviewController::Built(std::uint32_t number)
+{
+    if (!entries_[number - 1]) {
+        entries_[number - 1] = MadeEntry(number);
+        Changed(number);
+    }
+    return *entries_[number - 1];
 }
 
 // The rich-text box counts a line break as one character, so texts carry LF alone.
@@ -119,7 +142,7 @@ std::unique_ptr<Container> BookPreviewController::SectionEntry(const Section& se
 
 bool BookPreviewController::OnDisplay(std::uint32_t number) const
 {
-    return !model_.GetNewPagePerSection() || number == model_.GetCurrentSection();
+    return model_.GetNewPagePerSection() ? number == model_.GetCurrentSection() : Shown(number);
 }
 
 std::size_t BookPreviewController::Start(std::uint32_t number)
@@ -142,7 +165,7 @@ void BookPreviewController::RebuildLengths()
     lengths_.resize(entries_.size());
     lengthTree_.assign(entries_.size() + 1, 0);
     for (std::size_t index = 0; index < entries_.size(); ++index) {
-        lengths_[index] = entries_[index]->Length();
+        lengths_[index] = LengthOf(index);
         lengthTree_[index + 1] += lengths_[index];
         const std::size_t parent = (index + 1) + ((index + 1) & (~(index + 1) + 1));
         if (parent < lengthTree_.size()) {
@@ -157,7 +180,7 @@ void BookPreviewController::Changed(std::uint32_t number)
     if (lengthsStale_) {
         return;
     }
-    const std::size_t length = entries_[number - 1]->Length();
+    const std::size_t length = LengthOf(number - 1);
     const std::size_t old = lengths_[number - 1];
     lengths_[number - 1] = length;
     for (std::size_t index = number; index < lengthTree_.size(); index += index & (~index + 1)) {
@@ -192,7 +215,7 @@ void BookPreviewController::Replace(std::uint32_t number, std::unique_ptr<Contai
 {
     Grow(number);
     const std::size_t start = Start(number);
-    const std::size_t oldLength = entries_[number - 1]->Length();
+    const std::size_t oldLength = LengthOf(number - 1);
     entries_[number - 1] = std::move(entry);
     Changed(number);
     if (OnDisplay(number)) {
@@ -210,20 +233,19 @@ void BookPreviewController::Grow(std::uint32_t highest)
     }
 }
 
+// A renumbering or a shuffle changes the whole text as a load does.
 void BookPreviewController::OnBookLoaded()
 {
+    std::uint32_t highest = 0;
+    model_.GetStoryGraph().VisitSections([&](const Section& section) { highest = section.number; });
     entries_.clear();
+    entries_.resize(highest);
     lengthsStale_ = true;
-    view_->ClearPreview();
     view_->BeginUpdate();
-    const StoryGraph& graph = model_.GetStoryGraph();
-    graph.VisitSections([&](const Section& section) {
-        Grow(section.number - 1);
-        entries_.push_back(SectionEntry(section, true));
-        lengthsStale_ = true;
-    });
-    // A renumbering or a shuffle announces itself as a load, and the text must follow it.
+    view_->ClearPreview();
     if (model_.GetNewPagePerSection()) {
+        filling_ = false;
+        ++*fill_;
         if (InList(model_.GetCurrentSection())) {
             Show(model_.GetCurrentSection());
         }
@@ -253,9 +275,12 @@ void BookPreviewController::OnEmptySlotRemoved(std::uint32_t number)
         return;
     }
     const std::size_t start = Start(number);
-    const std::size_t length = entries_[number - 1]->Length();
+    const std::size_t length = LengthOf(number - 1);
     if (length > 0 && OnDisplay(number)) {
         view_->ReplaceText(start, length, L"");
+    }
+    if (filling_ && number <= filled_) {
+        --filled_;
     }
     entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(number - 1));
     lengthsStale_ = true;
@@ -274,9 +299,10 @@ void BookPreviewController::OnSectionUpdated(const Section& section, SectionProp
     }
 }
 
+// An entry not made yet will be made from the book, this choice included.
 void BookPreviewController::OnChoiceAdded(const Choice& choice)
 {
-    if (!InList(choice.source)) {
+    if (!InList(choice.source) || !entries_[choice.source - 1]) {
         return;
     }
     Container& entry = *entries_[choice.source - 1];
@@ -301,7 +327,7 @@ void BookPreviewController::OnChoiceAdded(const Choice& choice)
 
 void BookPreviewController::OnChoiceDeleted(const Choice& choice)
 {
-    if (!InList(choice.source) || !entries_[choice.source - 1]->Holds(choice.id)) {
+    if (!InList(choice.source) || !entries_[choice.source - 1] || !entries_[choice.source - 1]->Holds(choice.id)) {
         return;
     }
     Container& entry = *entries_[choice.source - 1];
@@ -320,24 +346,62 @@ void BookPreviewController::Show(std::uint32_t number)
         return;
     }
     if (model_.GetNewPagePerSection()) {
-        const Container& entry = *entries_[number - 1];
+        const Container& entry = Built(number);
         std::vector<TextRange> links;
         CollectLinks(entry, 0, links);
         view_->SetAllText(Written(entry), links);
     } else {
-        view_->ScrollToCharacter(Start(number));
+        ScrollTo(number);
     }
 }
 
+void BookPreviewController::ScrollTo(std::uint32_t number)
+{
+    if (Shown(number)) {
+        scrollPending_ = 0;
+        view_->ScrollToCharacter(Start(number));
+    } else {
+        scrollPending_ = number;
+    }
+}
+
+// The first step runs at once, so the top of the book shows with the change that caused it.
 void BookPreviewController::ShowWholeBook()
 {
+    filling_ = true;
+    filled_ = 0;
+    scrollPending_ = 0;
+    ++*fill_;
+    FillMore();
+}
+
+void BookPreviewController::FillMore()
+{
+    std::wstring text;
     std::vector<TextRange> links;
-    std::size_t start = 0;
-    for (const auto& entry : entries_) {
-        CollectLinks(*entry, start, links);
-        start += entry->Length();
+    std::size_t start = Start(static_cast<std::uint32_t>(filled_ + 1));
+    while (filled_ < entries_.size() && text.size() < fillStep_) {
+        const Container& entry = Built(static_cast<std::uint32_t>(filled_ + 1));
+        CollectLinks(entry, start, links);
+        text += Written(entry);
+        start += entry.Length();
+        ++filled_;
     }
-    view_->SetAllText(AllText(), links);
+    view_->AppendText(text, links);
+    if (filled_ == entries_.size()) {
+        filling_ = false;
+    }
+    if (scrollPending_ != 0 && Shown(scrollPending_)) {
+        ScrollTo(scrollPending_);
+    }
+    if (filling_) {
+        view_->RunSoon([this, fill = std::weak_ptr<unsigned>(fill_), step = *fill_] {
+            const auto current = fill.lock();
+            if (current && *current == step && filling_) {
+                FillMore();
+            }
+        });
+    }
 }
 
 void BookPreviewController::OnNewPagePerSection(bool on)
@@ -348,10 +412,14 @@ void BookPreviewController::OnNewPagePerSection(bool on)
     if (!on) {
         ShowWholeBook();
         if (InList(current)) {
-            view_->ScrollToCharacter(Start(current));
+            ScrollTo(current);
         }
-    } else if (InList(current)) {
-        Show(current);
+    } else {
+        filling_ = false;
+        ++*fill_;
+        if (InList(current)) {
+            Show(current);
+        }
     }
     view_->EndUpdate();
 }

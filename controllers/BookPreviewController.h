@@ -16,12 +16,16 @@ class TarnDataModel;
 // range of the number it touches.
 class BookPreviewController {
 public:
-    BookPreviewController(TarnDataModel& model, IBookPreviewView* view);
+    // A whole book is shown a step at a time, each step at least `fillStep` characters.
+    static constexpr std::size_t DefaultFillStep = 200'000;
+
+    BookPreviewController(TarnDataModel& model, IBookPreviewView* view, std::size_t fillStep = DefaultFillStep);
     BookPreviewController(const BookPreviewController&) = delete;
     BookPreviewController& operator=(const BookPreviewController&) = delete;
 
-    // The preview's whole text, as the view was last given it in whole-book mode.
+    // The preview's whole text in whole-book mode, once every step of the fill has run.
     std::wstring AllText() const;
+    bool Filling() const { return filling_; }
 
 private:
     void OnBookLoaded();
@@ -34,6 +38,13 @@ private:
     void OnNewPagePerSection(bool on);
     void Show(std::uint32_t number);
     void ShowWholeBook();
+    void FillMore();
+    void ScrollTo(std::uint32_t number);
+    // The entry of the number, made from the book if the fill has not reached it yet.
+    const Container& Built(std::uint32_t number);
+    std::unique_ptr<Container> MadeEntry(std::uint32_t number) const;
+    std::size_t LengthOf(std::size_t index) const { return entries_[index] ? entries_[index]->Length() : 0; }
+    bool Shown(std::uint32_t number) const { return !filling_ || number <= filled_; }
 
     std::unique_ptr<Container> SectionEntry(const Section& section, bool withChoices) const;
     std::unique_ptr<Container> ChoiceElement(const Choice& choice) const;
@@ -51,7 +62,16 @@ private:
     TarnDataModel& model_;
     IBookPreviewView* view_;
     std::vector<boost::signals2::scoped_connection> connections_;
+    // One entry per number up to the highest section; an entry is made when first needed,
+    // so that a whole book opens without making ten thousand of them at once.
     std::vector<std::unique_ptr<Container>> entries_;
+    const std::size_t fillStep_;
+    // While a whole book is being filled, the view holds the first `filled_` entries.
+    bool filling_ = false;
+    std::size_t filled_ = 0;
+    // Tells a step of an abandoned fill, or one outliving the controller, to do nothing.
+    std::shared_ptr<unsigned> fill_ = std::make_shared<unsigned>(0);
+    std::uint32_t scrollPending_ = 0;
     // The entries' lengths, and a Fenwick tree over them for the start of any range. Both
     // are rebuilt when entries come or go, and updated in place when one changes.
     std::vector<std::size_t> lengths_;

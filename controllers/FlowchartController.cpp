@@ -51,6 +51,7 @@ FlowchartController::FlowchartController(TarnDataModel& model, IFlowchartView* v
         }));
     connections_.emplace_back(
         model_.ConnectSectionsSwapped([this](const Section& a, const Section& b) { OnSectionsSwapped(a.number, b.number); }));
+    connections_.emplace_back(model_.ConnectSectionsRenumbered([this](const NumberChanges& changes) { OnSectionsRenumbered(changes); }));
     connections_.emplace_back(model_.ConnectFooterChanged([this](const std::wstring& footer) { view_->SetFooterText(footer); }));
     connections_.emplace_back(model_.ConnectBulkChangeBegins([this] {
         ++bulkDepth_;
@@ -275,6 +276,24 @@ void FlowchartController::OnSectionsSwapped(std::uint32_t a, std::uint32_t b)
     nodes_.at(first).number = b;
     nodes_.at(second).number = a;
     view_->SwapSectionNodes(a, b);
+}
+
+// The boxes keep their places and their keys, so a layout under way still fits them.
+void FlowchartController::OnSectionsRenumbered(const NumberChanges& changes)
+{
+    std::vector<NodeKey> moved;
+    moved.reserve(changes.size());
+    for (const NumberChange& change : changes) {
+        moved.push_back(keys_.at(change.from));
+    }
+    for (const NumberChange& change : changes) {
+        keys_.erase(change.from);
+    }
+    for (std::size_t index = 0; index < changes.size(); ++index) {
+        keys_[changes[index].to] = moved[index];
+        nodes_.at(moved[index]).number = changes[index].to;
+    }
+    view_->RenumberSectionNodes(changes);
 }
 
 std::pair<double, double> FlowchartController::BoxSize(const Section& section, const std::wstring& label)

@@ -64,6 +64,7 @@ private:
     void OnSectionUpdated(std::uint32_t oldNumber, const Section& section, SectionProperty property);
     void OnChoiceUpdated(const Choice& from, const Choice& to, ChoiceUpdateReason reason);
     void OnSectionsSwapped(std::uint32_t a, std::uint32_t b);
+    void OnSectionsRenumbered(const NumberChanges& changes);
     void ClearBook();
     // Where a box of the given size goes.
     using Placer = std::function<std::pair<double, double>(double width, double height)>;

@@ -3,6 +3,7 @@
 #include "document/Font.h"
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,8 @@ public:
     virtual void ReplaceText(std::size_t start, std::size_t length, const std::wstring& text) = 0;
     // The whole text, its links marked, in one pass; the caret goes to the start.
     virtual void SetAllText(const std::wstring& text, const std::vector<TextRange>& links) = 0;
+    // Adds text at the end, its links given as positions in the whole text.
+    virtual void AppendText(const std::wstring& text, const std::vector<TextRange>& links) = 0;
     virtual void FormatRange(std::size_t start, std::size_t length, const CommonLib::Font& font) = 0;
     // Marks the range as a link, then puts the caret at the start of the text.
     virtual void FormatRangeAndHome(std::size_t start, std::size_t length) = 0;
@@ -29,6 +32,9 @@ public:
     virtual void BeginUpdate() = 0;
     virtual void EndUpdate() = 0;
     virtual void ScrollToCharacter(std::size_t position) = 0;
+    // Runs the step once the events waiting now are handled, so that a long fill leaves the
+    // window answering.
+    virtual void RunSoon(std::function<void()> step) = 0;
 };
 
 }  // namespace TarnViewModel

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "flowchart/FlowchartGraph.h"
+#include "graph/Numbering.h"
 #include "graph/RGBColour.h"
 
 #include <string>
@@ -41,6 +42,8 @@ public:
     virtual void EnableZoomOut(bool enable) = 0;
     virtual void RenumberSectionNode(std::uint32_t oldNumber, std::uint32_t newNumber) = 0;
     virtual void SwapSectionNodes(std::uint32_t a, std::uint32_t b) = 0;
+    // Every listed box takes its new number at once; the numbers may pass among them.
+    virtual void RenumberSectionNodes(const NumberChanges& changes) = 0;
     virtual void ClearAll() = 0;
     virtual void SetFooterText(const std::wstring& footer) = 0;
     virtual void BeginUpdate() = 0;

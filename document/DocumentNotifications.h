@@ -5,6 +5,7 @@
 #include "graph/NotificationTypes.h"
 #include "document/UiConfig.h"
 #include "graph/Choice.h"
+#include "graph/Numbering.h"
 #include "graph/Section.h"
 
 #include <boost/signals2/dummy_mutex.hpp>
@@ -30,6 +31,7 @@ using SectionAddedSignal = Signal<void(const Section&)>;
 using SectionDeletedSignal = Signal<void(const Section&)>;
 using SectionUpdatedSignal = Signal<void(std::uint32_t, const Section&, SectionProperty)>;
 using SectionsSwappedSignal = Signal<void(const Section&, const Section&)>;
+using SectionsRenumberedSignal = Signal<void(const NumberChanges&)>;
 using EmptySlotAddedSignal = Signal<void(std::uint32_t)>;
 using EmptySlotRemovedSignal = Signal<void(std::uint32_t)>;
 using CommitPendingEditsSignal = Signal<void()>;
@@ -66,6 +68,8 @@ public:
     Connection ConnectSectionDeleted(const SectionDeletedSignal::slot_type& slot) { return sectionDeleted_.connect(slot); }
     Connection ConnectSectionUpdated(const SectionUpdatedSignal::slot_type& slot) { return sectionUpdated_.connect(slot); }
     Connection ConnectSectionsSwapped(const SectionsSwappedSignal::slot_type& slot) { return sectionsSwapped_.connect(slot); }
+    // Many sections at once took new numbers, their choices following; nothing else changed.
+    Connection ConnectSectionsRenumbered(const SectionsRenumberedSignal::slot_type& slot) { return sectionsRenumbered_.connect(slot); }
     Connection ConnectEmptySlotAdded(const EmptySlotAddedSignal::slot_type& slot) { return emptySlotAdded_.connect(slot); }
     Connection ConnectEmptySlotRemoved(const EmptySlotRemovedSignal::slot_type& slot) { return emptySlotRemoved_.connect(slot); }
     Connection ConnectCommitPendingEdits(const CommitPendingEditsSignal::slot_type& slot) { return commitPendingEdits_.connect(slot); }
@@ -93,6 +97,7 @@ protected:
     SectionDeletedSignal sectionDeleted_;
     SectionUpdatedSignal sectionUpdated_;
     SectionsSwappedSignal sectionsSwapped_;
+    SectionsRenumberedSignal sectionsRenumbered_;
     EmptySlotAddedSignal emptySlotAdded_;
     EmptySlotRemovedSignal emptySlotRemoved_;
     CommitPendingEditsSignal commitPendingEdits_;

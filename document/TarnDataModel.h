@@ -112,6 +112,7 @@ private:
     std::unique_ptr<ICommand> AddSectionForMissingDestination(std::uint32_t destination, const std::wstring& summary);
     Uuid CurrentSectionId() const;
     void FollowSelection(const Uuid& id, const Numbering& numbering);
+    void Renumbered(const NumberChanges& changes);
 
     StoryGraph graph_;
     std::uint32_t currentSection_ = NoSection;

@@ -26,10 +26,11 @@ void TarnDataModel::FollowSelection(const Uuid& id, const Numbering& numbering)
 void TarnDataModel::RenumberSections(const Numbering& numbers)
 {
     const Uuid current = CurrentSectionId();
+    const NumberChanges changes = graph_.ChangesTo(numbers);
     graph_.ApplyNumbers(numbers);
     FollowSelection(current, numbers);
     modified_ = true;
-    bookLoaded_(graph_.AllSections(), graph_.AllChoices());
+    Renumbered(changes);
     SetCurrentSection(currentSection_);
 }
 
@@ -37,25 +38,24 @@ void TarnDataModel::Shuffle()
 {
     const Numbering before = graph_.CurrentNumbering();
     const Uuid current = CurrentSectionId();
-    std::int64_t bestScore = -1;
-    Numbering best;
-    for (int pass = 0; pass < 10; ++pass) {
-        graph_.Shuffle();
-        const std::int64_t score = graph_.ScoreNumbering();
-        if (score > bestScore) {
-            bestScore = score;
-            best = graph_.CurrentNumbering();
-        }
-    }
-    graph_.ApplyNumbers(best);
-    FollowSelection(current, best);
-    RecordCommand(std::make_unique<RenumberSectionsCommand>(*this, before, best));
-    if (before != best) {
+    const Numbering after = graph_.NumberingOf(graph_.BestShuffle(10));
+    const NumberChanges changes = graph_.ChangesTo(after);
+    graph_.ApplyNumbers(after);
+    FollowSelection(current, after);
+    RecordCommand(std::make_unique<RenumberSectionsCommand>(*this, before, after));
+    if (!changes.empty()) {
         modified_ = true;
     }
-    bookLoaded_(graph_.AllSections(), graph_.AllChoices());
+    Renumbered(changes);
     if (currentSection_ != NoSection) {
         SetCurrentSection(currentSection_);
+    }
+}
+
+void TarnDataModel::Renumbered(const NumberChanges& changes)
+{
+    if (!changes.empty()) {
+        sectionsRenumbered_(changes);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "drawing/FlowchartScene.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace TarnGui {
 
@@ -70,6 +71,23 @@ void FlowchartScene::SwapBoxes(std::uint32_t a, std::uint32_t b)
     std::swap(first->second, second->second);
     first->second.numberText = NumberText(a);
     second->second.numberText = NumberText(b);
+}
+
+void FlowchartScene::RenumberBoxes(const TarnViewModel::NumberChanges& changes)
+{
+    std::vector<decltype(boxes)::node_type> moved;
+    moved.reserve(changes.size());
+    for (const TarnViewModel::NumberChange& change : changes) {
+        moved.push_back(boxes.extract(change.from));
+    }
+    for (std::size_t index = 0; index < changes.size(); ++index) {
+        if (!moved[index].empty()) {
+            moved[index].key() = changes[index].to;
+            moved[index].mapped().numberText = NumberText(changes[index].to);
+            boxes.erase(changes[index].to);
+            boxes.insert(std::move(moved[index]));
+        }
+    }
 }
 
 void FlowchartScene::SetBoxColour(std::uint32_t number, const QColor& fill)

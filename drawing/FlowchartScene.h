@@ -1,5 +1,6 @@
 #pragma once
 
+#include "graph/Numbering.h"
 #include "graph/Uuid.h"
 
 #include <QColor>
@@ -43,6 +44,7 @@ struct FlowchartScene {
     void RemoveBox(std::uint32_t number);
     void RenumberBox(std::uint32_t oldNumber, std::uint32_t newNumber);
     void SwapBoxes(std::uint32_t a, std::uint32_t b);
+    void RenumberBoxes(const TarnViewModel::NumberChanges& changes);
     void SetBoxColour(std::uint32_t number, const QColor& fill);
     void MoveBox(std::uint32_t number, double left, double top);
     void SetBoxSelected(std::uint32_t number, bool selected);

@@ -87,6 +87,11 @@ void FlowchartSceneView::SwapSectionNodes(std::uint32_t a, std::uint32_t b)
     scene_.SwapBoxes(a, b);
 }
 
+void FlowchartSceneView::RenumberSectionNodes(const TarnViewModel::NumberChanges& changes)
+{
+    scene_.RenumberBoxes(changes);
+}
+
 void FlowchartSceneView::ClearAll()
 {
     scene_.Clear();

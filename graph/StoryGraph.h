@@ -56,9 +56,35 @@ public:
     std::uint32_t ScoreNumbering() const;
     // Every section's id with its number.
     Numbering CurrentNumbering() const;
+    // Numbers listed for the sections in ascending order of the numbers they hold now.
+    std::vector<std::uint32_t> PresentNumbers() const;
+    // What Shuffle would give the sections if they held `numbers`, without renumbering.
+    std::vector<std::uint32_t> ShuffledNumbers(const std::vector<std::uint32_t>& numbers) const;
+    // What ScoreNumbering would give if the sections held `numbers`.
+    std::uint32_t ScoreNumbers(const std::vector<std::uint32_t>& numbers) const;
+    // The best scoring of `passes` shuffles, each taken from the one before, as if the
+    // sections had been shuffled that many times; nothing is renumbered.
+    std::vector<std::uint32_t> BestShuffle(int passes) const;
+    Numbering NumberingOf(const std::vector<std::uint32_t>& numbers) const;
+    // The sections that the numbering would move.
+    NumberChanges ChangesTo(const Numbering& numbering) const;
 
 private:
     using ChoiceOrder = std::vector<Uuid>;
+
+    // Scores many numberings of one graph, its choices looked up once.
+    class NumberingScorer {
+    public:
+        explicit NumberingScorer(const StoryGraph& graph);
+        std::uint32_t Score(const std::vector<std::uint32_t>& numbers) const;
+
+    private:
+        std::size_t IndexOf(std::uint32_t number) const;
+
+        std::vector<std::uint32_t> present_;
+        // For each section in present order, where its choices lead, in present order.
+        std::vector<std::vector<std::size_t>> destinations_;
+    };
 
     const Section& CheckedSection(std::uint32_t number, const char* message) const;
     const ChoiceOrder& OrderOf(const Section& section) const;

@@ -76,38 +76,96 @@ void StoryGraph::Renumber(const std::vector<std::uint32_t>& numbers)
 
 void StoryGraph::Shuffle()
 {
-    std::vector<std::uint32_t> shuffled;
-    for (const auto& [number, section] : sections_) {
-        if (section.shiftable) {
-            shuffled.push_back(number);
-        }
-    }
-    std::mt19937 engine(static_cast<std::mt19937::result_type>(std::rand()));
-    std::shuffle(shuffled.begin(), shuffled.end(), engine);
-    if (shuffled.size() > sections_.size()) {
-        throw TarnDataModelException("Shuffle failed");
-    }
-    std::vector<std::uint32_t> numbers;
-    numbers.reserve(sections_.size());
-    auto next = shuffled.begin();
-    for (const auto& [number, section] : sections_) {
-        numbers.push_back(section.shiftable ? *next++ : number);
-    }
-    Renumber(numbers);
+    Renumber(ShuffledNumbers(PresentNumbers()));
 }
 
 std::uint32_t StoryGraph::ScoreNumbering() const
 {
-    double total = 0.0;
+    return ScoreNumbers(PresentNumbers());
+}
+
+std::vector<std::uint32_t> StoryGraph::PresentNumbers() const
+{
+    std::vector<std::uint32_t> numbers;
+    numbers.reserve(sections_.size());
     for (const auto& [number, section] : sections_) {
-        const ChoiceOrder& order = OrderOf(section);
-        if (order.empty()) {
+        numbers.push_back(number);
+    }
+    return numbers;
+}
+
+// The shiftable sections always share the same numbers among them, so the k-th of those
+// numbers goes to whichever section holds it in `numbers`; the result is what Renumber
+// would have given after renumbering to `numbers` first.
+std::vector<std::uint32_t> StoryGraph::ShuffledNumbers(const std::vector<std::uint32_t>& numbers) const
+{
+    if (numbers.size() != sections_.size()) {
+        throw TarnDataModelException("Shuffle failed");
+    }
+    std::vector<std::uint32_t> held;
+    auto number = numbers.begin();
+    for (const auto& [present, section] : sections_) {
+        if (section.shiftable) {
+            held.push_back(*number);
+        }
+        ++number;
+    }
+    std::sort(held.begin(), held.end());
+    std::vector<std::uint32_t> shuffled = held;
+    std::mt19937 engine(static_cast<std::mt19937::result_type>(std::rand()));
+    std::shuffle(shuffled.begin(), shuffled.end(), engine);
+    std::vector<std::uint32_t> result = numbers;
+    auto given = result.begin();
+    for (const auto& [present, section] : sections_) {
+        if (section.shiftable) {
+            const auto rank = std::lower_bound(held.begin(), held.end(), *given) - held.begin();
+            *given = shuffled[static_cast<std::size_t>(rank)];
+        }
+        ++given;
+    }
+    return result;
+}
+
+std::uint32_t StoryGraph::ScoreNumbers(const std::vector<std::uint32_t>& numbers) const
+{
+    return NumberingScorer(*this).Score(numbers);
+}
+
+StoryGraph::NumberingScorer::NumberingScorer(const StoryGraph& graph) : present_(graph.PresentNumbers())
+{
+    destinations_.reserve(present_.size());
+    for (const auto& [number, section] : graph.sections_) {
+        std::vector<std::size_t> destinations;
+        for (const Uuid& id : graph.OrderOf(section)) {
+            destinations.push_back(IndexOf(graph.choices_.at(id).destination));
+        }
+        destinations_.push_back(std::move(destinations));
+    }
+}
+
+std::size_t StoryGraph::NumberingScorer::IndexOf(std::uint32_t number) const
+{
+    return static_cast<std::size_t>(std::lower_bound(present_.begin(), present_.end(), number) - present_.begin());
+}
+
+// Sections are summed in the order of their new numbers, as they would be once renumbered,
+// so that the rounding matches. The new numbers are the present ones, reordered.
+std::uint32_t StoryGraph::NumberingScorer::Score(const std::vector<std::uint32_t>& numbers) const
+{
+    std::vector<std::size_t> byNewNumber(numbers.size());
+    for (std::size_t index = 0; index < numbers.size(); ++index) {
+        byNewNumber[IndexOf(numbers[index])] = index;
+    }
+    double total = 0.0;
+    for (const std::size_t index : byNewNumber) {
+        const std::vector<std::size_t>& destinations = destinations_[index];
+        if (destinations.empty()) {
             continue;
         }
-        std::uint32_t previous = number;
+        std::uint32_t previous = numbers[index];
         std::uint32_t sum = 0;
-        for (const Uuid& id : order) {
-            const std::uint32_t destination = choices_.at(id).destination;
+        for (const std::size_t destinationIndex : destinations) {
+            const std::uint32_t destination = numbers[destinationIndex];
             // Any distance of 4 or more scores the same 10, so capping before squaring
             // keeps large gaps from overflowing.
             const std::int64_t distance =
@@ -115,9 +173,48 @@ std::uint32_t StoryGraph::ScoreNumbering() const
             sum += static_cast<std::uint32_t>(std::min<std::int64_t>(distance * distance, 10));
             previous = destination;
         }
-        total += static_cast<double>(sum) / static_cast<double>(order.size());
+        total += static_cast<double>(sum) / static_cast<double>(destinations.size());
     }
     return static_cast<std::uint32_t>(std::floor(total));
+}
+
+std::vector<std::uint32_t> StoryGraph::BestShuffle(int passes) const
+{
+    const NumberingScorer scorer(*this);
+    std::vector<std::uint32_t> candidate = PresentNumbers();
+    std::vector<std::uint32_t> best = candidate;
+    std::int64_t bestScore = -1;
+    for (int pass = 0; pass < passes; ++pass) {
+        candidate = ShuffledNumbers(candidate);
+        const std::int64_t score = scorer.Score(candidate);
+        if (score > bestScore) {
+            bestScore = score;
+            best = candidate;
+        }
+    }
+    return best;
+}
+
+NumberChanges StoryGraph::ChangesTo(const Numbering& numbering) const
+{
+    NumberChanges changes;
+    for (const auto& [number, section] : sections_) {
+        const auto found = numbering.find(section.id);
+        if (found != numbering.end() && found->second != number) {
+            changes.push_back({number, found->second});
+        }
+    }
+    return changes;
+}
+
+Numbering StoryGraph::NumberingOf(const std::vector<std::uint32_t>& numbers) const
+{
+    Numbering numbering;
+    auto number = numbers.begin();
+    for (const auto& [present, section] : sections_) {
+        numbering.emplace(section.id, *number++);
+    }
+    return numbering;
 }
 
 Numbering StoryGraph::CurrentNumbering() const

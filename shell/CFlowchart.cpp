@@ -61,6 +61,12 @@ void CFlowchart::SwapBoxes(std::uint32_t a, std::uint32_t b)
     InvalidateBox(b);
 }
 
+void CFlowchart::RenumberBoxes(const TarnViewModel::NumberChanges& changes)
+{
+    scene_.RenumberBoxes(changes);
+    RepaintAll();
+}
+
 void CFlowchart::SetBoxColour(std::uint32_t number, const QColor& fill)
 {
     scene_.SetBoxColour(number, fill);

@@ -29,6 +29,7 @@ public:
     void RemoveBox(std::uint32_t number);
     void RenumberBox(std::uint32_t oldNumber, std::uint32_t newNumber);
     void SwapBoxes(std::uint32_t a, std::uint32_t b);
+    void RenumberBoxes(const TarnViewModel::NumberChanges& changes);
     void SetBoxColour(std::uint32_t number, const QColor& fill);
     void MoveBox(std::uint32_t number, double left, double top);
     void AddArrow(const TarnViewModel::Uuid& id, const QPolygonF& points, bool hidden);

@@ -142,6 +142,11 @@ void CFlowchartPane::SwapSectionNodes(std::uint32_t a, std::uint32_t b)
     chart_->SwapBoxes(a, b);
 }
 
+void CFlowchartPane::RenumberSectionNodes(const TarnViewModel::NumberChanges& changes)
+{
+    chart_->RenumberBoxes(changes);
+}
+
 void CFlowchartPane::ClearAll()
 {
     chart_->ClearAll();

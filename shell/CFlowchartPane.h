@@ -47,6 +47,7 @@ public:
     void EnableZoomOut(bool enable) override;
     void RenumberSectionNode(std::uint32_t oldNumber, std::uint32_t newNumber) override;
     void SwapSectionNodes(std::uint32_t a, std::uint32_t b) override;
+    void RenumberSectionNodes(const TarnViewModel::NumberChanges& changes) override;
     void ClearAll() override;
     void SetFooterText(const std::wstring& footer) override;
     void BeginUpdate() override;

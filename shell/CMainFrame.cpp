@@ -58,6 +58,11 @@ CMainFrame::~CMainFrame()
     sectionView_->TextBox()->SetFocusLostHandler(nullptr);
 }
 
+bool CMainFrame::PreviewFilled() const
+{
+    return !previewController_->Filling();
+}
+
 void CMainFrame::CreatePanes()
 {
     flowchartPane_ = new CFlowchartPane(model_, this);

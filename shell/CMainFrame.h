@@ -78,6 +78,8 @@ public:
     CChoicesPane* ChoicesPane() const { return choicesPane_; }
     COutlinePane* OutlinePane() const { return outlinePane_; }
     CPreviewPane* PreviewPane() const { return previewPane_; }
+    // False while the preview is still taking in a whole book a step at a time.
+    bool PreviewFilled() const;
     CSectionPropertiesPane* SectionPropertiesPane() const { return sectionPropertiesPane_; }
     CBookPropertiesPane* BookPropertiesPane() const { return bookPropertiesPane_; }
     CSectionView* SectionView() const { return sectionView_; }

@@ -7,6 +7,7 @@
 #include "shell/StringTable.h"
 
 #include <QTextCursor>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -49,25 +50,38 @@ void CPreviewPane::ReplaceText(std::size_t start, std::size_t length, const std:
     positions_.Replace(start, length, text);
 }
 
-// The document is built in one edit block, so the text box takes in the change once rather
-// than after every piece.
 void CPreviewPane::SetAllText(const std::wstring& text, const std::vector<TarnViewModel::TextRange>& links)
 {
-    positions_.Reset(text);
-    QTextDocument* document = text_->document();
-    document->clear();
-    QTextCursor cursor(document);
+    positions_.Reset(L"");
+    text_->document()->clear();
+    AppendText(text, links);
+    text_->setTextCursor(QTextCursor(text_->document()));
+}
+
+// The text goes in in one edit block, so the text box takes in the change once rather than
+// after every piece.
+void CPreviewPane::AppendText(const std::wstring& text, const std::vector<TarnViewModel::TextRange>& links)
+{
+    const std::size_t offset = positions_.Length();
+    positions_.Replace(offset, 0, text);
+    QTextCursor cursor(text_->document());
+    cursor.movePosition(QTextCursor::End);
     cursor.beginEditBlock();
     std::size_t written = 0;
     for (const TarnViewModel::TextRange& link : links) {
-        cursor.insertText(ToQString(text.substr(written, link.start - written)), mainFormat_);
-        const QString number = ToQString(text.substr(link.start, link.length));
+        const std::size_t start = link.start - offset;
+        cursor.insertText(ToQString(text.substr(written, start - written)), mainFormat_);
+        const QString number = ToQString(text.substr(start, link.length));
         cursor.insertText(number, LinkFormat(number.trimmed()));
-        written = link.start + link.length;
+        written = start + link.length;
     }
     cursor.insertText(ToQString(text.substr(written)), mainFormat_);
     cursor.endEditBlock();
-    text_->setTextCursor(QTextCursor(document));
+}
+
+void CPreviewPane::RunSoon(std::function<void()> step)
+{
+    QTimer::singleShot(0, this, [this, step = std::move(step)] { RunGuarded(this, step); });
 }
 
 QTextCharFormat CPreviewPane::LinkFormat(const QString& number) const

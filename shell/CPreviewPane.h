@@ -31,6 +31,7 @@ public:
 
     void ReplaceText(std::size_t start, std::size_t length, const std::wstring& text) override;
     void SetAllText(const std::wstring& text, const std::vector<TarnViewModel::TextRange>& links) override;
+    void AppendText(const std::wstring& text, const std::vector<TarnViewModel::TextRange>& links) override;
     void FormatRange(std::size_t start, std::size_t length, const CommonLib::Font& font) override;
     void FormatRangeAndHome(std::size_t start, std::size_t length) override;
     void FormatAll(const CommonLib::Font& font) override;
@@ -38,6 +39,7 @@ public:
     void BeginUpdate() override;
     void EndUpdate() override;
     void ScrollToCharacter(std::size_t position) override;
+    void RunSoon(std::function<void()> step) override;
 
 private:
     // A cursor over the characters [start, start + length) of the text.

@@ -20,6 +20,8 @@ struct BookPreviewControllerTest : testing::Test {
 
     void ExpectInStep()
     {
+        view.RunSteps();
+        EXPECT_FALSE(controller.Filling());
         EXPECT_EQ(view.text, Expected(model));
         EXPECT_EQ(controller.AllText(), view.text);
     }
@@ -106,10 +108,87 @@ TEST_F(BookPreviewControllerTest, ALoadedBookIsWrittenOnce)
     model.CreateSection(4, L"");
     model.AddChoiceTo(1, 4, L"Far", false);
     model.Save(folder.WidePath("book.brindle"));
-    view.fullRewrites = 0;
+    view.appends = 0;
     model.Load(folder.WidePath("book.brindle"));
     ExpectInStep();
-    EXPECT_LE(view.fullRewrites, 2u);
+    EXPECT_LE(view.appends, 2u);
+}
+
+// Every entry its own step, so that each edit below lands while the fill is part-way.
+struct PreviewFillTest : testing::Test {
+    TarnDataModel model;
+    TextPreview view;
+    BookPreviewController controller{model, &view, 1};
+
+    void Fill()
+    {
+        view.RunSteps();
+        EXPECT_FALSE(controller.Filling());
+        EXPECT_EQ(view.text, Expected(model));
+    }
+};
+
+TEST_F(PreviewFillTest, EditsDuringTheFillEndInTheWholeBook)
+{
+    model.NewBook(L"Quest", L"");
+    for (std::uint32_t number = 2; number <= 9; ++number) {
+        model.CreateSection(number, L"");
+        model.SetSectionText(number, L"Text of " + std::to_wstring(number));
+        model.AddChoiceTo(number - 1, number, L"On", false);
+    }
+    Fill();
+    model.Shuffle();
+    ASSERT_TRUE(controller.Filling());
+    model.SetSectionText(1, L"Filled already");
+    model.SetSectionText(8, L"Not filled yet");
+    model.AddChoiceTo(7, 1, L"Back", false);
+    model.AddChoiceTo(1, 7, L"Forward", false);
+    model.DeleteSectionAndChoices(5);
+    model.CreateSection(12, L"");
+    model.AddChoiceTo(12, 1, L"Home", false);
+    view.steps.front()();
+    view.steps.erase(view.steps.begin());
+    model.SetSectionNumber(9, 3);
+    model.SetCurrentSection(12);
+    Fill();
+    model.Undo();
+    Fill();
+    model.Undo();
+    model.Redo();
+    Fill();
+}
+
+TEST_F(PreviewFillTest, ASectionBeyondTheFillIsScrolledToWhenItArrives)
+{
+    model.NewBook(L"Quest", L"");
+    for (std::uint32_t number = 2; number <= 6; ++number) {
+        model.CreateSection(number, L"");
+    }
+    Fill();
+    model.SetNewPagePerSection(true);
+    model.SetCurrentSection(5);
+    view.scrolledTo = 0;
+    model.SetNewPagePerSection(false);
+    EXPECT_EQ(view.scrolledTo, 0u) << "section 5 is not in the text yet";
+    Fill();
+    EXPECT_EQ(view.scrolledTo, std::wstring(L"1\n2\n3\n4\n").size());
+}
+
+TEST_F(PreviewFillTest, ANewFillLeavesTheOldOnesStepsIdle)
+{
+    model.NewBook(L"Quest", L"");
+    for (std::uint32_t number = 2; number <= 6; ++number) {
+        model.CreateSection(number, L"");
+        model.AddChoiceTo(number - 1, number, L"On", false);
+    }
+    Fill();
+    model.Shuffle();
+    model.Shuffle();
+    Fill();
+    model.Shuffle();
+    model.NewBook(L"Other", L"");
+    view.RunSteps();
+    EXPECT_EQ(view.text, Expected(model));
 }
 
 }  // namespace

@@ -77,6 +77,17 @@ public:
         boxes.erase(oldNumber);
     }
     void SwapSectionNodes(std::uint32_t a, std::uint32_t b) override { std::swap(boxes.at(a), boxes.at(b)); }
+    void RenumberSectionNodes(const NumberChanges& changes) override
+    {
+        std::map<std::uint32_t, Box> renumbered = boxes;
+        for (const NumberChange& change : changes) {
+            renumbered.erase(change.from);
+        }
+        for (const NumberChange& change : changes) {
+            renumbered[change.to] = boxes.at(change.from);
+        }
+        boxes = std::move(renumbered);
+    }
     void ClearAll() override
     {
         boxes.clear();
@@ -184,6 +195,36 @@ TEST_F(FlowchartLayoutTest, ALayoutFinishedAfterARenumberingPlacesTheBoxesUnderT
 
     model.SetSectionNumber(3, 7);
     Settle();
+    ExpectSameChart(reference);
+}
+
+// A shuffle changes no shape: every box keeps its place under its new number, and a layout
+// under way still fits the boxes when it ends.
+TEST_F(FlowchartLayoutTest, AShuffleRelabelsTheBoxesInPlaceWithoutALayout)
+{
+    for (std::uint32_t number = 2; number <= 12; ++number) {
+        model.AddChoiceTo(number - 1, number, L"On", false);
+    }
+    model.AddChoiceTo(12, 4, L"Back", false);
+    Settle();
+    model.AddChoiceTo(3, 9, L"Jump", false);
+    const std::map<std::uint32_t, ChartView::Box> before = chart.boxes;
+    std::map<Uuid, std::uint32_t> numbers = model.GetStoryGraph().CurrentNumbering();
+    model.Shuffle();
+    EXPECT_EQ(runner->jobs.size(), 1u) << "only the layout already under way";
+    ASSERT_EQ(chart.boxes.size(), before.size());
+    for (const auto& [id, number] : model.GetStoryGraph().CurrentNumbering()) {
+        EXPECT_EQ(chart.boxes.at(number).left, before.at(numbers.at(id)).left) << number;
+        EXPECT_EQ(chart.boxes.at(number).top, before.at(numbers.at(id)).top) << number;
+    }
+    Settle();
+    numbers = model.GetStoryGraph().CurrentNumbering();
+    const auto placed = chart.boxes;
+    model.Undo();
+    EXPECT_TRUE(runner->jobs.empty());
+    for (const auto& [id, number] : model.GetStoryGraph().CurrentNumbering()) {
+        EXPECT_EQ(chart.boxes.at(number).top, placed.at(numbers.at(id)).top) << number;
+    }
     ExpectSameChart(reference);
 }
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,13 +30,19 @@ public:
     }
     void SetAllText(const std::wstring& all, const std::vector<TarnViewModel::TextRange>& ranges) override
     {
-        text = all;
+        text.clear();
         links.clear();
+        AppendText(all, ranges);
+        ++fullRewrites;
+    }
+    void AppendText(const std::wstring& more, const std::vector<TarnViewModel::TextRange>& ranges) override
+    {
+        text += more;
         for (const auto& range : ranges) {
             ASSERT_LE(range.start + range.length, text.size());
             links.push_back(text.substr(range.start, range.length));
         }
-        ++fullRewrites;
+        ++appends;
     }
     void FormatRange(std::size_t, std::size_t, const CommonLib::Font&) override {}
     void FormatRangeAndHome(std::size_t start, std::size_t length) override
@@ -52,13 +59,25 @@ public:
     void BeginUpdate() override {}
     void EndUpdate() override {}
     void ScrollToCharacter(std::size_t position) override { scrolledTo = position; }
+    void RunSoon(std::function<void()> step) override { steps.push_back(std::move(step)); }
+    // Runs the steps left for later, as the event loop would.
+    void RunSteps()
+    {
+        while (!steps.empty()) {
+            const std::function<void()> step = std::move(steps.front());
+            steps.erase(steps.begin());
+            step();
+        }
+    }
 
     std::wstring text;
     std::vector<std::wstring> links;
     std::size_t replacements = 0;
     std::size_t replacedCharacters = 0;
     std::size_t fullRewrites = 0;
+    std::size_t appends = 0;
     std::size_t scrolledTo = 0;
+    std::vector<std::function<void()>> steps;
 };
 
 // The whole book as the reader sees it, built straight from the document.

@@ -121,6 +121,7 @@ public:
     void EnableZoomOut(bool enable) override { Log("EnableZoomOut", enable); }
     void RenumberSectionNode(std::uint32_t from, std::uint32_t to) override { Log("RenumberSectionNode", from, to); }
     void SwapSectionNodes(std::uint32_t a, std::uint32_t b) override { Log("SwapSectionNodes", a, b); }
+    void RenumberSectionNodes(const TarnViewModel::NumberChanges& changes) override { Log("RenumberSectionNodes", changes.size()); }
     void ClearAll() override { Log("ClearAll"); }
     void SetFooterText(const std::wstring& footer) override { Log("SetFooterText", footer); }
     void BeginUpdate() override { Log("BeginUpdate"); }

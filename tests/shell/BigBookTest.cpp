@@ -42,7 +42,9 @@ protected:
     TarnGui::CPreviewText* Preview() { return Frame().PreviewPane()->TextBox(); }
     void ExpectPreviewShowsTheBook()
     {
-        QApplication::processEvents();
+        while (!Frame().PreviewFilled()) {
+            QApplication::processEvents();
+        }
         EXPECT_EQ(Preview()->toPlainText(), QString::fromStdWString(Expected(Model())));
     }
     void ClickOutlineRow(int row)

@@ -30,6 +30,9 @@ NotificationRecorder::NotificationRecorder(TarnDataModel& model)
     c.emplace_back(model.ConnectBookLoaded([this](const std::vector<Section>& s, const std::vector<Choice>& ch) {
         Write("BookLoaded ", s.size(), " sections ", ch.size(), " choices");
     }));
+    connections_.emplace_back(model.ConnectSectionsRenumbered([this](const TarnViewModel::NumberChanges& changes) {
+        Write("SectionsRenumbered ", changes.size());
+    }));
     c.emplace_back(model.ConnectSectionAdded([this](const Section& s) { Write("SectionAdded ", s.number); }));
     c.emplace_back(model.ConnectSectionDeleted([this](const Section& s) { Write("SectionDeleted ", s.number); }));
     c.emplace_back(model.ConnectSectionUpdated([this](std::uint32_t before, const Section& s, SectionProperty p) {
