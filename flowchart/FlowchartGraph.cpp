@@ -103,7 +103,7 @@ void FlowchartGraph::Layout(const NodeCallback& onNode, const EdgeCallback& onEd
     if (tuning_ == Tuning::Fast || (tuning_ == Tuning::BySize && large)) {
         // "newrank" would rank faster still, but Graphviz 2.42 crashes with it on some
         // large books (a choice added to a 10,000-section book was enough).
-        Set(graph_, "nslimit", "0.05");
+        Set(graph_, "nslimit", "0.01");
         Set(graph_, "mclimit", "0.3");
     }
     if (gvLayout(context_, graph_, "dot") != 0) {

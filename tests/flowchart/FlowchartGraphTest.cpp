@@ -107,7 +107,7 @@ TEST(FlowchartGraph, OnlyLargeGraphsAreLaidOutWithTheFasterAttributes)
     FlowchartGraph large;
     AddChain(large, FlowchartGraph::LargeGraphNodes);
     const LayoutResult result = RunLayout(large);
-    EXPECT_EQ(large.GraphAttribute("nslimit"), "0.05");
+    EXPECT_EQ(large.GraphAttribute("nslimit"), "0.01");
     EXPECT_EQ(large.GraphAttribute("newrank"), "");
     EXPECT_EQ(large.GraphAttribute("mclimit"), "0.3");
     EXPECT_EQ(result.nodes.size(), FlowchartGraph::LargeGraphNodes);
