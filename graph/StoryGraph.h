@@ -58,10 +58,6 @@ public:
     Numbering CurrentNumbering() const;
     // Numbers listed for the sections in ascending order of the numbers they hold now.
     std::vector<std::uint32_t> PresentNumbers() const;
-    // What Shuffle would give the sections if they held `numbers`, without renumbering.
-    std::vector<std::uint32_t> ShuffledNumbers(const std::vector<std::uint32_t>& numbers) const;
-    // What ScoreNumbering would give if the sections held `numbers`.
-    std::uint32_t ScoreNumbers(const std::vector<std::uint32_t>& numbers) const;
     // The best scoring of `passes` shuffles, each taken from the one before, as if the
     // sections had been shuffled that many times; nothing is renumbered.
     std::vector<std::uint32_t> BestShuffle(int passes) const;
@@ -72,18 +68,22 @@ public:
 private:
     using ChoiceOrder = std::vector<Uuid>;
 
-    // Scores many numberings of one graph, its choices looked up once.
-    class NumberingScorer {
+    // Shuffles and scores many numberings of one graph, its choices looked up once.
+    class ShuffleSearch {
     public:
-        explicit NumberingScorer(const StoryGraph& graph);
+        explicit ShuffleSearch(const StoryGraph& graph);
+        std::vector<std::uint32_t> Reshuffled(const std::vector<std::uint32_t>& numbers) const;
         std::uint32_t Score(const std::vector<std::uint32_t>& numbers) const;
 
     private:
         std::size_t IndexOf(std::uint32_t number) const;
 
         std::vector<std::uint32_t> present_;
-        // For each section in present order, where its choices lead, in present order.
+        // For each section in present order: where its choices lead, in present order.
         std::vector<std::vector<std::size_t>> destinations_;
+        std::vector<bool> shiftable_;
+        // The numbers that the shiftable sections hold among them, ascending.
+        std::vector<std::uint32_t> held_;
     };
 
     const Section& CheckedSection(std::uint32_t number, const char* message) const;

@@ -61,27 +61,30 @@ void StoryGraph::Renumber(const std::vector<std::uint32_t>& numbers)
     if (std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end()) {
         throw TarnDataModelException("Numbering gives two sections the same number");
     }
+    // The nodes move across whole, so no section is copied or allocated again.
     std::map<std::uint32_t, Section> renumbered;
     auto next = numbers.begin();
-    for (auto& [number, section] : sections_) {
+    while (!sections_.empty()) {
+        auto node = sections_.extract(sections_.begin());
         const std::uint32_t target = *next++;
-        if (target != number) {
-            section.number = target;
-            RewriteChoices(section.id, target);
+        if (target != node.key()) {
+            node.mapped().number = target;
+            RewriteChoices(node.mapped().id, target);
+            node.key() = target;
         }
-        renumbered.emplace(target, std::move(section));
+        renumbered.insert(std::move(node));
     }
     sections_ = std::move(renumbered);
 }
 
 void StoryGraph::Shuffle()
 {
-    Renumber(ShuffledNumbers(PresentNumbers()));
+    Renumber(ShuffleSearch(*this).Reshuffled(PresentNumbers()));
 }
 
 std::uint32_t StoryGraph::ScoreNumbering() const
 {
-    return ScoreNumbers(PresentNumbers());
+    return ShuffleSearch(*this).Score(PresentNumbers());
 }
 
 std::vector<std::uint32_t> StoryGraph::PresentNumbers() const
@@ -94,63 +97,66 @@ std::vector<std::uint32_t> StoryGraph::PresentNumbers() const
     return numbers;
 }
 
-// The shiftable sections always share the same numbers among them, so the k-th of those
-// numbers goes to whichever section holds it in `numbers`; the result is what Renumber
-// would have given after renumbering to `numbers` first.
-std::vector<std::uint32_t> StoryGraph::ShuffledNumbers(const std::vector<std::uint32_t>& numbers) const
+std::vector<std::uint32_t> StoryGraph::BestShuffle(int passes) const
 {
-    if (numbers.size() != sections_.size()) {
-        throw TarnDataModelException("Shuffle failed");
-    }
-    std::vector<std::uint32_t> held;
-    auto number = numbers.begin();
-    for (const auto& [present, section] : sections_) {
-        if (section.shiftable) {
-            held.push_back(*number);
+    const ShuffleSearch search(*this);
+    std::vector<std::uint32_t> candidate = PresentNumbers();
+    std::vector<std::uint32_t> best = candidate;
+    std::int64_t bestScore = -1;
+    for (int pass = 0; pass < passes; ++pass) {
+        candidate = search.Reshuffled(candidate);
+        const std::int64_t score = search.Score(candidate);
+        if (score > bestScore) {
+            bestScore = score;
+            best = candidate;
         }
-        ++number;
     }
-    std::sort(held.begin(), held.end());
-    std::vector<std::uint32_t> shuffled = held;
-    std::mt19937 engine(static_cast<std::mt19937::result_type>(std::rand()));
-    std::shuffle(shuffled.begin(), shuffled.end(), engine);
-    std::vector<std::uint32_t> result = numbers;
-    auto given = result.begin();
-    for (const auto& [present, section] : sections_) {
-        if (section.shiftable) {
-            const auto rank = std::lower_bound(held.begin(), held.end(), *given) - held.begin();
-            *given = shuffled[static_cast<std::size_t>(rank)];
-        }
-        ++given;
-    }
-    return result;
+    return best;
 }
 
-std::uint32_t StoryGraph::ScoreNumbers(const std::vector<std::uint32_t>& numbers) const
-{
-    return NumberingScorer(*this).Score(numbers);
-}
-
-StoryGraph::NumberingScorer::NumberingScorer(const StoryGraph& graph) : present_(graph.PresentNumbers())
+StoryGraph::ShuffleSearch::ShuffleSearch(const StoryGraph& graph) : present_(graph.PresentNumbers())
 {
     destinations_.reserve(present_.size());
+    shiftable_.reserve(present_.size());
     for (const auto& [number, section] : graph.sections_) {
         std::vector<std::size_t> destinations;
         for (const Uuid& id : graph.OrderOf(section)) {
             destinations.push_back(IndexOf(graph.choices_.at(id).destination));
         }
         destinations_.push_back(std::move(destinations));
+        shiftable_.push_back(section.shiftable);
+        if (section.shiftable) {
+            held_.push_back(number);
+        }
     }
 }
 
-std::size_t StoryGraph::NumberingScorer::IndexOf(std::uint32_t number) const
+std::size_t StoryGraph::ShuffleSearch::IndexOf(std::uint32_t number) const
 {
     return static_cast<std::size_t>(std::lower_bound(present_.begin(), present_.end(), number) - present_.begin());
 }
 
+// The shiftable sections always share the same numbers among them, so the k-th of those
+// numbers goes to whichever section holds it in `numbers`; the result is what Renumber
+// would have given after renumbering to `numbers` first.
+std::vector<std::uint32_t> StoryGraph::ShuffleSearch::Reshuffled(const std::vector<std::uint32_t>& numbers) const
+{
+    std::vector<std::uint32_t> shuffled = held_;
+    std::mt19937 engine(static_cast<std::mt19937::result_type>(std::rand()));
+    std::shuffle(shuffled.begin(), shuffled.end(), engine);
+    std::vector<std::uint32_t> result = numbers;
+    for (std::size_t index = 0; index < result.size(); ++index) {
+        if (shiftable_[index]) {
+            const auto rank = std::lower_bound(held_.begin(), held_.end(), result[index]) - held_.begin();
+            result[index] = shuffled[static_cast<std::size_t>(rank)];
+        }
+    }
+    return result;
+}
+
 // Sections are summed in the order of their new numbers, as they would be once renumbered,
 // so that the rounding matches. The new numbers are the present ones, reordered.
-std::uint32_t StoryGraph::NumberingScorer::Score(const std::vector<std::uint32_t>& numbers) const
+std::uint32_t StoryGraph::ShuffleSearch::Score(const std::vector<std::uint32_t>& numbers) const
 {
     std::vector<std::size_t> byNewNumber(numbers.size());
     for (std::size_t index = 0; index < numbers.size(); ++index) {
@@ -176,23 +182,6 @@ std::uint32_t StoryGraph::NumberingScorer::Score(const std::vector<std::uint32_t
         total += static_cast<double>(sum) / static_cast<double>(destinations.size());
     }
     return static_cast<std::uint32_t>(std::floor(total));
-}
-
-std::vector<std::uint32_t> StoryGraph::BestShuffle(int passes) const
-{
-    const NumberingScorer scorer(*this);
-    std::vector<std::uint32_t> candidate = PresentNumbers();
-    std::vector<std::uint32_t> best = candidate;
-    std::int64_t bestScore = -1;
-    for (int pass = 0; pass < passes; ++pass) {
-        candidate = ShuffledNumbers(candidate);
-        const std::int64_t score = scorer.Score(candidate);
-        if (score > bestScore) {
-            bestScore = score;
-            best = candidate;
-        }
-    }
-    return best;
 }
 
 NumberChanges StoryGraph::ChangesTo(const Numbering& numbering) const

@@ -10,6 +10,8 @@
 #include <QListView>
 #include <QScopedValueRollback>
 
+#include <algorithm>
+
 namespace TarnGui {
 
 int OutlineModel::rowCount(const QModelIndex& parent) const
@@ -37,6 +39,11 @@ void OutlineModel::SetEntry(std::uint32_t number, const QString& text, const QCo
         return;
     }
     const std::size_t row = number - 1;
+    if (batch_) {
+        entries_.resize(std::max(entries_.size(), row + 1));
+        entries_[row] = {text, colour, isSection};
+        return;
+    }
     if (row >= entries_.size()) {
         beginInsertRows(QModelIndex(), static_cast<int>(entries_.size()), static_cast<int>(row));
         entries_.resize(row + 1);
@@ -55,13 +62,33 @@ void OutlineModel::RemoveEntry(std::uint32_t number)
         return;
     }
     const int row = static_cast<int>(number - 1);
+    if (batch_) {
+        entries_.erase(entries_.begin() + row);
+        return;
+    }
     beginRemoveRows(QModelIndex(), row, row);
     entries_.erase(entries_.begin() + row);
     endRemoveRows();
 }
 
+void OutlineModel::BeginBatch()
+{
+    beginResetModel();
+    batch_ = true;
+}
+
+void OutlineModel::EndBatch()
+{
+    batch_ = false;
+    endResetModel();
+}
+
 void OutlineModel::Clear()
 {
+    if (batch_) {
+        entries_.clear();
+        return;
+    }
     beginResetModel();
     entries_.clear();
     endResetModel();
@@ -123,10 +150,12 @@ void COutlinePane::ClearOutline()
 void COutlinePane::BeginUpdate()
 {
     updates_.Begin();
+    entries_.BeginBatch();
 }
 
 void COutlinePane::EndUpdate()
 {
+    entries_.EndBatch();
     updates_.End();
 }
 

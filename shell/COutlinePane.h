@@ -30,6 +30,9 @@ public:
     void SetEntry(std::uint32_t number, const QString& text, const QColor& colour, bool isSection);
     void RemoveEntry(std::uint32_t number);
     void Clear();
+    // Changes between the two reach the list as one reset rather than row by row.
+    void BeginBatch();
+    void EndBatch();
 
 private:
     struct Entry {
@@ -38,6 +41,7 @@ private:
         bool isSection = false;
     };
     std::vector<Entry> entries_;
+    bool batch_ = false;
 };
 
 // The outline pane: the book's numbers in order, the current one selected.

@@ -53,7 +53,7 @@ void CPreviewPane::ReplaceText(std::size_t start, std::size_t length, const std:
 void CPreviewPane::SetAllText(const std::wstring& text, const std::vector<TarnViewModel::TextRange>& links)
 {
     positions_.Reset(L"");
-    text_->document()->clear();
+    text_->ClearSoon();
     AppendText(text, links);
     text_->setTextCursor(QTextCursor(text_->document()));
 }
@@ -123,7 +123,7 @@ void CPreviewPane::FormatAll(const CommonLib::Font& font)
 void CPreviewPane::ClearPreview()
 {
     positions_.Reset(L"");
-    text_->clear();
+    text_->ClearSoon();
 }
 
 void CPreviewPane::BeginUpdate()

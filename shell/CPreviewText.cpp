@@ -31,6 +31,18 @@ QString CPreviewText::AnchorAt(const QPoint& point) const
     return cursor.charFormat().isAnchor() ? cursor.charFormat().anchorHref() : QString();
 }
 
+void CPreviewText::ClearSoon()
+{
+    QTextDocument* old = document();
+    // The editor would free a document of its own at once.
+    old->setParent(nullptr);
+    setDocument(nullptr);
+    document()->setDefaultFont(old->defaultFont());
+    document()->setDocumentMargin(old->documentMargin());
+    document()->setUndoRedoEnabled(false);
+    old->deleteLater();
+}
+
 void CPreviewText::ScrollToPosition(int position)
 {
     QTextCursor cursor(document());

@@ -17,6 +17,9 @@ public:
     QString AnchorAt(const QPoint& point) const;
     // Puts the paragraph holding the document position at the top of the view.
     void ScrollToPosition(int position);
+    // Starts an empty text at once and frees the old one in a later turn of the event
+    // loop, as freeing a whole book takes a while.
+    void ClearSoon();
 
 signals:
     void anchorClicked(const QUrl& link);
