@@ -42,10 +42,11 @@ void TarnDataModel::Shuffle()
     const NumberChanges changes = graph_.ChangesTo(after);
     graph_.ApplyNumbers(after);
     FollowSelection(current, after);
-    RecordCommand(std::make_unique<RenumberSectionsCommand>(*this, before, after));
+    // Before the undo step is announced, so that the window's title already shows the change.
     if (!changes.empty()) {
         modified_ = true;
     }
+    RecordCommand(std::make_unique<RenumberSectionsCommand>(*this, before, after));
     Renumbered(changes);
     if (currentSection_ != NoSection) {
         SetCurrentSection(currentSection_);

@@ -1,5 +1,6 @@
 #include "support/BookFixture.h"
 #include "support/NotificationRecorder.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -107,6 +108,17 @@ TEST_F(Shuffling, UndoWithoutASelectionDeselectsNone)
     Events events = recorder.Take();
     ASSERT_GE(events.size(), 3u);
     EXPECT_EQ(events[2], "SectionDeselected 4294967295");
+}
+
+TEST_F(Shuffling, IsModifiedByTheTimeItsUndoStepIsAnnounced)
+{
+    TestSupport::TempFolder folder;
+    model.Save(folder.WidePath("book.brindle"));
+    std::vector<bool> modified;
+    const boost::signals2::scoped_connection watch =
+        model.ConnectUndoRedoChanged([&](bool, bool) { modified.push_back(model.IsModified()); });
+    model.Shuffle();
+    EXPECT_EQ(modified, std::vector<bool>{true});
 }
 
 TEST(ShuffleSingle, NothingToMoveChangesNothing)
