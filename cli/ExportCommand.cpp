@@ -48,6 +48,7 @@ int RunExport(const Options& options, std::ostream& errors)
     if (format == SingleFileFormats.end() && options.format != "html-pages") {
         throw UsageError("unknown format \"" + options.format + "\"; use txt, rtf, html, xml, json, choicescript or html-pages");
     }
+    TarnViewModel::RefuseExportOverBook(std::filesystem::path(options.output).wstring(), std::filesystem::path(options.book).wstring());
     const TarnViewModel::TarnDataModel& model = LoadBook(options.book);
     if (format == SingleFileFormats.end()) {
         ExportFolder(model, options, errors);

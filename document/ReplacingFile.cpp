@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <random>
+#include <utility>
 
 namespace TarnViewModel {
 
@@ -45,11 +46,22 @@ int OpenDirectory(const std::string& target)
 
 }  // namespace
 
-ReplacingFile::ReplacingFile(const std::string& fileName) : fileName_(fileName), target_(ResolvedTarget(fileName))
+ReplacingFile::ReplacingFile(const std::string& fileName, FailureReport report)
+    : fileName_(fileName), report_(std::move(report)), target_(ResolvedTarget(fileName))
 {
     std::error_code error;
-    if (fileName.empty() || fs::is_directory(target_, error)) {
-        Fail();
+    const fs::file_status status = fs::status(target_, error);
+    if (fileName.empty() || fs::is_directory(status)) {
+        Fail(Stage::Create);
+    }
+    // A device or a pipe (/dev/null, /dev/stdout) cannot be replaced, only written; a rename
+    // would put a plain file in its place.
+    if (fs::exists(status) && !fs::is_regular_file(status)) {
+        stream_.open(target_, std::ios::binary);
+        if (!stream_) {
+            Fail(Stage::Create);
+        }
+        return;
     }
     // Created exclusively, so that no other file is ever overwritten by the new one.
     int descriptor = -1;
@@ -62,7 +74,7 @@ ReplacingFile::ReplacingFile(const std::string& fileName) : fileName_(fileName),
     }
     if (descriptor < 0) {
         temporary_.clear();
-        Fail();
+        Fail(Stage::Create);
     }
     // The replacement keeps the permissions of the file it replaces.
     struct stat old {};
@@ -72,7 +84,7 @@ ReplacingFile::ReplacingFile(const std::string& fileName) : fileName_(fileName),
     close(descriptor);
     stream_.open(temporary_, std::ios::binary | std::ios::trunc);
     if (!stream_) {
-        Fail();
+        Fail(Stage::Create);
     }
 }
 
@@ -88,7 +100,11 @@ void ReplacingFile::Commit()
 {
     stream_.close();
     if (stream_.fail()) {
-        Fail();
+        Fail(Stage::Write);
+    }
+    if (temporary_.empty()) {
+        committed_ = true;
+        return;
     }
     const int descriptor = open(temporary_.c_str(), O_RDONLY | O_CLOEXEC);
     const bool synced = descriptor >= 0 && fsync(descriptor) == 0;
@@ -96,7 +112,7 @@ void ReplacingFile::Commit()
         close(descriptor);
     }
     if (!synced || std::rename(temporary_.c_str(), target_.c_str()) != 0) {
-        Fail();
+        Fail(Stage::Write);
     }
     committed_ = true;
     // The rename itself reaches the disk with the folder; the old file is gone either way,
@@ -108,12 +124,15 @@ void ReplacingFile::Commit()
     }
 }
 
-void ReplacingFile::Fail()
+void ReplacingFile::Fail(Stage stage)
 {
     if (!temporary_.empty()) {
         stream_.close();
         std::remove(temporary_.c_str());
         temporary_.clear();
+    }
+    if (report_) {
+        report_(stage);
     }
     throw boost::property_tree::xml_parser::xml_parser_error("write error", fileName_, 0);
 }

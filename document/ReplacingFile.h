@@ -1,16 +1,22 @@
 #pragma once
 
 #include <fstream>
+#include <functional>
 #include <string>
 
 namespace TarnViewModel {
 
 // Writes a file so that the old one survives any failure: the text goes to a new file in
 // the same folder, which replaces the old one only once it is complete and on disk.
-// Every failure throws the XML writer's error "write error"; the new file is then removed.
+// Every failure removes the new file, then throws: the caller's own error when it gives a
+// report, otherwise the XML writer's error "write error".
 class ReplacingFile {
 public:
-    explicit ReplacingFile(const std::string& fileName);
+    enum class Stage { Create, Write };
+    // Throws the error for a failure at the stage.
+    using FailureReport = std::function<void(Stage)>;
+
+    explicit ReplacingFile(const std::string& fileName, FailureReport report = {});
     ReplacingFile(const ReplacingFile&) = delete;
     ReplacingFile& operator=(const ReplacingFile&) = delete;
     ~ReplacingFile();
@@ -21,9 +27,10 @@ public:
 
 private:
     // Removes the new file and throws.
-    [[noreturn]] void Fail();
+    [[noreturn]] void Fail(Stage stage);
 
     std::string fileName_;
+    FailureReport report_;
     std::string target_;
     std::string temporary_;
     std::ofstream stream_;

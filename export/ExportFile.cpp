@@ -7,6 +7,7 @@
 #include <boost/iostreams/operations.hpp>
 
 #include <cstring>
+#include <filesystem>
 
 namespace TarnViewModel {
 
@@ -44,23 +45,32 @@ std::string Message(const char* what, const std::wstring& path)
 
 }  // namespace
 
-ExportFile::ExportFile(const std::wstring& path) : path_(path)
+ExportFile::ExportFile(const std::wstring& path)
+    : path_(path),
+      file_(NativePath(path),
+            [path](ReplacingFile::Stage stage) {
+                throw ExportException(Message(stage == ReplacingFile::Stage::Create ? "Cannot create the file" : "Cannot write the file", path));
+            })
 {
-    file_.open(NativePath(path), std::ios::binary | std::ios::trunc);
-    if (!file_) {
-        throw ExportException(Message("Cannot create the file", path));
-    }
     stream_.push(CrLfFilter());
-    stream_.push(file_);
+    stream_.push(file_.Stream());
 }
 
 void ExportFile::Close()
 {
     const bool written = static_cast<bool>(stream_.flush());
     stream_.reset();
-    file_.close();
-    if (!written || file_.fail()) {
+    if (!written) {
         throw ExportException(Message("Cannot write the file", path_));
+    }
+    file_.Commit();
+}
+
+void RefuseExportOverBook(const std::wstring& output, const std::wstring& book)
+{
+    std::error_code error;
+    if (!book.empty() && std::filesystem::equivalent(NativePath(output), NativePath(book), error)) {
+        throw ExportException(Message("Cannot export over the book itself:", output));
     }
 }
 

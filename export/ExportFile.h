@@ -1,14 +1,16 @@
 #pragma once
 
+#include "document/ReplacingFile.h"
+
 #include <boost/iostreams/filtering_stream.hpp>
 
-#include <fstream>
 #include <string>
 
 namespace TarnViewModel {
 
 // One exported file. Its stream stores every LF as CR LF, the line ends of the exported
-// formats on every platform; a CR on its own passes unchanged.
+// formats on every platform; a CR on its own passes unchanged. The file replaces any old one
+// only once it is whole, so a failed export leaves the old file as it was.
 class ExportFile {
 public:
     // Throws ExportException when the file cannot be created.
@@ -17,13 +19,18 @@ public:
     ExportFile& operator=(const ExportFile&) = delete;
 
     std::ostream& Stream() { return stream_; }
-    // Writes out what is left; throws ExportException when anything could not be written.
+    // Writes out what is left and puts the file in place; throws ExportException when
+    // anything could not be written.
     void Close();
 
 private:
     std::wstring path_;
-    std::ofstream file_;
+    ReplacingFile file_;
     boost::iostreams::filtering_ostream stream_;
 };
+
+// Throws ExportException when the output is the book's own file, under any name or link, which
+// the export would replace.
+void RefuseExportOverBook(const std::wstring& output, const std::wstring& book);
 
 }  // namespace TarnViewModel

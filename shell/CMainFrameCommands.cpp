@@ -149,6 +149,7 @@ void CMainFrame::OnExportBook()
             if (!chosen) {
                 return;
             }
+            TarnViewModel::RefuseExportOverBook(ToWString(chosen->path), model_.GetFilePath());
             {
                 const WaitCursor wait;
                 TarnViewModel::ExportFile file(ToWString(chosen->path));

@@ -130,6 +130,18 @@ TEST_F(CliProcessTest, ResultsThatCannotBeWrittenAreAFailure)
     EXPECT_EQ(WEXITSTATUS(status), 1);
 }
 
+TEST_F(CliProcessTest, AnExportOverTheBookItselfIsRefusedAndTheBookKept)
+{
+    const std::string saved = ReadBytes(folder_.Path("book.brindle"));
+    std::filesystem::create_symlink(folder_.Path("book.brindle"), folder_.Path("link.txt"));
+    for (const std::string& output : {BookPath(), folder_.Path("link.txt").string()}) {
+        const Outcome refused = Run({"export", BookPath(), "--format", "txt", "-o", output});
+        EXPECT_NE(refused.status, 0) << output;
+        EXPECT_NE(refused.errors.find("Cannot export over the book itself"), std::string::npos) << refused.errors;
+        EXPECT_EQ(ReadBytes(folder_.Path("book.brindle")), saved);
+    }
+}
+
 TEST_F(CliProcessTest, DrawsTheFlowchartWithoutADisplay)
 {
     const auto image = folder_.Path("chart.png").string();

@@ -45,6 +45,40 @@ TEST(ExportFailure, FilesThatCannotBeCreatedOrWrittenAreReported)
     ExpectExportFails(folder.WidePath("full.txt"), *large);
 }
 
+TEST(ExportFailure, AFailedExportLeavesTheOldFileAsItWasWithNothingBesideIt)
+{
+    auto large = TestSupport::MakeExportBook();
+    large->SetSectionText(1, std::wstring(100000, L'x'));
+    TempFolder folder;
+    WriteBytes(folder.Path("book.txt"), "old export");
+    {
+        TestSupport::FileSizeLimit limit(4096);
+        ExpectExportFails(folder.WidePath("book.txt"), *large);
+    }
+    {
+        ExportFile abandoned(folder.WidePath("book.txt"));
+        abandoned.Stream() << "half an export";
+    }
+    EXPECT_EQ(ReadBytes(folder.Path("book.txt")), "old export");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.Root()), std::filesystem::directory_iterator()), 1);
+
+    ExportFile replacing(folder.WidePath("book.txt"));
+    replacing.Stream() << "new\n";
+    replacing.Close();
+    EXPECT_EQ(ReadBytes(folder.Path("book.txt")), "new\r\n");
+}
+
+TEST(ExportFailure, DevicesAreWrittenNeverReplaced)
+{
+    const auto model = TestSupport::MakeExportBook();
+    ExpectExportFails(L"/dev/full", *model);
+    ExportFile discarded(L"/dev/null");
+    TxtExporter().Export(*model, discarded.Stream());
+    discarded.Close();
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/full"));
+    EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
+}
+
 TEST(ExportFailure, JsonExportIntoAFailedStreamRaisesTheWritersError)
 {
     const auto model = TestSupport::MakeExportBook();
