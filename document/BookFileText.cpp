@@ -6,8 +6,11 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <filesystem>
-#include <fstream>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 namespace TarnViewModel {
 
@@ -17,19 +20,19 @@ namespace {
 
 const std::string TooLarge = "file is larger than 32 MiB";
 
-// The file's size as far as it is known before reading.
-std::size_t CheckedSize(const std::string& fileName)
-{
-    std::error_code error;
-    const std::uintmax_t size = std::filesystem::file_size(fileName, error);
-    if (error) {
-        return 0;
+// Closes the descriptor however the reading ends.
+struct OpenFile {
+    explicit OpenFile(const std::string& fileName) : descriptor(open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)) {}
+    OpenFile(const OpenFile&) = delete;
+    OpenFile& operator=(const OpenFile&) = delete;
+    ~OpenFile()
+    {
+        if (descriptor >= 0) {
+            close(descriptor);
+        }
     }
-    if (size > LargestBookFile) {
-        throw xml_parser_error(TooLarge, fileName, 0);
-    }
-    return static_cast<std::size_t>(size);
-}
+    const int descriptor;
+};
 
 std::size_t LineAt(const std::string& text, std::size_t position)
 {
@@ -64,23 +67,41 @@ std::size_t AfterTag(const std::string& text, std::size_t start, bool& selfClosi
 
 }  // namespace
 
+// The file is opened without waiting and checked before anything is read, so that a pipe or
+// a device given as a book can neither hang the program nor feed it without end.
 std::string ReadBookFileText(const std::string& fileName)
 {
-    const std::size_t size = CheckedSize(fileName);
-    std::ifstream stream(fileName, std::ios::binary);
+    const OpenFile file(fileName);
+    struct stat info {};
+    if (file.descriptor < 0 || fstat(file.descriptor, &info) != 0) {
+        throw xml_parser_error("read error", fileName, 0);
+    }
+    if (!S_ISREG(info.st_mode)) {
+        throw xml_parser_error(S_ISDIR(info.st_mode) ? "read error: a folder, not a book" : "read error: not a regular file but a pipe or a device",
+                               fileName, 0);
+    }
+    if (static_cast<std::uintmax_t>(info.st_size) > LargestBookFile) {
+        throw xml_parser_error(TooLarge, fileName, 0);
+    }
     std::string bytes;
-    bytes.reserve(size);
+    bytes.reserve(static_cast<std::size_t>(info.st_size));
     std::array<char, 65536> buffer;
-    while (stream) {
-        stream.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
-        bytes.append(buffer.data(), static_cast<std::size_t>(stream.gcount()));
+    for (;;) {
+        const ssize_t count = read(file.descriptor, buffer.data(), buffer.size());
+        if (count == 0) {
+            break;
+        }
+        if (count < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            throw xml_parser_error("read error", fileName, 0);
+        }
+        bytes.append(buffer.data(), static_cast<std::size_t>(count));
         // Also bounds a file that grew after its size was checked.
         if (bytes.size() > LargestBookFile) {
             throw xml_parser_error(TooLarge, fileName, 0);
         }
-    }
-    if (stream.bad() || !stream.eof()) {
-        throw xml_parser_error("read error", fileName, 0);
     }
     CheckUtf8(bytes, fileName);
     return bytes;

@@ -6,6 +6,8 @@
 #include <boost/property_tree/xml_parser.hpp>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 
 using namespace TarnViewModel;
@@ -79,8 +81,16 @@ TEST_F(BookFileErrors, MissingFileIsReportedBeforeAnythingIsAsked)
 TEST_F(BookFileErrors, UnreadableFilesNameTheReadError)
 {
     std::filesystem::create_directory(folder.Path("folder.brindle"));
-    ExpectRefusedPath<xml_parser_error>(folder.WidePath("folder.brindle"), "read error");
+    ExpectRefusedPath<xml_parser_error>(folder.WidePath("folder.brindle"), "read error: a folder");
     ExpectRefused<xml_parser_error>(Header + "<book><title>\xff\xfe</title></book>", "read error");
+}
+
+// Opening a pipe to read would wait for a writer for good.
+TEST_F(BookFileErrors, PipesAndDevicesAreRefusedWithoutWaiting)
+{
+    ASSERT_EQ(mkfifo(folder.Path("pipe.brindle").c_str(), 0600), 0);
+    ExpectRefusedPath<xml_parser_error>(folder.WidePath("pipe.brindle"), "not a regular file");
+    ExpectRefusedPath<xml_parser_error>(L"/dev/zero", "not a regular file");
 }
 
 TEST_F(BookFileErrors, MalformedXmlNamesTheReadersMessageAndLine)
