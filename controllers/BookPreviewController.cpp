@@ -35,8 +35,7 @@ BookPreviewController::BookPreviewController(TarnDataModel& model, IBookPreviewV
     connections_.emplace_back(model_.ConnectBookReset([this] {
         entries_.clear();
         lengthsStale_ = true;
-        filling_ = false;
-        ++*fill_;
+        StopFill();
         view_->ClearPreview();
     }));
     connections_.emplace_back(
@@ -236,16 +235,13 @@ void BookPreviewController::Grow(std::uint32_t highest)
 // A renumbering or a shuffle changes the whole text as a load does.
 void BookPreviewController::OnBookLoaded()
 {
-    std::uint32_t highest = 0;
-    model_.GetStoryGraph().VisitSections([&](const Section& section) { highest = section.number; });
     entries_.clear();
-    entries_.resize(highest);
+    entries_.resize(model_.GetStoryGraph().LastSectionNumber());
     lengthsStale_ = true;
     view_->BeginUpdate();
     view_->ClearPreview();
     if (model_.GetNewPagePerSection()) {
-        filling_ = false;
-        ++*fill_;
+        StopFill();
         if (InList(model_.GetCurrentSection())) {
             Show(model_.GetCurrentSection());
         }
@@ -375,6 +371,12 @@ void BookPreviewController::ShowWholeBook()
     FillMore();
 }
 
+void BookPreviewController::StopFill()
+{
+    filling_ = false;
+    ++*fill_;
+}
+
 void BookPreviewController::FillMore()
 {
     std::wstring text;
@@ -415,8 +417,7 @@ void BookPreviewController::OnNewPagePerSection(bool on)
             ScrollTo(current);
         }
     } else {
-        filling_ = false;
-        ++*fill_;
+        StopFill();
         if (InList(current)) {
             Show(current);
         }

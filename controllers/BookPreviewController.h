@@ -39,6 +39,8 @@ private:
     void Show(std::uint32_t number);
     void ShowWholeBook();
     void FillMore();
+    // Leaves any step still to come idle.
+    void StopFill();
     void ScrollTo(std::uint32_t number);
     // The entry of the number, made from the book if the fill has not reached it yet.
     const Container& Built(std::uint32_t number);

@@ -51,14 +51,7 @@ void FlowchartScene::RemoveBox(std::uint32_t number)
 
 void FlowchartScene::RenumberBox(std::uint32_t oldNumber, std::uint32_t newNumber)
 {
-    auto node = boxes.extract(oldNumber);
-    if (node.empty()) {
-        return;
-    }
-    node.key() = newNumber;
-    node.mapped().numberText = NumberText(newNumber);
-    boxes.erase(newNumber);
-    boxes.insert(std::move(node));
+    RenumberBoxes({{oldNumber, newNumber}});
 }
 
 void FlowchartScene::SwapBoxes(std::uint32_t a, std::uint32_t b)
