@@ -2,6 +2,7 @@
 
 #include "cli/CliCommands.h"
 #include "document/BookFileReader.h"
+#include "document/FileHandlingException.h"
 #include "document/TarnDataModel.h"
 
 #include <filesystem>
@@ -11,18 +12,14 @@ namespace BrindleCli {
 
 namespace {
 
-// Runs the reading step, giving its failure the file's name.
+// Runs the reading step; the reader's messages already name the file and the line.
 template <class Step>
-auto Reading(const std::string& path, Step step)
+auto Reading(Step step)
 {
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) {
-        throw BookUnreadable(path + ": is a folder, not a book");
-    }
     try {
         return step();
     } catch (const std::exception& failure) {
-        throw BookUnreadable(path + ": " + failure.what());
+        throw BookUnreadable(failure.what());
     }
 }
 
@@ -31,9 +28,10 @@ auto Reading(const std::string& path, Step step)
 const TarnViewModel::BookFileContents& ReadBook(const std::string& path)
 {
     static std::unique_ptr<TarnViewModel::BookFileContents> contents;
-    contents = Reading(path, [&] {
-        if (!std::filesystem::exists(path)) {
-            throw std::runtime_error("Cannot open file");
+    contents = Reading([&] {
+        std::error_code error;
+        if (!std::filesystem::exists(path, error)) {
+            throw TarnViewModel::FileHandlingException::NothingAt(path);
         }
         return std::make_unique<TarnViewModel::BookFileContents>(TarnViewModel::ReadBookFile(path));
     });
@@ -42,7 +40,7 @@ const TarnViewModel::BookFileContents& ReadBook(const std::string& path)
 
 void LoadBookInto(TarnViewModel::TarnDataModel& model, const std::string& path)
 {
-    Reading(path, [&] { model.Load(std::filesystem::path(path).wstring()); });
+    Reading([&] { model.Load(std::filesystem::path(path).wstring()); });
 }
 
 const TarnViewModel::TarnDataModel& LoadBook(const std::string& path)

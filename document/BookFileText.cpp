@@ -1,5 +1,7 @@
 #include "document/BookFileText.h"
 
+#include "document/XmlNodes.h"
+
 #include <boost/locale/utf.hpp>
 #include <boost/property_tree/xml_parser.hpp>
 
@@ -11,6 +13,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
+#include <sstream>
 
 namespace TarnViewModel {
 
@@ -34,35 +38,22 @@ struct OpenFile {
     const int descriptor;
 };
 
-std::size_t LineAt(const std::string& text, std::size_t position)
+// What the system says about the failed call, after "read error: ".
+std::string ReadError(int error)
 {
-    return 1 + static_cast<std::size_t>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(position), '\n'));
+    return std::string("read error: ") + std::strerror(error);
 }
 
-// The position just after the first occurrence of the terminator at or after start.
-std::size_t After(const std::string& text, std::size_t start, const char* terminator)
+bool StartsUtf16(const std::string& bytes)
 {
-    const std::size_t found = text.find(terminator, start);
-    return found == std::string::npos ? text.size() : found + std::char_traits<char>::length(terminator);
-}
-
-// The position just after the tag's closing '>', skipping quoted attribute values.
-std::size_t AfterTag(const std::string& text, std::size_t start, bool& selfClosing)
-{
-    char quote = 0;
-    for (std::size_t position = start; position < text.size(); ++position) {
-        const char character = text[position];
-        if (quote != 0) {
-            quote = character == quote ? 0 : quote;
-        } else if (character == '"' || character == '\'') {
-            quote = character;
-        } else if (character == '>') {
-            selfClosing = position > start && text[position - 1] == '/';
-            return position + 1;
-        }
+    if (bytes.size() < 2) {
+        return false;
     }
-    selfClosing = false;
-    return text.size();
+    const auto first = static_cast<unsigned char>(bytes[0]);
+    const auto second = static_cast<unsigned char>(bytes[1]);
+    // A byte order mark, or the NUL beside the first ASCII character that UTF-16 gives.
+    return (first == 0xff && second == 0xfe) || (first == 0xfe && second == 0xff) || (first == 0 && second != 0) ||
+           (first != 0 && second == 0);
 }
 
 }  // namespace
@@ -74,7 +65,7 @@ std::string ReadBookFileText(const std::string& fileName)
     const OpenFile file(fileName);
     struct stat info {};
     if (file.descriptor < 0 || fstat(file.descriptor, &info) != 0) {
-        throw xml_parser_error("read error", fileName, 0);
+        throw xml_parser_error(ReadError(errno), fileName, 0);
     }
     if (!S_ISREG(info.st_mode)) {
         throw xml_parser_error(S_ISDIR(info.st_mode) ? "read error: a folder, not a book" : "read error: not a regular file but a pipe or a device",
@@ -95,7 +86,7 @@ std::string ReadBookFileText(const std::string& fileName)
             if (errno == EINTR) {
                 continue;
             }
-            throw xml_parser_error("read error", fileName, 0);
+            throw xml_parser_error(ReadError(errno), fileName, 0);
         }
         bytes.append(buffer.data(), static_cast<std::size_t>(count));
         // Also bounds a file that grew after its size was checked.
@@ -109,44 +100,27 @@ std::string ReadBookFileText(const std::string& fileName)
 
 void CheckUtf8(const std::string& bytes, const std::string& fileName)
 {
-    const char* position = bytes.data();
+    if (StartsUtf16(bytes)) {
+        throw xml_parser_error("read error: the file is UTF-16, not UTF-8", fileName, 0);
+    }
+    const char* const start = bytes.data();
+    const char* position = start;
     const char* const end = position + bytes.size();
     while (position != end) {
         if (static_cast<unsigned char>(*position) < 0x80) {
             ++position;
             continue;
         }
+        const char* const character = position;
         const auto code = boost::locale::utf::utf_traits<char>::decode(position, end);
         if (code == boost::locale::utf::illegal || code == boost::locale::utf::incomplete) {
-            throw xml_parser_error("read error", fileName, 0);
+            const auto offset = static_cast<std::size_t>(character - start);
+            std::ostringstream message;
+            message << "read error: the file is not UTF-8: byte 0x" << std::hex << std::uppercase
+                    << static_cast<unsigned>(static_cast<unsigned char>(*character))
+                    << (code == boost::locale::utf::incomplete ? " begins a character that the file cuts short" : " is not part of a UTF-8 character");
+            throw xml_parser_error(message.str(), fileName, LineAt(bytes, offset));
         }
-    }
-}
-
-void CheckNesting(const std::string& text, const std::string& fileName)
-{
-    std::size_t depth = 0;
-    std::size_t position = text.find('<');
-    while (position != std::string::npos) {
-        const std::string_view rest = std::string_view(text).substr(position + 1);
-        if (rest.starts_with("!--")) {
-            position = After(text, position + 4, "-->");
-        } else if (rest.starts_with("![CDATA[")) {
-            position = After(text, position + 9, "]]>");
-        } else if (rest.starts_with("!") || rest.starts_with("?")) {
-            position = After(text, position, ">");
-        } else if (rest.starts_with("/")) {
-            depth -= depth > 0 ? 1 : 0;
-            position = After(text, position, ">");
-        } else {
-            bool selfClosing = false;
-            const std::size_t start = position;
-            position = AfterTag(text, position + 1, selfClosing);
-            if (!selfClosing && ++depth > DeepestNesting) {
-                throw xml_parser_error("elements are nested more than 64 levels deep", fileName, LineAt(text, start));
-            }
-        }
-        position = text.find('<', position);
     }
 }
 

@@ -17,7 +17,7 @@ void TarnDataModel::Load(const std::wstring& path)
     const std::string fileName = NativePath(path);
     std::error_code error;
     if (!std::filesystem::exists(fileName, error)) {
-        throw FileHandlingException("Cannot open file");
+        throw FileHandlingException::NothingAt(fileName);
     }
     if (QueryDiscardChanges()) {
         return;

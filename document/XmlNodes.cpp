@@ -4,83 +4,117 @@
 #include <boost/property_tree/xml_parser.hpp>
 
 #include <algorithm>
+#include <cstring>
 
 namespace TarnViewModel {
 
-namespace rapidxml = boost::property_tree::detail::rapidxml;
-
-void ParseXml(XmlDocument& document, std::string& text, const std::string& fileName)
-{
-    try {
-        document.parse<rapidxml::parse_comment_nodes>(text.data());
-    } catch (const rapidxml::parse_error& error) {
-        const char* where = error.where<char>();
-        const auto line = std::count(static_cast<const char*>(text.data()), where, '\n') + 1;
-        throw boost::property_tree::xml_parser::xml_parser_error(error.what(), fileName, static_cast<unsigned long>(line));
-    }
-}
-
-bool IsElement(const XmlNode& node)
-{
-    return node.type() == rapidxml::node_element;
-}
-
-bool IsComment(const XmlNode& node)
-{
-    return node.type() == rapidxml::node_comment;
-}
-
-const XmlNode* FirstChild(const XmlNode& node, std::string_view name)
-{
-    return node.first_node(name.data(), name.size());
-}
-
 namespace {
 
-std::wstring Wide(const char* text, std::size_t size)
+// Comments are lines of text; character data, entities and blank text alone in an element
+// are read as written. Line ends and attribute values are kept byte for byte, as the
+// program has always read them.
+constexpr unsigned ParseOptions =
+    pugi::parse_cdata | pugi::parse_escapes | pugi::parse_comments | pugi::parse_ws_pcdata_single;
+
+bool IsBlank(const std::string& text)
 {
-    return boost::locale::conv::utf_to_utf<wchar_t>(text, text + size);
+    return std::all_of(text.begin(), text.end(), [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; });
+}
+
+// Elements left open at the end are reported on the last character.
+bool EndsInsideAnElement(const pugi::xml_parse_result& result, const std::string& text)
+{
+    return result.status == pugi::status_end_element_mismatch && static_cast<std::size_t>(result.offset) + 1 >= text.size();
+}
+
+std::string ReaderMessage(const pugi::xml_parse_result& result, const std::string& text)
+{
+    if (EndsInsideAnElement(result, text)) {
+        return "unexpected end of data";
+    }
+    if (result.status == pugi::status_no_document_element) {
+        return "expected <";
+    }
+    return result.description();
+}
+
+std::wstring Wide(const char* text)
+{
+    return boost::locale::conv::utf_to_utf<wchar_t>(text, text + std::strlen(text));
 }
 
 }  // namespace
 
+void ParseXml(XmlDocument& document, const std::string& text, const std::string& fileName)
+{
+    const pugi::xml_parse_result result = document.load_buffer(text.data(), text.size(), ParseOptions, pugi::encoding_utf8);
+    // A blank file holds no book rather than being malformed.
+    if (!result && !(result.status == pugi::status_no_document_element && IsBlank(text))) {
+        const auto offset = EndsInsideAnElement(result, text)
+                                ? text.size()
+                                : std::min(static_cast<std::size_t>(std::max<std::ptrdiff_t>(result.offset, 0)), text.size());
+        throw boost::property_tree::xml_parser::xml_parser_error(ReaderMessage(result, text), fileName, LineAt(text, offset));
+    }
+}
+
+std::size_t LineAt(const std::string& text, std::size_t position)
+{
+    return 1 + static_cast<std::size_t>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(position), '\n'));
+}
+
+std::size_t LineOf(const XmlNode& node, const std::string& text)
+{
+    const std::ptrdiff_t offset = node.offset_debug();
+    return offset < 0 ? 0 : LineAt(text, std::min(static_cast<std::size_t>(offset), text.size()));
+}
+
+bool IsElement(const XmlNode& node)
+{
+    return node.type() == pugi::node_element;
+}
+
+bool IsComment(const XmlNode& node)
+{
+    return node.type() == pugi::node_comment;
+}
+
 std::wstring ElementText(const XmlNode& node)
 {
-    const XmlNode* first = node.first_node();
+    const XmlNode first = node.first_child();
     // Nearly every element holds one piece of text, which needs no joining.
-    if (first != nullptr && first->next_sibling() == nullptr && first->type() == rapidxml::node_data) {
-        return Wide(first->value(), first->value_size());
+    if (first && !first.next_sibling() && first.type() == pugi::node_pcdata) {
+        return Wide(first.value());
     }
     std::string text;
-    for (const XmlNode* child = first; child != nullptr; child = child->next_sibling()) {
-        if (child->type() == rapidxml::node_data || child->type() == rapidxml::node_cdata) {
-            text.append(child->value(), child->value_size());
+    for (XmlNode child = first; child; child = child.next_sibling()) {
+        if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata) {
+            text += child.value();
         }
     }
-    return Wide(text.data(), text.size());
+    return boost::locale::conv::utf_to_utf<wchar_t>(text);
 }
 
 std::wstring CommentText(const XmlNode& node)
 {
-    return Wide(node.value(), node.value_size());
+    return Wide(node.value());
 }
 
-std::optional<std::wstring> ChildText(const XmlNode& node, std::string_view name)
+std::optional<std::wstring> ChildText(const XmlNode& node, const char* name)
 {
-    const XmlNode* child = FirstChild(node, name);
-    if (child == nullptr) {
+    const XmlNode child = node.child(name);
+    if (!child) {
         return std::nullopt;
     }
-    return ElementText(*child);
+    return ElementText(child);
 }
 
-std::optional<std::wstring> AttributeValue(const XmlNode& node, std::string_view name)
+std::optional<std::wstring> AttributeValue(const XmlNode& node, const char* name)
 {
-    const auto* attribute = node.first_attribute(name.data(), name.size());
-    if (attribute == nullptr) {
+    const pugi::xml_attribute attribute = node.attribute(name);
+    if (!attribute) {
         return std::nullopt;
     }
-    return Wide(attribute->value(), attribute->value_size());
+    return Wide(attribute.value());
 }
 
 }  // namespace TarnViewModel

@@ -1,42 +1,45 @@
 #pragma once
 
-#include <boost/property_tree/detail/rapidxml.hpp>
+#include <pugixml.hpp>
 
+#include <cstddef>
 #include <optional>
 #include <string>
-#include <string_view>
 
 namespace TarnViewModel {
 
-// The XML reader of the property-tree library, used directly on the UTF-8 text: its nodes
-// are read where they lie in the text instead of being copied into a tree first.
-using XmlDocument = boost::property_tree::detail::rapidxml::xml_document<char>;
-using XmlNode = boost::property_tree::detail::rapidxml::xml_node<char>;
+// The book file's XML is read with pugixml: its parser walks the nesting in a loop rather
+// than by recursion, so no depth of elements can exhaust the stack, and its nodes are small.
+using XmlDocument = pugi::xml_document;
+using XmlNode = pugi::xml_node;
 
-// Parses the text in place, keeping comments, with the property-tree reader's settings.
-// Throws the XML reader's error with its message and the line where the fault lies.
-void ParseXml(XmlDocument& document, std::string& text, const std::string& fileName);
+// Parses a copy of the text, which stays as it was so that errors can name lines in it.
+// Throws the XML reader's error with the line where the fault lies; a text that ends
+// inside an element fails with "unexpected end of data", one with no element at all
+// (other than blank) with "expected <".
+void ParseXml(XmlDocument& document, const std::string& text, const std::string& fileName);
+
+// The line, counted from 1, on which the node starts in the text it was parsed from.
+std::size_t LineOf(const XmlNode& node, const std::string& text);
+std::size_t LineAt(const std::string& text, std::size_t position);
 
 bool IsElement(const XmlNode& node);
 bool IsComment(const XmlNode& node);
 
-// The first child element with that name.
-const XmlNode* FirstChild(const XmlNode& node, std::string_view name);
 // The element's text: all text and character data directly inside it, in order.
 std::wstring ElementText(const XmlNode& node);
 // A comment's text.
 std::wstring CommentText(const XmlNode& node);
 // The text of the first child element with that name, or nothing when there is none.
-std::optional<std::wstring> ChildText(const XmlNode& node, std::string_view name);
-std::optional<std::wstring> AttributeValue(const XmlNode& node, std::string_view name);
+std::optional<std::wstring> ChildText(const XmlNode& node, const char* name);
+std::optional<std::wstring> AttributeValue(const XmlNode& node, const char* name);
 
 // Calls visit for every child element with that name, in document order.
 template <typename Visit>
-void VisitChildren(const XmlNode& node, std::string_view name, Visit visit)
+void VisitChildren(const XmlNode& node, const char* name, Visit visit)
 {
-    for (const XmlNode* child = node.first_node(name.data(), name.size()); child != nullptr;
-         child = child->next_sibling(name.data(), name.size())) {
-        visit(*child);
+    for (XmlNode child = node.child(name); child; child = child.next_sibling(name)) {
+        visit(child);
     }
 }
 

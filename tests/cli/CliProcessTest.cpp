@@ -161,9 +161,9 @@ TEST_F(CliProcessTest, BooksThatCannotBeReadGiveStatusTwoAndTheReason)
         std::string path;
         std::string says;
     } unreadable[] = {
-        {folder_.Path("missing.brindle").string(), "Cannot open file"},
-        {folder_.Root().string(), "is a folder, not a book"},
-        {folder_.Path("garbage.brindle").string(), folder_.Path("garbage.brindle").string() + ": "},
+        {folder_.Path("missing.brindle").string(), "Cannot open file \"" + folder_.Path("missing.brindle").string() + "\""},
+        {folder_.Root().string(), folder_.Root().string() + ": read error: a folder, not a book"},
+        {folder_.Path("garbage.brindle").string(), folder_.Path("garbage.brindle").string() + "(1): "},
     };
     for (const auto& [path, says] : unreadable) {
         for (const char* command : {"check", "stats"}) {

@@ -97,6 +97,23 @@ TEST(BookFileLoad, VersionDecidesTheChoiceFormatOnlyWhenTheFileHasNone)
     EXPECT_EQ(model.GetChoiceFormat(), DashFormat);
 }
 
+// Hand-edited files keep every byte the author wrote: line ends are not normalised, blank
+// text alone in an element stays, and entities and character data join in order.
+TEST(BookFileLoad, TextIsReadByteForByte)
+{
+    TempFolder folder;
+    TestSupport::WriteBytes(folder.Path("a.brindle"),
+                            "<book version=\"2\">\r\n<title>A\r\nB &amp; &#x263A;<![CDATA[<c>]]> d</title>\r\n"
+                            "<footer><p order=\"2\">\t</p><p order=\"1\">  </p></footer>\r\n"
+                            "<styles><style name=\"text\"><font><name> Serif\tFace </name><size>11</size></font></style></styles>"
+                            "</book>\r\n");
+    TarnDataModel model;
+    model.Load(folder.WidePath("a.brindle"));
+    EXPECT_EQ(model.GetTitle(), L"A\r\nB & \u263A<c> d");
+    EXPECT_EQ(model.GetFooter(), L"  \r\n\t");
+    EXPECT_EQ(model.GetFont(FontType::MainBook), (Font{L" Serif\tFace ", 11}));
+}
+
 TEST(BookFileLoad, RepeatedSectionsMergeAndDanglingDestinationsGetSections)
 {
     TarnDataModel model;

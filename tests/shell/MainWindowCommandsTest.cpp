@@ -131,7 +131,7 @@ TEST_F(MainWindowCommandsTest, AMissingRecentFileSaysSoAndStaysInTheList)
     script_.ThenAnswer(QMessageBox::Ok);
     recent->trigger();
     WaitForScript();
-    EXPECT_EQ(script_.Messages().back(), "Cannot open file");
+    EXPECT_EQ(script_.Messages().back(), QStringLiteral("Cannot open file \"%1\": there is no such file").arg(book).toStdString());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(QSettings().value("Recent File List/Files").toStringList().value(0), book);
 }
