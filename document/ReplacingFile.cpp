@@ -46,8 +46,8 @@ int OpenDirectory(const std::string& target)
 
 }  // namespace
 
-ReplacingFile::ReplacingFile(const std::string& fileName, FailureReport report)
-    : fileName_(fileName), report_(std::move(report)), target_(ResolvedTarget(fileName))
+ReplacingFile::ReplacingFile(const std::string& fileName, FailureReport report, Sync sync)
+    : fileName_(fileName), report_(std::move(report)), sync_(sync), target_(ResolvedTarget(fileName))
 {
     std::error_code error;
     const fs::file_status status = fs::status(target_, error);
@@ -106,15 +106,23 @@ void ReplacingFile::Commit()
         committed_ = true;
         return;
     }
-    const int descriptor = open(temporary_.c_str(), O_RDONLY | O_CLOEXEC);
-    const bool synced = descriptor >= 0 && fsync(descriptor) == 0;
-    if (descriptor >= 0) {
-        close(descriptor);
+    if (sync_ == Sync::OnCommit) {
+        const int descriptor = open(temporary_.c_str(), O_RDONLY | O_CLOEXEC);
+        const bool synced = descriptor >= 0 && fsync(descriptor) == 0;
+        if (descriptor >= 0) {
+            close(descriptor);
+        }
+        if (!synced) {
+            Fail(Stage::Write);
+        }
     }
-    if (!synced || std::rename(temporary_.c_str(), target_.c_str()) != 0) {
+    if (std::rename(temporary_.c_str(), target_.c_str()) != 0) {
         Fail(Stage::Write);
     }
     committed_ = true;
+    if (sync_ == Sync::ByCaller) {
+        return;
+    }
     // The rename itself reaches the disk with the folder; the old file is gone either way,
     // so a folder that cannot be synced is no reason to report a failure.
     const int folder = OpenDirectory(target_);

@@ -15,8 +15,10 @@ public:
     enum class Stage { Create, Write };
     // Throws the error for a failure at the stage.
     using FailureReport = std::function<void(Stage)>;
+    // Files written in numbers into a private folder are synced once, together, by the caller.
+    enum class Sync { OnCommit, ByCaller };
 
-    explicit ReplacingFile(const std::string& fileName, FailureReport report = {});
+    explicit ReplacingFile(const std::string& fileName, FailureReport report = {}, Sync sync = Sync::OnCommit);
     ReplacingFile(const ReplacingFile&) = delete;
     ReplacingFile& operator=(const ReplacingFile&) = delete;
     ~ReplacingFile();
@@ -31,6 +33,7 @@ private:
 
     std::string fileName_;
     FailureReport report_;
+    Sync sync_;
     std::string target_;
     std::string temporary_;
     std::ofstream stream_;

@@ -45,22 +45,48 @@ std::string Message(const char* what, const std::wstring& path)
 
 }  // namespace
 
-ExportFile::ExportFile(const std::wstring& path)
+// Fails the write that fails with the file's name, so that an exporter checking its stream
+// never reports it without one; after that, or once the export is abandoned, it only drops.
+struct ExportFile::FileSink : boost::iostreams::sink {
+    std::streamsize write(const char* text, std::streamsize size)
+    {
+        if (file->dropping_) {
+            return size;
+        }
+        if (!file->file_.Stream().write(text, size)) {
+            file->dropping_ = true;
+            throw ExportException(Message("Cannot write the file", file->path_));
+        }
+        return size;
+    }
+    ExportFile* file;
+};
+
+ExportFile::ExportFile(const std::wstring& path, ReplacingFile::Sync sync)
     : path_(path),
-      file_(NativePath(path),
-            [path](ReplacingFile::Stage stage) {
-                throw ExportException(Message(stage == ReplacingFile::Stage::Create ? "Cannot create the file" : "Cannot write the file", path));
-            })
+      file_(
+          NativePath(path),
+          [path](ReplacingFile::Stage stage) {
+              throw ExportException(Message(stage == ReplacingFile::Stage::Create ? "Cannot create the file" : "Cannot write the file", path));
+          },
+          sync)
 {
     stream_.push(CrLfFilter());
-    stream_.push(file_.Stream());
+    stream_.push(FileSink{{}, this});
+    // Only a complete chain is a good stream.
+    stream_.exceptions(std::ios::badbit);
+}
+
+ExportFile::~ExportFile()
+{
+    dropping_ = true;
 }
 
 void ExportFile::Close()
 {
-    const bool written = static_cast<bool>(stream_.flush());
+    stream_.flush();
     stream_.reset();
-    if (!written) {
+    if (dropping_) {
         throw ExportException(Message("Cannot write the file", path_));
     }
     file_.Commit();

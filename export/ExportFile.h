@@ -14,18 +14,23 @@ namespace TarnViewModel {
 class ExportFile {
 public:
     // Throws ExportException when the file cannot be created.
-    explicit ExportFile(const std::wstring& path);
+    explicit ExportFile(const std::wstring& path, ReplacingFile::Sync sync = ReplacingFile::Sync::OnCommit);
     ExportFile(const ExportFile&) = delete;
     ExportFile& operator=(const ExportFile&) = delete;
+    ~ExportFile();
 
     std::ostream& Stream() { return stream_; }
-    // Writes out what is left and puts the file in place; throws ExportException when
+    // A write that fails throws ExportException naming the file, through the stream.
+    // Close writes out what is left and puts the file in place; throws ExportException when
     // anything could not be written.
     void Close();
 
 private:
+    struct FileSink;
+
     std::wstring path_;
     ReplacingFile file_;
+    bool dropping_ = false;
     boost::iostreams::filtering_ostream stream_;
 };
 

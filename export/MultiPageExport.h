@@ -9,8 +9,9 @@ namespace TarnViewModel {
 class TarnDataModel;
 
 // Writes the page of every section as "N.html" in the folder, then "styles.css"; after each
-// page, tells the caller how many are written. Throws ExportException when a file cannot be
-// written.
+// page, tells the caller how many are written. The pages are written aside and moved in
+// together, so a failure leaves the folder as it was. Throws ExportException when a file
+// cannot be written or moved in.
 void ExportPages(const TarnDataModel& model, const std::wstring& folder,
                  const std::function<void(std::size_t written)>& pageWritten = {});
 

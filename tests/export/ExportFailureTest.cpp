@@ -10,6 +10,7 @@
 #include <boost/property_tree/json_parser.hpp>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 namespace {
@@ -100,6 +101,71 @@ TEST(ExportFailure, PagesReplaceOldOnesAndAMissingFolderIsReported)
     ExportPages(*model, folder.Root().wstring());
     EXPECT_NE(ReadBytes(folder.Path("3.html")).find("<h2 class=\"sectionNumber\">3</h2>"), std::string::npos);
     EXPECT_THROW(ExportPages(*model, folder.WidePath("missing")), ExportException);
+}
+
+std::vector<std::string> Names(const std::filesystem::path& folder)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(ExportFailure, PagesThatFailLeaveTheFolderAsItWas)
+{
+    auto model = TestSupport::MakeExportBook();
+    model->SetSectionText(3, std::wstring(100000, L'x'));
+    TempFolder folder;
+    WriteBytes(folder.Path("1.html"), "old page 1");
+    WriteBytes(folder.Path("5.html"), "old page 5");
+    {
+        TestSupport::FileSizeLimit limit(4096);
+        EXPECT_THROW(ExportPages(*model, folder.Root().wstring()), ExportException);
+    }
+    std::filesystem::create_directory(folder.Path("3.html"));
+    try {
+        ExportPages(*model, folder.Root().wstring());
+        ADD_FAILURE() << "pages were written over a folder";
+    } catch (const ExportException& error) {
+        EXPECT_NE(std::string(error.what()).find("3.html"), std::string::npos) << error.what();
+    }
+    EXPECT_EQ(Names(folder.Root()), (std::vector<std::string>{"1.html", "3.html", "5.html"}));
+    EXPECT_EQ(ReadBytes(folder.Path("1.html")), "old page 1");
+    EXPECT_EQ(ReadBytes(folder.Path("5.html")), "old page 5");
+}
+
+// A link planted in the folder is replaced by the page; what it points to is left alone.
+TEST(ExportFailure, PagesReplaceLinksInTheFolderWithoutFollowingThem)
+{
+    const auto model = TestSupport::MakeExportBook();
+    TempFolder outside;
+    TempFolder folder;
+    WriteBytes(outside.Path("precious.txt"), "keep me");
+    std::filesystem::create_symlink(outside.Path("precious.txt"), folder.Path("1.html"));
+    ExportPages(*model, folder.Root().wstring());
+    EXPECT_EQ(ReadBytes(outside.Path("precious.txt")), "keep me");
+    EXPECT_FALSE(std::filesystem::is_symlink(folder.Path("1.html")));
+    EXPECT_NE(ReadBytes(folder.Path("1.html")).find("<h2 class=\"sectionNumber\">1</h2>"), std::string::npos);
+    EXPECT_EQ(Names(folder.Root()), (std::vector<std::string>{"1.html", "3.html", "5.html", "styles.css"}));
+}
+
+// The exporter sees a failed write as it happens, and the error it passes on names the file.
+TEST(ExportFailure, AWriteThatFailsNamesTheFile)
+{
+    auto large = TestSupport::MakeExportBook();
+    large->SetSectionText(1, std::wstring(100000, L'x'));
+    TempFolder folder;
+    TestSupport::FileSizeLimit limit(4096);
+    ExportFile file(folder.WidePath("book.json"));
+    try {
+        JsonExporter().Export(*large, file.Stream());
+        file.Close();
+        ADD_FAILURE() << "the export looked like a success";
+    } catch (const ExportException& error) {
+        EXPECT_EQ(std::string(error.what()), "Cannot write the file \"" + folder.Path("book.json").string() + "\".");
+    }
 }
 
 TEST(ExportFailure, ABookWithoutSectionsExportsOnlyTheStyleSheet)

@@ -1,0 +1,120 @@
+#include "export/StagedFolder.h"
+
+#include "document/NativePath.h"
+#include "export/ExportException.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+namespace TarnViewModel {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Closes the descriptor however the step ends.
+struct Folder {
+    explicit Folder(const std::string& path) : descriptor(open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {}
+    Folder(const Folder&) = delete;
+    Folder& operator=(const Folder&) = delete;
+    ~Folder()
+    {
+        if (descriptor >= 0) {
+            close(descriptor);
+        }
+    }
+    const int descriptor;
+};
+
+ExportException Failure(const char* what, const std::string& path, int error)
+{
+    return ExportException(std::string(what) + " \"" + path + "\": " + std::strerror(error) + ".");
+}
+
+}  // namespace
+
+StagedFolder::StagedFolder(const std::wstring& target) : target_(NativePath(target))
+{
+    std::string pattern = (fs::path(target_) / ".brindle-export-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) {
+        throw Failure("Cannot write into the folder", target_, errno);
+    }
+    staging_ = pattern;
+    if (mkdir((fs::path(staging_) / "replaced").c_str(), 0700) != 0) {
+        const int error = errno;
+        rmdir(staging_.c_str());
+        throw Failure("Cannot write into the folder", target_, error);
+    }
+}
+
+StagedFolder::~StagedFolder()
+{
+    std::error_code ignored;
+    fs::remove_all(staging_, ignored);
+}
+
+std::wstring StagedFolder::Add(const std::wstring& name)
+{
+    names_.push_back(NativePath(name));
+    return fs::path(fs::path(staging_) / names_.back()).wstring();
+}
+
+void StagedFolder::Commit()
+{
+    const Folder staging(staging_);
+    if (staging.descriptor < 0 || syncfs(staging.descriptor) != 0) {
+        throw Failure("Cannot write into the folder", target_, errno);
+    }
+    // A folder in the way would stop the move half-way, so it is found first.
+    for (const std::string& name : names_) {
+        struct stat status {};
+        if (fstatat(AT_FDCWD, (fs::path(target_) / name).c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(status.st_mode)) {
+            throw Failure("Cannot replace", (fs::path(target_) / name).string(), EISDIR);
+        }
+    }
+    MoveIn();
+}
+
+void StagedFolder::MoveIn()
+{
+    const Folder target(target_);
+    const Folder staging(staging_);
+    const Folder replaced((fs::path(staging_) / "replaced").string());
+    if (target.descriptor < 0 || staging.descriptor < 0 || replaced.descriptor < 0) {
+        throw Failure("Cannot write into the folder", target_, errno);
+    }
+    std::vector<const std::string*> setAside;
+    std::vector<const std::string*> movedIn;
+    for (const std::string& name : names_) {
+        const bool old = faccessat(target.descriptor, name.c_str(), F_OK, AT_SYMLINK_NOFOLLOW) == 0;
+        if (old && renameat(target.descriptor, name.c_str(), replaced.descriptor, name.c_str()) != 0) {
+            break;
+        }
+        if (old) {
+            setAside.push_back(&name);
+        }
+        if (renameat(staging.descriptor, name.c_str(), target.descriptor, name.c_str()) != 0) {
+            break;
+        }
+        movedIn.push_back(&name);
+    }
+    if (movedIn.size() == names_.size()) {
+        fsync(target.descriptor);
+        return;
+    }
+    const int error = errno;
+    for (const std::string* name : movedIn) {
+        renameat(target.descriptor, name->c_str(), staging.descriptor, name->c_str());
+    }
+    for (const std::string* name : setAside) {
+        renameat(replaced.descriptor, name->c_str(), target.descriptor, name->c_str());
+    }
+    throw Failure("Cannot move the new files into", target_, error);
+}
+
+}  // namespace TarnViewModel
