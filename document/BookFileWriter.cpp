@@ -70,14 +70,24 @@ void WriteStyle(XmlTextWriter& writer, const wchar_t* name, const CommonLib::Fon
     writer.End(L"style");
 }
 
-}  // namespace
+// Everything the file holds, where it lies: in the open book or in a copy of it.
+struct BookParts {
+    const std::wstring& title;
+    const StoryGraph& graph;
+    const std::wstring& footer;
+    const std::wstring& choiceFormat;
+    bool newPagePerSection;
+    CommonLib::Font mainFont;
+    CommonLib::Font headerFont;
+    CommonLib::Font footerFont;
+};
 
-std::string BookFileText(const TarnDataModel& model, const std::string& fileName)
+std::string PartsText(const BookParts& book, const std::string& fileName)
 {
     XmlTextWriter writer;
     writer.StartWithAttribute(L"book", L"version", L"2");
-    writer.Leaf(L"title", model.GetTitle());
-    const StoryGraph& graph = model.GetStoryGraph();
+    writer.Leaf(L"title", book.title);
+    const StoryGraph& graph = book.graph;
     if (graph.SectionCount() == 0) {
         writer.Leaf(L"sections", L"");
     } else {
@@ -85,20 +95,49 @@ std::string BookFileText(const TarnDataModel& model, const std::string& fileName
         graph.VisitSections([&](const Section& section) { WriteSection(writer, graph, section); });
         writer.End(L"sections");
     }
-    WriteParagraphs(writer, L"footer", model.GetFooter());
+    WriteParagraphs(writer, L"footer", book.footer);
     writer.Start(L"formats");
-    writer.Leaf(L"choice", model.GetChoiceFormat());
+    writer.Leaf(L"choice", book.choiceFormat);
     writer.End(L"formats");
     writer.Start(L"options");
-    writer.Leaf(L"newpagepersection", BooleanText(model.GetNewPagePerSection()));
+    writer.Leaf(L"newpagepersection", BooleanText(book.newPagePerSection));
     writer.End(L"options");
     writer.Start(L"styles");
-    WriteStyle(writer, L"text", model.GetFont(FontType::MainBook));
-    WriteStyle(writer, L"header", model.GetFont(FontType::Header));
-    WriteStyle(writer, L"footer", model.GetFont(FontType::Footer));
+    WriteStyle(writer, L"text", book.mainFont);
+    WriteStyle(writer, L"header", book.headerFont);
+    WriteStyle(writer, L"footer", book.footerFont);
     writer.End(L"styles");
     writer.End(L"book");
     return writer.Text(fileName);
+}
+
+// The font of the role that the contents list last, or the new book's.
+CommonLib::Font FontOf(const BookFileContents& contents, FontType type, const CommonLib::Font& fallback)
+{
+    CommonLib::Font font = fallback;
+    for (const auto& [role, listed] : contents.fonts) {
+        if (role == type) {
+            font = listed;
+        }
+    }
+    return font;
+}
+
+}  // namespace
+
+std::string BookFileText(const TarnDataModel& model, const std::string& fileName)
+{
+    return PartsText({model.GetTitle(), model.GetStoryGraph(), model.GetFooter(), model.GetChoiceFormat(), model.GetNewPagePerSection(),
+                      model.GetFont(FontType::MainBook), model.GetFont(FontType::Header), model.GetFont(FontType::Footer)},
+                     fileName);
+}
+
+std::string BookFileText(const BookFileContents& contents, const std::string& fileName)
+{
+    return PartsText({contents.title, contents.graph, contents.footer, contents.choiceFormat, contents.newPagePerSection,
+                      FontOf(contents, FontType::MainBook, {L"Cambria", 10}), FontOf(contents, FontType::Header, {L"Cambria", 36}),
+                      FontOf(contents, FontType::Footer, {L"Consolas", 8})},
+                     fileName);
 }
 
 void WriteBookFile(const std::string& fileName, const std::string& text)

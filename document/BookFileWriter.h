@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/BookFileContents.h"
+
 #include <string>
 
 namespace TarnViewModel {
@@ -9,6 +11,8 @@ class TarnDataModel;
 // The book as the UTF-8 text of its file. Throws the XML writer's "write error" when a
 // text holds a character that has no UTF-8 form.
 std::string BookFileText(const TarnDataModel& model, const std::string& fileName);
+// The same for a copy of a book, which may be written on any thread.
+std::string BookFileText(const BookFileContents& contents, const std::string& fileName);
 
 // Writes the text, replacing the file only when the whole text is on disk. Throws the XML
 // writer's error "write error" on any failure.

@@ -169,4 +169,24 @@ void TarnDataModel::Replay(History& from, History& to, void (ICommand::*step)())
     RaiseUndoRedoChanged();
 }
 
+void TarnDataModel::MarkModified()
+{
+    modified_ = true;
+    ++revision_;
+}
+
+BookFileContents TarnDataModel::Snapshot() const
+{
+    BookFileContents contents;
+    contents.title = title_;
+    contents.footer = footer_;
+    contents.choiceFormat = choiceFormat_;
+    contents.newPagePerSection = newPagePerSection_;
+    contents.graph = graph_;
+    for (const CommonLib::FontType type : {CommonLib::FontType::MainBook, CommonLib::FontType::Header, CommonLib::FontType::Footer}) {
+        contents.fonts.emplace_back(type, GetFont(type));
+    }
+    return contents;
+}
+
 }  // namespace TarnViewModel

@@ -2,6 +2,7 @@
 
 #include "commands/ICommand.h"
 #include "commands/ICommandTarget.h"
+#include "document/BookFileContents.h"
 #include "document/ChoiceTemplate.h"
 #include "document/DocumentNotifications.h"
 #include "document/Font.h"
@@ -74,6 +75,10 @@ public:
     bool GetNewPagePerSection() const { return newPagePerSection_; }
     const std::vector<ChoiceTemplate>& GetChoiceTemplates() const { return choiceTemplates_; }
     bool IsModified() const { return modified_; }
+    // Changes with every change to the book, saved or not, and with every book loaded or made.
+    std::uint64_t Revision() const { return revision_; }
+    // A copy of everything the book file holds, for writing it on another thread.
+    BookFileContents Snapshot() const;
     CommonLib::Font GetFont(CommonLib::FontType type) const;
     void SetUiConfig(const UiConfig& config);
 
@@ -86,6 +91,9 @@ public:
     // Replaces the open book by the one in the file; a file that cannot be read in full
     // leaves the open book as it was.
     void Load(const std::wstring& path);
+    // Opens a recovery copy as the book kept at bookPath, modified, so that Save writes
+    // where the author expects; the same checks and failures as Load.
+    void Recover(const std::wstring& copyPath, const std::wstring& bookPath);
     // Writes the book to the file, replacing it only once the new text is on disk.
     void Save(const std::wstring& path);
     void AddChoiceTemplate(const std::wstring& name, const std::wstring& format);
@@ -106,6 +114,7 @@ private:
     void ClearHistories();
     void Replay(History& from, History& to, void (ICommand::*step)());
     void RaiseUndoRedoChanged();
+    void MarkModified();
     void ExecuteAndRecord(std::unique_ptr<ICommand> command);
     void RaiseEmptySlotsAdded(std::uint32_t from, std::uint32_t to);
     void RaiseEmptySlotsRemovedDownTo(std::uint32_t highest);
@@ -123,6 +132,7 @@ private:
     std::wstring filePath_;
     std::wstring choiceFormat_;
     bool modified_ = false;
+    std::uint64_t revision_ = 0;
     bool newPagePerSection_ = false;
     std::map<CommonLib::FontType, CommonLib::Font> fonts_;
     std::vector<ChoiceTemplate> choiceTemplates_;

@@ -50,6 +50,17 @@ void TarnDataModel::Load(const std::wstring& path)
     }
 }
 
+void TarnDataModel::Recover(const std::wstring& copyPath, const std::wstring& bookPath)
+{
+    const std::uint64_t before = revision_;
+    Load(copyPath);
+    if (revision_ == before) {
+        return;
+    }
+    filePath_ = bookPath;
+    MarkModified();
+}
+
 void TarnDataModel::Save(const std::wstring& path)
 {
     commitPendingEdits_();

@@ -29,7 +29,7 @@ void TarnDataModel::RenumberSections(const Numbering& numbers)
     const NumberChanges changes = graph_.ChangesTo(numbers);
     graph_.ApplyNumbers(numbers);
     FollowSelection(current, numbers);
-    modified_ = true;
+    MarkModified();
     Renumbered(changes);
     SetCurrentSection(currentSection_);
 }
@@ -44,7 +44,7 @@ void TarnDataModel::Shuffle()
     FollowSelection(current, after);
     // Before the undo step is announced, so that the window's title already shows the change.
     if (!changes.empty()) {
-        modified_ = true;
+        MarkModified();
     }
     RecordCommand(std::make_unique<RenumberSectionsCommand>(*this, before, after));
     Renumbered(changes);

@@ -33,7 +33,7 @@ void TarnDataModel::AddSection(const Section& section)
     bulkChangeBegins_();
     RaiseEmptySlotsAdded(graph_.LastSectionNumber() + 1, section.number);
     graph_.AddSection(section);
-    modified_ = true;
+    MarkModified();
     sectionAdded_(section);
     if (section.number == currentSection_) {
         sectionSelected_(Section(graph_.GetSection(section.number)));
@@ -56,7 +56,7 @@ void TarnDataModel::DeleteSection(const Section& section)
     }
     const std::uint32_t highest = graph_.LastSectionNumber();
     graph_.DeleteSection(stored.number);
-    modified_ = true;
+    MarkModified();
     sectionDeleted_(stored);
     if (stored.number == highest) {
         RaiseEmptySlotsRemovedDownTo(highest);
@@ -67,21 +67,21 @@ void TarnDataModel::DeleteSection(const Section& section)
 void TarnDataModel::AddChoice(const Choice& choice)
 {
     graph_.AddChoice(choice);
-    modified_ = true;
+    MarkModified();
     choiceAdded_(choice);
 }
 
 void TarnDataModel::DeleteChoice(const Choice& choice, ChoiceDeleteCause cause)
 {
     graph_.DeleteChoice(choice.id);
-    modified_ = true;
+    MarkModified();
     choiceDeleted_(choice, cause);
 }
 
 void TarnDataModel::UpdateChoice(const Choice& from, const Choice& to)
 {
     graph_.UpdateChoice(from.id, to);
-    modified_ = true;
+    MarkModified();
     choiceUpdated_(from, to, ChoiceProperty::Any, ChoiceUpdateReason::ChoiceChanged);
 }
 
@@ -91,7 +91,7 @@ void TarnDataModel::UpdateStoredSection(std::uint32_t number, SectionProperty pr
     Section section = graph_.GetSection(number);
     change(section);
     graph_.UpdateSection(number, section);
-    modified_ = true;
+    MarkModified();
     sectionUpdated_(number, section, property);
 }
 
@@ -155,11 +155,11 @@ void TarnDataModel::SetSectionNumber(std::uint32_t from, std::uint32_t to)
         if (from == highest) {
             RaiseEmptySlotsRemovedDownTo(highest);
         }
-        modified_ = true;
+        MarkModified();
         sectionUpdated_(from, section, SectionProperty::Number);
     } else {
         graph_.UpdateSection(from, section);
-        modified_ = true;
+        MarkModified();
         sectionsSwapped_(section, Section(graph_.GetSection(from)));
     }
 
@@ -177,28 +177,28 @@ void TarnDataModel::SetSectionNumber(std::uint32_t from, std::uint32_t to)
 void TarnDataModel::SetTitle(const std::wstring& title)
 {
     title_ = title;
-    modified_ = true;
+    MarkModified();
     titleChanged_(title_);
 }
 
 void TarnDataModel::SetFooter(const std::wstring& footer)
 {
     footer_ = footer;
-    modified_ = true;
+    MarkModified();
     footerChanged_(footer_);
 }
 
 void TarnDataModel::SetNewPagePerSection(bool newPage)
 {
     newPagePerSection_ = newPage;
-    modified_ = true;
+    MarkModified();
     newPagePerSectionChanged_(newPage);
 }
 
 void TarnDataModel::SetFont(CommonLib::FontType type, const CommonLib::Font& font)
 {
     fonts_[type] = font;
-    modified_ = true;
+    MarkModified();
     fontChanged_(font, type);
 }
 
@@ -210,7 +210,7 @@ void TarnDataModel::SetChoiceFormat(const std::wstring& format)
         choiceUpdated_(choice, choice, ChoiceProperty::Any, ChoiceUpdateReason::FormatChanged);
     });
     const ChoiceTemplate changed{ChoiceTemplateName(format), format};
-    modified_ = true;
+    MarkModified();
     choiceFormatChanged_(changed);
     bulkChangeEnds_();
 }

@@ -10,6 +10,7 @@
 #include "document/TarnDataModel.h"
 #include "drawing/QtText.h"
 #include "flowchart/LayoutWorker.h"
+#include "shell/BookAutosave.h"
 #include "shell/CBookPropertiesPane.h"
 #include "shell/CChoicesPane.h"
 #include "shell/CFlowchartPane.h"
@@ -98,6 +99,8 @@ void CMainFrame::CreateControllers()
     bookPropertiesController_ = std::make_unique<TarnViewModel::BookPropertiesController>(model_, bookPropertiesPane_);
     previewController_ = std::make_unique<TarnViewModel::BookPreviewController>(model_, previewPane_);
     sectionDetailsController_ = std::make_unique<TarnViewModel::SectionDetailsController>(model_, sectionView_);
+    autosave_ = new BookAutosave(model_, this);
+    connect(autosave_, &BookAutosave::Restored, this, &CMainFrame::UpdateCaption);
     flowchartPane_->SetController(flowchartController_.get());
     choicesPane_->SetController(choicesController_.get());
 }
@@ -164,6 +167,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
         mayClose = !model_.QueryDiscardChanges();
     });
     if (mayClose) {
+        autosave_->Close();
         event->accept();
     } else {
         event->ignore();
@@ -179,6 +183,12 @@ void CMainFrame::showEvent(QShowEvent* event)
         // Once the dock layout has taken the shown size.
         QTimer::singleShot(0, this, [this] { SizePanes(); });
     }
+}
+
+void CMainFrame::FileStateChanged()
+{
+    UpdateCaption();
+    autosave_->BookSettled();
 }
 
 void CMainFrame::UpdateCaption()

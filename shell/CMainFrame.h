@@ -27,6 +27,7 @@ class TarnDataModel;
 
 namespace TarnGui {
 
+class BookAutosave;
 class CBookPropertiesPane;
 class CChoicesPane;
 class CFlowchartPane;
@@ -83,6 +84,7 @@ public:
     CSectionPropertiesPane* SectionPropertiesPane() const { return sectionPropertiesPane_; }
     CBookPropertiesPane* BookPropertiesPane() const { return bookPropertiesPane_; }
     CSectionView* SectionView() const { return sectionView_; }
+    BookAutosave& Autosave() const { return *autosave_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -98,6 +100,8 @@ private:
     void RefreshRecentFiles();
     void UpdateEditCommands();
     void UpdateCaption();
+    // After a command that may have saved, opened or replaced the book.
+    void FileStateChanged();
     // Hands text typed in the section editor to the document before a command acts on it.
     void CommitTypedText();
     // Saves to the book's file, asking for one when it has none; false when nothing was saved.
@@ -125,6 +129,7 @@ private:
     std::unique_ptr<TarnViewModel::BookPropertiesController> bookPropertiesController_;
     std::unique_ptr<TarnViewModel::BookPreviewController> previewController_;
     std::unique_ptr<TarnViewModel::SectionDetailsController> sectionDetailsController_;
+    BookAutosave* autosave_ = nullptr;
 
     CFlowchartPane* flowchartPane_ = nullptr;
     COutlinePane* outlinePane_ = nullptr;

@@ -61,7 +61,7 @@ void CMainFrame::OnFileNew()
         CommitTypedText();
         model_.NewBook(ToWString(LoadString(Strings::Untitled)), DefaultFooter);
     });
-    UpdateCaption();
+    FileStateChanged();
 }
 
 void CMainFrame::OnFileOpen()
@@ -87,13 +87,13 @@ void CMainFrame::OpenFile(const QString& path)
             RefreshRecentFiles();
         }
     });
-    UpdateCaption();
+    FileStateChanged();
 }
 
 void CMainFrame::OnFileSave()
 {
     RunGuarded(this, [this] { SaveBook(); });
-    UpdateCaption();
+    FileStateChanged();
 }
 
 void CMainFrame::OnFileSaveAs()
@@ -105,7 +105,7 @@ void CMainFrame::OnFileSaveAs()
             SaveAs(path);
         }
     });
-    UpdateCaption();
+    FileStateChanged();
 }
 
 bool CMainFrame::SaveBook()

@@ -1,5 +1,6 @@
 #include "shell/CTarnGuiApp.h"
 
+#include "shell/BookAutosave.h"
 #include "shell/CMainFrame.h"
 #include "shell/ErrorBoundary.h"
 #include "shell/StringTable.h"
@@ -45,6 +46,7 @@ bool CTarnGuiApp::InitInstance(const QStringList& arguments, bool showMaximised)
     } else {
         mainFrame_->show();
     }
+    mainFrame_->Autosave().OfferRecovery();
     if (arguments.size() > 1) {
         mainFrame_->OpenFile(arguments.at(1));
     }
