@@ -74,6 +74,7 @@ void TarnDataModel::Clear()
     graph_ = StoryGraph();
     currentSection_ = NoSection;
     filePath_.clear();
+    diskStamp_.reset();
     newPagePerSection_ = false;
     SetMainFont(Font{L"Cambria", 10});
     SetHeaderFont(Font{L"Cambria", 36});

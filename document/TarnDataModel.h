@@ -5,6 +5,7 @@
 #include "document/BookFileContents.h"
 #include "document/ChoiceTemplate.h"
 #include "document/DocumentNotifications.h"
+#include "document/FileStamp.h"
 #include "document/Font.h"
 #include "document/UiConfig.h"
 #include "graph/StoryGraph.h"
@@ -12,6 +13,7 @@
 #include <deque>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -94,6 +96,9 @@ public:
     // Opens a recovery copy as the book kept at bookPath, modified, so that Save writes
     // where the author expects; the same checks and failures as Load.
     void Recover(const std::wstring& copyPath, const std::wstring& bookPath);
+    // True when the book's file has been written by someone else since this book was
+    // loaded from it or saved to it.
+    bool ChangedOnDisk() const;
     // Writes the book to the file, replacing it only once the new text is on disk.
     void Save(const std::wstring& path);
     void AddChoiceTemplate(const std::wstring& name, const std::wstring& format);
@@ -130,6 +135,8 @@ private:
     std::wstring title_;
     std::wstring footer_;
     std::wstring filePath_;
+    // The file as it was when last loaded or saved here.
+    std::optional<FileStamp> diskStamp_;
     std::wstring choiceFormat_;
     bool modified_ = false;
     std::uint64_t revision_ = 0;

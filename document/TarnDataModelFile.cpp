@@ -24,6 +24,7 @@ void TarnDataModel::Load(const std::wstring& path)
     }
     // The whole file is read and checked first, so that a bad file leaves the open book
     // as it was.
+    const std::optional<FileStamp> stamp = FileStamp::Of(fileName);
     BookFileContents contents = ReadBookFile(fileName);
 
     Clear();
@@ -44,6 +45,7 @@ void TarnDataModel::Load(const std::wstring& path)
     footerChanged_(footer_);
     newPagePerSectionChanged_(newPagePerSection_);
     filePath_ = path;
+    diskStamp_ = stamp;
     modified_ = false;
     if (graph_.SectionCount() > 0) {
         SetCurrentSection(static_cast<std::uint32_t>(graph_.FirstSectionNumber()));
@@ -58,7 +60,18 @@ void TarnDataModel::Recover(const std::wstring& copyPath, const std::wstring& bo
         return;
     }
     filePath_ = bookPath;
+    // The copy is newer than whatever is at the book's path now.
+    diskStamp_ = FileStamp::Of(NativePath(bookPath));
     MarkModified();
+}
+
+bool TarnDataModel::ChangedOnDisk() const
+{
+    if (filePath_.empty() || !diskStamp_) {
+        return false;
+    }
+    const std::optional<FileStamp> now = FileStamp::Of(NativePath(filePath_));
+    return now && *now != *diskStamp_;
 }
 
 void TarnDataModel::Save(const std::wstring& path)
@@ -67,6 +80,7 @@ void TarnDataModel::Save(const std::wstring& path)
     const std::string fileName = NativePath(path);
     WriteBookFile(fileName, BookFileText(*this, fileName));
     filePath_ = path;
+    diskStamp_ = FileStamp::Of(fileName);
     modified_ = false;
 }
 

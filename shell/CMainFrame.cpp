@@ -7,6 +7,7 @@
 #include "controllers/FlowchartController.h"
 #include "controllers/FrameworkController.h"
 #include "controllers/SectionControllers.h"
+#include "document/NativePath.h"
 #include "document/TarnDataModel.h"
 #include "drawing/QtText.h"
 #include "flowchart/LayoutWorker.h"
@@ -100,7 +101,7 @@ void CMainFrame::CreateControllers()
     previewController_ = std::make_unique<TarnViewModel::BookPreviewController>(model_, previewPane_);
     sectionDetailsController_ = std::make_unique<TarnViewModel::SectionDetailsController>(model_, sectionView_);
     autosave_ = new BookAutosave(model_, this);
-    connect(autosave_, &BookAutosave::Restored, this, &CMainFrame::UpdateCaption);
+    connect(autosave_, &BookAutosave::Restored, this, &CMainFrame::FileStateChanged);
     flowchartPane_->SetController(flowchartController_.get());
     choicesPane_->SetController(choicesController_.get());
 }
@@ -189,6 +190,11 @@ void CMainFrame::FileStateChanged()
 {
     UpdateCaption();
     autosave_->BookSettled();
+    if (model_.GetFilePath().empty()) {
+        bookLock_.Release();
+    } else {
+        bookLock_.Hold(TarnViewModel::NativePath(model_.GetFilePath()));
+    }
 }
 
 void CMainFrame::UpdateCaption()

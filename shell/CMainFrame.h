@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controllers/IFrameworkView.h"
+#include "document/BookLock.h"
 #include "document/DocumentNotifications.h"
 
 #include <QMainWindow>
@@ -107,6 +108,8 @@ private:
     // Saves to the book's file, asking for one when it has none; false when nothing was saved.
     bool SaveBook();
     void SaveAs(const std::wstring& path);
+    // Asks before opening a book that another program holds open; true to go on.
+    bool MayOpenLockedBook(const QString& path);
     void StepPane(int step);
     void SizePanes();
     // Undo is offered for the book's history and for typing not yet handed over.
@@ -130,6 +133,7 @@ private:
     std::unique_ptr<TarnViewModel::BookPreviewController> previewController_;
     std::unique_ptr<TarnViewModel::SectionDetailsController> sectionDetailsController_;
     BookAutosave* autosave_ = nullptr;
+    TarnViewModel::BookLock bookLock_;
 
     CFlowchartPane* flowchartPane_ = nullptr;
     COutlinePane* outlinePane_ = nullptr;

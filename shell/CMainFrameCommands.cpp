@@ -1,6 +1,7 @@
 #include "shell/CMainFrame.h"
 
 #include "controllers/FrameworkController.h"
+#include "document/NativePath.h"
 #include "document/TarnDataModel.h"
 #include "drawing/FlowchartImage.h"
 #include "drawing/QtText.h"
@@ -76,6 +77,9 @@ void CMainFrame::OpenFile(const QString& path)
 {
     RunGuarded(this, [this, &path] {
         CommitTypedText();
+        if (!MayOpenLockedBook(path)) {
+            return;
+        }
         const std::wstring widePath = ToWString(path);
         {
             const WaitCursor wait;
@@ -108,10 +112,34 @@ void CMainFrame::OnFileSaveAs()
     FileStateChanged();
 }
 
+bool CMainFrame::MayOpenLockedBook(const QString& path)
+{
+    const std::string fileName = TarnViewModel::NativePath(ToWString(path));
+    if (fileName == bookLock_.Book()) {
+        return true;
+    }
+    const std::optional<TarnViewModel::BookLockOwner> owner = TarnViewModel::BookLockedBy(fileName);
+    if (!owner) {
+        return true;
+    }
+    const QString question = QStringLiteral("\"%1\" is open in %2 by %3 on %4 since %5.\n\nChanges made in both places will overwrite each other. Open it anyway?")
+                                 .arg(QFileInfo(path).fileName(), QString::fromStdString(owner->program), QString::fromStdString(owner->user),
+                                      QString::fromStdString(owner->host), QString::fromStdString(owner->since));
+    return Ask(this, question, QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
 bool CMainFrame::SaveBook()
 {
     CommitTypedText();
     if (!model_.GetFilePath().empty()) {
+        if (model_.ChangedOnDisk()) {
+            const QString question =
+                QStringLiteral("\"%1\" has been changed by another program since it was opened or saved here.\n\nReplace it with this version?")
+                    .arg(QFileInfo(ToQString(model_.GetFilePath())).fileName());
+            if (Ask(this, question, QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
+                return false;
+            }
+        }
         const WaitCursor wait;
         model_.Save(model_.GetFilePath());
         return true;

@@ -15,6 +15,8 @@
 
 #include <filesystem>
 
+#include <unistd.h>
+
 namespace {
 
 using namespace TarnGui;
@@ -134,6 +136,57 @@ TEST_F(MainWindowCommandsTest, AMissingRecentFileSaysSoAndStaysInTheList)
     EXPECT_EQ(script_.Messages().back(), QStringLiteral("Cannot open file \"%1\": there is no such file").arg(book).toStdString());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(QSettings().value("Recent File List/Files").toStringList().value(0), book);
+}
+
+// Another program's lock warns before the book opens; the book opened takes the lock.
+TEST_F(MainWindowCommandsTest, ABookOpenElsewhereIsOpenedOnlyWhenTheAuthorSaysSo)
+{
+    const QString book = PathOf("shared.brindle");
+    script_.ThenChooseFile(book);
+    Run(Strings::FileSaveAs);
+    WaitForScript();
+    Run(Strings::FileNew);
+    const auto lockFile = folder_.Path(".~lock.shared.brindle#");
+    EXPECT_FALSE(std::filesystem::exists(lockFile));
+    TestSupport::WriteBytes(lockFile, "ann,elsewhere.example,42,Brindle Story Studio,2026-12-01 10:00\n");
+
+    script_.ThenAnswer(QMessageBox::No);
+    Frame().OpenFile(book);
+    WaitForScript();
+    EXPECT_EQ(script_.Messages().back().substr(0, 82),
+              "\"shared.brindle\" is open in Brindle Story Studio by ann on elsewhere.example since");
+    EXPECT_TRUE(Model().GetFilePath().empty());
+
+    script_.ThenAnswer(QMessageBox::Yes);
+    Frame().OpenFile(book);
+    WaitForScript();
+    EXPECT_EQ(Model().GetFilePath(), book.toStdWString());
+    EXPECT_NE(ReadBytes(lockFile).find("," + std::to_string(getpid()) + ","), std::string::npos);
+}
+
+TEST_F(MainWindowCommandsTest, SavingOverChangesMadeByAnotherProgramAsksFirst)
+{
+    const QString book = PathOf("book.brindle");
+    script_.ThenChooseFile(book);
+    Run(Strings::FileSaveAs);
+    WaitForScript();
+    Model().SetTitle(L"Mine");
+    const std::string theirs = "<book version=\"2\"><title>Theirs</title></book>";
+    TestSupport::WriteBytes(book.toStdString(), theirs);
+
+    script_.ThenAnswer(QMessageBox::No);
+    Run(Strings::FileSave);
+    WaitForScript();
+    EXPECT_EQ(ReadBytes(book.toStdString()), theirs);
+    EXPECT_TRUE(Model().IsModified());
+
+    script_.ThenAnswer(QMessageBox::Yes);
+    Run(Strings::FileSave);
+    WaitForScript();
+    EXPECT_NE(ReadBytes(book.toStdString()).find("<title>Mine</title>"), std::string::npos);
+    EXPECT_FALSE(Model().IsModified());
+    Run(Strings::FileSave);
+    EXPECT_TRUE(script_.Finished()) << "an unchanged file asked again";
 }
 
 TEST_F(MainWindowCommandsTest, AFailedExportIsShownAndNotOfferedForOpening)
