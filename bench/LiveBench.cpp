@@ -1,5 +1,7 @@
 #include "BookBuilder.h"
+#include "document/RecoveryFiles.h"
 #include "document/TarnDataModel.h"
+#include "shell/BookAutosave.h"
 #include "shell/CFlowchartPane.h"
 #include "shell/CMainFrame.h"
 #include "shell/CSectionView.h"
@@ -8,6 +10,8 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
 
 #include <benchmark/benchmark.h>
 
@@ -184,12 +188,70 @@ void BM_Edit(benchmark::State& state, std::size_t editIndex)
     state.counters["chart_ms"] = toChart;
 }
 
+// An autosave after an edit: the stall of the window while the copy of the book is taken,
+// and the whole of the work until the copy is on disk.
+void BM_Autosave(benchmark::State& state)
+{
+    OpenSettled(static_cast<std::uint32_t>(state.range(0)));
+    double stall = 0;
+    double work = 0;
+    for (auto _ : state) {
+        Program().Document().SetTitle(L"Autosaved " + std::to_wstring(work));
+        QElapsedTimer timer;
+        timer.start();
+        Program().MainFrame()->Autosave().Tick();
+        QApplication::processEvents();
+        stall = std::max(stall, timer.nsecsElapsed() / 1e6);
+        Program().MainFrame()->Autosave().Finish();
+        work = std::max(work, timer.nsecsElapsed() / 1e6);
+    }
+    state.counters["stall_ms"] = stall;
+    state.counters["work_ms"] = work;
+}
+BENCHMARK(BM_Autosave)->Arg(400)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Start-up with copies of three 10,000-section books left by a session that was killed:
+// from making the program to the offer on the screen.
+void BM_StartupToRecoveryOffer(benchmark::State& state)
+{
+    {
+        auto book = BenchSupport::MakeDocument(10000);
+        for (int copy = 0; copy < 3; ++copy) {
+            TarnViewModel::RecoverySession session;
+            session.Write(book->Snapshot(), L"/books/big.brindle", std::chrono::system_clock::now());
+        }
+    }
+    double toOffer = 0;
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            if (auto* offer = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                toOffer = std::max(toOffer, timer.nsecsElapsed() / 1e6);
+                offer->reject();
+            }
+        });
+        poll.start(1);
+        auto second = std::make_unique<CTarnGuiApp>();
+        second->InitInstance({QStringLiteral("brindle-studio")}, false);
+    }
+    for (const auto& copy : TarnViewModel::FindRecoveryCopies()) {
+        TarnViewModel::DiscardRecoveryCopy(copy);
+    }
+    state.counters["to_offer_ms"] = toOffer;
+}
+BENCHMARK(BM_StartupToRecoveryOffer)->Unit(benchmark::kMillisecond)->Iterations(3);
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QStandardPaths::setTestModeEnabled(true);
+    // Recovery copies stay out of the user's own folder.
+    const QTemporaryDir state;
+    qputenv("XDG_STATE_HOME", state.path().toLocal8Bit());
     TarnApplication application(argc, argv);
     for (std::size_t index = 0; index < Edits().size(); ++index) {
         benchmark::RegisterBenchmark((std::string("BM_Edit/") + Edits()[index].name).c_str(), BM_Edit, index)
