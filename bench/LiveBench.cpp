@@ -7,6 +7,7 @@
 #include "shell/CSectionView.h"
 #include "shell/CTarnGuiApp.h"
 
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QStandardPaths>

@@ -1,5 +1,6 @@
 #include "document/BookFileText.h"
 
+#include "document/FileDescriptor.h"
 #include "document/XmlNodes.h"
 
 #include <boost/locale/utf.hpp>
@@ -23,20 +24,6 @@ using boost::property_tree::xml_parser::xml_parser_error;
 namespace {
 
 const std::string TooLarge = "file is larger than 32 MiB";
-
-// Closes the descriptor however the reading ends.
-struct OpenFile {
-    explicit OpenFile(const std::string& fileName) : descriptor(open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC)) {}
-    OpenFile(const OpenFile&) = delete;
-    OpenFile& operator=(const OpenFile&) = delete;
-    ~OpenFile()
-    {
-        if (descriptor >= 0) {
-            close(descriptor);
-        }
-    }
-    const int descriptor;
-};
 
 // What the system says about the failed call, after "read error: ".
 std::string ReadError(int error)
@@ -62,9 +49,9 @@ bool StartsUtf16(const std::string& bytes)
 // a device given as a book can neither hang the program nor feed it without end.
 std::string ReadBookFileText(const std::string& fileName)
 {
-    const OpenFile file(fileName);
+    const FileDescriptor file(open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     struct stat info {};
-    if (file.descriptor < 0 || fstat(file.descriptor, &info) != 0) {
+    if (file.Get() < 0 || fstat(file.Get(), &info) != 0) {
         throw xml_parser_error(ReadError(errno), fileName, 0);
     }
     if (!S_ISREG(info.st_mode)) {
@@ -78,7 +65,7 @@ std::string ReadBookFileText(const std::string& fileName)
     bytes.reserve(static_cast<std::size_t>(info.st_size));
     std::array<char, 65536> buffer;
     for (;;) {
-        const ssize_t count = read(file.descriptor, buffer.data(), buffer.size());
+        const ssize_t count = read(file.Get(), buffer.data(), buffer.size());
         if (count == 0) {
             break;
         }

@@ -1,5 +1,6 @@
 #include "export/StagedFolder.h"
 
+#include "document/FileDescriptor.h"
 #include "document/NativePath.h"
 #include "export/ExportException.h"
 
@@ -17,19 +18,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Closes the descriptor however the step ends.
-struct Folder {
-    explicit Folder(const std::string& path) : descriptor(open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {}
-    Folder(const Folder&) = delete;
-    Folder& operator=(const Folder&) = delete;
-    ~Folder()
-    {
-        if (descriptor >= 0) {
-            close(descriptor);
-        }
-    }
-    const int descriptor;
-};
+FileDescriptor OpenFolder(const std::string& path)
+{
+    return FileDescriptor(open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+}
 
 ExportException Failure(const char* what, const std::string& path, int error)
 {
@@ -66,8 +58,8 @@ std::wstring StagedFolder::Add(const std::wstring& name)
 
 void StagedFolder::Commit()
 {
-    const Folder staging(staging_);
-    if (staging.descriptor < 0 || syncfs(staging.descriptor) != 0) {
+    const FileDescriptor staging = OpenFolder(staging_);
+    if (staging.Get() < 0 || syncfs(staging.Get()) != 0) {
         throw Failure("Cannot write into the folder", target_, errno);
     }
     // A folder in the way would stop the move half-way, so it is found first.
@@ -82,37 +74,37 @@ void StagedFolder::Commit()
 
 void StagedFolder::MoveIn()
 {
-    const Folder target(target_);
-    const Folder staging(staging_);
-    const Folder replaced((fs::path(staging_) / "replaced").string());
-    if (target.descriptor < 0 || staging.descriptor < 0 || replaced.descriptor < 0) {
+    const FileDescriptor target = OpenFolder(target_);
+    const FileDescriptor staging = OpenFolder(staging_);
+    const FileDescriptor replaced = OpenFolder((fs::path(staging_) / "replaced").string());
+    if (target.Get() < 0 || staging.Get() < 0 || replaced.Get() < 0) {
         throw Failure("Cannot write into the folder", target_, errno);
     }
     std::vector<const std::string*> setAside;
     std::vector<const std::string*> movedIn;
     for (const std::string& name : names_) {
-        const bool old = faccessat(target.descriptor, name.c_str(), F_OK, AT_SYMLINK_NOFOLLOW) == 0;
-        if (old && renameat(target.descriptor, name.c_str(), replaced.descriptor, name.c_str()) != 0) {
+        const bool old = faccessat(target.Get(), name.c_str(), F_OK, AT_SYMLINK_NOFOLLOW) == 0;
+        if (old && renameat(target.Get(), name.c_str(), replaced.Get(), name.c_str()) != 0) {
             break;
         }
         if (old) {
             setAside.push_back(&name);
         }
-        if (renameat(staging.descriptor, name.c_str(), target.descriptor, name.c_str()) != 0) {
+        if (renameat(staging.Get(), name.c_str(), target.Get(), name.c_str()) != 0) {
             break;
         }
         movedIn.push_back(&name);
     }
     if (movedIn.size() == names_.size()) {
-        fsync(target.descriptor);
+        fsync(target.Get());
         return;
     }
     const int error = errno;
     for (const std::string* name : movedIn) {
-        renameat(target.descriptor, name->c_str(), staging.descriptor, name->c_str());
+        renameat(target.Get(), name->c_str(), staging.Get(), name->c_str());
     }
     for (const std::string* name : setAside) {
-        renameat(replaced.descriptor, name->c_str(), target.descriptor, name->c_str());
+        renameat(replaced.Get(), name->c_str(), target.Get(), name->c_str());
     }
     throw Failure("Cannot move the new files into", target_, error);
 }

@@ -1,43 +1,17 @@
 #include "controllers/AutosaveController.h"
 #include "document/BookFileWriter.h"
 #include "document/TarnDataModel.h"
+#include "support/PostedQueue.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
-
-#include <mutex>
 
 namespace {
 
 using namespace TarnViewModel;
 using TestSupport::TempFolder;
 
-// The owner's thread: outcomes posted by the worker wait here until the test runs them.
-class PostedOutcomes {
-public:
-    SerialWorker::Dispatcher Dispatcher()
-    {
-        return [this](std::function<void()> outcome) {
-            const std::lock_guard<std::mutex> lock(mutex_);
-            outcomes_.push_back(std::move(outcome));
-        };
-    }
-    void RunAll()
-    {
-        std::vector<std::function<void()>> outcomes;
-        {
-            const std::lock_guard<std::mutex> lock(mutex_);
-            outcomes.swap(outcomes_);
-        }
-        for (auto& outcome : outcomes) {
-            outcome();
-        }
-    }
-
-private:
-    std::mutex mutex_;
-    std::vector<std::function<void()>> outcomes_;
-};
+using TestSupport::PostedQueue;
 
 class AutosaveControllerTest : public testing::Test {
 protected:
@@ -55,7 +29,7 @@ protected:
     TempFolder state_;
     TarnDataModel model_;
     RecoverySession session_{state_.Root().string()};
-    PostedOutcomes outcomes_;
+    PostedQueue outcomes_;
     AutosaveController autosave_{model_, session_, outcomes_.Dispatcher()};
 };
 
@@ -110,7 +84,7 @@ TEST(AutosaveController, AFailedCopyIsReportedAndTriedAgain)
     TarnDataModel model;
     model.NewBook(L"Book", L"");
     RecoverySession session(state.Path("blocked").string());
-    PostedOutcomes outcomes;
+    PostedQueue outcomes;
     AutosaveController autosave(model, session, outcomes.Dispatcher());
     std::vector<std::string> reports;
     autosave.SetFailureReport([&reports](std::exception_ptr failure) {
@@ -137,7 +111,7 @@ TEST(AutosaveController, OutcomesAfterTheControllerIsGoneAreDropped)
     TarnDataModel model;
     model.NewBook(L"Book", L"");
     RecoverySession session(state.Root().string());
-    PostedOutcomes outcomes;
+    PostedQueue outcomes;
     {
         AutosaveController autosave(model, session, outcomes.Dispatcher());
         model.SetTitle(L"Changed");

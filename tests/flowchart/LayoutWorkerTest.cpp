@@ -1,50 +1,18 @@
 #include "flowchart/FlowchartGraph.h"
 #include "flowchart/LayoutWorker.h"
+#include "support/PostedQueue.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <condition_variable>
-#include <deque>
 #include <functional>
-#include <mutex>
 #include <optional>
 
 namespace {
 
 using namespace TarnViewModel;
 
-// Stands in for the user-interface thread's event queue: the worker posts here and the
-// test runs what was posted, on its own thread, once it arrives.
-class PostedQueue {
-public:
-    LayoutWorker::Dispatcher Dispatcher()
-    {
-        return [this](std::function<void()> task) {
-            {
-                const std::lock_guard<std::mutex> lock(mutex_);
-                tasks_.push_back(std::move(task));
-            }
-            arrived_.notify_one();
-        };
-    }
-
-    // Waits for the next posted task and runs it.
-    void RunNext()
-    {
-        std::unique_lock<std::mutex> lock(mutex_);
-        arrived_.wait(lock, [this] { return !tasks_.empty(); });
-        std::function<void()> task = std::move(tasks_.front());
-        tasks_.pop_front();
-        lock.unlock();
-        task();
-    }
-
-private:
-    std::mutex mutex_;
-    std::condition_variable arrived_;
-    std::deque<std::function<void()>> tasks_;
-};
+using TestSupport::PostedQueue;
 
 FlowchartSnapshot Chain(std::uint32_t count)
 {
