@@ -13,11 +13,7 @@ scripts/build.sh build-sanitize -DBRINDLE_SANITIZE=ON -DBRINDLE_BENCHMARKS=OFF
 # Leaks are traced through whole stacks, so that Graphviz's own (listed in the suppressions)
 # can be told from the program's.
 (cd build-sanitize && ASAN_OPTIONS=detect_leaks=1:fast_unwind_on_malloc=0 UBSAN_OPTIONS=print_stacktrace=1 \
-  LSAN_OPTIONS=suppressions="$PWD/../tests/lsan-suppressions.txt" ctest --output-on-failure -j"$(nproc)" -LE soak)
-# The soak test's millions of allocations are traced with the fast unwinder, which keeps it
-# to minutes.
-(cd build-sanitize && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-  LSAN_OPTIONS=suppressions="$PWD/../tests/lsan-suppressions.txt" ctest --output-on-failure -L soak)
+  LSAN_OPTIONS=suppressions="$PWD/../tests/lsan-suppressions.txt" ctest --output-on-failure -j"$(nproc)")
 
 scripts/build.sh build-thread-sanitize -DBRINDLE_THREAD_SANITIZE=ON -DBRINDLE_BENCHMARKS=OFF \
   --target flowchart_tests controllers_tests
