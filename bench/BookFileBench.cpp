@@ -1,6 +1,8 @@
 #include "BookBuilder.h"
 #include "HeapUse.h"
 
+#include "document/BookFileWriter.h"
+#include "document/RecoveryFiles.h"
 #include "document/TarnDataModel.h"
 
 #include <benchmark/benchmark.h>
@@ -38,6 +40,16 @@ void SaveBook(benchmark::State& state)
     }
 }
 BENCHMARK(SaveBook)->Unit(benchmark::kMillisecond);
+
+// The text of the file alone, without the disk.
+void BookText(benchmark::State& state)
+{
+    auto model = BenchSupport::MakeDocument(Sections);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(BookFileText(*model, "bench"));
+    }
+}
+BENCHMARK(BookText)->Unit(benchmark::kMillisecond);
 
 // Opening the book in a new document, as at start-up or after New.
 void LoadBook(benchmark::State& state)
@@ -86,5 +98,29 @@ void LoadPeakMemory(benchmark::State& state)
     }
 }
 BENCHMARK(LoadPeakMemory)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// Autosave's work on the window's thread: the copy of the book handed to the worker.
+void AutosaveCopy(benchmark::State& state)
+{
+    auto model = BenchSupport::MakeDocument(Sections);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(model->Snapshot());
+    }
+}
+BENCHMARK(AutosaveCopy)->Unit(benchmark::kMillisecond);
+
+// Autosave's work on its worker: the recovery copy and its note, written and synced.
+void AutosaveWrite(benchmark::State& state)
+{
+    auto model = BenchSupport::MakeDocument(Sections);
+    const BookCopy book = model->Snapshot();
+    const auto folder = std::filesystem::temp_directory_path() / "brindle-bench-recovery";
+    RecoverySession session(folder.string());
+    for (auto _ : state) {
+        session.Write(book, L"/books/big.brindle", std::chrono::system_clock::now());
+    }
+    session.Remove();
+}
+BENCHMARK(AutosaveWrite)->Unit(benchmark::kMillisecond);
 
 }  // namespace

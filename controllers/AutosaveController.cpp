@@ -32,7 +32,7 @@ void AutosaveController::Tick()
     writing_ = true;
     hasCopy_ = true;
     copiedRevision_ = model_.Revision();
-    auto book = std::make_shared<const BookFileContents>(model_.Snapshot());
+    auto book = std::make_shared<const BookCopy>(model_.Snapshot());
     RecoverySession& session = session_;
     worker_.Post([&session, book, path = model_.GetFilePath(), when = clock_()] { session.Write(*book, path, when); },
                  [self = self_](std::exception_ptr failure) {

@@ -42,7 +42,9 @@ void WriteChoice(XmlTextWriter& writer, const Choice& choice)
     writer.End(L"choice");
 }
 
-void WriteSection(XmlTextWriter& writer, const StoryGraph& graph, const Section& section)
+// visitChoices calls its argument with each of the section's choices, in order.
+template <class VisitChoices>
+void WriteSection(XmlTextWriter& writer, const Section& section, std::size_t choiceCount, VisitChoices visitChoices)
 {
     writer.Start(L"section");
     writer.Leaf(L"number", std::to_wstring(section.number));
@@ -50,11 +52,11 @@ void WriteSection(XmlTextWriter& writer, const StoryGraph& graph, const Section&
     writer.Leaf(L"summary", section.summary);
     WriteParagraphs(writer, L"text", section.text);
     writer.Leaf(L"backgroundcolour", CommonLib::ColourUtilities::ToString(section.backgroundColour));
-    if (graph.ChoiceCount(section.number) == 0) {
+    if (choiceCount == 0) {
         writer.Leaf(L"choices", L"");
     } else {
         writer.Start(L"choices");
-        graph.VisitSectionChoices(section.number, false, [&writer](const Choice& choice) { WriteChoice(writer, choice); });
+        visitChoices([&writer](const Choice& choice) { WriteChoice(writer, choice); });
         writer.End(L"choices");
     }
     writer.End(L"section");
@@ -70,10 +72,9 @@ void WriteStyle(XmlTextWriter& writer, const wchar_t* name, const CommonLib::Fon
     writer.End(L"style");
 }
 
-// Everything the file holds, where it lies: in the open book or in a copy of it.
-struct BookParts {
+// The book-wide values of the file, where they lie: in the open book or in a copy of it.
+struct BookValues {
     const std::wstring& title;
-    const StoryGraph& graph;
     const std::wstring& footer;
     const std::wstring& choiceFormat;
     bool newPagePerSection;
@@ -82,17 +83,21 @@ struct BookParts {
     CommonLib::Font footerFont;
 };
 
-std::string PartsText(const BookParts& book, const std::string& fileName)
+// walkSections calls its argument with each section, its number of choices and a visitor
+// of its choices, in ascending order.
+template <class WalkSections>
+std::string BookText(const BookValues& book, bool hasSections, WalkSections walkSections, const std::string& fileName)
 {
     XmlTextWriter writer;
     writer.StartWithAttribute(L"book", L"version", L"2");
     writer.Leaf(L"title", book.title);
-    const StoryGraph& graph = book.graph;
-    if (graph.SectionCount() == 0) {
+    if (!hasSections) {
         writer.Leaf(L"sections", L"");
     } else {
         writer.Start(L"sections");
-        graph.VisitSections([&](const Section& section) { WriteSection(writer, graph, section); });
+        walkSections([&writer](const Section& section, std::size_t choiceCount, auto visitChoices) {
+            WriteSection(writer, section, choiceCount, visitChoices);
+        });
         writer.End(L"sections");
     }
     WriteParagraphs(writer, L"footer", book.footer);
@@ -111,33 +116,41 @@ std::string PartsText(const BookParts& book, const std::string& fileName)
     return writer.Text(fileName);
 }
 
-// The font of the role that the contents list last, or the new book's.
-CommonLib::Font FontOf(const BookFileContents& contents, FontType type, const CommonLib::Font& fallback)
-{
-    CommonLib::Font font = fallback;
-    for (const auto& [role, listed] : contents.fonts) {
-        if (role == type) {
-            font = listed;
-        }
-    }
-    return font;
-}
-
 }  // namespace
 
 std::string BookFileText(const TarnDataModel& model, const std::string& fileName)
 {
-    return PartsText({model.GetTitle(), model.GetStoryGraph(), model.GetFooter(), model.GetChoiceFormat(), model.GetNewPagePerSection(),
-                      model.GetFont(FontType::MainBook), model.GetFont(FontType::Header), model.GetFont(FontType::Footer)},
-                     fileName);
+    const StoryGraph& graph = model.GetStoryGraph();
+    return BookText({model.GetTitle(), model.GetFooter(), model.GetChoiceFormat(), model.GetNewPagePerSection(),
+                 model.GetFont(FontType::MainBook), model.GetFont(FontType::Header), model.GetFont(FontType::Footer)},
+                graph.SectionCount() > 0,
+                [&graph](auto write) {
+                    graph.VisitSections([&](const Section& section) {
+                        write(section, graph.ChoiceCount(section.number),
+                              [&](auto visit) { graph.VisitSectionChoices(section.number, false, visit); });
+                    });
+                },
+                fileName);
 }
 
-std::string BookFileText(const BookFileContents& contents, const std::string& fileName)
+std::string BookFileText(const BookCopy& book, const std::string& fileName)
 {
-    return PartsText({contents.title, contents.graph, contents.footer, contents.choiceFormat, contents.newPagePerSection,
-                      FontOf(contents, FontType::MainBook, {L"Cambria", 10}), FontOf(contents, FontType::Header, {L"Cambria", 36}),
-                      FontOf(contents, FontType::Footer, {L"Consolas", 8})},
-                     fileName);
+    return BookText({book.title, book.footer, book.choiceFormat, book.newPagePerSection, book.mainFont, book.headerFont, book.footerFont},
+                !book.sections.empty(),
+                [&book](auto write) {
+                    const Choice* next = book.choices.data();
+                    for (std::size_t index = 0; index < book.sections.size(); ++index) {
+                        const Choice* const first = next;
+                        const std::size_t count = book.choiceCounts[index];
+                        next += count;
+                        write(book.sections[index], count, [first, count](auto visit) {
+                            for (const Choice* choice = first; choice != first + count; ++choice) {
+                                visit(*choice);
+                            }
+                        });
+                    }
+                },
+                fileName);
 }
 
 void WriteBookFile(const std::string& fileName, const std::string& text)

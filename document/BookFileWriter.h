@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/BookFileContents.h"
+#include "document/BookCopy.h"
 
 #include <string>
 
@@ -12,7 +12,7 @@ class TarnDataModel;
 // text holds a character that has no UTF-8 form.
 std::string BookFileText(const TarnDataModel& model, const std::string& fileName);
 // The same for a copy of a book, which may be written on any thread.
-std::string BookFileText(const BookFileContents& contents, const std::string& fileName);
+std::string BookFileText(const BookCopy& book, const std::string& fileName);
 
 // Writes the text, replacing the file only when the whole text is on disk. Throws the XML
 // writer's error "write error" on any failure.

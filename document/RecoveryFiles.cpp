@@ -103,7 +103,7 @@ void RecoverySession::Lock()
     }
 }
 
-void RecoverySession::Write(const BookFileContents& book, const std::wstring& bookPath, std::chrono::system_clock::time_point when)
+void RecoverySession::Write(const BookCopy& book, const std::wstring& bookPath, std::chrono::system_clock::time_point when)
 {
     Lock();
     WriteBookFile(copyFile_, BookFileText(book, copyFile_));

@@ -176,18 +176,18 @@ void TarnDataModel::MarkModified()
     ++revision_;
 }
 
-BookFileContents TarnDataModel::Snapshot() const
+BookCopy TarnDataModel::Snapshot() const
 {
-    BookFileContents contents;
-    contents.title = title_;
-    contents.footer = footer_;
-    contents.choiceFormat = choiceFormat_;
-    contents.newPagePerSection = newPagePerSection_;
-    contents.graph = graph_;
-    for (const CommonLib::FontType type : {CommonLib::FontType::MainBook, CommonLib::FontType::Header, CommonLib::FontType::Footer}) {
-        contents.fonts.emplace_back(type, GetFont(type));
-    }
-    return contents;
+    BookCopy book{title_, footer_, choiceFormat_, newPagePerSection_, GetFont(CommonLib::FontType::MainBook),
+                  GetFont(CommonLib::FontType::Header), GetFont(CommonLib::FontType::Footer), {}, {}, {}};
+    book.sections.reserve(graph_.SectionCount());
+    book.choiceCounts.reserve(graph_.SectionCount());
+    graph_.VisitSections([&book, this](const Section& section) {
+        book.sections.push_back(section);
+        book.choiceCounts.push_back(graph_.ChoiceCount(section.number));
+        graph_.VisitSectionChoices(section.number, false, [&book](const Choice& choice) { book.choices.push_back(choice); });
+    });
+    return book;
 }
 
 }  // namespace TarnViewModel

@@ -2,7 +2,7 @@
 
 #include "commands/ICommand.h"
 #include "commands/ICommandTarget.h"
-#include "document/BookFileContents.h"
+#include "document/BookCopy.h"
 #include "document/ChoiceTemplate.h"
 #include "document/DocumentNotifications.h"
 #include "document/FileStamp.h"
@@ -80,7 +80,7 @@ public:
     // Changes with every change to the book, saved or not, and with every book loaded or made.
     std::uint64_t Revision() const { return revision_; }
     // A copy of everything the book file holds, for writing it on another thread.
-    BookFileContents Snapshot() const;
+    BookCopy Snapshot() const;
     CommonLib::Font GetFont(CommonLib::FontType type) const;
     void SetUiConfig(const UiConfig& config);
 

@@ -103,6 +103,17 @@ void XmlTextWriter::Markup(const wchar_t* markup)
     }
 }
 
+namespace {
+
+// A character that goes into the text as it is, one byte.
+bool IsPlain(wchar_t character)
+{
+    return character >= 0 && character < 0x80 && character != L'<' && character != L'>' && character != L'&' && character != L'"' &&
+           character != L'\'';
+}
+
+}  // namespace
+
 void XmlTextWriter::Encoded(const std::wstring& text)
 {
     if (text.find_first_not_of(L' ') == std::wstring::npos) {
@@ -110,15 +121,31 @@ void XmlTextWriter::Encoded(const std::wstring& text)
         text_.append(text.size() - 1, ' ');
         return;
     }
-    for (wchar_t character : text) {
-        switch (character) {
+    // Runs of plain characters, nearly all of a book, are copied in one go.
+    const wchar_t* position = text.data();
+    const wchar_t* const end = position + text.size();
+    while (position != end) {
+        const wchar_t* runEnd = position;
+        while (runEnd != end && IsPlain(*runEnd)) {
+            ++runEnd;
+        }
+        const std::size_t start = text_.size();
+        text_.resize(start + static_cast<std::size_t>(runEnd - position));
+        for (char* out = text_.data() + start; position != runEnd; ++position, ++out) {
+            *out = static_cast<char>(*position);
+        }
+        if (position == end) {
+            break;
+        }
+        switch (*position) {
         case L'<': text_ += "&lt;"; break;
         case L'>': text_ += "&gt;"; break;
         case L'&': text_ += "&amp;"; break;
         case L'"': text_ += "&quot;"; break;
         case L'\'': text_ += "&apos;"; break;
-        default: Character(character); break;
+        default: Character(*position); break;
         }
+        ++position;
     }
 }
 

@@ -1,6 +1,8 @@
 #include "controllers/AutosaveController.h"
 #include "document/BookFileWriter.h"
 #include "document/TarnDataModel.h"
+#include "samplebooks/GamebookGenerator.h"
+#include "samplebooks/GeneratedDocument.h"
 #include "support/PostedQueue.h"
 #include "support/TempFolder.h"
 
@@ -12,6 +14,19 @@ using namespace TarnViewModel;
 using TestSupport::TempFolder;
 
 using TestSupport::PostedQueue;
+
+// The copy handed to the worker must write the very file that saving the book writes.
+TEST(BookCopy, WritesTheSameFileAsTheBookItWasTakenFrom)
+{
+    const auto model = SampleBooks::MakeDocument(SampleBooks::GenerateGamebook(400));
+    model->SetFooter(L"The end\r\n\u2603");
+    model->SetMainFont(CommonLib::Font{L"Georgia", 12});
+    model->SetNewPagePerSectionRecorded(true);
+    EXPECT_EQ(BookFileText(model->Snapshot(), "copy"), BookFileText(*model, "copy"));
+    TarnDataModel empty;
+    empty.Clear();
+    EXPECT_EQ(BookFileText(empty.Snapshot(), "copy"), BookFileText(empty, "copy"));
+}
 
 class AutosaveControllerTest : public testing::Test {
 protected:
