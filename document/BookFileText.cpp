@@ -43,21 +43,31 @@ bool StartsUtf16(const std::string& bytes)
            (first != 0 && second == 0);
 }
 
-}  // namespace
-
-// The file is opened without waiting and checked before anything is read, so that a pipe or
-// a device given as a book can neither hang the program nor feed it without end.
-std::string ReadBookFileText(const std::string& fileName)
+void RefuseAllButRegularFiles(const struct stat& info, const std::string& fileName)
 {
-    const FileDescriptor file(open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-    struct stat info {};
-    if (file.Get() < 0 || fstat(file.Get(), &info) != 0) {
-        throw xml_parser_error(ReadError(errno), fileName, 0);
-    }
     if (!S_ISREG(info.st_mode)) {
         throw xml_parser_error(S_ISDIR(info.st_mode) ? "read error: a folder, not a book" : "read error: not a regular file but a pipe or a device",
                                fileName, 0);
     }
+}
+
+}  // namespace
+
+// Anything but a plain file is refused before it is opened, since opening some devices does
+// something. The file is then opened without waiting and checked again, in case another
+// took its place meanwhile, so that a pipe or a device can neither hang the program nor
+// feed it without end.
+std::string ReadBookFileText(const std::string& fileName)
+{
+    struct stat info {};
+    if (stat(fileName.c_str(), &info) == 0) {
+        RefuseAllButRegularFiles(info, fileName);
+    }
+    const FileDescriptor file(open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (file.Get() < 0 || fstat(file.Get(), &info) != 0) {
+        throw xml_parser_error(ReadError(errno), fileName, 0);
+    }
+    RefuseAllButRegularFiles(info, fileName);
     if (static_cast<std::uintmax_t>(info.st_size) > LargestBookFile) {
         throw xml_parser_error(TooLarge, fileName, 0);
     }
