@@ -151,6 +151,23 @@ TEST_F(BookFileErrors, HugeAndDeeplyNestedFilesFailCleanly)
     ExpectRefused<xml_parser_error>(open, "bad.brindle(3): unexpected end of data");
 }
 
+// Inputs that once brought the reader down, or nearly: each must load or fail with the
+// reader's own error.
+TEST_F(BookFileErrors, TheRegressionCorpusNeverCrashes)
+{
+    int replayed = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(std::string(BRINDLE_TEST_DATA) + "/regressions")) {
+        SCOPED_TRACE(entry.path().filename().string());
+        try {
+            TarnDataModel reader;
+            reader.Load(entry.path().wstring());
+        } catch (const ptree_error&) {
+        }
+        ++replayed;
+    }
+    EXPECT_GE(replayed, 4);
+}
+
 TEST_F(BookFileErrors, DeepNestingAndMarkupInCommentsLoad)
 {
     std::string nested;
