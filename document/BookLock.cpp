@@ -1,5 +1,7 @@
 #include "document/BookLock.h"
 
+#include "document/FileDescriptor.h"
+
 #include <fcntl.h>
 #include <pwd.h>
 #include <signal.h>
@@ -87,14 +89,16 @@ void BookLock::Hold(const std::string& bookFile)
     std::ostringstream line;
     line << Field(UserName()) << ',' << Field(HostName()) << ',' << getpid() << ',' << ProgramName << ',' << Now() << '\n';
     // Never through a link planted in its place.
-    const int descriptor = open(lockFile_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644);
     const std::string text = line.str();
-    const bool written = descriptor >= 0 && write(descriptor, text.data(), text.size()) == static_cast<ssize_t>(text.size());
-    if (descriptor >= 0) {
-        close(descriptor);
+    bool written = false;
+    bool created = false;
+    {
+        const FileDescriptor file(open(lockFile_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644));
+        created = file.IsOpen();
+        written = created && write(file.Get(), text.data(), text.size()) == static_cast<ssize_t>(text.size());
     }
     if (!written) {
-        if (descriptor >= 0) {
+        if (created) {
             unlink(lockFile_.c_str());
         }
         lockFile_.clear();

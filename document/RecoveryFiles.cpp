@@ -1,6 +1,7 @@
 #include "document/RecoveryFiles.h"
 
 #include "document/BookFileWriter.h"
+#include "document/FileDescriptor.h"
 #include "document/NativePath.h"
 
 #include <boost/locale/encoding_utf.hpp>
@@ -35,13 +36,8 @@ std::string SessionName()
 // True while a running program holds the lock.
 bool IsHeld(const std::string& lockFile)
 {
-    const int descriptor = open(lockFile.c_str(), O_RDONLY | O_CLOEXEC);
-    if (descriptor < 0) {
-        return false;
-    }
-    const bool held = flock(descriptor, LOCK_EX | LOCK_NB) != 0;
-    close(descriptor);
-    return held;
+    const FileDescriptor lock(open(lockFile.c_str(), O_RDONLY | O_CLOEXEC));
+    return lock.IsOpen() && flock(lock.Get(), LOCK_EX | LOCK_NB) != 0;
 }
 
 std::string NoteText(const std::wstring& bookPath, const std::wstring& title, std::chrono::system_clock::time_point when)

@@ -94,8 +94,9 @@ public:
     // leaves the open book as it was.
     void Load(const std::wstring& path);
     // Opens a recovery copy as the book kept at bookPath, modified, so that Save writes
-    // where the author expects; the same checks and failures as Load.
-    void Recover(const std::wstring& copyPath, const std::wstring& bookPath);
+    // where the author expects; the same checks and failures as Load. False when the author
+    // kept the open book instead.
+    bool Recover(const std::wstring& copyPath, const std::wstring& bookPath);
     // True when the book's file has been written by someone else since this book was
     // loaded from it or saved to it.
     bool ChangedOnDisk() const;

@@ -52,17 +52,18 @@ void TarnDataModel::Load(const std::wstring& path)
     }
 }
 
-void TarnDataModel::Recover(const std::wstring& copyPath, const std::wstring& bookPath)
+bool TarnDataModel::Recover(const std::wstring& copyPath, const std::wstring& bookPath)
 {
     const std::uint64_t before = revision_;
     Load(copyPath);
     if (revision_ == before) {
-        return;
+        return false;
     }
     filePath_ = bookPath;
     // The copy is newer than whatever is at the book's path now.
     diskStamp_ = FileStamp::Of(NativePath(bookPath));
     MarkModified();
+    return true;
 }
 
 bool TarnDataModel::ChangedOnDisk() const

@@ -83,11 +83,7 @@ void BookAutosave::OfferRecovery()
         const TarnViewModel::RecoveryCopy copy = *chosen;
         // Declining to give up the open book's changes restores nothing.
         bool restored = false;
-        RunGuarded(window_, [&] {
-            const std::uint64_t before = model_.Revision();
-            model_.Recover(std::filesystem::path(copy.copyFile).wstring(), copy.bookPath);
-            restored = model_.Revision() != before;
-        });
+        RunGuarded(window_, [&] { restored = model_.Recover(std::filesystem::path(copy.copyFile).wstring(), copy.bookPath); });
         if (restored) {
             // This session's own copy is on disk before the old one goes.
             controller_->Tick();
