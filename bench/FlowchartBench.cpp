@@ -30,15 +30,42 @@ bool Cross(const Segment& a, const Segment& b)
            side(b.from, b.to, a.from) * side(b.from, b.to, a.to) < 0;
 }
 
-// Pairs of arrows that cross, each pair counted once, with the arrows taken as the lines
-// through their control points; found through a grid of cells so that only neighbours
-// are compared.
+// The arrow as drawn: each cubic curve of its route flattened into short lines, then the
+// arrowhead's line.
+std::vector<RoutePoint> DrawnLine(const std::vector<RoutePoint>& points)
+{
+    constexpr int Steps = 8;
+    std::vector<RoutePoint> line;
+    if (points.size() < 2) {
+        return line;
+    }
+    line.push_back(points[0]);
+    for (std::size_t index = 1; index + 2 <= points.size() - 2; index += 3) {
+        const RoutePoint start = line.back();
+        const RoutePoint& p1 = points[index];
+        const RoutePoint& p2 = points[index + 1];
+        const RoutePoint& p3 = points[index + 2];
+        for (int step = 1; step <= Steps; ++step) {
+            const double t = static_cast<double>(step) / Steps;
+            const double u = 1 - t;
+            const auto blend = [&](double a, double b, double c, double d) {
+                return u * u * u * a + 3 * u * u * t * b + 3 * u * t * t * c + t * t * t * d;
+            };
+            line.push_back({blend(start.x, p1.x, p2.x, p3.x), blend(start.y, p1.y, p2.y, p3.y)});
+        }
+    }
+    line.push_back(points.back());
+    return line;
+}
+
+// Pairs of arrows that cross, each pair counted once, found through a grid of cells so that
+// only neighbours are compared.
 std::size_t Crossings(const std::vector<EdgeRoute>& edges)
 {
     constexpr double Cell = 200.0;
     std::vector<Segment> segments;
     for (std::size_t index = 0; index < edges.size(); ++index) {
-        const auto& points = edges[index].points;
+        const std::vector<RoutePoint> points = DrawnLine(edges[index].points);
         for (std::size_t point = 1; point < points.size(); ++point) {
             segments.push_back({points[point - 1], points[point], index});
         }

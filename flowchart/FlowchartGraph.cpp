@@ -1,5 +1,7 @@
 #include "flowchart/FlowchartGraph.h"
 
+#include "flowchart/RankChainRoute.h"
+
 #include <boost/uuid/string_generator.hpp>
 #include <boost/uuid/uuid_io.hpp>
 #include <graphviz/gvc.h>
@@ -7,6 +9,7 @@
 
 #include <locale.h>
 
+#include <optional>
 #include <sstream>
 #include <string>
 
@@ -55,6 +58,28 @@ void Set(void* object, const char* name, const std::string& value)
     agsafeset(object, const_cast<char*>(name), const_cast<char*>(value.c_str()), const_cast<char*>(value.c_str()));
 }
 
+// The first of the edge's splines, as Graphviz routed it, with the arrow's end point.
+std::vector<pointf> SplineRoute(Agedge_t* edge)
+{
+    std::vector<pointf> points;
+    const splines* spline = ED_spl(edge);
+    if (spline == nullptr || spline->size == 0) {
+        return points;
+    }
+    const bezier& piece = spline->list[0];
+    points.reserve(static_cast<std::size_t>(piece.size) + 2);
+    if (piece.sflag != 0) {
+        points.push_back(piece.sp);
+    }
+    for (int index = 0; index < piece.size; ++index) {
+        points.push_back(piece.list[index]);
+    }
+    if (piece.eflag != 0) {
+        points.push_back(piece.ep);
+    }
+    return points;
+}
+
 }  // namespace
 
 FlowchartGraph::FlowchartGraph()
@@ -100,9 +125,14 @@ void FlowchartGraph::Layout(const NodeCallback& onNode, const EdgeCallback& onEd
 {
     CNumericLocale locale;
     const bool large = static_cast<std::size_t>(agnnodes(graph_)) >= LargeGraphNodes;
-    if (tuning_ == Tuning::Fast || (tuning_ == Tuning::BySize && large)) {
-        // "newrank" would rank faster still, but Graphviz 2.42 crashes with it on some
-        // large books (a choice added to a 10,000-section book was enough).
+    const bool fast = tuning_ == Tuning::Fast || (tuning_ == Tuning::BySize && large);
+    if (fast) {
+        // Ranking the graph as one skips a step of the older ranking that takes time in the
+        // square of the edges. Graphviz 2.42's spline router then crashes or runs for
+        // minutes on some of these graphs, so the routes follow the places "dot" kept for
+        // each edge on the ranks it crosses.
+        Set(graph_, "newrank", "true");
+        Set(graph_, "splines", "none");
         Set(graph_, "nslimit", "0.01");
         Set(graph_, "mclimit", "0.3");
     }
@@ -113,6 +143,7 @@ void FlowchartGraph::Layout(const NodeCallback& onNode, const EdgeCallback& onEd
     onSize(static_cast<int>(box.UR.x * scaleX_), static_cast<int>(box.UR.y * scaleY_));
     const auto point = [&](const pointf& p) { return RoutePoint{p.x * scaleX_, (box.UR.y - p.y) * scaleY_}; };
     boost::uuids::string_generator parseId;
+    const std::optional<RankChainRoutes> chains = fast ? std::optional<RankChainRoutes>(graph_) : std::nullopt;
     for (Agnode_t* node = agfstnode(graph_); node != nullptr; node = agnxtnode(graph_, node)) {
         NodePlacement placement;
         placement.width = ND_width(node) * resolutionX_;
@@ -124,18 +155,8 @@ void FlowchartGraph::Layout(const NodeCallback& onNode, const EdgeCallback& onEd
         for (Agedge_t* edge = agfstout(graph_, node); edge != nullptr; edge = agnxtout(graph_, edge)) {
             EdgeRoute route;
             route.choiceId = parseId(std::string(agget(edge, const_cast<char*>("guid"))));
-            const splines* spline = ED_spl(edge);
-            if (spline != nullptr && spline->size > 0) {
-                const bezier& piece = spline->list[0];
-                if (piece.sflag != 0) {
-                    route.points.push_back(point(piece.sp));
-                }
-                for (int index = 0; index < piece.size; ++index) {
-                    route.points.push_back(point(piece.list[index]));
-                }
-                if (piece.eflag != 0) {
-                    route.points.push_back(point(piece.ep));
-                }
+            for (const pointf& place : chains ? chains->Route(edge) : SplineRoute(edge)) {
+                route.points.push_back(point(place));
             }
             onEdge(route);
         }

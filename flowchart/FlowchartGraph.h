@@ -41,7 +41,7 @@ public:
 
 // A Graphviz graph of the book: a node per section, an edge per choice. Layout runs "dot"
 // over the whole graph and reports sizes and positions in device units. Large graphs are
-// laid out with attributes that trade a little of the crossing count for much less time.
+// laid out with attributes that take much less time, and routed by RankChainRoutes.
 class FlowchartGraph {
 public:
     using NodeCallback = std::function<void(const NodePlacement&)>;
@@ -53,8 +53,8 @@ public:
     FlowchartGraph& operator=(const FlowchartGraph&) = delete;
     ~FlowchartGraph();
 
-    // From this many nodes on, "dot" stops its network simplex early and gives up sooner on
-    // reducing crossings; smaller graphs keep Graphviz's defaults.
+    // From this many nodes on, "dot" ranks the graph as one, stops its network simplex early
+    // and gives up sooner on reducing crossings; smaller graphs keep Graphviz's defaults.
     static constexpr std::size_t LargeGraphNodes = 300;
     enum class Tuning { BySize, Defaults, Fast };
 

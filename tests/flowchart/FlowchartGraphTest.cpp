@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cmath>
+#include <string>
 #include <map>
 
 namespace {
@@ -103,15 +105,87 @@ TEST(FlowchartGraph, OnlyLargeGraphsAreLaidOutWithTheFasterAttributes)
     EXPECT_EQ(small.GraphAttribute("nslimit"), "");
     EXPECT_EQ(small.GraphAttribute("newrank"), "");
     EXPECT_EQ(small.GraphAttribute("mclimit"), "");
+    EXPECT_EQ(small.GraphAttribute("splines"), "");
 
     FlowchartGraph large;
     AddChain(large, FlowchartGraph::LargeGraphNodes);
     const LayoutResult result = RunLayout(large);
     EXPECT_EQ(large.GraphAttribute("nslimit"), "0.01");
-    EXPECT_EQ(large.GraphAttribute("newrank"), "");
+    EXPECT_EQ(large.GraphAttribute("newrank"), "true");
     EXPECT_EQ(large.GraphAttribute("mclimit"), "0.3");
+    EXPECT_EQ(large.GraphAttribute("splines"), "none");
     EXPECT_EQ(result.nodes.size(), FlowchartGraph::LargeGraphNodes);
     EXPECT_EQ(result.edges.size(), FlowchartGraph::LargeGraphNodes - 1);
+}
+
+bool Inside(const NodePlacement& box, const RoutePoint& point)
+{
+    constexpr double Margin = 1.0;
+    return point.x > box.left + Margin && point.x < box.left + box.width - Margin && point.y > box.top + Margin &&
+           point.y < box.top + box.height - Margin;
+}
+
+bool OnBorder(const NodePlacement& box, const RoutePoint& point)
+{
+    constexpr double Near = 0.5;
+    const bool acrossBox = point.x >= box.left - Near && point.x <= box.left + box.width + Near;
+    return acrossBox && (std::abs(point.y - box.top) < Near || std::abs(point.y - box.top - box.height) < Near);
+}
+
+TEST(FlowchartGraph, ALargeGraphsArrowsRunFromBoxToBoxAroundEveryOtherBox)
+{
+    FlowchartGraph graph;
+    constexpr std::uint32_t Count = FlowchartGraph::LargeGraphNodes + 20;
+    struct Link {
+        Uuid id;
+        std::uint32_t from;
+        std::uint32_t to;
+    };
+    std::vector<Link> links;
+    for (std::uint32_t number = 1; number <= Count; ++number) {
+        graph.AddNode(number, 90 + (number % 5) * 20, 40 + (number % 3) * 10);
+    }
+    const auto link = [&](std::uint32_t from, std::uint32_t to) {
+        links.push_back({NewId(), from, to});
+        graph.AddEdge(links.back().id, from, to);
+    };
+    for (std::uint32_t number = 1; number <= Count; ++number) {
+        if (number + 1 <= Count) {
+            link(number, number + 1);
+        }
+        if (number % 3 == 0 && number + 7 <= Count) {
+            link(number, number + 7);
+        }
+        if (number % 10 == 0) {
+            link(number, number - 6);
+        }
+    }
+    link(1, Count);
+    link(Count, 2);
+    link(5, 5);
+
+    const LayoutResult result = RunLayout(graph);
+    ASSERT_EQ(result.edges.size(), links.size());
+    for (const Link& expected : links) {
+        SCOPED_TRACE(std::to_string(expected.from) + " to " + std::to_string(expected.to));
+        const EdgeRoute* route = result.Edge(expected.id);
+        ASSERT_NE(route, nullptr);
+        const std::vector<RoutePoint>& points = route->points;
+        ASSERT_GE(points.size(), 5u);
+        EXPECT_EQ((points.size() - 2) % 3, 0u);
+        const NodePlacement& from = result.nodes.at(expected.from);
+        const NodePlacement& to = result.nodes.at(expected.to);
+        if (expected.from == expected.to) {
+            continue;
+        }
+        EXPECT_TRUE(OnBorder(from, points.front()));
+        EXPECT_TRUE(OnBorder(to, points.back()));
+        for (const RoutePoint& point : points) {
+            for (const auto& [number, box] : result.nodes) {
+                EXPECT_FALSE(Inside(box, point)) << "a point of the arrow lies inside box " << number;
+            }
+        }
+    }
 }
 
 TEST(FlowchartGraph, ALocaleWithADecimalCommaDoesNotChangeTheLayout)

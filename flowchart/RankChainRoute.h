@@ -1,0 +1,39 @@
+#pragma once
+
+#include <graphviz/geom.h>
+
+#include <unordered_map>
+#include <vector>
+
+struct Agedge_s;
+struct Agraph_s;
+
+namespace TarnViewModel {
+
+// The routes of the edges of a graph that "dot" ranked and placed without routing splines:
+// chains of cubic curves through the places "dot" kept for each edge on every rank it
+// crosses, then the arrow's end point, in Graphviz's own coordinates. Graphviz 2.42's spline
+// router crashes or runs for minutes on some large graphs; the places it was given are
+// sound. The arrows that meet one side of a box spread across it in the order they come.
+class RankChainRoutes {
+public:
+    explicit RankChainRoutes(Agraph_s* graph);
+
+    std::vector<pointf> Route(Agedge_s* edge) const;
+
+private:
+    struct Trace {
+        pointf start{};
+        std::vector<pointf> places;
+        pointf tip{};
+        bool down = true;
+    };
+
+    Trace TraceEdge(Agedge_s* edge) const;
+
+    Agraph_s* graph_;
+    double shift_;
+    std::unordered_map<Agedge_s*, Trace> traces_;
+};
+
+}  // namespace TarnViewModel
