@@ -1,6 +1,7 @@
 #include "controllers/SectionLabel.h"
 
 #include <algorithm>
+#include <string_view>
 
 namespace TarnViewModel {
 
@@ -12,8 +13,11 @@ std::wstring SectionLabel(const Section& section)
         return summary;
     }
     constexpr std::size_t Longest = 40;
-    const std::wstring firstLine = section.text.substr(0, section.text.find_first_of(L"\r\n"));
-    return firstLine.size() > Longest ? firstLine.substr(0, Longest) + L"..." : firstLine;
+    // One character past the longest label tells whether the line goes on; the rest of a
+    // long text is never looked at.
+    const std::wstring_view head = std::wstring_view(section.text).substr(0, Longest + 1);
+    const std::wstring_view firstLine = head.substr(0, head.find_first_of(L"\r\n"));
+    return firstLine.size() > Longest ? std::wstring(firstLine.substr(0, Longest)) + L"..." : std::wstring(firstLine);
 }
 
 }  // namespace TarnViewModel

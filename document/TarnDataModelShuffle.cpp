@@ -36,9 +36,9 @@ void TarnDataModel::RenumberSections(const Numbering& numbers)
 
 void TarnDataModel::Shuffle()
 {
-    const Numbering before = graph_.CurrentNumbering();
+    Numbering before = graph_.CurrentNumbering();
     const Uuid current = CurrentSectionId();
-    const Numbering after = graph_.NumberingOf(graph_.BestShuffle(10));
+    Numbering after = graph_.NumberingOf(graph_.BestShuffle(10));
     const NumberChanges changes = graph_.ChangesTo(after);
     graph_.ApplyNumbers(after);
     FollowSelection(current, after);
@@ -46,7 +46,7 @@ void TarnDataModel::Shuffle()
     if (!changes.empty()) {
         MarkModified();
     }
-    RecordCommand(std::make_unique<RenumberSectionsCommand>(*this, before, after));
+    RecordCommand(std::make_unique<RenumberSectionsCommand>(*this, std::move(before), std::move(after)));
     Renumbered(changes);
     if (currentSection_ != NoSection) {
         SetCurrentSection(currentSection_);

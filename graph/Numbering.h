@@ -2,14 +2,16 @@
 
 #include "graph/Uuid.h"
 
+#include <boost/container/flat_map.hpp>
+
 #include <cstdint>
-#include <map>
 #include <vector>
 
 namespace TarnViewModel {
 
-// A complete or partial assignment of section numbers, keyed by section id.
-using Numbering = std::map<Uuid, std::uint32_t>;
+// A complete or partial assignment of section numbers, keyed by section id. Kept in one
+// block, as whole-book numberings are made, looked up and stored for undo in one go.
+using Numbering = boost::container::flat_map<Uuid, std::uint32_t>;
 
 // A section that moves from one number to another.
 struct NumberChange {

@@ -79,8 +79,10 @@ private:
         std::size_t IndexOf(std::uint32_t number) const;
 
         std::vector<std::uint32_t> present_;
-        // For each section in present order: where its choices lead, in present order.
-        std::vector<std::vector<std::size_t>> destinations_;
+        // Where the choices lead, as indexes into present_, section after section in present
+        // order; section i's run from firsts_[i] up to firsts_[i + 1].
+        std::vector<std::uint32_t> destinations_;
+        std::vector<std::size_t> firsts_;
         std::vector<bool> shiftable_;
         // The numbers that the shiftable sections hold among them, ascending.
         std::vector<std::uint32_t> held_;

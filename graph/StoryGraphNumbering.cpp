@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <random>
+#include <span>
 
 namespace TarnViewModel {
 
@@ -61,20 +62,30 @@ void StoryGraph::Renumber(const std::vector<std::uint32_t>& numbers)
     if (std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end()) {
         throw TarnDataModelException("Numbering gives two sections the same number");
     }
+    // The choices follow in one pass over them all, far cheaper than finding each section's
+    // choices; a number that no section holds keeps its choices.
+    const std::vector<std::uint32_t> old = PresentNumbers();
     // The nodes move across whole, so no section is copied or allocated again.
     std::map<std::uint32_t, Section> renumbered;
     auto next = numbers.begin();
     while (!sections_.empty()) {
         auto node = sections_.extract(sections_.begin());
         const std::uint32_t target = *next++;
-        if (target != node.key()) {
-            node.mapped().number = target;
-            RewriteChoices(node.mapped().id, target);
-            node.key() = target;
-        }
+        node.mapped().number = target;
+        node.key() = target;
         renumbered.insert(std::move(node));
     }
     sections_ = std::move(renumbered);
+    const auto renumber = [&](std::uint32_t& number) {
+        const auto found = std::lower_bound(old.begin(), old.end(), number);
+        if (found != old.end() && *found == number) {
+            number = numbers[static_cast<std::size_t>(found - old.begin())];
+        }
+    };
+    for (auto& [id, choice] : choices_) {
+        renumber(choice.source);
+        renumber(choice.destination);
+    }
 }
 
 void StoryGraph::Shuffle()
@@ -116,19 +127,20 @@ std::vector<std::uint32_t> StoryGraph::BestShuffle(int passes) const
 
 StoryGraph::ShuffleSearch::ShuffleSearch(const StoryGraph& graph) : present_(graph.PresentNumbers())
 {
-    destinations_.reserve(present_.size());
+    destinations_.reserve(graph.choices_.size());
+    firsts_.reserve(present_.size() + 1);
     shiftable_.reserve(present_.size());
     for (const auto& [number, section] : graph.sections_) {
-        std::vector<std::size_t> destinations;
+        firsts_.push_back(destinations_.size());
         for (const Uuid& id : graph.OrderOf(section)) {
-            destinations.push_back(IndexOf(graph.choices_.at(id).destination));
+            destinations_.push_back(static_cast<std::uint32_t>(IndexOf(graph.choices_.at(id).destination)));
         }
-        destinations_.push_back(std::move(destinations));
         shiftable_.push_back(section.shiftable);
         if (section.shiftable) {
             held_.push_back(number);
         }
     }
+    firsts_.push_back(destinations_.size());
 }
 
 std::size_t StoryGraph::ShuffleSearch::IndexOf(std::uint32_t number) const
@@ -164,13 +176,13 @@ std::uint32_t StoryGraph::ShuffleSearch::Score(const std::vector<std::uint32_t>&
     }
     double total = 0.0;
     for (const std::size_t index : byNewNumber) {
-        const std::vector<std::size_t>& destinations = destinations_[index];
+        const std::span<const std::uint32_t> destinations(destinations_.data() + firsts_[index], firsts_[index + 1] - firsts_[index]);
         if (destinations.empty()) {
             continue;
         }
         std::uint32_t previous = numbers[index];
         std::uint32_t sum = 0;
-        for (const std::size_t destinationIndex : destinations) {
+        for (const std::uint32_t destinationIndex : destinations) {
             const std::uint32_t destination = numbers[destinationIndex];
             // Any distance of 4 or more scores the same 10, so capping before squaring
             // keeps large gaps from overflowing.
@@ -198,21 +210,21 @@ NumberChanges StoryGraph::ChangesTo(const Numbering& numbering) const
 
 Numbering StoryGraph::NumberingOf(const std::vector<std::uint32_t>& numbers) const
 {
-    Numbering numbering;
+    Numbering::sequence_type pairs;
+    pairs.reserve(sections_.size());
     auto number = numbers.begin();
     for (const auto& [present, section] : sections_) {
-        numbering.emplace(section.id, *number++);
+        pairs.emplace_back(section.id, *number++);
     }
+    std::sort(pairs.begin(), pairs.end());
+    Numbering numbering;
+    numbering.adopt_sequence(boost::container::ordered_unique_range, std::move(pairs));
     return numbering;
 }
 
 Numbering StoryGraph::CurrentNumbering() const
 {
-    Numbering numbering;
-    for (const auto& [number, section] : sections_) {
-        numbering.emplace(section.id, number);
-    }
-    return numbering;
+    return NumberingOf(PresentNumbers());
 }
 
 }  // namespace TarnViewModel

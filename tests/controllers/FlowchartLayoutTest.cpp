@@ -209,7 +209,7 @@ TEST_F(FlowchartLayoutTest, AShuffleRelabelsTheBoxesInPlaceWithoutALayout)
     Settle();
     model.AddChoiceTo(3, 9, L"Jump", false);
     const std::map<std::uint32_t, ChartView::Box> before = chart.boxes;
-    std::map<Uuid, std::uint32_t> numbers = model.GetStoryGraph().CurrentNumbering();
+    Numbering numbers = model.GetStoryGraph().CurrentNumbering();
     model.Shuffle();
     EXPECT_EQ(runner->jobs.size(), 1u) << "only the layout already under way";
     ASSERT_EQ(chart.boxes.size(), before.size());

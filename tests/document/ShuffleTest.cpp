@@ -25,7 +25,7 @@ protected:
         std::srand(11);
     }
 
-    std::map<Uuid, std::uint32_t> NumbersById() const { return Graph().CurrentNumbering(); }
+    Numbering NumbersById() const { return Graph().CurrentNumbering(); }
 };
 
 }  // namespace
