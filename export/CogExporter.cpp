@@ -2,13 +2,61 @@
 
 #include "document/TarnDataModel.h"
 #include "export/ExportText.h"
+#include "export/FormatChoice.h"
 
 #include <boost/algorithm/string/classification.hpp>
 #include <boost/algorithm/string/split.hpp>
 
+#include <algorithm>
+#include <string_view>
+
 namespace TarnViewModel {
 
 namespace {
+
+// ChoiceScript reads leading spaces as indentation, which a line of text must not have.
+std::string Unindented(const std::string& line)
+{
+    const std::size_t start = line.find_first_not_of(" \t");
+    return start == std::string::npos ? std::string() : line.substr(start);
+}
+
+bool StartsAt(const std::string& line, std::size_t at, std::string_view text) { return line.compare(at, text.size(), text) == 0; }
+
+// The text as the reader is to see it: every character that would start a substitution,
+// a multiple replacement or markup comes out of an expression instead, `${"$"}`.
+std::string Literal(const std::string& line)
+{
+    static constexpr std::string_view Markup[] = {"b]", "i]", "/b]", "/i]", "n/]"};
+    std::string literal;
+    literal.reserve(line.size());
+    for (std::size_t index = 0; index < line.size(); ++index) {
+        const char character = line[index];
+        const bool opens = (character == '$' && (StartsAt(line, index + 1, "{") || StartsAt(line, index + 1, "!"))) ||
+                           (character == '@' && StartsAt(line, index + 1, "{")) ||
+                           (character == '[' && std::any_of(std::begin(Markup), std::end(Markup), [&](std::string_view tag) {
+                                return StartsAt(line, index + 1, tag);
+                            }));
+        if (opens) {
+            literal += "${\"";
+            literal += character;
+            literal += "\"}";
+        } else {
+            literal += character;
+        }
+    }
+    return literal;
+}
+
+// A line of text that ChoiceScript cannot take for a command or an option.
+std::string TextLine(const std::string& line)
+{
+    const std::string unindented = Unindented(line);
+    if (!unindented.empty() && (unindented[0] == '*' || unindented[0] == '#')) {
+        return std::string("${\"") + unindented[0] + "\"}" + Literal(unindented.substr(1));
+    }
+    return Literal(unindented);
+}
 
 // Every CR and every LF breaks the text; blank lines vanish.
 std::vector<std::string> Lines(const std::wstring& text)
@@ -45,7 +93,10 @@ void CogExporter::Export(const TarnDataModel& model, std::ostream& output)
     graph.VisitSections([&](const Section& section) {
         output << "\n*label " << section.number << '\n';
         for (const std::string& line : Lines(section.text)) {
-            output << line << "\n\n";
+            const std::string text = TextLine(line);
+            if (!text.empty()) {
+                output << text << "\n\n";
+            }
         }
         if (!graph.HasChoices(section.number, true)) {
             output << "*ending\n";
@@ -53,7 +104,15 @@ void CogExporter::Export(const TarnDataModel& model, std::ostream& output)
         }
         output << "*choice\n";
         graph.VisitSectionChoices(section.number, false, [&](const Choice& choice) {
-            output << "    #" << OneLine(choice.text) << "\n        *goto " << choice.destination << '\n';
+            // ChoiceScript refuses an option without a text.
+            std::string option = Unindented(OneLine(choice.text));
+            if (option.empty()) {
+                option = Unindented(OneLine(FormatChoice(L"", choice.destination, model.GetChoiceFormat()).text));
+            }
+            if (option.empty()) {
+                option = std::to_string(choice.destination);
+            }
+            output << "    #" << Literal(option) << "\n        *goto " << choice.destination << '\n';
         });
     });
     output << '\n';

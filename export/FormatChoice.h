@@ -15,7 +15,9 @@ struct FormattedChoice {
 };
 
 // Puts the choice text for every "{{text}}" in the format, then the destination for every
-// "{{destination}}"; a placeholder inside the choice text is replaced too.
+// "{{destination}}"; a placeholder inside the choice text is replaced too. A choice without
+// a text is the part of the format after "{{text}}", from its first word, capitalised:
+// "Turn to 131".
 FormattedChoice FormatChoice(const std::wstring& text, std::uint32_t destination, const std::wstring& format);
 
 }  // namespace TarnViewModel

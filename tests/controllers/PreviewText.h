@@ -2,6 +2,7 @@
 
 #include "controllers/IBookPreviewView.h"
 #include "document/TarnDataModel.h"
+#include "export/FormatChoice.h"
 
 #include <gtest/gtest.h>
 
@@ -93,10 +94,7 @@ inline std::wstring Expected(const TarnDataModel& model)
         text += std::to_wstring(section.number) + L"\n" + (body.empty() ? L"" : body + L"\n");
         graph.VisitSectionChoices(section.number, false, [&](const Choice& choice) {
             if (!choice.hidden) {
-                std::wstring line = model.GetChoiceFormat();
-                line.replace(line.find(L"{{text}}"), 8, choice.text);
-                line.replace(line.find(L"{{destination}}"), 15, std::to_wstring(choice.destination));
-                text += line + L"\n";
+                text += TarnViewModel::FormatChoice(choice.text, choice.destination, model.GetChoiceFormat()).text + L"\n";
             }
         });
     });

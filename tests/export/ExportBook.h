@@ -9,7 +9,7 @@ namespace TestSupport {
 
 // The book behind the hand-written expected exports: a gap in the numbering, a hidden
 // choice, a section without choices, one with only a hidden choice, a loop, line breaks
-// in texts and in a choice, markup and Rich Text control characters, an accented letter
+// in texts and in a choice, a choice without a text, markup and Rich Text control characters, an accented letter
 // and a character outside the Basic Multilingual Plane.
 inline std::unique_ptr<TarnViewModel::TarnDataModel> MakeExportBook()
 {
@@ -24,6 +24,27 @@ inline std::unique_ptr<TarnViewModel::TarnDataModel> MakeExportBook()
     model->AddChoiceTo(1, 5, L"Secret", true);
     model->AddChoiceTo(1, 1, L"Wait\r\nlonger", false);
     model->AddChoiceTo(5, 1, L"Back", true);
+    model->AddChoiceTo(1, 5, L"", false);
+    return model;
+}
+
+// Texts that ChoiceScript would read as commands, options, indentation, substitutions or
+// markup, and choices without a text.
+inline std::unique_ptr<TarnViewModel::TarnDataModel> MakeHostileChoiceScriptBook()
+{
+    auto model = std::make_unique<TarnViewModel::TarnDataModel>();
+    model->NewBook(L"Hostile", L"");
+    model->SetChoiceFormat(TarnViewModel::TurnToFormat);
+    model->CreateSection(2, L"");
+    model->CreateSection(3, L"");
+    model->SetSectionText(1, L"*finish\r\n  *goto 99\r\n\t#not an option\r\n"
+                             L"Pay ${gold} or $!{name} or $!!{x} and @{flag yes|no}.\r\n"
+                             L"[b]bold[/b] [i]it[/i] line[n/]break, $5, @home, [url] and [x].\r\n   \r\n*ending");
+    model->SetSectionText(3, L"The end.");
+    model->AddChoiceTo(1, 2, L"", false);
+    model->AddChoiceTo(1, 3, L"  ${x} #hash *star", false);
+    model->AddChoiceTo(1, 2, L"# [b]Secret", true);
+    model->AddChoiceTo(2, 3, L"\t", false);
     return model;
 }
 

@@ -37,6 +37,12 @@ TEST(ExportGolden, EveryFileTypeWritesTheExpectedBytes)
     }
 }
 
+TEST(ExportGolden, ChoiceScriptShowsEveryTextAsTypedAndGivesEveryOptionAText)
+{
+    const auto model = TestSupport::MakeHostileChoiceScriptBook();
+    EXPECT_EQ(ExportedFile(*model, 6), ReadBytes(Golden / "hostile-choicescript.txt"));
+}
+
 TEST(ExportGolden, MultiPageExportWritesOnePagePerSectionAndTheStyleSheet)
 {
     const auto model = TestSupport::MakeExportBook();

@@ -41,6 +41,25 @@ TEST(FormatChoice, ReplacesTextFirstThenEveryDestination)
     EXPECT_EQ(none.destinationLength, 0u);
 }
 
+TEST(FormatChoice, AChoiceWithoutTextStartsWithTheRestOfTheFormatCapitalised)
+{
+    const auto turnTo = FormatChoice(L"", 131, L"{{text}}, turn to {{destination}}");
+    EXPECT_EQ(turnTo.text, L"Turn to 131");
+    EXPECT_EQ(turnTo.destinationPosition, 8u);
+    EXPECT_EQ(turnTo.destinationLength, 3u);
+    EXPECT_EQ(FormatChoice(L"", 131, L"{{text}} - {{destination}}").text, L"131");
+    EXPECT_EQ(FormatChoice(L"", 131, L"{{text}} ({{destination}})").text, L"(131)");
+    EXPECT_EQ(FormatChoice(L"", 131, L"{{text}} [{{destination}}]").text, L"[131]");
+    EXPECT_EQ(FormatChoice(L"", 131, L"{{text}} {{destination}}").text, L"131");
+    EXPECT_EQ(FormatChoice(L"", 9, L"{{text}} \u2014 \u00e9tape {{destination}}").text, L"\u00c9tape 9");
+    EXPECT_EQ(FormatChoice(L"", 9, L"{{text}}: {{text}} go {{destination}}").text, L"Go 9");
+
+    // With nothing after the text, or no text in the format, the format is used as it is.
+    EXPECT_EQ(FormatChoice(L"", 7, L"{{destination}}: {{text}}").text, L"7: ");
+    EXPECT_EQ(FormatChoice(L"", 7, L"go to {{destination}}").text, L"go to 7");
+    EXPECT_EQ(FormatChoice(L" ", 7, L"{{text}}, turn to {{destination}}").text, L" , turn to 7");
+}
+
 TEST(ExportRules, EmptyBooksKeepEachFormatsFrame)
 {
     const auto model = TestSupport::MakeEmptyBook(L"");
