@@ -6,6 +6,7 @@
 
 #include <boost/algorithm/string/classification.hpp>
 #include <boost/algorithm/string/split.hpp>
+#include <boost/algorithm/string/trim.hpp>
 
 #include <algorithm>
 #include <string_view>
@@ -17,9 +18,11 @@ namespace {
 // ChoiceScript reads leading spaces as indentation, which a line of text must not have.
 std::string Unindented(const std::string& line)
 {
-    const std::size_t start = line.find_first_not_of(" \t");
-    return start == std::string::npos ? std::string() : line.substr(start);
+    return boost::algorithm::trim_left_copy_if(line, boost::algorithm::is_any_of(" \t"));
 }
+
+// A character that ChoiceScript must not read as syntax, written as an expression of it.
+std::string Expression(char character) { return std::string("${\"") + character + "\"}"; }
 
 bool StartsAt(const std::string& line, std::size_t at, std::string_view text) { return line.compare(at, text.size(), text) == 0; }
 
@@ -38,9 +41,7 @@ std::string Literal(const std::string& line)
                                 return StartsAt(line, index + 1, tag);
                             }));
         if (opens) {
-            literal += "${\"";
-            literal += character;
-            literal += "\"}";
+            literal += Expression(character);
         } else {
             literal += character;
         }
@@ -53,7 +54,7 @@ std::string TextLine(const std::string& line)
 {
     const std::string unindented = Unindented(line);
     if (!unindented.empty() && (unindented[0] == '*' || unindented[0] == '#')) {
-        return std::string("${\"") + unindented[0] + "\"}" + Literal(unindented.substr(1));
+        return Expression(unindented[0]) + Literal(unindented.substr(1));
     }
     return Literal(unindented);
 }

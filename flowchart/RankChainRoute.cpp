@@ -106,10 +106,10 @@ double PlaceShift(Agraph_t* graph)
             }
         }
     }
-    if (atLeast == -HUGE_VAL || atMost == HUGE_VAL) {
-        return atLeast == -HUGE_VAL ? (atMost == HUGE_VAL ? 0.0 : atMost) : atLeast;
+    if (atLeast == -HUGE_VAL) {
+        return atMost == HUGE_VAL ? 0.0 : atMost;
     }
-    return (atLeast + atMost) / 2;
+    return atMost == HUGE_VAL ? atLeast : (atLeast + atMost) / 2;
 }
 
 // Where the edge crosses each rank between its ends, from the end on the higher rank down:
@@ -138,8 +138,26 @@ bool RunsBetweenRanks(Agedge_t* edge) { return ND_rank(agtail(edge)) != ND_rank(
 
 }  // namespace
 
-RankChainRoutes::RankChainRoutes(Agraph_t* graph) : graph_(graph), shift_(PlaceShift(graph))
+RankChainRoutes::Trace RankChainRoutes::TraceEdge(Agraph_t* graph, double shift, Agedge_t* edge)
 {
+    Agnode_t* tail = agtail(edge);
+    Agnode_t* head = aghead(edge);
+    Trace trace;
+    trace.down = ND_rank(tail) < ND_rank(head);
+    trace.places = ChainPlaces(graph, shift, edge, trace.down ? tail : head, trace.down ? head : tail);
+    if (!trace.down) {
+        std::reverse(trace.places.begin(), trace.places.end());
+    }
+    // Graphviz's y axis points up: a box's bottom is below its centre.
+    const double away = trace.down ? -1.0 : 1.0;
+    trace.start = {ND_coord(tail).x, ND_coord(tail).y + away * HalfHeight(tail)};
+    trace.tip = {ND_coord(head).x, ND_coord(head).y - away * HalfHeight(head)};
+    return trace;
+}
+
+RankChainRoutes::RankChainRoutes(Agraph_t* graph)
+{
+    const double shift = PlaceShift(graph);
     // One side of one box, and the x towards which each arrow meeting it leaves.
     using Side = std::pair<Agnode_t*, bool>;
     std::map<Side, std::vector<std::pair<double, pointf*>>> sides;
@@ -148,7 +166,7 @@ RankChainRoutes::RankChainRoutes(Agraph_t* graph) : graph_(graph), shift_(PlaceS
             if (!RunsBetweenRanks(edge)) {
                 continue;
             }
-            Trace& trace = traces_[edge] = TraceEdge(edge);
+            Trace& trace = traces_[edge] = TraceEdge(graph, shift, edge);
             const double towardsHead = trace.places.empty() ? ND_coord(aghead(edge)).x : trace.places.front().x;
             const double towardsTail = trace.places.empty() ? ND_coord(agtail(edge)).x : trace.places.back().x;
             sides[{agtail(edge), trace.down}].emplace_back(towardsHead, &trace.start);
@@ -164,23 +182,6 @@ RankChainRoutes::RankChainRoutes(Agraph_t* graph) : graph_(graph), shift_(PlaceS
             ends[index].second->x = left + width * (static_cast<double>(index) + 1) / (count + 1);
         }
     }
-}
-
-RankChainRoutes::Trace RankChainRoutes::TraceEdge(Agedge_t* edge) const
-{
-    Agnode_t* tail = agtail(edge);
-    Agnode_t* head = aghead(edge);
-    Trace trace;
-    trace.down = ND_rank(tail) < ND_rank(head);
-    trace.places = ChainPlaces(graph_, shift_, edge, trace.down ? tail : head, trace.down ? head : tail);
-    if (!trace.down) {
-        std::reverse(trace.places.begin(), trace.places.end());
-    }
-    // Graphviz's y axis points up: a box's bottom is below its centre.
-    const double away = trace.down ? -1.0 : 1.0;
-    trace.start = {ND_coord(tail).x, ND_coord(tail).y + away * HalfHeight(tail)};
-    trace.tip = {ND_coord(head).x, ND_coord(head).y - away * HalfHeight(head)};
-    return trace;
 }
 
 std::vector<pointf> RankChainRoutes::Route(Agedge_t* edge) const

@@ -22,6 +22,7 @@ public:
     std::vector<pointf> Route(Agedge_s* edge) const;
 
 private:
+    // An edge between ranks: its ends on the boxes' borders and the places between.
     struct Trace {
         pointf start{};
         std::vector<pointf> places;
@@ -29,10 +30,8 @@ private:
         bool down = true;
     };
 
-    Trace TraceEdge(Agedge_s* edge) const;
+    static Trace TraceEdge(Agraph_s* graph, double shift, Agedge_s* edge);
 
-    Agraph_s* graph_;
-    double shift_;
     std::unordered_map<Agedge_s*, Trace> traces_;
 };
 
