@@ -60,6 +60,7 @@ struct NullOutlineView : IBookOutlineView {
     void ClearOutline() override {}
     void BeginUpdate() override {}
     void EndUpdate() override {}
+    void RunSoon(std::function<void()> step) override { step(); }
 };
 
 struct NullPreviewView : IBookPreviewView {

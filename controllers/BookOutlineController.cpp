@@ -7,9 +7,12 @@ namespace TarnViewModel {
 
 BookOutlineController::BookOutlineController(TarnDataModel& model, IBookOutlineView* view) : model_(model), view_(view)
 {
-    connections_.emplace_back(model_.ConnectBookReset([this] { view_->ClearOutline(); }));
+    connections_.emplace_back(model_.ConnectBookReset([this] {
+        ++*listing_;
+        view_->ClearOutline();
+    }));
     connections_.emplace_back(model_.ConnectBookLoaded([this](const std::vector<Section>&, const std::vector<Choice>&) { ShowAll(); }));
-    connections_.emplace_back(model_.ConnectSectionsRenumbered([this](const NumberChanges&) { ShowAll(); }));
+    connections_.emplace_back(model_.ConnectSectionsRenumbered([this](const NumberChanges&) { ShowAllSoon(); }));
     connections_.emplace_back(model_.ConnectSectionAdded([this](const Section& section) { ShowSection(section); }));
     connections_.emplace_back(model_.ConnectEmptySlotAdded([this](std::uint32_t number) { ShowEmptySlot(number); }));
     connections_.emplace_back(
@@ -38,8 +41,19 @@ BookOutlineController::BookOutlineController(TarnDataModel& model, IBookOutlineV
     }));
 }
 
+void BookOutlineController::ShowAllSoon()
+{
+    view_->RunSoon([this, listing = std::weak_ptr<unsigned>(listing_), step = ++*listing_] {
+        const auto current = listing.lock();
+        if (current && *current == step) {
+            ShowAll();
+        }
+    });
+}
+
 void BookOutlineController::ShowAll()
 {
+    ++*listing_;
     view_->ClearOutline();
     view_->BeginUpdate();
     std::uint32_t next = 1;

@@ -3,6 +3,7 @@
 #include "controllers/IBookOutlineView.h"
 #include "document/DocumentNotifications.h"
 
+#include <memory>
 #include <vector>
 
 namespace TarnViewModel {
@@ -19,6 +20,9 @@ public:
 
 private:
     void ShowAll();
+    // Lists the whole book again in a later turn of the event loop, so that the change
+    // that renumbered it shows without waiting for every label.
+    void ShowAllSoon();
     void ShowSection(const Section& section);
     void ShowEmptySlot(std::uint32_t number);
     void SelectIfCurrent(std::uint32_t current, std::uint32_t shown);
@@ -26,6 +30,8 @@ private:
     TarnDataModel& model_;
     IBookOutlineView* view_;
     std::vector<boost::signals2::scoped_connection> connections_;
+    // Tells a listing asked for before the book was loaded or listed again to do nothing.
+    std::shared_ptr<unsigned> listing_ = std::make_shared<unsigned>(0);
 };
 
 }  // namespace TarnViewModel

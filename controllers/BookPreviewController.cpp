@@ -235,6 +235,8 @@ void BookPreviewController::Grow(std::uint32_t highest)
 // A renumbering or a shuffle changes the whole text as a load does.
 void BookPreviewController::OnBookLoaded()
 {
+    // Freeing ten thousand entries waits for a later turn, as the rest of the fill does.
+    view_->RunSoon([old = std::make_shared<std::vector<std::unique_ptr<Container>>>(std::move(entries_))] {});
     entries_.clear();
     entries_.resize(model_.GetStoryGraph().LastSectionNumber());
     lengthsStale_ = true;
@@ -361,14 +363,15 @@ void BookPreviewController::ScrollTo(std::uint32_t number)
     }
 }
 
-// The first step runs at once, so the top of the book shows with the change that caused it.
+// The first step runs at once, so the top of the book shows with the change that caused it;
+// it is kept to a few screens, as everything else that change does waits on it.
 void BookPreviewController::ShowWholeBook()
 {
     filling_ = true;
     filled_ = 0;
     scrollPending_ = 0;
     ++*fill_;
-    FillMore();
+    FillMore(std::max<std::size_t>(fillStep_ / 8, 1));
 }
 
 void BookPreviewController::StopFill()
@@ -377,12 +380,12 @@ void BookPreviewController::StopFill()
     ++*fill_;
 }
 
-void BookPreviewController::FillMore()
+void BookPreviewController::FillMore(std::size_t step)
 {
     std::wstring text;
     std::vector<TextRange> links;
     std::size_t start = Start(static_cast<std::uint32_t>(filled_ + 1));
-    while (filled_ < entries_.size() && text.size() < fillStep_) {
+    while (filled_ < entries_.size() && text.size() < step) {
         const Container& entry = Built(static_cast<std::uint32_t>(filled_ + 1));
         CollectLinks(entry, start, links);
         text += Written(entry);
@@ -400,7 +403,7 @@ void BookPreviewController::FillMore()
         view_->RunSoon([this, fill = std::weak_ptr<unsigned>(fill_), step = *fill_] {
             const auto current = fill.lock();
             if (current && *current == step && filling_) {
-                FillMore();
+                FillMore(fillStep_);
             }
         });
     }

@@ -38,7 +38,8 @@ private:
     void OnNewPagePerSection(bool on);
     void Show(std::uint32_t number);
     void ShowWholeBook();
-    void FillMore();
+    // Adds entries to the view until `step` characters have gone in.
+    void FillMore(std::size_t step);
     // Leaves any step still to come idle.
     void StopFill();
     void ScrollTo(std::uint32_t number);

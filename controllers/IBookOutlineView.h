@@ -3,6 +3,7 @@
 #include "graph/RGBColour.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace TarnViewModel {
@@ -18,6 +19,8 @@ public:
     virtual void ClearOutline() = 0;
     virtual void BeginUpdate() = 0;
     virtual void EndUpdate() = 0;
+    // Runs the step once the events waiting now are handled.
+    virtual void RunSoon(std::function<void()> step) = 0;
 };
 
 }  // namespace TarnViewModel

@@ -4,6 +4,7 @@
 #include "drawing/QtColour.h"
 #include "drawing/QtText.h"
 #include "shell/ErrorBoundary.h"
+#include "shell/LaterSteps.h"
 #include "shell/OutlineItemDelegate.h"
 #include "shell/StringTable.h"
 
@@ -145,6 +146,11 @@ void COutlinePane::ClearOutline()
 {
     const QScopedValueRollback<bool> following(following_, true);
     entries_.Clear();
+}
+
+void COutlinePane::RunSoon(std::function<void()> step)
+{
+    RunGuardedSoon(this, std::move(step));
 }
 
 void COutlinePane::BeginUpdate()

@@ -60,6 +60,7 @@ public:
     void ClearOutline() override;
     void BeginUpdate() override;
     void EndUpdate() override;
+    void RunSoon(std::function<void()> step) override;
 
 private:
     OutlineModel entries_;

@@ -4,10 +4,10 @@
 #include "drawing/QtText.h"
 #include "shell/CPreviewText.h"
 #include "shell/ErrorBoundary.h"
+#include "shell/LaterSteps.h"
 #include "shell/StringTable.h"
 
 #include <QTextCursor>
-#include <QTimer>
 
 #include <algorithm>
 
@@ -81,7 +81,7 @@ void CPreviewPane::AppendText(const std::wstring& text, const std::vector<TarnVi
 
 void CPreviewPane::RunSoon(std::function<void()> step)
 {
-    QTimer::singleShot(0, this, [this, step = std::move(step)] { RunGuarded(this, step); });
+    RunGuardedSoon(this, std::move(step));
 }
 
 QTextCharFormat CPreviewPane::LinkFormat(const QString& number) const

@@ -68,4 +68,28 @@ TEST_F(BookOutlineControllerTest, SwappingAndRenumberingKeepTheSelectionOnTheMov
                                    "SetOutlineEntry 5,5,true", "SelectOutlineEntry 5"}));
 }
 
+TEST_F(BookOutlineControllerTest, AShuffleIsListedInTheNextTurnAndALaterLoadDropsThatListing)
+{
+    model.NewBook(L"Quest", L"");
+    model.CreateSection(2, L"Two");
+    model.CreateSection(3, L"Three");
+    model.AddChoiceTo(1, 2, L"", false);
+    model.AddChoiceTo(2, 3, L"", false);
+    model.SetCurrentSection(2);
+    view.Clear();
+    model.Shuffle();
+    EXPECT_EQ(view.Count("SetOutlineEntry"), 0u) << "listed in the same turn as the shuffle";
+    view.RunSteps();
+    ASSERT_EQ(view.Count("SetOutlineEntry"), 3u);
+    const std::uint32_t moved = model.GetCurrentSection();
+    EXPECT_TRUE(view.Contains("SetOutlineEntry " + std::to_string(moved) + "," + std::to_string(moved) + " - Two,true"));
+    EXPECT_EQ(view.Calls().back(), "SelectOutlineEntry " + std::to_string(moved));
+
+    model.Undo();
+    model.NewBook(L"Other", L"");
+    view.Clear();
+    view.RunSteps();
+    EXPECT_TRUE(view.Calls().empty()) << "a listing of the old book ran over the new one";
+}
+
 }  // namespace

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DeferredSteps.h"
 #include "controllers/IBookPreviewView.h"
 #include "document/TarnDataModel.h"
 #include "export/FormatChoice.h"
@@ -20,7 +21,7 @@ using TarnViewModel::TarnDataModel;
 
 // A preview that applies every edit to a text of its own, as the rich-text box would, and
 // remembers the ranges marked as links.
-class TextPreview : public IBookPreviewView {
+class TextPreview : public IBookPreviewView, public DeferredSteps {
 public:
     void ReplaceText(std::size_t start, std::size_t length, const std::wstring& replacement) override
     {
@@ -61,15 +62,6 @@ public:
     void EndUpdate() override {}
     void ScrollToCharacter(std::size_t position) override { scrolledTo = position; }
     void RunSoon(std::function<void()> step) override { steps.push_back(std::move(step)); }
-    // Runs the steps left for later, as the event loop would.
-    void RunSteps()
-    {
-        while (!steps.empty()) {
-            const std::function<void()> step = std::move(steps.front());
-            steps.erase(steps.begin());
-            step();
-        }
-    }
 
     std::wstring text;
     std::vector<std::wstring> links;
@@ -78,7 +70,6 @@ public:
     std::size_t fullRewrites = 0;
     std::size_t appends = 0;
     std::size_t scrolledTo = 0;
-    std::vector<std::function<void()>> steps;
 };
 
 // The whole book as the reader sees it, built straight from the document.

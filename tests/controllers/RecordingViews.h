@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DeferredSteps.h"
 #include "controllers/IBookOutlineView.h"
 #include "controllers/IBookPropertiesView.h"
 #include "controllers/IChoicesView.h"
@@ -138,7 +139,7 @@ public:
     std::wstring statusError;
 };
 
-class RecordingOutlineView : public TarnViewModel::IBookOutlineView, public CallLog {
+class RecordingOutlineView : public TarnViewModel::IBookOutlineView, public CallLog, public DeferredSteps {
 public:
     void SetOutlineEntry(std::uint32_t number, const std::wstring& text, const CommonLib::ColourUtilities::RGBColour&,
                          bool isSection) override
@@ -150,6 +151,7 @@ public:
     void ClearOutline() override { Log("ClearOutline"); }
     void BeginUpdate() override { Log("BeginUpdate"); }
     void EndUpdate() override { Log("EndUpdate"); }
+    void RunSoon(std::function<void()> step) override { steps.push_back(std::move(step)); }
 };
 
 class RecordingSectionView : public TarnViewModel::ISectionView, public CallLog {
