@@ -111,6 +111,7 @@ struct NullChoicesView : IChoicesView {
 
 struct NullBookPropertiesView : IBookPropertiesView {
     void ShowTitle(const std::wstring&) override {}
+    void ShowDetails(const BookDetails&) override {}
     void ShowFooter(const std::wstring&) override {}
     void ClearProperties() override {}
     void ShowMainFont(const Font&) override {}

@@ -14,6 +14,7 @@ BookPropertiesController::BookPropertiesController(TarnDataModel& model, IBookPr
         ShowChoiceFormat(ChoiceTemplate{model_.GetChoiceTemplateName(format), format});
     }));
     connections_.emplace_back(model_.ConnectTitleChanged([this](const std::wstring& title) { view_->ShowTitle(title); }));
+    connections_.emplace_back(model_.ConnectDetailsChanged([this](const BookDetails& details) { view_->ShowDetails(details); }));
     connections_.emplace_back(model_.ConnectFooterChanged([this](const std::wstring& footer) { view_->ShowFooter(footer); }));
     connections_.emplace_back(
         model_.ConnectNewPagePerSectionChanged([this](bool newPage) { view_->ShowNewPagePerSection(newPage); }));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/BookDetails.h"
 #include "document/ChoiceTemplate.h"
 #include "document/Font.h"
 
@@ -12,6 +13,7 @@ class IBookPropertiesView {
 public:
     virtual ~IBookPropertiesView() = default;
     virtual void ShowTitle(const std::wstring& title) = 0;
+    virtual void ShowDetails(const BookDetails& details) = 0;
     virtual void ShowFooter(const std::wstring& footer) = 0;
     virtual void ClearProperties() = 0;
     virtual void ShowMainFont(const CommonLib::Font& font) = 0;

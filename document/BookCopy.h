@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/BookDetails.h"
 #include "document/Font.h"
 #include "graph/Choice.h"
 #include "graph/Section.h"
@@ -15,6 +16,7 @@ namespace TarnViewModel {
 // story graph with its indexes.
 struct BookCopy {
     std::wstring title;
+    BookDetails details;
     std::wstring footer;
     std::wstring choiceFormat;
     bool newPagePerSection = false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/BookDetails.h"
 #include "document/Font.h"
 #include "graph/StoryGraph.h"
 
@@ -12,6 +13,9 @@ namespace TarnViewModel {
 // Everything a book file holds, read and checked before the open book is replaced.
 struct BookFileContents {
     std::wstring title;
+    // Defaults for what an older file leaves out: no author, the user's language, a new
+    // identifier.
+    BookDetails details;
     std::wstring footer;
     std::wstring choiceFormat;
     bool newPagePerSection = false;

@@ -3,14 +3,17 @@
 #include "document/BookFileText.h"
 #include "document/BookFileValues.h"
 #include "document/ChoiceTemplates.h"
+#include "document/LanguageTag.h"
 #include "document/TarnDataModel.h"
 #include "document/XmlNodes.h"
 
 #include <boost/locale/encoding_utf.hpp>
 #include <boost/property_tree/exceptions.hpp>
 #include <boost/property_tree/string_path.hpp>
+#include <boost/uuid/string_generator.hpp>
 
 #include <algorithm>
+#include <regex>
 #include <sstream>
 #include <vector>
 
@@ -55,6 +58,23 @@ std::wstring ReadParagraphs(const XmlNode& container)
 std::wstring OptionalText(const XmlNode& node, const char* name, const std::wstring& fallback = L"")
 {
     return ChildText(node, name).value_or(fallback);
+}
+
+// A missing or unreadable tag or identifier is replaced as a new book's would be, so that a
+// hand-edited file still opens.
+BookDetails ReadDetails(const XmlNode& book)
+{
+    BookDetails details{OptionalText(book, "author"), OptionalText(book, "language"), {}};
+    if (!IsLanguageTag(details.language)) {
+        details.language = LocaleLanguageTag();
+    }
+    static const std::wregex uuid(LR"([0-9a-f]{8}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{12})", std::regex::icase);
+    const std::wstring identifier = OptionalText(book, "identifier");
+    details.identifier = std::regex_match(identifier, uuid) ? boost::uuids::string_generator()(identifier) : Uuid{};
+    if (details.identifier.is_nil()) {
+        details.identifier = NewId();
+    }
+    return details;
 }
 
 // The text of the element named by two levels of names, as "formats" then "choice".
@@ -125,6 +145,7 @@ public:
         const std::uint32_t version = ReadUnsigned(AttributeValue(book, "version").value_or(L"")).value_or(1);
         BookFileContents contents;
         contents.title = OptionalText(book, "title", L"Untitled");
+        contents.details = ReadDetails(book);
         if (const XmlNode sections = book.child("sections")) {
             ReserveForSections(sections, contents.graph);
             VisitChildren(sections, "section", [&](const XmlNode& node) { ReadSection(node, contents.graph); });

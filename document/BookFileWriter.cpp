@@ -5,6 +5,8 @@
 #include "document/TarnDataModel.h"
 #include "document/XmlTextWriter.h"
 
+#include <boost/uuid/uuid_io.hpp>
+
 namespace TarnViewModel {
 
 using CommonLib::FontType;
@@ -75,6 +77,7 @@ void WriteStyle(XmlTextWriter& writer, const wchar_t* name, const CommonLib::Fon
 // The book-wide values of the file, where they lie: in the open book or in a copy of it.
 struct BookValues {
     const std::wstring& title;
+    const BookDetails& details;
     const std::wstring& footer;
     const std::wstring& choiceFormat;
     bool newPagePerSection;
@@ -91,6 +94,9 @@ std::string BookText(const BookValues& book, bool hasSections, WalkSections walk
     XmlTextWriter writer;
     writer.StartWithAttribute(L"book", L"version", L"2");
     writer.Leaf(L"title", book.title);
+    writer.Leaf(L"author", book.details.author);
+    writer.Leaf(L"language", book.details.language);
+    writer.Leaf(L"identifier", boost::uuids::to_wstring(book.details.identifier));
     if (!hasSections) {
         writer.Leaf(L"sections", L"");
     } else {
@@ -121,7 +127,7 @@ std::string BookText(const BookValues& book, bool hasSections, WalkSections walk
 std::string BookFileText(const TarnDataModel& model, const std::string& fileName)
 {
     const StoryGraph& graph = model.GetStoryGraph();
-    return BookText({model.GetTitle(), model.GetFooter(), model.GetChoiceFormat(), model.GetNewPagePerSection(),
+    return BookText({model.GetTitle(), model.GetDetails(), model.GetFooter(), model.GetChoiceFormat(), model.GetNewPagePerSection(),
                  model.GetFont(FontType::MainBook), model.GetFont(FontType::Header), model.GetFont(FontType::Footer)},
                 graph.SectionCount() > 0,
                 [&graph](auto write) {
@@ -135,7 +141,7 @@ std::string BookFileText(const TarnDataModel& model, const std::string& fileName
 
 std::string BookFileText(const BookCopy& book, const std::string& fileName)
 {
-    return BookText({book.title, book.footer, book.choiceFormat, book.newPagePerSection, book.mainFont, book.headerFont, book.footerFont},
+    return BookText({book.title, book.details, book.footer, book.choiceFormat, book.newPagePerSection, book.mainFont, book.headerFont, book.footerFont},
                 !book.sections.empty(),
                 [&book](auto write) {
                     const Choice* next = book.choices.data();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/BookDetails.h"
 #include "document/ChoiceTemplate.h"
 #include "document/Font.h"
 #include "graph/NotificationTypes.h"
@@ -44,6 +45,7 @@ using UiConfigChangedSignal = Signal<void(const UiConfig&)>;
 using UndoRedoChangedSignal = Signal<void(bool, bool)>;
 using DiscardChangesQuerySignal = Signal<void(bool&)>;
 using TitleChangedSignal = Signal<void(const std::wstring&)>;
+using DetailsChangedSignal = Signal<void(const BookDetails&)>;
 using FooterChangedSignal = Signal<void(const std::wstring&)>;
 using NewPagePerSectionChangedSignal = Signal<void(bool)>;
 using FontChangedSignal = Signal<void(const CommonLib::Font&, CommonLib::FontType)>;
@@ -82,6 +84,7 @@ public:
     Connection ConnectUndoRedoChanged(const UndoRedoChangedSignal::slot_type& slot) { return undoRedoChanged_.connect(slot); }
     Connection ConnectDiscardChangesQuery(const DiscardChangesQuerySignal::slot_type& slot) { return discardChangesQuery_.connect(slot); }
     Connection ConnectTitleChanged(const TitleChangedSignal::slot_type& slot) { return titleChanged_.connect(slot); }
+    Connection ConnectDetailsChanged(const DetailsChangedSignal::slot_type& slot) { return detailsChanged_.connect(slot); }
     Connection ConnectFooterChanged(const FooterChangedSignal::slot_type& slot) { return footerChanged_.connect(slot); }
     Connection ConnectNewPagePerSectionChanged(const NewPagePerSectionChangedSignal::slot_type& slot) { return newPagePerSectionChanged_.connect(slot); }
     Connection ConnectFontChanged(const FontChangedSignal::slot_type& slot) { return fontChanged_.connect(slot); }
@@ -110,6 +113,7 @@ protected:
     UndoRedoChangedSignal undoRedoChanged_;
     DiscardChangesQuerySignal discardChangesQuery_;
     TitleChangedSignal titleChanged_;
+    DetailsChangedSignal detailsChanged_;
     FooterChangedSignal footerChanged_;
     NewPagePerSectionChangedSignal newPagePerSectionChanged_;
     FontChangedSignal fontChanged_;

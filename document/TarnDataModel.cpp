@@ -1,6 +1,7 @@
 #include "document/TarnDataModel.h"
 
 #include "document/ChoiceTemplates.h"
+#include "document/LanguageTag.h"
 
 #include <stdexcept>
 
@@ -9,7 +10,7 @@ namespace TarnViewModel {
 using CommonLib::Font;
 using CommonLib::FontType;
 
-TarnDataModel::TarnDataModel()
+TarnDataModel::TarnDataModel() : details_{L"", LocaleLanguageTag(), NewId()}
 {
     for (FontType type : {FontType::MainBook, FontType::SectionNumber, FontType::Header, FontType::Footer}) {
         fonts_[type] = Font{L"Cambria", 8};
@@ -57,8 +58,10 @@ void TarnDataModel::NewBook(const std::wstring& title, const std::wstring& foote
     }
     Clear();
     title_ = title;
+    details_ = {L"", LocaleLanguageTag(), NewId()};
     footer_ = footer;
     titleChanged_(title_);
+    detailsChanged_(details_);
     footerChanged_(footer_);
     CreateSection(1, L"");
     SetCurrentSection(1);
@@ -178,7 +181,7 @@ void TarnDataModel::MarkModified()
 
 BookCopy TarnDataModel::Snapshot() const
 {
-    BookCopy book{title_, footer_, choiceFormat_, newPagePerSection_, GetFont(CommonLib::FontType::MainBook),
+    BookCopy book{title_, details_, footer_, choiceFormat_, newPagePerSection_, GetFont(CommonLib::FontType::MainBook),
                   GetFont(CommonLib::FontType::Header), GetFont(CommonLib::FontType::Footer), {}, {}, {}};
     book.sections.reserve(graph_.SectionCount());
     book.choiceCounts.reserve(graph_.SectionCount());

@@ -3,6 +3,7 @@
 #include "commands/ICommand.h"
 #include "commands/ICommandTarget.h"
 #include "document/BookCopy.h"
+#include "document/BookDetails.h"
 #include "document/ChoiceTemplate.h"
 #include "document/DocumentNotifications.h"
 #include "document/FileStamp.h"
@@ -47,6 +48,9 @@ public:
     void SetSectionBackgroundColour(std::uint32_t number, CommonLib::ColourUtilities::RGBColour colour);
     void SetSectionNumber(std::uint32_t from, std::uint32_t to);
     void SetTitle(const std::wstring& title);
+    void SetAuthor(const std::wstring& author);
+    // Refuses a text that is not a BCP 47 language tag.
+    void SetLanguage(const std::wstring& language);
     void SetFooter(const std::wstring& footer);
     void SetNewPagePerSection(bool newPage);
     void SetFont(CommonLib::FontType type, const CommonLib::Font& font);
@@ -71,6 +75,7 @@ public:
     const StoryGraph& GetStoryGraph() const { return graph_; }
     std::wstring GetChoiceTemplateName(const std::wstring& format) const;
     const std::wstring& GetTitle() const { return title_; }
+    const BookDetails& GetDetails() const { return details_; }
     const std::wstring& GetFooter() const { return footer_; }
     const std::wstring& GetChoiceFormat() const { return choiceFormat_; }
     const std::wstring& GetFilePath() const { return filePath_; }
@@ -134,6 +139,7 @@ private:
     History undoHistory_;
     History redoHistory_;
     std::wstring title_;
+    BookDetails details_;
     std::wstring footer_;
     std::wstring filePath_;
     // The file as it was when last loaded or saved here.

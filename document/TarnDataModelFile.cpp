@@ -29,6 +29,7 @@ void TarnDataModel::Load(const std::wstring& path)
 
     Clear();
     title_ = std::move(contents.title);
+    details_ = std::move(contents.details);
     graph_ = std::move(contents.graph);
     for (const auto& [type, font] : contents.fonts) {
         SetFont(type, font);
@@ -42,6 +43,7 @@ void TarnDataModel::Load(const std::wstring& path)
 
     bookLoaded_(graph_.AllSections(), graph_.AllChoices());
     titleChanged_(title_);
+    detailsChanged_(details_);
     footerChanged_(footer_);
     newPagePerSectionChanged_(newPagePerSection_);
     filePath_ = path;

@@ -1,8 +1,11 @@
 #include "document/TarnDataModel.h"
 
 #include "document/ChoiceTemplates.h"
+#include "document/LanguageTag.h"
 #include "document/SectionNumbers.h"
 #include "graph/TarnDataModelException.h"
+
+#include <boost/locale/encoding_utf.hpp>
 
 #include <algorithm>
 #include <utility>
@@ -179,6 +182,24 @@ void TarnDataModel::SetTitle(const std::wstring& title)
     title_ = title;
     MarkModified();
     titleChanged_(title_);
+}
+
+void TarnDataModel::SetAuthor(const std::wstring& author)
+{
+    details_.author = author;
+    MarkModified();
+    detailsChanged_(details_);
+}
+
+void TarnDataModel::SetLanguage(const std::wstring& language)
+{
+    if (!IsLanguageTag(language)) {
+        throw TarnDataModelException("\"" + boost::locale::conv::utf_to_utf<char>(language) +
+                                     "\" is not a language tag. Write one such as \"en\", \"en-GB\" or \"fr-CA\".");
+    }
+    details_.language = language;
+    MarkModified();
+    detailsChanged_(details_);
 }
 
 void TarnDataModel::SetFooter(const std::wstring& footer)

@@ -91,6 +91,9 @@ void CogExporter::Export(const TarnDataModel& model, std::ostream& output)
 {
     const StoryGraph& graph = model.GetStoryGraph();
     output << "*title " << Utf8(model.GetTitle()) << '\n';
+    if (!model.GetDetails().author.empty()) {
+        output << "*author " << Utf8(model.GetDetails().author) << '\n';
+    }
     graph.VisitSections([&](const Section& section) {
         output << "\n*label " << section.number << '\n';
         for (const std::string& line : Lines(section.text)) {

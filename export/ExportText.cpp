@@ -18,6 +18,30 @@ std::string Utf8(const std::wstring& text)
     return boost::locale::conv::utf_to_utf<char>(text);
 }
 
+std::string XmlEscaped(const std::wstring& text)
+{
+    std::wstring escaped;
+    escaped.reserve(text.size());
+    for (const wchar_t character : text) {
+        switch (character) {
+        case L'&': escaped += L"&amp;"; break;
+        case L'<': escaped += L"&lt;"; break;
+        case L'>': escaped += L"&gt;"; break;
+        case L'"': escaped += L"&quot;"; break;
+        case L'\'': escaped += L"&#39;"; break;
+        default: {
+            const auto code = static_cast<std::uint32_t>(character);
+            const bool allowed = code == 0x9 || code == 0xA || code == 0xD || (code >= 0x20 && code <= 0xD7FF) ||
+                                 (code >= 0xE000 && code <= 0xFFFD) || (code >= 0x10000 && code <= 0x10FFFF);
+            if (allowed) {
+                escaped += character;
+            }
+        }
+        }
+    }
+    return Utf8(escaped);
+}
+
 std::wstring ReducedLineBreaks(const std::wstring& text)
 {
     return boost::algorithm::replace_all_copy(text, LineBreak, L"\n");

@@ -10,6 +10,8 @@
 
 #include <QFont>
 
+#include <boost/uuid/uuid_io.hpp>
+
 #include <cmath>
 
 namespace TarnGui {
@@ -33,6 +35,11 @@ CBookPropertiesPane::CBookPropertiesPane(TarnViewModel::TarnDataModel& model, QW
     setObjectName(QStringLiteral("BookPropertiesPane"));
     grid_->AddGroup(LoadString(Strings::BookDetails));
     grid_->AddProperty(Title, PropertyKind::Text, LoadString(Strings::BookTitle), LoadString(Strings::BookTitleInfo));
+    grid_->AddProperty(Author, PropertyKind::Text, LoadString(Strings::BookAuthor), LoadString(Strings::BookAuthorInfo));
+    grid_->AddProperty(Language, PropertyKind::Text, LoadString(Strings::BookLanguage), LoadString(Strings::BookLanguageInfo));
+    grid_->AddProperty(Identifier, PropertyKind::Text, LoadString(Strings::BookIdentifier),
+                       LoadString(Strings::BookIdentifierInfo));
+    grid_->SetEditable(Identifier, false);
     grid_->AddProperty(Footer, PropertyKind::Text, LoadString(Strings::BookFooter), LoadString(Strings::BookFooterInfo));
     grid_->AddGroup(LoadString(Strings::BookStyles));
     grid_->AddProperty(MainFont, PropertyKind::Font, LoadString(Strings::MainFont), LoadString(Strings::MainFontInfo));
@@ -47,12 +54,24 @@ CBookPropertiesPane::CBookPropertiesPane(TarnViewModel::TarnDataModel& model, QW
     grid_->AddProperty(ChoiceFormat, PropertyKind::Text, LoadString(Strings::ChoiceFormat), LoadString(Strings::ChoiceFormatInfo));
     setWidget(grid_);
     connect(grid_, &PropertyGrid::PropertyChanged, this,
-            [this](int id, const QVariant& value) { RunGuarded(this, [&] { ChangeProperty(id, value); }); });
+            [this](int id, const QVariant& value) {
+                if (!RunGuarded(this, [&] { ChangeProperty(id, value); })) {
+                    // A refused language gives way to the book's own.
+                    ShowDetails(model_.GetDetails());
+                }
+            });
 }
 
 void CBookPropertiesPane::ShowTitle(const std::wstring& title)
 {
     grid_->SetValue(Title, ToQString(title));
+}
+
+void CBookPropertiesPane::ShowDetails(const TarnViewModel::BookDetails& details)
+{
+    grid_->SetValue(Author, ToQString(details.author));
+    grid_->SetValue(Language, ToQString(details.language));
+    grid_->SetValue(Identifier, QString::fromStdString(boost::uuids::to_string(details.identifier)));
 }
 
 void CBookPropertiesPane::ShowFooter(const std::wstring& footer)
@@ -63,7 +82,7 @@ void CBookPropertiesPane::ShowFooter(const std::wstring& footer)
 // The book announces its fonts before it announces the reset, so they stay as shown.
 void CBookPropertiesPane::ClearProperties()
 {
-    for (const Property property : {Title, Footer, NewPagePerSection, ChoiceFormatName, ChoiceFormat}) {
+    for (const Property property : {Title, Author, Language, Identifier, Footer, NewPagePerSection, ChoiceFormatName, ChoiceFormat}) {
         grid_->ClearValue(property);
     }
     grid_->ClearOptions(ChoiceFormatName);
@@ -107,10 +126,14 @@ void CBookPropertiesPane::ShowChoiceFormat(const std::wstring& name, const std::
 void CBookPropertiesPane::ChangeProperty(int id, const QVariant& value)
 {
     const auto setTitle = [this](const std::wstring& text) { model_.SetTitle(text); };
+    const auto setAuthor = [this](const std::wstring& text) { model_.SetAuthor(text); };
+    const auto setLanguage = [this](const std::wstring& text) { model_.SetLanguage(text); };
     const auto setFooter = [this](const std::wstring& text) { model_.SetFooter(text); };
     const auto setFormat = [this](const std::wstring& text) { model_.SetChoiceFormat(text); };
     switch (id) {
     case Title: ChangeText(model_.GetTitle(), ToWString(value.toString()), setTitle); return;
+    case Author: ChangeText(model_.GetDetails().author, ToWString(value.toString()), setAuthor); return;
+    case Language: ChangeText(model_.GetDetails().language, ToWString(value.toString()), setLanguage); return;
     case Footer: ChangeText(model_.GetFooter(), ToWString(value.toString()), setFooter); return;
     case MainFont:
     case HeaderFont:

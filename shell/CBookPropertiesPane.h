@@ -15,19 +15,20 @@ namespace TarnGui {
 
 class PropertyGrid;
 
-// The book's title, footer, fonts, page setting and choice format, each edited as one
+// The book's title, author, language, footer, fonts, page setting and choice format, each edited as one
 // undoable command.
 class CBookPropertiesPane : public QDockWidget, public TarnViewModel::IBookPropertiesView {
     Q_OBJECT
 public:
     enum Property { Title = 0, Footer = 1, MainFont = 2, HeaderFont = 3, FooterFont = 4, NewPagePerSection = 5,
-                    ChoiceFormatName = 6, ChoiceFormat = 7 };
+                    ChoiceFormatName = 6, ChoiceFormat = 7, Author = 8, Language = 9, Identifier = 10 };
 
     CBookPropertiesPane(TarnViewModel::TarnDataModel& model, QWidget* parent);
 
     PropertyGrid* Grid() const { return grid_; }
 
     void ShowTitle(const std::wstring& title) override;
+    void ShowDetails(const TarnViewModel::BookDetails& details) override;
     void ShowFooter(const std::wstring& footer) override;
     void ClearProperties() override;
     void ShowMainFont(const CommonLib::Font& font) override;

@@ -206,6 +206,10 @@ public:
 class RecordingBookPropertiesView : public TarnViewModel::IBookPropertiesView, public CallLog {
 public:
     void ShowTitle(const std::wstring& title) override { Log("ShowTitle", title); }
+    void ShowDetails(const TarnViewModel::BookDetails& details) override
+    {
+        Log("ShowDetails", details.author, details.language);
+    }
     void ShowFooter(const std::wstring& footer) override { Log("ShowFooter", footer); }
     void ClearProperties() override { Log("ClearProperties"); }
     void ShowMainFont(const CommonLib::Font& font) override { Log("ShowMainFont", font.faceName, font.size); }

@@ -5,6 +5,7 @@
 #include <boost/locale/generator.hpp>
 #include <boost/property_tree/ptree.hpp>
 #include <boost/property_tree/xml_parser.hpp>
+#include <boost/uuid/uuid_io.hpp>
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -62,6 +63,7 @@ void FillRandomBook(TarnDataModel& model, std::mt19937& random)
 {
     RandomText text(random);
     model.NewBook(text.Line(), text.Text());
+    model.SetAuthor(text.Line());
     const int sections = 1 + static_cast<int>(random() % 40);
     std::vector<std::uint32_t> numbers{1};
     for (int index = 0; index < sections; ++index) {
@@ -131,6 +133,9 @@ boost::property_tree::wptree LibraryTree(const TarnDataModel& model)
     wptree& book = root.add(L"book", L"");
     book.put(L"<xmlattr>.version", 2);
     book.put(L"title", model.GetTitle());
+    book.put(L"author", model.GetDetails().author);
+    book.put(L"language", model.GetDetails().language);
+    book.put(L"identifier", boost::uuids::to_wstring(model.GetDetails().identifier));
     wptree& sections = book.put_child(L"sections", wptree());
     model.GetStoryGraph().VisitSections([&](const Section& section) {
         wptree& node = sections.add(L"section", L"");

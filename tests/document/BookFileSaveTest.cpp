@@ -4,6 +4,7 @@
 #include "support/TempFolder.h"
 
 #include <boost/property_tree/xml_parser.hpp>
+#include <boost/uuid/uuid_io.hpp>
 #include <gtest/gtest.h>
 
 
@@ -53,10 +54,25 @@ protected:
 
 TEST_F(BookFileSave, WritesTheFileFormatExactly)
 {
-    const std::string sample = DataFolder + "/book-v2.brindle";
+    const std::string sample = DataFolder + "/book-v2-details.brindle";
     model.Load(std::filesystem::path(sample).wstring());
     model.Save(folder.WidePath("out.brindle"));
     EXPECT_EQ(ReadBytes(folder.Path("out.brindle")), ReadBytes(sample));
+}
+
+TEST_F(BookFileSave, AnOlderFileGainsItsDetailsOnceAndKeepsTheIdentifierFromThenOn)
+{
+    model.Load(std::filesystem::path(DataFolder + "/book-v2.brindle").wstring());
+    EXPECT_EQ(model.GetDetails().author, L"");
+    EXPECT_FALSE(model.GetDetails().language.empty());
+    EXPECT_FALSE(model.GetDetails().identifier.is_nil());
+    EXPECT_FALSE(model.IsModified());
+    model.Save(folder.WidePath("out.brindle"));
+    const Uuid identifier = model.GetDetails().identifier;
+    TarnDataModel reopened;
+    reopened.Load(folder.WidePath("out.brindle"));
+    EXPECT_EQ(reopened.GetDetails().identifier, identifier);
+    EXPECT_EQ(reopened.GetDetails().language, model.GetDetails().language);
 }
 
 TEST_F(BookFileSave, SmallestBookHasEveryElement)
@@ -64,11 +80,15 @@ TEST_F(BookFileSave, SmallestBookHasEveryElement)
     TarnDataModel empty;
     empty.Clear();
     empty.SetTitle(L"");
+    empty.SetLanguage(L"en");
     empty.Save(folder.WidePath("empty.brindle"));
     EXPECT_EQ(ReadBytes(folder.Path("empty.brindle")),
               "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
               "<book version=\"2\">\n"
               "\t<title/>\n"
+              "\t<author/>\n"
+              "\t<language>en</language>\n"
+              "\t<identifier>" + boost::uuids::to_string(empty.GetDetails().identifier) + "</identifier>\n"
               "\t<sections/>\n"
               "\t<footer/>\n"
               "\t<formats>\n"

@@ -16,6 +16,8 @@ inline std::unique_ptr<TarnViewModel::TarnDataModel> MakeExportBook()
     auto model = std::make_unique<TarnViewModel::TarnDataModel>();
     model->NewBook(L"Caf\u00e9 <Quest> & {Co}/1", L"The End\r\nby A & B");
     model->SetChoiceFormat(TarnViewModel::TurnToFormat);
+    model->SetAuthor(L"Ann \"A\" <Smith> & Co");
+    model->SetLanguage(L"en-GB");
     model->CreateSection(3, L"");
     model->CreateSection(5, L"");
     model->SetSectionText(1, L"Start \"here\".\r\nA dragon \U0001F409 waits\\");

@@ -6,6 +6,8 @@
 
 #include <QLabel>
 
+#include <boost/uuid/uuid_io.hpp>
+
 using TarnGui::CBookPropertiesPane;
 using TarnGui::CSectionPropertiesPane;
 
@@ -45,6 +47,33 @@ TEST_F(PropertyPanesTest, TitleAndFooterAreTypedAndUndone)
     EXPECT_EQ(Model().GetFooter(), L"Printed at home");
     ExpectOneUndoRestores();
     EXPECT_EQ(Model().GetFooter(), L"Written with The Brindle Story Studio");
+}
+
+TEST_F(PropertyPanesTest, AuthorAndLanguageAreTypedAndUndoneAndTheIdentifierOnlyShown)
+{
+    const QString language = Book().Shown(CBookPropertiesPane::Language);
+    Book().Type(CBookPropertiesPane::Author, QStringLiteral("Ann \"A\" Smith"));
+    EXPECT_EQ(Model().GetDetails().author, L"Ann \"A\" Smith");
+    ExpectOneUndoRestores();
+    EXPECT_EQ(Book().Shown(CBookPropertiesPane::Author), QString());
+
+    Book().Type(CBookPropertiesPane::Language, QStringLiteral("pt-BR"));
+    EXPECT_EQ(Model().GetDetails().language, L"pt-BR");
+    ExpectOneUndoRestores();
+    EXPECT_EQ(Book().Shown(CBookPropertiesPane::Language), language);
+
+    const bool undoable = Model().CanUndo();
+    script_.ThenAnswer(QMessageBox::Ok);
+    Book().Type(CBookPropertiesPane::Language, QStringLiteral("Brazilian Portuguese"));
+    WaitForScript();
+    EXPECT_EQ(script_.Messages().back(), "\"Brazilian Portuguese\" is not a language tag. Write one such as \"en\", "
+                                         "\"en-GB\" or \"fr-CA\".");
+    EXPECT_EQ(Book().Shown(CBookPropertiesPane::Language), language);
+    EXPECT_EQ(Model().CanUndo(), undoable);
+
+    EXPECT_EQ(Book().Shown(CBookPropertiesPane::Identifier).toStdString(),
+              boost::uuids::to_string(Model().GetDetails().identifier));
+    EXPECT_FALSE(Book().Editable(CBookPropertiesPane::Identifier));
 }
 
 TEST_F(PropertyPanesTest, AnUnchangedValueRecordsNothing)

@@ -8,8 +8,8 @@
 
 namespace TestSupport {
 
-// What a book file keeps of a book: everything but the identifiers, with each section's
-// choices in their order.
+// What a book file keeps of a book: everything but the choices' identifiers, with each
+// section's choices in their order.
 struct BookContent {
     struct ChoiceContent {
         std::uint32_t destination;
@@ -26,7 +26,9 @@ struct BookContent {
         bool operator==(const SectionContent&) const = default;
     };
 
-    std::wstring title, footer, choiceFormat;
+    std::wstring title;
+    TarnViewModel::BookDetails details;
+    std::wstring footer, choiceFormat;
     bool newPagePerSection = false;
     std::vector<CommonLib::Font> fonts;
     std::vector<SectionContent> sections;
@@ -35,7 +37,7 @@ struct BookContent {
 
     static BookContent Of(const TarnViewModel::TarnDataModel& model)
     {
-        BookContent content{model.GetTitle(), model.GetFooter(), model.GetChoiceFormat(),
+        BookContent content{model.GetTitle(), model.GetDetails(), model.GetFooter(), model.GetChoiceFormat(),
                             model.GetNewPagePerSection(), {}, {}};
         for (int type = 0; type < 4; ++type) {
             content.fonts.push_back(model.GetFont(static_cast<CommonLib::FontType>(type)));
