@@ -26,14 +26,14 @@ void ExportSingleFile(benchmark::State& state)
     const TarnDataModel& model = Book();
     const std::wstring path = (std::filesystem::temp_directory_path() / "brindle-export-bench").wstring();
     for (auto _ : state) {
-        ExportFile file(path);
+        ExportFile file(path, ReplacingFile::Sync::OnCommit, ExportLineEnds(static_cast<int>(state.range(0))));
         CreateBookExporter(model, static_cast<int>(state.range(0)))->Export(model, file.Stream());
         file.Close();
     }
     state.counters["file_MB"] = static_cast<double>(std::filesystem::file_size(path)) / (1024.0 * 1024.0);
 }
-// File types: 1 text, 2 Rich Text, 3 HTML, 4 XML, 5 JSON, 6 ChoiceScript.
-BENCHMARK(ExportSingleFile)->DenseRange(1, 6)->Unit(benchmark::kMillisecond);
+// File types: 1 text, 2 Rich Text, 3 HTML, 4 XML, 5 JSON, 6 ChoiceScript, 7 EPUB.
+BENCHMARK(ExportSingleFile)->DenseRange(1, 7)->Unit(benchmark::kMillisecond);
 
 void ExportMultiPage(benchmark::State& state)
 {

@@ -74,7 +74,7 @@ std::string UsageText()
     return "Usage:\n"
            "  brindle export BOOK.brindle --format FORMAT -o OUTPUT [--force]\n"
            "      Writes the book as the desktop program's Export Book does. FORMAT is one of\n"
-           "      txt, rtf, html, xml, json, choicescript, or html-pages for one page per\n"
+           "      txt, rtf, html, xml, json, choicescript, epub, or html-pages for one page per\n"
            "      section in the folder OUTPUT, which must be empty unless --force is given.\n"
            "  brindle graph BOOK.brindle -o IMAGE [--zoom PERCENT]\n"
            "      Draws the flowchart into IMAGE (.png, .bmp, .jpg or .gif) at PERCENT\n"

@@ -13,8 +13,8 @@ namespace BrindleCli {
 namespace {
 
 // The formats by the one-based index of the desktop program's file type list.
-const std::map<std::string, int> SingleFileFormats{{"txt", 1}, {"rtf", 2}, {"html", 3},
-                                                   {"xml", 4}, {"json", 5}, {"choicescript", 6}};
+const std::map<std::string, int> SingleFileFormats{{"txt", 1},  {"rtf", 2},          {"html", 3}, {"xml", 4},
+                                                   {"json", 5}, {"choicescript", 6}, {"epub", 7}};
 
 void ExportFolder(const TarnViewModel::TarnDataModel& model, const Options& options, std::ostream& errors)
 {
@@ -46,7 +46,7 @@ int RunExport(const Options& options, std::ostream& errors)
 {
     const auto format = SingleFileFormats.find(options.format);
     if (format == SingleFileFormats.end() && options.format != "html-pages") {
-        throw UsageError("unknown format \"" + options.format + "\"; use txt, rtf, html, xml, json, choicescript or html-pages");
+        throw UsageError("unknown format \"" + options.format + "\"; use txt, rtf, html, xml, json, choicescript, epub or html-pages");
     }
     TarnViewModel::RefuseExportOverBook(std::filesystem::path(options.output).wstring(), std::filesystem::path(options.book).wstring());
     const TarnViewModel::TarnDataModel& model = LoadBook(options.book);
@@ -54,7 +54,8 @@ int RunExport(const Options& options, std::ostream& errors)
         ExportFolder(model, options, errors);
         return 0;
     }
-    TarnViewModel::ExportFile file(std::filesystem::path(options.output).wstring());
+    TarnViewModel::ExportFile file(std::filesystem::path(options.output).wstring(), TarnViewModel::ReplacingFile::Sync::OnCommit,
+                                   TarnViewModel::ExportLineEnds(format->second));
     TarnViewModel::CreateBookExporter(model, format->second)->Export(model, file.Stream());
     file.Close();
     return 0;

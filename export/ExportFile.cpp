@@ -62,7 +62,7 @@ struct ExportFile::FileSink : boost::iostreams::sink {
     ExportFile* file;
 };
 
-ExportFile::ExportFile(const std::wstring& path, ReplacingFile::Sync sync)
+ExportFile::ExportFile(const std::wstring& path, ReplacingFile::Sync sync, LineEnds lineEnds)
     : path_(path),
       file_(
           NativePath(path),
@@ -71,7 +71,9 @@ ExportFile::ExportFile(const std::wstring& path, ReplacingFile::Sync sync)
           },
           sync)
 {
-    stream_.push(CrLfFilter());
+    if (lineEnds == LineEnds::CrLf) {
+        stream_.push(CrLfFilter());
+    }
     stream_.push(FileSink{{}, this});
     // Only a complete chain is a good stream.
     stream_.exceptions(std::ios::badbit);

@@ -8,13 +8,17 @@
 
 namespace TarnViewModel {
 
-// One exported file. Its stream stores every LF as CR LF, the line ends of the exported
-// formats on every platform; a CR on its own passes unchanged. The file replaces any old one
+// One exported file. Its stream stores every LF as CR LF, the line ends of the exported text
+// formats on every platform, unless asked to keep the bytes; a CR on its own passes unchanged. The file replaces any old one
 // only once it is whole, so a failed export leaves the old file as it was.
 class ExportFile {
 public:
+    // Text formats have their line ends made CR LF; an archive's bytes go out as written.
+    enum class LineEnds { CrLf, AsWritten };
+
     // Throws ExportException when the file cannot be created.
-    explicit ExportFile(const std::wstring& path, ReplacingFile::Sync sync = ReplacingFile::Sync::OnCommit);
+    explicit ExportFile(const std::wstring& path, ReplacingFile::Sync sync = ReplacingFile::Sync::OnCommit,
+                        LineEnds lineEnds = LineEnds::CrLf);
     ExportFile(const ExportFile&) = delete;
     ExportFile& operator=(const ExportFile&) = delete;
     ~ExportFile();

@@ -2,6 +2,7 @@
 
 #include "document/TarnDataModel.h"
 #include "export/CogExporter.h"
+#include "export/EpubExporter.h"
 #include "export/HtmlExporter.h"
 #include "export/JsonExporter.h"
 #include "export/RtfExporter.h"
@@ -11,6 +12,8 @@
 namespace TarnViewModel {
 
 namespace {
+
+constexpr int EpubFileType = 7;
 
 std::array<CommonLib::Font, 4> BookFonts(const TarnDataModel& model)
 {
@@ -29,8 +32,14 @@ std::unique_ptr<IBookExporter> CreateBookExporter(const TarnDataModel& model, in
     case 4: return std::make_unique<XmlExporter>();
     case 5: return std::make_unique<JsonExporter>();
     case 6: return std::make_unique<CogExporter>();
+    case EpubFileType: return std::make_unique<EpubExporter>(BookFonts(model), model.GetNewPagePerSection());
     default: return std::make_unique<TxtExporter>();
     }
+}
+
+ExportFile::LineEnds ExportLineEnds(int fileTypeIndex)
+{
+    return fileTypeIndex == EpubFileType ? ExportFile::LineEnds::AsWritten : ExportFile::LineEnds::CrLf;
 }
 
 }  // namespace TarnViewModel

@@ -6,6 +6,7 @@
 #include "drawing/FlowchartImage.h"
 #include "drawing/QtText.h"
 #include "export/ExportFile.h"
+#include "export/ExporterSelection.h"
 #include "shell/CAboutDlg.h"
 #include "shell/CBookPropertiesPane.h"
 #include "shell/CChoicesPane.h"
@@ -40,7 +41,8 @@ std::vector<FileFilter> BookExportFilters()
             {LoadString(Strings::HtmlFiles), QStringLiteral("*.html")},
             {LoadString(Strings::XmlFiles), QStringLiteral("*.xml")},
             {LoadString(Strings::JsonFiles), QStringLiteral("*.json")},
-            {LoadString(Strings::ChoiceScriptFiles), QStringLiteral("*.txt")}};
+            {LoadString(Strings::ChoiceScriptFiles), QStringLiteral("*.txt")},
+            {LoadString(Strings::EpubFiles), QStringLiteral("*.epub")}};
 }
 
 std::vector<FileFilter> ImageExportFilters()
@@ -180,7 +182,8 @@ void CMainFrame::OnExportBook()
             TarnViewModel::RefuseExportOverBook(ToWString(chosen->path), model_.GetFilePath());
             {
                 const WaitCursor wait;
-                TarnViewModel::ExportFile file(ToWString(chosen->path));
+                TarnViewModel::ExportFile file(ToWString(chosen->path), TarnViewModel::ReplacingFile::Sync::OnCommit,
+                                               TarnViewModel::ExportLineEnds(chosen->filterIndex));
                 frameworkController_->ExportBook(file.Stream(), chosen->filterIndex);
                 file.Close();
             }

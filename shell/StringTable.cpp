@@ -60,6 +60,7 @@ const QHash<unsigned, QString>& Table()
         {Strings::OpenExportedFlowchart, "Do you want to open your exported flowchart?"},
         {Strings::JsonFiles, "JSON Files"},
         {Strings::ChoiceScriptFiles, "ChoiceScript (Choice of Games)"},
+        {Strings::EpubFiles, "EPUB e-books"},
         {Strings::PreviewCaption, "Preview"},
         {Strings::BookStyles, "Styles"},
         {Strings::MainFont, "Main book font"},

@@ -57,6 +57,7 @@ enum : unsigned {
     ChoiceScriptFiles = 181,
     PreviewCaption = 182,
     BookIdentifierInfo = 183,
+    EpubFiles = 186,
     BookStyles = 184,
     MainFont = 185,
     MainFontInfo = 187,

@@ -79,6 +79,19 @@ TEST_F(CliProcessTest, ExportsEveryFormatByteForByteAsTheDesktopProgram)
     }
 }
 
+// An e-book is dated when it is written, so only its start is compared: the archive's bytes,
+// line ends untouched, with the stored mimetype first.
+TEST_F(CliProcessTest, ExportsAnEpubWhoseBytesKeepTheirLineEnds)
+{
+    const auto out = folder_.Path("book.epub").string();
+    const Outcome outcome = Run({"export", BookPath(), "--format", "epub", "-o", out});
+    ASSERT_EQ(outcome.status, 0) << outcome.errors;
+    const std::string bytes = ReadBytes(out);
+    ASSERT_GT(bytes.size(), 58u);
+    EXPECT_EQ(bytes.substr(30, 28), "mimetypeapplication/epub+zip");
+    EXPECT_EQ(bytes.find("PK\x05\x06"), bytes.size() - 22) << "the archive's end record is not where it belongs";
+}
+
 TEST_F(CliProcessTest, PagesGoIntoAnEmptyFolderOrOneThatIsForced)
 {
     const auto site = folder_.Path("site");

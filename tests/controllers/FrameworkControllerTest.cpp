@@ -87,7 +87,7 @@ TEST_F(FrameworkControllerTest, ExportBookChoosesTheFormatByFileTypeIndex)
 {
     model.NewBook(L"Quest", L"End");
     std::ostringstream text;
-    controller.ExportBook(text, 7);
+    controller.ExportBook(text, 8);
     EXPECT_EQ(text.str(), "Quest\n\n1\n\n\n\nEnd");
     std::ostringstream cog;
     controller.ExportBook(cog, 6);

@@ -30,7 +30,7 @@ TEST(ExportGolden, EveryFileTypeWritesTheExpectedBytes)
     const auto model = TestSupport::MakeExportBook();
     const std::pair<int, const char*> expected[] = {
         {1, "book.txt"}, {2, "book.rtf"}, {3, "book.html"}, {4, "book.xml"}, {5, "book.json"}, {6, "book-choicescript.txt"},
-        {0, "book.txt"}, {7, "book.txt"}, {-1, "book.txt"},
+        {0, "book.txt"}, {8, "book.txt"}, {-1, "book.txt"},
     };
     for (const auto& [index, name] : expected) {
         EXPECT_EQ(ExportedFile(*model, index), ReadBytes(Golden / name)) << "file type " << index << ", " << name;
