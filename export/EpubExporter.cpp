@@ -87,7 +87,7 @@ const std::string DocumentEnd = "</body>\n</html>\n";
 
 class EpubBook {
 public:
-    EpubBook(const TarnDataModel& model) : model_(model), graph_(model.GetStoryGraph())
+    explicit EpubBook(const TarnDataModel& model) : model_(model), graph_(model.GetStoryGraph())
     {
         const BookDetails& details = model.GetDetails();
         title_ = XmlEscaped(ShownTitle(model.GetTitle()));

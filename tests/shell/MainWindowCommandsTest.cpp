@@ -208,6 +208,19 @@ TEST_F(MainWindowCommandsTest, AFailedExportIsShownAndNotOfferedForOpening)
     EXPECT_TRUE(opened_.empty());
 }
 
+TEST_F(MainWindowCommandsTest, AnEpubIsWrittenAsTheArchiveItIs)
+{
+    script_.Then([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->accept(); });
+    script_.ThenChooseFile(PathOf("book.epub"), QStringLiteral("EPUB e-books (*.epub)"));
+    script_.ThenAnswer(QMessageBox::No);
+    Run(Strings::ExportBook);
+    WaitForScript();
+    const std::string bytes = TestSupport::ReadBytes(folder_.Path("book.epub"));
+    ASSERT_GT(bytes.size(), 58u);
+    EXPECT_EQ(bytes.substr(30, 28), "mimetypeapplication/epub+zip");
+    EXPECT_EQ(bytes.find("PK\x05\x06"), bytes.size() - 22) << "the archive's line ends were changed";
+}
+
 TEST_F(MainWindowCommandsTest, ExportingPagesIntoAFolderThatIsNotEmptyAsksFirst)
 {
     std::filesystem::create_directory(folder_.Path("site"));
