@@ -75,12 +75,14 @@ std::wstring ShownTitle(const std::wstring& title)
     return blank ? L"Untitled" : title;
 }
 
-std::string DocumentStart(const std::string& title, const std::string& language)
+// The start of an XHTML document up to its body; the navigation document goes without the
+// style sheet.
+std::string DocumentStart(const std::string& title, const std::string& language, bool styled = true)
 {
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE html>\n"
            "<html xmlns=\"http://www.w3.org/1999/xhtml\" xmlns:epub=\"http://www.idpf.org/2007/ops\" lang=\"" +
-           language + "\" xml:lang=\"" + language + "\">\n<head>\n<title>" + title +
-           "</title>\n<link rel=\"stylesheet\" type=\"text/css\" href=\"style.css\"/>\n</head>\n<body>\n";
+           language + "\" xml:lang=\"" + language + "\">\n<head>\n<title>" + title + "</title>\n" +
+           (styled ? "<link rel=\"stylesheet\" type=\"text/css\" href=\"style.css\"/>\n" : "") + "</head>\n<body>\n";
 }
 
 const std::string DocumentEnd = "</body>\n</html>\n";
@@ -123,10 +125,8 @@ public:
 
     std::string Navigation() const
     {
-        std::string nav = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<!DOCTYPE html>\n"
-                          "<html xmlns=\"http://www.w3.org/1999/xhtml\" xmlns:epub=\"http://www.idpf.org/2007/ops\" lang=\"" +
-                          language_ + "\" xml:lang=\"" + language_ + "\">\n<head>\n<title>" + title_ +
-                          "</title>\n</head>\n<body>\n<nav epub:type=\"toc\" id=\"toc\">\n<h1>" + title_ + "</h1>\n<ol>\n";
+        std::string nav = DocumentStart(title_, language_, false) + "<nav epub:type=\"toc\" id=\"toc\">\n<h1>" + title_ +
+                          "</h1>\n<ol>\n";
         if (graph_.SectionCount() == 0) {
             nav += "<li><a href=\"" + DocumentName(0) + "\">" + title_ + "</a></li>\n";
         }
@@ -134,7 +134,7 @@ public:
             nav += "<li><a href=\"" + Link(documentOf_[section.number], section.number) + "\">" + std::to_string(section.number) +
                    "</a></li>\n";
         });
-        return nav + "</ol>\n</nav>\n</body>\n</html>\n";
+        return nav + "</ol>\n</nav>\n" + DocumentEnd;
     }
 
     std::string Package(const std::string& modified) const
