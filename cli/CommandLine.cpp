@@ -20,7 +20,8 @@ po::options_description OptionsOf(Command command, Options& options)
     switch (command) {
     case Command::Export:
         described.add_options()("format,f", po::value(&options.format)->required(), "")(
-            "output,o", po::value(&options.output)->required(), "")("force", po::bool_switch(&options.force), "");
+            "output,o", po::value(&options.output)->required(), "")("force", po::bool_switch(&options.force), "")(
+            "page-size", po::value(&options.pageSize), "")("margin", po::value(&options.margin), "");
         break;
     case Command::Graph:
         described.add_options()("output,o", po::value(&options.output)->required(), "")(
@@ -66,6 +67,9 @@ Options ParseCommandLine(const std::vector<std::string>& arguments)
     if (options.command == Command::Graph && (options.zoom < 10 || options.zoom > 100)) {
         throw UsageError("the zoom must be a percentage from 10 to 100");
     }
+    if ((values.count("page-size") != 0 || values.count("margin") != 0) && options.format != "pdf") {
+        throw UsageError("--page-size and --margin are for the pdf format only");
+    }
     return options;
 }
 
@@ -73,9 +77,12 @@ std::string UsageText()
 {
     return "Usage:\n"
            "  brindle export BOOK.brindle --format FORMAT -o OUTPUT [--force]\n"
+           "               [--page-size SIZE] [--margin MM]\n"
            "      Writes the book as the desktop program's Export Book does. FORMAT is one of\n"
-           "      txt, rtf, html, xml, json, choicescript, epub, or html-pages for one page per\n"
-           "      section in the folder OUTPUT, which must be empty unless --force is given.\n"
+           "      txt, rtf, html, xml, json, choicescript, epub, pdf, or html-pages for one page\n"
+           "      per section in the folder OUTPUT, which must be empty unless --force is given.\n"
+           "      A PDF's pages are a4 (the default), a5, letter or 6x9 (inches), with margins\n"
+           "      of MM millimetres (5 to 40, default 20).\n"
            "  brindle graph BOOK.brindle -o IMAGE [--zoom PERCENT]\n"
            "      Draws the flowchart into IMAGE (.png, .bmp, .jpg or .gif) at PERCENT\n"
            "      (10 to 100, default 100).\n"

@@ -13,6 +13,9 @@ struct Options {
     std::string book;
     std::string format;
     std::string output;
+    // For a PDF: the paper's name and the margin in millimetres.
+    std::string pageSize = "a4";
+    double margin = 20;
     bool force = false;
     bool json = false;
     int zoom = 100;

@@ -1,12 +1,17 @@
 #include "cli/BookLoading.h"
 #include "cli/CliCommands.h"
+#include "cli/OffscreenGui.h"
 #include "document/TarnDataModel.h"
+#include "export/ExportException.h"
 #include "export/ExportFile.h"
 #include "export/ExporterSelection.h"
 #include "export/MultiPageExport.h"
+#include "printing/PdfBookWriter.h"
 
 #include <filesystem>
+#include <functional>
 #include <map>
+#include <optional>
 
 namespace BrindleCli {
 
@@ -15,6 +20,17 @@ namespace {
 // The formats by the one-based index of the desktop program's file type list.
 const std::map<std::string, int> SingleFileFormats{{"txt", 1},  {"rtf", 2},          {"html", 3}, {"xml", 4},
                                                    {"json", 5}, {"choicescript", 6}, {"epub", 7}};
+
+// Only a book big enough to take a while reports its progress, in tenths.
+std::function<void(std::size_t)> ProgressReport(std::size_t total, const std::string& what, std::ostream& errors)
+{
+    const std::size_t step = std::max<std::size_t>(total / 10, 1);
+    return [total, step, what, &errors](std::size_t done) {
+        if (total >= 1000 && (done % step == 0 || done == total)) {
+            errors << "brindle: " << done << " of " << total << " " << what << "\n" << std::flush;
+        }
+    };
+}
 
 void ExportFolder(const TarnViewModel::TarnDataModel& model, const Options& options, std::ostream& errors)
 {
@@ -30,14 +46,35 @@ void ExportFolder(const TarnViewModel::TarnDataModel& model, const Options& opti
     } else {
         std::filesystem::create_directories(folder);
     }
-    const std::size_t total = model.GetStoryGraph().SectionCount();
-    const std::size_t step = std::max<std::size_t>(total / 10, 1);
-    TarnViewModel::ExportPages(model, folder.wstring(), [&](std::size_t written) {
-        // Only a book big enough to take a while reports its progress.
-        if (total >= 1000 && (written % step == 0 || written == total)) {
-            errors << "brindle: " << written << " of " << total << " pages written\n" << std::flush;
-        }
-    });
+    TarnViewModel::ExportPages(model, folder.wstring(), ProgressReport(model.GetStoryGraph().SectionCount(), "pages written", errors));
+}
+
+TarnGui::PageSetup PageSetupOf(const Options& options)
+{
+    const std::optional<TarnGui::PaperSize> paper = TarnGui::PaperSizeNamed(options.pageSize);
+    if (!paper) {
+        throw UsageError("unknown page size \"" + options.pageSize + "\"; use a4, a5, letter or 6x9");
+    }
+    const TarnGui::PageSetup setup{*paper, options.margin};
+    try {
+        TarnGui::CheckPageSetup(setup);
+    } catch (const TarnViewModel::ExportException& error) {
+        throw UsageError(error.what());
+    }
+    return setup;
+}
+
+void ExportPdf(const TarnViewModel::TarnDataModel& model, const Options& options, const TarnGui::PageSetup& setup,
+               std::ostream& errors)
+{
+    const OffscreenGui gui;
+    const auto report = ProgressReport(model.GetStoryGraph().SectionCount(), "sections laid out", errors);
+    const std::optional<std::string> pdf =
+        TarnGui::WritePdfBook(TarnGui::CopyPrintedBook(model), setup, [&](std::size_t done, std::size_t) { report(done); });
+    TarnViewModel::ExportFile file(std::filesystem::path(options.output).wstring(), TarnViewModel::ReplacingFile::Sync::OnCommit,
+                                   TarnViewModel::ExportFile::LineEnds::AsWritten);
+    file.Stream() << *pdf;
+    file.Close();
 }
 
 }  // namespace
@@ -45,11 +82,17 @@ void ExportFolder(const TarnViewModel::TarnDataModel& model, const Options& opti
 int RunExport(const Options& options, std::ostream& errors)
 {
     const auto format = SingleFileFormats.find(options.format);
-    if (format == SingleFileFormats.end() && options.format != "html-pages") {
-        throw UsageError("unknown format \"" + options.format + "\"; use txt, rtf, html, xml, json, choicescript, epub or html-pages");
+    const bool pdf = options.format == "pdf";
+    if (format == SingleFileFormats.end() && !pdf && options.format != "html-pages") {
+        throw UsageError("unknown format \"" + options.format + "\"; use txt, rtf, html, xml, json, choicescript, epub, pdf or html-pages");
     }
+    const std::optional<TarnGui::PageSetup> setup = pdf ? std::optional(PageSetupOf(options)) : std::nullopt;
     TarnViewModel::RefuseExportOverBook(std::filesystem::path(options.output).wstring(), std::filesystem::path(options.book).wstring());
     const TarnViewModel::TarnDataModel& model = LoadBook(options.book);
+    if (setup) {
+        ExportPdf(model, options, *setup, errors);
+        return 0;
+    }
     if (format == SingleFileFormats.end()) {
         ExportFolder(model, options, errors);
         return 0;

@@ -1,11 +1,11 @@
 #include "cli/BookLoading.h"
 #include "cli/CliCommands.h"
+#include "cli/OffscreenGui.h"
 #include "controllers/FlowchartController.h"
 #include "document/TarnDataModel.h"
 #include "drawing/FlowchartImage.h"
 #include "drawing/FlowchartSceneView.h"
 
-#include <QGuiApplication>
 
 #include <algorithm>
 #include <cctype>
@@ -42,11 +42,7 @@ TarnGui::ImageType ImageTypeOf(const std::string& path)
 int RunGraph(const Options& options)
 {
     const TarnGui::ImageType type = ImageTypeOf(options.output);
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    int argc = 1;
-    char name[] = "brindle";
-    char* argv[] = {name, nullptr};
-    QGuiApplication application(argc, argv);
+    const OffscreenGui gui;
     TarnViewModel::TarnDataModel model;
     model.SetUiConfig({96, 96});
     TarnGui::FlowchartSceneView chart;

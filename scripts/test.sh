@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test: once in an optimised build,
 # once under AddressSanitizer and UndefinedBehaviorSanitizer; the flowchart's layout worker
-# and its controller, and autosave's worker, also run under ThreadSanitizer.
+# and its controller, autosave's worker and the PDF export's worker also run under
+# ThreadSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -16,6 +17,6 @@ scripts/build.sh build-sanitize -DBRINDLE_SANITIZE=ON -DBRINDLE_BENCHMARKS=OFF
   LSAN_OPTIONS=suppressions="$PWD/../tests/lsan-suppressions.txt" ctest --output-on-failure -j"$(nproc)")
 
 scripts/build.sh build-thread-sanitize -DBRINDLE_THREAD_SANITIZE=ON -DBRINDLE_BENCHMARKS=OFF \
-  --target flowchart_tests controllers_tests
+  --target flowchart_tests controllers_tests pdf_export_progress_tests
 (cd build-thread-sanitize && TSAN_OPTIONS=halt_on_error=1 \
-  ctest --output-on-failure -R '^(LayoutWorker|FlowchartLayout|FlowchartController|AutosaveController)')
+  ctest --output-on-failure -R '^(LayoutWorker|FlowchartLayout|FlowchartController|AutosaveController|PdfExportProgress)')

@@ -108,6 +108,9 @@ private:
     // Saves to the book's file, asking for one when it has none; false when nothing was saved.
     bool SaveBook();
     void SaveAs(const std::wstring& path);
+    // Asks for the pages, lays the book out with its progress shown and writes the PDF; false
+    // when the author cancelled.
+    bool ExportPdf(const QString& path);
     // Asks before opening a book that another program holds open; true to go on.
     bool MayOpenLockedBook(const QString& path);
     void StepPane(int step);

@@ -18,6 +18,8 @@
 #include "shell/ErrorBoundary.h"
 #include "shell/ExportTypeDlg.h"
 #include "shell/FileDialogs.h"
+#include "shell/PdfExportProgress.h"
+#include "shell/PdfPageSetupDlg.h"
 #include "shell/ProgramVersion.h"
 #include "shell/RecentFiles.h"
 #include "shell/StringTable.h"
@@ -42,7 +44,8 @@ std::vector<FileFilter> BookExportFilters()
             {LoadString(Strings::XmlFiles), QStringLiteral("*.xml")},
             {LoadString(Strings::JsonFiles), QStringLiteral("*.json")},
             {LoadString(Strings::ChoiceScriptFiles), QStringLiteral("*.txt")},
-            {LoadString(Strings::EpubFiles), QStringLiteral("*.epub")}};
+            {LoadString(Strings::EpubFiles), QStringLiteral("*.epub")},
+            {LoadString(Strings::PdfFiles), QStringLiteral("*.pdf")}};
 }
 
 std::vector<FileFilter> ImageExportFilters()
@@ -54,6 +57,7 @@ std::vector<FileFilter> ImageExportFilters()
 }
 
 constexpr int HtmlFilter = 3;
+constexpr int PdfFilter = 8;
 constexpr int PngFilter = 2;
 
 }  // namespace
@@ -180,6 +184,12 @@ void CMainFrame::OnExportBook()
                 return;
             }
             TarnViewModel::RefuseExportOverBook(ToWString(chosen->path), model_.GetFilePath());
+            if (chosen->filterIndex == PdfFilter) {
+                if (ExportPdf(chosen->path)) {
+                    OfferToOpen(LoadString(Strings::OpenExportedBook), chosen->path);
+                }
+                return;
+            }
             {
                 const WaitCursor wait;
                 TarnViewModel::ExportFile file(ToWString(chosen->path), TarnViewModel::ReplacingFile::Sync::OnCommit,
@@ -205,6 +215,24 @@ void CMainFrame::OnExportBook()
         }
         OfferToOpen(LoadString(Strings::OpenExportedBook), *folder);
     });
+}
+
+bool CMainFrame::ExportPdf(const QString& path)
+{
+    PdfPageSetupDlg pages(this);
+    if (pages.exec() != QDialog::Accepted) {
+        return false;
+    }
+    const std::optional<std::string> pdf = WritePdfWithProgress(this, CopyPrintedBook(model_), pages.Chosen());
+    if (!pdf) {
+        return false;
+    }
+    const WaitCursor wait;
+    TarnViewModel::ExportFile file(ToWString(path), TarnViewModel::ReplacingFile::Sync::OnCommit,
+                                   TarnViewModel::ExportFile::LineEnds::AsWritten);
+    file.Stream() << *pdf;
+    file.Close();
+    return true;
 }
 
 void CMainFrame::OnExportGraph()

@@ -61,6 +61,7 @@ const QHash<unsigned, QString>& Table()
         {Strings::JsonFiles, "JSON Files"},
         {Strings::ChoiceScriptFiles, "ChoiceScript (Choice of Games)"},
         {Strings::EpubFiles, "EPUB e-books"},
+        {Strings::PdfFiles, "PDF documents"},
         {Strings::PreviewCaption, "Preview"},
         {Strings::BookStyles, "Styles"},
         {Strings::MainFont, "Main book font"},

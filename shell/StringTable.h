@@ -71,6 +71,7 @@ enum : unsigned {
     NewPagePerSection = 195,
     NewPagePerSectionInfo = 196,
     FolderNotEmpty = 197,
+    PdfFiles = 198,
     SelectAll = 314,
     HeaderFontInfo = 335,
     FooterFont = 336,

@@ -2,6 +2,7 @@
 #include "export/ExportFile.h"
 #include "export/ExporterSelection.h"
 #include "export/MultiPageExport.h"
+#include "support/ProgramOutput.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -90,6 +91,28 @@ TEST_F(CliProcessTest, ExportsAnEpubWhoseBytesKeepTheirLineEnds)
     ASSERT_GT(bytes.size(), 58u);
     EXPECT_EQ(bytes.substr(30, 28), "mimetypeapplication/epub+zip");
     EXPECT_EQ(bytes.find("PK\x05\x06"), bytes.size() - 22) << "the archive's end record is not where it belongs";
+}
+
+TEST_F(CliProcessTest, ExportsAPdfOnTheChosenPaperAndRefusesPaperItDoesNotKnow)
+{
+    const auto out = folder_.Path("book.pdf").string();
+    const Outcome outcome = Run({"export", BookPath(), "--format", "pdf", "--page-size", "a5", "--margin", "15", "-o", out});
+    ASSERT_EQ(outcome.status, 0) << outcome.errors;
+    EXPECT_NE(TestSupport::RunProgram("pdfinfo '" + out + "'").text.find("Page size:       420 x 595 pts (A5)"), std::string::npos);
+
+    const std::pair<std::vector<std::string>, std::string> refused[] = {
+        {{"--page-size", "b5"}, "brindle: unknown page size \"b5\"; use a4, a5, letter or 6x9\n"},
+        {{"--margin", "50"}, "brindle: The margin must be from 5 to 40 mm.\n"},
+    };
+    for (const auto& [options, message] : refused) {
+        const auto other = folder_.Path("other.pdf").string();
+        std::vector<std::string> arguments{"export", BookPath(), "--format", "pdf", "-o", other};
+        arguments.insert(arguments.end(), options.begin(), options.end());
+        const Outcome outcome = Run(arguments);
+        EXPECT_EQ(outcome.status, 2);
+        EXPECT_EQ(outcome.errors.substr(0, outcome.errors.find('\n') + 1), message);
+        EXPECT_FALSE(std::filesystem::exists(other));
+    }
 }
 
 TEST_F(CliProcessTest, PagesGoIntoAnEmptyFolderOrOneThatIsForced)
@@ -193,7 +216,7 @@ TEST_F(CliProcessTest, BooksThatCannotBeReadGiveStatusTwoAndTheReason)
 TEST_F(CliProcessTest, BadArgumentsShowTheUsage)
 {
     for (const std::vector<std::string>& arguments :
-         {std::vector<std::string>{}, {"frobnicate"}, {"check"}, {"export", BookPath(), "--format", "pdf", "-o", "x"}}) {
+         {std::vector<std::string>{}, {"frobnicate"}, {"check"}, {"export", BookPath(), "--format", "docx", "-o", "x"}}) {
         const Outcome outcome = Run(arguments);
         EXPECT_EQ(outcome.status, 2) << testing::PrintToString(arguments);
         EXPECT_NE(outcome.errors.find("Usage:"), std::string::npos) << outcome.errors;

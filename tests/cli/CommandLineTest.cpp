@@ -15,6 +15,10 @@ TEST(CommandLine, ReadsEachCommandsOptions)
     EXPECT_EQ(exported.output, "out.html");
     EXPECT_FALSE(exported.force);
     EXPECT_TRUE(ParseCommandLine({"export", "-f", "html-pages", "-o", "site", "--force", "b.brindle"}).force);
+    const Options pdf = ParseCommandLine({"export", "b.brindle", "-f", "pdf", "-o", "b.pdf", "--page-size", "6x9", "--margin", "12.5"});
+    EXPECT_EQ(pdf.pageSize, "6x9");
+    EXPECT_EQ(pdf.margin, 12.5);
+    EXPECT_EQ(ParseCommandLine({"export", "b.brindle", "-f", "pdf", "-o", "b.pdf"}).pageSize, "a4");
     EXPECT_EQ(ParseCommandLine({"graph", "b.brindle", "-o", "g.png", "--zoom", "40"}).zoom, 40);
     EXPECT_EQ(ParseCommandLine({"graph", "b.brindle", "-o", "g.png"}).zoom, 100);
     EXPECT_TRUE(ParseCommandLine({"check", "b.brindle", "--json"}).json);
@@ -35,6 +39,8 @@ TEST(CommandLine, RefusesWhatMakesNoCommand)
         {"graph", "b.brindle", "-o", "g.png", "--zoom", "5"},
         {"graph", "b.brindle", "-o", "g.png", "--zoom", "many"},
         {"stats", "b.brindle", "--verbose"},
+        {"export", "b.brindle", "--format", "txt", "-o", "b.txt", "--page-size", "a5"},
+        {"export", "b.brindle", "--format", "pdf", "-o", "b.pdf", "--margin", "wide"},
     };
     for (const auto& arguments : refused) {
         EXPECT_THROW(ParseCommandLine(arguments), UsageError) << testing::PrintToString(arguments);

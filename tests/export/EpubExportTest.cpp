@@ -1,9 +1,10 @@
-#include "ExportBook.h"
+#include "support/ExportBooks.h"
 #include "export/EpubExporter.h"
 #include "export/ExportFile.h"
 #include "export/ExporterSelection.h"
 #include "samplebooks/GamebookGenerator.h"
 #include "samplebooks/GeneratedDocument.h"
+#include "support/ProgramOutput.h"
 #include "support/TempFolder.h"
 
 #include <boost/uuid/uuid_io.hpp>
@@ -68,14 +69,8 @@ std::vector<std::pair<std::string, std::string>> Entries(const std::string& byte
 std::pair<bool, std::string> EpubCheck(const std::filesystem::path& path)
 {
     // Run through Java, as the command itself needs the system to know jar files.
-    const std::string command = "java -jar /usr/share/java/epubcheck.jar --quiet '" + path.string() + "' 2>&1";
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    std::string report;
-    std::array<char, 4096> buffer;
-    while (const std::size_t read = std::fread(buffer.data(), 1, buffer.size(), pipe.get())) {
-        report.append(buffer.data(), read);
-    }
-    const int status = pclose(pipe.release());
+    const auto [status, report] =
+        TestSupport::RunProgram("java -jar /usr/share/java/epubcheck.jar --quiet '" + path.string() + "' 2>&1");
     return {status == 0 && report.find("WARNING") == std::string::npos && report.find("ERROR") == std::string::npos, report};
 }
 

@@ -1,4 +1,4 @@
-#include "ExportBook.h"
+#include "support/ExportBooks.h"
 #include "export/ExportException.h"
 #include "export/ExportFile.h"
 #include "export/JsonExporter.h"

@@ -1,4 +1,4 @@
-#include "ExportBook.h"
+#include "support/ExportBooks.h"
 #include "export/ExportFile.h"
 #include "export/ExporterSelection.h"
 #include "export/MultiPageExport.h"

@@ -1,4 +1,4 @@
-#include "ExportBook.h"
+#include "support/ExportBooks.h"
 #include "export/CogExporter.h"
 #include "export/ExporterSelection.h"
 #include "export/FormatChoice.h"

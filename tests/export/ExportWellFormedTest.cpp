@@ -1,4 +1,4 @@
-#include "ExportBook.h"
+#include "support/ExportBooks.h"
 #include "export/JsonExporter.h"
 #include "export/XmlExporter.h"
 

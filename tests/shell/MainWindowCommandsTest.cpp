@@ -5,6 +5,7 @@
 #include "shell/CFlowchartPane.h"
 #include "shell/CSectionView.h"
 #include "shell/StringTable.h"
+#include "support/ProgramOutput.h"
 
 #include <QComboBox>
 #include <QDockWidget>
@@ -219,6 +220,33 @@ TEST_F(MainWindowCommandsTest, AnEpubIsWrittenAsTheArchiveItIs)
     ASSERT_GT(bytes.size(), 58u);
     EXPECT_EQ(bytes.substr(30, 28), "mimetypeapplication/epub+zip");
     EXPECT_EQ(bytes.find("PK\x05\x06"), bytes.size() - 22) << "the archive's line ends were changed";
+}
+
+TEST_F(MainWindowCommandsTest, APdfIsWrittenOnThePaperChosenWhichIsOfferedNextTime)
+{
+    QString offeredPaper;
+    const auto exportPdf = [&](const std::string& name, const QString& paper) {
+        script_.Then([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->accept(); });
+        script_.ThenChooseFile(PathOf(name), QStringLiteral("PDF documents (*.pdf)"));
+        script_.Then([&offeredPaper, paper](QWidget* dialog) {
+            ASSERT_EQ(dialog->objectName(), QStringLiteral("PdfPageSetupDlg"));
+            auto* papers = dialog->findChild<QComboBox*>();
+            offeredPaper = papers->currentData().toString();
+            papers->setCurrentIndex(papers->findData(paper));
+            qobject_cast<QDialog*>(dialog)->accept();
+        });
+        script_.ThenAnswer(QMessageBox::No);
+        Run(Strings::ExportBook);
+        WaitForScript();
+    };
+    exportPdf("book.pdf", QStringLiteral("a5"));
+    EXPECT_EQ(offeredPaper, QStringLiteral("a4"));
+    const std::string info = TestSupport::RunProgram("pdfinfo '" + folder_.Path("book.pdf").string() + "'").text;
+    EXPECT_NE(info.find("Page size:       420 x 595 pts (A5)"), std::string::npos) << info;
+    EXPECT_EQ(script_.Messages().back(), "Do you want to open your exported book?");
+
+    exportPdf("again.pdf", QStringLiteral("letter"));
+    EXPECT_EQ(offeredPaper, QStringLiteral("a5"));
 }
 
 TEST_F(MainWindowCommandsTest, ExportingPagesIntoAFolderThatIsNotEmptyAsksFirst)

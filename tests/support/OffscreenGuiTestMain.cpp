@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-// Fonts and images need the application object; no window is shown.
+// Fonts, text layout and images need the application object; no window is shown.
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");

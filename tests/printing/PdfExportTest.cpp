@@ -1,0 +1,318 @@
+#include "export/ExportException.h"
+#include "printing/PdfBookWriter.h"
+#include "printing/PdfLinks.h"
+#include "samplebooks/GamebookGenerator.h"
+#include "samplebooks/GeneratedDocument.h"
+#include "support/ExportBooks.h"
+#include "support/ProgramOutput.h"
+#include "support/TempFolder.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <regex>
+#include <set>
+#include <sstream>
+
+namespace {
+
+using namespace TarnGui;
+using TarnViewModel::TarnDataModel;
+using TestSupport::RunProgram;
+using TestSupport::TempFolder;
+using testing::HasSubstr;
+using testing::Not;
+
+struct Link {
+    std::size_t page = 0;  // from 1, as poppler counts
+    double left = 0;
+    double bottom = 0;
+    double right = 0;
+    double top = 0;
+    std::uint32_t section = 0;
+};
+
+// A PDF written to a file and read back with poppler's tools.
+class WrittenPdf {
+public:
+    WrittenPdf(const TarnDataModel& model, const PageSetup& setup = {})
+        : bytes_(*WritePdfBook(CopyPrintedBook(model), setup)), path_(folder_.Path("book.pdf"))
+    {
+        std::ofstream(path_, std::ios::binary) << bytes_;
+    }
+
+    const std::string& Bytes() const { return bytes_; }
+
+    // pdfinfo's report; any complaint about the file's structure goes into it too.
+    std::string Info(const std::string& options = "") const { return Run("pdfinfo " + options, ""); }
+
+    // The text of each page, in order.
+    std::vector<std::string> Pages() const
+    {
+        std::vector<std::string> pages;
+        std::istringstream text(Run("pdftotext -enc UTF-8"));
+        for (std::string page; std::getline(text, page, '\f');) {
+            pages.push_back(Plain(page));
+        }
+        return pages;
+    }
+
+    // The text inside an area of a page given in the PDF's points from the bottom left.
+    std::string TextIn(std::size_t page, double left, double bottom, double right, double top, double pageHeight) const
+    {
+        std::ostringstream options;
+        options << "pdftotext -f " << page << " -l " << page << " -x " << static_cast<int>(left) << " -y "
+                << static_cast<int>(pageHeight - top) << " -W " << static_cast<int>(right - left + 1) << " -H "
+                << static_cast<int>(top - bottom + 1);
+        return Run(options.str());
+    }
+
+    // Named destinations and the pages, from 1, that they go to.
+    std::map<std::string, std::size_t> Destinations() const
+    {
+        std::map<std::string, std::size_t> destinations;
+        const std::string listed = Info("-dests");
+        const std::regex line(R"re(\n\s*(\d+) \[ XYZ[^\]]*\] "([^"]+)")re");
+        for (auto match = std::sregex_iterator(listed.begin(), listed.end(), line); match != std::sregex_iterator(); ++match) {
+            destinations[(*match)[2]] = std::stoul((*match)[1]);
+        }
+        return destinations;
+    }
+
+    // The link annotations and the pages they are on.
+    std::vector<Link> Links() const
+    {
+        std::map<std::string, std::size_t> pageOf;
+        std::smatch kids;
+        EXPECT_TRUE(std::regex_search(bytes_, kids, std::regex(R"re(/Kids\s*\[([^\]]*)\])re")));
+        const std::string list = kids[1];
+        const std::regex reference(R"re((\d+) 0 R)re");
+        for (auto match = std::sregex_iterator(list.begin(), list.end(), reference); match != std::sregex_iterator(); ++match) {
+            pageOf.emplace((*match)[1], pageOf.size() + 1);
+        }
+        std::vector<Link> links;
+        const std::regex annotation(
+            R"re(/Subtype /Link\n/P (\d+) 0 R\n/Rect \[([\d.]+) ([\d.]+) ([\d.]+) ([\d.]+)\]\n/Border \[0 0 0\]\n/Dest /s(\d+))re");
+        for (auto match = std::sregex_iterator(bytes_.begin(), bytes_.end(), annotation); match != std::sregex_iterator(); ++match) {
+            links.push_back({pageOf.at((*match)[1]), std::stod((*match)[2]), std::stod((*match)[3]), std::stod((*match)[4]),
+                             std::stod((*match)[5]), static_cast<std::uint32_t>(std::stoul((*match)[6]))});
+        }
+        return links;
+    }
+
+private:
+    // pdftotext writes to the file named after the PDF's, or to standard output for "-".
+    std::string Run(const std::string& command, const std::string& output = " -") const
+    {
+        return RunProgram(command + " '" + path_.string() + "'" + output + " 2>&1").text;
+    }
+
+    // Ligatures as the letters they join, so that the text is searched as the reader types it.
+    static std::string Plain(std::string text)
+    {
+        for (const auto& [ligature, letters] : {std::pair{"\xEF\xAC\x81", "fi"}, {"\xEF\xAC\x82", "fl"}, {"\xEF\xAC\x80", "ff"}}) {
+            for (std::size_t found = text.find(ligature); found != std::string::npos; found = text.find(ligature, found)) {
+                text.replace(found, 3, letters);
+            }
+        }
+        return text;
+    }
+
+    TempFolder folder_;
+    std::string bytes_;
+    std::filesystem::path path_;
+};
+
+// The page's lines without the spaces pdftotext may put around them.
+std::vector<std::string> Lines(const std::string& page)
+{
+    std::vector<std::string> lines;
+    std::istringstream text(page);
+    for (std::string line; std::getline(text, line);) {
+        const auto first = line.find_first_not_of(' ');
+        lines.push_back(first == std::string::npos ? "" : line.substr(first, line.find_last_not_of(' ') - first + 1));
+    }
+    return lines;
+}
+
+bool HasLine(const std::string& page, const std::string& line)
+{
+    const std::vector<std::string> lines = Lines(page);
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+std::string AllText(const std::vector<std::string>& pages)
+{
+    std::string text;
+    for (const std::string& page : pages) {
+        text += page + "\n";
+    }
+    return text;
+}
+
+TEST(PdfExport, TheBookReadsBackWithItsNumbersVisibleChoicesFooterAndDetails)
+{
+    const auto model = TestSupport::MakeExportBook();
+    const WrittenPdf pdf(*model);
+    const std::string info = pdf.Info();
+    EXPECT_THAT(info, HasSubstr("Title:           Caf\u00e9 <Quest> & {Co}/1\n"));
+    EXPECT_THAT(info, HasSubstr("Author:          Ann \"A\" <Smith> & Co\n"));
+    EXPECT_THAT(info, HasSubstr("Page size:       595 x 842 pts (A4)"));
+    EXPECT_THAT(info, Not(HasSubstr("rror")));
+    EXPECT_THAT(pdf.Bytes(), HasSubstr("/Lang <FEFF0065006E002D00470042>"));
+
+    const std::vector<std::string> pages = pdf.Pages();
+    const std::string text = AllText(pages);
+    for (const char* number : {"1", "3", "5"}) {
+        EXPECT_TRUE(HasLine(text, number)) << number;
+    }
+    EXPECT_THAT(text, HasSubstr("Start \"here\".\nA dragon"));
+    EXPECT_THAT(text, HasSubstr("Dead end.\nNo way on."));
+    EXPECT_TRUE(HasLine(text, "Go <b>north</b>, turn to 3"));
+    EXPECT_TRUE(HasLine(text, "longer, turn to 1"));
+    // A choice without a text reads as the format's own words, not as ", turn to 5".
+    EXPECT_TRUE(HasLine(text, "Turn to 5"));
+    EXPECT_THAT(text, Not(HasSubstr("Secret")));
+    EXPECT_THAT(text, Not(HasSubstr("Back")));
+    for (std::size_t page = 0; page + 1 < pages.size(); ++page) {
+        const std::vector<std::string> lines = Lines(pages[page]);
+        ASSERT_GE(lines.size(), 3u);
+        EXPECT_EQ(std::vector<std::string>(lines.end() - 3, lines.end()),
+                  (std::vector<std::string>{"The End", "by A & B", std::to_string(page + 1)}));
+    }
+}
+
+TEST(PdfExport, HostileTextsGiveAFileThatReadsBack)
+{
+    auto model = TestSupport::MakeHostileChoiceScriptBook();
+    model->SetTitle(std::wstring(L"Nul\0Bell\u0007 (title) \\", 21));
+    model->SetAuthor(L"\U0001F409 \u05E9\u05DC\u05D5\u05DD )(");
+    std::wstring text(L"Nul\0 bell\u0007 delete\u007F c1\u0085 lone\r cr\n lf", 38);
+    text += static_cast<wchar_t>(0xD800);
+    text += static_cast<wchar_t>(0x110000);
+    text += L" end \u00FC\u00DF \u0416 % ) ( \\ /Dest";
+    model->SetSectionText(2, text);
+    const WrittenPdf pdf(*model);
+    EXPECT_THAT(pdf.Info(), Not(HasSubstr("rror")));
+    const std::string read = AllText(pdf.Pages());
+    EXPECT_THAT(read, HasSubstr("Nul bell delete c1 lone\ncr\nlf"));
+    EXPECT_THAT(read, HasSubstr("end \u00FC\u00DF \u0416 % ) ( \\ /Dest"));
+    EXPECT_THAT(read, HasSubstr("*finish"));
+    EXPECT_EQ(pdf.Destinations().size(), 3u);
+}
+
+TEST(PdfExport, EveryChoiceOfAGeneratedBookLinksToItsSectionsHeading)
+{
+    const auto model = SampleBooks::MakeDocument(SampleBooks::GenerateGamebook(400));
+    const WrittenPdf pdf(*model);
+    const std::vector<std::string> pages = pdf.Pages();
+    const std::map<std::string, std::size_t> destinations = pdf.Destinations();
+    ASSERT_EQ(destinations.size(), 400u);
+    for (const auto& [name, page] : destinations) {
+        ASSERT_LE(page, pages.size());
+        EXPECT_TRUE(HasLine(pages[page - 1], name.substr(1))) << name << " on page " << page;
+    }
+
+    std::size_t visible = 0;
+    model->GetStoryGraph().VisitChoices([&](const TarnViewModel::Choice& choice) {
+        visible += choice.hidden ? 0 : 1;
+    });
+    const std::vector<Link> links = pdf.Links();
+    EXPECT_EQ(links.size(), visible);
+    for (const Link& link : links) {
+        EXPECT_EQ(destinations.count("s" + std::to_string(link.section)), 1u) << link.section;
+    }
+    // Each link covers its destination's number where it stands on the page.
+    for (std::size_t index = 0; index < links.size(); index += links.size() / 25) {
+        const Link& link = links[index];
+        EXPECT_EQ(pdf.TextIn(link.page, link.left, link.bottom, link.right, link.top, 842),
+                  std::to_string(link.section) + "\n\n\f")
+            << "link " << index << " on page " << link.page;
+    }
+    // About four sections to an A4 page of 10-point text.
+    EXPECT_GT(pages.size(), 60u);
+    EXPECT_LT(pages.size(), 200u);
+}
+
+TEST(PdfExport, PagesHaveTheChosenSizeAndNewPagesWhenTheBookAsksForThem)
+{
+    auto model = SampleBooks::MakeDocument(SampleBooks::GenerateGamebook(40));
+    const std::pair<PaperSize, const char*> sizes[] = {{PaperSize::A4, "595 x 842 pts (A4)"},
+                                                       {PaperSize::A5, "420 x 595 pts (A5)"},
+                                                       {PaperSize::Letter, "612 x 792 pts (letter)"},
+                                                       {PaperSize::Trade6x9, "432 x 648 pts"}};
+    std::size_t a4Pages = 0;
+    for (const auto& [paper, size] : sizes) {
+        const WrittenPdf pdf(*model, {paper, 15});
+        EXPECT_THAT(pdf.Info(), HasSubstr("Page size:       " + std::string(size)));
+        const std::size_t count = pdf.Pages().size();
+        if (paper == PaperSize::A4) {
+            a4Pages = count;
+        } else if (paper == PaperSize::A5) {
+            EXPECT_GT(count, a4Pages);
+        }
+    }
+
+    model->SetNewPagePerSection(true);
+    const WrittenPdf pdf(*model);
+    std::set<std::size_t> pagesOfSections;
+    for (const auto& [name, page] : pdf.Destinations()) {
+        pagesOfSections.insert(page);
+    }
+    EXPECT_EQ(pagesOfSections.size(), 40u);
+    EXPECT_EQ(pagesOfSections.count(1), 0u) << "the title has the first page";
+}
+
+TEST(PdfExport, AnEmptyBookIsItsTitlePage)
+{
+    const WrittenPdf pdf(*TestSupport::MakeEmptyBook(L""));
+    EXPECT_THAT(pdf.Info(), HasSubstr("Pages:           1\n"));
+    EXPECT_TRUE(HasLine(pdf.Pages().front(), "Empty"));
+    EXPECT_TRUE(pdf.Destinations().empty());
+}
+
+TEST(PdfExport, AStopOrAMarginOutOfRangeGivesNoFile)
+{
+    const auto model = TestSupport::MakeExportBook();
+    std::stop_source stop;
+    std::size_t reported = 0;
+    const auto pdf = WritePdfBook(
+        CopyPrintedBook(*model), {},
+        [&](std::size_t done, std::size_t) {
+            reported = done;
+            stop.request_stop();
+        },
+        stop.get_token());
+    EXPECT_FALSE(pdf);
+    EXPECT_EQ(reported, 1u);
+
+    for (const double margin : {4.9, 40.5, -1.0}) {
+        try {
+            WritePdfBook(CopyPrintedBook(*model), {PaperSize::A4, margin});
+            ADD_FAILURE() << margin;
+        } catch (const TarnViewModel::ExportException& error) {
+            EXPECT_STREQ(error.what(), "The margin must be from 5 to 40 mm.");
+        }
+    }
+}
+
+TEST(PdfLinks, AFileNotLaidOutAsQtWritesItIsRefused)
+{
+    const std::pair<const char*, const char*> files[] = {
+        {"not a PDF", "it has no cross-reference table"},
+        {"%PDF-1.4\nxref\n0 1\n0000000000 65535 f \ntrailer\n<< /Size 1 >>\nstartxref\n9\n%%EOF\n", "it has no catalog"},
+        {"%PDF-1.4\nxref\n0 1\nbroken\nstartxref\n9\n%%EOF\n", "its cross-reference table cannot be read"},
+    };
+    for (const auto& [file, reason] : files) {
+        try {
+            WithLinks(file, {}, {}, L"", L"");
+            ADD_FAILURE() << file;
+        } catch (const TarnViewModel::ExportException& error) {
+            EXPECT_EQ(error.what(), "The PDF could not be given its links: " + std::string(reason) + ".");
+        }
+    }
+}
+
+}  // namespace
