@@ -13,6 +13,20 @@ void WriteHtmlLine(std::ostream& output, int indent, const std::string& content)
     output << std::string(static_cast<std::size_t>(indent), ' ') << content << '\n';
 }
 
+void WriteHtmlStart(std::ostream& output, const BookDetails& details)
+{
+    const std::string language = XmlEscaped(details.language);
+    WriteHtmlLine(output, 0, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>");
+    WriteHtmlLine(output, 0, "<html lang=\"" + language + "\" xml:lang=\"" + language + "\">");
+}
+
+void WriteAuthorMeta(std::ostream& output, int indent, const BookDetails& details)
+{
+    if (!details.author.empty()) {
+        WriteHtmlLine(output, indent, "<meta name=\"author\" content=\"" + XmlEscaped(details.author) + "\" />");
+    }
+}
+
 void WriteStyleRules(std::ostream& output, const std::array<CommonLib::Font, 4>& fonts, int selectorIndent,
                      int propertyIndent)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/BookDetails.h"
 #include "document/Font.h"
 #include "graph/Choice.h"
 #include "graph/Section.h"
@@ -16,6 +17,11 @@ class TarnDataModel;
 // The pieces that the single-page and the multi-page HTML exports share. Author text is
 // written as it stands, so that markup typed by the author takes effect.
 void WriteHtmlLine(std::ostream& output, int indent, const std::string& content);
+
+// The XML declaration and the opening html tag naming the book's language.
+void WriteHtmlStart(std::ostream& output, const BookDetails& details);
+// The author's meta tag, when the book names one.
+void WriteAuthorMeta(std::ostream& output, int indent, const BookDetails& details);
 
 // The style rules for the fonts in role order (main text, section number, header, footer),
 // with selectors and properties at the given indents.

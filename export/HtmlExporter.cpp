@@ -11,15 +11,10 @@ HtmlExporter::HtmlExporter(const std::array<CommonLib::Font, 4>& fonts) : fonts_
 void HtmlExporter::Export(const TarnDataModel& model, std::ostream& output)
 {
     const std::string title = Utf8(model.GetTitle());
-    const BookDetails& details = model.GetDetails();
-    const std::string language = XmlEscaped(details.language);
-    WriteHtmlLine(output, 0, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>");
-    WriteHtmlLine(output, 0, "<html lang=\"" + language + "\" xml:lang=\"" + language + "\">");
+    WriteHtmlStart(output, model.GetDetails());
     WriteHtmlLine(output, 0, "<head>");
     WriteHtmlLine(output, 0, "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=UTF-8\" />");
-    if (!details.author.empty()) {
-        WriteHtmlLine(output, 0, "<meta name=\"author\" content=\"" + XmlEscaped(details.author) + "\" />");
-    }
+    WriteAuthorMeta(output, 0, model.GetDetails());
     WriteHtmlLine(output, 0, "<style type=\"text/css\">");
     WriteStyleRules(output, fonts_, 2, 4);
     WriteHtmlLine(output, 0, "</style>");

@@ -1,18 +1,26 @@
 #include "export/HtmlMultiPageExporter.h"
 
 #include "export/ExportText.h"
+#include "document/TarnDataModel.h"
 #include "export/HtmlBlocks.h"
 
 namespace TarnViewModel {
 
 namespace {
 
-void WritePageHead(std::ostream& output, const std::wstring& title)
+void WritePageHead(std::ostream& output, const std::wstring& title, const BookDetails* details = nullptr)
 {
-    WriteHtmlLine(output, 0, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>");
-    WriteHtmlLine(output, 0, "<html>");
+    if (details) {
+        WriteHtmlStart(output, *details);
+    } else {
+        WriteHtmlLine(output, 0, "<?xml version=\"1.0\" encoding=\"UTF-8\"?>");
+        WriteHtmlLine(output, 0, "<html>");
+    }
     WriteHtmlLine(output, 0, "<head>");
     WriteHtmlLine(output, 2, "<meta http-equiv=\"Content-Type\" content=\"text/html; charset=UTF-8\" />");
+    if (details) {
+        WriteAuthorMeta(output, 2, *details);
+    }
     WriteHtmlLine(output, 2, "<link rel=\"stylesheet\" href=\"styles.css\" />");
     WriteHtmlLine(output, 2, "<title>" + Utf8(title) + "</title>");
     WriteHtmlLine(output, 0, "</head>");
@@ -42,7 +50,7 @@ void HtmlMultiPageExporter::WriteSectionPage(const Section& section, const TarnD
                                              const std::wstring& linkPrefix, std::ostream& output)
 {
     const std::wstring number = std::to_wstring(section.number);
-    WritePageHead(output, number);
+    WritePageHead(output, number, &model.GetDetails());
     WriteHtmlLine(output, 0, "<body>");
     WriteHtmlLine(output, 2, "<div class=\"section\">");
     WriteHtmlLine(output, 4, "<h2 class=\"sectionNumber\">" + Utf8(number) + "</h2>");

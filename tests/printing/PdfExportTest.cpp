@@ -45,6 +45,17 @@ public:
 
     const std::string& Bytes() const { return bytes_; }
 
+    // pdffonts' table of the fonts, one line each after its two heading lines.
+    std::vector<std::string> Fonts() const
+    {
+        std::vector<std::string> fonts;
+        std::istringstream table(Run("pdffonts", ""));
+        for (std::string line; std::getline(table, line);) {
+            fonts.push_back(line);
+        }
+        return fonts.size() > 2 ? std::vector<std::string>(fonts.begin() + 2, fonts.end()) : std::vector<std::string>{};
+    }
+
     // pdfinfo's report; any complaint about the file's structure goes into it too.
     std::string Info(const std::string& options = "") const { return Run("pdfinfo " + options, ""); }
 
@@ -162,6 +173,12 @@ TEST(PdfExport, TheBookReadsBackWithItsNumbersVisibleChoicesFooterAndDetails)
     EXPECT_THAT(info, HasSubstr("Page size:       595 x 842 pts (A4)"));
     EXPECT_THAT(info, Not(HasSubstr("rror")));
     EXPECT_THAT(pdf.Bytes(), HasSubstr("/Lang <FEFF0065006E002D00470042>"));
+    // Every font is embedded and maps its glyphs back to characters, so that text is found.
+    const std::vector<std::string> fonts = pdf.Fonts();
+    ASSERT_FALSE(fonts.empty());
+    for (const std::string& font : fonts) {
+        EXPECT_THAT(font, testing::MatchesRegex(".* yes (yes|no) +yes +[0-9]+ +0")) << font;
+    }
 
     const std::vector<std::string> pages = pdf.Pages();
     const std::string text = AllText(pages);
