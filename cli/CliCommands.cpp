@@ -6,6 +6,7 @@ int RunCommand(const Options& options, std::ostream& output, std::ostream& error
 {
     switch (options.command) {
     case Command::Export: return RunExport(options, errors);
+    case Command::Import: return RunImport(options, errors);
     case Command::Graph: return RunGraph(options);
     case Command::Check: return RunCheck(options, output);
     case Command::Stats: return RunStats(options, output);

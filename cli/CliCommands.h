@@ -18,6 +18,7 @@ public:
 int RunCommand(const Options& options, std::ostream& output, std::ostream& errors);
 
 int RunExport(const Options& options, std::ostream& errors);
+int RunImport(const Options& options, std::ostream& errors);
 int RunGraph(const Options& options);
 int RunCheck(const Options& options, std::ostream& output);
 int RunStats(const Options& options, std::ostream& output);

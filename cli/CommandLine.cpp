@@ -11,7 +11,7 @@ namespace {
 namespace po = boost::program_options;
 
 const std::map<std::string, Command> Commands{
-    {"export", Command::Export}, {"graph", Command::Graph}, {"check", Command::Check}, {"stats", Command::Stats}};
+    {"export", Command::Export}, {"import", Command::Import}, {"graph", Command::Graph}, {"check", Command::Check}, {"stats", Command::Stats}};
 
 po::options_description OptionsOf(Command command, Options& options)
 {
@@ -22,6 +22,10 @@ po::options_description OptionsOf(Command command, Options& options)
         described.add_options()("format,f", po::value(&options.format)->required(), "")(
             "output,o", po::value(&options.output)->required(), "")("force", po::bool_switch(&options.force), "")(
             "page-size", po::value(&options.pageSize), "")("margin", po::value(&options.margin), "");
+        break;
+    case Command::Import:
+        described.add_options()("output,o", po::value(&options.output)->required(), "")(
+            "story", po::value(&options.story), "")("force", po::bool_switch(&options.force), "");
         break;
     case Command::Graph:
         described.add_options()("output,o", po::value(&options.output)->required(), "")(
@@ -79,10 +83,15 @@ std::string UsageText()
            "  brindle export BOOK.brindle --format FORMAT -o OUTPUT [--force]\n"
            "               [--page-size SIZE] [--margin MM]\n"
            "      Writes the book as the desktop program's Export Book does. FORMAT is one of\n"
-           "      txt, rtf, html, xml, json, choicescript, epub, pdf, or html-pages for one page\n"
-           "      per section in the folder OUTPUT, which must be empty unless --force is given.\n"
+           "      txt, rtf, html, xml, json, choicescript, epub, pdf, twee, or html-pages for one\n"
+           "      page per section in the folder OUTPUT, which must be empty unless --force is\n"
+           "      given.\n"
            "      A PDF's pages are a4 (the default), a5, letter or 6x9 (inches), with margins\n"
            "      of MM millimetres (5 to 40, default 20).\n"
+           "  brindle import STORY.twee|STORY.html -o BOOK.brindle [--story NAME] [--force]\n"
+           "      Makes a book of a Twine story: Twee 3, or Twine 2's published HTML or\n"
+           "      archive, where --story names the story when there are several. An existing\n"
+           "      BOOK.brindle is replaced only when --force is given.\n"
            "  brindle graph BOOK.brindle -o IMAGE [--zoom PERCENT]\n"
            "      Draws the flowchart into IMAGE (.png, .bmp, .jpg or .gif) at PERCENT\n"
            "      (10 to 100, default 100).\n"

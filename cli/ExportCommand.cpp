@@ -19,7 +19,7 @@ namespace {
 
 // The formats by the one-based index of the desktop program's file type list.
 const std::map<std::string, int> SingleFileFormats{{"txt", 1},  {"rtf", 2},          {"html", 3}, {"xml", 4},
-                                                   {"json", 5}, {"choicescript", 6}, {"epub", 7}};
+                                                   {"json", 5}, {"choicescript", 6}, {"epub", 7}, {"twee", 9}};
 
 // Only a book big enough to take a while reports its progress, in tenths.
 std::function<void(std::size_t)> ProgressReport(std::size_t total, const std::string& what, std::ostream& errors)
@@ -84,7 +84,7 @@ int RunExport(const Options& options, std::ostream& errors)
     const auto format = SingleFileFormats.find(options.format);
     const bool pdf = options.format == "pdf";
     if (format == SingleFileFormats.end() && !pdf && options.format != "html-pages") {
-        throw UsageError("unknown format \"" + options.format + "\"; use txt, rtf, html, xml, json, choicescript, epub, pdf or html-pages");
+        throw UsageError("unknown format \"" + options.format + "\"; use txt, rtf, html, xml, json, choicescript, epub, pdf, twee or html-pages");
     }
     const std::optional<TarnGui::PageSetup> setup = pdf ? std::optional(PageSetupOf(options)) : std::nullopt;
     TarnViewModel::RefuseExportOverBook(std::filesystem::path(options.output).wstring(), std::filesystem::path(options.book).wstring());

@@ -3,6 +3,7 @@
 #include "commands/ICommand.h"
 #include "commands/ICommandTarget.h"
 #include "document/BookCopy.h"
+#include "document/BookFileContents.h"
 #include "document/BookDetails.h"
 #include "document/ChoiceTemplate.h"
 #include "document/DocumentNotifications.h"
@@ -102,6 +103,9 @@ public:
     // where the author expects; the same checks and failures as Load. False when the author
     // kept the open book instead.
     bool Recover(const std::wstring& copyPath, const std::wstring& bookPath);
+    // Replaces the open book by one read from another program's file, asking first as New
+    // does: untitled, so that Save asks where, and modified.
+    void OpenImported(BookFileContents contents);
     // True when the book's file has been written by someone else since this book was
     // loaded from it or saved to it.
     bool ChangedOnDisk() const;
@@ -123,6 +127,9 @@ private:
     template <class Change>
     void UpdateStoredSection(std::uint32_t number, SectionProperty property, Change change);
     void ClearHistories();
+    // Puts the contents in place of the open book, telling every view.
+    void Replace(BookFileContents contents);
+    void ShowFirstSection();
     void Replay(History& from, History& to, void (ICommand::*step)());
     void RaiseUndoRedoChanged();
     void MarkModified();

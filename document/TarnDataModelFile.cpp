@@ -27,6 +27,25 @@ void TarnDataModel::Load(const std::wstring& path)
     const std::optional<FileStamp> stamp = FileStamp::Of(fileName);
     BookFileContents contents = ReadBookFile(fileName);
 
+    Replace(std::move(contents));
+    filePath_ = path;
+    diskStamp_ = stamp;
+    modified_ = false;
+    ShowFirstSection();
+}
+
+void TarnDataModel::OpenImported(BookFileContents contents)
+{
+    if (QueryDiscardChanges()) {
+        return;
+    }
+    Replace(std::move(contents));
+    MarkModified();
+    ShowFirstSection();
+}
+
+void TarnDataModel::Replace(BookFileContents contents)
+{
     Clear();
     title_ = std::move(contents.title);
     details_ = std::move(contents.details);
@@ -46,9 +65,10 @@ void TarnDataModel::Load(const std::wstring& path)
     detailsChanged_(details_);
     footerChanged_(footer_);
     newPagePerSectionChanged_(newPagePerSection_);
-    filePath_ = path;
-    diskStamp_ = stamp;
-    modified_ = false;
+}
+
+void TarnDataModel::ShowFirstSection()
+{
     if (graph_.SectionCount() > 0) {
         SetCurrentSection(static_cast<std::uint32_t>(graph_.FirstSectionNumber()));
     }

@@ -6,6 +6,7 @@
 #include "export/HtmlExporter.h"
 #include "export/JsonExporter.h"
 #include "export/RtfExporter.h"
+#include "export/TweeExporter.h"
 #include "export/TxtExporter.h"
 #include "export/XmlExporter.h"
 
@@ -14,6 +15,7 @@ namespace TarnViewModel {
 namespace {
 
 constexpr int EpubFileType = 7;
+constexpr int TweeFileType = 9;
 
 std::array<CommonLib::Font, 4> BookFonts(const TarnDataModel& model)
 {
@@ -33,13 +35,14 @@ std::unique_ptr<IBookExporter> CreateBookExporter(const TarnDataModel& model, in
     case 5: return std::make_unique<JsonExporter>();
     case 6: return std::make_unique<CogExporter>();
     case EpubFileType: return std::make_unique<EpubExporter>(BookFonts(model), model.GetNewPagePerSection());
+    case TweeFileType: return std::make_unique<TweeExporter>();
     default: return std::make_unique<TxtExporter>();
     }
 }
 
 ExportFile::LineEnds ExportLineEnds(int fileTypeIndex)
 {
-    return fileTypeIndex == EpubFileType ? ExportFile::LineEnds::AsWritten : ExportFile::LineEnds::CrLf;
+    return fileTypeIndex == EpubFileType || fileTypeIndex == TweeFileType ? ExportFile::LineEnds::AsWritten : ExportFile::LineEnds::CrLf;
 }
 
 }  // namespace TarnViewModel

@@ -26,7 +26,7 @@ void JsonTextWriter::Member(const char* key, const std::string& utf8Value)
 {
     BeginValue(key);
     text_ += '"';
-    Escaped(utf8Value);
+    text_ += JsonEscaped(utf8Value);
     text_ += '"';
 }
 
@@ -59,31 +59,34 @@ void JsonTextWriter::BeginValue(const char* key)
 
 // Byte by byte: UTF-8 passes unchanged, the usual short escapes where JSON has them, the
 // slash escaped, and every other control character as a \u escape.
-void JsonTextWriter::Escaped(const std::string& utf8)
+std::string JsonEscaped(const std::string& utf8)
 {
     static const char* const Hex = "0123456789abcdef";
+    std::string text;
+    text.reserve(utf8.size());
     for (const char character : utf8) {
         const auto byte = static_cast<unsigned char>(character);
         if (byte == 0x20 || byte == 0x21 || (byte >= 0x23 && byte <= 0x2E) || (byte >= 0x30 && byte <= 0x5B) ||
             byte >= 0x5D) {
-            text_ += character;
+            text += character;
             continue;
         }
         switch (character) {
-        case '\b': text_ += "\\b"; break;
-        case '\f': text_ += "\\f"; break;
-        case '\n': text_ += "\\n"; break;
-        case '\r': text_ += "\\r"; break;
-        case '/': text_ += "\\/"; break;
-        case '"': text_ += "\\\""; break;
-        case '\\': text_ += "\\\\"; break;
+        case '\b': text += "\\b"; break;
+        case '\f': text += "\\f"; break;
+        case '\n': text += "\\n"; break;
+        case '\r': text += "\\r"; break;
+        case '/': text += "\\/"; break;
+        case '"': text += "\\\""; break;
+        case '\\': text += "\\\\"; break;
         default:
-            text_ += "\\u00";
-            text_ += Hex[byte >> 4];
-            text_ += Hex[byte & 0xF];
+            text += "\\u00";
+            text += Hex[byte >> 4];
+            text += Hex[byte & 0xF];
             break;
         }
     }
+    return text;
 }
 
 }  // namespace TarnViewModel

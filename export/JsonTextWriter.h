@@ -5,6 +5,10 @@
 
 namespace TarnViewModel {
 
+// A string's UTF-8 as the inside of a JSON string: quotes, backslashes, the slash and
+// control characters escaped.
+std::string JsonEscaped(const std::string& utf8);
+
 // Writes pretty-printed JSON in the layout of the property-tree library's JSON writer:
 // every member or element on its own line, four spaces per level, "key": value, commas at
 // line ends, and one line end after the root. Every value is a string; keys are plain.
@@ -21,7 +25,6 @@ public:
 
 private:
     void BeginValue(const char* key);
-    void Escaped(const std::string& utf8);
 
     std::string text_;
     // For every open object or array: its closing character and whether it holds a value.

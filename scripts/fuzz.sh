@@ -1,17 +1,34 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets with clang and runs the book file reader's for a while:
-# scripts/fuzz.sh [SECONDS]. Inputs reach 1 MB, seeded with generated books of that size
-# and the regression corpus that the tests replay, and run under the 8 MiB stack the desktop
-# program's main thread has. Crash inputs land in build-fuzz/crashes; once mended, they go
-# into tests/data/regressions.
+# Builds the fuzz targets with clang and runs one of them for a while:
+# scripts/fuzz.sh [SECONDS] [book|twine]. "book" (the default) fuzzes the book file reader,
+# "twine" the Twine story importer. Inputs reach 1 MB, seeded with generated books of that
+# size and the regression corpus that the tests replay, and run under the 8 MiB stack the
+# desktop program's main thread has. Crash inputs land in build-fuzz/crashes; once mended,
+# they go into tests/data/regressions or tests/data/import-regressions.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
+target=${2:-book}
 CXX=clang++ scripts/build.sh build-fuzz -DBRINDLE_FUZZ=ON -DBRINDLE_TESTS=OFF -DBRINDLE_BENCHMARKS=OFF \
-  --target book_file_fuzz book_seeds
-mkdir -p build-fuzz/corpus build-fuzz/crashes
-cp tests/data/*.brindle tests/data/regressions/* build-fuzz/corpus/
-build-fuzz/fuzz/book_seeds build-fuzz/corpus
+  --target book_file_fuzz twine_import_fuzz book_seeds
+corpus=build-fuzz/corpus-$target
+mkdir -p "$corpus" build-fuzz/crashes
+case $target in
+  book)
+    cp tests/data/*.brindle tests/data/regressions/* "$corpus"/
+    build-fuzz/fuzz/book_seeds "$corpus"
+    fuzzer=book_file_fuzz
+    ;;
+  twine)
+    cp tests/data/import/* tests/data/import-regressions/* tests/data/export/book.twee "$corpus"/
+    build-fuzz/fuzz/book_seeds "$corpus" --twee
+    fuzzer=twine_import_fuzz
+    ;;
+  *)
+    echo "usage: scripts/fuzz.sh [SECONDS] [book|twine]" >&2
+    exit 2
+    ;;
+esac
 ulimit -s 8192
-build-fuzz/fuzz/book_file_fuzz build-fuzz/corpus -dict=fuzz/book.dict -max_total_time="${1:-600}" \
+build-fuzz/fuzz/$fuzzer "$corpus" -dict=fuzz/$target.dict -max_total_time="${1:-600}" \
   -artifact_prefix=build-fuzz/crashes/ -max_len=1048576 -rss_limit_mb=4096 -print_final_stats=1

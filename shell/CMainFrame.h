@@ -61,6 +61,7 @@ public:
     void OpenFile(const QString& path);
     void OnFileSave();
     void OnFileSaveAs();
+    void OnImportStory();
     void OnExportBook();
     void OnExportGraph();
     void OnAddSection();

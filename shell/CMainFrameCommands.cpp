@@ -7,6 +7,8 @@
 #include "drawing/QtText.h"
 #include "export/ExportFile.h"
 #include "export/ExporterSelection.h"
+#include "import/StoryImport.h"
+#include "import/TwineFile.h"
 #include "shell/CAboutDlg.h"
 #include "shell/CBookPropertiesPane.h"
 #include "shell/CChoicesPane.h"
@@ -28,6 +30,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QDockWidget>
+#include <QInputDialog>
 #include <QUrlQuery>
 
 namespace TarnGui {
@@ -45,7 +48,48 @@ std::vector<FileFilter> BookExportFilters()
             {LoadString(Strings::JsonFiles), QStringLiteral("*.json")},
             {LoadString(Strings::ChoiceScriptFiles), QStringLiteral("*.txt")},
             {LoadString(Strings::EpubFiles), QStringLiteral("*.epub")},
-            {LoadString(Strings::PdfFiles), QStringLiteral("*.pdf")}};
+            {LoadString(Strings::PdfFiles), QStringLiteral("*.pdf")},
+            {LoadString(Strings::TweeFiles), QStringLiteral("*.twee")}};
+}
+
+std::vector<FileFilter> StoryImportFilters()
+{
+    return {{QStringLiteral("Twine stories"), QStringLiteral("*.twee *.tw *.html *.htm")}, {QStringLiteral("All files"), QStringLiteral("*")}};
+}
+
+// The story to import from a file of several, asked for by name; nothing when cancelled.
+std::optional<std::size_t> AskForStory(QWidget* parent, const TarnViewModel::TwineFile& file)
+{
+    if (file.stories.size() == 1) {
+        return 0;
+    }
+    QStringList names;
+    for (const TarnViewModel::TwineStory& story : file.stories) {
+        // Numbered, as two stories may share a name.
+        names << QStringLiteral("%1. %2").arg(names.size() + 1).arg(QString::fromStdString(story.name));
+    }
+    bool chosen = false;
+    const QString name = QInputDialog::getItem(parent, QStringLiteral("Import Story"),
+                                               QStringLiteral("The file holds %1 stories. Import which one?").arg(names.size()), names, 0,
+                                               false, &chosen);
+    if (!chosen) {
+        return std::nullopt;
+    }
+    return static_cast<std::size_t>(names.indexOf(name));
+}
+
+// What was left out or read in spite of a fault, the first few of many.
+QString ImportWarnings(const std::vector<std::string>& warnings)
+{
+    constexpr std::size_t Shown = 12;
+    QString text = QStringLiteral("The story was imported, with these notes:\n");
+    for (std::size_t index = 0; index < std::min(warnings.size(), Shown); ++index) {
+        text += QStringLiteral("\n• ") + QString::fromStdString(warnings[index]);
+    }
+    if (warnings.size() > Shown) {
+        text += QStringLiteral("\n\n…and %1 more.").arg(warnings.size() - Shown);
+    }
+    return text;
 }
 
 std::vector<FileFilter> ImageExportFilters()
@@ -166,6 +210,39 @@ void CMainFrame::SaveAs(const std::wstring& path)
     }
     recentFiles_.Add(ToQString(path));
     RefreshRecentFiles();
+}
+
+void CMainFrame::OnImportStory()
+{
+    RunGuarded(this, [this] {
+        CommitTypedText();
+        const std::optional<ChosenFile> chosen = AskFileName(this, FileDialogKind::Open, StoryImportFilters(), 1, QString());
+        if (!chosen) {
+            return;
+        }
+        const std::string fileName = TarnViewModel::NativePath(ToWString(chosen->path));
+        TarnViewModel::TwineFile file;
+        {
+            const WaitCursor wait;
+            file = TarnViewModel::ReadTwineFile(fileName);
+        }
+        const std::optional<std::size_t> story = AskForStory(this, file);
+        if (!story) {
+            return;
+        }
+        std::vector<std::string> warnings = file.warnings;
+        TarnViewModel::BookFileContents contents = TarnViewModel::ImportStory(file.stories[*story], fileName, warnings);
+        contents.footer = DefaultFooter;
+        const std::uint64_t before = model_.Revision();
+        {
+            const WaitCursor wait;
+            model_.OpenImported(std::move(contents));
+        }
+        if (model_.Revision() != before && !warnings.empty()) {
+            Ask(this, ImportWarnings(warnings), QMessageBox::Information, QMessageBox::Ok);
+        }
+    });
+    FileStateChanged();
 }
 
 void CMainFrame::OnExportBook()

@@ -73,6 +73,7 @@ void CMainFrame::CreateActions()
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     AddCommand(Strings::FileSave, QStringLiteral("&Save"), [this] { OnFileSave(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     AddCommand(Strings::FileSaveAs, QStringLiteral("Save &As..."), [this] { OnFileSaveAs(); });
+    AddCommand(Strings::ImportStory, QStringLiteral("&Import Story..."), [this] { OnImportStory(); });
     AddCommand(Strings::ExportBook, QStringLiteral("Export &Book"), [this] { OnExportBook(); });
     AddCommand(Strings::ExportGraph, QStringLiteral("Export &Graph"), [this] { OnExportGraph(); });
     AddCommand(Strings::AppExit, QStringLiteral("E&xit"), [this] { close(); });
@@ -128,6 +129,7 @@ void CMainFrame::CreateMenus()
         fileMenu_->addAction(Action(command));
     }
     fileMenu_->addSeparator();
+    fileMenu_->addAction(Action(Strings::ImportStory));
     fileMenu_->addAction(Action(Strings::ExportBook));
     fileMenu_->addAction(Action(Strings::ExportGraph));
     fileMenu_->setSeparatorsCollapsible(true);

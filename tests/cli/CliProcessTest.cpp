@@ -57,7 +57,8 @@ protected:
     std::string DesktopExport(int fileTypeIndex)
     {
         const auto path = folder_.Path("desktop.out");
-        TarnViewModel::ExportFile file(path.wstring());
+        TarnViewModel::ExportFile file(path.wstring(), TarnViewModel::ReplacingFile::Sync::OnCommit,
+                                       TarnViewModel::ExportLineEnds(fileTypeIndex));
         TarnViewModel::CreateBookExporter(model_, fileTypeIndex)->Export(model_, file.Stream());
         file.Close();
         return ReadBytes(path);
@@ -69,14 +70,16 @@ protected:
 
 TEST_F(CliProcessTest, ExportsEveryFormatByteForByteAsTheDesktopProgram)
 {
-    const std::pair<const char*, int> formats[] = {{"txt", 1}, {"rtf", 2}, {"html", 3}, {"xml", 4}, {"json", 5}, {"choicescript", 6}};
+    const std::pair<const char*, int> formats[] = {{"txt", 1},  {"rtf", 2},          {"html", 3}, {"xml", 4},
+                                                   {"json", 5}, {"choicescript", 6}, {"twee", 9}};
     for (const auto& [format, index] : formats) {
         const auto out = folder_.Path(std::string("book.") + format).string();
         const Outcome outcome = Run({"export", BookPath(), "--format", format, "-o", out});
         ASSERT_EQ(outcome.status, 0) << format << ": " << outcome.errors;
         const std::string bytes = ReadBytes(out);
         EXPECT_EQ(bytes, DesktopExport(index)) << format;
-        EXPECT_NE(bytes.find("\r\n"), std::string::npos) << format;
+        // Twee's tools expect LF; every older text format has CR LF.
+        EXPECT_EQ(bytes.find("\r\n") == std::string::npos, index == 9) << format;
     }
 }
 
@@ -113,6 +116,29 @@ TEST_F(CliProcessTest, ExportsAPdfOnTheChosenPaperAndRefusesPaperItDoesNotKnow)
         EXPECT_EQ(outcome.errors.substr(0, outcome.errors.find('\n') + 1), message);
         EXPECT_FALSE(std::filesystem::exists(other));
     }
+}
+
+TEST_F(CliProcessTest, ImportsATwineStoryChosenByNameAndKeepsAnExistingBookUnlessForced)
+{
+    const std::string archive = std::string(BRINDLE_TEST_DATA) + "/import/archive.html";
+    const auto out = folder_.Path("tale.brindle").string();
+    const Outcome several = Run({"import", archive, "-o", out});
+    EXPECT_EQ(several.status, 2);
+    EXPECT_EQ(several.errors.substr(0, several.errors.find('\n')),
+              "brindle: the file holds 2 stories, \"First Tale\", \"Second Tale\"; name one with --story NAME");
+    EXPECT_FALSE(std::filesystem::exists(out));
+
+    const Outcome chosen = Run({"import", archive, "--story", "Second Tale", "-o", out});
+    ASSERT_EQ(chosen.status, 0) << chosen.errors;
+    EXPECT_EQ(chosen.errors, "brindle: warning: \"" + archive + "\", line 7: passage \"Side\" appears again; the later one is left out\n");
+    const Outcome stats = Run({"stats", out});
+    EXPECT_NE(stats.output.find("Sections: 2\n"), std::string::npos) << stats.output;
+
+    const Outcome again = Run({"import", archive, "--story", "First Tale", "-o", out});
+    EXPECT_EQ(again.status, 1);
+    EXPECT_EQ(again.errors, "brindle: " + out + ": the file exists; give --force to replace it\n");
+    EXPECT_EQ(Run({"import", archive, "--story", "First Tale", "-o", out, "--force"}).status, 0);
+    EXPECT_EQ(Run({"import", archive, "--story", "Third Tale", "-o", out, "--force"}).status, 2);
 }
 
 TEST_F(CliProcessTest, PagesGoIntoAnEmptyFolderOrOneThatIsForced)

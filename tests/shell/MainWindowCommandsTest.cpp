@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QDockWidget>
+#include <QInputDialog>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QRadioButton>
@@ -247,6 +248,31 @@ TEST_F(MainWindowCommandsTest, APdfIsWrittenOnThePaperChosenWhichIsOfferedNextTi
 
     exportPdf("again.pdf", QStringLiteral("letter"));
     EXPECT_EQ(offeredPaper, QStringLiteral("a5"));
+}
+
+TEST_F(MainWindowCommandsTest, ImportingAnArchiveAsksWhichStoryAndOpensItUntitledAndModified)
+{
+    QStringList offered;
+    script_.ThenChooseFile(QStringLiteral(BRINDLE_TEST_DATA "/import/archive.html"));
+    script_.Then([&offered](QWidget* dialog) {
+        auto* ask = qobject_cast<QInputDialog*>(dialog);
+        ASSERT_NE(ask, nullptr);
+        offered = ask->comboBoxItems();
+        ask->setTextValue(offered.value(1));
+        ask->accept();
+    });
+    script_.ThenAnswer(QMessageBox::Ok);
+    Run(Strings::ImportStory);
+    WaitForScript();
+    EXPECT_EQ(offered, (QStringList{QStringLiteral("1. First Tale"), QStringLiteral("2. Second Tale")}));
+    EXPECT_EQ(Model().GetTitle(), L"Second Tale");
+    EXPECT_EQ(Model().GetStoryGraph().SectionCount(), 2u);
+    EXPECT_TRUE(Model().GetStoryGraph().HasSection(5));
+    EXPECT_TRUE(Model().GetFilePath().empty());
+    EXPECT_TRUE(Model().IsModified());
+    EXPECT_EQ(Model().GetCurrentSection(), 5u);
+    ASSERT_FALSE(script_.Messages().empty());
+    EXPECT_EQ(script_.Messages().back().rfind("The story was imported, with these notes:", 0), 0u) << script_.Messages().back();
 }
 
 TEST_F(MainWindowCommandsTest, ExportingPagesIntoAFolderThatIsNotEmptyAsksFirst)

@@ -50,6 +50,20 @@ inline std::unique_ptr<TarnViewModel::TarnDataModel> MakeHostileChoiceScriptBook
     return model;
 }
 
+// The book behind the hand-written Twee: the export book, and a section whose text reads
+// like headers and links and ends in blank lines, with a summary and a choice text no link
+// can hold.
+inline std::unique_ptr<TarnViewModel::TarnDataModel> MakeTweeBook()
+{
+    auto model = MakeExportBook();
+    model->CreateSection(7, L"");
+    model->SetSectionText(7, L":: Not a header\r\n\\:: escaped\r\n[[not a link]]\r\n\r\n");
+    model->SetSectionSummary(7, L"Say \"hi\"\r\nthen go");
+    model->AddChoiceTo(7, 3, L"a]]b->c", false);
+    model->AddChoiceTo(7, 1, L"", true);
+    return model;
+}
+
 // A book without any section.
 inline std::unique_ptr<TarnViewModel::TarnDataModel> MakeEmptyBook(const std::wstring& footer)
 {

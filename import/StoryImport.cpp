@@ -1,0 +1,309 @@
+#include "import/StoryImport.h"
+
+#include "document/ChoiceTemplates.h"
+#include "document/LanguageTag.h"
+#include "document/TarnDataModel.h"
+#include "import/ImportException.h"
+#include "import/JsonValues.h"
+#include "import/TwineLinks.h"
+
+#include <boost/locale/encoding_utf.hpp>
+#include <boost/uuid/string_generator.hpp>
+
+#include <algorithm>
+#include <cctype>
+#include <map>
+#include <regex>
+#include <set>
+
+namespace TarnViewModel {
+
+namespace {
+
+struct ImportedChoice {
+    std::wstring text;
+    std::string target;
+    bool hidden = false;
+};
+
+struct ImportedPassage {
+    const TwinePassage* passage = nullptr;
+    std::wstring text;
+    std::wstring summary;
+    std::vector<ImportedChoice> choices;
+};
+
+std::wstring Wide(const std::string& utf8)
+{
+    return boost::locale::conv::utf_to_utf<wchar_t>(utf8);
+}
+
+// LF line ends as the editor's CR LF.
+std::wstring EditorText(const std::string& utf8)
+{
+    std::wstring text;
+    for (const wchar_t character : Wide(utf8)) {
+        if (character == L'\n') {
+            text += L'\r';
+        }
+        text += character;
+    }
+    return text;
+}
+
+// A name that is a section number as the program writes one: no sign, no leading zero.
+std::uint32_t NumberNamed(const std::string& name)
+{
+    if (name.empty() || name.size() > 5 || name[0] == '0' || !std::all_of(name.begin(), name.end(), [](unsigned char c) { return std::isdigit(c); })) {
+        return 0;
+    }
+    const auto number = static_cast<std::uint32_t>(std::stoul(name));
+    return number <= TarnDataModel::HighestNumber ? number : 0;
+}
+
+std::string Where(const std::string& fileName, const TwinePassage& passage)
+{
+    return "\"" + fileName + "\", line " + std::to_string(passage.line) + ": ";
+}
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t end = text.find('\n', start);
+        lines.push_back(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
+        if (end == std::string::npos) {
+            return lines;
+        }
+        start = end + 1;
+    }
+}
+
+// A passage as this program's Twee export wrote it, read back exactly; nothing when it was
+// not, or was changed since so that it no longer reads so.
+std::optional<ImportedPassage> ExportedPassage(const TwinePassage& passage, const boost::property_tree::ptree& brindle)
+{
+    const auto lineCount = brindle.get_optional<std::size_t>("lines");
+    if (!lineCount) {
+        return std::nullopt;
+    }
+    std::vector<std::string> lines = passage.text.empty() ? std::vector<std::string>{} : Lines(passage.text);
+    // Blank lines at the end of a text without choices were dropped as the file was read;
+    // no text has more than a few.
+    if (*lineCount > lines.size() + 100) {
+        return std::nullopt;
+    }
+    lines.resize(std::max(lines.size(), *lineCount));
+    ImportedPassage imported{&passage, {}, Wide(JsonText(brindle, "summary")), {}};
+    std::string text;
+    for (std::size_t index = 0; index < *lineCount; ++index) {
+        text += (index == 0 ? "" : "\n") + lines[index];
+    }
+    imported.text = EditorText(text);
+    std::size_t index = *lineCount;
+    if (index < lines.size()) {
+        if (!lines[index].empty()) {
+            return std::nullopt;
+        }
+        ++index;
+    }
+    for (; index < lines.size(); ++index) {
+        const std::string& line = lines[index];
+        if (line.size() < 4 || line.compare(0, 2, "[[") != 0 || line.compare(line.size() - 2, 2, "]]") != 0) {
+            return std::nullopt;
+        }
+        const std::string inside = line.substr(2, line.size() - 4);
+        const std::size_t arrow = inside.rfind("->");
+        ImportedChoice choice;
+        choice.target = arrow == std::string::npos ? inside : inside.substr(arrow + 2);
+        choice.text = arrow == std::string::npos ? L"" : Wide(inside.substr(0, arrow));
+        if (const auto exact = brindle.get_optional<std::string>(boost::property_tree::ptree::path_type(
+                "texts/" + std::to_string(imported.choices.size()), '/'))) {
+            choice.text = Wide(*exact);
+        }
+        imported.choices.push_back(std::move(choice));
+    }
+    if (const auto hidden = brindle.get_child_optional("hidden")) {
+        for (const auto& [key, value] : *hidden) {
+            const auto at = value.get_value_optional<std::size_t>();
+            if (at && *at < imported.choices.size()) {
+                imported.choices[*at].hidden = true;
+            }
+        }
+    }
+    return imported;
+}
+
+ImportedPassage TwinePassageImported(const TwinePassage& passage)
+{
+    const LinkedText linked = ExtractLinks(passage.text);
+    ImportedPassage imported{&passage, EditorText(linked.text), {}, {}};
+    for (const TwineLink& link : linked.links) {
+        // "[[131]]", a bare turn to a numbered passage, has no words of its own.
+        const bool bareNumber = !link.textGiven && NumberNamed(link.target) != 0;
+        imported.choices.push_back({bareNumber ? L"" : Wide(link.text), link.target, false});
+    }
+    return imported;
+}
+
+ImportedPassage ImportPassage(const TwinePassage& passage, const std::string& fileName, std::vector<std::string>& warnings)
+{
+    if (!passage.metadata.empty()) {
+        std::string reason;
+        const auto metadata = ParseJson(passage.metadata, reason);
+        if (!metadata) {
+            warnings.push_back(Where(fileName, passage) + "the metadata of passage \"" + passage.name + "\" is not JSON (" + reason +
+                               "); it is left out");
+        } else if (const auto brindle = metadata->get_child_optional("brindle")) {
+            if (auto exported = ExportedPassage(passage, *brindle)) {
+                return std::move(*exported);
+            }
+            warnings.push_back(Where(fileName, passage) + "passage \"" + passage.name +
+                               "\" was changed since it was exported; its links are read as Twine reads them");
+        }
+    }
+    return TwinePassageImported(passage);
+}
+
+// The numbers the passages take, by name, and the empty sections made for missing targets.
+class Numbers {
+public:
+    explicit Numbers(const std::vector<ImportedPassage>& passages)
+    {
+        for (const ImportedPassage& passage : passages) {
+            if (const std::uint32_t number = NumberNamed(passage.passage->name)) {
+                Assign(passage.passage->name, number);
+                highest_ = std::max(highest_, number);
+            }
+        }
+        next_ = highest_;
+    }
+
+    bool Has(const std::string& name) const { return byName_.count(name) != 0; }
+    std::uint32_t Of(const std::string& name) const { return byName_.at(name); }
+    std::size_t Count() const { return byName_.size(); }
+
+    // The next number after the named ones, going round to the lowest free one when the
+    // highest is taken. There is always one, as no more names are given than numbers.
+    std::uint32_t Give(const std::string& name)
+    {
+        do {
+            next_ = next_ >= TarnDataModel::HighestNumber ? 1 : next_ + 1;
+        } while (taken_.count(next_) != 0);
+        Assign(name, next_);
+        return next_;
+    }
+
+private:
+    void Assign(const std::string& name, std::uint32_t number)
+    {
+        byName_[name] = number;
+        taken_.insert(number);
+    }
+
+    std::map<std::string, std::uint32_t> byName_;
+    std::set<std::uint32_t> taken_;
+    std::uint32_t highest_ = 0;
+    std::uint32_t next_ = 0;
+};
+
+[[noreturn]] void RefuseSize(const std::string& fileName, std::size_t sections)
+{
+    throw ImportException(fileName, 0,
+                          "the story needs " + std::to_string(sections) + " sections; a book holds at most " +
+                              std::to_string(TarnDataModel::HighestNumber));
+}
+
+BookDetails DetailsOf(const TwineStory& story, const std::string& fileName, std::vector<std::string>& warnings)
+{
+    BookDetails details{Wide(story.author), Wide(story.language), NewId()};
+    static const std::regex Uuid("[0-9A-Fa-f]{8}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{12}");
+    if (std::regex_match(story.ifid, Uuid)) {
+        details.identifier = boost::uuids::string_generator()(story.ifid);
+    }
+    if (!IsLanguageTag(details.language)) {
+        if (!details.language.empty()) {
+            warnings.push_back("\"" + fileName + "\": \"" + story.language + "\" is not a language tag; the book takes " +
+                               boost::locale::conv::utf_to_utf<char>(LocaleLanguageTag()));
+        }
+        details.language = LocaleLanguageTag();
+    }
+    return details;
+}
+
+}  // namespace
+
+BookFileContents ImportStory(const TwineStory& story, const std::string& fileName, std::vector<std::string>& warnings)
+{
+    if (story.passages.size() > TarnDataModel::HighestNumber) {
+        RefuseSize(fileName, story.passages.size());
+    }
+    std::vector<ImportedPassage> passages;
+    passages.reserve(story.passages.size());
+    for (const TwinePassage& passage : story.passages) {
+        passages.push_back(ImportPassage(passage, fileName, warnings));
+    }
+
+    Numbers numbers(passages);
+    const auto start = std::find_if(passages.begin(), passages.end(), [&](const ImportedPassage& passage) {
+        return passage.passage->name == (story.start.empty() ? "Start" : story.start);
+    });
+    if (start != passages.end() && !numbers.Has(start->passage->name)) {
+        numbers.Give(start->passage->name);
+    }
+    for (const ImportedPassage& passage : passages) {
+        if (!numbers.Has(passage.passage->name)) {
+            numbers.Give(passage.passage->name);
+        }
+    }
+    std::vector<std::string> missing;
+    for (const ImportedPassage& passage : passages) {
+        for (const ImportedChoice& choice : passage.choices) {
+            if (!numbers.Has(choice.target) && std::find(missing.begin(), missing.end(), choice.target) == missing.end()) {
+                missing.push_back(choice.target);
+                if (numbers.Count() + missing.size() > TarnDataModel::HighestNumber) {
+                    RefuseSize(fileName, numbers.Count() + missing.size());
+                }
+            }
+        }
+    }
+
+    BookFileContents contents;
+    contents.title = EditorText(story.name);
+    contents.details = DetailsOf(story, fileName, warnings);
+    contents.choiceFormat = TurnToFormat;
+    std::size_t choices = 0;
+    for (const ImportedPassage& passage : passages) {
+        choices += passage.choices.size();
+    }
+    contents.graph.Reserve(passages.size() + missing.size(), choices);
+    for (const ImportedPassage& passage : passages) {
+        Section section;
+        section.number = numbers.Of(passage.passage->name);
+        section.text = passage.text;
+        section.summary = passage.summary;
+        contents.graph.AddSection(section);
+    }
+    for (const std::string& target : missing) {
+        Section section;
+        section.number = numbers.Give(target);
+        contents.graph.AddSection(section);
+        warnings.push_back("\"" + fileName + "\": there is no passage \"" + target + "\"; section " + std::to_string(section.number) +
+                           " is made for the links to it, empty");
+    }
+    for (const ImportedPassage& passage : passages) {
+        for (const ImportedChoice& imported : passage.choices) {
+            Choice choice;
+            choice.source = numbers.Of(passage.passage->name);
+            choice.destination = numbers.Of(imported.target);
+            choice.text = imported.text;
+            choice.hidden = imported.hidden;
+            choice.order = 0;
+            contents.graph.AddChoice(choice);
+        }
+    }
+    return contents;
+}
+
+}  // namespace TarnViewModel

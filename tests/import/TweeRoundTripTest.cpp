@@ -1,0 +1,90 @@
+#include "ImportedBook.h"
+#include "document/ChoiceTemplates.h"
+#include "export/TweeExporter.h"
+#include "import/StoryImport.h"
+#include "import/TwineFile.h"
+#include "samplebooks/GamebookGenerator.h"
+#include "samplebooks/GeneratedDocument.h"
+#include "support/ExportBooks.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <sstream>
+
+namespace {
+
+using namespace TarnViewModel;
+
+const std::string Data = std::string(BRINDLE_TEST_DATA);
+
+std::string Twee(const TarnDataModel& model)
+{
+    std::ostringstream output;
+    TweeExporter().Export(model, output);
+    return output.str();
+}
+
+BookFileContents ImportedAgain(const std::string& twee, std::vector<std::string>& warnings)
+{
+    const TwineFile file = ReadTwineText(twee, "book.twee");
+    warnings = file.warnings;
+    return ImportStory(file.stories.at(0), "book.twee", warnings);
+}
+
+TEST(TweeRoundTrip, TheHandWrittenStoryGivesTheBookBack)
+{
+    const auto model = TestSupport::MakeTweeBook();
+    std::vector<std::string> warnings;
+    const BookFileContents book = ImportedAgain(TestSupport::ReadBytes(Data + "/export/book.twee"), warnings);
+    EXPECT_TRUE(warnings.empty()) << warnings.front();
+    EXPECT_EQ(TestSupport::SectionsOf(book.graph), TestSupport::SectionsOf(model->GetStoryGraph()));
+    EXPECT_EQ(book.title, model->GetTitle());
+    EXPECT_EQ(book.details.author, model->GetDetails().author);
+    EXPECT_EQ(book.details.language, L"en-GB");
+}
+
+// Texts that Twee, Twine's links, JSON or the line structure could take for their own.
+const std::wstring Hostile[] = {
+    L"", L":: header?", L"\\\\:: two backslashes", L"[[link->1]] and [[2]]", L"]] ->  <- | ][",
+    L"{\"json\": [1, 2]}", L"trailing blank lines\r\n\r\n\r\n", L"\r\n\r\nleading", L"tab\tand \\ backslash",
+    L"lone\rCR", L"caf\u00e9 \U0001F409 \u202Eright-to-left", L"  indented\r\n\t:: indented header",
+    L"\"quotes\" and 'apostrophes' & <markup>", L"-> at the start", L"ends with ->", L"::",
+};
+
+TEST(TweeRoundTrip, GeneratedBooksWithHostileTextsComeBackAsTheyWere)
+{
+    for (const std::uint32_t sections : {400u, 1000u}) {
+        auto model = SampleBooks::MakeDocument(SampleBooks::GenerateGamebook(sections, 7));
+        model->SetTitle(L"Title [with] {braces} \\ and\r\n:: a second line");
+        model->SetAuthor(L"A \"quoted\" author");
+        std::mt19937 random(sections);
+        const auto hostile = [&] { return Hostile[random() % std::size(Hostile)]; };
+        std::vector<Choice> choices;
+        model->GetStoryGraph().VisitChoices([&](const Choice& choice) { choices.push_back(choice); });
+        for (std::uint32_t number = 1; number <= sections; number += 3) {
+            if (model->GetStoryGraph().HasSection(number)) {
+                model->SetSectionText(number, hostile() + L"\r\n" + hostile());
+                model->SetSectionSummary(number, hostile());
+            }
+        }
+        for (std::size_t index = 0; index < choices.size(); index += 4) {
+            model->EditChoice(choices[index].id, choices[index].destination, hostile(), index % 8 == 0);
+        }
+
+        std::vector<std::string> warnings;
+        const BookFileContents book = ImportedAgain(Twee(*model), warnings);
+        EXPECT_TRUE(warnings.empty()) << warnings.front();
+        const auto expected = TestSupport::SectionsOf(model->GetStoryGraph());
+        const auto actual = TestSupport::SectionsOf(book.graph);
+        ASSERT_EQ(actual.size(), expected.size());
+        for (std::size_t index = 0; index < expected.size(); ++index) {
+            ASSERT_EQ(actual[index], expected[index]);
+        }
+        EXPECT_EQ(book.title, model->GetTitle());
+        EXPECT_EQ(book.details, model->GetDetails());
+    }
+}
+
+}  // namespace

@@ -1,0 +1,73 @@
+#include "ImportedBook.h"
+#include "import/StoryImport.h"
+#include "import/TwineFile.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <boost/uuid/uuid_io.hpp>
+
+namespace {
+
+using namespace TarnViewModel;
+using TestSupport::ImportedSection;
+using testing::ElementsAre;
+
+const std::string Data = std::string(BRINDLE_TEST_DATA) + "/import/";
+
+TEST(TwineHtmlImport, APublishedStoryIsReadWithItsEntitiesDecodedAndItsCodeLeftAlone)
+{
+    const std::string path = Data + "published.html";
+    const TwineFile file = ReadTwineFile(path);
+    ASSERT_EQ(file.stories.size(), 1u);
+    EXPECT_TRUE(file.warnings.empty());
+    std::vector<std::string> warnings;
+    const BookFileContents book = ImportStory(file.stories[0], path, warnings);
+    EXPECT_EQ(book.title, L"The Dark Cellar");
+    EXPECT_EQ(boost::uuids::to_string(book.details.identifier), "a1b2c3d4-e5f6-4a7b-8c9d-0e1f2a3b4c5d");
+    // The start passage takes section 1; a link to a passage the story lacks makes one.
+    EXPECT_THAT(TestSupport::SectionsOf(book.graph),
+                ElementsAre(ImportedSection{1, L"Welcome, it's late \u2014 \u20AC5 to enter.", L"", {{2, L"Enter", false}, {2, L"Sneak in", false}}},
+                            ImportedSection{2, L"It is dark & cold. You hear \"drip\" <drip>.\r\nYou could also go back or Ghost Room.", L"",
+                                            {{3, L"Climb the stairs", false}, {2, L"Cellar", false}, {1, L"go back", false}, {4, L"Ghost Room", false}}},
+                            ImportedSection{3, L"The end.", L"", {}}, ImportedSection{4, L"", L"", {}}));
+    EXPECT_THAT(warnings, ElementsAre("\"" + path + "\": there is no passage \"Ghost Room\"; section 4 is made for the links to it, empty"));
+}
+
+TEST(TwineHtmlImport, AnArchiveGivesEachOfItsStories)
+{
+    const std::string path = Data + "archive.html";
+    const TwineFile file = ReadTwineFile(path);
+    ASSERT_EQ(file.stories.size(), 2u);
+    EXPECT_EQ(file.stories[0].name, "First Tale");
+    EXPECT_EQ(file.stories[1].name, "Second Tale");
+    EXPECT_THAT(file.warnings, ElementsAre("\"" + path + "\", line 7: passage \"Side\" appears again; the later one is left out"));
+
+    std::vector<std::string> warnings;
+    EXPECT_THAT(TestSupport::SectionsOf(ImportStory(file.stories[0], path, warnings).graph),
+                ElementsAre(ImportedSection{1, L"Begin.", L"", {{2, L"Onward", false}}}, ImportedSection{2, L"The end.", L"", {}}));
+    EXPECT_THAT(TestSupport::SectionsOf(ImportStory(file.stories[1], path, warnings).graph),
+                ElementsAre(ImportedSection{5, L"Numbered five.", L"", {{6, L"Side", false}, {5, L"", false}}},
+                            ImportedSection{6, L"A side room.", L"", {{5, L"Back", false}}}));
+    EXPECT_TRUE(warnings.empty());
+}
+
+TEST(TwineHtmlImport, MarkupAsTwineWritesItNotAsXmlRequires)
+{
+    const std::string html = "<TW-STORYDATA name=Bare startnode=2 hidden>\n"
+                             "<tw-passagedata pid=1 name='It&apos;s' tags=\"a  b\">One &amp two &#0; &#x110000; &bogus; &#65;</tw-passagedata>\n"
+                             "<tw-passagedata pid=\"2\" name=\"Unclosed\">Runs to the end";
+    std::vector<std::string> warnings;
+    const TwineFile file = ReadTwineText(html, "bare.html");
+    ASSERT_EQ(file.stories.size(), 1u);
+    EXPECT_EQ(file.stories[0].name, "Bare");
+    EXPECT_EQ(file.stories[0].start, "Unclosed");
+    ASSERT_EQ(file.stories[0].passages.size(), 2u);
+    EXPECT_EQ(file.stories[0].passages[0].name, "It's");
+    EXPECT_EQ(file.stories[0].passages[0].tags, (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(file.stories[0].passages[0].text, "One &amp two \uFFFD \uFFFD &bogus; A");
+    EXPECT_EQ(file.stories[0].passages[1].text, "Runs to the end");
+    EXPECT_EQ(file.stories[0].passages[1].line, 3u);
+}
+
+}  // namespace
