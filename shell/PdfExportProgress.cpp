@@ -21,6 +21,7 @@ std::optional<std::string> WritePdfWithProgress(QWidget* parent, const PrintedBo
     dialog.setWindowTitle(QStringLiteral("Export Book"));
     dialog.setWindowModality(Qt::WindowModal);
     dialog.setMinimumDuration(400);
+    dialog.setMinimumWidth(dialog.fontMetrics().averageCharWidth() * 64);
     dialog.setAutoClose(false);
     dialog.setValue(0);
     std::stop_source stop;

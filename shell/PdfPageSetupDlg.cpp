@@ -42,6 +42,8 @@ PdfPageSetupDlg::PdfPageSetupDlg(QWidget* parent) : QDialog(parent), paper_(new 
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addRow(buttons);
+    // Wide enough for the window manager to show the whole title.
+    setMinimumWidth(fontMetrics().averageCharWidth() * 64);
 }
 
 PageSetup PdfPageSetupDlg::Chosen() const
