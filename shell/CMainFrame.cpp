@@ -22,6 +22,7 @@
 #include "shell/ErrorBoundary.h"
 #include "shell/FileDialogs.h"
 #include "shell/StringTable.h"
+#include "shell/WindowLayout.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -38,6 +39,9 @@ CMainFrame::CMainFrame(TarnViewModel::TarnDataModel& model, RecentFiles& recentF
 {
     setObjectName(QStringLiteral("MainFrame"));
     setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowNestedDocks | QMainWindow::AllowTabbedDocks);
+    // The choices sit under the section editor, between the side columns.
+    setCorner(Qt::BottomLeftCorner, Qt::LeftDockWidgetArea);
+    setCorner(Qt::BottomRightCorner, Qt::RightDockWidgetArea);
     CreatePanes();
     CreateActions();
     CreateControllers();
@@ -169,6 +173,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     });
     if (mayClose) {
         autosave_->Close();
+        SaveWindowLayout(*this);
         event->accept();
     } else {
         event->ignore();
@@ -179,10 +184,53 @@ void CMainFrame::closeEvent(QCloseEvent* event)
 void CMainFrame::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
-    if (!panesSized_) {
+    if (!panesSized_ && panesFollowWindow_) {
         panesSized_ = true;
         // Once the dock layout has taken the shown size.
         QTimer::singleShot(0, this, [this] { SizePanes(); });
+    }
+}
+
+// A window manager often maximises the window only after it is shown.
+void CMainFrame::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    if (panesSized_ && panesFollowWindow_) {
+        QTimer::singleShot(0, this, [this] {
+            if (panesFollowWindow_) {
+                SizePanes();
+            }
+        });
+    }
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonPress && panesFollowWindow_) {
+        const auto* widget = qobject_cast<const QWidget*>(watched);
+        if (widget != nullptr && widget->window() == this) {
+            FollowWindow(false);
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool CMainFrame::RestoreLayout()
+{
+    if (!RestoreWindowLayout(*this)) {
+        return false;
+    }
+    FollowWindow(false);
+    return true;
+}
+
+void CMainFrame::FollowWindow(bool follow)
+{
+    panesFollowWindow_ = follow;
+    if (follow) {
+        qApp->installEventFilter(this);
+    } else {
+        qApp->removeEventFilter(this);
     }
 }
 

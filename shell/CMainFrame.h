@@ -72,6 +72,9 @@ public:
     void OnPreviousView();
     void OnNextView();
     void OnResetViews();
+    // Puts back the window and panes as the author left them; false when there is nothing
+    // to put back.
+    bool RestoreLayout();
 
     QAction* Action(unsigned command) const;
     void SetUrlOpener(UrlOpener opener) { openUrl_ = std::move(opener); }
@@ -91,6 +94,8 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void CreatePanes();
@@ -116,6 +121,7 @@ private:
     bool MayOpenLockedBook(const QString& path);
     void StepPane(int step);
     void SizePanes();
+    void FollowWindow(bool follow);
     // Undo is offered for the book's history and for typing not yet handed over.
     void UpdateUndoCommand();
     void OfferToOpen(const QString& question, const QString& path);
@@ -155,6 +161,9 @@ private:
     std::vector<boost::signals2::scoped_connection> connections_;
 
     bool panesSized_ = false;
+    // The panes keep their shares of the window as it is resized, until the author first
+    // uses the mouse in it or an arrangement of theirs is restored.
+    bool panesFollowWindow_ = true;
     bool canUndo_ = false;
     QMetaObject::Connection selectionWatch_;
 };

@@ -17,6 +17,7 @@
 #include "shell/COutlinePane.h"
 #include "shell/CPreviewPane.h"
 #include "shell/CSectionPropertiesPane.h"
+#include "shell/PropertyGrid.h"
 #include "shell/ErrorBoundary.h"
 #include "shell/ExportTypeDlg.h"
 #include "shell/FileDialogs.h"
@@ -422,15 +423,22 @@ void CMainFrame::OnResetViews()
     for (QDockWidget* pane : panes_) {
         pane->show();
     }
+    FollowWindow(true);
     SizePanes();
 }
 
+// The flowchart takes the largest share, the side column room for every property's name,
+// and the choices a third of the height under the section editor.
 void CMainFrame::SizePanes()
 {
     const QSize client = size();
-    resizeDocks({outlinePane_, flowchartPane_}, {client.width() / 5, client.width() * 2 / 5}, Qt::Horizontal);
-    resizeDocks({flowchartPane_, previewPane_}, {client.height() * 3 / 5, client.height() * 2 / 5}, Qt::Vertical);
-    resizeDocks({choicesPane_}, {client.height() / 5}, Qt::Vertical);
+    const int names = std::max(sectionPropertiesPane_->Grid()->NeededWidth(), bookPropertiesPane_->Grid()->NeededWidth());
+    const int side = std::clamp(names, client.width() / 5, client.width() / 4);
+    resizeDocks({outlinePane_, flowchartPane_}, {side, client.width() * 9 / 20}, Qt::Horizontal);
+    resizeDocks({flowchartPane_, previewPane_}, {client.height() * 13 / 20, client.height() * 7 / 20}, Qt::Vertical);
+    resizeDocks({outlinePane_, sectionPropertiesPane_, bookPropertiesPane_},
+                {client.height() / 4, client.height() * 3 / 10, client.height() * 9 / 20}, Qt::Vertical);
+    resizeDocks({choicesPane_}, {client.height() / 3}, Qt::Vertical);
 }
 
 void CMainFrame::OfferToOpen(const QString& question, const QString& path)

@@ -41,10 +41,10 @@ bool CTarnGuiApp::InitInstance(const QStringList& arguments, bool showMaximised)
     }
     mainFrame_ = std::make_unique<CMainFrame>(document_, *recentFiles_);
     mainFrame_->OnFileNew();
-    if (showMaximised) {
-        mainFrame_->showMaximized();
-    } else {
+    if (mainFrame_->RestoreLayout() || !showMaximised) {
         mainFrame_->show();
+    } else {
+        mainFrame_->showMaximized();
     }
     mainFrame_->Autosave().OfferRecovery();
     if (arguments.size() > 1) {

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QResizeEvent>
 #include <QScopedValueRollback>
+#include <QScrollBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -78,7 +79,18 @@ PropertyGrid::PropertyGrid(QWidget* parent)
 void PropertyGrid::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    tree_->setColumnWidth(0, std::min(namesWidth_, tree_->viewport()->width() * 3 / 5));
+    const int viewport = tree_->viewport()->width();
+    tree_->setColumnWidth(0, std::min(namesWidth_, std::max(viewport * 3 / 5, viewport - ValuesRoom())));
+}
+
+int PropertyGrid::ValuesRoom() const
+{
+    return tree_->fontMetrics().averageCharWidth() * 12;
+}
+
+int PropertyGrid::NeededWidth() const
+{
+    return namesWidth_ + ValuesRoom() + tree_->verticalScrollBar()->sizeHint().width() + 2 * tree_->frameWidth();
 }
 
 void PropertyGrid::AddGroup(const QString& name)

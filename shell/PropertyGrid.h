@@ -42,6 +42,8 @@ public:
     void ClearValues();
 
     QTreeWidget* Tree() const { return tree_; }
+    // The width that shows every name whole beside a short value.
+    int NeededWidth() const;
     QTreeWidgetItem* Item(int id) const { return items_.at(id); }
     QLabel* Description() const { return description_; }
 
@@ -57,6 +59,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    int ValuesRoom() const;
     void ShowDescription(const QTreeWidgetItem* item);
 
     QTreeWidget* tree_;
