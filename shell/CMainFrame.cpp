@@ -151,7 +151,7 @@ bool CMainFrame::AskSaveChanges()
 std::pair<bool, std::wstring> CMainFrame::AskSaveFileName(const std::wstring& currentPath)
 {
     const QString proposed = currentPath.empty() ? LoadString(Strings::Untitled) : ToQString(currentPath);
-    const std::optional<ChosenFile> chosen = AskFileName(this, FileDialogKind::Save, BookFileFilters(), 1, proposed);
+    const std::optional<ChosenFile> chosen = AskFileName(this, FileDialogKind::Save, BookFileFilters(), 1, proposed, QStringLiteral("Save Book As"));
     if (!chosen) {
         return {false, L""};
     }

@@ -125,6 +125,8 @@ private:
     // Undo is offered for the book's history and for typing not yet handed over.
     void UpdateUndoCommand();
     void OfferToOpen(const QString& question, const QString& path);
+    // Opens the address with the desktop, or says that nothing could, showing it to copy.
+    void OpenAddress(const QUrl& address);
     // Opens one of the maker's pages, telling it the program's version.
     void OpenVersionPage(const QString& page);
     void SendFeedback();

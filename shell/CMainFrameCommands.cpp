@@ -119,7 +119,7 @@ void CMainFrame::OnFileNew()
 void CMainFrame::OnFileOpen()
 {
     RunGuarded(this, [this] { CommitTypedText(); });
-    if (const std::optional<ChosenFile> chosen = AskFileName(this, FileDialogKind::Open, BookFileFilters(), 1, QString())) {
+    if (const std::optional<ChosenFile> chosen = AskFileName(this, FileDialogKind::Open, BookFileFilters(), 1, QString(), QStringLiteral("Open Book"))) {
         OpenFile(chosen->path);
     }
 }
@@ -217,7 +217,7 @@ void CMainFrame::OnImportStory()
 {
     RunGuarded(this, [this] {
         CommitTypedText();
-        const std::optional<ChosenFile> chosen = AskFileName(this, FileDialogKind::Open, StoryImportFilters(), 1, QString());
+        const std::optional<ChosenFile> chosen = AskFileName(this, FileDialogKind::Open, StoryImportFilters(), 1, QString(), QStringLiteral("Import Story"));
         if (!chosen) {
             return;
         }
@@ -257,7 +257,7 @@ void CMainFrame::OnExportBook()
         if (!type.OnePagePerSection()) {
             const std::vector<FileFilter> filters = BookExportFilters();
             const QString proposed = ProposedBaseName(ToQString(model_.GetFilePath())) + QStringLiteral(".html");
-            const std::optional<ChosenFile> chosen = AskFileName(this, FileDialogKind::Save, filters, HtmlFilter, proposed);
+            const std::optional<ChosenFile> chosen = AskFileName(this, FileDialogKind::Save, filters, HtmlFilter, proposed, QStringLiteral("Export Book"));
             if (!chosen) {
                 return;
             }
@@ -319,7 +319,7 @@ void CMainFrame::OnExportGraph()
         CommitTypedText();
         const QString proposed = ProposedBaseName(ToQString(model_.GetFilePath())) + QStringLiteral(".png");
         const std::optional<ChosenFile> chosen =
-            AskFileName(this, FileDialogKind::Save, ImageExportFilters(), PngFilter, proposed);
+            AskFileName(this, FileDialogKind::Save, ImageExportFilters(), PngFilter, proposed, QStringLiteral("Export Flowchart Image"));
         if (!chosen) {
             return;
         }
@@ -444,8 +444,21 @@ void CMainFrame::SizePanes()
 void CMainFrame::OfferToOpen(const QString& question, const QString& path)
 {
     if (Ask(this, question, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
-        openUrl_(QUrl::fromLocalFile(path));
+        OpenAddress(QUrl::fromLocalFile(path));
     }
+}
+
+void CMainFrame::OpenAddress(const QUrl& address)
+{
+    if (openUrl_(address)) {
+        return;
+    }
+    const QString shown = address.isLocalFile() ? address.toLocalFile() : address.toString();
+    QMessageBox box(QMessageBox::Information, LoadString(Strings::ApplicationTitle),
+                    QStringLiteral("Nothing on this computer could open this for you:\n\n%1\n\nCopy it to open it elsewhere.").arg(shown),
+                    QMessageBox::Ok, this);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    box.exec();
 }
 
 void CMainFrame::OpenVersionPage(const QString& page)
@@ -454,7 +467,7 @@ void CMainFrame::OpenVersionPage(const QString& page)
     QUrlQuery query;
     query.addQueryItem(QStringLiteral("version"), ProgramVersion);
     address.setQuery(query);
-    openUrl_(address);
+    OpenAddress(address);
 }
 
 void CMainFrame::SendFeedback()
@@ -463,12 +476,12 @@ void CMainFrame::SendFeedback()
     QUrlQuery query;
     query.addQueryItem(QStringLiteral("subject"), QStringLiteral("Brindle %1 Feedback").arg(ProgramVersion));
     mail.setQuery(query);
-    openUrl_(mail);
+    OpenAddress(mail);
 }
 
 void CMainFrame::ShowAbout()
 {
-    CAboutDlg about([this](const QString& page) { openUrl_(QUrl(page)); }, this);
+    CAboutDlg about([this](const QString& page) { OpenAddress(QUrl(page)); }, this);
     about.exec();
 }
 

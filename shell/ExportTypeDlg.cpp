@@ -24,7 +24,7 @@ ExportTypeDlg::ExportTypeDlg(QWidget* parent)
     : QDialog(parent), oneFile_(new QRadioButton(QStringLiteral("One file"), this)),
       pages_(new QRadioButton(QStringLiteral("One HTML file per section"), this))
 {
-    setWindowTitle(QStringLiteral("Exporting..."));
+    setWindowTitle(QStringLiteral("Export Book"));
     setObjectName(QStringLiteral("ExportTypeDlg"));
     auto* layout = new QVBoxLayout(this);
     AddOption(layout, oneFile_, QStringLiteral("If you're not sure, go for this one."));

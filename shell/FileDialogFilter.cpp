@@ -42,6 +42,23 @@ int ChosenFilterIndex(const std::vector<FileFilter>& filters, const QString& cho
     return 0;
 }
 
+int FilterForName(const std::vector<FileFilter>& filters, int chosenIndex, const QString& fileName)
+{
+    const auto matches = [&fileName](const FileFilter& filter) {
+        return filter.pattern.startsWith(QStringLiteral("*.")) && filter.pattern != QStringLiteral("*.*") &&
+               fileName.endsWith(filter.pattern.mid(1), Qt::CaseInsensitive);
+    };
+    if (chosenIndex >= 1 && chosenIndex <= static_cast<int>(filters.size()) && matches(filters[static_cast<std::size_t>(chosenIndex - 1)])) {
+        return chosenIndex;
+    }
+    for (std::size_t index = 0; index < filters.size(); ++index) {
+        if (matches(filters[index])) {
+            return static_cast<int>(index) + 1;
+        }
+    }
+    return chosenIndex;
+}
+
 QString ProposedBaseName(const QString& path)
 {
     if (path.isEmpty()) {

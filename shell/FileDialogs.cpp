@@ -17,9 +17,12 @@ QString Extension(const FileFilter& filter)
 }  // namespace
 
 std::optional<ChosenFile> AskFileName(QWidget* parent, FileDialogKind kind, const std::vector<FileFilter>& filters,
-                                      int preselectedFilter, const QString& proposedName)
+                                      int preselectedFilter, const QString& proposedName, const QString& title)
 {
     QFileDialog dialog(parent);
+    if (!title.isEmpty()) {
+        dialog.setWindowTitle(title);
+    }
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     const QStringList qtFilters = QtFilters(filters);
     dialog.setNameFilters(qtFilters);
@@ -47,7 +50,9 @@ std::optional<ChosenFile> AskFileName(QWidget* parent, FileDialogKind kind, cons
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return ChosenFile{dialog.selectedFiles().front(), ChosenFilterIndex(filters, dialog.selectedNameFilter())};
+    const QString path = dialog.selectedFiles().front();
+    const int chosen = ChosenFilterIndex(filters, dialog.selectedNameFilter());
+    return ChosenFile{path, kind == FileDialogKind::Save ? FilterForName(filters, chosen, path) : chosen};
 }
 
 std::optional<QString> AskFolder(QWidget* parent)

@@ -20,10 +20,11 @@ struct ChosenFile {
 
 enum class FileDialogKind { Open, Save };
 
-// Qt's own file dialog, so that it looks and behaves the same on every desktop. A save
-// dialog confirms overwriting and adds the chosen filter's extension to a bare name.
+// Qt's own file dialog, so that it looks and behaves the same on every desktop, titled with
+// what it is for. A save dialog confirms overwriting, adds the chosen filter's extension to
+// a bare name, and takes the type whose extension a typed name ends in.
 std::optional<ChosenFile> AskFileName(QWidget* parent, FileDialogKind kind, const std::vector<FileFilter>& filters,
-                                      int preselectedFilter, const QString& proposedName);
+                                      int preselectedFilter, const QString& proposedName, const QString& title = QString());
 std::optional<QString> AskFolder(QWidget* parent);
 
 // A question in a message box captioned with the application title.

@@ -27,6 +27,21 @@ TEST(FileDialogFilterTest, LabelsThatNameTheirPatternAreNotRepeated)
     EXPECT_EQ(ChosenFilterIndex(filters, "All Files (*.*)"), 2);
 }
 
+TEST(FileDialogFilterTest, ANameTypedWithAnotherTypesExtensionTakesThatType)
+{
+    const std::vector<FileFilter> filters{{"Text Files", "*.txt"}, {"HTML Files", "*.html"}, {"ChoiceScript", "*.txt"},
+                                          {"PDF documents", "*.pdf"}};
+    EXPECT_EQ(FilterForName(filters, 2, "/home/me/book.pdf"), 4);
+    EXPECT_EQ(FilterForName(filters, 2, "/home/me/book.PDF"), 4);
+    EXPECT_EQ(FilterForName(filters, 2, "/home/me/book.html"), 2);
+    // ChoiceScript shares text's extension and stays chosen.
+    EXPECT_EQ(FilterForName(filters, 3, "/home/me/game.txt"), 3);
+    EXPECT_EQ(FilterForName(filters, 2, "/home/me/notes.txt"), 1);
+    // A name in no type's extension keeps the chosen type.
+    EXPECT_EQ(FilterForName(filters, 2, "/home/me/book.htm"), 2);
+    EXPECT_EQ(FilterForName(filters, 2, "/home/me/pdf"), 2);
+}
+
 TEST(FileDialogFilterTest, ProposedNamesDropTheExtensionOrSayUntitled)
 {
     EXPECT_EQ(ProposedBaseName("/home/me/quest.brindle"), "/home/me/quest");

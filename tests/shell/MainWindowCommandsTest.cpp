@@ -275,6 +275,18 @@ TEST_F(MainWindowCommandsTest, ImportingAnArchiveAsksWhichStoryAndOpensItUntitle
     EXPECT_EQ(script_.Messages().back().rfind("The story was imported, with these notes:", 0), 0u) << script_.Messages().back();
 }
 
+TEST_F(MainWindowCommandsTest, AHelpPageThatNothingCanOpenIsShownToCopy)
+{
+    Frame().SetUrlOpener([](const QUrl&) { return false; });
+    script_.ThenAnswer(QMessageBox::Ok);
+    Run(Strings::OnlineHelp);
+    WaitForScript();
+    ASSERT_FALSE(script_.Messages().empty());
+    EXPECT_NE(script_.Messages().back().find("Nothing on this computer could open this for you:\n\nhttps://"), std::string::npos)
+        << script_.Messages().back();
+    EXPECT_NE(script_.Messages().back().find("version="), std::string::npos);
+}
+
 TEST_F(MainWindowCommandsTest, ExportingPagesIntoAFolderThatIsNotEmptyAsksFirst)
 {
     std::filesystem::create_directory(folder_.Path("site"));
