@@ -42,6 +42,9 @@ class RecentFiles;
 class CMainFrame : public QMainWindow, public TarnViewModel::IFrameworkView {
     Q_OBJECT
 public:
+    // False once the author asked not to be asked before choices go with a removed section.
+    static constexpr const char* AskBeforeRemovingSetting = "Confirm/RemoveSectionWithChoicesToIt";
+
     // Opens a web page, a mail link or an exported file with the desktop's default program.
     using UrlOpener = std::function<bool(const QUrl&)>;
 
@@ -125,6 +128,7 @@ private:
     // Undo is offered for the book's history and for typing not yet handed over.
     void UpdateUndoCommand();
     void OfferToOpen(const QString& question, const QString& path);
+    bool MayRemoveSection(std::uint32_t number);
     // Opens the address with the desktop, or says that nothing could, showing it to copy.
     void OpenAddress(const QUrl& address);
     // Opens one of the maker's pages, telling it the program's version.

@@ -29,6 +29,8 @@
 #include "shell/WaitCursor.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QSettings>
 #include <QDir>
 #include <QDockWidget>
 #include <QInputDialog>
@@ -346,8 +348,39 @@ void CMainFrame::OnRemoveSection()
 {
     RunGuarded(this, [this] {
         CommitTypedText();
-        model_.DeleteSectionAndChoices(model_.GetCurrentSection());
+        const std::uint32_t number = model_.GetCurrentSection();
+        if (!MayRemoveSection(number)) {
+            return;
+        }
+        model_.DeleteSectionAndChoices(number);
     });
+}
+
+// Choices from other sections go with the section; the author is asked first, unless they
+// said not to be asked again.
+bool CMainFrame::MayRemoveSection(std::uint32_t number)
+{
+    if (!QSettings().value(AskBeforeRemovingSetting, true).toBool() || !model_.GetStoryGraph().HasSection(number)) {
+        return true;
+    }
+    std::size_t leading = 0;
+    model_.GetStoryGraph().VisitChoices([&](const TarnViewModel::Choice& choice) {
+        leading += choice.destination == number && choice.source != number ? 1 : 0;
+    });
+    if (leading == 0) {
+        return true;
+    }
+    const QString question = leading == 1 ? QStringLiteral("Section %1 has 1 choice leading to it. Remove it and the choice?").arg(number)
+                                          : QStringLiteral("Section %1 has %2 choices leading to it. Remove it and them?").arg(number).arg(leading);
+    QMessageBox box(QMessageBox::Question, LoadString(Strings::ApplicationTitle), question, QMessageBox::Yes | QMessageBox::No, this);
+    box.setDefaultButton(QMessageBox::No);
+    auto* dontAsk = new QCheckBox(QStringLiteral("Don't ask again"), &box);
+    box.setCheckBox(dontAsk);
+    const bool remove = box.exec() == QMessageBox::Yes;
+    if (remove && dontAsk->isChecked()) {
+        QSettings().setValue(AskBeforeRemovingSetting, false);
+    }
+    return remove;
 }
 
 void CMainFrame::OnShuffleSections()

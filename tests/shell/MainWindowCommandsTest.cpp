@@ -7,7 +7,9 @@
 #include "shell/StringTable.h"
 #include "support/ProgramOutput.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QPushButton>
 #include <QDockWidget>
 #include <QInputDialog>
 #include <QLabel>
@@ -273,6 +275,43 @@ TEST_F(MainWindowCommandsTest, ImportingAnArchiveAsksWhichStoryAndOpensItUntitle
     EXPECT_EQ(Model().GetCurrentSection(), 5u);
     ASSERT_FALSE(script_.Messages().empty());
     EXPECT_EQ(script_.Messages().back().rfind("The story was imported, with these notes:", 0), 0u) << script_.Messages().back();
+}
+
+TEST_F(MainWindowCommandsTest, RemovingASectionThatChoicesLeadToAsksFirstAndUndoBringsAllBack)
+{
+    Model().CreateSection(2, L"");
+    Model().CreateSection(3, L"");
+    Model().AddChoiceTo(1, 3, L"Go", false);
+    Model().AddChoiceTo(2, 3, L"Also go", true);
+    Model().AddChoiceTo(3, 1, L"Back", false);
+    const auto removeThree = [this] {
+        Model().SetCurrentSection(3);
+        Run(Strings::RemoveSection);
+    };
+    script_.ThenAnswer(QMessageBox::No);
+    removeThree();
+    WaitForScript();
+    EXPECT_EQ(script_.Messages().back(), "Section 3 has 2 choices leading to it. Remove it and them?");
+    EXPECT_TRUE(Model().GetStoryGraph().HasSection(3));
+
+    script_.Then([](QWidget* dialog) {
+        auto* box = qobject_cast<QMessageBox*>(dialog);
+        ASSERT_NE(box, nullptr);
+        box->checkBox()->setChecked(true);
+        box->button(QMessageBox::Yes)->click();
+    });
+    removeThree();
+    WaitForScript();
+    EXPECT_FALSE(Model().GetStoryGraph().HasSection(3));
+    EXPECT_EQ(Model().GetStoryGraph().ChoiceCount(1), 0u);
+    Run(Strings::EditUndo);
+    EXPECT_TRUE(Model().GetStoryGraph().HasSection(3));
+    EXPECT_EQ(Model().GetStoryGraph().ChoiceCount(1), 1u);
+    EXPECT_EQ(Model().GetStoryGraph().ChoiceCount(2), 1u);
+
+    // Not asked again.
+    removeThree();
+    EXPECT_FALSE(Model().GetStoryGraph().HasSection(3));
 }
 
 TEST_F(MainWindowCommandsTest, AHelpPageThatNothingCanOpenIsShownToCopy)

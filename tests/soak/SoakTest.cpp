@@ -39,6 +39,8 @@ public:
     explicit SoakSession(const std::string& path)
     {
         QSettings().setValue(TarnGui::BookAutosave::IntervalSetting, 0);
+        // Random removals are not to stop for the question.
+        QSettings().setValue(TarnGui::CMainFrame::AskBeforeRemovingSetting, false);
         SampleBooks::MakeDocument(SampleBooks::GenerateGamebook(400))->Save(std::filesystem::path(path).wstring());
         app_ = std::make_unique<TarnGui::CTarnGuiApp>();
         EXPECT_TRUE(app_->InitInstance({QStringLiteral("brindle-studio"), QString::fromStdString(path)}, false));
