@@ -16,7 +16,7 @@ TarnDataModel::TarnDataModel() : details_{L"", LocaleLanguageTag(), NewId()}
         fonts_[type] = Font{L"Cambria", 8};
     }
     SetChoiceFormat(DashFormat);
-    modified_ = false;
+    MarkSaved();
 }
 
 TarnDataModel::~TarnDataModel() = default;
@@ -68,7 +68,7 @@ void TarnDataModel::NewBook(const std::wstring& title, const std::wstring& foote
     SetSectionShiftableRecorded(1, false);
     SetNewPagePerSectionRecorded(false);
     ClearHistories();
-    modified_ = false;
+    MarkSaved();
     RaiseUndoRedoChanged();
 }
 
@@ -83,7 +83,7 @@ void TarnDataModel::Clear()
     SetHeaderFont(Font{L"Cambria", 36});
     SetFooterFont(Font{L"Consolas", 8});
     ClearHistories();
-    modified_ = false;
+    MarkSaved();
     RaiseUndoRedoChanged();
     bookReset_();
     ResetChoiceTemplates();
@@ -120,6 +120,7 @@ void TarnDataModel::ClearHistories()
 {
     undoHistory_.clear();
     redoHistory_.clear();
+    baseState_ = ++lastState_;
 }
 
 void TarnDataModel::RaiseUndoRedoChanged()
@@ -129,11 +130,25 @@ void TarnDataModel::RaiseUndoRedoChanged()
 
 void TarnDataModel::RecordCommand(std::unique_ptr<ICommand> command)
 {
-    undoHistory_.push_back(std::move(command));
+    Record(std::move(command), true);
+}
+
+// A command that changed nothing leaves the book in the state it found.
+void TarnDataModel::Record(std::unique_ptr<ICommand> command, bool changedBook)
+{
+    const std::uint64_t state = changedBook ? ++lastState_ : CurrentState();
+    undoHistory_.push_back({std::move(command), state});
+    unrecordedChange_ = false;
     redoHistory_.clear();
     while (undoHistory_.size() > UndoLimit) {
+        // What the oldest command started from can no longer be reached.
+        if (savedState_ == baseState_) {
+            changedBeyondHistory_ = true;
+        }
+        baseState_ = undoHistory_.front().state;
         undoHistory_.pop_front();
     }
+    UpdateModified();
     RaiseUndoRedoChanged();
 }
 
@@ -161,22 +176,55 @@ void TarnDataModel::Replay(History& from, History& to, void (ICommand::*step)())
     if (from.empty()) {
         return;
     }
-    std::unique_ptr<ICommand> command = std::move(from.back());
+    // A change made since the last command, outside any, is not undone with this one.
+    if (unrecordedChange_) {
+        changedBeyondHistory_ = true;
+    }
+    Step replayed = std::move(from.back());
     from.pop_back();
     try {
-        ((*command).*step)();
+        ((*replayed.command).*step)();
     } catch (...) {
+        // Whatever the command changed before it failed is in no history.
+        MarkChangedBeyondHistory();
         RaiseUndoRedoChanged();
         throw;
     }
-    to.push_back(std::move(command));
+    // A step keeps the state its command leaves: undone, the book is in the state below it.
+    to.push_back(std::move(replayed));
+    unrecordedChange_ = false;
+    UpdateModified();
     RaiseUndoRedoChanged();
 }
 
 void TarnDataModel::MarkModified()
 {
     modified_ = true;
+    unrecordedChange_ = true;
     ++revision_;
+}
+
+void TarnDataModel::MarkSaved()
+{
+    savedState_ = CurrentState();
+    changedBeyondHistory_ = false;
+    modified_ = false;
+}
+
+void TarnDataModel::MarkChangedBeyondHistory()
+{
+    changedBeyondHistory_ = true;
+    MarkModified();
+}
+
+std::uint64_t TarnDataModel::CurrentState() const
+{
+    return undoHistory_.empty() ? baseState_ : undoHistory_.back().state;
+}
+
+void TarnDataModel::UpdateModified()
+{
+    modified_ = changedBeyondHistory_ || CurrentState() != savedState_;
 }
 
 BookCopy TarnDataModel::Snapshot() const

@@ -122,7 +122,13 @@ public:
     bool CanRedo() const { return !redoHistory_.empty(); }
 
 private:
-    using History = std::deque<std::unique_ptr<ICommand>>;
+    // Each command with the serial number of the book's state it leaves, so that the saved
+    // state is known again when undo or redo returns to it.
+    struct Step {
+        std::unique_ptr<ICommand> command;
+        std::uint64_t state = 0;
+    };
+    using History = std::deque<Step>;
 
     template <class Change>
     void UpdateStoredSection(std::uint32_t number, SectionProperty property, Change change);
@@ -133,6 +139,15 @@ private:
     void Replay(History& from, History& to, void (ICommand::*step)());
     void RaiseUndoRedoChanged();
     void MarkModified();
+    void Record(std::unique_ptr<ICommand> command, bool changedBook);
+    // The book as it is now is the one on disk.
+    void MarkSaved();
+    // A change that no undo can take back, such as a recovered or imported book.
+    void MarkChangedBeyondHistory();
+    // The state the newest command left, or the state before the oldest one kept.
+    std::uint64_t CurrentState() const;
+    // Whether the book differs from the saved one, now that a command ran or was replayed.
+    void UpdateModified();
     void ExecuteAndRecord(std::unique_ptr<ICommand> command);
     void RaiseEmptySlotsAdded(std::uint32_t from, std::uint32_t to);
     void RaiseEmptySlotsRemovedDownTo(std::uint32_t highest);
@@ -154,6 +169,13 @@ private:
     std::wstring choiceFormat_;
     bool modified_ = false;
     std::uint64_t revision_ = 0;
+    std::uint64_t lastState_ = 0;
+    // The state below the undo history: where undoing everything kept leads.
+    std::uint64_t baseState_ = 0;
+    std::uint64_t savedState_ = 0;
+    bool changedBeyondHistory_ = false;
+    // A change since the last command was recorded or replayed, not yet part of one.
+    bool unrecordedChange_ = false;
     bool newPagePerSection_ = false;
     std::map<CommonLib::FontType, CommonLib::Font> fonts_;
     std::vector<ChoiceTemplate> choiceTemplates_;

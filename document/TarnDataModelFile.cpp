@@ -30,7 +30,7 @@ void TarnDataModel::Load(const std::wstring& path)
     Replace(std::move(contents));
     filePath_ = path;
     diskStamp_ = stamp;
-    modified_ = false;
+    MarkSaved();
     ShowFirstSection();
 }
 
@@ -40,7 +40,7 @@ void TarnDataModel::OpenImported(BookFileContents contents)
         return;
     }
     Replace(std::move(contents));
-    MarkModified();
+    MarkChangedBeyondHistory();
     ShowFirstSection();
 }
 
@@ -84,7 +84,7 @@ bool TarnDataModel::Recover(const std::wstring& copyPath, const std::wstring& bo
     filePath_ = bookPath;
     // The copy is newer than whatever is at the book's path now.
     diskStamp_ = FileStamp::Of(NativePath(bookPath));
-    MarkModified();
+    MarkChangedBeyondHistory();
     return true;
 }
 
@@ -104,7 +104,7 @@ void TarnDataModel::Save(const std::wstring& path)
     WriteBookFile(fileName, BookFileText(*this, fileName));
     filePath_ = path;
     diskStamp_ = FileStamp::Of(fileName);
-    modified_ = false;
+    MarkSaved();
 }
 
 }  // namespace TarnViewModel

@@ -46,7 +46,7 @@ void TarnDataModel::Shuffle()
     if (!changes.empty()) {
         MarkModified();
     }
-    RecordCommand(std::make_unique<RenumberSectionsCommand>(*this, std::move(before), std::move(after)));
+    Record(std::make_unique<RenumberSectionsCommand>(*this, std::move(before), std::move(after)), !changes.empty());
     Renumbered(changes);
     if (currentSection_ != NoSection) {
         SetCurrentSection(currentSection_);

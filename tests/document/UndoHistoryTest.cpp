@@ -1,6 +1,7 @@
 #include "commands/UpdatePropertyCommand.h"
 #include "support/BookFixture.h"
 #include "support/NotificationRecorder.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -128,4 +129,62 @@ TEST_F(UndoHistory, RandomEditsUndoToTheFirstStateExactly)
         model.Redo();
     }
     EXPECT_EQ(Snapshot(), last);
+}
+
+TEST_F(UndoHistory, TheModifiedFlagFollowsTheSavedPointThroughUndoAndRedo)
+{
+    TestSupport::TempFolder folder;
+    model.Save(folder.WidePath("book.brindle"));
+    EXPECT_FALSE(model.IsModified());
+    model.SetHeaderFont(CommonLib::Font{L"Georgia", 20});
+    EXPECT_TRUE(model.IsModified());
+    model.Undo();
+    EXPECT_FALSE(model.IsModified()) << "back at the saved book";
+    model.Redo();
+    EXPECT_TRUE(model.IsModified());
+    model.Undo();
+    model.Undo();
+    EXPECT_TRUE(model.IsModified()) << "before the saved book";
+    model.Redo();
+    EXPECT_FALSE(model.IsModified());
+
+    // A new edit after an undo leaves the saved book on a branch no longer reachable.
+    model.Undo();
+    model.SetFooterFont(CommonLib::Font{L"Georgia", 9});
+    model.Undo();
+    EXPECT_TRUE(model.IsModified()) << "the book before the saved one";
+
+    // A change outside any command cannot be undone, so the book stays modified.
+    model.Save(folder.WidePath("book.brindle"));
+    model.SetHeaderFont(CommonLib::Font{L"Georgia", 22});
+    model.SetSectionText(1, L"Typed outside the history");
+    model.Undo();
+    EXPECT_TRUE(model.IsModified());
+}
+
+TEST_F(UndoHistory, ASavedPointFallenOffTheHistoryIsNeverReachedAgain)
+{
+    TestSupport::TempFolder folder;
+    model.Save(folder.WidePath("book.brindle"));
+    for (int i = 0; i < 201; ++i) {
+        model.SetNewPagePerSectionRecorded(i % 2 == 0);
+    }
+    while (model.CanUndo()) {
+        model.Undo();
+        EXPECT_TRUE(model.IsModified());
+    }
+}
+
+TEST_F(UndoHistory, ARecoveredOrImportedBookStaysModifiedThroughUndo)
+{
+    BookFileContents contents;
+    contents.title = L"Imported";
+    Section section;
+    section.number = 1;
+    contents.graph.AddSection(section);
+    model.OpenImported(std::move(contents));
+    EXPECT_TRUE(model.IsModified());
+    model.SetHeaderFont(CommonLib::Font{L"Georgia", 20});
+    model.Undo();
+    EXPECT_TRUE(model.IsModified());
 }

@@ -314,6 +314,20 @@ TEST_F(MainWindowCommandsTest, RemovingASectionThatChoicesLeadToAsksFirstAndUndo
     EXPECT_FALSE(Model().GetStoryGraph().HasSection(3));
 }
 
+TEST_F(MainWindowCommandsTest, TheTitlesStarFollowsUndoBackToTheSavedBookAndRedoAwayFromIt)
+{
+    script_.ThenChooseFile(PathOf("book.brindle"));
+    Run(Strings::FileSave);
+    WaitForScript();
+    EXPECT_FALSE(Frame().windowTitle().contains('*')) << Frame().windowTitle().toStdString();
+    Run(Strings::AddSection);
+    EXPECT_TRUE(Frame().windowTitle().contains('*'));
+    Run(Strings::EditUndo);
+    EXPECT_FALSE(Frame().windowTitle().contains('*')) << Frame().windowTitle().toStdString();
+    Run(Strings::EditRedo);
+    EXPECT_TRUE(Frame().windowTitle().contains('*'));
+}
+
 TEST_F(MainWindowCommandsTest, AHelpPageThatNothingCanOpenIsShownToCopy)
 {
     Frame().SetUrlOpener([](const QUrl&) { return false; });
