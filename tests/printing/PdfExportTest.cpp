@@ -25,14 +25,8 @@ using TestSupport::TempFolder;
 using testing::HasSubstr;
 using testing::Not;
 
-struct Link {
-    std::size_t page = 0;  // from 1, as poppler counts
-    double left = 0;
-    double bottom = 0;
-    double right = 0;
-    double top = 0;
-    std::uint32_t section = 0;
-};
+// A link annotation as read back; its page counts from 1, as poppler counts.
+using Link = PdfLink;
 
 // A PDF written to a file and read back with poppler's tools.
 class WrittenPdf {
