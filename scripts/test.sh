@@ -18,5 +18,7 @@ scripts/build.sh build-sanitize -DBRINDLE_SANITIZE=ON -DBRINDLE_BENCHMARKS=OFF
 
 scripts/build.sh build-thread-sanitize -DBRINDLE_THREAD_SANITIZE=ON -DBRINDLE_BENCHMARKS=OFF \
   --target flowchart_tests controllers_tests pdf_export_progress_tests
-(cd build-thread-sanitize && TSAN_OPTIONS=halt_on_error=1 \
+# Qt is not built with ThreadSanitizer: races are looked for in the program's own code, not in
+# what Qt's unseen atomics order inside Qt.
+(cd build-thread-sanitize && TSAN_OPTIONS=halt_on_error=1:ignore_noninstrumented_modules=1 \
   ctest --output-on-failure -R '^(LayoutWorker|FlowchartLayout|FlowchartController|AutosaveController|PdfExportProgress)')

@@ -4,12 +4,11 @@
 
 #include <QEventLoop>
 #include <QProgressDialog>
-#include <QThread>
 
 #include <algorithm>
 #include <exception>
-#include <memory>
 #include <stop_token>
+#include <thread>
 
 namespace TarnGui {
 
@@ -31,7 +30,9 @@ std::optional<std::string> WritePdfWithProgress(QWidget* parent, const PrintedBo
     std::exception_ptr failure;
     // A hundred steps at most, so that the dialog's updates never crowd the event queue.
     const std::size_t step = std::max<std::size_t>(book.sections.size() / 100, 1);
-    const std::unique_ptr<QThread> worker(QThread::create([&] {
+    QEventLoop loop;
+    // A standard thread, so that joining it orders its results before they are read here.
+    std::thread worker([&] {
         try {
             pdf = WritePdfBook(
                 book, setup,
@@ -44,12 +45,10 @@ std::optional<std::string> WritePdfWithProgress(QWidget* parent, const PrintedBo
         } catch (...) {
             failure = std::current_exception();
         }
-    }));
-    QEventLoop loop;
-    QObject::connect(worker.get(), &QThread::finished, &loop, &QEventLoop::quit);
-    worker->start();
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
     loop.exec();
-    worker->wait();
+    worker.join();
     if (failure) {
         std::rethrow_exception(failure);
     }
