@@ -17,23 +17,23 @@
 #include "shell/COutlinePane.h"
 #include "shell/CPreviewPane.h"
 #include "shell/CSectionPropertiesPane.h"
-#include "shell/PropertyGrid.h"
 #include "shell/ErrorBoundary.h"
 #include "shell/ExportTypeDlg.h"
 #include "shell/FileDialogs.h"
 #include "shell/PdfExportProgress.h"
 #include "shell/PdfPageSetupDlg.h"
 #include "shell/ProgramVersion.h"
+#include "shell/PropertyGrid.h"
 #include "shell/RecentFiles.h"
 #include "shell/StringTable.h"
 #include "shell/WaitCursor.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QSettings>
 #include <QDir>
 #include <QDockWidget>
 #include <QInputDialog>
+#include <QSettings>
 #include <QUrlQuery>
 
 namespace TarnGui {
