@@ -1,4 +1,4 @@
-#include "shell/CTarnGuiApp.h"
+#include "shell/mainframe/CTarnGuiApp.h"
 
 int main(int argc, char** argv)
 {

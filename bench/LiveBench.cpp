@@ -2,15 +2,17 @@
 #include "EventLoopStalls.h"
 #include "document/RecoveryFiles.h"
 #include "document/TarnDataModel.h"
-#include "shell/BookAutosave.h"
-#include "shell/CFlowchartPane.h"
-#include "shell/CMainFrame.h"
-#include "shell/CSectionView.h"
-#include "shell/CTarnGuiApp.h"
+#include "shell/flowchart/CFlowchartPane.h"
+#include "shell/mainframe/BookAutosave.h"
+#include "shell/mainframe/CMainFrame.h"
+#include "shell/mainframe/CTarnGuiApp.h"
+#include "shell/mainframe/WindowLayout.h"
+#include "shell/panes/CSectionView.h"
 
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -237,6 +239,45 @@ void BM_Autosave(benchmark::State& state)
 }
 BENCHMARK(BM_Autosave)->Arg(400)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// From making the program to its first window, empty, shown and painted.
+void DiscardRecoveryCopies()
+{
+    for (const auto& copy : TarnViewModel::FindRecoveryCopies()) {
+        TarnViewModel::DiscardRecoveryCopy(copy);
+    }
+}
+
+void BM_StartupToEmptyWindow(benchmark::State& state)
+{
+    DiscardRecoveryCopies();
+    for (auto _ : state) {
+        auto started = std::make_unique<CTarnGuiApp>();
+        started->InitInstance({QStringLiteral("brindle-studio")}, false);
+        QApplication::processEvents();
+        state.PauseTiming();
+        started.reset();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_StartupToEmptyWindow)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// Putting back the place of the window and the arrangement of its panes, which start-up
+// does when the author has left them.
+void BM_RestoreLayout(benchmark::State& state)
+{
+    DiscardRecoveryCopies();
+    auto started = std::make_unique<CTarnGuiApp>();
+    started->InitInstance({QStringLiteral("brindle-studio")}, false);
+    QApplication::processEvents();
+    SaveWindowLayout(*started->MainFrame());
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(RestoreWindowLayout(*started->MainFrame()));
+    }
+    QSettings().remove(QStringLiteral("window"));
+}
+BENCHMARK(BM_RestoreLayout)->Unit(benchmark::kMillisecond)->Iterations(20);
+
 // Start-up with copies of three 10,000-section books left by a session that was killed:
 // from making the program to the offer on the screen.
 void BM_StartupToRecoveryOffer(benchmark::State& state)
@@ -263,9 +304,7 @@ void BM_StartupToRecoveryOffer(benchmark::State& state)
         auto second = std::make_unique<CTarnGuiApp>();
         second->InitInstance({QStringLiteral("brindle-studio")}, false);
     }
-    for (const auto& copy : TarnViewModel::FindRecoveryCopies()) {
-        TarnViewModel::DiscardRecoveryCopy(copy);
-    }
+    DiscardRecoveryCopies();
     state.counters["to_offer_ms"] = toOffer;
 }
 BENCHMARK(BM_StartupToRecoveryOffer)->Unit(benchmark::kMillisecond)->Iterations(3);

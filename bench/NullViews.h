@@ -65,8 +65,8 @@ struct NullOutlineView : IBookOutlineView {
 
 struct NullPreviewView : IBookPreviewView {
     void ReplaceText(std::size_t, std::size_t, const std::wstring&) override {}
-    void SetAllText(const std::wstring&, const std::vector<TextRange>&) override {}
-    void AppendText(const std::wstring&, const std::vector<TextRange>&) override {}
+    void SetAllText(const std::wstring&, const std::vector<TextRange>&, const std::vector<TextRange>&) override {}
+    void AppendText(const std::wstring&, const std::vector<TextRange>&, const std::vector<TextRange>&) override {}
     void RunSoon(std::function<void()> step) override { step(); }
     void FormatRange(std::size_t, std::size_t, const Font&) override {}
     void FormatRangeAndHome(std::size_t, std::size_t) override {}

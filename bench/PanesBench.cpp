@@ -1,9 +1,9 @@
 #include "ShellBenchSupport.h"
 #include "document/TarnDataModel.h"
-#include "shell/COutlinePane.h"
-#include "shell/CMainFrame.h"
-#include "shell/CSectionView.h"
-#include "shell/CTarnGuiApp.h"
+#include "shell/mainframe/CMainFrame.h"
+#include "shell/mainframe/CTarnGuiApp.h"
+#include "shell/panes/COutlinePane.h"
+#include "shell/panes/CSectionView.h"
 
 #include <QKeyEvent>
 #include <QListView>

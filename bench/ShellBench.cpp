@@ -1,9 +1,9 @@
 #include "ShellBenchSupport.h"
 #include "drawing/FlowchartImage.h"
-#include "shell/CFlowchart.h"
-#include "shell/CFlowchartPane.h"
-#include "shell/CMainFrame.h"
-#include "shell/CTarnGuiApp.h"
+#include "shell/flowchart/CFlowchart.h"
+#include "shell/flowchart/CFlowchartPane.h"
+#include "shell/mainframe/CMainFrame.h"
+#include "shell/mainframe/CTarnGuiApp.h"
 
 #include <QBuffer>
 #include <QImageWriter>

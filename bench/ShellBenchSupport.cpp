@@ -1,7 +1,7 @@
 #include "ShellBenchSupport.h"
 
 #include "BookBuilder.h"
-#include "shell/CMainFrame.h"
+#include "shell/mainframe/CMainFrame.h"
 
 #include <QStandardPaths>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/CTarnGuiApp.h"
+#include "shell/mainframe/CTarnGuiApp.h"
 
 #include <cstdint>
 

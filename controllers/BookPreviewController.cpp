@@ -201,8 +201,17 @@ void BookPreviewController::CollectLinks(const Container& entry, std::size_t sta
     }
 }
 
+TextRange BookPreviewController::Heading(const Container& entry, std::size_t start)
+{
+    return {start, entry.ChildCount() > 0 && entry.Child(0).Length() > 0 ? entry.Child(0).Length() - 1 : 0};
+}
+
 void BookPreviewController::MarkLinks(const Container& entry, std::size_t start)
 {
+    const TextRange heading = Heading(entry, start);
+    if (heading.length > 0) {
+        view_->FormatRange(heading.start, heading.length, model_.GetFont(CommonLib::FontType::MainBook));
+    }
     std::vector<TextRange> links;
     CollectLinks(entry, start, links);
     for (const TextRange& link : links) {
@@ -347,7 +356,7 @@ void BookPreviewController::Show(std::uint32_t number)
         const Container& entry = Built(number);
         std::vector<TextRange> links;
         CollectLinks(entry, 0, links);
-        view_->SetAllText(Written(entry), links);
+        view_->SetAllText(Written(entry), links, {Heading(entry, 0)});
     } else {
         ScrollTo(number);
     }
@@ -384,15 +393,19 @@ void BookPreviewController::FillMore(std::size_t step)
 {
     std::wstring text;
     std::vector<TextRange> links;
+    std::vector<TextRange> headings;
     std::size_t start = Start(static_cast<std::uint32_t>(filled_ + 1));
     while (filled_ < entries_.size() && text.size() < step) {
         const Container& entry = Built(static_cast<std::uint32_t>(filled_ + 1));
         CollectLinks(entry, start, links);
+        if (const TextRange heading = Heading(entry, start); heading.length > 0) {
+            headings.push_back(heading);
+        }
         text += Written(entry);
         start += entry.Length();
         ++filled_;
     }
-    view_->AppendText(text, links);
+    view_->AppendText(text, links, headings);
     if (filled_ == entries_.size()) {
         filling_ = false;
     }

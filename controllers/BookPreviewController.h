@@ -61,6 +61,8 @@ private:
     void RebuildLengths();
     void MarkLinks(const Container& entry, std::size_t start);
     static void CollectLinks(const Container& entry, std::size_t start, std::vector<TextRange>& links);
+    // The entry's section number, without the line break after it.
+    static TextRange Heading(const Container& entry, std::size_t start);
 
     TarnDataModel& model_;
     IBookPreviewView* view_;

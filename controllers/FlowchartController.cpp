@@ -79,10 +79,33 @@ void FlowchartController::ZoomIn()
     UpdateZoom();
 }
 
+// A fit may have gone below the lowest step; zooming out never zooms in from there.
 void FlowchartController::ZoomOut()
 {
-    zoom_ = zoom_ < LowestZoom + 10 ? LowestZoom : zoom_ - 10;
+    if (zoom_ > LowestZoom) {
+        zoom_ = std::max(zoom_ - 10, LowestZoom);
+    }
     UpdateZoom();
+}
+
+void FlowchartController::FitWholeChart(int windowWidth, int windowHeight)
+{
+    zoom_ = std::min(FittingZoom(graphWidth_, windowWidth), FittingZoom(graphHeight_, windowHeight));
+    UpdateZoom();
+}
+
+void FlowchartController::FitWidth(int windowWidth)
+{
+    zoom_ = FittingZoom(graphWidth_, windowWidth);
+    UpdateZoom();
+}
+
+unsigned FlowchartController::FittingZoom(int graphLength, int windowLength)
+{
+    // The chart has a margin of 10 units on each side.
+    const double chart = std::max(graphLength, 0) + 20.0;
+    const double percent = std::floor(100.0 * std::max(windowLength, 0) / chart);
+    return static_cast<unsigned>(std::clamp(percent, double{LowestFitZoom}, double{HighestZoom}));
 }
 
 std::wstring FlowchartController::ZoomText() const
@@ -93,7 +116,7 @@ std::wstring FlowchartController::ZoomText() const
 void FlowchartController::UpdateZoom()
 {
     view_->EnableZoomIn(zoom_ != HighestZoom);
-    view_->EnableZoomOut(zoom_ != LowestZoom);
+    view_->EnableZoomOut(zoom_ > LowestZoom);
     view_->SetZoom(zoom_ / 100.0, ZoomText());
 }
 

@@ -30,6 +30,10 @@ public:
     void SetZoomPercent(unsigned percent);
     void ZoomIn();
     void ZoomOut();
+    // Zooms so that the whole chart, or its whole width, fits a window of the given size;
+    // below the lowest step when a big chart needs it.
+    void FitWholeChart(int windowWidth, int windowHeight);
+    void FitWidth(int windowWidth);
     std::wstring ZoomText() const;
 
     // A layout runs, waits or is held back by a multi-step change.
@@ -40,6 +44,7 @@ public:
 private:
     static constexpr unsigned LowestZoom = 10;
     static constexpr unsigned HighestZoom = 100;
+    static constexpr unsigned LowestFitZoom = 1;
 
     using NodeKey = std::uint64_t;
     using Node = FlowchartSnapshot::Node;
@@ -86,6 +91,8 @@ private:
                       LayoutOutcome outcome);
     void Apply(const FlowchartLayout& layout, const std::unordered_map<std::uint32_t, NodeKey>& keys);
     void UpdateZoom();
+    // The largest zoom at which a length of the chart fits the window's length.
+    static unsigned FittingZoom(int graphLength, int windowLength);
 
     TarnDataModel& model_;
     IFlowchartView* view_;

@@ -106,6 +106,9 @@ public:
     // Replaces the open book by one read from another program's file, asking first as New
     // does: untitled, so that Save asks where, and modified.
     void OpenImported(BookFileContents contents);
+    // Replaces the open book by a copy of one that is not the author's to overwrite, such as
+    // the sample book, asking first as New does: untitled, and unmodified until edited.
+    void OpenUntitledCopy(BookFileContents contents);
     // True when the book's file has been written by someone else since this book was
     // loaded from it or saved to it.
     bool ChangedOnDisk() const;

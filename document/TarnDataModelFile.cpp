@@ -44,6 +44,16 @@ void TarnDataModel::OpenImported(BookFileContents contents)
     ShowFirstSection();
 }
 
+void TarnDataModel::OpenUntitledCopy(BookFileContents contents)
+{
+    if (QueryDiscardChanges()) {
+        return;
+    }
+    Replace(std::move(contents));
+    MarkSaved();
+    ShowFirstSection();
+}
+
 void TarnDataModel::Replace(BookFileContents contents)
 {
     Clear();

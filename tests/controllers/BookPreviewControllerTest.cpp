@@ -78,10 +78,14 @@ TEST_F(BookPreviewControllerTest, RenumberingSwappingShufflingAndUndoingKeepTheT
     ExpectInStep();
     model.SetChoiceFormat(L"{{text}} ({{destination}})");
     ExpectInStep();
-    for (const std::wstring& link : view.links) {
-        EXPECT_FALSE(link.empty());
-        EXPECT_EQ(link.find_first_not_of(L"0123456789"), std::wstring::npos) << std::string(link.begin(), link.end());
+    // Links and headings mark section numbers and nothing else.
+    for (const auto* marks : {&view.links, &view.headings}) {
+        for (const std::wstring& mark : *marks) {
+            EXPECT_FALSE(mark.empty());
+            EXPECT_EQ(mark.find_first_not_of(L"0123456789"), std::wstring::npos) << std::string(mark.begin(), mark.end());
+        }
     }
+    EXPECT_GE(view.headings.size(), 12u);
 }
 
 TEST_F(BookPreviewControllerTest, PagePerSectionShowsOnlyTheCurrentSection)
@@ -94,6 +98,7 @@ TEST_F(BookPreviewControllerTest, PagePerSectionShowsOnlyTheCurrentSection)
     model.SetCurrentSection(2);
     EXPECT_EQ(view.text, L"2\nSecond\nBack, turn to 1\n");
     EXPECT_EQ(view.links, std::vector<std::wstring>{L"1"});
+    EXPECT_EQ(view.headings, std::vector<std::wstring>{L"2"});
     model.SetSectionText(1, L"First");
     EXPECT_EQ(view.text, L"2\nSecond\nBack, turn to 1\n");
     model.SetNewPagePerSection(false);

@@ -66,6 +66,35 @@ TEST_F(FlowchartControllerTest, ZoomStaysBetweenTenAndAHundredPercent)
     EXPECT_EQ(controller.ZoomText(), L"65%");
 }
 
+TEST_F(FlowchartControllerTest, FittingGoesBelowTheLowestStepOnlyWhereTheChartNeedsIt)
+{
+    model.NewBook(L"Quest", L"");
+    // The chart is the graph with a margin of 10 units on each side.
+    const int width = view.graphSize.first + 20;
+    const int height = view.graphSize.second + 20;
+    controller.FitWholeChart(10 * width, 10 * height);
+    EXPECT_EQ(controller.ZoomText(), L"100%");
+    controller.FitWholeChart(width / 2, 10 * height);
+    EXPECT_EQ(controller.ZoomText(), std::to_wstring(100 * (width / 2) / width) + L"%");
+    controller.FitWholeChart(10 * width, height / 10);
+    EXPECT_EQ(controller.ZoomText(), std::to_wstring(100 * (height / 10) / height) + L"%");
+    controller.FitWholeChart(0, 0);
+    EXPECT_EQ(controller.ZoomText(), L"1%");
+    controller.FitWidth(width * 2 / 5);
+    EXPECT_EQ(controller.ZoomText(), std::to_wstring(100 * (width * 2 / 5) / width) + L"%");
+
+    // Below the lowest step, zooming out stays put and zooming in steps up from there.
+    controller.FitWidth(width / 20);
+    const std::wstring below = controller.ZoomText();
+    ASSERT_LT(std::stoi(below), 10);
+    view.Clear();
+    controller.ZoomOut();
+    EXPECT_EQ(view.Calls()[1], "EnableZoomOut false");
+    EXPECT_EQ(controller.ZoomText(), below);
+    controller.ZoomIn();
+    EXPECT_EQ(controller.ZoomText(), std::to_wstring(std::stoi(below) + 10) + L"%");
+}
+
 TEST_F(FlowchartControllerTest, ChoiceChangesLayOutAgainAndOnlyAHiddenChangeUpdatesTheFlag)
 {
     model.NewBook(L"Quest", L"");

@@ -20,7 +20,7 @@ using TarnViewModel::StoryGraph;
 using TarnViewModel::TarnDataModel;
 
 // A preview that applies every edit to a text of its own, as the rich-text box would, and
-// remembers the ranges marked as links.
+// remembers the ranges marked as links and headings.
 class TextPreview : public IBookPreviewView, public DeferredSteps {
 public:
     void ReplaceText(std::size_t start, std::size_t length, const std::wstring& replacement) override
@@ -30,23 +30,33 @@ public:
         ++replacements;
         replacedCharacters += replacement.size();
     }
-    void SetAllText(const std::wstring& all, const std::vector<TarnViewModel::TextRange>& ranges) override
+    void SetAllText(const std::wstring& all, const std::vector<TarnViewModel::TextRange>& ranges,
+                    const std::vector<TarnViewModel::TextRange>& headingRanges) override
     {
         text.clear();
         links.clear();
-        AppendText(all, ranges);
+        headings.clear();
+        AppendText(all, ranges, headingRanges);
         ++fullRewrites;
     }
-    void AppendText(const std::wstring& more, const std::vector<TarnViewModel::TextRange>& ranges) override
+    void AppendText(const std::wstring& more, const std::vector<TarnViewModel::TextRange>& ranges,
+                    const std::vector<TarnViewModel::TextRange>& headingRanges) override
     {
         text += more;
         for (const auto& range : ranges) {
             ASSERT_LE(range.start + range.length, text.size());
             links.push_back(text.substr(range.start, range.length));
         }
+        for (const auto& range : headingRanges) {
+            FormatRange(range.start, range.length, {});
+        }
         ++appends;
     }
-    void FormatRange(std::size_t, std::size_t, const CommonLib::Font&) override {}
+    void FormatRange(std::size_t start, std::size_t length, const CommonLib::Font&) override
+    {
+        ASSERT_LE(start + length, text.size());
+        headings.push_back(text.substr(start, length));
+    }
     void FormatRangeAndHome(std::size_t start, std::size_t length) override
     {
         ASSERT_LE(start + length, text.size());
@@ -57,6 +67,7 @@ public:
     {
         text.clear();
         links.clear();
+        headings.clear();
     }
     void BeginUpdate() override {}
     void EndUpdate() override {}
@@ -65,6 +76,8 @@ public:
 
     std::wstring text;
     std::vector<std::wstring> links;
+    // Every range marked as a section heading, in the order marked.
+    std::vector<std::wstring> headings;
     std::size_t replacements = 0;
     std::size_t replacedCharacters = 0;
     std::size_t fullRewrites = 0;

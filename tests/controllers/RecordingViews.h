@@ -115,7 +115,11 @@ public:
     void RemoveChoiceEdge(const Uuid&) override { Log("RemoveChoiceEdge"); }
     void SelectSectionNode(std::uint32_t number) override { Log("SelectSectionNode", number); }
     void ClearSelection() override { Log("ClearSelection"); }
-    void SetGraphSize(int, int) override { Log("SetGraphSize"); }
+    void SetGraphSize(int width, int height) override
+    {
+        graphSize = {width, height};
+        Log("SetGraphSize");
+    }
     void SetSectionColour(std::uint32_t number, const Colour&) override { Log("SetSectionColour", number); }
     void SetZoom(double factor, const std::wstring& text) override { Log("SetZoom", factor, text); }
     void EnableZoomIn(bool enable) override { Log("EnableZoomIn", enable); }
@@ -123,6 +127,8 @@ public:
     void RenumberSectionNode(std::uint32_t from, std::uint32_t to) override { Log("RenumberSectionNode", from, to); }
     void SwapSectionNodes(std::uint32_t a, std::uint32_t b) override { Log("SwapSectionNodes", a, b); }
     void RenumberSectionNodes(const TarnViewModel::NumberChanges& changes) override { Log("RenumberSectionNodes", changes.size()); }
+
+    std::pair<int, int> graphSize;
     void ClearAll() override { Log("ClearAll"); }
     void SetFooterText(const std::wstring& footer) override { Log("SetFooterText", footer); }
     void BeginUpdate() override { Log("BeginUpdate"); }

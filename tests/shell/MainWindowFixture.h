@@ -2,10 +2,10 @@
 
 #include "DialogScript.h"
 #include "document/TarnDataModel.h"
-#include "shell/CFlowchartPane.h"
-#include "shell/CMainFrame.h"
-#include "shell/CSectionView.h"
-#include "shell/CTarnGuiApp.h"
+#include "shell/flowchart/CFlowchartPane.h"
+#include "shell/mainframe/CMainFrame.h"
+#include "shell/mainframe/CTarnGuiApp.h"
+#include "shell/panes/CSectionView.h"
 #include "support/TempFolder.h"
 
 #include <QAction>

@@ -1,12 +1,14 @@
 #pragma once
 
-#include "shell/PropertyGrid.h"
+#include "shell/panes/PropertyGrid.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QImage>
 #include <QLineEdit>
 #include <QListView>
+#include <QPixmap>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -56,6 +58,7 @@ public:
         QTest::mouseClick(popup->viewport(), Qt::LeftButton, {}, rect.center());
     }
     QString Shown(int id) const { return grid_.Item(id)->text(1); }
+    QImage Swatch(int id) const { return grid_.Item(id)->data(1, Qt::DecorationRole).value<QPixmap>().toImage(); }
     bool Editable(int id) const { return (grid_.Item(id)->flags() & Qt::ItemIsEditable) != 0; }
 
 private:

@@ -1,4 +1,4 @@
-#include "shell/CTarnGuiApp.h"
+#include "shell/mainframe/CTarnGuiApp.h"
 
 #include <QSettings>
 #include <QStandardPaths>

@@ -2,8 +2,8 @@
 
 #include "commands/UpdatePropertyCommand.h"
 #include "document/TarnDataModel.h"
-#include "shell/CMainFrame.h"
-#include "shell/StringTable.h"
+#include "shell/mainframe/CMainFrame.h"
+#include "shell/support/StringTable.h"
 
 #include <QAction>
 

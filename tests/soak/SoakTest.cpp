@@ -6,9 +6,9 @@
 #include "document/RecoveryFiles.h"
 #include "samplebooks/GamebookGenerator.h"
 #include "samplebooks/GeneratedDocument.h"
-#include "shell/BookAutosave.h"
-#include "shell/CMainFrame.h"
-#include "shell/CTarnGuiApp.h"
+#include "shell/mainframe/BookAutosave.h"
+#include "shell/mainframe/CMainFrame.h"
+#include "shell/mainframe/CTarnGuiApp.h"
 #include "support/TempFolder.h"
 
 #include <QApplication>

@@ -1,0 +1,77 @@
+#include "shell/dialogs/PdfPageSetupDlg.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QSettings>
+
+namespace TarnGui {
+
+namespace {
+
+const QString PaperSetting = QStringLiteral("pdf/paper");
+const QString MarginSetting = QStringLiteral("pdf/margin");
+
+const std::pair<PaperSize, const char*> Papers[] = {{PaperSize::A4, "A4 (210 × 297 mm)"},
+                                                    {PaperSize::A5, "A5 (148 × 210 mm)"},
+                                                    {PaperSize::Letter, "US Letter (8.5 × 11 in)"},
+                                                    {PaperSize::Trade6x9, "Trade paperback (6 × 9 in)"}};
+
+}  // namespace
+
+PdfPageSetupDlg::PdfPageSetupDlg(QWidget* parent) : QDialog(parent), paper_(new QComboBox(this)), margin_(new QDoubleSpinBox(this))
+{
+    setWindowTitle(QStringLiteral("PDF Pages"));
+    setObjectName(QStringLiteral("PdfPageSetupDlg"));
+    const PageSetup remembered = Remembered();
+    for (const auto& [paper, name] : Papers) {
+        paper_->addItem(QString::fromUtf8(name), QString::fromStdString(PaperSizeName(paper)));
+        if (paper == remembered.paper) {
+            paper_->setCurrentIndex(paper_->count() - 1);
+        }
+    }
+    margin_->setRange(PageSetup::SmallestMargin, PageSetup::LargestMargin);
+    margin_->setDecimals(0);
+    margin_->setSuffix(QStringLiteral(" mm"));
+    margin_->setValue(remembered.margin);
+    auto* layout = new QFormLayout(this);
+    layout->addRow(QStringLiteral("Page size:"), paper_);
+    layout->addRow(QStringLiteral("Margins:"), margin_);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addRow(buttons);
+    // Wide enough for the window manager to show the whole title.
+    setMinimumWidth(fontMetrics().averageCharWidth() * 64);
+}
+
+PageSetup PdfPageSetupDlg::Chosen() const
+{
+    return {PaperSizeNamed(paper_->currentData().toString().toStdString()).value_or(PaperSize::A4), margin_->value()};
+}
+
+void PdfPageSetupDlg::accept()
+{
+    const PageSetup chosen = Chosen();
+    QSettings settings;
+    settings.setValue(PaperSetting, QString::fromStdString(PaperSizeName(chosen.paper)));
+    settings.setValue(MarginSetting, chosen.margin);
+    QDialog::accept();
+}
+
+PageSetup PdfPageSetupDlg::Remembered()
+{
+    const QSettings settings;
+    PageSetup setup;
+    setup.paper = PaperSizeNamed(settings.value(PaperSetting).toString().toStdString()).value_or(setup.paper);
+    bool number = false;
+    const double margin = settings.value(MarginSetting).toDouble(&number);
+    // A hand-edited setting out of range falls back to the default rather than failing each export.
+    if (number && margin >= PageSetup::SmallestMargin && margin <= PageSetup::LargestMargin) {
+        setup.margin = margin;
+    }
+    return setup;
+}
+
+}  // namespace TarnGui

@@ -1,0 +1,413 @@
+#include "shell/flowchart/CFlowchart.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include <cmath>
+
+namespace TarnGui {
+
+namespace {
+
+constexpr int LineStep = 10;
+const QColor ScreenBackground(200, 200, 200);
+// The selected box is ringed at screen scale, so that it stands out at every zoom.
+constexpr double SelectionRingGap = 3.0;
+constexpr double SelectionRingWidth = 3.0;
+constexpr int SelectionRingReach = 7;
+
+}  // namespace
+
+CFlowchart::CFlowchart(QWidget* parent) : QAbstractScrollArea(parent), fonts_(FlowchartFonts::Create()), updates_(viewport())
+{
+    setFocusPolicy(Qt::StrongFocus);
+    viewport()->setMouseTracking(true);
+    // Every pixel is painted, so Qt need not clear the background first.
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
+    horizontalScrollBar()->setSingleStep(LineStep);
+    verticalScrollBar()->setSingleStep(LineStep);
+    UpdateScrollBars();
+}
+
+void CFlowchart::AddBox(std::uint32_t number, const QString& label, const QColor& fill, const QRectF& rect)
+{
+    scene_.AddBox(number, label, fill, rect);
+    InvalidateBox(number);
+}
+
+void CFlowchart::UpdateBox(std::uint32_t number, const QString& label, double width, double height)
+{
+    InvalidateBox(number);
+    scene_.UpdateBox(number, label, width, height);
+    InvalidateBox(number);
+}
+
+void CFlowchart::RemoveBox(std::uint32_t number)
+{
+    InvalidateBox(number);
+    scene_.RemoveBox(number);
+}
+
+void CFlowchart::RenumberBox(std::uint32_t oldNumber, std::uint32_t newNumber)
+{
+    scene_.RenumberBox(oldNumber, newNumber);
+    InvalidateBox(newNumber);
+}
+
+void CFlowchart::SwapBoxes(std::uint32_t a, std::uint32_t b)
+{
+    scene_.SwapBoxes(a, b);
+    InvalidateBox(a);
+    InvalidateBox(b);
+}
+
+void CFlowchart::RenumberBoxes(const TarnViewModel::NumberChanges& changes)
+{
+    scene_.RenumberBoxes(changes);
+    RepaintAll();
+}
+
+void CFlowchart::SetBoxColour(std::uint32_t number, const QColor& fill)
+{
+    scene_.SetBoxColour(number, fill);
+    InvalidateBox(number);
+}
+
+void CFlowchart::MoveBox(std::uint32_t number, double left, double top)
+{
+    InvalidateBox(number);
+    scene_.MoveBox(number, left, top);
+    InvalidateBox(number);
+}
+
+void CFlowchart::AddArrow(const TarnViewModel::Uuid& id, const QPolygonF& points, bool hidden)
+{
+    InvalidateArrow(id);
+    scene_.AddArrow(id, points, hidden);
+    InvalidateArrow(id);
+}
+
+void CFlowchart::SetArrowPoints(const TarnViewModel::Uuid& id, const QPolygonF& points)
+{
+    InvalidateArrow(id);
+    scene_.SetArrowPoints(id, points);
+    InvalidateArrow(id);
+}
+
+void CFlowchart::SetArrowHidden(const TarnViewModel::Uuid& id, bool hidden)
+{
+    scene_.SetArrowHidden(id, hidden);
+    InvalidateArrow(id);
+}
+
+void CFlowchart::RemoveArrow(const TarnViewModel::Uuid& id)
+{
+    InvalidateArrow(id);
+    scene_.RemoveArrow(id);
+}
+
+void CFlowchart::SelectBox(std::uint32_t number)
+{
+    const auto found = scene_.boxes.find(number);
+    if (found == scene_.boxes.end()) {
+        return;
+    }
+    found->second.selected = true;
+    selected_ = number;
+    const QRect area = BoxWindowArea(found->second);
+    if (viewport()->rect().contains(area)) {
+        viewport()->update(area);
+        return;
+    }
+    CentreOn(found->second);
+    RepaintAll();
+}
+
+void CFlowchart::CentreOn(const FlowchartBox& box)
+{
+    ScrollDocumentPointTo(box.rect.center(), QRectF(viewport()->rect()).center());
+}
+
+void CFlowchart::ClearSelection()
+{
+    selected_.reset();
+    for (auto& [number, box] : scene_.boxes) {
+        if (box.selected) {
+            box.selected = false;
+            viewport()->update(BoxWindowArea(box));
+        }
+    }
+}
+
+void CFlowchart::SetGraphSize(int width, int height)
+{
+    scene_.graphWidth = width;
+    scene_.graphHeight = height;
+    UpdateScrollBars();
+}
+
+void CFlowchart::SetZoom(double factor)
+{
+    const QPointF anchor = AnchorInWindow();
+    const QPointF document = ToDocument(anchor);
+    zoom_ = factor;
+    UpdateScrollBars();
+    ScrollDocumentPointTo(document, anchor);
+    RepaintAll();
+}
+
+void CFlowchart::BeginLayout()
+{
+    if (const FlowchartBox* box = SelectedBox()) {
+        heldBox_ = HeldBox{*selected_, ToWindowPoint(box->rect.center())};
+    }
+}
+
+void CFlowchart::EndLayout()
+{
+    UpdateScrollBars();
+    const FlowchartBox* box = SelectedBox();
+    if (box != nullptr && heldBox_ && selected_ == heldBox_->number) {
+        ScrollDocumentPointTo(box->rect.center(), heldBox_->window);
+        if (!viewport()->rect().contains(ToWindow(box->rect))) {
+            CentreOn(*box);
+        }
+    }
+    heldBox_.reset();
+    RepaintAll();
+}
+
+const FlowchartBox* CFlowchart::SelectedBox() const
+{
+    return selected_ ? scene_.Box(*selected_) : nullptr;
+}
+
+// The selected box when it is in sight, else the middle of the window.
+QPointF CFlowchart::AnchorInWindow() const
+{
+    const QRectF window(viewport()->rect());
+    if (const FlowchartBox* box = SelectedBox()) {
+        const QPointF centre = ToWindowPoint(box->rect.center());
+        if (window.contains(centre)) {
+            return centre;
+        }
+    }
+    return window.center();
+}
+
+QPointF CFlowchart::ToWindowPoint(const QPointF& document) const
+{
+    const double scale = ChartScale(zoom_);
+    return QPointF((document.x() + ChartMargin) * scale - horizontalScrollBar()->value(),
+                   (document.y() + ChartMargin) * scale - verticalScrollBar()->value());
+}
+
+QPointF CFlowchart::ToDocument(const QPointF& window) const
+{
+    const double scale = ChartScale(zoom_);
+    return QPointF((window.x() + horizontalScrollBar()->value()) / scale - ChartMargin,
+                   (window.y() + verticalScrollBar()->value()) / scale - ChartMargin);
+}
+
+void CFlowchart::ScrollDocumentPointTo(const QPointF& document, const QPointF& window)
+{
+    const double scale = ChartScale(zoom_);
+    horizontalScrollBar()->setValue(static_cast<int>(std::lround((document.x() + ChartMargin) * scale - window.x())));
+    verticalScrollBar()->setValue(static_cast<int>(std::lround((document.y() + ChartMargin) * scale - window.y())));
+}
+
+void CFlowchart::SetFooter(const QString& footer)
+{
+    scene_.footer = footer;
+    RepaintAll();
+}
+
+void CFlowchart::ClearAll()
+{
+    scene_.Clear();
+    selected_.reset();
+    UpdateScrollBars();
+    RepaintAll();
+}
+
+void CFlowchart::BeginUpdate()
+{
+    updates_.Begin();
+}
+
+void CFlowchart::EndUpdate()
+{
+    if (updates_.End()) {
+        RepaintAll();
+    }
+}
+
+std::optional<std::uint32_t> CFlowchart::BoxAt(const QPoint& point) const
+{
+    const double scale = ChartScale(zoom_);
+    const double x = std::trunc((horizontalScrollBar()->value() + point.x()) / scale) - ChartMargin;
+    const double y = std::trunc((verticalScrollBar()->value() + point.y()) / scale) - ChartMargin;
+    for (const auto& [number, box] : scene_.boxes) {
+        const QRectF& rect = box.rect;
+        const double left = rect.left() - 1.0;
+        const double top = rect.top() - 1.0;
+        if (x >= left && x < left + rect.width() + 2.0 && y >= top && y < top + rect.height() + 2.0) {
+            return number;
+        }
+    }
+    return std::nullopt;
+}
+
+int CFlowchart::HorizontalRange() const
+{
+    return static_cast<int>((scene_.graphWidth + 2 * ChartMargin) * zoom_);
+}
+
+int CFlowchart::VerticalRange() const
+{
+    return static_cast<int>((scene_.graphHeight + 2 * ChartMargin) * zoom_);
+}
+
+QRect CFlowchart::ToWindow(const QRectF& documentRect) const
+{
+    const double scale = ChartScale(zoom_);
+    const QRectF device((documentRect.left() + ChartMargin) * scale - horizontalScrollBar()->value(),
+                        (documentRect.top() + ChartMargin) * scale - verticalScrollBar()->value(),
+                        documentRect.width() * scale, documentRect.height() * scale);
+    return device.toAlignedRect().adjusted(-1, -1, 1, 1);
+}
+
+QRect CFlowchart::BoxWindowArea(const FlowchartBox& box) const
+{
+    return ToWindow(BoxPaintArea(box)).adjusted(-SelectionRingReach, -SelectionRingReach, SelectionRingReach,
+                                                 SelectionRingReach);
+}
+
+void CFlowchart::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(viewport());
+    painter.fillRect(event->rect(), ScreenBackground);
+    const double scale = ChartScale(zoom_);
+    painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
+    painter.scale(scale, scale);
+    painter.translate(ChartMargin, ChartMargin);
+    const QRectF clip = painter.transform().inverted().mapRect(QRectF(event->rect()));
+    PaintScene(painter, scene_, fonts_, clip, true);
+
+    if (const FlowchartBox* box = SelectedBox()) {
+        painter.resetTransform();
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(palette().color(QPalette::Highlight), SelectionRingWidth));
+        painter.setBrush(Qt::NoBrush);
+        const double reach = SelectionRingGap + SelectionRingWidth / 2;
+        const QRectF ring = QRectF(ToWindowPoint(box->rect.topLeft()), ToWindowPoint(box->rect.bottomRight()))
+                                .adjusted(-reach, -reach, reach, reach);
+        painter.drawRoundedRect(ring, reach, reach);
+    }
+}
+
+void CFlowchart::resizeEvent(QResizeEvent* event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    UpdateScrollBars();
+}
+
+void CFlowchart::scrollContentsBy(int dx, int dy)
+{
+    // Moves what is already drawn and paints only the strip that scrolled into view.
+    viewport()->scroll(dx, dy);
+}
+
+void CFlowchart::wheelEvent(QWheelEvent* event)
+{
+    const bool towardsEnd = event->angleDelta().y() <= 0;
+    verticalScrollBar()->triggerAction(towardsEnd ? QAbstractSlider::SliderSingleStepAdd : QAbstractSlider::SliderSingleStepSub);
+    event->accept();
+}
+
+void CFlowchart::keyPressEvent(QKeyEvent* event)
+{
+    QScrollBar* vertical = verticalScrollBar();
+    QScrollBar* horizontal = horizontalScrollBar();
+    switch (event->key()) {
+    case Qt::Key_PageUp: vertical->triggerAction(QAbstractSlider::SliderPageStepSub); break;
+    case Qt::Key_PageDown: vertical->triggerAction(QAbstractSlider::SliderPageStepAdd); break;
+    case Qt::Key_Home: vertical->triggerAction(QAbstractSlider::SliderToMinimum); break;
+    case Qt::Key_End: vertical->triggerAction(QAbstractSlider::SliderToMaximum); break;
+    case Qt::Key_Up: vertical->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
+    case Qt::Key_Down: vertical->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
+    case Qt::Key_Left: horizontal->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
+    case Qt::Key_Right: horizontal->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
+    default: QAbstractScrollArea::keyPressEvent(event); return;
+    }
+    event->accept();
+}
+
+void CFlowchart::mousePressEvent(QMouseEvent* event)
+{
+    setFocus(Qt::MouseFocusReason);
+    event->accept();
+}
+
+void CFlowchart::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton) {
+        return;
+    }
+    const std::optional<std::uint32_t> number = BoxAt(event->position().toPoint());
+    if (number && selectHandler_) {
+        selectHandler_(*number);
+    }
+    event->accept();
+}
+
+void CFlowchart::mouseMoveEvent(QMouseEvent* event)
+{
+    viewport()->setCursor(BoxAt(event->position().toPoint()) ? Qt::PointingHandCursor : Qt::ArrowCursor);
+}
+
+void CFlowchart::UpdateScrollBars()
+{
+    const QSize page = viewport()->size();
+    QScrollBar* horizontal = horizontalScrollBar();
+    QScrollBar* vertical = verticalScrollBar();
+    // Qt's maximum is the last position, the range less the page; QScrollBar keeps the
+    // position within it whenever the range shrinks.
+    horizontal->setRange(0, std::max(0, HorizontalRange() - page.width()));
+    horizontal->setPageStep(page.width());
+    vertical->setRange(0, std::max(0, VerticalRange() - page.height()));
+    vertical->setPageStep(page.height());
+}
+
+void CFlowchart::Invalidate(const QRectF& documentRect)
+{
+    if (!documentRect.isNull()) {
+        viewport()->update(ToWindow(documentRect));
+    }
+}
+
+void CFlowchart::InvalidateBox(std::uint32_t number)
+{
+    if (const FlowchartBox* box = scene_.Box(number)) {
+        viewport()->update(BoxWindowArea(*box));
+    }
+}
+
+void CFlowchart::InvalidateArrow(const TarnViewModel::Uuid& id)
+{
+    const FlowchartArrow* arrow = scene_.Arrow(id);
+    if (arrow != nullptr && !arrow->points.isEmpty()) {
+        Invalidate(ArrowPaintArea(*arrow));
+    }
+}
+
+void CFlowchart::RepaintAll()
+{
+    viewport()->update();
+}
+
+}  // namespace TarnGui

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "drawing/FlowchartPainter.h"
+#include "shell/support/UpdateBracket.h"
+
+#include <QAbstractScrollArea>
+
+#include <functional>
+#include <optional>
+
+namespace TarnGui {
+
+// The flowchart's drawing window: holds the boxes and arrows, paints the part of the
+// chart that needs it, scrolls, zooms and selects the box that is clicked.
+class CFlowchart : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    using SelectHandler = std::function<void(std::uint32_t number)>;
+
+    explicit CFlowchart(QWidget* parent = nullptr);
+
+    void SetSelectHandler(SelectHandler handler) { selectHandler_ = std::move(handler); }
+    const FlowchartScene& Scene() const { return scene_; }
+    const FlowchartFonts& Fonts() const { return fonts_; }
+    double Zoom() const { return zoom_; }
+
+    void AddBox(std::uint32_t number, const QString& label, const QColor& fill, const QRectF& rect);
+    void UpdateBox(std::uint32_t number, const QString& label, double width, double height);
+    void RemoveBox(std::uint32_t number);
+    void RenumberBox(std::uint32_t oldNumber, std::uint32_t newNumber);
+    void SwapBoxes(std::uint32_t a, std::uint32_t b);
+    void RenumberBoxes(const TarnViewModel::NumberChanges& changes);
+    void SetBoxColour(std::uint32_t number, const QColor& fill);
+    void MoveBox(std::uint32_t number, double left, double top);
+    void AddArrow(const TarnViewModel::Uuid& id, const QPolygonF& points, bool hidden);
+    void SetArrowPoints(const TarnViewModel::Uuid& id, const QPolygonF& points);
+    void SetArrowHidden(const TarnViewModel::Uuid& id, bool hidden);
+    void RemoveArrow(const TarnViewModel::Uuid& id);
+    void SelectBox(std::uint32_t number);
+    void ClearSelection();
+    void SetGraphSize(int width, int height);
+    // Keeps the selected box, or the middle of the window, where it is on the screen.
+    void SetZoom(double factor);
+    // A layout moves the boxes; the selected box stays where it was on the screen.
+    void BeginLayout();
+    void EndLayout();
+    void SetFooter(const QString& footer);
+    void ClearAll();
+    void BeginUpdate();
+    void EndUpdate();
+
+    // The box under a point of the window, searched in ascending number.
+    std::optional<std::uint32_t> BoxAt(const QPoint& point) const;
+    // The scroll ranges: the zoomed graph with its margins, in device units.
+    int HorizontalRange() const;
+    int VerticalRange() const;
+    // Where a document rectangle lies in the window at the current zoom and scroll.
+    QRect ToWindow(const QRectF& documentRect) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    void UpdateScrollBars();
+    void Invalidate(const QRectF& documentRect);
+    void InvalidateBox(std::uint32_t number);
+    // Where a box, its outline and its selection ring lie in the window.
+    QRect BoxWindowArea(const FlowchartBox& box) const;
+    void InvalidateArrow(const TarnViewModel::Uuid& id);
+    void RepaintAll();
+    const FlowchartBox* SelectedBox() const;
+    QPointF AnchorInWindow() const;
+    QPointF ToWindowPoint(const QPointF& document) const;
+    QPointF ToDocument(const QPointF& window) const;
+    void ScrollDocumentPointTo(const QPointF& document, const QPointF& window);
+    void CentreOn(const FlowchartBox& box);
+
+    struct HeldBox {
+        std::uint32_t number;
+        QPointF window;
+    };
+
+    FlowchartScene scene_;
+    FlowchartFonts fonts_;
+    double zoom_ = 1.0;
+    UpdateBracket updates_;
+    SelectHandler selectHandler_;
+    std::optional<std::uint32_t> selected_;
+    std::optional<HeldBox> heldBox_;
+};
+
+}  // namespace TarnGui

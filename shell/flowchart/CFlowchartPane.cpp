@@ -1,0 +1,207 @@
+#include "shell/flowchart/CFlowchartPane.h"
+
+#include "controllers/FlowchartController.h"
+#include "document/TarnDataModel.h"
+#include "drawing/FlowchartSceneView.h"
+#include "drawing/QtColour.h"
+#include "drawing/QtText.h"
+#include "shell/flowchart/CFlowchart.h"
+#include "shell/flowchart/CFlowchartToolBar.h"
+#include "shell/support/ErrorBoundary.h"
+#include "shell/support/StringTable.h"
+
+#include <QAction>
+#include <QEventLoop>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace TarnGui {
+
+CFlowchartPane::CFlowchartPane(TarnViewModel::TarnDataModel& model, QWidget* parent)
+    : QDockWidget(LoadString(Strings::FlowchartCaption), parent)
+{
+    setObjectName(QStringLiteral("FlowchartPane"));
+    auto* content = new QWidget(this);
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    toolBar_ = new CFlowchartToolBar(content);
+    chart_ = new CFlowchart(content);
+    layout->addWidget(toolBar_);
+    layout->addWidget(chart_, 1);
+    content->setFocusProxy(chart_);
+    setWidget(content);
+    chart_->SetSelectHandler(
+        [this, &model](std::uint32_t number) { RunGuarded(this, [&] { model.SetCurrentSection(number); }); });
+}
+
+void CFlowchartPane::SetController(TarnViewModel::FlowchartController* controller)
+{
+    toolBar_->SetController(controller);
+    // The size the chart's window has without scroll bars, which a fitted chart no longer needs.
+    connect(toolBar_->FitWholeChartAction(), &QAction::triggered, this, [this, controller] {
+        const QSize window = chart_->maximumViewportSize();
+        RunGuarded(this, [&] { controller->FitWholeChart(window.width(), window.height()); });
+    });
+    // A chart fitted to the width is usually taller than the window, so its vertical bar stays.
+    connect(toolBar_->FitWidthAction(), &QAction::triggered, this, [this, controller] {
+        const int width = chart_->maximumViewportSize().width() - chart_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        RunGuarded(this, [&] { controller->FitWidth(width); });
+    });
+    controller->SetZoomPercent(100);
+}
+
+std::pair<double, double> CFlowchartPane::MeasureSection(std::uint32_t number, const std::wstring& label)
+{
+    const QSizeF size = MeasureBox(chart_->Fonts(), QString::number(number), ToQString(label));
+    return {size.width(), size.height()};
+}
+
+void CFlowchartPane::AddSectionNode(std::uint32_t number, const std::wstring& label, const TarnViewModel::Colour& colour,
+                                    double left, double top, double width, double height)
+{
+    chart_->AddBox(number, ToQString(label), ToQColor(colour), QRectF(left, top, width, height));
+}
+
+void CFlowchartPane::UpdateSectionNode(std::uint32_t number, const std::wstring& label, double width, double height)
+{
+    chart_->UpdateBox(number, ToQString(label), width, height);
+}
+
+void CFlowchartPane::AddChoiceEdge(const TarnViewModel::Uuid& id, const TarnViewModel::RoutePoints& points, bool hidden)
+{
+    chart_->AddArrow(id, ToPolygon(points), hidden);
+}
+
+void CFlowchartPane::SetChoiceHidden(const TarnViewModel::Uuid& id, bool hidden)
+{
+    chart_->SetArrowHidden(id, hidden);
+}
+
+void CFlowchartPane::BeginLayout()
+{
+    chart_->BeginLayout();
+}
+
+void CFlowchartPane::EndLayout()
+{
+    chart_->EndLayout();
+}
+
+void CFlowchartPane::SetSectionPosition(std::uint32_t number, double left, double top)
+{
+    chart_->MoveBox(number, left, top);
+}
+
+void CFlowchartPane::SetChoicePoints(const TarnViewModel::Uuid& id, const TarnViewModel::RoutePoints& points)
+{
+    chart_->SetArrowPoints(id, ToPolygon(points));
+}
+
+void CFlowchartPane::RemoveSectionNode(std::uint32_t number)
+{
+    chart_->RemoveBox(number);
+}
+
+void CFlowchartPane::RemoveChoiceEdge(const TarnViewModel::Uuid& id)
+{
+    chart_->RemoveArrow(id);
+}
+
+void CFlowchartPane::SelectSectionNode(std::uint32_t number)
+{
+    chart_->SelectBox(number);
+}
+
+void CFlowchartPane::ClearSelection()
+{
+    chart_->ClearSelection();
+}
+
+void CFlowchartPane::SetGraphSize(int width, int height)
+{
+    chart_->SetGraphSize(width, height);
+}
+
+void CFlowchartPane::SetSectionColour(std::uint32_t number, const TarnViewModel::Colour& colour)
+{
+    chart_->SetBoxColour(number, ToQColor(colour));
+}
+
+void CFlowchartPane::SetZoom(double factor, const std::wstring& text)
+{
+    chart_->SetZoom(factor);
+    toolBar_->ShowZoomText(ToQString(text));
+}
+
+void CFlowchartPane::EnableZoomIn(bool enable)
+{
+    toolBar_->EnableZoomIn(enable);
+}
+
+void CFlowchartPane::EnableZoomOut(bool enable)
+{
+    toolBar_->EnableZoomOut(enable);
+}
+
+void CFlowchartPane::RenumberSectionNode(std::uint32_t oldNumber, std::uint32_t newNumber)
+{
+    chart_->RenumberBox(oldNumber, newNumber);
+}
+
+void CFlowchartPane::SwapSectionNodes(std::uint32_t a, std::uint32_t b)
+{
+    chart_->SwapBoxes(a, b);
+}
+
+void CFlowchartPane::RenumberSectionNodes(const TarnViewModel::NumberChanges& changes)
+{
+    chart_->RenumberBoxes(changes);
+}
+
+void CFlowchartPane::ClearAll()
+{
+    chart_->ClearAll();
+}
+
+void CFlowchartPane::SetFooterText(const std::wstring& footer)
+{
+    chart_->SetFooter(ToQString(footer));
+}
+
+void CFlowchartPane::BeginUpdate()
+{
+    chart_->BeginUpdate();
+}
+
+void CFlowchartPane::EndUpdate()
+{
+    chart_->EndUpdate();
+}
+
+void CFlowchartPane::WaitForLayout()
+{
+    if (settled_) {
+        return;
+    }
+    QEventLoop loop;
+    connect(this, &CFlowchartPane::layoutSettled, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+void CFlowchartPane::ShowLayoutStatus(TarnViewModel::LayoutStatus status, const std::wstring& error)
+{
+    switch (status) {
+    case TarnViewModel::LayoutStatus::Running: toolBar_->ShowLayoutStatus(LoadString(Strings::LayoutRunning)); break;
+    case TarnViewModel::LayoutStatus::Failed:
+        toolBar_->ShowLayoutStatus(LoadString(Strings::LayoutFailed).arg(ToQString(error)));
+        break;
+    case TarnViewModel::LayoutStatus::Idle: toolBar_->ShowLayoutStatus(QString()); break;
+    }
+    settled_ = status != TarnViewModel::LayoutStatus::Running;
+    if (settled_) {
+        emit layoutSettled();
+    }
+}
+
+}  // namespace TarnGui

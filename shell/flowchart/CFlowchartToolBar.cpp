@@ -1,0 +1,92 @@
+#include "shell/flowchart/CFlowchartToolBar.h"
+
+#include "controllers/FlowchartController.h"
+#include "shell/support/ErrorBoundary.h"
+#include "shell/support/StringTable.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace TarnGui {
+
+namespace {
+
+QAction* ZoomAction(QToolBar* bar, const QString& themeIcon, const QString& text, unsigned prompt)
+{
+    QAction* action = bar->addAction(QIcon::fromTheme(themeIcon), text);
+    action->setToolTip(CommandTooltip(prompt));
+    action->setStatusTip(CommandPrompt(prompt));
+    return action;
+}
+
+}  // namespace
+
+CFlowchartToolBar::CFlowchartToolBar(QWidget* parent) : QToolBar(parent), zoomBox_(new QComboBox(this))
+{
+    setIconSize(QSize(16, 16));
+    for (int percent = 10; percent <= 100; percent += 10) {
+        zoomBox_->addItem(QStringLiteral("%1%").arg(percent), percent);
+    }
+    // A fit can give a zoom that is not in the list; the box shows it all the same.
+    zoomBox_->setEditable(true);
+    zoomBox_->lineEdit()->setReadOnly(true);
+    zoomBox_->setMinimumContentsLength(4);
+    zoomBox_->setFixedWidth(80);
+    zoomBox_->setToolTip(LoadString(Strings::ZoomBox));
+    zoomBox_->setStatusTip(LoadString(Strings::ZoomBox));
+    addWidget(zoomBox_);
+    zoomOut_ = ZoomAction(this, QStringLiteral("zoom-out"), QStringLiteral("\u2212"), Strings::ZoomOut);
+    zoomIn_ = ZoomAction(this, QStringLiteral("zoom-in"), QStringLiteral("+"), Strings::ZoomIn);
+    fitWholeChart_ = ZoomAction(this, QStringLiteral("zoom-fit-best"), CommandTooltip(Strings::FitWholeChart),
+                                Strings::FitWholeChart);
+    fitWidth_ = ZoomAction(this, QStringLiteral("zoom-fit-width"), CommandTooltip(Strings::FitWidth), Strings::FitWidth);
+    layoutStatus_ = new QLabel(this);
+    layoutStatus_->setContentsMargins(8, 0, 8, 0);
+    addWidget(layoutStatus_);
+
+    connect(zoomBox_, &QComboBox::activated, this, [this](int index) {
+        if (controller_ != nullptr) {
+            const unsigned percent = zoomBox_->itemData(index).toUInt();
+            RunGuarded(this, [&] { controller_->SetZoomPercent(percent); });
+        }
+    });
+    connect(zoomOut_, &QAction::triggered, this, [this] {
+        if (controller_ != nullptr) {
+            RunGuarded(this, [&] { controller_->ZoomOut(); });
+        }
+    });
+    connect(zoomIn_, &QAction::triggered, this, [this] {
+        if (controller_ != nullptr) {
+            RunGuarded(this, [&] { controller_->ZoomIn(); });
+        }
+    });
+}
+
+void CFlowchartToolBar::ShowZoomText(const QString& text)
+{
+    const int index = zoomBox_->findText(text);
+    if (index >= 0) {
+        zoomBox_->setCurrentIndex(index);
+    } else {
+        zoomBox_->setEditText(text);
+    }
+}
+
+void CFlowchartToolBar::EnableZoomIn(bool enable)
+{
+    zoomIn_->setEnabled(enable);
+}
+
+void CFlowchartToolBar::EnableZoomOut(bool enable)
+{
+    zoomOut_->setEnabled(enable);
+}
+
+void CFlowchartToolBar::ShowLayoutStatus(const QString& text)
+{
+    layoutStatus_->setText(text);
+}
+
+}  // namespace TarnGui

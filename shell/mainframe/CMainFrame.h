@@ -1,0 +1,178 @@
+#pragma once
+
+#include "controllers/IFrameworkView.h"
+#include "document/BookLock.h"
+#include "document/DocumentNotifications.h"
+
+#include <QMainWindow>
+#include <QUrl>
+
+#include <array>
+#include <functional>
+#include <map>
+#include <memory>
+
+class QDockWidget;
+
+namespace TarnViewModel {
+class BookOutlineController;
+class BookPreviewController;
+class BookPropertiesController;
+class ChoicesController;
+class FlowchartController;
+class FrameworkController;
+class SectionDetailsController;
+class SectionPropertiesController;
+class TarnDataModel;
+}  // namespace TarnViewModel
+
+namespace TarnGui {
+
+class BookAutosave;
+class CBookPropertiesPane;
+class CChoicesPane;
+class CFlowchartPane;
+class COutlinePane;
+class CPreviewPane;
+class CSectionPropertiesPane;
+class CSectionView;
+class RecentFiles;
+
+// The main window: owns the controllers and the panes, and carries out the menu commands.
+class CMainFrame : public QMainWindow, public TarnViewModel::IFrameworkView {
+    Q_OBJECT
+public:
+    // False once the author asked not to be asked before choices go with a removed section.
+    static constexpr const char* AskBeforeRemovingSetting = "Confirm/RemoveSectionWithChoicesToIt";
+
+    // Opens a web page, a mail link or an exported file with the desktop's default program.
+    using UrlOpener = std::function<bool(const QUrl&)>;
+
+    CMainFrame(TarnViewModel::TarnDataModel& model, RecentFiles& recentFiles);
+    ~CMainFrame() override;
+
+    void SetSectionSelected(bool selected) override;
+    void SetBookHasSections(bool hasSections) override;
+    void SetUndoRedoState(bool canUndo, bool canRedo) override;
+    void OnBookReset() override;
+    bool AskSaveChanges() override;
+    std::pair<bool, std::wstring> AskSaveFileName(const std::wstring& currentPath) override;
+
+    // The commands, each guarded so that its errors are shown rather than thrown.
+    void OnFileNew();
+    void OnFileOpen();
+    void OpenFile(const QString& path);
+    void OnFileSave();
+    void OnFileSaveAs();
+    void OnImportStory();
+    void OnOpenSampleBook();
+    void OnExportBook();
+    void OnExportGraph();
+    void OnAddSection();
+    void OnRemoveSection();
+    void OnShuffleSections();
+    void OnUndo();
+    void OnRedo();
+    void OnPreviousView();
+    void OnNextView();
+    void OnResetViews();
+    // Puts back the window and panes as the author left them; false when there is nothing
+    // to put back.
+    bool RestoreLayout();
+
+    QAction* Action(unsigned command) const;
+    void SetUrlOpener(UrlOpener opener) { openUrl_ = std::move(opener); }
+    // The six panes in the order that Previous View and Next View step through.
+    const std::array<QDockWidget*, 6>& Panes() const { return panes_; }
+    CFlowchartPane* FlowchartPane() const { return flowchartPane_; }
+    CChoicesPane* ChoicesPane() const { return choicesPane_; }
+    COutlinePane* OutlinePane() const { return outlinePane_; }
+    CPreviewPane* PreviewPane() const { return previewPane_; }
+    // False while the preview is still taking in a whole book a step at a time.
+    bool PreviewFilled() const;
+    CSectionPropertiesPane* SectionPropertiesPane() const { return sectionPropertiesPane_; }
+    CBookPropertiesPane* BookPropertiesPane() const { return bookPropertiesPane_; }
+    CSectionView* SectionView() const { return sectionView_; }
+    BookAutosave& Autosave() const { return *autosave_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreatePanes();
+    void CreateControllers();
+    void CreateActions();
+    void CreateMenus();
+    void CreateToolBar();
+    QAction* AddCommand(unsigned command, const QString& text, std::function<void()> run);
+    void RefreshRecentFiles();
+    void UpdateEditCommands();
+    void UpdateCaption();
+    // After a command that may have saved, opened or replaced the book.
+    void FileStateChanged();
+    // Hands text typed in the section editor to the document before a command acts on it.
+    void CommitTypedText();
+    // Saves to the book's file, asking for one when it has none; false when nothing was saved.
+    bool SaveBook();
+    void SaveAs(const std::wstring& path);
+    // Asks for the pages, lays the book out with its progress shown and writes the PDF; false
+    // when the author cancelled.
+    bool ExportPdf(const QString& path);
+    // Asks before opening a book that another program holds open; true to go on.
+    bool MayOpenLockedBook(const QString& path);
+    void StepPane(int step);
+    void SizePanes();
+    void FollowWindow(bool follow);
+    // Undo is offered for the book's history and for typing not yet handed over.
+    void UpdateUndoCommand();
+    void OfferToOpen(const QString& question, const QString& path);
+    bool MayRemoveSection(std::uint32_t number);
+    // Opens the address with the desktop, or says that nothing could, showing it to copy.
+    void OpenAddress(const QUrl& address);
+    // Opens one of the maker's pages, telling it the program's version.
+    void OpenVersionPage(const QString& page);
+    void SendFeedback();
+    void ShowAbout();
+
+    TarnViewModel::TarnDataModel& model_;
+    RecentFiles& recentFiles_;
+    UrlOpener openUrl_;
+
+    std::unique_ptr<TarnViewModel::FrameworkController> frameworkController_;
+    std::unique_ptr<TarnViewModel::FlowchartController> flowchartController_;
+    std::unique_ptr<TarnViewModel::BookOutlineController> outlineController_;
+    std::unique_ptr<TarnViewModel::ChoicesController> choicesController_;
+    std::unique_ptr<TarnViewModel::SectionPropertiesController> sectionPropertiesController_;
+    std::unique_ptr<TarnViewModel::BookPropertiesController> bookPropertiesController_;
+    std::unique_ptr<TarnViewModel::BookPreviewController> previewController_;
+    std::unique_ptr<TarnViewModel::SectionDetailsController> sectionDetailsController_;
+    BookAutosave* autosave_ = nullptr;
+    TarnViewModel::BookLock bookLock_;
+
+    CFlowchartPane* flowchartPane_ = nullptr;
+    COutlinePane* outlinePane_ = nullptr;
+    CSectionPropertiesPane* sectionPropertiesPane_ = nullptr;
+    CBookPropertiesPane* bookPropertiesPane_ = nullptr;
+    CChoicesPane* choicesPane_ = nullptr;
+    CPreviewPane* previewPane_ = nullptr;
+    CSectionView* sectionView_ = nullptr;
+    std::array<QDockWidget*, 6> panes_{};
+
+    std::map<unsigned, QAction*> actions_;
+    QMenu* fileMenu_ = nullptr;
+    QAction* recentSeparator_ = nullptr;
+    std::vector<QAction*> recentActions_;
+    std::vector<boost::signals2::scoped_connection> connections_;
+
+    bool panesSized_ = false;
+    // The panes keep their shares of the window as it is resized, until the author first
+    // uses the mouse in it or an arrangement of theirs is restored.
+    bool panesFollowWindow_ = true;
+    bool canUndo_ = false;
+    QMetaObject::Connection selectionWatch_;
+};
+
+}  // namespace TarnGui

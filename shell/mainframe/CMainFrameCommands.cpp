@@ -1,0 +1,542 @@
+#include "shell/mainframe/CMainFrame.h"
+
+#include "controllers/FrameworkController.h"
+#include "document/BookFileReader.h"
+#include "document/NativePath.h"
+#include "document/TarnDataModel.h"
+#include "drawing/FlowchartImage.h"
+#include "drawing/QtText.h"
+#include "export/ExportFile.h"
+#include "export/ExporterSelection.h"
+#include "import/StoryImport.h"
+#include "import/TwineFile.h"
+#include "shell/dialogs/CAboutDlg.h"
+#include "shell/dialogs/ExportTypeDlg.h"
+#include "shell/dialogs/FileDialogs.h"
+#include "shell/dialogs/PdfExportProgress.h"
+#include "shell/dialogs/PdfPageSetupDlg.h"
+#include "shell/flowchart/CFlowchart.h"
+#include "shell/flowchart/CFlowchartPane.h"
+#include "shell/mainframe/RecentFiles.h"
+#include "shell/panes/CBookPropertiesPane.h"
+#include "shell/panes/CChoicesPane.h"
+#include "shell/panes/COutlinePane.h"
+#include "shell/panes/CPreviewPane.h"
+#include "shell/panes/CSectionPropertiesPane.h"
+#include "shell/panes/PropertyGrid.h"
+#include "shell/support/ErrorBoundary.h"
+#include "shell/support/ProgramVersion.h"
+#include "shell/support/StringTable.h"
+#include "shell/support/WaitCursor.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QDockWidget>
+#include <QFile>
+#include <QInputDialog>
+#include <QSettings>
+#include <QUrlQuery>
+
+#include <stdexcept>
+
+namespace TarnGui {
+
+namespace {
+
+const std::wstring DefaultFooter = L"Written with The Brindle Story Studio";
+
+std::vector<FileFilter> BookExportFilters()
+{
+    return {{LoadString(Strings::TextFiles), QStringLiteral("*.txt")},
+            {LoadString(Strings::RichTextFiles), QStringLiteral("*.rtf")},
+            {LoadString(Strings::HtmlFiles), QStringLiteral("*.html")},
+            {LoadString(Strings::XmlFiles), QStringLiteral("*.xml")},
+            {LoadString(Strings::JsonFiles), QStringLiteral("*.json")},
+            {LoadString(Strings::ChoiceScriptFiles), QStringLiteral("*.txt")},
+            {LoadString(Strings::EpubFiles), QStringLiteral("*.epub")},
+            {LoadString(Strings::PdfFiles), QStringLiteral("*.pdf")},
+            {LoadString(Strings::TweeFiles), QStringLiteral("*.twee")}};
+}
+
+std::vector<FileFilter> StoryImportFilters()
+{
+    return {{QStringLiteral("Twine stories"), QStringLiteral("*.twee *.tw *.html *.htm")}, {QStringLiteral("All files"), QStringLiteral("*")}};
+}
+
+// The story to import from a file of several, asked for by name; nothing when cancelled.
+std::optional<std::size_t> AskForStory(QWidget* parent, const TarnViewModel::TwineFile& file)
+{
+    if (file.stories.size() == 1) {
+        return 0;
+    }
+    QStringList names;
+    for (const TarnViewModel::TwineStory& story : file.stories) {
+        // Numbered, as two stories may share a name.
+        names << QStringLiteral("%1. %2").arg(names.size() + 1).arg(QString::fromStdString(story.name));
+    }
+    bool chosen = false;
+    const QString name = QInputDialog::getItem(parent, QStringLiteral("Import Story"),
+                                               QStringLiteral("The file holds %1 stories. Import which one?").arg(names.size()), names, 0,
+                                               false, &chosen);
+    if (!chosen) {
+        return std::nullopt;
+    }
+    return static_cast<std::size_t>(names.indexOf(name));
+}
+
+// What was left out or read in spite of a fault, the first few of many.
+QString ImportWarnings(const std::vector<std::string>& warnings)
+{
+    constexpr std::size_t Shown = 12;
+    QString text = QStringLiteral("The story was imported, with these notes:\n");
+    for (std::size_t index = 0; index < std::min(warnings.size(), Shown); ++index) {
+        text += QStringLiteral("\n• ") + QString::fromStdString(warnings[index]);
+    }
+    if (warnings.size() > Shown) {
+        text += QStringLiteral("\n\n…and %1 more.").arg(warnings.size() - Shown);
+    }
+    return text;
+}
+
+std::vector<FileFilter> ImageExportFilters()
+{
+    return {{LoadString(Strings::BmpFilter), QStringLiteral("*.bmp")},
+            {LoadString(Strings::PngFilter), QStringLiteral("*.png")},
+            {LoadString(Strings::JpgFilter), QStringLiteral("*.jpg")},
+            {LoadString(Strings::GifFilter), QStringLiteral("*.gif")}};
+}
+
+constexpr int HtmlFilter = 3;
+constexpr int PdfFilter = 8;
+constexpr int PngFilter = 2;
+
+}  // namespace
+
+void CMainFrame::OnFileNew()
+{
+    RunGuarded(this, [this] {
+        CommitTypedText();
+        model_.NewBook(ToWString(LoadString(Strings::Untitled)), DefaultFooter);
+    });
+    FileStateChanged();
+}
+
+void CMainFrame::OnFileOpen()
+{
+    RunGuarded(this, [this] { CommitTypedText(); });
+    if (const std::optional<ChosenFile> chosen = AskFileName(this, FileDialogKind::Open, BookFileFilters(), 1, QString(), QStringLiteral("Open Book"))) {
+        OpenFile(chosen->path);
+    }
+}
+
+void CMainFrame::OpenFile(const QString& path)
+{
+    RunGuarded(this, [this, &path] {
+        CommitTypedText();
+        if (!MayOpenLockedBook(path)) {
+            return;
+        }
+        const std::wstring widePath = ToWString(path);
+        {
+            const WaitCursor wait;
+            model_.Load(widePath);
+        }
+        // Answering Cancel to the save-changes question leaves the old book open.
+        if (model_.GetFilePath() == widePath) {
+            recentFiles_.Add(path);
+            RefreshRecentFiles();
+        }
+    });
+    FileStateChanged();
+}
+
+void CMainFrame::OnFileSave()
+{
+    RunGuarded(this, [this] { SaveBook(); });
+    FileStateChanged();
+}
+
+void CMainFrame::OnFileSaveAs()
+{
+    RunGuarded(this, [this] {
+        CommitTypedText();
+        const auto [chosen, path] = AskSaveFileName(model_.GetFilePath());
+        if (chosen) {
+            SaveAs(path);
+        }
+    });
+    FileStateChanged();
+}
+
+bool CMainFrame::MayOpenLockedBook(const QString& path)
+{
+    const std::string fileName = TarnViewModel::NativePath(ToWString(path));
+    if (fileName == bookLock_.Book()) {
+        return true;
+    }
+    const std::optional<TarnViewModel::BookLockOwner> owner = TarnViewModel::BookLockedBy(fileName);
+    if (!owner) {
+        return true;
+    }
+    const QString question = QStringLiteral("\"%1\" is open in %2 by %3 on %4 since %5.\n\nChanges made in both places will overwrite each other. Open it anyway?")
+                                 .arg(QFileInfo(path).fileName(), QString::fromStdString(owner->program), QString::fromStdString(owner->user),
+                                      QString::fromStdString(owner->host), QString::fromStdString(owner->since));
+    return Ask(this, question, QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+bool CMainFrame::SaveBook()
+{
+    CommitTypedText();
+    if (!model_.GetFilePath().empty()) {
+        if (model_.ChangedOnDisk()) {
+            const QString question =
+                QStringLiteral("\"%1\" has been changed by another program since it was opened or saved here.\n\nReplace it with this version?")
+                    .arg(QFileInfo(ToQString(model_.GetFilePath())).fileName());
+            if (Ask(this, question, QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
+                return false;
+            }
+        }
+        const WaitCursor wait;
+        model_.Save(model_.GetFilePath());
+        return true;
+    }
+    const auto [chosen, path] = AskSaveFileName(L"");
+    if (!chosen) {
+        return false;
+    }
+    SaveAs(path);
+    return true;
+}
+
+void CMainFrame::SaveAs(const std::wstring& path)
+{
+    {
+        const WaitCursor wait;
+        model_.Save(path);
+    }
+    recentFiles_.Add(ToQString(path));
+    RefreshRecentFiles();
+}
+
+void CMainFrame::OnImportStory()
+{
+    RunGuarded(this, [this] {
+        CommitTypedText();
+        const std::optional<ChosenFile> chosen = AskFileName(this, FileDialogKind::Open, StoryImportFilters(), 1, QString(), QStringLiteral("Import Story"));
+        if (!chosen) {
+            return;
+        }
+        const std::string fileName = TarnViewModel::NativePath(ToWString(chosen->path));
+        TarnViewModel::TwineFile file;
+        {
+            const WaitCursor wait;
+            file = TarnViewModel::ReadTwineFile(fileName);
+        }
+        const std::optional<std::size_t> story = AskForStory(this, file);
+        if (!story) {
+            return;
+        }
+        std::vector<std::string> warnings = file.warnings;
+        TarnViewModel::BookFileContents contents = TarnViewModel::ImportStory(file.stories[*story], fileName, warnings);
+        contents.footer = DefaultFooter;
+        const std::uint64_t before = model_.Revision();
+        {
+            const WaitCursor wait;
+            model_.OpenImported(std::move(contents));
+        }
+        if (model_.Revision() != before && !warnings.empty()) {
+            Ask(this, ImportWarnings(warnings), QMessageBox::Information, QMessageBox::Ok);
+        }
+    });
+    FileStateChanged();
+}
+
+void CMainFrame::OnOpenSampleBook()
+{
+    RunGuarded(this, [this] {
+        CommitTypedText();
+        QFile sample(QStringLiteral(":/samples/gull-point.brindle"));
+        if (!sample.open(QIODevice::ReadOnly)) {
+            throw std::runtime_error("The sample book is missing from this build of the program.");
+        }
+        const QByteArray text = sample.readAll();
+        const WaitCursor wait;
+        model_.OpenUntitledCopy(TarnViewModel::ReadBookText(text.toStdString(), "the sample book"));
+    });
+    FileStateChanged();
+}
+
+void CMainFrame::OnExportBook()
+{
+    RunGuarded(this, [this] {
+        CommitTypedText();
+        ExportTypeDlg type(this);
+        if (type.exec() != QDialog::Accepted) {
+            return;
+        }
+        if (!type.OnePagePerSection()) {
+            const std::vector<FileFilter> filters = BookExportFilters();
+            const QString proposed = ProposedBaseName(ToQString(model_.GetFilePath())) + QStringLiteral(".html");
+            const std::optional<ChosenFile> chosen = AskFileName(this, FileDialogKind::Save, filters, HtmlFilter, proposed, QStringLiteral("Export Book"));
+            if (!chosen) {
+                return;
+            }
+            TarnViewModel::RefuseExportOverBook(ToWString(chosen->path), model_.GetFilePath());
+            if (chosen->filterIndex == PdfFilter) {
+                if (ExportPdf(chosen->path)) {
+                    OfferToOpen(LoadString(Strings::OpenExportedBook), chosen->path);
+                }
+                return;
+            }
+            {
+                const WaitCursor wait;
+                TarnViewModel::ExportFile file(ToWString(chosen->path), TarnViewModel::ReplacingFile::Sync::OnCommit,
+                                               TarnViewModel::ExportLineEnds(chosen->filterIndex));
+                frameworkController_->ExportBook(file.Stream(), chosen->filterIndex);
+                file.Close();
+            }
+            OfferToOpen(LoadString(Strings::OpenExportedBook), chosen->path);
+            return;
+        }
+        const std::optional<QString> folder = AskFolder(this);
+        if (!folder) {
+            return;
+        }
+        if (!QDir(*folder).isEmpty() &&
+            Ask(this, LoadString(Strings::FolderNotEmpty), QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No) !=
+                QMessageBox::Yes) {
+            return;
+        }
+        {
+            const WaitCursor wait;
+            frameworkController_->ExportBookMultiPage(ToWString(*folder));
+        }
+        OfferToOpen(LoadString(Strings::OpenExportedBook), *folder);
+    });
+}
+
+bool CMainFrame::ExportPdf(const QString& path)
+{
+    PdfPageSetupDlg pages(this);
+    if (pages.exec() != QDialog::Accepted) {
+        return false;
+    }
+    const std::optional<std::string> pdf = WritePdfWithProgress(this, CopyPrintedBook(model_), pages.Chosen());
+    if (!pdf) {
+        return false;
+    }
+    const WaitCursor wait;
+    TarnViewModel::ExportFile file(ToWString(path), TarnViewModel::ReplacingFile::Sync::OnCommit,
+                                   TarnViewModel::ExportFile::LineEnds::AsWritten);
+    file.Stream() << *pdf;
+    file.Close();
+    return true;
+}
+
+void CMainFrame::OnExportGraph()
+{
+    RunGuarded(this, [this] {
+        CommitTypedText();
+        const QString proposed = ProposedBaseName(ToQString(model_.GetFilePath())) + QStringLiteral(".png");
+        const std::optional<ChosenFile> chosen =
+            AskFileName(this, FileDialogKind::Save, ImageExportFilters(), PngFilter, proposed, QStringLiteral("Export Flowchart Image"));
+        if (!chosen) {
+            return;
+        }
+        {
+            const WaitCursor wait;
+            const ImageType type = ImageTypeForFilter(chosen->filterIndex);
+            flowchartPane_->WaitForLayout();
+            const CFlowchart* chart = flowchartPane_->Chart();
+            WriteFlowchartImage(RenderFlowchartImage(chart->Scene(), chart->Fonts(), chart->Zoom()), chosen->path, type);
+        }
+        OfferToOpen(LoadString(Strings::OpenExportedFlowchart), chosen->path);
+    });
+}
+
+void CMainFrame::OnAddSection()
+{
+    RunGuarded(this, [this] {
+        CommitTypedText();
+        frameworkController_->AddNewSection();
+    });
+}
+
+void CMainFrame::OnRemoveSection()
+{
+    RunGuarded(this, [this] {
+        CommitTypedText();
+        const std::uint32_t number = model_.GetCurrentSection();
+        if (!MayRemoveSection(number)) {
+            return;
+        }
+        model_.DeleteSectionAndChoices(number);
+    });
+}
+
+// Choices from other sections go with the section; the author is asked first, unless they
+// said not to be asked again.
+bool CMainFrame::MayRemoveSection(std::uint32_t number)
+{
+    if (!QSettings().value(AskBeforeRemovingSetting, true).toBool() || !model_.GetStoryGraph().HasSection(number)) {
+        return true;
+    }
+    std::size_t leading = 0;
+    model_.GetStoryGraph().VisitChoices([&](const TarnViewModel::Choice& choice) {
+        leading += choice.destination == number && choice.source != number ? 1 : 0;
+    });
+    if (leading == 0) {
+        return true;
+    }
+    const QString question = leading == 1 ? QStringLiteral("Section %1 has 1 choice leading to it. Remove it and the choice?").arg(number)
+                                          : QStringLiteral("Section %1 has %2 choices leading to it. Remove it and them?").arg(number).arg(leading);
+    QMessageBox box(QMessageBox::Question, LoadString(Strings::ApplicationTitle), question, QMessageBox::Yes | QMessageBox::No, this);
+    box.setDefaultButton(QMessageBox::No);
+    auto* dontAsk = new QCheckBox(QStringLiteral("Don't ask again"), &box);
+    box.setCheckBox(dontAsk);
+    const bool remove = box.exec() == QMessageBox::Yes;
+    if (remove && dontAsk->isChecked()) {
+        QSettings().setValue(AskBeforeRemovingSetting, false);
+    }
+    return remove;
+}
+
+void CMainFrame::OnShuffleSections()
+{
+    RunGuarded(this, [this] {
+        CommitTypedText();
+        const WaitCursor wait;
+        model_.Shuffle();
+    });
+}
+
+void CMainFrame::OnUndo()
+{
+    RunGuarded(this, [this] {
+        CommitTypedText();
+        if (model_.CanUndo()) {
+            // Undoing a shuffle or a load-sized change redraws every pane.
+            const WaitCursor wait;
+            model_.Undo();
+        }
+    });
+}
+
+void CMainFrame::OnRedo()
+{
+    RunGuarded(this, [this] {
+        CommitTypedText();
+        if (model_.CanRedo()) {
+            const WaitCursor wait;
+            model_.Redo();
+        }
+    });
+}
+
+void CMainFrame::OnPreviousView()
+{
+    StepPane(static_cast<int>(panes_.size()) - 1);
+}
+
+void CMainFrame::OnNextView()
+{
+    StepPane(1);
+}
+
+void CMainFrame::StepPane(int step)
+{
+    QWidget* focus = QApplication::focusWidget();
+    const auto holder = std::find_if(panes_.begin(), panes_.end(),
+                                     [focus](QDockWidget* pane) { return focus != nullptr && pane->isAncestorOf(focus); });
+    if (holder == panes_.end()) {
+        return;
+    }
+    const auto index = static_cast<std::size_t>(holder - panes_.begin());
+    QDockWidget* next = panes_[(index + static_cast<std::size_t>(step)) % panes_.size()];
+    next->show();
+    next->raise();
+    next->widget()->setFocus(Qt::OtherFocusReason);
+    next->window()->activateWindow();
+}
+
+void CMainFrame::OnResetViews()
+{
+    for (QDockWidget* pane : panes_) {
+        pane->setFloating(false);
+        removeDockWidget(pane);
+    }
+    addDockWidget(Qt::LeftDockWidgetArea, outlinePane_);
+    addDockWidget(Qt::LeftDockWidgetArea, sectionPropertiesPane_);
+    addDockWidget(Qt::LeftDockWidgetArea, bookPropertiesPane_);
+    addDockWidget(Qt::RightDockWidgetArea, flowchartPane_);
+    addDockWidget(Qt::RightDockWidgetArea, previewPane_);
+    addDockWidget(Qt::BottomDockWidgetArea, choicesPane_);
+    for (QDockWidget* pane : panes_) {
+        pane->show();
+    }
+    FollowWindow(true);
+    SizePanes();
+}
+
+// The flowchart takes the largest share, the side column room for every property's name,
+// and the choices a third of the height under the section editor.
+void CMainFrame::SizePanes()
+{
+    const QSize client = size();
+    const int names = std::max(sectionPropertiesPane_->Grid()->NeededWidth(), bookPropertiesPane_->Grid()->NeededWidth());
+    // Up to a third of a small window (a big scale factor makes any screen small), so that
+    // the property names still show whole.
+    const int side = std::clamp(names, client.width() / 5, client.width() / 3);
+    resizeDocks({outlinePane_, flowchartPane_}, {side, client.width() * 9 / 20}, Qt::Horizontal);
+    resizeDocks({flowchartPane_, previewPane_}, {client.height() * 13 / 20, client.height() * 7 / 20}, Qt::Vertical);
+    resizeDocks({outlinePane_, sectionPropertiesPane_, bookPropertiesPane_},
+                {client.height() / 4, client.height() * 3 / 10, client.height() * 9 / 20}, Qt::Vertical);
+    resizeDocks({choicesPane_}, {client.height() / 3}, Qt::Vertical);
+}
+
+void CMainFrame::OfferToOpen(const QString& question, const QString& path)
+{
+    if (Ask(this, question, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes) {
+        OpenAddress(QUrl::fromLocalFile(path));
+    }
+}
+
+void CMainFrame::OpenAddress(const QUrl& address)
+{
+    if (openUrl_(address)) {
+        return;
+    }
+    const QString shown = address.isLocalFile() ? address.toLocalFile() : address.toString();
+    QMessageBox box(QMessageBox::Information, LoadString(Strings::ApplicationTitle),
+                    QStringLiteral("Nothing on this computer could open this for you:\n\n%1\n\nCopy it to open it elsewhere.").arg(shown),
+                    QMessageBox::Ok, this);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    box.exec();
+}
+
+void CMainFrame::OpenVersionPage(const QString& page)
+{
+    QUrl address(page);
+    QUrlQuery query;
+    query.addQueryItem(QStringLiteral("version"), ProgramVersion);
+    address.setQuery(query);
+    OpenAddress(address);
+}
+
+void CMainFrame::SendFeedback()
+{
+    QUrl mail(QStringLiteral("mailto:") + FeedbackAddress);
+    QUrlQuery query;
+    query.addQueryItem(QStringLiteral("subject"), QStringLiteral("Brindle %1 Feedback").arg(ProgramVersion));
+    mail.setQuery(query);
+    OpenAddress(mail);
+}
+
+void CMainFrame::ShowAbout()
+{
+    CAboutDlg about([this](const QString& page) { OpenAddress(QUrl(page)); }, this);
+    about.exec();
+}
+
+}  // namespace TarnGui

@@ -1,0 +1,234 @@
+#include "shell/mainframe/CMainFrame.h"
+
+#include "shell/mainframe/EditCommandStates.h"
+#include "shell/mainframe/RecentFiles.h"
+#include "shell/support/ErrorBoundary.h"
+#include "shell/support/ProgramVersion.h"
+#include "shell/support/StringTable.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTextEdit>
+#include <QToolBar>
+
+namespace TarnGui {
+
+namespace {
+
+// The text control that Cut, Copy and Paste act on: the one with the focus.
+struct FocusedText {
+    QLineEdit* line = nullptr;
+    QPlainTextEdit* plain = nullptr;
+    QTextEdit* rich = nullptr;
+
+    static FocusedText Find()
+    {
+        QWidget* focus = QApplication::focusWidget();
+        return {qobject_cast<QLineEdit*>(focus), qobject_cast<QPlainTextEdit*>(focus), qobject_cast<QTextEdit*>(focus)};
+    }
+    bool HasSelection() const
+    {
+        return (line != nullptr && line->hasSelectedText()) || (plain != nullptr && plain->textCursor().hasSelection()) ||
+               (rich != nullptr && rich->textCursor().hasSelection());
+    }
+    bool Editable() const
+    {
+        return (line != nullptr && !line->isReadOnly()) || (plain != nullptr && !plain->isReadOnly()) ||
+               (rich != nullptr && !rich->isReadOnly());
+    }
+    template <class Step>
+    void Run(Step step) const
+    {
+        if (line != nullptr) {
+            step(line);
+        } else if (plain != nullptr) {
+            step(plain);
+        } else if (rich != nullptr) {
+            step(rich);
+        }
+    }
+};
+
+}  // namespace
+
+QAction* CMainFrame::AddCommand(unsigned command, const QString& text, std::function<void()> run)
+{
+    auto* action = new QAction(text, this);
+    action->setStatusTip(CommandPrompt(command));
+    action->setToolTip(CommandTooltip(command));
+    connect(action, &QAction::triggered, this, [run = std::move(run)] { run(); });
+    actions_[command] = action;
+    return action;
+}
+
+void CMainFrame::CreateActions()
+{
+    AddCommand(Strings::FileNew, QStringLiteral("&New"), [this] { OnFileNew(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    AddCommand(Strings::FileOpen, QStringLiteral("&Open..."), [this] { OnFileOpen(); })
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    AddCommand(Strings::FileSave, QStringLiteral("&Save"), [this] { OnFileSave(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    AddCommand(Strings::FileSaveAs, QStringLiteral("Save &As..."), [this] { OnFileSaveAs(); });
+    AddCommand(Strings::ImportStory, QStringLiteral("&Import Story..."), [this] { OnImportStory(); });
+    AddCommand(Strings::ExportBook, QStringLiteral("Export &Book"), [this] { OnExportBook(); });
+    AddCommand(Strings::ExportGraph, QStringLiteral("Export &Graph"), [this] { OnExportGraph(); });
+    AddCommand(Strings::AppExit, QStringLiteral("E&xit"), [this] { close(); });
+
+    AddCommand(Strings::EditUndo, QStringLiteral("&Undo"), [this] { OnUndo(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    // Qt's standard Redo key on Linux is Ctrl+Shift+Z; the program's is Ctrl+Y.
+    AddCommand(Strings::EditRedo, QStringLiteral("&Redo"), [this] { OnRedo(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    AddCommand(Strings::EditCut, QStringLiteral("Cu&t"), [] { FocusedText::Find().Run([](auto* edit) { edit->cut(); }); })
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    AddCommand(Strings::EditCopy, QStringLiteral("&Copy"), [] { FocusedText::Find().Run([](auto* edit) { edit->copy(); }); })
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    AddCommand(Strings::EditPaste, QStringLiteral("&Paste"), [] { FocusedText::Find().Run([](auto* edit) { edit->paste(); }); })
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
+
+    AddCommand(Strings::ResetViews, QStringLiteral("&Reset Views"), [this] { OnResetViews(); });
+    AddCommand(Strings::PreviousView, QStringLiteral("&Previous View"), [this] { OnPreviousView(); })
+        ->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6));
+    AddCommand(Strings::NextView, QStringLiteral("&Next View"), [this] { OnNextView(); })->setShortcut(QKeySequence(Qt::Key_F6));
+
+    AddCommand(Strings::AddSection, QStringLiteral("&Add Section"), [this] { OnAddSection(); });
+    AddCommand(Strings::RemoveSection, QStringLiteral("&Remove Section"), [this] { OnRemoveSection(); });
+    AddCommand(Strings::ShuffleSections, QStringLiteral("&Shuffle Sections"), [this] { OnShuffleSections(); });
+
+    AddCommand(Strings::OnlineHelp, QStringLiteral("Online &Help"), [this] { OpenVersionPage(HelpPage); })
+        ->setShortcut(QKeySequence(Qt::Key_F1));
+    AddCommand(Strings::CheckForUpdates, QStringLiteral("Check For &Updates"), [this] { OpenVersionPage(UpdatePage); });
+    AddCommand(Strings::SendFeedback, QStringLiteral("Send &Feedback"), [this] { SendFeedback(); });
+    AddCommand(Strings::OpenSampleBook, QStringLiteral("Open &Sample Book"), [this] { OnOpenSampleBook(); });
+    AddCommand(Strings::AppAbout, QStringLiteral("&About The Brindle Story Studio..."), [this] { ShowAbout(); });
+
+    for (unsigned command : {Strings::RemoveSection, Strings::ShuffleSections, Strings::EditUndo, Strings::EditRedo}) {
+        Action(command)->setEnabled(false);
+    }
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        // Cut and Copy follow the selection of whichever text control has the focus.
+        disconnect(selectionWatch_);
+        if (auto* line = qobject_cast<QLineEdit*>(now)) {
+            selectionWatch_ = connect(line, &QLineEdit::selectionChanged, this, &CMainFrame::UpdateEditCommands);
+        } else if (auto* plain = qobject_cast<QPlainTextEdit*>(now)) {
+            selectionWatch_ = connect(plain, &QPlainTextEdit::selectionChanged, this, &CMainFrame::UpdateEditCommands);
+        } else if (auto* rich = qobject_cast<QTextEdit*>(now)) {
+            selectionWatch_ = connect(rich, &QTextEdit::selectionChanged, this, &CMainFrame::UpdateEditCommands);
+        }
+        UpdateEditCommands();
+    });
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this] { UpdateEditCommands(); });
+    UpdateEditCommands();
+}
+
+void CMainFrame::CreateMenus()
+{
+    fileMenu_ = menuBar()->addMenu(QStringLiteral("&File"));
+    for (unsigned command : {Strings::FileNew, Strings::FileOpen, Strings::FileSave, Strings::FileSaveAs}) {
+        fileMenu_->addAction(Action(command));
+    }
+    fileMenu_->addSeparator();
+    fileMenu_->addAction(Action(Strings::ImportStory));
+    fileMenu_->addAction(Action(Strings::ExportBook));
+    fileMenu_->addAction(Action(Strings::ExportGraph));
+    fileMenu_->setSeparatorsCollapsible(true);
+    fileMenu_->addSeparator();
+    recentSeparator_ = fileMenu_->addSeparator();
+    fileMenu_->addAction(Action(Strings::AppExit));
+    RefreshRecentFiles();
+
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->addAction(Action(Strings::EditUndo));
+    edit->addAction(Action(Strings::EditRedo));
+    edit->addSeparator();
+    edit->addAction(Action(Strings::EditCut));
+    edit->addAction(Action(Strings::EditCopy));
+    edit->addAction(Action(Strings::EditPaste));
+    connect(edit, &QMenu::aboutToShow, this, [this] { UpdateEditCommands(); });
+
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    QMenu* panes = view->addMenu(QStringLiteral("&Toolbars and Docking Windows"));
+    panes->menuAction()->setStatusTip(CommandPrompt(Strings::ToolbarsAndPanes));
+    connect(panes, &QMenu::aboutToShow, this, [this, panes] {
+        panes->clear();
+        panes->addActions(createPopupMenu()->actions());
+    });
+    QAction* statusBarShown = view->addAction(QStringLiteral("&Status Bar"));
+    statusBarShown->setCheckable(true);
+    statusBarShown->setChecked(true);
+    statusBarShown->setStatusTip(CommandPrompt(Strings::ToggleStatusBar));
+    connect(statusBarShown, &QAction::toggled, this, [this](bool shown) { statusBar()->setVisible(shown); });
+    actions_[Strings::ToggleStatusBar] = statusBarShown;
+    view->addAction(Action(Strings::ResetViews));
+    view->addSeparator();
+    view->addAction(Action(Strings::PreviousView));
+    view->addAction(Action(Strings::NextView));
+
+    QMenu* book = menuBar()->addMenu(QStringLiteral("&Book"));
+    for (unsigned command : {Strings::AddSection, Strings::RemoveSection, Strings::ShuffleSections}) {
+        book->addAction(Action(command));
+    }
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    for (unsigned command : {Strings::OnlineHelp, Strings::CheckForUpdates, Strings::SendFeedback}) {
+        help->addAction(Action(command));
+    }
+    help->addSeparator();
+    help->addAction(Action(Strings::OpenSampleBook));
+    help->addSeparator();
+    help->addAction(Action(Strings::AppAbout));
+}
+
+void CMainFrame::CreateToolBar()
+{
+    QToolBar* bar = addToolBar(LoadString(Strings::StandardToolbar));
+    bar->setObjectName(QStringLiteral("StandardToolbar"));
+    const auto withIcon = [this](unsigned command, const char* theme, QStyle::StandardPixmap fallback) {
+        QAction* action = Action(command);
+        action->setIcon(QIcon::fromTheme(QString::fromLatin1(theme), style()->standardIcon(fallback)));
+        return action;
+    };
+    bar->addAction(withIcon(Strings::FileNew, "document-new", QStyle::SP_FileIcon));
+    bar->addAction(withIcon(Strings::FileOpen, "document-open", QStyle::SP_DialogOpenButton));
+    bar->addAction(withIcon(Strings::FileSave, "document-save", QStyle::SP_DialogSaveButton));
+    bar->addSeparator();
+    bar->addAction(withIcon(Strings::EditUndo, "edit-undo", QStyle::SP_ArrowBack));
+    bar->addAction(withIcon(Strings::EditRedo, "edit-redo", QStyle::SP_ArrowForward));
+    bar->addSeparator();
+    bar->addAction(withIcon(Strings::AddSection, "list-add", QStyle::SP_FileDialogNewFolder));
+    bar->addAction(withIcon(Strings::RemoveSection, "list-remove", QStyle::SP_TrashIcon));
+    bar->addAction(withIcon(Strings::ShuffleSections, "media-playlist-shuffle", QStyle::SP_BrowserReload));
+    bar->addSeparator();
+    bar->addAction(withIcon(Strings::AppAbout, "help-about", QStyle::SP_MessageBoxInformation));
+}
+
+void CMainFrame::RefreshRecentFiles()
+{
+    for (QAction* action : recentActions_) {
+        fileMenu_->removeAction(action);
+        action->deleteLater();
+    }
+    recentActions_.clear();
+    const QStringList& paths = recentFiles_.Paths();
+    for (int index = 0; index < paths.size(); ++index) {
+        const QString path = paths[index];
+        auto* action = new QAction(QStringLiteral("&%1 %2").arg(index + 1).arg(path), this);
+        action->setStatusTip(CommandPrompt(Strings::RecentFile));
+        connect(action, &QAction::triggered, this, [this, path] { OpenFile(path); });
+        fileMenu_->insertAction(recentSeparator_, action);
+        recentActions_.push_back(action);
+    }
+}
+
+void CMainFrame::UpdateEditCommands()
+{
+    const FocusedText focused = FocusedText::Find();
+    const EditCommandStates states = EditCommandStatesFor(focused.HasSelection(), focused.Editable());
+    Action(Strings::EditCut)->setEnabled(states.cut);
+    Action(Strings::EditCopy)->setEnabled(states.copy);
+    Action(Strings::EditPaste)->setEnabled(states.paste);
+}
+
+}  // namespace TarnGui

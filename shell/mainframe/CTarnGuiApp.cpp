@@ -1,0 +1,58 @@
+#include "shell/mainframe/CTarnGuiApp.h"
+
+#include "shell/mainframe/BookAutosave.h"
+#include "shell/mainframe/CMainFrame.h"
+#include "shell/support/ErrorBoundary.h"
+#include "shell/support/StringTable.h"
+
+#include <QScreen>
+
+#include <cstdlib>
+#include <ctime>
+
+namespace TarnGui {
+
+TarnApplication::TarnApplication(int& argc, char** argv) : QApplication(argc, argv)
+{
+    setOrganizationName(QStringLiteral("Oakhollow Games"));
+    setApplicationName(QStringLiteral("Brindle Story Studio"));
+    setApplicationDisplayName(LoadString(Strings::ApplicationTitle));
+    setDesktopFileName(QStringLiteral("brindle-studio"));
+}
+
+bool TarnApplication::notify(QObject* receiver, QEvent* event)
+{
+    bool handled = false;
+    RunGuarded(activeWindow(), [&] { handled = QApplication::notify(receiver, event); });
+    return handled;
+}
+
+CTarnGuiApp::CTarnGuiApp() = default;
+
+CTarnGuiApp::~CTarnGuiApp() = default;
+
+bool CTarnGuiApp::InitInstance(const QStringList& arguments, bool showMaximised)
+{
+    // The shuffle draws from the C library's generator.
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+    recentFiles_ = std::make_unique<RecentFiles>();
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        document_.SetUiConfig({screen->logicalDotsPerInchX(), screen->logicalDotsPerInchY()});
+    }
+    mainFrame_ = std::make_unique<CMainFrame>(document_, *recentFiles_);
+    mainFrame_->OnFileNew();
+    if (mainFrame_->RestoreLayout() || !showMaximised) {
+        mainFrame_->show();
+    } else {
+        mainFrame_->showMaximized();
+    }
+    mainFrame_->Autosave().OfferRecovery();
+    if (arguments.size() > 1 && arguments.at(1) == SampleBookArgument) {
+        mainFrame_->OnOpenSampleBook();
+    } else if (arguments.size() > 1) {
+        mainFrame_->OpenFile(arguments.at(1));
+    }
+    return true;
+}
+
+}  // namespace TarnGui

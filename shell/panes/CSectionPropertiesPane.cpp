@@ -1,0 +1,127 @@
+#include "shell/panes/CSectionPropertiesPane.h"
+
+#include "commands/UpdatePropertyCommand.h"
+#include "document/SectionNumbers.h"
+#include "document/TarnDataModel.h"
+#include "drawing/QtColour.h"
+#include "drawing/QtText.h"
+#include "drawing/UnexpectedValueException.h"
+#include "shell/panes/PropertyGrid.h"
+#include "shell/support/ErrorBoundary.h"
+#include "shell/support/StringTable.h"
+
+#include <algorithm>
+
+namespace TarnGui {
+
+CSectionPropertiesPane::CSectionPropertiesPane(TarnViewModel::TarnDataModel& model, QWidget* parent)
+    : QDockWidget(LoadString(Strings::SectionCaption), parent), model_(model), grid_(new PropertyGrid(this))
+{
+    setObjectName(QStringLiteral("SectionPropertiesPane"));
+    grid_->AddGroup(LoadString(Strings::SectionDetails));
+    grid_->AddProperty(Number, PropertyKind::Number, LoadString(Strings::SectionNumber), LoadString(Strings::SectionNumberInfo));
+    grid_->AddProperty(Shiftable, PropertyKind::Boolean, LoadString(Strings::SectionShiftable),
+                       LoadString(Strings::SectionShiftableInfo));
+    grid_->AddProperty(Summary, PropertyKind::Text, LoadString(Strings::SectionSummary), LoadString(Strings::SectionSummaryInfo));
+    grid_->AddGroup(LoadString(Strings::SectionDisplayDetails));
+    grid_->AddProperty(BackgroundColour, PropertyKind::Colour, LoadString(Strings::SectionColour),
+                       LoadString(Strings::SectionColourInfo));
+    setWidget(grid_);
+    connect(grid_, &PropertyGrid::PropertyChanged, this,
+            [this](int id, const QVariant& value) { RunGuarded(this, [&] { ChangeProperty(id, value); }); });
+    ClearProperties();
+}
+
+void CSectionPropertiesPane::EnableProperties(bool enable)
+{
+    grid_->setEnabled(enable);
+}
+
+void CSectionPropertiesPane::ShowSectionNumber(std::uint32_t number)
+{
+    shown_ = number;
+    grid_->SetValue(Number, QString::number(number));
+}
+
+void CSectionPropertiesPane::ShowSummary(const std::wstring& summary)
+{
+    grid_->SetValue(Summary, ToQString(summary));
+}
+
+void CSectionPropertiesPane::ShowShiftable(bool shiftable)
+{
+    grid_->SetValue(Shiftable, shiftable);
+}
+
+void CSectionPropertiesPane::ShowSectionColour(const CommonLib::ColourUtilities::RGBColour& colour)
+{
+    grid_->SetValue(BackgroundColour, ToQColor(colour));
+}
+
+void CSectionPropertiesPane::ClearProperties()
+{
+    shown_ = 0;
+    grid_->ClearValues();
+    EnableProperties(false);
+}
+
+void CSectionPropertiesPane::ChangeProperty(int id, const QVariant& value)
+{
+    const TarnViewModel::StoryGraph& graph = model_.GetStoryGraph();
+    if (!graph.HasSection(shown_)) {
+        return;
+    }
+    const std::uint32_t number = shown_;
+    const TarnViewModel::Section& section = graph.GetSection(number);
+    std::unique_ptr<TarnViewModel::ICommand> command;
+    switch (id) {
+    case Number: ChangeNumber(value.toString()); return;
+    case Summary: {
+        const std::wstring summary = ToWString(value.toString());
+        if (summary == section.summary) {
+            return;
+        }
+        command = std::make_unique<TarnViewModel::UpdatePropertyCommand1Arg<const std::wstring&>>(
+            [this, number](const std::wstring& text) { model_.SetSectionSummary(number, text); }, section.summary, summary);
+        break;
+    }
+    case Shiftable:
+        if (value.toBool() != section.shiftable) {
+            model_.SetSectionShiftableRecorded(number, value.toBool());
+        }
+        return;
+    case BackgroundColour: {
+        const CommonLib::ColourUtilities::RGBColour colour = ToRGBColour(value.value<QColor>());
+        if (colour == section.backgroundColour) {
+            return;
+        }
+        command = std::make_unique<TarnViewModel::UpdatePropertyCommand1Arg<CommonLib::ColourUtilities::RGBColour>>(
+            [this, number](CommonLib::ColourUtilities::RGBColour fill) { model_.SetSectionBackgroundColour(number, fill); },
+            section.backgroundColour, colour);
+        break;
+    }
+    default: throw UnexpectedValueException("Don't know what to do with this property");
+    }
+    command->Execute();
+    model_.RecordCommand(std::move(command));
+}
+
+// The grid lets only digits through; a number too long for any section is refused as out of
+// range before anything changes.
+void CSectionPropertiesPane::ChangeNumber(const QString& typed)
+{
+    bool isNumber = false;
+    const qulonglong wanted = typed.toULongLong(&isNumber);
+    const auto number = static_cast<std::uint32_t>(
+        isNumber ? std::min<qulonglong>(wanted, TarnViewModel::TarnDataModel::HighestNumber + 1ULL) : 0);
+    TarnViewModel::CheckSectionNumber(number);
+    if (number == shown_) {
+        return;
+    }
+    auto command = std::make_unique<TarnViewModel::UpdatePropertyCommand2Args<unsigned int>>(
+        [this](unsigned int from, unsigned int to) { model_.SetSectionNumber(from, to); }, shown_, number);
+    command->Execute();
+    model_.RecordCommand(std::move(command));
+}
+
+}  // namespace TarnGui

@@ -1,0 +1,167 @@
+#include "shell/panes/CSectionView.h"
+
+#include "commands/UpdatePropertyCommand.h"
+#include "document/TarnDataModel.h"
+#include "drawing/FlowchartPainter.h"
+#include "drawing/QtColour.h"
+#include "drawing/QtText.h"
+#include "shell/mainframe/EditCommandStates.h"
+#include "shell/support/ErrorBoundary.h"
+#include "shell/support/LineEnds.h"
+
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QVBoxLayout>
+
+namespace TarnGui {
+
+CTarnTextEdit::CTarnTextEdit(QWidget* parent) : QPlainTextEdit(parent)
+{
+    setUndoRedoEnabled(false);
+}
+
+QMenu* CTarnTextEdit::CreateContextMenu()
+{
+    auto* menu = new QMenu(this);
+    const EditCommandStates states = EditCommandStatesFor(textCursor().hasSelection(), !isReadOnly());
+    menu->addAction(QStringLiteral("Cu&t"), this, &QPlainTextEdit::cut)->setEnabled(states.cut);
+    menu->addAction(QStringLiteral("&Copy"), this, &QPlainTextEdit::copy)->setEnabled(states.copy);
+    menu->addAction(QStringLiteral("&Paste"), this, &QPlainTextEdit::paste)->setEnabled(states.paste);
+    return menu;
+}
+
+bool CTarnTextEdit::event(QEvent* event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+            key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y)) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QPlainTextEdit::event(event);
+}
+
+void CTarnTextEdit::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu* menu = CreateContextMenu();
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
+}
+
+void CTarnTextEdit::focusOutEvent(QFocusEvent* event)
+{
+    QPlainTextEdit::focusOutEvent(event);
+    if (focusLost_) {
+        focusLost_();
+    }
+}
+
+CSectionView::CSectionView(TarnViewModel::TarnDataModel& model, QWidget* parent)
+    : QWidget(parent), model_(model), heading_(new QLabel(this)), text_(new CTarnTextEdit(this))
+{
+    setObjectName(QStringLiteral("SectionView"));
+    setAutoFillBackground(true);
+    auto* layout = new QVBoxLayout(this);
+    QFont headingFont = heading_->font();
+    headingFont.setBold(true);
+    heading_->setFont(headingFont);
+    layout->addWidget(heading_);
+    layout->addWidget(text_, 1);
+    setFocusProxy(text_);
+    text_->SetFocusLostHandler([this] { RunGuarded(this, [this] { CommitText(); }); });
+    connect(text_->document(), &QTextDocument::modificationChanged, this, &CSectionView::TypedTextChanged);
+    ClearSection();
+}
+
+// The controller announces a colour only when it changes, so a newly shown section brings
+// its own; an empty slot shows the colour of a new section.
+void CSectionView::ShowSection(std::uint32_t number, const std::wstring& text)
+{
+    ShowSectionNumber(number);
+    ShowText(text);
+    const TarnViewModel::StoryGraph& graph = model_.GetStoryGraph();
+    ShowSectionColour(graph.HasSection(number) ? graph.GetSection(number).backgroundColour
+                                               : CommonLib::ColourUtilities::RGBColour{});
+}
+
+void CSectionView::EnableEditing(bool enable)
+{
+    text_->setReadOnly(!enable);
+    text_->setEnabled(enable);
+}
+
+void CSectionView::ShowSectionNumber(std::uint32_t number)
+{
+    heading_->setText(QStringLiteral("Section %1").arg(number));
+}
+
+void CSectionView::ShowSectionText(const std::wstring& text)
+{
+    ShowText(text);
+}
+
+void CSectionView::ShowSectionColour(const CommonLib::ColourUtilities::RGBColour& colour)
+{
+    const QColor fill = ToQColor(colour);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, fill);
+    palette.setColor(QPalette::WindowText, TextColourFor(fill));
+    setPalette(palette);
+}
+
+bool CSectionView::HasTypedText() const
+{
+    return text_->document()->isModified();
+}
+
+void CSectionView::CommitText()
+{
+    const std::wstring typed = ToWString(ToDocumentLineEnds(text_->toPlainText()));
+    if (typed == shown_) {
+        text_->document()->setModified(false);
+        return;
+    }
+    const std::uint32_t number = model_.GetCurrentSection();
+    if (number == TarnViewModel::NoSection || !model_.GetStoryGraph().HasSection(number)) {
+        return;
+    }
+    const std::wstring old = model_.GetStoryGraph().GetSection(number).text;
+    shown_ = typed;
+    auto command = std::make_unique<TarnViewModel::UpdatePropertyCommand1Arg<const std::wstring&>>(
+        [this, number](const std::wstring& value) { model_.SetSectionText(number, value); }, old, typed);
+    command->Execute();
+    model_.RecordCommand(std::move(command));
+}
+
+void CSectionView::ClearSection()
+{
+    heading_->clear();
+    ShowText(L"");
+    EnableEditing(false);
+}
+
+void CSectionView::ShowTextFont(const CommonLib::Font& font)
+{
+    QFont shown(ToQString(font.faceName));
+    if (font.size > 0) {
+        shown.setPointSize(font.size);
+    }
+    text_->setFont(shown);
+}
+
+void CSectionView::ShowText(const std::wstring& text)
+{
+    shown_ = text;
+    // Showing the text just handed over would put the caret back at the start.
+    const QString widgetText = ToWidgetLineEnds(ToQString(text));
+    if (text_->toPlainText() != widgetText) {
+        text_->setPlainText(widgetText);
+    }
+    text_->document()->setModified(false);
+}
+
+}  // namespace TarnGui

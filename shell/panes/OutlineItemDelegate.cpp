@@ -1,0 +1,53 @@
+#include "shell/panes/OutlineItemDelegate.h"
+
+#include "drawing/FlowchartPainter.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace TarnGui {
+
+void OutlineItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    const bool current = (option.state & QStyle::State_Selected) != 0;
+    const QRect item = option.rect;
+    const QRectF inner = QRectF(item).adjusted(2, 2, -2, -2);
+    const QRectF textArea = inner.adjusted(4, 4, -4, -4);
+    const QString text = index.data(Qt::DisplayRole).toString();
+
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    QPen pen(Qt::black, 1.5);
+    pen.setStyle(current ? Qt::DashLine : Qt::SolidLine);
+    painter->setFont(option.font);
+    if (!index.data(IsSectionRole).toBool()) {
+        painter->fillRect(item, QApplication::palette().color(QPalette::Button));
+        painter->setPen(Qt::black);
+        painter->drawText(textArea, Qt::AlignCenter, text);
+        if (current) {
+            painter->setPen(pen);
+            painter->drawRect(inner);
+        }
+    } else {
+        painter->fillRect(item, Qt::white);
+        const QColor colour = index.data(Qt::DecorationRole).value<QColor>();
+        const QColor fill = colour.isValid() ? colour : QColor(Qt::white);
+        // The shape ends one pixel inside the inner rectangle on the right and at the bottom.
+        QPainterPath box;
+        box.addRoundedRect(inner.adjusted(0, 0, -1, -1), 5, 5);
+        painter->fillPath(box, fill);
+        painter->setPen(pen);
+        painter->drawPath(box);
+        painter->setPen(TextColourFor(fill));
+        painter->drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter, text);
+    }
+    painter->restore();
+}
+
+QSize OutlineItemDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    return {QStyledItemDelegate::sizeHint(option, index).width(), ItemHeight};
+}
+
+}  // namespace TarnGui

@@ -1,0 +1,506 @@
+#include "shell/MainWindowFixture.h"
+#include "shell/dialogs/CAboutDlg.h"
+#include "shell/flowchart/CFlowchart.h"
+#include "shell/flowchart/CFlowchartPane.h"
+#include "shell/flowchart/CFlowchartToolBar.h"
+#include "shell/panes/CSectionView.h"
+#include "shell/support/StringTable.h"
+#include "support/ProgramOutput.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QDockWidget>
+#include <QInputDialog>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QTest>
+
+#include <filesystem>
+#include <set>
+
+#include <unistd.h>
+
+namespace {
+
+using namespace TarnGui;
+using TestSupport::ReadBytes;
+
+class MainWindowCommandsTest : public TestSupport::MainWindowFixture {
+protected:
+    bool Enabled(unsigned command) { return Frame().Action(command)->isEnabled(); }
+    // A book with a file and a change not yet saved.
+    void SavedBookWithAChange(const QString& path)
+    {
+        Model().Save(path.toStdWString());
+        Model().AddChoiceTo(1, 2, L"Run", false);
+        ASSERT_TRUE(Model().IsModified());
+    }
+};
+
+TEST_F(MainWindowCommandsTest, RemoveAndShuffleFollowTheSelectionAndTheSections)
+{
+    EXPECT_TRUE(Enabled(Strings::RemoveSection));
+    EXPECT_TRUE(Enabled(Strings::ShuffleSections));
+    EXPECT_FALSE(Enabled(Strings::EditUndo));
+    Model().SetCurrentSection(7);
+    EXPECT_FALSE(Enabled(Strings::RemoveSection));
+    Model().SetCurrentSection(1);
+    Run(Strings::RemoveSection);
+    EXPECT_EQ(Model().GetStoryGraph().SectionCount(), 0u);
+    EXPECT_FALSE(Enabled(Strings::RemoveSection));
+    EXPECT_FALSE(Enabled(Strings::ShuffleSections));
+    EXPECT_TRUE(Enabled(Strings::EditUndo));
+    Run(Strings::AddSection);
+    EXPECT_EQ(Model().GetStoryGraph().SectionCount(), 1u);
+    EXPECT_TRUE(Enabled(Strings::RemoveSection));
+}
+
+TEST_F(MainWindowCommandsTest, NextAndPreviousViewWrapAroundThePanes)
+{
+    const auto& panes = Frame().Panes();
+    panes.back()->widget()->setFocus();
+    ASSERT_TRUE(panes.back()->isAncestorOf(QApplication::focusWidget()));
+    QTest::keyClick(&Frame(), Qt::Key_F6);
+    EXPECT_TRUE(panes.front()->isAncestorOf(QApplication::focusWidget()));
+    QTest::keyClick(&Frame(), Qt::Key_F6);
+    EXPECT_TRUE(panes[1]->isAncestorOf(QApplication::focusWidget()));
+    QTest::keyClick(&Frame(), Qt::Key_F6, Qt::ShiftModifier);
+    QTest::keyClick(&Frame(), Qt::Key_F6, Qt::ShiftModifier);
+    EXPECT_TRUE(panes.back()->isAncestorOf(QApplication::focusWidget()));
+    // From the section editor, which is no pane, nothing moves.
+    Frame().SectionView()->TextBox()->setFocus();
+    QTest::keyClick(&Frame(), Qt::Key_F6);
+    EXPECT_EQ(QApplication::focusWidget(), Frame().SectionView()->TextBox());
+}
+
+TEST_F(MainWindowCommandsTest, TypedTextIsCommittedBeforeSaveAndUndo)
+{
+    const QString book = PathOf("typed.brindle");
+    Model().Save(book.toStdWString());
+    TypeIntoSection(QStringLiteral("Dragons"));
+    Press(QKeySequence(Qt::CTRL | Qt::Key_S));
+    EXPECT_NE(ReadBytes(book.toStdString()).find("Dragons"), std::string::npos);
+
+    TypeIntoSection(QStringLiteral(" roar"));
+    Run(Strings::EditUndo);
+    EXPECT_EQ(Model().GetStoryGraph().GetSection(1).text, L"Dragons");
+    Run(Strings::EditRedo);
+    EXPECT_EQ(Model().GetStoryGraph().GetSection(1).text, L"Dragons roar");
+}
+
+TEST_F(MainWindowCommandsTest, CancellingTheSaveDialogSavesNothing)
+{
+    Model().AddChoiceTo(1, 2, L"Run", false);
+    script_.ThenCancelFileDialog();
+    Run(Strings::FileSave);
+    WaitForScript();
+    EXPECT_TRUE(Model().IsModified());
+    EXPECT_TRUE(Model().GetFilePath().empty());
+}
+
+TEST_F(MainWindowCommandsTest, ClosingWithChangesAsksAndCancelKeepsTheBook)
+{
+    Model().AddChoiceTo(1, 2, L"Run", false);
+    script_.ThenAnswer(QMessageBox::Cancel);
+    EXPECT_FALSE(Frame().close());
+    EXPECT_EQ(script_.Messages(), std::vector<std::string>{"Save changes to Untitled?"});
+    EXPECT_TRUE(Frame().isVisible());
+    EXPECT_TRUE(Model().IsModified());
+}
+
+TEST_F(MainWindowCommandsTest, AFailedSaveWhileClosingIsShownAndKeepsTheWindow)
+{
+    const QString book = PathOf("gone/book.brindle");
+    std::filesystem::create_directory(folder_.Path("gone"));
+    SavedBookWithAChange(book);
+    std::filesystem::remove_all(folder_.Path("gone"));
+    script_.ThenAnswer(QMessageBox::Yes);
+    script_.ThenAnswer(QMessageBox::Ok);
+    EXPECT_FALSE(Frame().close());
+    WaitForScript();
+    ASSERT_EQ(script_.Messages().size(), 2u);
+    EXPECT_EQ(script_.Messages()[0], "Save changes to " + book.toStdString() + "?");
+    EXPECT_TRUE(Frame().isVisible());
+    EXPECT_TRUE(Model().IsModified());
+}
+
+TEST_F(MainWindowCommandsTest, AMissingRecentFileSaysSoAndStaysInTheList)
+{
+    const QString book = PathOf("lost.brindle");
+    script_.ThenChooseFile(book);
+    Run(Strings::FileSaveAs);
+    WaitForScript();
+    std::filesystem::remove(book.toStdString());
+    QAction* recent = RecentEntry(book);
+    ASSERT_NE(recent, nullptr);
+    script_.ThenAnswer(QMessageBox::Ok);
+    recent->trigger();
+    WaitForScript();
+    EXPECT_EQ(script_.Messages().back(), QStringLiteral("Cannot open file \"%1\": there is no such file").arg(book).toStdString());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QSettings().value("Recent File List/Files").toStringList().value(0), book);
+}
+
+// Another program's lock warns before the book opens; the book opened takes the lock.
+TEST_F(MainWindowCommandsTest, ABookOpenElsewhereIsOpenedOnlyWhenTheAuthorSaysSo)
+{
+    const QString book = PathOf("shared.brindle");
+    script_.ThenChooseFile(book);
+    Run(Strings::FileSaveAs);
+    WaitForScript();
+    Run(Strings::FileNew);
+    const auto lockFile = folder_.Path(".~lock.shared.brindle#");
+    EXPECT_FALSE(std::filesystem::exists(lockFile));
+    TestSupport::WriteBytes(lockFile, "ann,elsewhere.example,42,Brindle Story Studio,2026-12-01 10:00\n");
+
+    script_.ThenAnswer(QMessageBox::No);
+    Frame().OpenFile(book);
+    WaitForScript();
+    EXPECT_EQ(script_.Messages().back().substr(0, 82),
+              "\"shared.brindle\" is open in Brindle Story Studio by ann on elsewhere.example since");
+    EXPECT_TRUE(Model().GetFilePath().empty());
+
+    script_.ThenAnswer(QMessageBox::Yes);
+    Frame().OpenFile(book);
+    WaitForScript();
+    EXPECT_EQ(Model().GetFilePath(), book.toStdWString());
+    EXPECT_NE(ReadBytes(lockFile).find("," + std::to_string(getpid()) + ","), std::string::npos);
+}
+
+TEST_F(MainWindowCommandsTest, SavingOverChangesMadeByAnotherProgramAsksFirst)
+{
+    const QString book = PathOf("book.brindle");
+    script_.ThenChooseFile(book);
+    Run(Strings::FileSaveAs);
+    WaitForScript();
+    Model().SetTitle(L"Mine");
+    const std::string theirs = "<book version=\"2\"><title>Theirs</title></book>";
+    TestSupport::WriteBytes(book.toStdString(), theirs);
+
+    script_.ThenAnswer(QMessageBox::No);
+    Run(Strings::FileSave);
+    WaitForScript();
+    EXPECT_EQ(ReadBytes(book.toStdString()), theirs);
+    EXPECT_TRUE(Model().IsModified());
+
+    script_.ThenAnswer(QMessageBox::Yes);
+    Run(Strings::FileSave);
+    WaitForScript();
+    EXPECT_NE(ReadBytes(book.toStdString()).find("<title>Mine</title>"), std::string::npos);
+    EXPECT_FALSE(Model().IsModified());
+    Run(Strings::FileSave);
+    EXPECT_TRUE(script_.Finished()) << "an unchanged file asked again";
+}
+
+TEST_F(MainWindowCommandsTest, AFailedExportIsShownAndNotOfferedForOpening)
+{
+    script_.Then([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->accept(); });
+    script_.ThenChooseFile(PathOf("no-such-folder/book.html"));
+    script_.ThenAnswer(QMessageBox::Ok);
+    Run(Strings::ExportBook);
+    WaitForScript();
+    ASSERT_EQ(script_.Messages().size(), 1u);
+    EXPECT_NE(script_.Messages()[0].find("book.html"), std::string::npos) << script_.Messages()[0];
+
+    script_.ThenChooseFile(PathOf("no-such-folder/chart.png"));
+    script_.ThenAnswer(QMessageBox::Ok);
+    Run(Strings::ExportGraph);
+    WaitForScript();
+    ASSERT_EQ(script_.Messages().size(), 2u);
+    EXPECT_NE(script_.Messages()[1].find("chart.png"), std::string::npos) << script_.Messages()[1];
+    EXPECT_TRUE(opened_.empty());
+}
+
+TEST_F(MainWindowCommandsTest, AnEpubIsWrittenAsTheArchiveItIs)
+{
+    script_.Then([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->accept(); });
+    script_.ThenChooseFile(PathOf("book.epub"), QStringLiteral("EPUB e-books (*.epub)"));
+    script_.ThenAnswer(QMessageBox::No);
+    Run(Strings::ExportBook);
+    WaitForScript();
+    const std::string bytes = TestSupport::ReadBytes(folder_.Path("book.epub"));
+    ASSERT_GT(bytes.size(), 58u);
+    EXPECT_EQ(bytes.substr(30, 28), "mimetypeapplication/epub+zip");
+    EXPECT_EQ(bytes.find("PK\x05\x06"), bytes.size() - 22) << "the archive's line ends were changed";
+}
+
+TEST_F(MainWindowCommandsTest, APdfIsWrittenOnThePaperChosenWhichIsOfferedNextTime)
+{
+    QString offeredPaper;
+    const auto exportPdf = [&](const std::string& name, const QString& paper) {
+        script_.Then([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->accept(); });
+        script_.ThenChooseFile(PathOf(name), QStringLiteral("PDF documents (*.pdf)"));
+        script_.Then([&offeredPaper, paper](QWidget* dialog) {
+            ASSERT_EQ(dialog->objectName(), QStringLiteral("PdfPageSetupDlg"));
+            auto* papers = dialog->findChild<QComboBox*>();
+            offeredPaper = papers->currentData().toString();
+            papers->setCurrentIndex(papers->findData(paper));
+            qobject_cast<QDialog*>(dialog)->accept();
+        });
+        script_.ThenAnswer(QMessageBox::No);
+        Run(Strings::ExportBook);
+        WaitForScript();
+    };
+    exportPdf("book.pdf", QStringLiteral("a5"));
+    EXPECT_EQ(offeredPaper, QStringLiteral("a4"));
+    const std::string info = TestSupport::RunProgram("pdfinfo '" + folder_.Path("book.pdf").string() + "'").text;
+    EXPECT_NE(info.find("Page size:       420 x 595 pts (A5)"), std::string::npos) << info;
+    EXPECT_EQ(script_.Messages().back(), "Do you want to open your exported book?");
+
+    exportPdf("again.pdf", QStringLiteral("letter"));
+    EXPECT_EQ(offeredPaper, QStringLiteral("a5"));
+}
+
+TEST_F(MainWindowCommandsTest, ImportingAnArchiveAsksWhichStoryAndOpensItUntitledAndModified)
+{
+    QStringList offered;
+    script_.ThenChooseFile(QStringLiteral(BRINDLE_TEST_DATA "/import/archive.html"));
+    script_.Then([&offered](QWidget* dialog) {
+        auto* ask = qobject_cast<QInputDialog*>(dialog);
+        ASSERT_NE(ask, nullptr);
+        offered = ask->comboBoxItems();
+        ask->setTextValue(offered.value(1));
+        ask->accept();
+    });
+    script_.ThenAnswer(QMessageBox::Ok);
+    Run(Strings::ImportStory);
+    WaitForScript();
+    EXPECT_EQ(offered, (QStringList{QStringLiteral("1. First Tale"), QStringLiteral("2. Second Tale")}));
+    EXPECT_EQ(Model().GetTitle(), L"Second Tale");
+    EXPECT_EQ(Model().GetStoryGraph().SectionCount(), 2u);
+    EXPECT_TRUE(Model().GetStoryGraph().HasSection(5));
+    EXPECT_TRUE(Model().GetFilePath().empty());
+    EXPECT_TRUE(Model().IsModified());
+    EXPECT_EQ(Model().GetCurrentSection(), 5u);
+    ASSERT_FALSE(script_.Messages().empty());
+    EXPECT_EQ(script_.Messages().back().rfind("The story was imported, with these notes:", 0), 0u) << script_.Messages().back();
+}
+
+TEST_F(MainWindowCommandsTest, TheSampleBookOpensAsAnUntitledCopyShowingWhatABookCanHold)
+{
+    Run(Strings::OpenSampleBook);
+    const TarnViewModel::StoryGraph& graph = Model().GetStoryGraph();
+    EXPECT_EQ(Model().GetTitle(), L"The Light at Gull Point");
+    EXPECT_TRUE(Model().GetFilePath().empty());
+    EXPECT_FALSE(Model().IsModified());
+    EXPECT_EQ(Model().GetCurrentSection(), 1u);
+    EXPECT_GE(graph.SectionCount(), 24u);
+
+    std::set<std::uint32_t> colours;
+    int endings = 0;
+    int hidden = 0;
+    int backwards = 0;
+    graph.VisitSections([&](const TarnViewModel::Section& section) {
+        EXPECT_FALSE(section.summary.empty()) << section.number;
+        EXPECT_FALSE(section.text.empty()) << section.number;
+        const auto& colour = section.backgroundColour;
+        colours.insert(std::uint32_t{colour.red} << 16 | std::uint32_t{colour.green} << 8 | colour.blue);
+        endings += graph.ChoiceCount(section.number) == 0 ? 1 : 0;
+        graph.VisitSectionChoices(section.number, false, [&](const TarnViewModel::Choice& choice) {
+            hidden += choice.hidden ? 1 : 0;
+            backwards += choice.destination < section.number ? 1 : 0;
+        });
+    });
+    EXPECT_GE(colours.size(), 4u);
+    EXPECT_GE(endings, 3);
+    EXPECT_GE(hidden, 1);
+    // A choice leading back to an earlier section makes a loop.
+    EXPECT_GE(backwards, 1);
+    Model().SetSectionSummary(1, L"Edited");
+    EXPECT_TRUE(Model().IsModified());
+}
+
+TEST_F(MainWindowCommandsTest, RemovingASectionThatChoicesLeadToAsksFirstAndUndoBringsAllBack)
+{
+    Model().CreateSection(2, L"");
+    Model().CreateSection(3, L"");
+    Model().AddChoiceTo(1, 3, L"Go", false);
+    Model().AddChoiceTo(2, 3, L"Also go", true);
+    Model().AddChoiceTo(3, 1, L"Back", false);
+    const auto removeThree = [this] {
+        Model().SetCurrentSection(3);
+        Run(Strings::RemoveSection);
+    };
+    script_.ThenAnswer(QMessageBox::No);
+    removeThree();
+    WaitForScript();
+    EXPECT_EQ(script_.Messages().back(), "Section 3 has 2 choices leading to it. Remove it and them?");
+    EXPECT_TRUE(Model().GetStoryGraph().HasSection(3));
+
+    script_.Then([](QWidget* dialog) {
+        auto* box = qobject_cast<QMessageBox*>(dialog);
+        ASSERT_NE(box, nullptr);
+        box->checkBox()->setChecked(true);
+        box->button(QMessageBox::Yes)->click();
+    });
+    removeThree();
+    WaitForScript();
+    EXPECT_FALSE(Model().GetStoryGraph().HasSection(3));
+    EXPECT_EQ(Model().GetStoryGraph().ChoiceCount(1), 0u);
+    Run(Strings::EditUndo);
+    EXPECT_TRUE(Model().GetStoryGraph().HasSection(3));
+    EXPECT_EQ(Model().GetStoryGraph().ChoiceCount(1), 1u);
+    EXPECT_EQ(Model().GetStoryGraph().ChoiceCount(2), 1u);
+
+    // Not asked again.
+    removeThree();
+    EXPECT_FALSE(Model().GetStoryGraph().HasSection(3));
+}
+
+TEST_F(MainWindowCommandsTest, TheTitlesStarFollowsUndoBackToTheSavedBookAndRedoAwayFromIt)
+{
+    script_.ThenChooseFile(PathOf("book.brindle"));
+    Run(Strings::FileSave);
+    WaitForScript();
+    EXPECT_FALSE(Frame().windowTitle().contains('*')) << Frame().windowTitle().toStdString();
+    Run(Strings::AddSection);
+    EXPECT_TRUE(Frame().windowTitle().contains('*'));
+    Run(Strings::EditUndo);
+    EXPECT_FALSE(Frame().windowTitle().contains('*')) << Frame().windowTitle().toStdString();
+    Run(Strings::EditRedo);
+    EXPECT_TRUE(Frame().windowTitle().contains('*'));
+}
+
+TEST_F(MainWindowCommandsTest, AHelpPageThatNothingCanOpenIsShownToCopy)
+{
+    Frame().SetUrlOpener([](const QUrl&) { return false; });
+    script_.ThenAnswer(QMessageBox::Ok);
+    Run(Strings::OnlineHelp);
+    WaitForScript();
+    ASSERT_FALSE(script_.Messages().empty());
+    EXPECT_NE(script_.Messages().back().find("Nothing on this computer could open this for you:\n\nhttps://"), std::string::npos)
+        << script_.Messages().back();
+    EXPECT_NE(script_.Messages().back().find("version="), std::string::npos);
+}
+
+TEST_F(MainWindowCommandsTest, ExportingPagesIntoAFolderThatIsNotEmptyAsksFirst)
+{
+    std::filesystem::create_directory(folder_.Path("site"));
+    TestSupport::WriteBytes(folder_.Path("site/notes.txt"), "mine");
+    const auto exportPages = [this](QMessageBox::StandardButton answer) {
+        script_.Then([](QWidget* dialog) {
+            for (QRadioButton* option : dialog->findChildren<QRadioButton*>()) {
+                option->setChecked(option->text() == QStringLiteral("One HTML file per section"));
+            }
+            qobject_cast<QDialog*>(dialog)->accept();
+        });
+        script_.ThenChooseFolder(PathOf("site"));
+        script_.ThenAnswer(answer);
+    };
+    exportPages(QMessageBox::No);
+    Run(Strings::ExportBook);
+    WaitForScript();
+    EXPECT_EQ(script_.Messages().back(), "This folder is not empty and files may be overwritten! Do you want to continue?");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_.Path("site")), {}), 1);
+
+    exportPages(QMessageBox::Yes);
+    script_.ThenAnswer(QMessageBox::Yes);
+    Run(Strings::ExportBook);
+    WaitForScript();
+    EXPECT_GT(std::distance(std::filesystem::directory_iterator(folder_.Path("site")), {}), 1);
+    ASSERT_EQ(opened_.size(), 1u);
+    EXPECT_EQ(opened_[0], QUrl::fromLocalFile(PathOf("site")));
+}
+
+TEST_F(MainWindowCommandsTest, ExportNamesAreProposedFromTheBook)
+{
+    script_.Then([](QWidget* dialog) { qobject_cast<QDialog*>(dialog)->accept(); });
+    script_.Then([](QWidget* dialog) {
+        auto* files = qobject_cast<QFileDialog*>(dialog);
+        EXPECT_TRUE(files->selectedFiles().value(0).endsWith("/Untitled.html")) << files->selectedFiles().value(0).toStdString();
+        EXPECT_EQ(files->selectedNameFilter(), QStringLiteral("HTML Files (*.html)"));
+        files->reject();
+    });
+    Run(Strings::ExportBook);
+    WaitForScript();
+    script_.Then([](QWidget* dialog) {
+        auto* files = qobject_cast<QFileDialog*>(dialog);
+        EXPECT_TRUE(files->selectedFiles().value(0).endsWith("/Untitled.png"));
+        files->reject();
+    });
+    Run(Strings::ExportGraph);
+    WaitForScript();
+}
+
+TEST_F(MainWindowCommandsTest, HelpCommandsOpenTheMakersPagesWithTheVersion)
+{
+    Run(Strings::OnlineHelp);
+    Run(Strings::CheckForUpdates);
+    Run(Strings::SendFeedback);
+    ASSERT_EQ(opened_.size(), 3u);
+    EXPECT_EQ(opened_[0].query(), "version=1.18.238.0");
+    EXPECT_EQ(opened_[1].query(), "version=1.18.238.0");
+    EXPECT_NE(opened_[0], opened_[1]);
+    EXPECT_EQ(opened_[2].scheme(), "mailto");
+    EXPECT_EQ(opened_[2].query(QUrl::FullyDecoded), "subject=Brindle 1.18.238.0 Feedback");
+}
+
+TEST_F(MainWindowCommandsTest, TheZoomBoxAndButtonsZoomTheChart)
+{
+    CFlowchartToolBar& bar = *Frame().FlowchartPane()->ToolBar();
+    const CFlowchart& chart = *Frame().FlowchartPane()->Chart();
+    EXPECT_EQ(bar.ZoomBox()->currentText(), "100%");
+    EXPECT_FALSE(bar.ZoomInAction()->isEnabled());
+    EXPECT_TRUE(bar.ZoomOutAction()->isEnabled());
+    bar.ZoomBox()->setCurrentIndex(4);
+    emit bar.ZoomBox()->activated(4);
+    EXPECT_DOUBLE_EQ(chart.Zoom(), 0.5);
+    bar.ZoomInAction()->trigger();
+    EXPECT_DOUBLE_EQ(chart.Zoom(), 0.6);
+    EXPECT_EQ(bar.ZoomBox()->currentText(), "60%");
+    for (int step = 0; step < 10; ++step) {
+        bar.ZoomOutAction()->trigger();
+    }
+    EXPECT_DOUBLE_EQ(chart.Zoom(), 0.1);
+    EXPECT_FALSE(bar.ZoomOutAction()->isEnabled());
+}
+
+TEST_F(MainWindowCommandsTest, ResetViewsDocksEveryPaneAgain)
+{
+    Frame().Panes()[0]->setFloating(true);
+    Frame().Panes()[5]->hide();
+    Run(Strings::ResetViews);
+    for (QDockWidget* pane : Frame().Panes()) {
+        EXPECT_FALSE(pane->isFloating());
+        EXPECT_TRUE(pane->isVisible());
+    }
+    EXPECT_EQ(Frame().dockWidgetArea(Frame().Panes()[0]), Qt::RightDockWidgetArea);
+    EXPECT_EQ(Frame().dockWidgetArea(Frame().Panes()[1]), Qt::LeftDockWidgetArea);
+    EXPECT_EQ(Frame().dockWidgetArea(Frame().Panes()[4]), Qt::BottomDockWidgetArea);
+}
+
+TEST_F(MainWindowCommandsTest, TheAboutBoxShowsTheVersionAndOpensTheMakersPages)
+{
+    script_.Then([](QWidget* dialog) {
+        bool versionShown = false;
+        for (const QLabel* label : dialog->findChildren<QLabel*>()) {
+            versionShown = versionShown || label->text() == "Version 1.18.238.0";
+        }
+        EXPECT_TRUE(versionShown);
+        const QList<CClickableImage*> images = dialog->findChildren<CClickableImage*>();
+        ASSERT_EQ(images.size(), 2);
+        QTest::mouseClick(images[0], Qt::LeftButton);
+        QTest::mouseClick(images[1], Qt::LeftButton);
+        qobject_cast<QDialog*>(dialog)->accept();
+    });
+    Run(Strings::AppAbout);
+    WaitForScript();
+    ASSERT_EQ(opened_.size(), 2u);
+    EXPECT_NE(opened_[0], opened_[1]);
+}
+
+TEST_F(MainWindowCommandsTest, MenusCarryThePromptsAndKeys)
+{
+    EXPECT_EQ(Frame().Action(Strings::EditRedo)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Y));
+    EXPECT_EQ(Frame().Action(Strings::PreviousView)->shortcut(), QKeySequence(Qt::SHIFT | Qt::Key_F6));
+    EXPECT_EQ(Frame().Action(Strings::ShuffleSections)->statusTip(), "Randomly shuffles up the sections in your book");
+    EXPECT_EQ(Frame().Action(Strings::ShuffleSections)->toolTip(), "Shuffle Sections");
+    for (QDockWidget* pane : Frame().Panes()) {
+        EXPECT_EQ(pane->allowedAreas(), Qt::AllDockWidgetAreas);
+    }
+    EXPECT_EQ(Frame().Panes()[3]->windowTitle(), "Gamebook");
+}
+
+}  // namespace

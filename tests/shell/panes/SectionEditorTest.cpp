@@ -1,0 +1,110 @@
+#include "shell/MainWindowFixture.h"
+#include "shell/flowchart/CFlowchart.h"
+#include "shell/flowchart/CFlowchartPane.h"
+#include "shell/panes/CSectionView.h"
+#include "shell/support/StringTable.h"
+
+#include <QClipboard>
+#include <QMenu>
+
+#include <memory>
+
+namespace TestSupport {
+
+namespace {
+
+using TarnGui::Strings::EditRedo;
+using TarnGui::Strings::EditUndo;
+
+class SectionEditorTest : public MainWindowFixture {
+protected:
+    TarnGui::CTarnTextEdit* Editor() { return Frame().SectionView()->TextBox(); }
+    // Clicks into the flowchart, as an author leaving the text does.
+    void LeaveText()
+    {
+        TarnGui::CFlowchart* chart = Frame().FlowchartPane()->Chart();
+        QTest::mouseClick(chart->viewport(), Qt::LeftButton, {}, QPoint(1, 1));
+        chart->setFocus(Qt::MouseFocusReason);
+    }
+    std::wstring Text(std::uint32_t number) { return Model().GetStoryGraph().GetSection(number).text; }
+    // The enabled state of the context menu's Cut, Copy and Paste.
+    std::vector<bool> MenuStates()
+    {
+        const std::unique_ptr<QMenu> menu(Editor()->CreateContextMenu());
+        std::vector<bool> states;
+        for (const QAction* action : menu->actions()) {
+            states.push_back(action->isEnabled());
+        }
+        return states;
+    }
+};
+
+TEST_F(SectionEditorTest, LeavingTheTextRecordsOneCommandWithTheBooksLineEnds)
+{
+    TypeIntoSection(QStringLiteral("Dawn breaks.\nThe road is empty."));
+    EXPECT_EQ(Text(1), L"");
+    LeaveText();
+    EXPECT_EQ(Text(1), L"Dawn breaks.\r\nThe road is empty.");
+    Run(EditUndo);
+    EXPECT_EQ(Text(1), L"");
+    EXPECT_EQ(Editor()->toPlainText(), QString());
+    EXPECT_FALSE(Model().CanUndo());
+}
+
+TEST_F(SectionEditorTest, LeavingAnUnchangedTextRecordsNothing)
+{
+    Model().SetSectionText(1, L"First line\r\nSecond line");
+    Model().SetCurrentSection(1);
+    ASSERT_EQ(Editor()->toPlainText(), QStringLiteral("First line\nSecond line"));
+    Editor()->setFocus();
+    LeaveText();
+    EXPECT_FALSE(Model().CanUndo());
+}
+
+TEST_F(SectionEditorTest, UndoAndRedoShortcutsInTheTextActOnTheBook)
+{
+    TypeIntoSection(QStringLiteral("A wolf howls."));
+    Press(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_EQ(Text(1), L"");
+    EXPECT_EQ(Editor()->toPlainText(), QString());
+    Press(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    EXPECT_EQ(Text(1), L"A wolf howls.");
+    EXPECT_EQ(Editor()->toPlainText(), QStringLiteral("A wolf howls."));
+}
+
+TEST_F(SectionEditorTest, PastedCharactersBeyondTheBasicPlaneReachTheBookWhole)
+{
+    QApplication::clipboard()->setText(QStringLiteral("The dragon \U0001F409 sleeps"));
+    Editor()->setFocus();
+    Press(QKeySequence::Paste);
+    LeaveText();
+    EXPECT_EQ(Text(1), L"The dragon \U0001F409 sleeps");
+}
+
+TEST_F(SectionEditorTest, ContextMenuAndSelectAllFollowTheSelectionAndClipboard)
+{
+    QApplication::clipboard()->clear();
+    TypeIntoSection(QStringLiteral("Torchlight"));
+    EXPECT_EQ(MenuStates(), (std::vector<bool>{false, false, false}));
+    Press(QKeySequence(Qt::CTRL | Qt::Key_A));
+    EXPECT_EQ(Editor()->textCursor().selectedText(), QStringLiteral("Torchlight"));
+    EXPECT_EQ(MenuStates(), (std::vector<bool>{true, true, false}));
+    Frame().Action(TarnGui::Strings::EditCut)->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("Torchlight"));
+    EXPECT_EQ(MenuStates(), (std::vector<bool>{false, false, true}));
+    Frame().Action(TarnGui::Strings::EditPaste)->trigger();
+    EXPECT_EQ(Editor()->toPlainText(), QStringLiteral("Torchlight"));
+}
+
+TEST_F(SectionEditorTest, AnEmptySlotCannotBeWrittenIn)
+{
+    Model().CreateSection(3, L"");
+    Model().SetCurrentSection(2);
+    EXPECT_FALSE(Editor()->isEnabled());
+    QApplication::clipboard()->setText(QStringLiteral("x"));
+    EXPECT_EQ(MenuStates(), (std::vector<bool>{false, false, false}));
+}
+
+}  // namespace
+
+}  // namespace TestSupport
