@@ -29,6 +29,8 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QMenu>
+#include <QMenuBar>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -47,6 +49,15 @@ CMainFrame::CMainFrame(TarnViewModel::TarnDataModel& model, RecentFiles& recentF
     CreateControllers();
     CreateMenus();
     CreateToolBar();
+    // A menu that closes on a click leaves its last hint behind; an empty bar says "Ready".
+    connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& message) {
+        if (message.isEmpty()) {
+            statusBar()->showMessage(QStringLiteral("Ready"));
+        }
+    });
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>()) {
+        connect(menu, &QMenu::aboutToHide, statusBar(), &QStatusBar::clearMessage);
+    }
     statusBar()->showMessage(QStringLiteral("Ready"));
     OnResetViews();
     connections_.emplace_back(model_.ConnectUndoRedoChanged([this](bool, bool) { UpdateCaption(); }));

@@ -11,4 +11,11 @@ void ShowErrorMessage(QWidget* parent, const QString& message)
     QMessageBox::critical(parent, LoadString(Strings::ApplicationTitle), message);
 }
 
+QString ParseErrorMessage(const boost::property_tree::file_parser_error& error)
+{
+    return QStringLiteral("Cannot open \"%1\", line %2: it is not a book this program can read, or it has been "
+                          "damaged (%3).")
+        .arg(QString::fromLocal8Bit(error.filename()), QString::number(error.line()), QString::fromLocal8Bit(error.message()));
+}
+
 }  // namespace TarnGui

@@ -13,11 +13,16 @@
 #include <QDockWidget>
 #include <QInputDialog>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTest>
 
 #include <filesystem>
+#include <fstream>
 #include <set>
 
 #include <unistd.h>
@@ -141,6 +146,22 @@ TEST_F(MainWindowCommandsTest, AMissingRecentFileSaysSoAndStaysInTheList)
     EXPECT_EQ(script_.Messages().back(), QStringLiteral("Cannot open file \"%1\": there is no such file").arg(book).toStdString());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     EXPECT_EQ(QSettings().value("Recent File List/Files").toStringList().value(0), book);
+}
+
+TEST_F(MainWindowCommandsTest, AFileThatIsNoBookNamesItselfAndTheLineAndLeavesTheBookOpen)
+{
+    const QString bad = PathOf("cut short.brindle");
+    std::ofstream(bad.toStdString()) << "<?xml version=\"1.0\"?>\n<book version=\"2\">\n<title>Cut";
+    script_.ThenAnswer(QMessageBox::Ok);
+    Frame().OpenFile(bad);
+    WaitForScript();
+    ASSERT_FALSE(script_.Messages().empty());
+    EXPECT_EQ(script_.Messages().back(), QStringLiteral("Cannot open \"%1\", line 3: it is not a book this program can read, or it "
+                                                        "has been damaged (unexpected end of data).")
+                                             .arg(bad)
+                                             .toStdString());
+    EXPECT_TRUE(Model().GetFilePath().empty());
+    EXPECT_TRUE(Model().GetStoryGraph().HasSection(1));
 }
 
 // Another program's lock warns before the book opens; the book opened takes the lock.
@@ -455,6 +476,17 @@ TEST_F(MainWindowCommandsTest, TheZoomBoxAndButtonsZoomTheChart)
     }
     EXPECT_DOUBLE_EQ(chart.Zoom(), 0.1);
     EXPECT_FALSE(bar.ZoomOutAction()->isEnabled());
+}
+
+TEST_F(MainWindowCommandsTest, AHintLeftByAClosedMenuGivesWayToReady)
+{
+    QMenu* file = Frame().menuBar()->actions().front()->menu();
+    ASSERT_NE(file, nullptr);
+    QStatusTipEvent hint(Frame().Action(Strings::FileOpen)->statusTip());
+    QApplication::sendEvent(&Frame(), &hint);
+    EXPECT_EQ(Frame().statusBar()->currentMessage(), Frame().Action(Strings::FileOpen)->statusTip());
+    emit file->aboutToHide();
+    EXPECT_EQ(Frame().statusBar()->currentMessage(), QStringLiteral("Ready"));
 }
 
 TEST_F(MainWindowCommandsTest, ResetViewsDocksEveryPaneAgain)
