@@ -138,6 +138,7 @@ private:
     void ClearHistories();
     // Puts the contents in place of the open book, telling every view.
     void Replace(BookFileContents contents);
+    void OpenUntitled(BookFileContents contents, bool modified);
     void ShowFirstSection();
     void Replay(History& from, History& to, void (ICommand::*step)());
     void RaiseUndoRedoChanged();

@@ -36,21 +36,25 @@ void TarnDataModel::Load(const std::wstring& path)
 
 void TarnDataModel::OpenImported(BookFileContents contents)
 {
-    if (QueryDiscardChanges()) {
-        return;
-    }
-    Replace(std::move(contents));
-    MarkChangedBeyondHistory();
-    ShowFirstSection();
+    OpenUntitled(std::move(contents), true);
 }
 
 void TarnDataModel::OpenUntitledCopy(BookFileContents contents)
+{
+    OpenUntitled(std::move(contents), false);
+}
+
+void TarnDataModel::OpenUntitled(BookFileContents contents, bool modified)
 {
     if (QueryDiscardChanges()) {
         return;
     }
     Replace(std::move(contents));
-    MarkSaved();
+    if (modified) {
+        MarkChangedBeyondHistory();
+    } else {
+        MarkSaved();
+    }
     ShowFirstSection();
 }
 

@@ -99,9 +99,10 @@ QColor TextColourFor(const QColor& fill)
     return luminance < 0.5 ? Qt::white : Qt::black;
 }
 
+// A whole percentage stays whole: 0.29 * 100 is 28.999... in binary fractions.
 double ChartScale(double zoom)
 {
-    return std::trunc(zoom * 100.0) / 100.0;
+    return std::trunc(zoom * 100.0 + 1e-6) / 100.0;
 }
 
 QSizeF MeasureBox(const FlowchartFonts& fonts, const QString& numberText, const QString& label)

@@ -35,6 +35,14 @@ TEST(FlowchartPainterTest, TextIsWhiteOnDarkFillsAndBlackOnLightOnes)
     EXPECT_EQ(TextColourFor(QColor(255, 255, 255)), QColor(Qt::black));
 }
 
+TEST(FlowchartPainterTest, TheScaleIsTheZoomInWholePercentages)
+{
+    for (int percent = 1; percent <= 100; ++percent) {
+        EXPECT_DOUBLE_EQ(ChartScale(percent / 100.0), percent / 100.0) << percent;
+    }
+    EXPECT_DOUBLE_EQ(ChartScale(0.555), 0.55);
+}
+
 TEST(FlowchartPainterTest, AVerticalArrowRepaintsAsWideAsItsArrowhead)
 {
     FlowchartArrow arrow;
