@@ -1,12 +1,18 @@
-#include "cli/BookCheck.h"
+#include "analysis/BookCheck.h"
+#include "analysis/BookStats.h"
 #include "cli/BookLoading.h"
-#include "cli/BookStats.h"
 #include "cli/CliCommands.h"
 
 #include <optional>
 #include <vector>
 
 namespace BrindleCli {
+
+using TarnViewModel::BookStats;
+using TarnViewModel::CheckBook;
+using TarnViewModel::CheckReport;
+using TarnViewModel::ChoiceLink;
+using TarnViewModel::CountBook;
 
 namespace {
 

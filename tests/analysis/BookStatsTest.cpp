@@ -1,11 +1,11 @@
-#include "cli/BookStats.h"
+#include "analysis/BookStats.h"
 #include "document/TarnDataModel.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using BrindleCli::CountBook;
+using TarnViewModel::CountBook;
 
 // 1 -> 2 -> 3 -> 6 (ending), 1 -> 4 -> 6, 1 -> 5 (ending); 3 also has a hidden way to 6.
 class BookStatsTest : public testing::Test {

@@ -1,12 +1,12 @@
-#include "cli/BookCheck.h"
+#include "analysis/BookCheck.h"
 #include "document/TarnDataModel.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-using BrindleCli::CheckBook;
-using BrindleCli::ChoiceLink;
+using TarnViewModel::CheckBook;
+using TarnViewModel::ChoiceLink;
 
 // Section 1 leads to 2 and twice to 4; 5 is cut off; 3 is an empty slot; 2 has no text.
 class BookCheckTest : public testing::Test {

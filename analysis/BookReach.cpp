@@ -1,10 +1,10 @@
-#include "cli/BookReach.h"
+#include "analysis/BookReach.h"
 
 #include "graph/StoryGraph.h"
 
 #include <deque>
 
-namespace BrindleCli {
+namespace TarnViewModel {
 
 StoryLinks::StoryLinks(const TarnViewModel::StoryGraph& graph)
 {
@@ -40,4 +40,4 @@ std::vector<std::int64_t> DistancesFromStart(const StoryLinks& links)
     return distance;
 }
 
-}  // namespace BrindleCli
+}  // namespace TarnViewModel

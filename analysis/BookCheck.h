@@ -4,10 +4,8 @@
 #include <vector>
 
 namespace TarnViewModel {
-class StoryGraph;
-}
 
-namespace BrindleCli {
+class StoryGraph;
 
 struct ChoiceLink {
     std::uint32_t source = 0;
@@ -34,4 +32,4 @@ struct CheckReport {
 // Section 1 is where the reader starts; a book without it reaches nothing.
 CheckReport CheckBook(const TarnViewModel::StoryGraph& graph);
 
-}  // namespace BrindleCli
+}  // namespace TarnViewModel

@@ -1,12 +1,12 @@
-#include "cli/BookStats.h"
+#include "analysis/BookStats.h"
 
-#include "cli/BookReach.h"
+#include "analysis/BookReach.h"
 #include "graph/StoryGraph.h"
 
 #include <cwctype>
 #include <utility>
 
-namespace BrindleCli {
+namespace TarnViewModel {
 
 namespace {
 
@@ -108,4 +108,4 @@ BookStats CountBook(const TarnViewModel::StoryGraph& graph)
     return stats;
 }
 
-}  // namespace BrindleCli
+}  // namespace TarnViewModel

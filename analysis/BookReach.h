@@ -4,10 +4,8 @@
 #include <vector>
 
 namespace TarnViewModel {
-class StoryGraph;
-}
 
-namespace BrindleCli {
+class StoryGraph;
 
 // The book's sections as numbered nodes and their choices as edges, for walking the story.
 struct StoryLinks {
@@ -23,4 +21,4 @@ struct StoryLinks {
 // way leads.
 std::vector<std::int64_t> DistancesFromStart(const StoryLinks& links);
 
-}  // namespace BrindleCli
+}  // namespace TarnViewModel

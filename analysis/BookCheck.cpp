@@ -1,11 +1,11 @@
-#include "cli/BookCheck.h"
+#include "analysis/BookCheck.h"
 
-#include "cli/BookReach.h"
+#include "analysis/BookReach.h"
 #include "graph/StoryGraph.h"
 
 #include <map>
 
-namespace BrindleCli {
+namespace TarnViewModel {
 
 bool CheckReport::HasProblems() const
 {
@@ -48,4 +48,4 @@ CheckReport CheckBook(const TarnViewModel::StoryGraph& graph)
     return report;
 }
 
-}  // namespace BrindleCli
+}  // namespace TarnViewModel

@@ -4,10 +4,8 @@
 #include <optional>
 
 namespace TarnViewModel {
-class StoryGraph;
-}
 
-namespace BrindleCli {
+class StoryGraph;
 
 struct BookStats {
     std::uint32_t sections = 0;
@@ -25,4 +23,4 @@ struct BookStats {
 
 BookStats CountBook(const TarnViewModel::StoryGraph& graph);
 
-}  // namespace BrindleCli
+}  // namespace TarnViewModel
