@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build ccache pkg-config
-  libboost-dev libboost-locale-dev libboost-iostreams-dev libboost-program-options-dev
+  libboost-dev libboost-locale-dev libboost-iostreams-dev libboost-program-options-dev libboost-regex-dev
   libgraphviz-dev qt6-base-dev libgif-dev libpng-dev fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev libzip-dev epubcheck poppler-utils
   shared-mime-info desktop-file-utils xdg-utils

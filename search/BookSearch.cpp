@@ -1,0 +1,69 @@
+#include "search/BookSearch.h"
+
+#include "graph/StoryGraph.h"
+
+#include <algorithm>
+
+namespace TarnViewModel {
+
+namespace {
+
+void AddMatches(std::vector<BookMatch>& matches, const SearchPattern& pattern, const std::wstring& text, std::uint32_t section,
+                SearchField field, const Uuid& choice = Uuid{})
+{
+    for (const TextMatch& range : pattern.FindIn(text)) {
+        matches.push_back({section, field, choice, range});
+    }
+}
+
+std::wstring OnOneLine(std::wstring text)
+{
+    std::replace_if(text.begin(), text.end(), [](wchar_t c) { return c == L'\r' || c == L'\n' || c == L'\t'; }, L' ');
+    return text;
+}
+
+}  // namespace
+
+std::vector<BookMatch> FindInBook(const StoryGraph& graph, const SearchPattern& pattern)
+{
+    std::vector<BookMatch> matches;
+    if (pattern.Empty()) {
+        return matches;
+    }
+    graph.VisitSections([&](const Section& section) {
+        AddMatches(matches, pattern, section.text, section.number, SearchField::Text);
+        AddMatches(matches, pattern, section.summary, section.number, SearchField::Summary);
+        graph.VisitSectionChoices(section.number, false, [&](const Choice& choice) {
+            AddMatches(matches, pattern, choice.text, section.number, SearchField::ChoiceText, choice.id);
+        });
+    });
+    return matches;
+}
+
+const std::wstring& MatchedText(const StoryGraph& graph, const BookMatch& match)
+{
+    switch (match.field) {
+    case SearchField::Summary: return graph.GetSection(match.section).summary;
+    case SearchField::ChoiceText: return graph.GetChoice(match.choice).text;
+    case SearchField::Text: break;
+    }
+    return graph.GetSection(match.section).text;
+}
+
+MatchSnippet SnippetOf(const std::wstring& text, const TextMatch& range, std::size_t context)
+{
+    const std::size_t start = std::min(range.start, text.size());
+    const std::size_t end = std::min(start + range.length, text.size());
+    const std::size_t from = start > context ? start - context : 0;
+    MatchSnippet snippet{OnOneLine(text.substr(from, start - from)), OnOneLine(text.substr(start, end - start)),
+                         OnOneLine(text.substr(end, context))};
+    if (from > 0) {
+        snippet.before.insert(0, L"\u2026");
+    }
+    if (end + context < text.size()) {
+        snippet.after += L"\u2026";
+    }
+    return snippet;
+}
+
+}  // namespace TarnViewModel

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "graph/Uuid.h"
+#include "search/SearchPattern.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace TarnViewModel {
+
+class StoryGraph;
+
+// Where in a section a match was found.
+enum class SearchField { Text, Summary, ChoiceText };
+
+struct BookMatch {
+    std::uint32_t section = 0;
+    SearchField field = SearchField::Text;
+    // The choice whose text holds the match; nil for the section's own fields.
+    Uuid choice{};
+    TextMatch range;
+};
+
+// Every match in the book: by section number, then in the text, the summary and the
+// choices' texts in choice order.
+std::vector<BookMatch> FindInBook(const StoryGraph& graph, const SearchPattern& pattern);
+
+// The text a match was found in.
+const std::wstring& MatchedText(const StoryGraph& graph, const BookMatch& match);
+
+// A line's worth of a match's text to show it in a list, line breaks shown as spaces.
+struct MatchSnippet {
+    std::wstring before;
+    std::wstring matched;
+    std::wstring after;
+};
+MatchSnippet SnippetOf(const std::wstring& text, const TextMatch& range, std::size_t context = 30);
+
+}  // namespace TarnViewModel
