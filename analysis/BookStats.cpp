@@ -108,4 +108,10 @@ BookStats CountBook(const TarnViewModel::StoryGraph& graph)
     return stats;
 }
 
+std::uint64_t ReadingMinutes(const BookStats& stats)
+{
+    constexpr std::uint64_t WordsPerMinute = 200;
+    return (stats.words + WordsPerMinute - 1) / WordsPerMinute;
+}
+
 }  // namespace TarnViewModel

@@ -23,4 +23,7 @@ struct BookStats {
 
 BookStats CountBook(const TarnViewModel::StoryGraph& graph);
 
+// Minutes a reader takes over every word at 200 words a minute, a part minute counted whole.
+std::uint64_t ReadingMinutes(const BookStats& stats);
+
 }  // namespace TarnViewModel

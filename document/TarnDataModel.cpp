@@ -2,8 +2,11 @@
 
 #include "document/ChoiceTemplates.h"
 #include "document/LanguageTag.h"
+#include "document/SectionNumbers.h"
+#include "graph/TarnDataModelException.h"
 
 #include <stdexcept>
+#include <string>
 
 namespace TarnViewModel {
 
@@ -49,6 +52,15 @@ void TarnDataModel::SetCurrentSection(std::uint32_t number)
     } else {
         sectionDeselected_(number);
     }
+}
+
+void TarnDataModel::GoToSection(std::uint32_t number)
+{
+    CheckSectionNumber(number);
+    if (!graph_.HasSection(number)) {
+        throw TarnDataModelException("There is no section " + std::to_string(number) + " in this book.");
+    }
+    SetCurrentSection(number);
 }
 
 void TarnDataModel::NewBook(const std::wstring& title, const std::wstring& footer)

@@ -72,6 +72,9 @@ public:
 
     // Selection and queries.
     void SetCurrentSection(std::uint32_t number);
+    // Makes the section with the number current; refuses a number outside 1 to the highest
+    // allowed one, or one that no section has.
+    void GoToSection(std::uint32_t number);
     std::uint32_t GetCurrentSection() const { return currentSection_; }
     const StoryGraph& GetStoryGraph() const { return graph_; }
     std::wstring GetChoiceTemplateName(const std::wstring& format) const;

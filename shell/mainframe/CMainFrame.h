@@ -66,6 +66,8 @@ public:
     void OnFileSaveAs();
     void OnImportStory();
     void OnOpenSampleBook();
+    void OnGoToSection();
+    void OnBookStatistics();
     void OnExportBook();
     void OnExportGraph();
     void OnAddSection();

@@ -88,6 +88,10 @@ void CMainFrame::CreateActions()
     AddCommand(Strings::EditPaste, QStringLiteral("&Paste"), [] { FocusedText::Find().Run([](auto* edit) { edit->paste(); }); })
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
 
+    AddCommand(Strings::GoToSection, QStringLiteral("&Go to Section..."), [this] { OnGoToSection(); })
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    AddCommand(Strings::BookStatistics, QStringLiteral("S&tatistics..."), [this] { OnBookStatistics(); });
+
     AddCommand(Strings::ResetViews, QStringLiteral("&Reset Views"), [this] { OnResetViews(); });
     AddCommand(Strings::PreviousView, QStringLiteral("&Previous View"), [this] { OnPreviousView(); })
         ->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6));
@@ -146,6 +150,8 @@ void CMainFrame::CreateMenus()
     edit->addAction(Action(Strings::EditCut));
     edit->addAction(Action(Strings::EditCopy));
     edit->addAction(Action(Strings::EditPaste));
+    edit->addSeparator();
+    edit->addAction(Action(Strings::GoToSection));
     connect(edit, &QMenu::aboutToShow, this, [this] { UpdateEditCommands(); });
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
@@ -170,6 +176,8 @@ void CMainFrame::CreateMenus()
     for (unsigned command : {Strings::AddSection, Strings::RemoveSection, Strings::ShuffleSections}) {
         book->addAction(Action(command));
     }
+    book->addSeparator();
+    book->addAction(Action(Strings::BookStatistics));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     for (unsigned command : {Strings::OnlineHelp, Strings::CheckForUpdates, Strings::SendFeedback}) {

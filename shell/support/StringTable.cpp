@@ -101,6 +101,8 @@ const QHash<unsigned, QString>& Table()
         {Strings::ZoomIn, "Zoom into the flowchart"},
         {Strings::FitWholeChart, "Zoom so that the whole flowchart shows\nFit Whole Chart"},
         {Strings::FitWidth, "Zoom so that the flowchart's width fills the pane\nFit Width"},
+        {Strings::GoToSection, "Make the section with a number current\nGo to Section"},
+        {Strings::BookStatistics, "Count the book's sections, choices, words and endings, and its paths from section 1\nStatistics"},
         {Strings::OpenSampleBook, "Open a short gamebook written to show what the program does\nOpen Sample Book"},
         {Strings::LayoutRunning, "Laying out\u2026"},
         {Strings::LayoutFailed, "The flowchart could not be laid out again; it shows the last layout. %1"},

@@ -98,6 +98,8 @@ enum : unsigned {
     FitWholeChart = 32795,
     FitWidth = 32796,
     OpenSampleBook = 32797,
+    GoToSection = 32798,
+    BookStatistics = 32799,
     FileNew = 57600,
     FileOpen = 57601,
     FileSave = 57603,

@@ -60,4 +60,16 @@ TEST(BookStats, ABookWithoutEndingsHasNoPaths)
     EXPECT_FALSE(stats.longestPath);
 }
 
+TEST(ReadingTime, CountsAPartMinuteWhole)
+{
+    TarnViewModel::BookStats stats;
+    EXPECT_EQ(TarnViewModel::ReadingMinutes(stats), 0u);
+    stats.words = 1;
+    EXPECT_EQ(TarnViewModel::ReadingMinutes(stats), 1u);
+    stats.words = 400;
+    EXPECT_EQ(TarnViewModel::ReadingMinutes(stats), 2u);
+    stats.words = 401;
+    EXPECT_EQ(TarnViewModel::ReadingMinutes(stats), 3u);
+}
+
 }  // namespace

@@ -22,6 +22,7 @@
 #include <QTest>
 
 #include <filesystem>
+#include <map>
 #include <fstream>
 #include <set>
 
@@ -331,6 +332,59 @@ TEST_F(MainWindowCommandsTest, TheSampleBookOpensAsAnUntitledCopyShowingWhatABoo
     EXPECT_GE(backwards, 1);
     Model().SetSectionSummary(1, L"Edited");
     EXPECT_TRUE(Model().IsModified());
+}
+
+TEST_F(MainWindowCommandsTest, GoToSectionMakesTheNumberCurrentOrSaysWhyNot)
+{
+    Run(Strings::OpenSampleBook);
+    const auto goTo = [this](const QString& typed) {
+        script_.Then([typed](QWidget* dialog) {
+            auto* ask = qobject_cast<QInputDialog*>(dialog);
+            ASSERT_NE(ask, nullptr);
+            ask->setTextValue(typed);
+            ask->accept();
+        });
+    };
+    goTo(QStringLiteral(" 22 "));
+    Run(Strings::GoToSection);
+    WaitForScript();
+    EXPECT_EQ(Model().GetCurrentSection(), 22u);
+    EXPECT_TRUE(Frame().FlowchartPane()->Chart()->Scene().boxes.at(22).selected);
+
+    for (const QString& typed : {QStringLiteral("29"), QStringLiteral("0"), QStringLiteral("ten"), QStringLiteral("99999999999")}) {
+        goTo(typed);
+        script_.ThenAnswer(QMessageBox::Ok);
+        Run(Strings::GoToSection);
+        WaitForScript();
+        EXPECT_EQ(Model().GetCurrentSection(), 22u) << typed.toStdString();
+    }
+    EXPECT_EQ(script_.Messages(), (std::vector<std::string>{"There is no section 29 in this book.",
+                                                            "Section number must be between 1 and 10000",
+                                                            "Section number must be between 1 and 10000",
+                                                            "Section number must be between 1 and 10000"}));
+    EXPECT_EQ(Frame().Action(Strings::GoToSection)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_G));
+}
+
+TEST_F(MainWindowCommandsTest, StatisticsCountTheBookAsTheCommandLineDoes)
+{
+    Run(Strings::OpenSampleBook);
+    std::map<QString, QString> shown;
+    script_.Then([&shown](QWidget* dialog) {
+        for (const QLabel* value : dialog->findChildren<QLabel*>()) {
+            if (!value->objectName().isEmpty()) {
+                shown[value->objectName()] = value->text();
+            }
+        }
+        qobject_cast<QDialog*>(dialog)->reject();
+    });
+    Run(Strings::BookStatistics);
+    WaitForScript();
+    EXPECT_EQ(shown[QStringLiteral("Sections")], QStringLiteral("28"));
+    EXPECT_EQ(shown[QStringLiteral("Hidden choices")], QStringLiteral("1"));
+    EXPECT_EQ(shown[QStringLiteral("Endings")], QStringLiteral("5"));
+    EXPECT_TRUE(shown[QStringLiteral("Reading time")].startsWith(QStringLiteral("about ")));
+    EXPECT_TRUE(shown[QStringLiteral("Shortest path")].endsWith(QStringLiteral(" choices")));
+    EXPECT_TRUE(shown[QStringLiteral("Longest path")].contains(QStringLiteral(" choices")));
 }
 
 TEST_F(MainWindowCommandsTest, RemovingASectionThatChoicesLeadToAsksFirstAndUndoBringsAllBack)

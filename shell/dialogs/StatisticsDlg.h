@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QDialog>
+
+namespace TarnViewModel {
+class StoryGraph;
+}
+
+namespace TarnGui {
+
+// The book's counts as the command line's stats gives them, with its endings and the time
+// a reader takes over it.
+class StatisticsDlg : public QDialog {
+    Q_OBJECT
+public:
+    StatisticsDlg(const TarnViewModel::StoryGraph& graph, QWidget* parent);
+};
+
+}  // namespace TarnGui
