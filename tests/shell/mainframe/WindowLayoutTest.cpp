@@ -53,7 +53,8 @@ protected:
 
 TEST_F(WindowLayoutTest, TheChartHasTheLargestShareAndEveryPropertyNameFitsAtBothScreenSizes)
 {
-    for (const QSize size : {QSize(1366, 738), QSize(1920, 1050)}) {
+    // The last is a full-HD screen at a scale factor of 2.
+    for (const QSize size : {QSize(1366, 738), QSize(1920, 1050), QSize(960, 525)}) {
         Frame().resize(size);
         Settle();
         const int chart = Frame().FlowchartPane()->width();
