@@ -7,12 +7,16 @@
 #include "controllers/ChoicesController.h"
 #include "controllers/FlowchartController.h"
 #include "controllers/FrameworkController.h"
+#include "controllers/ProblemsController.h"
 #include "controllers/SectionControllers.h"
 #include "document/ChoiceTemplates.h"
 
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <functional>
+#include <utility>
+#include <vector>
 
 using namespace TarnViewModel;
 
@@ -110,5 +114,28 @@ void PreviewChoiceFormatChange(benchmark::State& state)
     }
 }
 BENCHMARK(PreviewChoiceFormatChange)->Arg(3000)->Unit(benchmark::kMillisecond);
+
+// One edit, then the check the problems list runs on the next turn.
+void ProblemsAfterOneEdit(benchmark::State& state)
+{
+    const auto sections = static_cast<std::uint32_t>(state.range(0));
+    struct View : IProblemsView {
+        void ShowProblems(const std::vector<ProblemRow>& rows) override { benchmark::DoNotOptimize(rows.size()); }
+        void RunSoon(std::function<void()> step) override { steps.push_back(std::move(step)); }
+        std::vector<std::function<void()>> steps;
+    } view;
+    TarnDataModel model;
+    ProblemsController problems(model, &view);
+    model.Load(SavedBook(sections));
+    bool text = false;
+    for (auto _ : state) {
+        model.SetSectionText(2, text ? L"Some text." : L"");
+        text = !text;
+        for (auto& step : std::exchange(view.steps, {})) {
+            step();
+        }
+    }
+}
+BENCHMARK(ProblemsAfterOneEdit)->Arg(400)->Arg(1000)->Arg(3000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "controllers/IProblemsView.h"
+#include "document/DocumentNotifications.h"
+
+#include <memory>
+#include <vector>
+
+namespace TarnViewModel {
+
+class TarnDataModel;
+struct CheckReport;
+
+// Checks the book again after every change that can make or mend a problem, once for any
+// number of changes made before the view's next turn, and shows what the check finds.
+class ProblemsController {
+public:
+    ProblemsController(TarnDataModel& model, IProblemsView* view);
+    ProblemsController(const ProblemsController&) = delete;
+    ProblemsController& operator=(const ProblemsController&) = delete;
+    ~ProblemsController();
+
+    // The rows of a check's findings, each kind in turn and by number within it.
+    static std::vector<ProblemRow> RowsOf(const CheckReport& report);
+
+private:
+    void Stale();
+    void Check();
+
+    TarnDataModel& model_;
+    IProblemsView* view_;
+    std::vector<boost::signals2::scoped_connection> connections_;
+    // Cleared when the controller goes, so that a check still waiting does nothing.
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+    bool scheduled_ = false;
+};
+
+}  // namespace TarnViewModel

@@ -1,0 +1,110 @@
+#include "DeferredSteps.h"
+#include "analysis/BookCheck.h"
+#include "controllers/ProblemsController.h"
+#include "document/TarnDataModel.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+using namespace TarnViewModel;
+
+struct ProblemsView : IProblemsView, TestSupport::DeferredSteps {
+    void ShowProblems(const std::vector<ProblemRow>& shown) override
+    {
+        rows = shown;
+        ++checks;
+    }
+    void RunSoon(std::function<void()> step) override { steps.push_back(std::move(step)); }
+
+    std::vector<ProblemRow> rows;
+    int checks = 0;
+};
+
+class ProblemsControllerTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        model.NewBook(L"Problems", L"");
+        model.SetSectionText(1, L"Start.");
+        view.RunSteps();
+    }
+    std::vector<std::wstring> Texts()
+    {
+        view.RunSteps();
+        std::vector<std::wstring> texts;
+        for (const ProblemRow& row : view.rows) {
+            texts.push_back(row.text);
+        }
+        return texts;
+    }
+
+    TarnDataModel model;
+    ProblemsView view;
+    ProblemsController controller{model, &view};
+};
+
+TEST_F(ProblemsControllerTest, EditsThatMakeAndMendEachProblemShowInTheList)
+{
+    EXPECT_EQ(Texts(), (std::vector<std::wstring>{L"Section 1 is an ending: confirm that it should be"}));
+
+    model.CreateSection(3, L"");
+    EXPECT_EQ(Texts(), (std::vector<std::wstring>{L"No path from section 1 reaches section 3", L"Section 2 is an empty slot",
+                                                   L"Section 3 has no text",
+                                                   L"Section 1 is an ending: confirm that it should be",
+                                                   L"Section 3 is an ending: confirm that it should be"}));
+    model.SetSectionText(3, L"The end.");
+    model.AddChoiceTo(1, 3, L"Go", false);
+    model.AddChoiceTo(1, 3, L"Go on", false);
+    // A choice to the empty slot fills it with a new section.
+    model.AddChoiceTo(3, 2, L"Back", true);
+    EXPECT_EQ(Texts(), (std::vector<std::wstring>{L"Section 2 has no text", L"Section 1 has 2 choices to section 3",
+                                                   L"Section 2 is an ending: confirm that it should be"}));
+    ASSERT_EQ(view.rows.size(), 3u);
+    EXPECT_EQ(view.rows[1].section, 1u);
+    EXPECT_EQ(view.rows[1].kind, ProblemKind::RepeatedChoice);
+
+    // Undoing back to where the list began mends everything but the first ending.
+    while (model.CanUndo()) {
+        model.Undo();
+    }
+    EXPECT_EQ(Texts(), (std::vector<std::wstring>{L"Section 1 is an ending: confirm that it should be"}));
+}
+
+// A book read from a file can hold choices to numbers without a section.
+TEST(ProblemRows, ChoicesToEmptySlotsNameBothEnds)
+{
+    CheckReport report;
+    report.choicesToEmptySlots = {{5, 7, 2}, {6, 7, 1}};
+    const std::vector<ProblemRow> rows = ProblemsController::RowsOf(report);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0], (ProblemRow{ProblemKind::ChoiceToEmptySlot, 5, L"Section 5 has 2 choices to the empty slot 7"}));
+    EXPECT_EQ(rows[1].text, L"Section 6 has a choice to the empty slot 7");
+}
+
+TEST_F(ProblemsControllerTest, ManyEditsBeforeTheNextTurnAreCheckedOnce)
+{
+    const int before = view.checks;
+    for (std::uint32_t number = 2; number <= 20; ++number) {
+        model.CreateSection(number, L"");
+    }
+    model.Shuffle();
+    view.RunSteps();
+    EXPECT_EQ(view.checks, before + 1);
+}
+
+TEST(ProblemsControllerLifetime, ACheckStillWaitingWhenTheControllerGoesDoesNothing)
+{
+    TarnDataModel model;
+    ProblemsView view;
+    {
+        ProblemsController controller(model, &view);
+        model.NewBook(L"Gone", L"");
+    }
+    view.RunSteps();
+    EXPECT_EQ(view.checks, 0);
+}
+
+}  // namespace
