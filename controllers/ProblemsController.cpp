@@ -62,28 +62,29 @@ void ProblemsController::Check()
 std::vector<ProblemRow> ProblemsController::RowsOf(const CheckReport& report)
 {
     std::vector<ProblemRow> rows;
-    for (const std::uint32_t number : report.unreachable) {
-        rows.push_back({ProblemKind::Unreachable, number, L"No path from section 1 reaches section " + Number(number)});
-    }
-    for (const std::uint32_t number : report.emptySlots) {
-        rows.push_back({ProblemKind::EmptySlot, number, L"Section " + Number(number) + L" is an empty slot"});
-    }
-    for (const ChoiceLink& link : report.choicesToEmptySlots) {
-        rows.push_back({ProblemKind::ChoiceToEmptySlot, link.source,
-                        L"Section " + Number(link.source) + L" has " + Choices(link.count) + L" to the empty slot " +
-                            Number(link.destination)});
-    }
-    for (const std::uint32_t number : report.emptyText) {
-        rows.push_back({ProblemKind::EmptyText, number, L"Section " + Number(number) + L" has no text"});
-    }
-    for (const ChoiceLink& link : report.duplicateChoices) {
-        rows.push_back({ProblemKind::RepeatedChoice, link.source,
-                        L"Section " + Number(link.source) + L" has " + Number(link.count) + L" choices to section " +
-                            Number(link.destination)});
-    }
-    for (const std::uint32_t number : report.endings) {
-        rows.push_back({ProblemKind::Ending, number, L"Section " + Number(number) + L" is an ending: confirm that it should be"});
-    }
+    const auto sections = [&rows](ProblemKind kind, const std::vector<std::uint32_t>& numbers, const auto& text) {
+        for (const std::uint32_t number : numbers) {
+            rows.push_back({kind, number, text(Number(number))});
+        }
+    };
+    const auto links = [&rows](ProblemKind kind, const std::vector<ChoiceLink>& found, const auto& text) {
+        for (const ChoiceLink& link : found) {
+            rows.push_back({kind, link.source, L"Section " + Number(link.source) + L" has " + text(link)});
+        }
+    };
+    sections(ProblemKind::Unreachable, report.unreachable,
+             [](const std::wstring& number) { return L"No path from section 1 reaches section " + number; });
+    sections(ProblemKind::EmptySlot, report.emptySlots,
+             [](const std::wstring& number) { return L"Section " + number + L" is an empty slot"; });
+    links(ProblemKind::ChoiceToEmptySlot, report.choicesToEmptySlots, [](const ChoiceLink& link) {
+        return Choices(link.count) + L" to the empty slot " + Number(link.destination);
+    });
+    sections(ProblemKind::EmptyText, report.emptyText, [](const std::wstring& number) { return L"Section " + number + L" has no text"; });
+    links(ProblemKind::RepeatedChoice, report.duplicateChoices, [](const ChoiceLink& link) {
+        return Number(link.count) + L" choices to section " + Number(link.destination);
+    });
+    sections(ProblemKind::Ending, report.endings,
+             [](const std::wstring& number) { return L"Section " + number + L" is an ending: confirm that it should be"; });
     return rows;
 }
 
