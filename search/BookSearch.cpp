@@ -8,12 +8,25 @@ namespace TarnViewModel {
 
 namespace {
 
+constexpr std::uint32_t FirstChoiceOrder = 2;
+
 void AddMatches(std::vector<BookMatch>& matches, const SearchPattern& pattern, const std::wstring& text, std::uint32_t section,
-                SearchField field, const Uuid& choice = Uuid{})
+                SearchField field, std::uint32_t fieldOrder, const Uuid& choice = Uuid{})
 {
     for (const TextMatch& range : pattern.FindIn(text)) {
-        matches.push_back({section, field, choice, range});
+        matches.push_back({section, field, choice, fieldOrder, range});
     }
+}
+
+void AddSectionMatches(std::vector<BookMatch>& matches, const StoryGraph& graph, const SearchPattern& pattern,
+                       const Section& section)
+{
+    AddMatches(matches, pattern, section.text, section.number, SearchField::Text, 0);
+    AddMatches(matches, pattern, section.summary, section.number, SearchField::Summary, 1);
+    std::uint32_t order = FirstChoiceOrder;
+    graph.VisitSectionChoices(section.number, false, [&](const Choice& choice) {
+        AddMatches(matches, pattern, choice.text, section.number, SearchField::ChoiceText, order++, choice.id);
+    });
 }
 
 std::wstring OnOneLine(std::wstring text)
@@ -30,14 +43,31 @@ std::vector<BookMatch> FindInBook(const StoryGraph& graph, const SearchPattern& 
     if (pattern.Empty()) {
         return matches;
     }
-    graph.VisitSections([&](const Section& section) {
-        AddMatches(matches, pattern, section.text, section.number, SearchField::Text);
-        AddMatches(matches, pattern, section.summary, section.number, SearchField::Summary);
-        graph.VisitSectionChoices(section.number, false, [&](const Choice& choice) {
-            AddMatches(matches, pattern, choice.text, section.number, SearchField::ChoiceText, choice.id);
-        });
-    });
+    graph.VisitSections([&](const Section& section) { AddSectionMatches(matches, graph, pattern, section); });
     return matches;
+}
+
+void FindInSections(const StoryGraph& graph, const SearchPattern& pattern, std::uint32_t first, std::uint32_t last,
+                    std::vector<BookMatch>& matches)
+{
+    if (pattern.Empty()) {
+        return;
+    }
+    for (std::uint32_t number = first; number <= last; ++number) {
+        if (graph.HasSection(number)) {
+            AddSectionMatches(matches, graph, pattern, graph.GetSection(number));
+        }
+    }
+}
+
+BookPlace StartOf(const BookMatch& match)
+{
+    return {match.section, match.fieldOrder, match.range.start};
+}
+
+BookPlace EndOf(const BookMatch& match)
+{
+    return {match.section, match.fieldOrder, match.range.start + match.range.length};
 }
 
 const std::wstring& MatchedText(const StoryGraph& graph, const BookMatch& match)

@@ -19,12 +19,28 @@ struct BookMatch {
     SearchField field = SearchField::Text;
     // The choice whose text holds the match; nil for the section's own fields.
     Uuid choice{};
+    // The field's place in its section's order: the text, the summary, then each choice.
+    std::uint32_t fieldOrder = 0;
     TextMatch range;
 };
+
+// Where a match begins or ends, in the order in which the book is searched.
+struct BookPlace {
+    std::uint32_t section = 0;
+    std::uint32_t fieldOrder = 0;
+    std::size_t offset = 0;
+
+    auto operator<=>(const BookPlace&) const = default;
+};
+BookPlace StartOf(const BookMatch& match);
+BookPlace EndOf(const BookMatch& match);
 
 // Every match in the book: by section number, then in the text, the summary and the
 // choices' texts in choice order.
 std::vector<BookMatch> FindInBook(const StoryGraph& graph, const SearchPattern& pattern);
+// The matches in the sections numbered first to last, in the same order, added to the list.
+void FindInSections(const StoryGraph& graph, const SearchPattern& pattern, std::uint32_t first, std::uint32_t last,
+                    std::vector<BookMatch>& matches);
 
 // The text a match was found in.
 const std::wstring& MatchedText(const StoryGraph& graph, const BookMatch& match);

@@ -1,0 +1,263 @@
+#include "controllers/FindReplaceController.h"
+
+#include "commands/ChoiceCommands.h"
+#include "commands/CompositeCommand.h"
+#include "commands/UpdatePropertyCommand.h"
+#include "document/TarnDataModel.h"
+
+#include <algorithm>
+
+namespace TarnViewModel {
+
+namespace {
+
+bool SameMatch(const BookMatch& a, const BookMatch& b)
+{
+    return a.section == b.section && a.fieldOrder == b.fieldOrder && a.choice == b.choice && a.range == b.range;
+}
+
+}  // namespace
+
+FindReplaceController::FindReplaceController(TarnDataModel& model, IFindReplaceView* view) : model_(model), view_(view)
+{
+    const auto changed = [this](auto&&...) { BookChanged(); };
+    connections_.emplace_back(model_.ConnectBookReset(changed));
+    connections_.emplace_back(model_.ConnectBookLoaded(changed));
+    connections_.emplace_back(model_.ConnectSectionAdded(changed));
+    connections_.emplace_back(model_.ConnectSectionDeleted(changed));
+    connections_.emplace_back(model_.ConnectSectionUpdated(changed));
+    connections_.emplace_back(model_.ConnectSectionsSwapped(changed));
+    connections_.emplace_back(model_.ConnectSectionsRenumbered(changed));
+    connections_.emplace_back(model_.ConnectChoiceAdded(changed));
+    connections_.emplace_back(model_.ConnectChoiceUpdated(changed));
+    connections_.emplace_back(model_.ConnectChoiceDeleted(changed));
+}
+
+FindReplaceController::~FindReplaceController()
+{
+    *alive_ = false;
+}
+
+void FindReplaceController::Search(const std::wstring& pattern, SearchOptions options)
+{
+    SearchPattern read(pattern, options);
+    pattern_ = std::move(read);
+    current_.reset();
+    last_.reset();
+    cursor_.reset();
+    StartSearch();
+}
+
+void FindReplaceController::BookChanged()
+{
+    if (pattern_ && !pattern_->Empty()) {
+        StartSearch();
+    }
+}
+
+void FindReplaceController::StartSearch()
+{
+    found_.clear();
+    nextSection_ = 1;
+    searching_ = true;
+    if (!pattern_ || pattern_->Empty()) {
+        Publish();
+        return;
+    }
+    Schedule();
+}
+
+// However often the book changes before the next turn, one step is waiting at a time.
+void FindReplaceController::Schedule()
+{
+    if (scheduled_) {
+        return;
+    }
+    scheduled_ = true;
+    view_->RunSoon([this, alive = alive_] {
+        if (*alive) {
+            scheduled_ = false;
+            if (searching_) {
+                Step();
+            }
+        }
+    });
+}
+
+void FindReplaceController::Step()
+{
+    const StoryGraph& graph = model_.GetStoryGraph();
+    const std::uint32_t last = graph.SectionCount() == 0 ? 0 : graph.LastSectionNumber();
+    const std::uint32_t to = std::min(last, nextSection_ + SectionsPerStep - 1);
+    std::vector<BookMatch> matches;
+    FindInSections(graph, *pattern_, nextSection_, to, matches);
+    for (const BookMatch& match : matches) {
+        found_.push_back({match, SnippetOf(MatchedText(graph, match), match.range)});
+    }
+    nextSection_ = to + 1;
+    if (nextSection_ > last) {
+        Publish();
+    } else {
+        Schedule();
+    }
+}
+
+void FindReplaceController::FinishSearch()
+{
+    while (searching_) {
+        Step();
+    }
+}
+
+void FindReplaceController::Publish()
+{
+    searching_ = false;
+    matches_ = std::move(found_);
+    found_.clear();
+    current_.reset();
+    if (last_) {
+        const auto same = std::find_if(matches_.begin(), matches_.end(),
+                                       [this](const FoundMatch& found) { return SameMatch(found.match, *last_); });
+        if (same != matches_.end()) {
+            current_ = static_cast<std::size_t>(same - matches_.begin());
+        }
+    }
+    view_->ShowMatches(matches_);
+    view_->ShowCurrentMatch(current_);
+}
+
+bool FindReplaceController::StillInBook(const BookMatch& match) const
+{
+    const StoryGraph& graph = model_.GetStoryGraph();
+    if (!graph.HasSection(match.section) || (match.field == SearchField::ChoiceText && !graph.HasChoice(match.choice))) {
+        return false;
+    }
+    return match.range.start + match.range.length <= MatchedText(graph, match).size();
+}
+
+void FindReplaceController::GoToMatch(std::size_t index)
+{
+    // A list shown before the book changed may name what is no longer there.
+    if (index < matches_.size() && StillInBook(matches_[index].match)) {
+        Go(index);
+    }
+}
+
+void FindReplaceController::Go(std::size_t index)
+{
+    const BookMatch match = matches_[index].match;
+    current_ = index;
+    last_ = match;
+    cursor_ = {StartOf(match), EndOf(match)};
+    model_.SetCurrentSection(match.section);
+    view_->ShowCurrentMatch(current_);
+    view_->RevealMatch(match);
+}
+
+void FindReplaceController::FindNext()
+{
+    FinishSearch();
+    if (matches_.empty()) {
+        return;
+    }
+    std::size_t next = 0;
+    if (current_) {
+        next = *current_ + 1;
+    } else {
+        const BookPlace from = cursor_ ? cursor_->second : BookPlace{model_.GetCurrentSection(), 0, 0};
+        next = static_cast<std::size_t>(std::find_if(matches_.begin(), matches_.end(),
+                                                     [&](const FoundMatch& found) { return StartOf(found.match) >= from; }) -
+                                        matches_.begin());
+    }
+    Go(next < matches_.size() ? next : 0);
+}
+
+void FindReplaceController::FindPrevious()
+{
+    FinishSearch();
+    if (matches_.empty()) {
+        return;
+    }
+    std::size_t before = 0;
+    if (current_) {
+        before = *current_;
+    } else {
+        const BookPlace from = cursor_ ? cursor_->first : BookPlace{model_.GetCurrentSection(), 0, 0};
+        before = static_cast<std::size_t>(std::find_if(matches_.begin(), matches_.end(),
+                                                       [&](const FoundMatch& found) { return StartOf(found.match) >= from; }) -
+                                          matches_.begin());
+    }
+    Go(before > 0 ? before - 1 : matches_.size() - 1);
+}
+
+void FindReplaceController::ReplaceCurrent(const std::wstring& replacement)
+{
+    FinishSearch();
+    if (!current_) {
+        FindNext();
+        return;
+    }
+    const BookMatch match = matches_[*current_].match;
+    const std::wstring& text = MatchedText(model_.GetStoryGraph(), match);
+    const std::wstring with = pattern_->ReplacementFor(text, match.range, replacement);
+    std::wstring replaced = text;
+    replaced.replace(match.range.start, match.range.length, with);
+    auto command = ReplaceCommand(match, std::move(replaced));
+    command->Execute();
+    model_.RecordCommand(std::move(command));
+    current_.reset();
+    last_.reset();
+    cursor_ = {StartOf(match), BookPlace{match.section, match.fieldOrder, match.range.start + with.size()}};
+    view_->ShowReplaced(1);
+    FindNext();
+}
+
+std::size_t FindReplaceController::ReplaceAll(const std::wstring& replacement)
+{
+    if (!pattern_ || pattern_->Empty()) {
+        view_->ShowReplaced(0);
+        return 0;
+    }
+    const StoryGraph& graph = model_.GetStoryGraph();
+    const std::vector<BookMatch> matches = FindInBook(graph, *pattern_);
+    auto composite = std::make_unique<CompositeCommand>();
+    for (auto first = matches.begin(); first != matches.end();) {
+        const auto next = std::find_if(first, matches.end(), [&](const BookMatch& match) {
+            return match.section != first->section || match.fieldOrder != first->fieldOrder;
+        });
+        composite->Append(ReplaceCommand(*first, pattern_->ReplaceAll(MatchedText(graph, *first), replacement)));
+        first = next;
+    }
+    if (!composite->IsEmpty()) {
+        composite->Execute();
+        model_.RecordCommand(std::move(composite));
+    }
+    view_->ShowReplaced(matches.size());
+    return matches.size();
+}
+
+// The property command that gives the field holding the match its new text.
+std::unique_ptr<ICommand> FindReplaceController::ReplaceCommand(const BookMatch& match, std::wstring replaced)
+{
+    const StoryGraph& graph = model_.GetStoryGraph();
+    const std::uint32_t number = match.section;
+    TarnDataModel& model = model_;
+    switch (match.field) {
+    case SearchField::Summary:
+        return std::make_unique<UpdatePropertyCommand1Arg<const std::wstring&>>(
+            [&model, number](const std::wstring& value) { model.SetSectionSummary(number, value); },
+            graph.GetSection(number).summary, std::move(replaced));
+    case SearchField::ChoiceText: {
+        const Choice& before = graph.GetChoice(match.choice);
+        Choice after = before;
+        after.text = std::move(replaced);
+        return std::make_unique<UpdateChoiceCommand>(model, before, after);
+    }
+    case SearchField::Text: break;
+    }
+    return std::make_unique<UpdatePropertyCommand1Arg<const std::wstring&>>(
+        [&model, number](const std::wstring& value) { model.SetSectionText(number, value); }, graph.GetSection(number).text,
+        std::move(replaced));
+}
+
+}  // namespace TarnViewModel

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "controllers/IFindReplaceView.h"
+#include "document/DocumentNotifications.h"
+#include "search/SearchPattern.h"
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace TarnViewModel {
+
+class ICommand;
+class TarnDataModel;
+
+// Finds a pattern across the book a part at a time, so that the author's typing is read
+// between the parts, and searches again whenever the book changes. The list is replaced
+// only once a search is whole.
+class FindReplaceController {
+public:
+    // How many sections one turn searches.
+    static constexpr std::uint32_t SectionsPerStep = 400;
+
+    FindReplaceController(TarnDataModel& model, IFindReplaceView* view);
+    FindReplaceController(const FindReplaceController&) = delete;
+    FindReplaceController& operator=(const FindReplaceController&) = delete;
+    ~FindReplaceController();
+
+    // Starts looking for the pattern; an empty one lists nothing. Throws SearchPatternError
+    // for an expression that cannot be read, leaving the search as it was.
+    void Search(const std::wstring& pattern, SearchOptions options);
+    // Ends the search under way at once.
+    void FinishSearch();
+    bool Searching() const { return searching_; }
+    const std::vector<FoundMatch>& Matches() const { return matches_; }
+    std::optional<std::size_t> CurrentMatch() const { return current_; }
+
+    // Makes the listed match current: its section becomes current and the match is shown.
+    void GoToMatch(std::size_t index);
+    // The match after or before the current one, or the first in or after the current
+    // section when none is; both go round from the end to the start.
+    void FindNext();
+    void FindPrevious();
+    // Replaces the current match as one undoable step and goes to the next; with no
+    // current match, finds one first.
+    void ReplaceCurrent(const std::wstring& replacement);
+    // Replaces every match in the book as one undoable step; returns how many there were.
+    std::size_t ReplaceAll(const std::wstring& replacement);
+
+private:
+    void BookChanged();
+    void StartSearch();
+    void Schedule();
+    void Step();
+    void Publish();
+    void Go(std::size_t index);
+    bool StillInBook(const BookMatch& match) const;
+    std::unique_ptr<ICommand> ReplaceCommand(const BookMatch& match, std::wstring replaced);
+
+    TarnDataModel& model_;
+    IFindReplaceView* view_;
+    std::vector<boost::signals2::scoped_connection> connections_;
+    // Cleared when the controller goes, so that a step still waiting does nothing.
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+
+    std::optional<SearchPattern> pattern_;
+    std::vector<FoundMatch> matches_;
+    std::vector<FoundMatch> found_;
+    std::uint32_t nextSection_ = 1;
+    bool searching_ = false;
+    bool scheduled_ = false;
+
+    std::optional<std::size_t> current_;
+    // Where the current match stood, or a replacement made in its place: Find Next goes on
+    // from its end and Find Previous back from its start once the list is searched again.
+    std::optional<BookMatch> last_;
+    std::optional<std::pair<BookPlace, BookPlace>> cursor_;
+};
+
+}  // namespace TarnViewModel
