@@ -40,22 +40,34 @@ ProblemsController::~ProblemsController()
     *alive_ = false;
 }
 
+void ProblemsController::SetShown(bool shown)
+{
+    shown_ = shown;
+    if (shown_ && stale_) {
+        Stale();
+    }
+}
+
 void ProblemsController::Stale()
 {
-    if (scheduled_) {
+    stale_ = true;
+    if (scheduled_ || !shown_) {
         return;
     }
     scheduled_ = true;
     view_->RunSoon([this, alive = alive_] {
         if (*alive) {
             scheduled_ = false;
-            Check();
+            if (shown_) {
+                Check();
+            }
         }
     });
 }
 
 void ProblemsController::Check()
 {
+    stale_ = false;
     view_->ShowProblems(RowsOf(CheckBook(model_.GetStoryGraph())));
 }
 

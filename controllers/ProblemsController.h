@@ -20,6 +20,9 @@ public:
     ProblemsController& operator=(const ProblemsController&) = delete;
     ~ProblemsController();
 
+    // While the list is hidden, changes are only noted, and the book is checked once it shows.
+    void SetShown(bool shown);
+
     // The rows of a check's findings, each kind in turn and by number within it.
     static std::vector<ProblemRow> RowsOf(const CheckReport& report);
 
@@ -33,6 +36,8 @@ private:
     // Cleared when the controller goes, so that a check still waiting does nothing.
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
     bool scheduled_ = false;
+    bool shown_ = true;
+    bool stale_ = false;
 };
 
 }  // namespace TarnViewModel

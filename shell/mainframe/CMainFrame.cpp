@@ -4,8 +4,10 @@
 #include "controllers/BookPreviewController.h"
 #include "controllers/BookPropertiesController.h"
 #include "controllers/ChoicesController.h"
+#include "controllers/FindReplaceController.h"
 #include "controllers/FlowchartController.h"
 #include "controllers/FrameworkController.h"
+#include "controllers/ProblemsController.h"
 #include "controllers/SectionControllers.h"
 #include "document/NativePath.h"
 #include "document/TarnDataModel.h"
@@ -96,6 +98,7 @@ void CMainFrame::CreatePanes()
     sectionView_ = new CSectionView(model_, this);
     connect(sectionView_, &CSectionView::TypedTextChanged, this, &CMainFrame::UpdateUndoCommand);
     setCentralWidget(sectionView_);
+    CreateToolPanes();
 }
 
 // The controllers connect to the document in this order, which is the order in which
@@ -119,6 +122,7 @@ void CMainFrame::CreateControllers()
     connect(autosave_, &BookAutosave::Restored, this, &CMainFrame::FileStateChanged);
     flowchartPane_->SetController(flowchartController_.get());
     choicesPane_->SetController(choicesController_.get());
+    CreateToolControllers();
 }
 
 void CMainFrame::SetSectionSelected(bool selected)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controllers/IFrameworkView.h"
+#include "search/BookSearch.h"
 #include "document/BookLock.h"
 #include "document/DocumentNotifications.h"
 
@@ -19,8 +20,10 @@ class BookOutlineController;
 class BookPreviewController;
 class BookPropertiesController;
 class ChoicesController;
+class FindReplaceController;
 class FlowchartController;
 class FrameworkController;
+class ProblemsController;
 class SectionDetailsController;
 class SectionPropertiesController;
 class TarnDataModel;
@@ -31,8 +34,10 @@ namespace TarnGui {
 class BookAutosave;
 class CBookPropertiesPane;
 class CChoicesPane;
+class CFindReplacePane;
 class CFlowchartPane;
 class COutlinePane;
+class CProblemsPane;
 class CPreviewPane;
 class CSectionPropertiesPane;
 class CSectionView;
@@ -68,6 +73,8 @@ public:
     void OnOpenSampleBook();
     void OnGoToSection();
     void OnBookStatistics();
+    void OnFind(bool replacing);
+    void OnFindNext(bool forward);
     void OnExportBook();
     void OnExportGraph();
     void OnAddSection();
@@ -95,6 +102,8 @@ public:
     CSectionPropertiesPane* SectionPropertiesPane() const { return sectionPropertiesPane_; }
     CBookPropertiesPane* BookPropertiesPane() const { return bookPropertiesPane_; }
     CSectionView* SectionView() const { return sectionView_; }
+    CFindReplacePane* FindReplacePane() const { return findPane_; }
+    CProblemsPane* ProblemsPane() const { return problemsPane_; }
     BookAutosave& Autosave() const { return *autosave_; }
 
 protected:
@@ -105,6 +114,10 @@ protected:
 
 private:
     void CreatePanes();
+    // The find and problems panes, which share the choices' place until asked for.
+    void CreateToolPanes();
+    void CreateToolControllers();
+    void ShowMatch(const TarnViewModel::BookMatch& match, bool focus);
     void CreateControllers();
     void CreateActions();
     void CreateMenus();
@@ -151,6 +164,8 @@ private:
     std::unique_ptr<TarnViewModel::BookPropertiesController> bookPropertiesController_;
     std::unique_ptr<TarnViewModel::BookPreviewController> previewController_;
     std::unique_ptr<TarnViewModel::SectionDetailsController> sectionDetailsController_;
+    std::unique_ptr<TarnViewModel::FindReplaceController> findController_;
+    std::unique_ptr<TarnViewModel::ProblemsController> problemsController_;
     BookAutosave* autosave_ = nullptr;
     TarnViewModel::BookLock bookLock_;
 
@@ -161,6 +176,8 @@ private:
     CChoicesPane* choicesPane_ = nullptr;
     CPreviewPane* previewPane_ = nullptr;
     CSectionView* sectionView_ = nullptr;
+    CFindReplacePane* findPane_ = nullptr;
+    CProblemsPane* problemsPane_ = nullptr;
     std::array<QDockWidget*, 6> panes_{};
 
     std::map<unsigned, QAction*> actions_;

@@ -1,14 +1,91 @@
 #include "shell/mainframe/CMainFrame.h"
 
+#include "controllers/FindReplaceController.h"
+#include "controllers/ProblemsController.h"
 #include "document/TarnDataModel.h"
 #include "shell/dialogs/StatisticsDlg.h"
+#include "shell/panes/CChoicesPane.h"
+#include "shell/panes/CFindReplacePane.h"
+#include "shell/panes/CProblemsPane.h"
+#include "shell/panes/CSectionPropertiesPane.h"
+#include "shell/panes/CSectionView.h"
 #include "shell/support/ErrorBoundary.h"
+#include "shell/support/StringTable.h"
 
 #include <QInputDialog>
+#include <QLineEdit>
+#include <QStatusBar>
 
-#include <limits>
+#include <algorithm>
+#include <array>
 
 namespace TarnGui {
+
+void CMainFrame::CreateToolPanes()
+{
+    findPane_ = new CFindReplacePane(this);
+    problemsPane_ = new CProblemsPane(model_, this);
+    for (QDockWidget* pane : std::array<QDockWidget*, 2>{findPane_, problemsPane_}) {
+        pane->setAllowedAreas(Qt::AllDockWidgetAreas);
+        pane->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+    }
+    connect(findPane_, &CFindReplacePane::AboutToReplace, this, [this] { CommitTypedText(); });
+    connect(findPane_, &CFindReplacePane::MatchRevealed, this, &CMainFrame::ShowMatch);
+    connect(findPane_, &CFindReplacePane::Replaced, this, [this](std::size_t count) {
+        statusBar()->showMessage(count == 1 ? QStringLiteral("Replaced 1 match") : QStringLiteral("Replaced %1 matches").arg(count));
+    });
+
+    QAction* problems = problemsPane_->toggleViewAction();
+    problems->setText(QStringLiteral("&Problems"));
+    problems->setStatusTip(CommandPrompt(Strings::ShowProblems));
+    actions_[Strings::ShowProblems] = problems;
+    AddCommand(Strings::EditFind, QStringLiteral("&Find..."), [this] { OnFind(false); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    AddCommand(Strings::EditReplace, QStringLiteral("R&eplace..."), [this] { OnFind(true); })
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    AddCommand(Strings::FindNext, QStringLiteral("Find &Next"), [this] { OnFindNext(true); })->setShortcut(QKeySequence(Qt::Key_F3));
+    AddCommand(Strings::FindPrevious, QStringLiteral("Find Pre&vious"), [this] { OnFindNext(false); })
+        ->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3));
+}
+
+void CMainFrame::CreateToolControllers()
+{
+    findController_ = std::make_unique<TarnViewModel::FindReplaceController>(model_, findPane_);
+    findPane_->SetController(findController_.get());
+    problemsController_ = std::make_unique<TarnViewModel::ProblemsController>(model_, problemsPane_);
+    // The book is checked only while someone can see the list.
+    problemsController_->SetShown(false);
+    connect(problemsPane_, &QDockWidget::visibilityChanged, this,
+            [this](bool visible) { problemsController_->SetShown(visible); });
+}
+
+void CMainFrame::OnFind(bool replacing)
+{
+    // A word selected in the section's text is what the author wants to find.
+    const QString selected = sectionView_->TextBox()->hasFocus() ? sectionView_->TextBox()->textCursor().selectedText() : QString();
+    if (!selected.isEmpty() && !selected.contains(QChar::ParagraphSeparator)) {
+        findPane_->FindBox()->setText(selected);
+    }
+    findPane_->Open(replacing);
+}
+
+void CMainFrame::OnFindNext(bool forward)
+{
+    if (findPane_->FindBox()->text().isEmpty()) {
+        findPane_->Open(false);
+        return;
+    }
+    findPane_->show();
+    RunGuarded(this, [this, forward] { forward ? findController_->FindNext() : findController_->FindPrevious(); });
+}
+
+void CMainFrame::ShowMatch(const TarnViewModel::BookMatch& match, bool focus)
+{
+    switch (match.field) {
+    case TarnViewModel::SearchField::Text: sectionView_->SelectText(match.range.start, match.range.length, focus); break;
+    case TarnViewModel::SearchField::ChoiceText: choicesPane_->SelectChoice(match.choice); break;
+    case TarnViewModel::SearchField::Summary: sectionPropertiesPane_->raise(); break;
+    }
+}
 
 void CMainFrame::OnGoToSection()
 {

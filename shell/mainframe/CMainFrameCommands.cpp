@@ -20,8 +20,10 @@
 #include "shell/mainframe/RecentFiles.h"
 #include "shell/panes/CBookPropertiesPane.h"
 #include "shell/panes/CChoicesPane.h"
+#include "shell/panes/CFindReplacePane.h"
 #include "shell/panes/COutlinePane.h"
 #include "shell/panes/CPreviewPane.h"
+#include "shell/panes/CProblemsPane.h"
 #include "shell/panes/CSectionPropertiesPane.h"
 #include "shell/panes/PropertyGrid.h"
 #include "shell/support/ErrorBoundary.h"
@@ -474,6 +476,12 @@ void CMainFrame::OnResetViews()
     addDockWidget(Qt::BottomDockWidgetArea, choicesPane_);
     for (QDockWidget* pane : panes_) {
         pane->show();
+    }
+    for (QDockWidget* pane : std::array<QDockWidget*, 2>{findPane_, problemsPane_}) {
+        pane->setFloating(false);
+        removeDockWidget(pane);
+        tabifyDockWidget(choicesPane_, pane);
+        pane->hide();
     }
     FollowWindow(true);
     SizePanes();

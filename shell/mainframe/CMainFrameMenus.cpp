@@ -151,6 +151,10 @@ void CMainFrame::CreateMenus()
     edit->addAction(Action(Strings::EditCopy));
     edit->addAction(Action(Strings::EditPaste));
     edit->addSeparator();
+    for (unsigned command : {Strings::EditFind, Strings::EditReplace, Strings::FindNext, Strings::FindPrevious}) {
+        edit->addAction(Action(command));
+    }
+    edit->addSeparator();
     edit->addAction(Action(Strings::GoToSection));
     connect(edit, &QMenu::aboutToShow, this, [this] { UpdateEditCommands(); });
 
@@ -168,6 +172,7 @@ void CMainFrame::CreateMenus()
     connect(statusBarShown, &QAction::toggled, this, [this](bool shown) { statusBar()->setVisible(shown); });
     actions_[Strings::ToggleStatusBar] = statusBarShown;
     view->addAction(Action(Strings::ResetViews));
+    view->addAction(Action(Strings::ShowProblems));
     view->addSeparator();
     view->addAction(Action(Strings::PreviousView));
     view->addAction(Action(Strings::NextView));

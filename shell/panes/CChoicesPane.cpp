@@ -95,6 +95,15 @@ CChoicesPane::CChoicesPane(TarnViewModel::TarnDataModel& model, QWidget* parent)
     UpdateButtons();
 }
 
+void CChoicesPane::SelectChoice(const TarnViewModel::Uuid& id)
+{
+    const int row = RowOf(id);
+    if (row >= 0) {
+        raise();
+        list_->setCurrentRow(row);
+    }
+}
+
 void CChoicesPane::AddChoiceRow(const TarnViewModel::Uuid& id, std::size_t index, std::uint32_t, const std::wstring& text)
 {
     auto* item = new QListWidgetItem(ToQString(text));

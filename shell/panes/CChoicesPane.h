@@ -22,6 +22,7 @@ public:
 
     void SetController(TarnViewModel::ChoicesController* controller) { controller_ = controller; }
     QListWidget* List() const { return list_; }
+    void SelectChoice(const TarnViewModel::Uuid& id);
 
     void AddChoiceRow(const TarnViewModel::Uuid& id, std::size_t index, std::uint32_t destination,
                       const std::wstring& text) override;

@@ -8,6 +8,7 @@
 #include "shell/mainframe/EditCommandStates.h"
 #include "shell/support/ErrorBoundary.h"
 #include "shell/support/LineEnds.h"
+#include "shell/support/QtTextPositions.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -135,6 +136,20 @@ void CSectionView::CommitText()
         [this, number](const std::wstring& value) { model_.SetSectionText(number, value); }, old, typed);
     command->Execute();
     model_.RecordCommand(std::move(command));
+}
+
+void CSectionView::SelectText(std::size_t start, std::size_t length, bool focus)
+{
+    QtTextPositions positions;
+    positions.Reset(shown_);
+    QTextCursor cursor(text_->document());
+    cursor.setPosition(positions.ToQt(start));
+    cursor.setPosition(positions.ToQt(start + length), QTextCursor::KeepAnchor);
+    text_->setTextCursor(cursor);
+    text_->ensureCursorVisible();
+    if (focus) {
+        text_->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void CSectionView::ClearSection()

@@ -44,6 +44,9 @@ public:
     CSectionView(TarnViewModel::TarnDataModel& model, QWidget* parent);
 
     CTarnTextEdit* TextBox() const { return text_; }
+    // Selects characters of the section's text as the book counts them; with focus, the text
+    // box takes the keys.
+    void SelectText(std::size_t start, std::size_t length, bool focus);
     // Whether the text box holds typing not yet handed over.
     bool HasTypedText() const;
 

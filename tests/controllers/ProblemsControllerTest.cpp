@@ -95,6 +95,23 @@ TEST_F(ProblemsControllerTest, ManyEditsBeforeTheNextTurnAreCheckedOnce)
     EXPECT_EQ(view.checks, before + 1);
 }
 
+TEST_F(ProblemsControllerTest, AHiddenListIsCheckedOnlyOnceItShows)
+{
+    controller.SetShown(false);
+    const int before = view.checks;
+    model.CreateSection(2, L"");
+    model.SetSectionText(2, L"Two.");
+    view.RunSteps();
+    EXPECT_EQ(view.checks, before);
+    controller.SetShown(true);
+    EXPECT_EQ(Texts().front(), L"No path from section 1 reaches section 2");
+    EXPECT_EQ(view.checks, before + 1);
+    controller.SetShown(false);
+    controller.SetShown(true);
+    view.RunSteps();
+    EXPECT_EQ(view.checks, before + 1);
+}
+
 TEST(ProblemsControllerLifetime, ACheckStillWaitingWhenTheControllerGoesDoesNothing)
 {
     TarnDataModel model;

@@ -1,0 +1,185 @@
+#include "shell/panes/CFindReplacePane.h"
+
+#include "controllers/FindReplaceController.h"
+#include "drawing/QtText.h"
+#include "shell/panes/MatchItemDelegate.h"
+#include "shell/support/ErrorBoundary.h"
+#include "shell/support/LaterSteps.h"
+#include "shell/support/StringTable.h"
+
+#include <QCheckBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QVBoxLayout>
+
+namespace TarnGui {
+
+CFindReplacePane::CFindReplacePane(QWidget* parent)
+    : QDockWidget(LoadString(Strings::FindReplaceCaption), parent),
+      find_(new QLineEdit),
+      replace_(new QLineEdit),
+      replaceRow_(new QWidget),
+      matchCase_(new QCheckBox(QStringLiteral("Match &case"))),
+      wholeWord_(new QCheckBox(QStringLiteral("&Whole word"))),
+      regularExpression_(new QCheckBox(QStringLiteral("Regular e&xpression"))),
+      replaceOne_(new QPushButton(QStringLiteral("&Replace"))),
+      replaceAll_(new QPushButton(QStringLiteral("Replace &All"))),
+      summary_(new QLabel),
+      list_(new QListView)
+{
+    setObjectName(QStringLiteral("FindReplacePane"));
+    find_->setPlaceholderText(QStringLiteral("Find in texts, summaries and choices"));
+    find_->setClearButtonEnabled(true);
+    replace_->setPlaceholderText(QStringLiteral("Replace with"));
+    auto* previous = new QPushButton(QStringLiteral("&Previous"));
+    auto* next = new QPushButton(QStringLiteral("&Next"));
+
+    auto* findRow = new QHBoxLayout;
+    findRow->addWidget(find_, 1);
+    findRow->addWidget(previous);
+    findRow->addWidget(next);
+    auto* replaceLayout = new QHBoxLayout(replaceRow_);
+    replaceLayout->setContentsMargins(0, 0, 0, 0);
+    replaceLayout->addWidget(replace_, 1);
+    replaceLayout->addWidget(replaceOne_);
+    replaceLayout->addWidget(replaceAll_);
+    auto* options = new QHBoxLayout;
+    options->addWidget(matchCase_);
+    options->addWidget(wholeWord_);
+    options->addWidget(regularExpression_);
+    options->addStretch(1);
+    options->addWidget(summary_);
+    summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    list_->setModel(&matches_);
+    list_->setItemDelegate(new MatchItemDelegate(list_));
+    list_->setUniformItemSizes(true);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+
+    auto* body = new QWidget;
+    auto* layout = new QVBoxLayout(body);
+    layout->addLayout(findRow);
+    layout->addWidget(replaceRow_);
+    layout->addLayout(options);
+    layout->addWidget(list_, 1);
+    setWidget(body);
+
+    connect(find_, &QLineEdit::textChanged, this, &CFindReplacePane::Search);
+    for (QCheckBox* option : {matchCase_, wholeWord_, regularExpression_}) {
+        connect(option, &QCheckBox::toggled, this, &CFindReplacePane::Search);
+    }
+    connect(find_, &QLineEdit::returnPressed, this, [this] {
+        const bool back = (QGuiApplication::keyboardModifiers() & Qt::ShiftModifier) != 0;
+        Run([this, back] { back ? controller_->FindPrevious() : controller_->FindNext(); });
+    });
+    connect(previous, &QPushButton::clicked, this, [this] { Run([this] { controller_->FindPrevious(); }); });
+    connect(next, &QPushButton::clicked, this, [this] { Run([this] { controller_->FindNext(); }); });
+    const auto replaceOne = [this] {
+        emit AboutToReplace();
+        Run([this] { controller_->ReplaceCurrent(ToWString(replace_->text())); });
+    };
+    connect(replace_, &QLineEdit::returnPressed, this, replaceOne);
+    connect(replaceOne_, &QPushButton::clicked, this, replaceOne);
+    connect(replaceAll_, &QPushButton::clicked, this, [this] {
+        emit AboutToReplace();
+        Run([this] { controller_->ReplaceAll(ToWString(replace_->text())); });
+    });
+    const auto go = [this](const QModelIndex& index) {
+        const QScopedValueRollback<bool> clicked(clicked_, true);
+        Run([this, index] { controller_->GoToMatch(static_cast<std::size_t>(index.row())); });
+    };
+    connect(list_, &QListView::clicked, this, go);
+    connect(list_, &QListView::activated, this, go);
+}
+
+template <class Step>
+void CFindReplacePane::Run(Step step)
+{
+    if (controller_ != nullptr) {
+        RunGuarded(this, step);
+    }
+}
+
+void CFindReplacePane::Open(bool replacing)
+{
+    replaceRow_->setVisible(replacing);
+    show();
+    raise();
+    find_->setFocus(Qt::ShortcutFocusReason);
+    find_->selectAll();
+}
+
+void CFindReplacePane::Search()
+{
+    if (controller_ == nullptr) {
+        return;
+    }
+    const TarnViewModel::SearchOptions options{
+        matchCase_->isChecked(), wholeWord_->isChecked(), regularExpression_->isChecked()};
+    try {
+        controller_->Search(ToWString(find_->text()), options);
+        ShowError(QString());
+        summary_->setText(find_->text().isEmpty() ? QString() : QStringLiteral("Searching\u2026"));
+    } catch (const TarnViewModel::SearchPatternError& error) {
+        // The list empties, so that nothing listed answers a pattern no longer typed.
+        controller_->Search(std::wstring(), options);
+        ShowError(QString::fromUtf8(error.what()));
+    }
+}
+
+void CFindReplacePane::ShowError(const QString& message)
+{
+    summary_->setStyleSheet(message.isEmpty() ? QString() : QStringLiteral("color: #c01c28;"));
+    if (!message.isEmpty()) {
+        summary_->setText(message);
+    }
+}
+
+void CFindReplacePane::ShowMatches(const std::vector<TarnViewModel::FoundMatch>& found)
+{
+    matches_.SetMatches(found);
+    if (!summary_->styleSheet().isEmpty()) {
+        return;
+    }
+    if (find_->text().isEmpty()) {
+        summary_->clear();
+    } else if (found.empty()) {
+        summary_->setText(QStringLiteral("No matches"));
+    } else {
+        summary_->setText(found.size() == 1 ? QStringLiteral("1 match") : QStringLiteral("%1 matches").arg(found.size()));
+    }
+}
+
+void CFindReplacePane::ShowCurrentMatch(std::optional<std::size_t> index)
+{
+    if (!index) {
+        list_->clearSelection();
+        return;
+    }
+    const QModelIndex row = matches_.index(static_cast<int>(*index));
+    list_->setCurrentIndex(row);
+    list_->scrollTo(row);
+}
+
+void CFindReplacePane::RevealMatch(const TarnViewModel::BookMatch& match)
+{
+    emit MatchRevealed(match, clicked_);
+}
+
+void CFindReplacePane::ShowReplaced(std::size_t count)
+{
+    emit Replaced(count);
+}
+
+void CFindReplacePane::RunSoon(std::function<void()> step)
+{
+    RunGuardedSoon(this, std::move(step));
+}
+
+}  // namespace TarnGui

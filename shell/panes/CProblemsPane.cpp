@@ -1,0 +1,67 @@
+#include "shell/panes/CProblemsPane.h"
+
+#include "document/TarnDataModel.h"
+#include "drawing/QtText.h"
+#include "shell/support/ErrorBoundary.h"
+#include "shell/support/LaterSteps.h"
+#include "shell/support/StringTable.h"
+
+#include <QListView>
+#include <QStyle>
+
+namespace TarnGui {
+
+int ProblemListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+QVariant ProblemListModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= static_cast<int>(rows_.size())) {
+        return {};
+    }
+    const TarnViewModel::ProblemRow& row = rows_[static_cast<std::size_t>(index.row())];
+    switch (role) {
+    case Qt::DisplayRole: return ToQString(row.text);
+    case Qt::DecorationRole: return row.kind == TarnViewModel::ProblemKind::Ending ? ending_ : problem_;
+    case SectionRole: return row.section;
+    default: return {};
+    }
+}
+
+void ProblemListModel::SetRows(std::vector<TarnViewModel::ProblemRow> rows)
+{
+    beginResetModel();
+    rows_ = std::move(rows);
+    endResetModel();
+}
+
+CProblemsPane::CProblemsPane(TarnViewModel::TarnDataModel& model, QWidget* parent)
+    : QDockWidget(LoadString(Strings::ProblemsCaption), parent),
+      list_(new QListView),
+      rows_(style()->standardIcon(QStyle::SP_MessageBoxWarning), style()->standardIcon(QStyle::SP_MessageBoxInformation))
+{
+    setObjectName(QStringLiteral("ProblemsPane"));
+    list_->setModel(&rows_);
+    list_->setUniformItemSizes(true);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWidget(list_);
+    const auto select = [this, &model](const QModelIndex& index) {
+        RunGuarded(this, [&] { model.SetCurrentSection(index.data(ProblemListModel::SectionRole).toUInt()); });
+    };
+    connect(list_, &QListView::clicked, this, select);
+    connect(list_, &QListView::activated, this, select);
+}
+
+void CProblemsPane::ShowProblems(const std::vector<TarnViewModel::ProblemRow>& rows)
+{
+    rows_.SetRows(rows);
+}
+
+void CProblemsPane::RunSoon(std::function<void()> step)
+{
+    RunGuardedSoon(this, std::move(step));
+}
+
+}  // namespace TarnGui
