@@ -7,11 +7,19 @@
 #include "shell/mainframe/CMainFrame.h"
 #include "shell/mainframe/CTarnGuiApp.h"
 #include "shell/mainframe/WindowLayout.h"
+#include "shell/panes/CFindReplacePane.h"
+#include "shell/panes/CProblemsPane.h"
 #include "shell/panes/CSectionView.h"
+#include "shell/support/StringTable.h"
 
+#include <QAction>
+#include <QCheckBox>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -308,6 +316,108 @@ void BM_StartupToRecoveryOffer(benchmark::State& state)
     state.counters["to_offer_ms"] = toOffer;
 }
 BENCHMARK(BM_StartupToRecoveryOffer)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Runs the event loop as the window does until the list's model is filled anew, and gives
+// the time it took.
+double UntilListed(QListView* list, const std::function<void()>& start)
+{
+    QElapsedTimer timer;
+    timer.start();
+    QEventLoop loop;
+    const QMetaObject::Connection listed =
+        QObject::connect(list->model(), &QAbstractItemModel::modelReset, &loop, &QEventLoop::quit, Qt::QueuedConnection);
+    start();
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    QObject::disconnect(listed);
+    return timer.nsecsElapsed() / 1e6;
+}
+
+// A common word typed into the find box, until every match is listed; the stall is the
+// longest the window went without reading the author's keys meanwhile.
+void BM_FindAll(benchmark::State& state)
+{
+    OpenSettled(static_cast<std::uint32_t>(state.range(0)));
+    CFindReplacePane& pane = *Program().MainFrame()->FindReplacePane();
+    pane.Open(false);
+    double stall = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        UntilListed(pane.List(), [&] { pane.FindBox()->setText(QStringLiteral("gol")); });
+        state.ResumeTiming();
+        const BenchSupport::EventLoopStalls stalls;
+        UntilListed(pane.List(), [&] { pane.FindBox()->setText(QStringLiteral("gold")); });
+        stall = std::max(stall, stalls.LongestMs());
+    }
+    state.counters["matches"] = pane.List()->model()->rowCount();
+    state.counters["stall_ms"] = stall;
+    pane.FindBox()->clear();
+    Settle();
+}
+BENCHMARK(BM_FindAll)->Arg(400)->Arg(1000)->Arg(3000)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// Replace All of a few thousand matches, then its undo and its redo: each one's stall of the
+// window, and the longest turn of the loop after it while the panes catch up.
+void BM_ReplaceAll(benchmark::State& state)
+{
+    OpenSettled(static_cast<std::uint32_t>(state.range(0)));
+    CMainFrame& frame = *Program().MainFrame();
+    CFindReplacePane& pane = *frame.FindReplacePane();
+    pane.Open(true);
+    pane.MatchCaseBox()->setChecked(true);
+    pane.WholeWordBox()->setChecked(true);
+    pane.RegularExpressionBox()->setChecked(true);
+    UntilListed(pane.List(), [&] { pane.FindBox()->setText(QStringLiteral("Wizard|Door|the gold")); });
+    const int matches = pane.List()->model()->rowCount();
+    pane.ReplaceBox()->setText(QStringLiteral("Sorcerer"));
+    const auto measure = [](const std::function<void()>& step, double& first, double& later) {
+        const BenchSupport::EventLoopStalls stalls;
+        step();
+        Settle();
+        first = std::max(first, stalls.FirstMs());
+        later = std::max(later, stalls.LongestAfterFirstMs());
+    };
+    double replace = 0, replaceLater = 0, undo = 0, undoLater = 0, redo = 0, redoLater = 0;
+    for (auto _ : state) {
+        measure([&] { pane.ReplaceAllButton()->click(); }, replace, replaceLater);
+        measure([&] { frame.OnUndo(); }, undo, undoLater);
+        measure([&] { frame.OnRedo(); }, redo, redoLater);
+        state.PauseTiming();
+        frame.OnUndo();
+        Settle();
+        state.ResumeTiming();
+    }
+    state.counters["matches"] = matches;
+    state.counters["replace_ms"] = replace;
+    state.counters["undo_ms"] = undo;
+    state.counters["redo_ms"] = redo;
+    state.counters["later_ms"] = std::max({replaceLater, undoLater, redoLater});
+    pane.FindBox()->clear();
+    Settle();
+}
+BENCHMARK(BM_ReplaceAll)->Arg(400)->Arg(1000)->Arg(3000)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// One edit of a section's text with the problems pane shown, until the pane lists the
+// problems of the book as it now is.
+void BM_ProblemsAfterEdit(benchmark::State& state)
+{
+    OpenSettled(static_cast<std::uint32_t>(state.range(0)));
+    CMainFrame& frame = *Program().MainFrame();
+    frame.Action(Strings::ShowProblems)->trigger();
+    QListView* list = frame.ProblemsPane()->List();
+    UntilListed(list, [] {});
+    double check = 0;
+    bool empty = false;
+    for (auto _ : state) {
+        const BenchSupport::EventLoopStalls stalls;
+        UntilListed(list, [&] { Program().Document().SetSectionText(2, empty ? L"Some text." : L""); });
+        empty = !empty;
+        check = std::max(check, stalls.LongestAfterFirstMs());
+    }
+    state.counters["check_turn_ms"] = check;
+    frame.Action(Strings::ShowProblems)->trigger();
+    Settle();
+}
+BENCHMARK(BM_ProblemsAfterEdit)->Arg(400)->Arg(1000)->Arg(3000)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 }  // namespace
 

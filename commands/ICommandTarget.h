@@ -17,6 +17,9 @@ public:
     virtual void DeleteChoice(const Choice& choice, ChoiceDeleteCause cause) = 0;
     virtual void UpdateChoice(const Choice& from, const Choice& to) = 0;
     virtual void RenumberSections(const Numbering& numbers) = 0;
+    // Around a change made in many steps, so that the views take it in once it ends.
+    virtual void BeginBulkChange() = 0;
+    virtual void EndBulkChange() = 0;
 
 protected:
     // Never deleted through this interface.

@@ -29,6 +29,21 @@ std::unique_ptr<Container> EmptyEntry()
 
 }  // namespace
 
+// A change of many steps, such as Replace All, rewrites the whole text once it ends, a step
+// at a time, instead of each entry while the author waits.
+template <class Handler>
+auto BookPreviewController::Live(Handler handler)
+{
+    return [this, handler](auto&&... arguments) {
+        if (bulkDepth_ > 0 && ++bulkChanges_ > ChangesBeforeRewrite) {
+            rewriteAfterBulk_ = true;
+        }
+        if (!rewriteAfterBulk_) {
+            handler(std::forward<decltype(arguments)>(arguments)...);
+        }
+    };
+}
+
 BookPreviewController::BookPreviewController(TarnDataModel& model, IBookPreviewView* view, std::size_t fillStep)
     : model_(model), view_(view), fillStep_(fillStep)
 {
@@ -40,48 +55,63 @@ BookPreviewController::BookPreviewController(TarnDataModel& model, IBookPreviewV
     }));
     connections_.emplace_back(
         model_.ConnectBookLoaded([this](const std::vector<Section>&, const std::vector<Choice>&) { OnBookLoaded(); }));
-    connections_.emplace_back(model_.ConnectSectionsRenumbered([this](const NumberChanges&) { OnBookLoaded(); }));
-    connections_.emplace_back(model_.ConnectSectionAdded([this](const Section& section) { OnSectionAdded(section); }));
-    connections_.emplace_back(model_.ConnectEmptySlotAdded([this](std::uint32_t number) { OnEmptySlotAdded(number); }));
-    connections_.emplace_back(model_.ConnectSectionSelected([this](const Section& section) { Show(section.number); }));
-    connections_.emplace_back(model_.ConnectSectionDeselected([this](std::uint32_t number) {
+    connections_.emplace_back(model_.ConnectSectionsRenumbered(Live([this](const NumberChanges&) { OnBookLoaded(); })));
+    connections_.emplace_back(model_.ConnectSectionAdded(Live([this](const Section& section) { OnSectionAdded(section); })));
+    connections_.emplace_back(model_.ConnectEmptySlotAdded(Live([this](std::uint32_t number) { OnEmptySlotAdded(number); })));
+    connections_.emplace_back(model_.ConnectSectionSelected(Live([this](const Section& section) { Show(section.number); })));
+    connections_.emplace_back(model_.ConnectSectionDeselected(Live([this](std::uint32_t number) {
         if (InList(number)) {
             Show(number);
         }
-    }));
-    connections_.emplace_back(model_.ConnectEmptySlotRemoved([this](std::uint32_t number) { OnEmptySlotRemoved(number); }));
-    connections_.emplace_back(model_.ConnectSectionDeleted([this](const Section& section) {
+    })));
+    connections_.emplace_back(model_.ConnectEmptySlotRemoved(Live([this](std::uint32_t number) { OnEmptySlotRemoved(number); })));
+    connections_.emplace_back(model_.ConnectSectionDeleted(Live([this](const Section& section) {
         if (InList(section.number)) {
             Replace(section.number, EmptyEntry());
         }
-    }));
-    connections_.emplace_back(model_.ConnectSectionUpdated([this](std::uint32_t, const Section& section, SectionProperty property) {
+    })));
+    connections_.emplace_back(model_.ConnectSectionUpdated(Live([this](std::uint32_t, const Section& section, SectionProperty property) {
         OnSectionUpdated(section, property);
-    }));
+    })));
     // The choices of swapped sections are taken down before and announced again after.
-    connections_.emplace_back(model_.ConnectSectionsSwapped([this](const Section& a, const Section& b) {
+    connections_.emplace_back(model_.ConnectSectionsSwapped(Live([this](const Section& a, const Section& b) {
         Replace(a.number, SectionEntry(a, false));
         Replace(b.number, SectionEntry(b, false));
         if (InList(model_.GetCurrentSection())) {
             Show(model_.GetCurrentSection());
         }
-    }));
-    connections_.emplace_back(model_.ConnectChoiceAdded([this](const Choice& choice) { OnChoiceAdded(choice); }));
+    })));
+    connections_.emplace_back(model_.ConnectChoiceAdded(Live([this](const Choice& choice) { OnChoiceAdded(choice); })));
     connections_.emplace_back(
-        model_.ConnectChoiceDeleted([this](const Choice& choice, ChoiceDeleteCause) { OnChoiceDeleted(choice); }));
+        model_.ConnectChoiceDeleted(Live([this](const Choice& choice, ChoiceDeleteCause) { OnChoiceDeleted(choice); })));
     connections_.emplace_back(
-        model_.ConnectChoiceUpdated([this](const Choice& from, const Choice& to, ChoiceProperty, ChoiceUpdateReason) {
+        model_.ConnectChoiceUpdated(Live([this](const Choice& from, const Choice& to, ChoiceProperty, ChoiceUpdateReason) {
             OnChoiceDeleted(from);
             OnChoiceAdded(to);
-        }));
+        })));
     connections_.emplace_back(model_.ConnectFontChanged([this](const CommonLib::Font& font, CommonLib::FontType type) {
         if (type == CommonLib::FontType::MainBook) {
             view_->FormatAll(font);
         }
     }));
     connections_.emplace_back(model_.ConnectNewPagePerSectionChanged([this](bool on) { OnNewPagePerSection(on); }));
-    connections_.emplace_back(model_.ConnectBulkChangeBegins([this] { view_->BeginUpdate(); }));
-    connections_.emplace_back(model_.ConnectBulkChangeEnds([this] { view_->EndUpdate(); }));
+    connections_.emplace_back(model_.ConnectBulkChangeBegins([this] {
+        ++bulkDepth_;
+        view_->BeginUpdate();
+    }));
+    connections_.emplace_back(model_.ConnectBulkChangeEnds([this] {
+        if (bulkDepth_ > 0 && --bulkDepth_ == 0) {
+            bulkChanges_ = 0;
+            if (rewriteAfterBulk_) {
+                rewriteAfterBulk_ = false;
+                OnBookLoaded();
+                if (!model_.GetNewPagePerSection() && InList(model_.GetCurrentSection())) {
+                    ScrollTo(model_.GetCurrentSection());
+                }
+            }
+        }
+        view_->EndUpdate();
+    }));
 }
 
 std::wstring BookPreviewController::AllText() const

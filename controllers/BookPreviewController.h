@@ -18,6 +18,8 @@ class BookPreviewController {
 public:
     // A whole book is shown a step at a time, each step at least `fillStep` characters.
     static constexpr std::size_t DefaultFillStep = 200'000;
+    // More changes than this in one bulk change are taken in by rewriting the whole text.
+    static constexpr std::size_t ChangesBeforeRewrite = 64;
 
     BookPreviewController(TarnDataModel& model, IBookPreviewView* view, std::size_t fillStep = DefaultFillStep);
     BookPreviewController(const BookPreviewController&) = delete;
@@ -28,6 +30,9 @@ public:
     bool Filling() const { return filling_; }
 
 private:
+    // The handler, run unless the bulk change under way has grown too big to follow.
+    template <class Handler>
+    auto Live(Handler handler);
     void OnBookLoaded();
     void OnSectionAdded(const Section& section);
     void OnEmptySlotAdded(std::uint32_t number);
@@ -82,6 +87,9 @@ private:
     std::vector<std::size_t> lengths_;
     std::vector<std::size_t> lengthTree_;
     bool lengthsStale_ = true;
+    int bulkDepth_ = 0;
+    std::size_t bulkChanges_ = 0;
+    bool rewriteAfterBulk_ = false;
 };
 
 }  // namespace TarnViewModel

@@ -1,5 +1,6 @@
 #include "controllers/FindReplaceController.h"
 
+#include "commands/BulkCommand.h"
 #include "commands/ChoiceCommands.h"
 #include "commands/CompositeCommand.h"
 #include "commands/UpdatePropertyCommand.h"
@@ -229,8 +230,9 @@ std::size_t FindReplaceController::ReplaceAll(const std::wstring& replacement)
         first = next;
     }
     if (!composite->IsEmpty()) {
-        composite->Execute();
-        model_.RecordCommand(std::move(composite));
+        auto command = std::make_unique<BulkCommand>(model_, std::move(composite));
+        command->Execute();
+        model_.RecordCommand(std::move(command));
     }
     view_->ShowReplaced(matches.size());
     return matches.size();

@@ -41,6 +41,8 @@ public:
     void DeleteChoice(const Choice& choice, ChoiceDeleteCause cause) override;
     void UpdateChoice(const Choice& from, const Choice& to) override;
     void RenumberSections(const Numbering& numbers) override;
+    void BeginBulkChange() override;
+    void EndBulkChange() override;
 
     // Direct setters, called by the property commands; none of them records anything.
     void SetSectionSummary(std::uint32_t number, const std::wstring& summary);

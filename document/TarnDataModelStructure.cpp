@@ -88,6 +88,16 @@ void TarnDataModel::UpdateChoice(const Choice& from, const Choice& to)
     choiceUpdated_(from, to, ChoiceProperty::Any, ChoiceUpdateReason::ChoiceChanged);
 }
 
+void TarnDataModel::BeginBulkChange()
+{
+    bulkChangeBegins_();
+}
+
+void TarnDataModel::EndBulkChange()
+{
+    bulkChangeEnds_();
+}
+
 template <class Change>
 void TarnDataModel::UpdateStoredSection(std::uint32_t number, SectionProperty property, Change change)
 {

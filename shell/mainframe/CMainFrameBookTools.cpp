@@ -39,6 +39,12 @@ void CMainFrame::CreateToolPanes()
     problems->setText(QStringLiteral("&Problems"));
     problems->setStatusTip(CommandPrompt(Strings::ShowProblems));
     actions_[Strings::ShowProblems] = problems;
+    // Shown, it comes in front of the panes it shares a place with.
+    connect(problems, &QAction::triggered, this, [this](bool shown) {
+        if (shown) {
+            problemsPane_->raise();
+        }
+    });
     AddCommand(Strings::EditFind, QStringLiteral("&Find..."), [this] { OnFind(false); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     AddCommand(Strings::EditReplace, QStringLiteral("R&eplace..."), [this] { OnFind(true); })
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));

@@ -1,3 +1,4 @@
+#include "commands/BulkCommand.h"
 #include "commands/ChoiceCommands.h"
 #include "commands/CompositeCommand.h"
 #include "commands/RenumberSectionsCommand.h"
@@ -23,6 +24,8 @@ public:
     MOCK_METHOD(void, DeleteChoice, (const Choice&, ChoiceDeleteCause), (override));
     MOCK_METHOD(void, UpdateChoice, (const Choice&, const Choice&), (override));
     MOCK_METHOD(void, RenumberSections, (const Numbering&), (override));
+    MOCK_METHOD(void, BeginBulkChange, (), (override));
+    MOCK_METHOD(void, EndBulkChange, (), (override));
 };
 
 // Records Execute and Undo calls by name, and fails where told to.
@@ -132,4 +135,31 @@ TEST(Commands, FailingChildRollsBackTheChildrenAlreadyRun)
     built.ExecuteAndAppend(std::make_unique<ScriptedCommand>("a", log));
     EXPECT_THROW(built.ExecuteAndAppend(std::make_unique<ScriptedCommand>("b", log, true)), std::runtime_error);
     EXPECT_EQ(log, (std::vector<std::string>{"do a", "undo a"}));
+}
+
+TEST(Commands, ABulkCommandBracketsBothWaysAndClosesTheBracketWhenAStepFails)
+{
+    MockTarget target;
+    std::vector<std::string> log;
+    auto steps = std::make_unique<CompositeCommand>();
+    steps->Append(std::make_unique<ScriptedCommand>("a", log));
+    steps->Append(std::make_unique<ScriptedCommand>("b", log));
+    BulkCommand bulk(target, std::move(steps));
+    {
+        InSequence order;
+        EXPECT_CALL(target, BeginBulkChange());
+        EXPECT_CALL(target, EndBulkChange());
+        EXPECT_CALL(target, BeginBulkChange());
+        EXPECT_CALL(target, EndBulkChange());
+    }
+    bulk.Execute();
+    bulk.Undo();
+    EXPECT_EQ(log, (std::vector<std::string>{"do a", "do b", "undo b", "undo a"}));
+
+    auto failing = std::make_unique<CompositeCommand>();
+    failing->Append(std::make_unique<ScriptedCommand>("c", log, true));
+    BulkCommand refused(target, std::move(failing));
+    EXPECT_CALL(target, BeginBulkChange());
+    EXPECT_CALL(target, EndBulkChange());
+    EXPECT_THROW(refused.Execute(), std::runtime_error);
 }

@@ -1,4 +1,7 @@
 #include "PreviewText.h"
+#include "commands/BulkCommand.h"
+#include "commands/CompositeCommand.h"
+#include "commands/UpdatePropertyCommand.h"
 #include "controllers/BookPreviewController.h"
 #include "document/TarnDataModel.h"
 #include "support/TempFolder.h"
@@ -117,6 +120,43 @@ TEST_F(BookPreviewControllerTest, ALoadedBookIsWrittenOnce)
     model.Load(folder.WidePath("book.brindle"));
     ExpectInStep();
     EXPECT_LE(view.appends, 2u);
+}
+
+// Text edits of many sections in one step, as Replace All makes them.
+std::unique_ptr<ICommand> TextEdits(TarnDataModel& model, std::uint32_t first, std::uint32_t last, const std::wstring& text)
+{
+    auto edits = std::make_unique<CompositeCommand>();
+    for (std::uint32_t number = first; number <= last; ++number) {
+        edits->Append(std::make_unique<UpdatePropertyCommand1Arg<const std::wstring&>>(
+            [&model, number](const std::wstring& value) { model.SetSectionText(number, value); },
+            model.GetStoryGraph().GetSection(number).text, text + std::to_wstring(number)));
+    }
+    return std::make_unique<BulkCommand>(model, std::move(edits));
+}
+
+TEST_F(BookPreviewControllerTest, ABigChangeInOneStepIsWrittenAfreshOnceAndASmallOneInPlace)
+{
+    model.NewBook(L"Bulk", L"");
+    for (std::uint32_t number = 2; number <= 300; ++number) {
+        model.CreateSection(number, L"");
+        model.AddChoiceTo(number - 1, number, L"On", false);
+    }
+    ExpectInStep();
+
+    view.appends = 0;
+    auto small = TextEdits(model, 10, 20, L"Small ");
+    small->Execute();
+    ExpectInStep();
+    EXPECT_EQ(view.appends, 0u);
+
+    auto big = TextEdits(model, 2, 280, L"Big ");
+    big->Execute();
+    EXPECT_GT(view.appends, 0u);
+    ExpectInStep();
+    big->Undo();
+    ExpectInStep();
+    small->Undo();
+    ExpectInStep();
 }
 
 // Every entry its own step, so that each edit below lands while the fill is part-way.

@@ -3,6 +3,7 @@
 #include "document/TarnDataModel.h"
 #include "samplebooks/GamebookGenerator.h"
 #include "samplebooks/GeneratedDocument.h"
+#include "support/GraphSnapshot.h"
 
 #include <gtest/gtest.h>
 
@@ -28,15 +29,9 @@ struct FindView : IFindReplaceView, TestSupport::DeferredSteps {
     std::optional<std::size_t> replaced;
 };
 
-struct BookContents {
-    std::vector<Section> sections;
-    std::vector<Choice> choices;
-    bool operator==(const BookContents&) const = default;
-};
-
-BookContents ContentsOf(const TarnDataModel& model)
+TestSupport::GraphSnapshot ContentsOf(const TarnDataModel& model)
 {
-    return {model.GetStoryGraph().AllSections(), model.GetStoryGraph().AllChoices()};
+    return TestSupport::GraphSnapshot::Of(model.GetStoryGraph());
 }
 
 class FindReplaceControllerTest : public testing::Test {
@@ -157,7 +152,7 @@ TEST_F(FindReplaceControllerTest, ReplaceOneTakesTheCurrentMatchAndMovesOn)
 
 TEST_F(FindReplaceControllerTest, ReplaceAllIsOneStepThatUndoGivesBackExactly)
 {
-    const BookContents before = ContentsOf(model);
+    const TestSupport::GraphSnapshot before = ContentsOf(model);
     controller.Search(LR"re((\w+) (key))re", {.regularExpression = true});
     EXPECT_EQ(controller.ReplaceAll(L"$2 $1"), 5u);
     EXPECT_EQ(view.replaced, 5u);
@@ -166,7 +161,7 @@ TEST_F(FindReplaceControllerTest, ReplaceAllIsOneStepThatUndoGivesBackExactly)
     EXPECT_EQ(graph.GetSection(2).text, L"key A\r\nunder key the mat");
     EXPECT_EQ(graph.GetChoice(choice).text, L"Take key the");
     EXPECT_EQ(graph.GetSection(1).summary, L"Key room");
-    const BookContents after = ContentsOf(model);
+    const TestSupport::GraphSnapshot after = ContentsOf(model);
 
     model.Undo();
     EXPECT_EQ(ContentsOf(model), before);
