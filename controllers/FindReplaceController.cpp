@@ -4,6 +4,7 @@
 #include "commands/ChoiceCommands.h"
 #include "commands/CompositeCommand.h"
 #include "commands/UpdatePropertyCommand.h"
+#include "controllers/BookChanges.h"
 #include "document/TarnDataModel.h"
 
 #include <algorithm>
@@ -19,24 +20,18 @@ bool SameMatch(const BookMatch& a, const BookMatch& b)
 
 }  // namespace
 
-FindReplaceController::FindReplaceController(TarnDataModel& model, IFindReplaceView* view) : model_(model), view_(view)
+FindReplaceController::FindReplaceController(TarnDataModel& model, IFindReplaceView* view)
+    : model_(model),
+      view_(view),
+      // However often the book changes before the next turn, one step is waiting at a time.
+      step_([view](CoalescedStep::Step step) { view->RunSoon(std::move(step)); },
+            [this] {
+                if (searching_) {
+                    Step();
+                }
+            }),
+      connections_(ConnectBookChanges(model_, [this] { BookChanged(); }))
 {
-    const auto changed = [this](auto&&...) { BookChanged(); };
-    connections_.emplace_back(model_.ConnectBookReset(changed));
-    connections_.emplace_back(model_.ConnectBookLoaded(changed));
-    connections_.emplace_back(model_.ConnectSectionAdded(changed));
-    connections_.emplace_back(model_.ConnectSectionDeleted(changed));
-    connections_.emplace_back(model_.ConnectSectionUpdated(changed));
-    connections_.emplace_back(model_.ConnectSectionsSwapped(changed));
-    connections_.emplace_back(model_.ConnectSectionsRenumbered(changed));
-    connections_.emplace_back(model_.ConnectChoiceAdded(changed));
-    connections_.emplace_back(model_.ConnectChoiceUpdated(changed));
-    connections_.emplace_back(model_.ConnectChoiceDeleted(changed));
-}
-
-FindReplaceController::~FindReplaceController()
-{
-    *alive_ = false;
 }
 
 void FindReplaceController::Search(const std::wstring& pattern, SearchOptions options)
@@ -65,24 +60,7 @@ void FindReplaceController::StartSearch()
         Publish();
         return;
     }
-    Schedule();
-}
-
-// However often the book changes before the next turn, one step is waiting at a time.
-void FindReplaceController::Schedule()
-{
-    if (scheduled_) {
-        return;
-    }
-    scheduled_ = true;
-    view_->RunSoon([this, alive = alive_] {
-        if (*alive) {
-            scheduled_ = false;
-            if (searching_) {
-                Step();
-            }
-        }
-    });
+    step_.Request();
 }
 
 void FindReplaceController::Step()
@@ -99,7 +77,7 @@ void FindReplaceController::Step()
     if (nextSection_ > last) {
         Publish();
     } else {
-        Schedule();
+        step_.Request();
     }
 }
 
@@ -155,21 +133,25 @@ void FindReplaceController::Go(std::size_t index)
     view_->RevealMatch(match);
 }
 
+BookPlace FindReplaceController::SectionStart() const
+{
+    return {model_.GetCurrentSection(), 0, 0};
+}
+
+std::size_t FindReplaceController::FirstFrom(const BookPlace& place) const
+{
+    const auto first = std::partition_point(matches_.begin(), matches_.end(),
+                                            [&](const FoundMatch& found) { return StartOf(found.match) < place; });
+    return static_cast<std::size_t>(first - matches_.begin());
+}
+
 void FindReplaceController::FindNext()
 {
     FinishSearch();
     if (matches_.empty()) {
         return;
     }
-    std::size_t next = 0;
-    if (current_) {
-        next = *current_ + 1;
-    } else {
-        const BookPlace from = cursor_ ? cursor_->second : BookPlace{model_.GetCurrentSection(), 0, 0};
-        next = static_cast<std::size_t>(std::find_if(matches_.begin(), matches_.end(),
-                                                     [&](const FoundMatch& found) { return StartOf(found.match) >= from; }) -
-                                        matches_.begin());
-    }
+    const std::size_t next = current_ ? *current_ + 1 : FirstFrom(cursor_ ? cursor_->second : SectionStart());
     Go(next < matches_.size() ? next : 0);
 }
 
@@ -179,15 +161,7 @@ void FindReplaceController::FindPrevious()
     if (matches_.empty()) {
         return;
     }
-    std::size_t before = 0;
-    if (current_) {
-        before = *current_;
-    } else {
-        const BookPlace from = cursor_ ? cursor_->first : BookPlace{model_.GetCurrentSection(), 0, 0};
-        before = static_cast<std::size_t>(std::find_if(matches_.begin(), matches_.end(),
-                                                       [&](const FoundMatch& found) { return StartOf(found.match) >= from; }) -
-                                          matches_.begin());
-    }
+    const std::size_t before = current_ ? *current_ : FirstFrom(cursor_ ? cursor_->first : SectionStart());
     Go(before > 0 ? before - 1 : matches_.size() - 1);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controllers/CoalescedStep.h"
 #include "controllers/IFindReplaceView.h"
 #include "document/DocumentNotifications.h"
 #include "search/SearchPattern.h"
@@ -24,7 +25,6 @@ public:
     FindReplaceController(TarnDataModel& model, IFindReplaceView* view);
     FindReplaceController(const FindReplaceController&) = delete;
     FindReplaceController& operator=(const FindReplaceController&) = delete;
-    ~FindReplaceController();
 
     // Starts looking for the pattern; an empty one lists nothing. Throws SearchPatternError
     // for an expression that cannot be read, leaving the search as it was.
@@ -50,31 +50,31 @@ public:
 private:
     void BookChanged();
     void StartSearch();
-    void Schedule();
     void Step();
     void Publish();
     void Go(std::size_t index);
     bool StillInBook(const BookMatch& match) const;
+    // Where the current section begins, and the first listed match at or after a place.
+    BookPlace SectionStart() const;
+    std::size_t FirstFrom(const BookPlace& place) const;
     std::unique_ptr<ICommand> ReplaceCommand(const BookMatch& match, std::wstring replaced);
 
     TarnDataModel& model_;
     IFindReplaceView* view_;
-    std::vector<boost::signals2::scoped_connection> connections_;
-    // Cleared when the controller goes, so that a step still waiting does nothing.
-    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 
     std::optional<SearchPattern> pattern_;
     std::vector<FoundMatch> matches_;
     std::vector<FoundMatch> found_;
     std::uint32_t nextSection_ = 1;
     bool searching_ = false;
-    bool scheduled_ = false;
 
     std::optional<std::size_t> current_;
     // Where the current match stood, or a replacement made in its place: Find Next goes on
     // from its end and Find Previous back from its start once the list is searched again.
     std::optional<BookMatch> last_;
     std::optional<std::pair<BookPlace, BookPlace>> cursor_;
+    CoalescedStep step_;
+    std::vector<boost::signals2::scoped_connection> connections_;
 };
 
 }  // namespace TarnViewModel

@@ -1,6 +1,7 @@
 #include "controllers/ProblemsController.h"
 
 #include "analysis/BookCheck.h"
+#include "controllers/BookChanges.h"
 #include "document/TarnDataModel.h"
 
 namespace TarnViewModel {
@@ -19,25 +20,18 @@ std::wstring Choices(std::uint32_t count)
 
 }  // namespace
 
-ProblemsController::ProblemsController(TarnDataModel& model, IProblemsView* view) : model_(model), view_(view)
+ProblemsController::ProblemsController(TarnDataModel& model, IProblemsView* view)
+    : model_(model),
+      view_(view),
+      check_([view](CoalescedStep::Step step) { view->RunSoon(std::move(step)); },
+             [this] {
+                 if (shown_) {
+                     Check();
+                 }
+             }),
+      connections_(ConnectBookChanges(model_, [this] { Stale(); }))
 {
-    const auto stale = [this](auto&&...) { Stale(); };
-    connections_.emplace_back(model_.ConnectBookReset(stale));
-    connections_.emplace_back(model_.ConnectBookLoaded(stale));
-    connections_.emplace_back(model_.ConnectSectionAdded(stale));
-    connections_.emplace_back(model_.ConnectSectionDeleted(stale));
-    connections_.emplace_back(model_.ConnectSectionUpdated(stale));
-    connections_.emplace_back(model_.ConnectSectionsSwapped(stale));
-    connections_.emplace_back(model_.ConnectSectionsRenumbered(stale));
-    connections_.emplace_back(model_.ConnectChoiceAdded(stale));
-    connections_.emplace_back(model_.ConnectChoiceUpdated(stale));
-    connections_.emplace_back(model_.ConnectChoiceDeleted(stale));
     Stale();
-}
-
-ProblemsController::~ProblemsController()
-{
-    *alive_ = false;
 }
 
 void ProblemsController::SetShown(bool shown)
@@ -51,18 +45,9 @@ void ProblemsController::SetShown(bool shown)
 void ProblemsController::Stale()
 {
     stale_ = true;
-    if (scheduled_ || !shown_) {
-        return;
+    if (shown_) {
+        check_.Request();
     }
-    scheduled_ = true;
-    view_->RunSoon([this, alive = alive_] {
-        if (*alive) {
-            scheduled_ = false;
-            if (shown_) {
-                Check();
-            }
-        }
-    });
 }
 
 void ProblemsController::Check()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controllers/CoalescedStep.h"
 #include "controllers/IProblemsView.h"
 #include "document/DocumentNotifications.h"
 
@@ -18,7 +19,6 @@ public:
     ProblemsController(TarnDataModel& model, IProblemsView* view);
     ProblemsController(const ProblemsController&) = delete;
     ProblemsController& operator=(const ProblemsController&) = delete;
-    ~ProblemsController();
 
     // While the list is hidden, changes are only noted, and the book is checked once it shows.
     void SetShown(bool shown);
@@ -32,12 +32,10 @@ private:
 
     TarnDataModel& model_;
     IProblemsView* view_;
-    std::vector<boost::signals2::scoped_connection> connections_;
-    // Cleared when the controller goes, so that a check still waiting does nothing.
-    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
-    bool scheduled_ = false;
     bool shown_ = true;
     bool stale_ = false;
+    CoalescedStep check_;
+    std::vector<boost::signals2::scoped_connection> connections_;
 };
 
 }  // namespace TarnViewModel
