@@ -36,7 +36,7 @@ void CMainFrame::CreateToolPanes()
     });
 
     QAction* problems = problemsPane_->toggleViewAction();
-    problems->setText(QStringLiteral("&Problems"));
+    problems->setText(QStringLiteral("Pro&blems"));
     problems->setStatusTip(CommandPrompt(Strings::ShowProblems));
     actions_[Strings::ShowProblems] = problems;
     // Shown, it comes in front of the panes it shares a place with.

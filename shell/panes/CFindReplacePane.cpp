@@ -59,6 +59,8 @@ CFindReplacePane::CFindReplacePane(QWidget* parent)
     list_->setModel(&matches_);
     list_->setItemDelegate(new MatchItemDelegate(list_));
     list_->setUniformItemSizes(true);
+    // Snippets are cut at the list's edge rather than scrolled to.
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
