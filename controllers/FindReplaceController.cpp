@@ -69,7 +69,10 @@ void FindReplaceController::Step()
     const std::uint32_t last = graph.SectionCount() == 0 ? 0 : graph.LastSectionNumber();
     const std::uint32_t to = std::min(last, nextSection_ + SectionsPerStep - 1);
     std::vector<BookMatch> matches;
+    // A pattern too costly to search with ends the search rather than failing on every turn.
+    searching_ = false;
     FindInSections(graph, *pattern_, nextSection_, to, matches);
+    searching_ = true;
     for (const BookMatch& match : matches) {
         found_.push_back({match, SnippetOf(MatchedText(graph, match), match.range)});
     }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang and runs one of them for a while:
-# scripts/fuzz.sh [SECONDS] [book|twine]. "book" (the default) fuzzes the book file reader,
-# "twine" the Twine story importer. Inputs reach 1 MB, seeded with generated books of that
+# scripts/fuzz.sh [SECONDS] [book|twine|search]. "book" (the default) fuzzes the book file
+# reader, "twine" the Twine story importer, "search" the patterns of Find and Replace. Inputs reach 1 MB, seeded with generated books of that
 # size and the regression corpus that the tests replay, and run under the 8 MiB stack the
 # desktop program's main thread has. Crash inputs land in build-fuzz/crashes; once mended,
 # they go into tests/data/regressions or tests/data/import-regressions.
@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 target=${2:-book}
 CXX=clang++ scripts/build.sh build-fuzz -DBRINDLE_FUZZ=ON -DBRINDLE_TESTS=OFF -DBRINDLE_BENCHMARKS=OFF \
-  --target book_file_fuzz twine_import_fuzz book_seeds
+  --target book_file_fuzz twine_import_fuzz search_fuzz book_seeds
 corpus=build-fuzz/corpus-$target
 mkdir -p "$corpus" build-fuzz/crashes
 case $target in
@@ -24,11 +24,20 @@ case $target in
     build-fuzz/fuzz/book_seeds "$corpus" --twee
     fuzzer=twine_import_fuzz
     ;;
+  search)
+    # An options byte, a pattern, a NUL and a text.
+    printf '\x00the\x00The key is under the stone.' > "$corpus/plain"
+    printf '\x07(\\w+) (key)\x00A key.\r\nThe key, the KEY.' > "$corpus/groups"
+    printf '\x04\\s+\x00line\r\n\r\nbreaks \xf0\x9f\x94\x91 here' > "$corpus/breaks"
+    fuzzer=search_fuzz
+    ;;
   *)
-    echo "usage: scripts/fuzz.sh [SECONDS] [book|twine]" >&2
+    echo "usage: scripts/fuzz.sh [SECONDS] [book|twine|search]" >&2
     exit 2
     ;;
 esac
 ulimit -s 8192
-build-fuzz/fuzz/$fuzzer "$corpus" -dict=fuzz/$target.dict -max_total_time="${1:-600}" \
+dictionary=()
+[[ -f fuzz/$target.dict ]] && dictionary=(-dict="fuzz/$target.dict")
+build-fuzz/fuzz/$fuzzer "$corpus" "${dictionary[@]}" -max_total_time="${1:-600}" \
   -artifact_prefix=build-fuzz/crashes/ -max_len=1048576 -rss_limit_mb=4096 -print_final_stats=1

@@ -61,6 +61,18 @@ SearchPattern::SearchPattern(const std::wstring& pattern, SearchOptions options)
     }
 }
 
+// Boost stops a match that would take too long, such as a nested repeat on a long text,
+// with an error of its own.
+template <class Match>
+void SearchPattern::Matching(Match match)
+{
+    try {
+        match();
+    } catch (const std::runtime_error& error) {
+        throw SearchPatternError(std::string("The regular expression takes too long to search with: ") + error.what());
+    }
+}
+
 std::vector<TextMatch> SearchPattern::FindIn(const std::wstring& text) const
 {
     std::vector<TextMatch> matches;
@@ -69,13 +81,15 @@ std::vector<TextMatch> SearchPattern::FindIn(const std::wstring& text) const
     }
     // An empty match finds nothing to show or replace.
     const auto flags = boost::match_default | boost::match_not_null;
-    for (boost::wsregex_iterator match(text.begin(), text.end(), regex_, flags), end; match != end; ++match) {
-        const auto start = static_cast<std::size_t>(match->position());
-        const auto length = static_cast<std::size_t>(match->length());
-        if (!SplitsLineBreak(text, start) && !SplitsLineBreak(text, start + length)) {
-            matches.push_back({start, length});
+    Matching([&] {
+        for (boost::wsregex_iterator match(text.begin(), text.end(), regex_, flags), end; match != end; ++match) {
+            const auto start = static_cast<std::size_t>(match->position());
+            const auto length = static_cast<std::size_t>(match->length());
+            if (!SplitsLineBreak(text, start) && !SplitsLineBreak(text, start + length)) {
+                matches.push_back({start, length});
+            }
         }
-    }
+    });
     return matches;
 }
 
@@ -89,8 +103,9 @@ std::wstring SearchPattern::ReplacementFor(const std::wstring& text, const TextM
     // The match is found again where it stood, with the whole text around it in view, so
     // that anchors and look-arounds read as they did.
     const auto flags = boost::match_continuous | boost::match_not_null | (match.start > 0 ? boost::match_prev_avail : boost::match_default);
-    if (!boost::regex_search(begin, text.end(), found, regex_, flags, text.begin()) ||
-        found.length() != static_cast<std::ptrdiff_t>(match.length)) {
+    bool foundAgain = false;
+    Matching([&] { foundAgain = boost::regex_search(begin, text.end(), found, regex_, flags, text.begin()); });
+    if (!foundAgain || found.length() != static_cast<std::ptrdiff_t>(match.length)) {
         return replacement;
     }
     return found.format(replacement, boost::format_perl);

@@ -34,7 +34,8 @@ public:
 // cannot split one.
 class SearchPattern {
 public:
-    // An empty pattern finds nothing. Throws SearchPatternError for a bad regular expression.
+    // An empty pattern finds nothing. Throws SearchPatternError for a bad regular expression;
+    // the searches throw it for one that would take too long on the text.
     SearchPattern(const std::wstring& pattern, SearchOptions options);
 
     bool Empty() const { return empty_; }
@@ -46,6 +47,9 @@ public:
     std::wstring ReplaceAll(const std::wstring& text, const std::wstring& replacement) const;
 
 private:
+    template <class Match>
+    static void Matching(Match match);
+
     boost::wregex regex_;
     bool regularExpression_ = false;
     bool empty_ = true;

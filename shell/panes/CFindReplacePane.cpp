@@ -100,12 +100,27 @@ CFindReplacePane::CFindReplacePane(QWidget* parent)
     connect(list_, &QListView::activated, this, go);
 }
 
+// A pattern found too costly while searching is shown beside the box, as a bad one is.
 template <class Step>
 void CFindReplacePane::Run(Step step)
 {
-    if (controller_ != nullptr) {
-        RunGuarded(this, step);
+    if (controller_ == nullptr) {
+        return;
     }
+    RunGuarded(this, [this, &step] {
+        try {
+            step();
+        } catch (const TarnViewModel::SearchPatternError& error) {
+            Refuse(error);
+        }
+    });
+}
+
+void CFindReplacePane::Refuse(const TarnViewModel::SearchPatternError& error)
+{
+    // The list empties, so that nothing listed answers a pattern no longer searched with.
+    controller_->Search(std::wstring(), {});
+    ShowError(QString::fromUtf8(error.what()));
 }
 
 void CFindReplacePane::Open(bool replacing)
@@ -124,15 +139,11 @@ void CFindReplacePane::Search()
     }
     const TarnViewModel::SearchOptions options{
         matchCase_->isChecked(), wholeWord_->isChecked(), regularExpression_->isChecked()};
-    try {
+    Run([&] {
         controller_->Search(ToWString(find_->text()), options);
         ShowError(QString());
         summary_->setText(find_->text().isEmpty() ? QString() : QStringLiteral("Searching\u2026"));
-    } catch (const TarnViewModel::SearchPatternError& error) {
-        // The list empties, so that nothing listed answers a pattern no longer typed.
-        controller_->Search(std::wstring(), options);
-        ShowError(QString::fromUtf8(error.what()));
-    }
+    });
 }
 
 void CFindReplacePane::ShowError(const QString& message)
@@ -181,7 +192,7 @@ void CFindReplacePane::ShowReplaced(std::size_t count)
 
 void CFindReplacePane::RunSoon(std::function<void()> step)
 {
-    RunGuardedSoon(this, std::move(step));
+    RunGuardedSoon(this, [this, step = std::move(step)] { Run(step); });
 }
 
 }  // namespace TarnGui

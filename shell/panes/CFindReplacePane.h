@@ -56,6 +56,7 @@ signals:
 private:
     void Search();
     void ShowError(const QString& message);
+    void Refuse(const TarnViewModel::SearchPatternError& error);
     template <class Step>
     void Run(Step step);
 

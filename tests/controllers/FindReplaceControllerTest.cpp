@@ -106,6 +106,18 @@ TEST_F(FindReplaceControllerTest, ABigBookIsSearchedAPartAtATimeAndOnlyTheLastPa
     }
 }
 
+TEST_F(FindReplaceControllerTest, APatternTooCostlyForTheBookEndsTheSearchWithItsError)
+{
+    model.SetSectionText(3, std::wstring(20000, L'a'));
+    controller.Search(L"(a|aa)*(b|c)*d", {.regularExpression = true});
+    EXPECT_THROW(view.RunSteps(), SearchPatternError);
+    EXPECT_FALSE(controller.Searching());
+    EXPECT_NO_THROW(controller.FindNext());
+    controller.Search(L"Dark", {});
+    model.SetSectionText(3, L"Dark.");
+    EXPECT_EQ(Found(), (std::vector<std::wstring>{L"3:Dark"}));
+}
+
 TEST_F(FindReplaceControllerTest, FindNextAndPreviousGoRoundFromTheCurrentSection)
 {
     controller.Search(L"key", {.wholeWord = true});

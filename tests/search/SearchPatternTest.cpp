@@ -78,4 +78,16 @@ TEST(SearchPattern, ABadRegularExpressionSaysWhereAndWhy)
     EXPECT_NO_THROW(SearchPattern(L"(open", {}));
 }
 
+TEST(SearchPatternLimits, AnExpressionThatWouldTakeTooLongSaysSoInsteadOfStalling)
+{
+    const SearchPattern nested(L"(a|aa)*(b|c)*d", {.regularExpression = true});
+    const std::wstring text(20000, L'a');
+    try {
+        nested.FindIn(text);
+        FAIL() << "the search ran to its end";
+    } catch (const SearchPatternError& error) {
+        EXPECT_EQ(std::string(error.what()).rfind("The regular expression takes too long to search with: ", 0), 0u) << error.what();
+    }
+}
+
 }  // namespace

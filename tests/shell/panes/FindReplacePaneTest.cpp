@@ -102,6 +102,13 @@ TEST_F(FindReplacePaneTest, ABadExpressionIsShownBesideTheBoxAndListsNothing)
     QTest::keyClick(Pane().FindBox(), Qt::Key_ParenRight);
     ASSERT_TRUE(QTest::qWaitFor([this] { return Listed() > 0; }));
     EXPECT_FALSE(Pane().Summary()->text().startsWith(QStringLiteral("The regular")));
+
+    // One that Boost gives up on while searching is shown in the same place.
+    Model().SetSectionText(2, std::wstring(20000, L'a'));
+    Find(QStringLiteral("(a|aa)*(b|c)*d"));
+    ASSERT_TRUE(QTest::qWaitFor(
+        [this] { return Pane().Summary()->text().startsWith(QStringLiteral("The regular expression takes too long")); }));
+    EXPECT_EQ(Listed(), 0);
 }
 
 TEST_F(FindReplacePaneTest, ReplaceOneAndReplaceAllAreUndoneAsTheAuthorMadeThem)
