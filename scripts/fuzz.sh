@@ -29,6 +29,7 @@ case $target in
     printf '\x00the\x00The key is under the stone.' > "$corpus/plain"
     printf '\x07(\\w+) (key)\x00A key.\r\nThe key, the KEY.' > "$corpus/groups"
     printf '\x04\\s+\x00line\r\n\r\nbreaks \xf0\x9f\x94\x91 here' > "$corpus/breaks"
+    { printf '\x05(\\w+) \\1\x00'; yes 'The key is under the stone, the KEY.' | head -c 1048000; } > "$corpus/big"
     fuzzer=search_fuzz
     ;;
   *)
