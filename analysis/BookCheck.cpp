@@ -13,6 +13,11 @@ bool CheckReport::HasProblems() const
            !duplicateChoices.empty();
 }
 
+bool HasNoText(const Section& section)
+{
+    return section.text.find_first_not_of(L" \t\r\n") == std::wstring::npos;
+}
+
 CheckReport CheckBook(const TarnViewModel::StoryGraph& graph)
 {
     const StoryLinks links(graph);
@@ -29,7 +34,7 @@ CheckReport CheckBook(const TarnViewModel::StoryGraph& graph)
         if (links.next[number].empty()) {
             report.endings.push_back(number);
         }
-        if (graph.GetSection(number).text.find_first_not_of(L" \t\r\n") == std::wstring::npos) {
+        if (HasNoText(graph.GetSection(number))) {
             report.emptyText.push_back(number);
         }
         std::map<std::uint32_t, std::uint32_t> counts;

@@ -6,6 +6,7 @@
 namespace TarnViewModel {
 
 class StoryGraph;
+struct Section;
 
 struct ChoiceLink {
     std::uint32_t source = 0;
@@ -28,6 +29,9 @@ struct CheckReport {
 
     bool HasProblems() const;
 };
+
+// Only spaces and line breaks, or nothing at all.
+bool HasNoText(const Section& section);
 
 // Section 1 is where the reader starts; a book without it reaches nothing.
 CheckReport CheckBook(const TarnViewModel::StoryGraph& graph);

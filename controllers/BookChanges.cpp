@@ -2,7 +2,8 @@
 
 namespace TarnViewModel {
 
-std::vector<boost::signals2::scoped_connection> ConnectBookChanges(DocumentNotifications& book, const std::function<void()>& changed)
+std::vector<boost::signals2::scoped_connection> ConnectBookChanges(DocumentNotifications& book, const std::function<void()>& changed,
+                                                                   const SectionUpdateHandler& sectionUpdated)
 {
     const auto handler = [changed](auto&&...) { changed(); };
     std::vector<boost::signals2::scoped_connection> connections;
@@ -10,7 +11,11 @@ std::vector<boost::signals2::scoped_connection> ConnectBookChanges(DocumentNotif
     connections.emplace_back(book.ConnectBookLoaded(handler));
     connections.emplace_back(book.ConnectSectionAdded(handler));
     connections.emplace_back(book.ConnectSectionDeleted(handler));
-    connections.emplace_back(book.ConnectSectionUpdated(handler));
+    if (sectionUpdated) {
+        connections.emplace_back(book.ConnectSectionUpdated(sectionUpdated));
+    } else {
+        connections.emplace_back(book.ConnectSectionUpdated(handler));
+    }
     connections.emplace_back(book.ConnectSectionsSwapped(handler));
     connections.emplace_back(book.ConnectSectionsRenumbered(handler));
     connections.emplace_back(book.ConnectChoiceAdded(handler));

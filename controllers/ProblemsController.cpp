@@ -4,6 +4,8 @@
 #include "controllers/BookChanges.h"
 #include "document/TarnDataModel.h"
 
+#include <algorithm>
+
 namespace TarnViewModel {
 
 namespace {
@@ -29,8 +31,40 @@ ProblemsController::ProblemsController(TarnDataModel& model, IProblemsView* view
                      Check();
                  }
              }),
-      connections_(ConnectBookChanges(model_, [this] { Stale(); }))
+      connections_(ConnectBookChanges(
+          model_,
+          [this] {
+              report_.reset();
+              Stale();
+          },
+          [this](std::uint32_t, const Section& section, SectionProperty property) { OnSectionUpdated(section, property); }))
 {
+    Stale();
+}
+
+// Writing in a section changes only whether that section has text; its other properties
+// are nothing to the check.
+void ProblemsController::OnSectionUpdated(const Section& section, SectionProperty property)
+{
+    if (property == SectionProperty::Number || !report_) {
+        report_.reset();
+        Stale();
+        return;
+    }
+    if (property != SectionProperty::Text) {
+        return;
+    }
+    std::vector<std::uint32_t>& empty = report_->emptyText;
+    const auto place = std::lower_bound(empty.begin(), empty.end(), section.number);
+    const bool listed = place != empty.end() && *place == section.number;
+    if (listed == HasNoText(section)) {
+        return;
+    }
+    if (listed) {
+        empty.erase(place);
+    } else {
+        empty.insert(place, section.number);
+    }
     Stale();
 }
 
@@ -53,7 +87,10 @@ void ProblemsController::Stale()
 void ProblemsController::Check()
 {
     stale_ = false;
-    view_->ShowProblems(RowsOf(CheckBook(model_.GetStoryGraph())));
+    if (!report_) {
+        report_ = CheckBook(model_.GetStoryGraph());
+    }
+    view_->ShowProblems(RowsOf(*report_));
 }
 
 std::vector<ProblemRow> ProblemsController::RowsOf(const CheckReport& report)

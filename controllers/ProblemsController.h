@@ -1,16 +1,17 @@
 #pragma once
 
+#include "analysis/BookCheck.h"
 #include "controllers/CoalescedStep.h"
 #include "controllers/IProblemsView.h"
 #include "document/DocumentNotifications.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace TarnViewModel {
 
 class TarnDataModel;
-struct CheckReport;
 
 // Checks the book again after every change that can make or mend a problem, once for any
 // number of changes made before the view's next turn, and shows what the check finds.
@@ -28,12 +29,16 @@ public:
 
 private:
     void Stale();
+    void OnSectionUpdated(const Section& section, SectionProperty property);
     void Check();
 
     TarnDataModel& model_;
     IProblemsView* view_;
     bool shown_ = true;
     bool stale_ = false;
+    // The findings of the last whole check, kept up to date through text edits and dropped
+    // at any other change.
+    std::optional<CheckReport> report_;
     CoalescedStep check_;
     std::vector<boost::signals2::scoped_connection> connections_;
 };

@@ -95,6 +95,29 @@ TEST_F(ProblemsControllerTest, ManyEditsBeforeTheNextTurnAreCheckedOnce)
     EXPECT_EQ(view.checks, before + 1);
 }
 
+TEST_F(ProblemsControllerTest, WritingInASectionChangesOnlyItsOwnRowAndOtherPropertiesNothing)
+{
+    model.CreateSection(2, L"");
+    model.AddChoiceTo(1, 2, L"On", false);
+    model.SetSectionText(2, L"Two.");
+    EXPECT_EQ(Texts(), (std::vector<std::wstring>{L"Section 2 is an ending: confirm that it should be"}));
+    const int checks = view.checks;
+
+    model.SetSectionSummary(2, L"The hall");
+    model.SetSectionBackgroundColour(2, {10, 20, 30});
+    view.RunSteps();
+    EXPECT_EQ(view.checks, checks);
+
+    model.SetSectionText(1, L" \r\n ");
+    EXPECT_EQ(Texts(), (std::vector<std::wstring>{L"Section 1 has no text", L"Section 2 is an ending: confirm that it should be"}));
+    model.SetSectionText(1, L"Back.");
+    EXPECT_EQ(Texts(), (std::vector<std::wstring>{L"Section 2 is an ending: confirm that it should be"}));
+    // A renumbering is checked whole again.
+    model.SetSectionNumber(2, 5);
+    EXPECT_EQ(Texts(), (std::vector<std::wstring>{L"Section 2 is an empty slot", L"Section 3 is an empty slot",
+                                                   L"Section 4 is an empty slot", L"Section 5 is an ending: confirm that it should be"}));
+}
+
 TEST_F(ProblemsControllerTest, AHiddenListIsCheckedOnlyOnceItShows)
 {
     controller.SetShown(false);
