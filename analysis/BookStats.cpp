@@ -97,7 +97,11 @@ BookStats CountBook(const TarnViewModel::StoryGraph& graph)
     const StoryLinks links(graph);
     const std::vector<std::int64_t> distance = DistancesFromStart(links);
     for (std::uint32_t number = 1; number <= links.Highest(); ++number) {
-        if (links.isSection[number] && links.next[number].empty() && distance[number] >= 0) {
+        if (!links.isSection[number] || !links.next[number].empty()) {
+            continue;
+        }
+        ++stats.endings;
+        if (distance[number] >= 0) {
             const auto steps = static_cast<std::uint32_t>(distance[number]);
             stats.shortestPath = std::min(stats.shortestPath.value_or(steps), steps);
         }

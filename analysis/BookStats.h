@@ -13,6 +13,8 @@ struct BookStats {
     std::uint32_t hiddenChoices = 0;
     // Words of the section texts and the choice texts.
     std::uint64_t words = 0;
+    // Sections without a choice, reached or not.
+    std::uint32_t endings = 0;
     // Choices taken on the way from section 1 to an ending; none when no ending is reached.
     std::optional<std::uint32_t> shortestPath;
     std::optional<std::uint32_t> longestPath;

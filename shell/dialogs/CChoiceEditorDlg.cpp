@@ -20,6 +20,9 @@ namespace TarnGui {
 
 namespace {
 
+// The section's label, kept beside each destination's "N – label" text.
+constexpr int LabelRole = Qt::UserRole + 1;
+
 // "N – label", or the number alone for a section without a label.
 QString DestinationText(std::uint32_t number, const QString& label)
 {
@@ -57,6 +60,7 @@ CChoiceEditorDlg::CChoiceEditorDlg(const TarnViewModel::DestinationList& destina
     destination_->setInsertPolicy(QComboBox::NoInsert);
     for (const auto& [number, label] : destinations) {
         destination_->addItem(DestinationText(number, ToQString(label)), number);
+        destination_->setItemData(destination_->count() - 1, ToQString(label), LabelRole);
     }
     const int selected = destination_->findData(destination);
     destination_->setCurrentIndex(selected);
@@ -122,9 +126,8 @@ std::uint32_t CChoiceEditorDlg::ReadDestination() const
     if (!number) {
         const QString label = typed.trimmed();
         for (int item = 0; item < destination_->count(); ++item) {
-            const QString text = destination_->itemText(item);
-            const qsizetype dash = text.indexOf(QStringLiteral(" \u2013 "));
-            if (dash >= 0 && text.mid(dash + 3).compare(label, Qt::CaseInsensitive) == 0) {
+            const QString itemLabel = destination_->itemData(item, LabelRole).toString();
+            if (!itemLabel.isEmpty() && itemLabel.compare(label, Qt::CaseInsensitive) == 0) {
                 return destination_->itemData(item).toUInt();
             }
         }

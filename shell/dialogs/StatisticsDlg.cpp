@@ -1,6 +1,5 @@
 #include "shell/dialogs/StatisticsDlg.h"
 
-#include "analysis/BookCheck.h"
 #include "analysis/BookStats.h"
 
 #include <QDialogButtonBox>
@@ -32,7 +31,6 @@ StatisticsDlg::StatisticsDlg(const TarnViewModel::StoryGraph& graph, QWidget* pa
     setWindowTitle(QStringLiteral("Book Statistics"));
     setObjectName(QStringLiteral("BookStatistics"));
     const TarnViewModel::BookStats stats = TarnViewModel::CountBook(graph);
-    const std::size_t endings = TarnViewModel::CheckBook(graph).endings.size();
     const std::uint64_t minutes = TarnViewModel::ReadingMinutes(stats);
 
     auto* layout = new QFormLayout(this);
@@ -48,7 +46,7 @@ StatisticsDlg::StatisticsDlg(const TarnViewModel::StoryGraph& graph, QWidget* pa
     row(QStringLiteral("Words"), Count(stats.words));
     row(QStringLiteral("Reading time"), minutes == 1 ? QStringLiteral("about 1 minute, at 200 words a minute")
                                                      : QStringLiteral("about %1 minutes, at 200 words a minute").arg(Count(minutes)));
-    row(QStringLiteral("Endings"), Count(endings));
+    row(QStringLiteral("Endings"), Count(stats.endings));
     row(QStringLiteral("Shortest path"), Path(stats.shortestPath));
     row(QStringLiteral("Longest path"),
         Path(stats.longestPath) + (stats.loopsIgnored && stats.longestPath ? QStringLiteral(", leaving out loops") : QString()));

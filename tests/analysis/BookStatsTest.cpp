@@ -38,6 +38,10 @@ TEST_F(BookStatsTest, CountsAndPathsOfABookWithoutLoops)
     EXPECT_EQ(stats.shortestPath, 1U);
     EXPECT_EQ(stats.longestPath, 3U);
     EXPECT_FALSE(stats.loopsIgnored);
+    EXPECT_EQ(stats.endings, 2U);
+    // An ending that no path reaches is still one.
+    book_.CreateSection(9, L"");
+    EXPECT_EQ(CountBook(book_.GetStoryGraph()).endings, 3U);
 }
 
 TEST_F(BookStatsTest, LoopsAreNotGoneRoundForTheLongestPath)
@@ -58,6 +62,7 @@ TEST(BookStats, ABookWithoutEndingsHasNoPaths)
     const auto stats = CountBook(book.GetStoryGraph());
     EXPECT_FALSE(stats.shortestPath);
     EXPECT_FALSE(stats.longestPath);
+    EXPECT_EQ(stats.endings, 0U);
 }
 
 TEST(ReadingTime, CountsAPartMinuteWhole)
