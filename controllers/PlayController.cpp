@@ -1,0 +1,138 @@
+#include "controllers/PlayController.h"
+
+#include "controllers/BookChanges.h"
+#include "document/TarnDataModel.h"
+#include "export/FormatChoice.h"
+#include "graph/TarnDataModelException.h"
+
+#include <unordered_map>
+
+namespace TarnViewModel {
+
+PlayController::PlayController(TarnDataModel& model, IPlayView* view)
+    : model_(model),
+      view_(view),
+      refresh_([view](CoalescedStep::Step step) { view->RunSoon(std::move(step)); }, [this] { BookChanged(); }),
+      connections_(ConnectBookChanges(model_, [this] { refresh_.Request(); }))
+{
+}
+
+void PlayController::PlayFrom(std::uint32_t number)
+{
+    Start(model_.GetStoryGraph().GetSection(number));
+}
+
+void PlayController::PlayFromStart()
+{
+    const StoryGraph& graph = model_.GetStoryGraph();
+    if (graph.SectionCount() == 0) {
+        path_.clear();
+        numbers_.clear();
+        current_ = 0;
+        note_.clear();
+        Show();
+        return;
+    }
+    Start(graph.GetSection(graph.HasSection(1) ? 1 : static_cast<std::uint32_t>(graph.FirstSectionNumber())));
+}
+
+void PlayController::Start(const Section& section)
+{
+    path_ = {section.id};
+    numbers_ = {section.number};
+    current_ = 0;
+    note_.clear();
+    Show();
+}
+
+void PlayController::Follow(const Uuid& id)
+{
+    const StoryGraph& graph = model_.GetStoryGraph();
+    const Choice& choice = graph.GetChoice(id);
+    if (path_.empty() || choice.source != numbers_[current_]) {
+        throw TarnDataModelException("The choice is not one of the section being played");
+    }
+    const Section& destination = graph.GetSection(choice.destination);
+    path_.resize(current_ + 1);
+    numbers_.resize(current_ + 1);
+    path_.push_back(destination.id);
+    numbers_.push_back(destination.number);
+    ++current_;
+    note_.clear();
+    Show();
+}
+
+void PlayController::Back()
+{
+    if (current_ > 0) {
+        GoToStep(current_ - 1);
+    }
+}
+
+void PlayController::Forward()
+{
+    GoToStep(current_ + 1);
+}
+
+void PlayController::GoToStep(std::size_t index)
+{
+    if (index < path_.size()) {
+        current_ = index;
+        note_.clear();
+        Show();
+    }
+}
+
+void PlayController::Restart()
+{
+    GoToStep(0);
+}
+
+// Sections keep their ids through renumbering, so the path is found again by id.
+void PlayController::BookChanged()
+{
+    if (path_.empty()) {
+        return;
+    }
+    std::unordered_map<Uuid, std::uint32_t, UuidHash> numberOf;
+    model_.GetStoryGraph().VisitSections([&](const Section& section) { numberOf.emplace(section.id, section.number); });
+    for (std::size_t step = 0; step < path_.size(); ++step) {
+        const auto found = numberOf.find(path_[step]);
+        if (found == numberOf.end()) {
+            note_ = L"Section " + std::to_wstring(numbers_[step]) + L" was removed from the book, so the path ends before it.";
+            path_.resize(step);
+            numbers_.resize(step);
+            break;
+        }
+        numbers_[step] = found->second;
+    }
+    current_ = path_.empty() ? 0 : std::min(current_, path_.size() - 1);
+    Show();
+}
+
+void PlayController::Show()
+{
+    PlayPage page = path_.empty() ? PlayPage{} : PageOf(numbers_[current_]);
+    page.note = note_;
+    view_->ShowPage(page);
+    view_->ShowPath(numbers_, current_);
+    view_->EnableSteps(current_ > 0, current_ + 1 < path_.size());
+}
+
+PlayPage PlayController::PageOf(std::uint32_t number) const
+{
+    const StoryGraph& graph = model_.GetStoryGraph();
+    PlayPage page;
+    page.section = number;
+    page.text = graph.GetSection(number).text;
+    std::vector<PlayChoice> hidden;
+    graph.VisitSectionChoices(number, false, [&](const Choice& choice) {
+        PlayChoice shown{choice.id, choice.destination,
+                         FormatChoice(choice.text, choice.destination, model_.GetChoiceFormat()).text, choice.hidden};
+        (choice.hidden ? hidden : page.choices).push_back(std::move(shown));
+    });
+    page.choices.insert(page.choices.end(), hidden.begin(), hidden.end());
+    return page;
+}
+
+}  // namespace TarnViewModel
