@@ -7,6 +7,7 @@
 #include "controllers/FindReplaceController.h"
 #include "controllers/FlowchartController.h"
 #include "controllers/FrameworkController.h"
+#include "controllers/PlayController.h"
 #include "controllers/ProblemsController.h"
 #include "controllers/SectionControllers.h"
 #include "document/NativePath.h"

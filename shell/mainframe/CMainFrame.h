@@ -21,6 +21,7 @@ class BookPreviewController;
 class BookPropertiesController;
 class ChoicesController;
 class FindReplaceController;
+class PlayController;
 class FlowchartController;
 class FrameworkController;
 class ProblemsController;
@@ -37,6 +38,7 @@ class CChoicesPane;
 class CFindReplacePane;
 class CFlowchartPane;
 class COutlinePane;
+class CPlayPane;
 class CProblemsPane;
 class CPreviewPane;
 class CSectionPropertiesPane;
@@ -75,6 +77,7 @@ public:
     void OnBookStatistics();
     void OnFind(bool replacing);
     void OnFindNext(bool forward);
+    void OnPlay(bool fromHere);
     void OnExportBook();
     void OnExportGraph();
     void OnAddSection();
@@ -104,6 +107,7 @@ public:
     CSectionView* SectionView() const { return sectionView_; }
     CFindReplacePane* FindReplacePane() const { return findPane_; }
     CProblemsPane* ProblemsPane() const { return problemsPane_; }
+    CPlayPane* PlayPane() const { return playPane_; }
     BookAutosave& Autosave() const { return *autosave_; }
 
 protected:
@@ -114,7 +118,8 @@ protected:
 
 private:
     void CreatePanes();
-    // The find and problems panes, which share the choices' place until asked for.
+    // The find and problems panes, which share the choices' place until asked for, and the
+    // play pane, which shares the preview's.
     void CreateToolPanes();
     void CreateToolControllers();
     void ShowMatch(const TarnViewModel::BookMatch& match, bool focus);
@@ -166,6 +171,7 @@ private:
     std::unique_ptr<TarnViewModel::SectionDetailsController> sectionDetailsController_;
     std::unique_ptr<TarnViewModel::FindReplaceController> findController_;
     std::unique_ptr<TarnViewModel::ProblemsController> problemsController_;
+    std::unique_ptr<TarnViewModel::PlayController> playController_;
     BookAutosave* autosave_ = nullptr;
     TarnViewModel::BookLock bookLock_;
 
@@ -178,6 +184,7 @@ private:
     CSectionView* sectionView_ = nullptr;
     CFindReplacePane* findPane_ = nullptr;
     CProblemsPane* problemsPane_ = nullptr;
+    CPlayPane* playPane_ = nullptr;
     std::array<QDockWidget*, 6> panes_{};
 
     std::map<unsigned, QAction*> actions_;

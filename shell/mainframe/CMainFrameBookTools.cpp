@@ -1,11 +1,13 @@
 #include "shell/mainframe/CMainFrame.h"
 
 #include "controllers/FindReplaceController.h"
+#include "controllers/PlayController.h"
 #include "controllers/ProblemsController.h"
 #include "document/TarnDataModel.h"
 #include "shell/dialogs/StatisticsDlg.h"
 #include "shell/panes/CChoicesPane.h"
 #include "shell/panes/CFindReplacePane.h"
+#include "shell/panes/CPlayPane.h"
 #include "shell/panes/CProblemsPane.h"
 #include "shell/panes/CSectionPropertiesPane.h"
 #include "shell/panes/CSectionView.h"
@@ -25,7 +27,8 @@ void CMainFrame::CreateToolPanes()
 {
     findPane_ = new CFindReplacePane(this);
     problemsPane_ = new CProblemsPane(model_, this);
-    for (QDockWidget* pane : std::array<QDockWidget*, 2>{findPane_, problemsPane_}) {
+    playPane_ = new CPlayPane(this);
+    for (QDockWidget* pane : std::array<QDockWidget*, 3>{findPane_, problemsPane_, playPane_}) {
         pane->setAllowedAreas(Qt::AllDockWidgetAreas);
         pane->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
     }
@@ -45,6 +48,22 @@ void CMainFrame::CreateToolPanes()
             problemsPane_->raise();
         }
     });
+    QAction* play = playPane_->toggleViewAction();
+    play->setText(QStringLiteral("P&lay"));
+    play->setStatusTip(CommandPrompt(Strings::ShowPlay));
+    actions_[Strings::ShowPlay] = play;
+    connect(play, &QAction::triggered, this, [this](bool shown) {
+        if (shown) {
+            OnPlay(false);
+        }
+    });
+    AddCommand(Strings::PlayFromHere, QStringLiteral("Play from &Here"), [this] { OnPlay(true); })->setShortcut(QKeySequence(Qt::Key_F5));
+    AddCommand(Strings::PlayFromStart, QStringLiteral("Play from Section &1"), [this] { OnPlay(false); })
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F5));
+    connect(playPane_, &CPlayPane::EditSection, this, [this](std::uint32_t number) {
+        RunGuarded(this, [this, number] { model_.SetCurrentSection(number); });
+        sectionView_->TextBox()->setFocus(Qt::OtherFocusReason);
+    });
     AddCommand(Strings::EditFind, QStringLiteral("&Find..."), [this] { OnFind(false); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     AddCommand(Strings::EditReplace, QStringLiteral("R&eplace..."), [this] { OnFind(true); })
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
@@ -57,6 +76,8 @@ void CMainFrame::CreateToolControllers()
 {
     findController_ = std::make_unique<TarnViewModel::FindReplaceController>(model_, findPane_);
     findPane_->SetController(findController_.get());
+    playController_ = std::make_unique<TarnViewModel::PlayController>(model_, playPane_);
+    playPane_->SetController(playController_.get());
     problemsController_ = std::make_unique<TarnViewModel::ProblemsController>(model_, problemsPane_);
     // The book is checked only while someone can see the list.
     problemsController_->SetShown(false);
@@ -82,6 +103,21 @@ void CMainFrame::OnFindNext(bool forward)
     }
     findPane_->show();
     RunGuarded(this, [this, forward] { forward ? findController_->FindNext() : findController_->FindPrevious(); });
+}
+
+void CMainFrame::OnPlay(bool fromHere)
+{
+    RunGuarded(this, [this, fromHere] {
+        CommitTypedText();
+        const std::uint32_t here = model_.GetCurrentSection();
+        if (fromHere && model_.GetStoryGraph().HasSection(here)) {
+            playController_->PlayFrom(here);
+        } else {
+            playController_->PlayFromStart();
+        }
+        playPane_->show();
+        playPane_->raise();
+    });
 }
 
 void CMainFrame::ShowMatch(const TarnViewModel::BookMatch& match, bool focus)

@@ -22,6 +22,7 @@
 #include "shell/panes/CChoicesPane.h"
 #include "shell/panes/CFindReplacePane.h"
 #include "shell/panes/COutlinePane.h"
+#include "shell/panes/CPlayPane.h"
 #include "shell/panes/CPreviewPane.h"
 #include "shell/panes/CProblemsPane.h"
 #include "shell/panes/CSectionPropertiesPane.h"
@@ -477,10 +478,11 @@ void CMainFrame::OnResetViews()
     for (QDockWidget* pane : panes_) {
         pane->show();
     }
-    for (QDockWidget* pane : std::array<QDockWidget*, 2>{findPane_, problemsPane_}) {
+    for (auto [pane, beside] : std::array<std::pair<QDockWidget*, QDockWidget*>, 3>{
+             {{findPane_, choicesPane_}, {problemsPane_, choicesPane_}, {playPane_, previewPane_}}}) {
         pane->setFloating(false);
         removeDockWidget(pane);
-        tabifyDockWidget(choicesPane_, pane);
+        tabifyDockWidget(beside, pane);
         pane->hide();
     }
     FollowWindow(true);

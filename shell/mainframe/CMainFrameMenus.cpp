@@ -174,6 +174,10 @@ void CMainFrame::CreateMenus()
     view->addAction(Action(Strings::ResetViews));
     view->addAction(Action(Strings::ShowProblems));
     view->addSeparator();
+    for (unsigned command : {Strings::ShowPlay, Strings::PlayFromHere, Strings::PlayFromStart}) {
+        view->addAction(Action(command));
+    }
+    view->addSeparator();
     view->addAction(Action(Strings::PreviousView));
     view->addAction(Action(Strings::NextView));
 
