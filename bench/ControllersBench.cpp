@@ -7,6 +7,7 @@
 #include "controllers/ChoicesController.h"
 #include "controllers/FlowchartController.h"
 #include "controllers/FrameworkController.h"
+#include "controllers/PlayController.h"
 #include "controllers/ProblemsController.h"
 #include "controllers/SectionControllers.h"
 #include "document/ChoiceTemplates.h"
@@ -137,5 +138,31 @@ void ProblemsAfterOneEdit(benchmark::State& state)
     }
 }
 BENCHMARK(ProblemsAfterOneEdit)->Arg(400)->Arg(1000)->Arg(3000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+// One step of the play-test: a choice followed and its section's page made, along the
+// first choice of each section from section 1, starting again at an ending.
+void PlayStep(benchmark::State& state)
+{
+    const auto sections = static_cast<std::uint32_t>(state.range(0));
+    struct View : IPlayView {
+        void ShowPage(const PlayPage& shown) override { page = shown; }
+        void ShowPath(const std::vector<std::uint32_t>& path, std::size_t) override { benchmark::DoNotOptimize(path.size()); }
+        void EnableSteps(bool, bool) override {}
+        void RunSoon(std::function<void()>) override {}
+        PlayPage page;
+    } view;
+    TarnDataModel model;
+    PlayController play(model, &view);
+    model.Load(SavedBook(sections));
+    play.PlayFromStart();
+    for (auto _ : state) {
+        if (view.page.choices.empty()) {
+            play.PlayFromStart();
+        } else {
+            play.Follow(view.page.choices.front().id);
+        }
+    }
+}
+BENCHMARK(PlayStep)->Arg(400)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
