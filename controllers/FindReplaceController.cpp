@@ -11,22 +11,13 @@
 
 namespace TarnViewModel {
 
-namespace {
-
-bool SameMatch(const BookMatch& a, const BookMatch& b)
-{
-    return a.section == b.section && a.fieldOrder == b.fieldOrder && a.choice == b.choice && a.range == b.range;
-}
-
-}  // namespace
-
 FindReplaceController::FindReplaceController(TarnDataModel& model, IFindReplaceView* view)
     : model_(model),
       view_(view),
       // However often the book changes before the next turn, one step is waiting at a time.
       step_([view](CoalescedStep::Step step) { view->RunSoon(std::move(step)); },
             [this] {
-                if (searching_) {
+                if (searching_ && shown_) {
                     Step();
                 }
             }),
@@ -44,6 +35,14 @@ void FindReplaceController::Search(const std::wstring& pattern, SearchOptions op
     StartSearch();
 }
 
+void FindReplaceController::SetShown(bool shown)
+{
+    shown_ = shown;
+    if (shown_ && searching_) {
+        step_.Request();
+    }
+}
+
 void FindReplaceController::BookChanged()
 {
     if (pattern_ && !pattern_->Empty()) {
@@ -58,9 +57,9 @@ void FindReplaceController::StartSearch()
     searching_ = true;
     if (!pattern_ || pattern_->Empty()) {
         Publish();
-        return;
+    } else if (shown_) {
+        step_.Request();
     }
-    step_.Request();
 }
 
 void FindReplaceController::Step()
@@ -99,7 +98,7 @@ void FindReplaceController::Publish()
     current_.reset();
     if (last_) {
         const auto same = std::find_if(matches_.begin(), matches_.end(),
-                                       [this](const FoundMatch& found) { return SameMatch(found.match, *last_); });
+                                       [this](const FoundMatch& found) { return found.match == *last_; });
         if (same != matches_.end()) {
             current_ = static_cast<std::size_t>(same - matches_.begin());
         }

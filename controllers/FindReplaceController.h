@@ -29,6 +29,8 @@ public:
     // Starts looking for the pattern; an empty one lists nothing. Throws SearchPatternError
     // for an expression that cannot be read, leaving the search as it was.
     void Search(const std::wstring& pattern, SearchOptions options);
+    // While the list is hidden, a search waits, and runs on once it shows or is needed.
+    void SetShown(bool shown);
     // Ends the search under way at once.
     void FinishSearch();
     bool Searching() const { return searching_; }
@@ -67,6 +69,7 @@ private:
     std::vector<FoundMatch> found_;
     std::uint32_t nextSection_ = 1;
     bool searching_ = false;
+    bool shown_ = true;
 
     std::optional<std::size_t> current_;
     // Where the current match stood, or a replacement made in its place: Find Next goes on

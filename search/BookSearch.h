@@ -22,6 +22,8 @@ struct BookMatch {
     // The field's place in its section's order: the text, the summary, then each choice.
     std::uint32_t fieldOrder = 0;
     TextMatch range;
+
+    bool operator==(const BookMatch&) const = default;
 };
 
 // Where a match begins or ends, in the order in which the book is searched.

@@ -76,6 +76,10 @@ void CMainFrame::CreateToolControllers()
 {
     findController_ = std::make_unique<TarnViewModel::FindReplaceController>(model_, findPane_);
     findPane_->SetController(findController_.get());
+    // A book changed while the list is hidden is searched again only once it shows, or
+    // when Find Next or Replace needs it.
+    findController_->SetShown(false);
+    connect(findPane_, &QDockWidget::visibilityChanged, this, [this](bool visible) { findController_->SetShown(visible); });
     playController_ = std::make_unique<TarnViewModel::PlayController>(model_, playPane_);
     playPane_->SetController(playController_.get());
     problemsController_ = std::make_unique<TarnViewModel::ProblemsController>(model_, problemsPane_);

@@ -118,6 +118,26 @@ TEST_F(FindReplaceControllerTest, APatternTooCostlyForTheBookEndsTheSearchWithIt
     EXPECT_EQ(Found(), (std::vector<std::wstring>{L"3:Dark"}));
 }
 
+TEST_F(FindReplaceControllerTest, AHiddenListIsSearchedOnlyOnceItShowsOrAMatchIsAskedFor)
+{
+    controller.Search(L"key", {.wholeWord = true});
+    EXPECT_EQ(Found().size(), 7u);
+    const int lists = view.lists;
+    controller.SetShown(false);
+    model.SetSectionText(3, L"A key.");
+    view.RunSteps();
+    EXPECT_EQ(view.lists, lists);
+    controller.SetShown(true);
+    EXPECT_EQ(Found().size(), 8u);
+
+    controller.SetShown(false);
+    model.SetSectionText(3, L"A key, a key.");
+    model.SetCurrentSection(3);
+    controller.FindNext();
+    EXPECT_EQ(view.shown.size(), 9u);
+    EXPECT_EQ(view.revealed->section, 3u);
+}
+
 TEST_F(FindReplaceControllerTest, FindNextAndPreviousGoRoundFromTheCurrentSection)
 {
     controller.Search(L"key", {.wholeWord = true});
