@@ -68,11 +68,14 @@ CMainFrame::CMainFrame(TarnViewModel::TarnDataModel& model, RecentFiles& recentF
     UpdateCaption();
 }
 
-// Closing the window moves the focus while the base class is destroyed; by then the
-// controllers are gone, so nothing may react to it any more.
+// Closing the window moves the focus and hides the panes while the base class is destroyed;
+// by then the controllers are gone, so nothing may react to it any more.
 CMainFrame::~CMainFrame()
 {
     disconnect(qApp, nullptr, this, nullptr);
+    for (QDockWidget* pane : findChildren<QDockWidget*>()) {
+        disconnect(pane, nullptr, this, nullptr);
+    }
     disconnect(QApplication::clipboard(), nullptr, this, nullptr);
     disconnect(selectionWatch_);
     sectionView_->TextBox()->SetFocusLostHandler(nullptr);
