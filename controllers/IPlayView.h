@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/Font.h"
 #include "graph/Uuid.h"
 
 #include <cstddef>
@@ -27,6 +28,8 @@ struct PlayPage {
     std::vector<PlayChoice> choices;
     // Why the path ends before where the reader was, when an edit cut it short.
     std::wstring note;
+    // The book's main font, as the reader will see the text.
+    CommonLib::Font font;
 };
 
 // The play-test pane: the book read one section at a time along a path of choices.

@@ -13,8 +13,32 @@ PlayController::PlayController(TarnDataModel& model, IPlayView* view)
     : model_(model),
       view_(view),
       refresh_([view](CoalescedStep::Step step) { view->RunSoon(std::move(step)); }, [this] { BookChanged(); }),
-      connections_(ConnectBookChanges(model_, [this] { refresh_.Request(); }))
+      connections_(ConnectBookChanges(model_, [this] { Stale(); }))
 {
+    connections_.emplace_back(model_.ConnectFontChanged([this](const CommonLib::Font&, CommonLib::FontType type) {
+        if (type == CommonLib::FontType::MainBook) {
+            Stale();
+        }
+    }));
+    // Another book has nothing of the path in it: reading starts again rather than telling
+    // of every section as removed.
+    connections_.emplace_back(model_.ConnectBookReset([this] { Clear(); }));
+}
+
+void PlayController::SetShown(bool shown)
+{
+    shown_ = shown;
+    if (shown_ && stale_) {
+        refresh_.Request();
+    }
+}
+
+void PlayController::Stale()
+{
+    stale_ = true;
+    if (shown_) {
+        refresh_.Request();
+    }
 }
 
 void PlayController::PlayFrom(std::uint32_t number)
@@ -26,14 +50,19 @@ void PlayController::PlayFromStart()
 {
     const StoryGraph& graph = model_.GetStoryGraph();
     if (graph.SectionCount() == 0) {
-        path_.clear();
-        numbers_.clear();
-        current_ = 0;
-        note_.clear();
+        Clear();
         Show();
         return;
     }
     Start(graph.GetSection(graph.HasSection(1) ? 1 : static_cast<std::uint32_t>(graph.FirstSectionNumber())));
+}
+
+void PlayController::Clear()
+{
+    path_.clear();
+    numbers_.clear();
+    current_ = 0;
+    note_.clear();
 }
 
 void PlayController::Start(const Section& section)
@@ -91,7 +120,9 @@ void PlayController::Restart()
 // Sections keep their ids through renumbering, so the path is found again by id.
 void PlayController::BookChanged()
 {
+    stale_ = false;
     if (path_.empty()) {
+        Show();
         return;
     }
     std::unordered_map<Uuid, std::uint32_t, UuidHash> numberOf;
@@ -114,6 +145,7 @@ void PlayController::Show()
 {
     PlayPage page = path_.empty() ? PlayPage{} : PageOf(numbers_[current_]);
     page.note = note_;
+    page.font = model_.GetFont(CommonLib::FontType::MainBook);
     view_->ShowPage(page);
     view_->ShowPath(numbers_, current_);
     view_->EnableSteps(current_ > 0, current_ + 1 < path_.size());

@@ -36,8 +36,13 @@ public:
     const std::vector<std::uint32_t>& PathSections() const { return numbers_; }
     std::size_t CurrentStep() const { return current_; }
 
+    // While nobody can see the pane, edits leave the path to be found again once it shows.
+    void SetShown(bool shown);
+
 private:
+    void Clear();
     void Start(const Section& section);
+    void Stale();
     void BookChanged();
     void Show();
     PlayPage PageOf(std::uint32_t number) const;
@@ -49,6 +54,8 @@ private:
     std::vector<std::uint32_t> numbers_;
     std::size_t current_ = 0;
     std::wstring note_;
+    bool shown_ = true;
+    bool stale_ = false;
     CoalescedStep refresh_;
     std::vector<boost::signals2::scoped_connection> connections_;
 };

@@ -1,5 +1,7 @@
 #include "shell/flowchart/CFlowchart.h"
 
+#include "drawing/VisitedMark.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -19,6 +21,8 @@ const QColor ScreenBackground(200, 200, 200);
 constexpr double SelectionRingGap = 3.0;
 constexpr double SelectionRingWidth = 3.0;
 constexpr int SelectionRingReach = 7;
+// A box's window area covers its visited mark too.
+static_assert(VisitedMarkReach <= SelectionRingReach);
 
 }  // namespace
 
@@ -125,6 +129,17 @@ void CFlowchart::SelectBox(std::uint32_t number)
     }
     CentreOn(found->second);
     RepaintAll();
+}
+
+void CFlowchart::SetVisited(std::set<std::uint32_t> numbers)
+{
+    for (const std::uint32_t number : visited_) {
+        InvalidateBox(number);
+    }
+    visited_ = std::move(numbers);
+    for (const std::uint32_t number : visited_) {
+        InvalidateBox(number);
+    }
 }
 
 void CFlowchart::CentreOn(const FlowchartBox& box)
@@ -307,6 +322,13 @@ void CFlowchart::paintEvent(QPaintEvent* event)
         const QRectF ring = QRectF(ToWindowPoint(box->rect.topLeft()), ToWindowPoint(box->rect.bottomRight()))
                                 .adjusted(-reach, -reach, reach, reach);
         painter.drawRoundedRect(ring, reach, reach);
+    }
+    painter.resetTransform();
+    for (const std::uint32_t number : visited_) {
+        const FlowchartBox* box = scene_.Box(number);
+        if (box != nullptr && event->rect().intersects(BoxWindowArea(*box))) {
+            PaintVisitedMark(painter, ToWindowPoint(box->rect.topLeft()));
+        }
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <optional>
+#include <set>
 
 namespace TarnGui {
 
@@ -38,6 +39,9 @@ public:
     void RemoveArrow(const TarnViewModel::Uuid& id);
     void SelectBox(std::uint32_t number);
     void ClearSelection();
+    // Marks the sections of the play-test path; none when nobody is playing.
+    void SetVisited(std::set<std::uint32_t> numbers);
+    const std::set<std::uint32_t>& Visited() const { return visited_; }
     void SetGraphSize(int width, int height);
     // Keeps the selected box, or the middle of the window, where it is on the screen.
     void SetZoom(double factor);
@@ -93,6 +97,7 @@ private:
     UpdateBracket updates_;
     SelectHandler selectHandler_;
     std::optional<std::uint32_t> selected_;
+    std::set<std::uint32_t> visited_;
     std::optional<HeldBox> heldBox_;
 };
 

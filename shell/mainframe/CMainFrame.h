@@ -123,6 +123,8 @@ private:
     void CreateToolPanes();
     void CreateToolControllers();
     void ShowMatch(const TarnViewModel::BookMatch& match, bool focus);
+    // Marks the sections of the play-test path in the flowchart and the outline.
+    void MarkPlayPath(const std::vector<std::uint32_t>& sections);
     void CreateControllers();
     void CreateActions();
     void CreateMenus();

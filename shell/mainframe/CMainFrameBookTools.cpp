@@ -5,8 +5,11 @@
 #include "controllers/ProblemsController.h"
 #include "document/TarnDataModel.h"
 #include "shell/dialogs/StatisticsDlg.h"
+#include "shell/flowchart/CFlowchart.h"
+#include "shell/flowchart/CFlowchartPane.h"
 #include "shell/panes/CChoicesPane.h"
 #include "shell/panes/CFindReplacePane.h"
+#include "shell/panes/COutlinePane.h"
 #include "shell/panes/CPlayPane.h"
 #include "shell/panes/CProblemsPane.h"
 #include "shell/panes/CSectionPropertiesPane.h"
@@ -20,6 +23,7 @@
 
 #include <algorithm>
 #include <array>
+#include <set>
 
 namespace TarnGui {
 
@@ -82,11 +86,29 @@ void CMainFrame::CreateToolControllers()
     connect(findPane_, &QDockWidget::visibilityChanged, this, [this](bool visible) { findController_->SetShown(visible); });
     playController_ = std::make_unique<TarnViewModel::PlayController>(model_, playPane_);
     playPane_->SetController(playController_.get());
+    // The path is marked where the book is drawn only while the reader's pane shows.
+    playController_->SetShown(false);
+    connect(playPane_, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        playController_->SetShown(visible);
+        MarkPlayPath(visible ? playController_->PathSections() : std::vector<std::uint32_t>());
+    });
+    connect(playPane_, &CPlayPane::PathShown, this, [this](const std::vector<std::uint32_t>& sections) {
+        if (playPane_->isVisible()) {
+            MarkPlayPath(sections);
+        }
+    });
     problemsController_ = std::make_unique<TarnViewModel::ProblemsController>(model_, problemsPane_);
     // The book is checked only while someone can see the list.
     problemsController_->SetShown(false);
     connect(problemsPane_, &QDockWidget::visibilityChanged, this,
             [this](bool visible) { problemsController_->SetShown(visible); });
+}
+
+void CMainFrame::MarkPlayPath(const std::vector<std::uint32_t>& sections)
+{
+    const std::set<std::uint32_t> visited(sections.begin(), sections.end());
+    flowchartPane_->Chart()->SetVisited(visited);
+    outlinePane_->SetVisited(visited);
 }
 
 void CMainFrame::OnFind(bool replacing)

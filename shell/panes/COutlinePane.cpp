@@ -30,6 +30,7 @@ QVariant OutlineModel::data(const QModelIndex& index, int role) const
     case Qt::DisplayRole: return entry.text;
     case Qt::DecorationRole: return entry.colour;
     case OutlineItemDelegate::IsSectionRole: return entry.isSection;
+    case OutlineItemDelegate::VisitedRole: return visited_.count(static_cast<std::uint32_t>(index.row() + 1)) != 0;
     default: return {};
     }
 }
@@ -70,6 +71,18 @@ void OutlineModel::RemoveEntry(std::uint32_t number)
     beginRemoveRows(QModelIndex(), row, row);
     entries_.erase(entries_.begin() + row);
     endRemoveRows();
+}
+
+void OutlineModel::SetVisited(std::set<std::uint32_t> numbers)
+{
+    visited_.swap(numbers);
+    numbers.merge(std::set<std::uint32_t>(visited_));
+    for (const std::uint32_t number : numbers) {
+        if (number != 0 && number <= entries_.size()) {
+            const QModelIndex changed = index(static_cast<int>(number - 1));
+            emit dataChanged(changed, changed, {OutlineItemDelegate::VisitedRole});
+        }
+    }
 }
 
 void OutlineModel::BeginBatch()

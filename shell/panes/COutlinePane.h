@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QDockWidget>
 
+#include <set>
 #include <vector>
 
 class QListView;
@@ -30,6 +31,8 @@ public:
     void SetEntry(std::uint32_t number, const QString& text, const QColor& colour, bool isSection);
     void RemoveEntry(std::uint32_t number);
     void Clear();
+    // The numbers on the play-test path, marked as visited.
+    void SetVisited(std::set<std::uint32_t> numbers);
     // Changes between the two reach the list as one reset rather than row by row.
     void BeginBatch();
     void EndBatch();
@@ -41,6 +44,7 @@ private:
         bool isSection = false;
     };
     std::vector<Entry> entries_;
+    std::set<std::uint32_t> visited_;
     bool batch_ = false;
 };
 
@@ -52,6 +56,7 @@ public:
 
     QListView* List() const { return list_; }
     const OutlineModel& Entries() const { return entries_; }
+    void SetVisited(std::set<std::uint32_t> numbers) { entries_.SetVisited(std::move(numbers)); }
 
     void SetOutlineEntry(std::uint32_t number, const std::wstring& text, const CommonLib::ColourUtilities::RGBColour& colour,
                          bool isSection) override;

@@ -2,6 +2,7 @@
 
 #include "controllers/PlayController.h"
 #include "drawing/QtText.h"
+#include "shell/support/BookFont.h"
 #include "shell/support/ErrorBoundary.h"
 #include "shell/support/LaterSteps.h"
 #include "shell/support/StringTable.h"
@@ -87,6 +88,7 @@ void CPlayPane::ShowPage(const TarnViewModel::PlayPage& page)
     shown_ = page.section;
     edit_->setEnabled(page.section != 0);
     heading_->setText(page.section == 0 ? QStringLiteral("Nothing to play") : QString::number(page.section));
+    text_->document()->setDefaultFont(WithBookFont(text_->font(), page.font));
     text_->setPlainText(ToQString(page.text));
     // The button clicked may be among those going, so each goes once its click is over.
     choiceButtons_.clear();
@@ -119,6 +121,7 @@ void CPlayPane::ShowPage(const TarnViewModel::PlayPage& page)
 
 void CPlayPane::ShowPath(const std::vector<std::uint32_t>& sections, std::size_t current)
 {
+    emit PathShown(sections);
     path_->clear();
     for (const std::uint32_t section : sections) {
         path_->addItem(QString::number(section));

@@ -42,6 +42,8 @@ public:
 signals:
     // The author asked to edit the section on show.
     void EditSection(std::uint32_t number);
+    // The sections of the path taken, first to last.
+    void PathShown(const std::vector<std::uint32_t>& sections);
 
 private:
     template <class Step>

@@ -3,6 +3,7 @@
 #include "document/TarnDataModel.h"
 #include "drawing/QtText.h"
 #include "shell/panes/CPreviewText.h"
+#include "shell/support/BookFont.h"
 #include "shell/support/ErrorBoundary.h"
 #include "shell/support/LaterSteps.h"
 #include "shell/support/StringTable.h"
@@ -130,12 +131,7 @@ void CPreviewPane::FormatRangeAndHome(std::size_t start, std::size_t length)
 void CPreviewPane::FormatAll(const CommonLib::Font& font)
 {
     mainFormat_ = FontFormat(font);
-    QFont whole = text_->document()->defaultFont();
-    whole.setFamilies({ToQString(font.faceName)});
-    if (font.size > 0) {
-        whole.setPointSize(font.size);
-    }
-    text_->document()->setDefaultFont(whole);
+    text_->document()->setDefaultFont(WithBookFont(text_->document()->defaultFont(), font));
     QTextCursor cursor(text_->document());
     cursor.select(QTextCursor::Document);
     cursor.mergeCharFormat(FontFormat(font));

@@ -1,6 +1,7 @@
 #include "shell/panes/OutlineItemDelegate.h"
 
 #include "drawing/FlowchartPainter.h"
+#include "drawing/VisitedMark.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -40,7 +41,12 @@ void OutlineItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
         painter->setPen(pen);
         painter->drawPath(box);
         painter->setPen(TextColourFor(fill));
-        painter->drawText(textArea, Qt::AlignLeft | Qt::AlignVCenter, text);
+        const bool visited = index.data(VisitedRole).toBool();
+        const double markSpace = visited ? 2 * VisitedMarkReach : 0.0;
+        painter->drawText(textArea.adjusted(0, 0, -markSpace, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
+        if (visited) {
+            PaintVisitedMark(*painter, QPointF(textArea.right() - VisitedMarkReach, textArea.center().y()));
+        }
     }
     painter->restore();
 }

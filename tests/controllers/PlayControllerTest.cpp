@@ -138,6 +138,29 @@ TEST_F(PlayControllerTest, EditsUnderTheReaderShowAndARemovedSectionEndsThePath)
     EXPECT_TRUE(view.page.note.empty());
 }
 
+TEST_F(PlayControllerTest, AHiddenPaneCatchesUpOnceItShowsAndAnotherBookStartsAfresh)
+{
+    play.PlayFromStart();
+    play.Follow(toHall);
+    play.SetShown(false);
+    const std::size_t shownPages = view.steps.size();
+    model.SetSectionNumber(2, 9);
+    model.SetMainFont({L"Georgia", 14});
+    EXPECT_EQ(view.steps.size(), shownPages);
+    EXPECT_EQ(view.path, (std::vector<std::uint32_t>{1, 2}));
+
+    play.SetShown(true);
+    view.RunSteps();
+    EXPECT_EQ(view.path, (std::vector<std::uint32_t>{1, 9}));
+    EXPECT_EQ(view.page.font, (CommonLib::Font{L"Georgia", 14}));
+
+    model.NewBook(L"Another", L"");
+    view.RunSteps();
+    EXPECT_TRUE(view.path.empty());
+    EXPECT_EQ(view.page.section, 0u);
+    EXPECT_TRUE(view.page.note.empty());
+}
+
 // Sections 5 and 7, and 12 made for a choice that leads there.
 TEST(PlayController, ABookWithoutSectionOneStartsFromItsLowest)
 {

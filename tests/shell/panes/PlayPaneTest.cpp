@@ -1,8 +1,14 @@
 #include "shell/MainWindowFixture.h"
+#include "shell/flowchart/CFlowchart.h"
+#include "shell/flowchart/CFlowchartPane.h"
+#include "shell/panes/COutlinePane.h"
 #include "shell/panes/CPlayPane.h"
+#include "shell/panes/OutlineItemDelegate.h"
 #include "shell/support/StringTable.h"
 
 #include <QLabel>
+#include <QListView>
+#include <QPlainTextEdit>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -18,6 +24,18 @@ protected:
         Frame().OnOpenSampleBook();
     }
     TarnGui::CPlayPane& Pane() { return *Frame().PlayPane(); }
+    const std::set<std::uint32_t>& ChartMarks() { return Frame().FlowchartPane()->Chart()->Visited(); }
+    std::set<std::uint32_t> OutlineMarks()
+    {
+        std::set<std::uint32_t> marked;
+        const TarnGui::OutlineModel& entries = Frame().OutlinePane()->Entries();
+        for (int row = 0; row < entries.rowCount(); ++row) {
+            if (entries.data(entries.index(row), TarnGui::OutlineItemDelegate::VisitedRole).toBool()) {
+                marked.insert(static_cast<std::uint32_t>(row + 1));
+            }
+        }
+        return marked;
+    }
     QString Heading() { return Pane().Heading()->text(); }
     // A section of the sample book with a hidden choice, and where that choice leads.
     std::pair<std::uint32_t, std::uint32_t> HiddenChoice()
@@ -91,6 +109,48 @@ TEST_F(PlayPaneTest, AHiddenChoiceIsListedApartAndARemovedSectionEndsThePath)
               QStringLiteral("Section %1 was removed from the book, so the path ends before it.").arg(destination));
     EXPECT_EQ(Pane().Path()->count(), 1);
     Frame().OnUndo();
+}
+
+TEST_F(PlayPaneTest, ThePathIsMarkedInTheChartAndTheOutlineWhileThePaneShows)
+{
+    Model().SetCurrentSection(1);
+    Press(QKeySequence(Qt::Key_F5));
+    QTest::mouseClick(Pane().ChoiceButtons().front(), Qt::LeftButton);
+    const std::uint32_t second = Heading().toUInt();
+    QTest::mouseClick(Pane().BackButton(), Qt::LeftButton);
+    // A step back keeps the path and its marks.
+    const std::set<std::uint32_t> path{1, second};
+    EXPECT_EQ(ChartMarks(), path);
+    EXPECT_EQ(OutlineMarks(), path);
+    EXPECT_EQ(Pane().Text()->document()->defaultFont().family().toStdWString(),
+              Model().GetFont(CommonLib::FontType::MainBook).faceName);
+
+    // The marks follow a renumbering.
+    const std::uint32_t renumbered = Model().GetStoryGraph().LastSectionNumber() + 5;
+    Model().SetSectionNumber(second, renumbered);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ChartMarks().count(renumbered) != 0; }));
+    EXPECT_EQ(OutlineMarks(), (std::set<std::uint32_t>{1, renumbered}));
+
+    // Drawn on screen, in the mark's green.
+    TarnGui::CFlowchart& chart = *Frame().FlowchartPane()->Chart();
+    const auto markPixels = [&chart] {
+        const QImage shot = chart.viewport()->grab().toImage();
+        int count = 0;
+        for (int y = 0; y < shot.height(); ++y) {
+            for (int x = 0; x < shot.width(); ++x) {
+                const QColor pixel = shot.pixelColor(x, y);
+                count += pixel.red() < 8 && std::abs(pixel.green() - 140) < 8 && std::abs(pixel.blue() - 70) < 8 ? 1 : 0;
+            }
+        }
+        return count;
+    };
+    EXPECT_GT(markPixels(), 20);
+
+    Pane().close();
+    EXPECT_EQ(markPixels(), 0);
+    EXPECT_TRUE(ChartMarks().empty());
+    EXPECT_TRUE(OutlineMarks().empty());
+    Model().Undo();
 }
 
 }  // namespace
