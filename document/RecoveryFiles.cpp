@@ -3,6 +3,7 @@
 #include "document/BookFileWriter.h"
 #include "document/FileDescriptor.h"
 #include "document/NativePath.h"
+#include "document/XdgFolders.h"
 
 #include <boost/locale/encoding_utf.hpp>
 #include <pugixml.hpp>
@@ -57,13 +58,7 @@ std::string NoteText(const std::wstring& bookPath, const std::wstring& title, st
 
 std::string RecoveryFolder()
 {
-    const char* state = std::getenv("XDG_STATE_HOME");
-    const char* home = std::getenv("HOME");
-    // The XDG rules ignore a relative path.
-    const fs::path base = state != nullptr && fs::path(state).is_absolute() ? fs::path(state)
-                          : home != nullptr                                 ? fs::path(home) / ".local" / "state"
-                                                                            : fs::temp_directory_path();
-    return (base / "brindle-studio" / "recovery").string();
+    return (XdgUserFolder("XDG_STATE_HOME", fs::path(".local") / "state") / "brindle-studio" / "recovery").string();
 }
 
 RecoverySession::RecoverySession(std::string folder) : folder_(std::move(folder))

@@ -1,0 +1,137 @@
+#include "controllers/SpellCheckController.h"
+
+#include "document/LanguageTag.h"
+#include "document/TarnDataModel.h"
+#include "spelling/DictionaryCatalog.h"
+#include "spelling/SpellChecker.h"
+
+namespace TarnViewModel {
+
+struct SpellCheckController::Loaded {
+    std::unique_ptr<SpellChecker> checker;
+};
+
+SpellCheckController::SpellCheckController(TarnDataModel& model, ISpellCheckView* view, SerialWorker::Dispatcher dispatcher,
+                                           std::vector<std::filesystem::path> dictionaryFolders, UserDictionary userDictionary)
+    : model_(model),
+      view_(view),
+      folders_(std::move(dictionaryFolders)),
+      userDictionary_(std::move(userDictionary)),
+      self_(std::make_shared<SpellCheckController*>(this)),
+      worker_(std::move(dispatcher))
+{
+    connections_.emplace_back(model_.ConnectDetailsChanged([this](const BookDetails&) { Reload(); }));
+    connections_.emplace_back(model_.ConnectBookLoaded([this](auto&&...) { Reload(); }));
+    connections_.emplace_back(model_.ConnectBookReset([this] { Reload(); }));
+}
+
+SpellCheckController::~SpellCheckController()
+{
+    *self_ = nullptr;
+}
+
+std::wstring SpellCheckController::Language() const
+{
+    const std::wstring& language = model_.GetDetails().language;
+    return language.empty() ? LocaleLanguageTag() : language;
+}
+
+void SpellCheckController::SetEnabled(bool enabled)
+{
+    if (enabled && !enabled_) {
+        // Switched on again, the author hears again why nothing is marked.
+        told_.clear();
+    }
+    enabled_ = enabled;
+    Reload();
+}
+
+void SpellCheckController::Reload()
+{
+    const std::wstring language = enabled_ ? Language() : std::wstring();
+    if (language == language_) {
+        return;
+    }
+    language_ = language;
+    ++generation_;
+    Use(nullptr);
+    if (language.empty()) {
+        return;
+    }
+    auto loaded = std::make_shared<Loaded>();
+    worker_.Post(
+        [loaded, language, folders = folders_, userDictionary = userDictionary_] {
+            const std::optional<DictionaryFiles> files = FindDictionary(language, folders);
+            if (!files) {
+                return;
+            }
+            auto checker = std::make_unique<SpellChecker>(*files);
+            for (const std::wstring& word : userDictionary.Words()) {
+                checker->Accept(word);
+            }
+            loaded->checker = std::move(checker);
+        },
+        [self = self_, loaded, language, generation = generation_](std::exception_ptr failure) {
+            SpellCheckController* controller = *self;
+            if (controller == nullptr || generation != controller->generation_) {
+                return;
+            }
+            if (failure) {
+                if (controller->told_.insert(language).second) {
+                    controller->view_->ShowSpellingFailure(failure);
+                }
+                return;
+            }
+            if (!loaded->checker) {
+                controller->Tell(language, L"No spelling dictionary for the language \"" + language +
+                                 L"\" is installed, so spelling is not checked. Hunspell dictionaries, such as "
+                                 L"Debian's hunspell-en-gb, add one.");
+                return;
+            }
+            controller->Use(std::move(loaded->checker));
+        });
+}
+
+void SpellCheckController::Use(std::unique_ptr<SpellChecker> checker)
+{
+    if (checker) {
+        for (const std::wstring& word : ignored_) {
+            checker->Accept(word);
+        }
+    }
+    // The view lets go of the old checker before it goes.
+    view_->UseSpellChecker(checker.get());
+    checker_ = std::move(checker);
+}
+
+void SpellCheckController::Tell(const std::wstring& language, const std::wstring& message)
+{
+    if (told_.insert(language).second) {
+        view_->ShowSpellingNotice(message);
+    }
+}
+
+void SpellCheckController::Ignore(const std::wstring& word)
+{
+    ignored_.insert(word);
+    if (checker_) {
+        checker_->Accept(word);
+        view_->UseSpellChecker(checker_.get());
+    }
+}
+
+void SpellCheckController::AddToDictionary(const std::wstring& word)
+{
+    userDictionary_.Add(word);
+    if (checker_) {
+        checker_->Accept(word);
+        view_->UseSpellChecker(checker_.get());
+    }
+}
+
+void SpellCheckController::Finish()
+{
+    worker_.Finish();
+}
+
+}  // namespace TarnViewModel

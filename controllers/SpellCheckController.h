@@ -1,0 +1,69 @@
+#pragma once
+
+#include "controllers/ISpellCheckView.h"
+#include "controllers/SerialWorker.h"
+#include "document/DocumentNotifications.h"
+#include "spelling/UserDictionary.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace TarnViewModel {
+
+class TarnDataModel;
+
+// Checks spelling in the book's language, or the user's when the book names none. The
+// dictionary is read on a worker thread, so that neither start-up nor a change of book
+// waits for it; a language without a dictionary is reported once and left unchecked.
+class SpellCheckController {
+public:
+    SpellCheckController(TarnDataModel& model, ISpellCheckView* view, SerialWorker::Dispatcher dispatcher,
+                         std::vector<std::filesystem::path> dictionaryFolders, UserDictionary userDictionary);
+    SpellCheckController(const SpellCheckController&) = delete;
+    SpellCheckController& operator=(const SpellCheckController&) = delete;
+    ~SpellCheckController();
+
+    void SetEnabled(bool enabled);
+    bool Enabled() const { return enabled_; }
+    std::wstring Language() const;
+    // Takes the word as correct until the program closes.
+    void Ignore(const std::wstring& word);
+    // Adds the word to the author's own dictionary. Throws SpellingError naming the file
+    // when it cannot be written; the word is then still marked.
+    void AddToDictionary(const std::wstring& word);
+    // Returns once a dictionary being read is read; its outcome comes through the
+    // dispatcher.
+    void Finish();
+
+private:
+    struct Loaded;
+
+    void Reload();
+    void Use(std::unique_ptr<SpellChecker> checker);
+    void Tell(const std::wstring& language, const std::wstring& message);
+
+    TarnDataModel& model_;
+    ISpellCheckView* view_;
+    std::vector<std::filesystem::path> folders_;
+    UserDictionary userDictionary_;
+    bool enabled_ = false;
+    // The language of the checker in use or being read; empty when there is none.
+    std::wstring language_;
+    std::unique_ptr<SpellChecker> checker_;
+    // Only the last dictionary asked for is used.
+    std::uint64_t generation_ = 0;
+    std::set<std::wstring> ignored_;
+    // The languages the author has been told of, so that it is not said again at every
+    // change of book.
+    std::set<std::wstring> told_;
+    std::vector<boost::signals2::scoped_connection> connections_;
+    // Outcomes that arrive after the controller is gone are dropped.
+    std::shared_ptr<SpellCheckController*> self_;
+    SerialWorker worker_;
+};
+
+}  // namespace TarnViewModel

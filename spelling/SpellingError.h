@@ -1,0 +1,13 @@
+#pragma once
+
+#include <stdexcept>
+
+namespace TarnViewModel {
+
+// A dictionary or the user's word list could not be read or written.
+class SpellingError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+}  // namespace TarnViewModel
