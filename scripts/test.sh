@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test: once in an optimised build,
 # once under AddressSanitizer and UndefinedBehaviorSanitizer; the flowchart's layout worker
-# and its controller, autosave's worker and the PDF export's worker also run under
+# and its controller, autosave's worker, the spelling dictionary's reader and the PDF export's
+# worker also run under
 # ThreadSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -21,4 +22,4 @@ scripts/build.sh build-thread-sanitize -DBRINDLE_THREAD_SANITIZE=ON -DBRINDLE_BE
 # Qt is not built with ThreadSanitizer: races are looked for in the program's own code, not in
 # what Qt's unseen atomics order inside Qt.
 (cd build-thread-sanitize && TSAN_OPTIONS=halt_on_error=1:ignore_noninstrumented_modules=1 \
-  ctest --output-on-failure -R '^(LayoutWorker|FlowchartLayout|FlowchartController|AutosaveController|PdfExportProgress)')
+  ctest --output-on-failure -R '^(LayoutWorker|FlowchartLayout|FlowchartController|AutosaveController|SpellCheckController|PdfExportProgress)')
