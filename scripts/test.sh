@@ -2,8 +2,7 @@
 # Installs what is missing, then builds and runs every test: once in an optimised build,
 # once under AddressSanitizer and UndefinedBehaviorSanitizer; the flowchart's layout worker
 # and its controller, autosave's worker, the spelling dictionary's reader and the PDF export's
-# worker also run under
-# ThreadSanitizer.
+# worker also run under ThreadSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
