@@ -18,6 +18,7 @@ public:
     CChoiceEditorDlg(const TarnViewModel::DestinationList& destinations, std::uint32_t destination, const std::wstring& text,
                      bool hidden, QWidget* parent);
 
+    QPlainTextEdit* TextBox() const { return text_; }
     std::wstring Text() const;
     std::uint32_t Destination() const;
     bool Hidden() const;

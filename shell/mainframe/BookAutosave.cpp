@@ -22,11 +22,7 @@ BookAutosave::BookAutosave(TarnViewModel::TarnDataModel& model, QMainWindow* win
         QMetaObject::invokeMethod(this, std::move(done), Qt::QueuedConnection);
     });
     controller_->SetFailureReport([this](std::exception_ptr failure) {
-        try {
-            std::rethrow_exception(failure);
-        } catch (const std::exception& error) {
-            window_->statusBar()->showMessage(QStringLiteral("No recovery copy could be kept: %1").arg(QString::fromLocal8Bit(error.what())));
-        }
+        window_->statusBar()->showMessage(QStringLiteral("No recovery copy could be kept: %1").arg(FailureMessage(failure)));
     });
     const int seconds = QSettings().value(IntervalSetting, DefaultInterval).toInt();
     if (seconds > 0) {

@@ -44,6 +44,7 @@ class CPreviewPane;
 class CSectionPropertiesPane;
 class CSectionView;
 class RecentFiles;
+class SpellingService;
 
 // The main window: owns the controllers and the panes, and carries out the menu commands.
 class CMainFrame : public QMainWindow, public TarnViewModel::IFrameworkView {
@@ -109,6 +110,7 @@ public:
     CProblemsPane* ProblemsPane() const { return problemsPane_; }
     CPlayPane* PlayPane() const { return playPane_; }
     BookAutosave& Autosave() const { return *autosave_; }
+    SpellingService& Spelling() const { return *spelling_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -123,6 +125,7 @@ private:
     void CreateToolPanes();
     void CreateToolControllers();
     void ShowMatch(const TarnViewModel::BookMatch& match, bool focus);
+    void CreateSpelling();
     // Marks the sections of the play-test path in the flowchart and the outline.
     void MarkPlayPath(const std::vector<std::uint32_t>& sections);
     void CreateControllers();
@@ -175,6 +178,7 @@ private:
     std::unique_ptr<TarnViewModel::ProblemsController> problemsController_;
     std::unique_ptr<TarnViewModel::PlayController> playController_;
     BookAutosave* autosave_ = nullptr;
+    SpellingService* spelling_ = nullptr;
     TarnViewModel::BookLock bookLock_;
 
     CFlowchartPane* flowchartPane_ = nullptr;

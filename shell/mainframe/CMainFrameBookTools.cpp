@@ -14,6 +14,7 @@
 #include "shell/panes/CProblemsPane.h"
 #include "shell/panes/CSectionPropertiesPane.h"
 #include "shell/panes/CSectionView.h"
+#include "shell/spelling/SpellingService.h"
 #include "shell/support/ErrorBoundary.h"
 #include "shell/support/StringTable.h"
 
@@ -26,6 +27,13 @@
 #include <set>
 
 namespace TarnGui {
+
+namespace {
+
+// Long enough to read a sentence about why spelling is not checked.
+constexpr int NoticeMilliseconds = 15000;
+
+}  // namespace
 
 void CMainFrame::CreateToolPanes()
 {
@@ -102,6 +110,26 @@ void CMainFrame::CreateToolControllers()
     problemsController_->SetShown(false);
     connect(problemsPane_, &QDockWidget::visibilityChanged, this,
             [this](bool visible) { problemsController_->SetShown(visible); });
+    CreateSpelling();
+}
+
+void CMainFrame::CreateSpelling()
+{
+    spelling_ = new SpellingService(model_, this);
+    CTarnTextEdit* text = sectionView_->TextBox();
+    spelling_->Attach(text, [text] { return text->CreateContextMenu(); });
+    choicesPane_->SetChoiceTextSetUp([this](QPlainTextEdit* choiceText) {
+        spelling_->Attach(choiceText, [choiceText] { return choiceText->createStandardContextMenu(); });
+    });
+    connect(spelling_, &SpellingService::Notice, this, [this](const QString& message) {
+        statusBar()->showMessage(message, NoticeMilliseconds);
+    });
+    auto* check = new QAction(QStringLiteral("Check &Spelling"), this);
+    check->setStatusTip(CommandPrompt(Strings::CheckSpelling));
+    check->setCheckable(true);
+    actions_[Strings::CheckSpelling] = check;
+    check->setChecked(spelling_->Enabled());
+    connect(check, &QAction::toggled, this, [this](bool checked) { spelling_->SetEnabled(checked); });
 }
 
 void CMainFrame::MarkPlayPath(const std::vector<std::uint32_t>& sections)

@@ -156,6 +156,8 @@ void CMainFrame::CreateMenus()
     }
     edit->addSeparator();
     edit->addAction(Action(Strings::GoToSection));
+    edit->addSeparator();
+    edit->addAction(Action(Strings::CheckSpelling));
     connect(edit, &QMenu::aboutToShow, this, [this] { UpdateEditCommands(); });
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));

@@ -151,6 +151,9 @@ void CChoicesPane::EnableChoices(bool enable)
 void CChoicesPane::ShowAddChoiceDialog(const TarnViewModel::DestinationList& destinations, std::uint32_t proposedDestination)
 {
     CChoiceEditorDlg dialog(destinations, proposedDestination, L"", false, this);
+    if (setUpChoiceText_) {
+        setUpChoiceText_(dialog.TextBox());
+    }
     if (dialog.exec() == QDialog::Accepted) {
         controller_->AddChoiceToSelection(dialog.Text(), dialog.Destination(), dialog.Hidden());
     }
@@ -159,6 +162,9 @@ void CChoicesPane::ShowAddChoiceDialog(const TarnViewModel::DestinationList& des
 void CChoicesPane::ShowEditChoiceDialog(const TarnViewModel::DestinationList& destinations, const TarnViewModel::Choice& choice)
 {
     CChoiceEditorDlg dialog(destinations, choice.destination, choice.text, choice.hidden, this);
+    if (setUpChoiceText_) {
+        setUpChoiceText_(dialog.TextBox());
+    }
     if (dialog.exec() == QDialog::Accepted) {
         model_.EditChoice(choice.id, dialog.Destination(), dialog.Text(), dialog.Hidden());
     }

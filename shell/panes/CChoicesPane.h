@@ -4,7 +4,10 @@
 
 #include <QDockWidget>
 
+#include <functional>
+
 class QListWidget;
+class QPlainTextEdit;
 class QPushButton;
 
 namespace TarnViewModel {
@@ -21,6 +24,9 @@ public:
     CChoicesPane(TarnViewModel::TarnDataModel& model, QWidget* parent);
 
     void SetController(TarnViewModel::ChoicesController* controller) { controller_ = controller; }
+    // Readies the text box of each choice editor opened, as spell checking does.
+    using ChoiceTextSetUp = std::function<void(QPlainTextEdit* text)>;
+    void SetChoiceTextSetUp(ChoiceTextSetUp setUp) { setUpChoiceText_ = std::move(setUp); }
     QListWidget* List() const { return list_; }
     void SelectChoice(const TarnViewModel::Uuid& id);
 
@@ -45,6 +51,7 @@ private:
 
     TarnViewModel::TarnDataModel& model_;
     TarnViewModel::ChoicesController* controller_ = nullptr;
+    ChoiceTextSetUp setUpChoiceText_;
     QListWidget* list_;
     QPushButton* add_;
     QPushButton* remove_;

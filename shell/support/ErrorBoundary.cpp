@@ -18,4 +18,15 @@ QString ParseErrorMessage(const boost::property_tree::file_parser_error& error)
         .arg(QString::fromLocal8Bit(error.filename()), QString::number(error.line()), QString::fromLocal8Bit(error.message()));
 }
 
+QString FailureMessage(std::exception_ptr failure)
+{
+    try {
+        std::rethrow_exception(failure);
+    } catch (const std::exception& error) {
+        return QString::fromLocal8Bit(error.what());
+    } catch (...) {
+        return QStringLiteral("An unexpected error occurred.");
+    }
+}
+
 }  // namespace TarnGui

@@ -16,6 +16,9 @@ void ShowErrorMessage(QWidget* parent, const QString& message);
 // parser's own words last.
 QString ParseErrorMessage(const boost::property_tree::file_parser_error& error);
 
+// The message of a failure carried from another thread.
+QString FailureMessage(std::exception_ptr failure);
+
 // Runs a user command, catching whatever it throws so that no exception reaches Qt's event
 // loop; the message is shown to the user. True when the command ran to its end.
 template <class Command>

@@ -58,4 +58,16 @@ void QtTextPositions::Add(std::vector<std::size_t>& places, std::vector<std::siz
     }
 }
 
+std::vector<int> Utf16Starts(const std::wstring& text)
+{
+    std::vector<int> starts(text.size() + 1);
+    int unit = 0;
+    for (std::size_t index = 0; index < text.size(); ++index) {
+        starts[index] = unit;
+        unit += static_cast<std::uint32_t>(text[index]) > 0xFFFF ? 2 : 1;
+    }
+    starts[text.size()] = unit;
+    return starts;
+}
+
 }  // namespace TarnGui

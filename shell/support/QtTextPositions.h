@@ -36,4 +36,8 @@ private:
     Places places_;
 };
 
+// Where each character of a text without line breaks starts in UTF-16 units, with the
+// text's length in those units last.
+std::vector<int> Utf16Starts(const std::wstring& text);
+
 }  // namespace TarnGui

@@ -114,6 +114,7 @@ const QHash<unsigned, QString>& Table()
         {Strings::ShowPlay, "Show or hide the book played as a reader meets it, one section at a time\nPlay"},
         {Strings::PlayFromHere, "Play the book from the current section\nPlay from Here"},
         {Strings::PlayFromStart, "Play the book from section 1\nPlay from Section 1"},
+        {Strings::CheckSpelling, "Underline words that are not in the dictionary of the book's language as you write\nCheck Spelling"},
         {Strings::OpenSampleBook, "Open a short gamebook written to show what the program does\nOpen Sample Book"},
         {Strings::LayoutRunning, "Laying out\u2026"},
         {Strings::LayoutFailed, "The flowchart could not be laid out again; it shows the last layout. %1"},

@@ -111,6 +111,7 @@ enum : unsigned {
     ShowPlay = 32805,
     PlayFromHere = 32806,
     PlayFromStart = 32807,
+    CheckSpelling = 32808,
     FileNew = 57600,
     FileOpen = 57601,
     FileSave = 57603,

@@ -8,13 +8,14 @@
 namespace TestSupport {
 
 // A Hunspell dictionary of a few words, written for the test as "NAME.aff" and "NAME.dic"
-// in a folder of its own. The affix file lets "-s" end any word flagged S, and suggests by
+// in the "hunspell" folder of a data folder of its own. The affix file lets "-s" end any word flagged S, and suggests by
 // swapping, dropping and adding letters.
 class TinyDictionary {
 public:
     explicit TinyDictionary(const std::vector<std::string>& words, const std::string& name = "en_GB")
     {
-        WriteBytes(folder_.Path(name + ".aff"), "SET UTF-8\n"
+        std::filesystem::create_directory(Folder());
+        WriteBytes(Affixes(name), "SET UTF-8\n"
                                                 "TRY esianrtolcdugmphbyfvkwzESIANRTOLCDUGMPHBYFVKWZ'\n"
                                                 "SFX S Y 1\n"
                                                 "SFX S 0 s .\n");
@@ -22,12 +23,14 @@ public:
         for (const std::string& word : words) {
             list += word + "\n";
         }
-        WriteBytes(folder_.Path(name + ".dic"), list);
+        WriteBytes(Words(name), list);
     }
 
-    const std::filesystem::path& Folder() const { return folder_.Root(); }
-    std::filesystem::path Affixes(const std::string& name = "en_GB") const { return folder_.Path(name + ".aff"); }
-    std::filesystem::path Words(const std::string& name = "en_GB") const { return folder_.Path(name + ".dic"); }
+    // Where the dictionary is, and the data folder that holds that folder.
+    std::filesystem::path Folder() const { return folder_.Path("hunspell"); }
+    const std::filesystem::path& DataFolder() const { return folder_.Root(); }
+    std::filesystem::path Affixes(const std::string& name = "en_GB") const { return Folder() / (name + ".aff"); }
+    std::filesystem::path Words(const std::string& name = "en_GB") const { return Folder() / (name + ".dic"); }
 
 private:
     TempFolder folder_;
