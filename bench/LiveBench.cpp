@@ -8,15 +8,23 @@
 #include "shell/mainframe/CTarnGuiApp.h"
 #include "shell/mainframe/WindowLayout.h"
 #include "shell/panes/CFindReplacePane.h"
+#include "shell/panes/CPlayPane.h"
 #include "shell/panes/CProblemsPane.h"
 #include "shell/panes/CSectionView.h"
+#include "shell/spelling/SpellingHighlighter.h"
+#include "shell/spelling/SpellingService.h"
 #include "shell/support/StringTable.h"
+#include "spelling/SpellingWords.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
@@ -419,6 +427,151 @@ void BM_ProblemsAfterEdit(benchmark::State& state)
     Settle();
 }
 BENCHMARK(BM_ProblemsAfterEdit)->Arg(400)->Arg(1000)->Arg(3000)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// Spell checking switched on or off, with the dictionary read when on.
+void SetSpelling(bool on)
+{
+    CMainFrame& frame = *Program().MainFrame();
+    frame.Action(Strings::CheckSpelling)->setChecked(on);
+    frame.Spelling().SetEnabled(on);
+    frame.Spelling().FinishLoading();
+    QApplication::processEvents();
+}
+
+// One letter typed at the end of a section's first paragraph, with spell checking on (1) or
+// off (0): the stall of the window from the key to its first wait for input.
+void BM_SpellingKeystroke(benchmark::State& state)
+{
+    OpenSettled(static_cast<std::uint32_t>(state.range(0)));
+    SetSpelling(state.range(1) != 0);
+    CMainFrame& frame = *Program().MainFrame();
+    Program().Document().SetCurrentSection(7);
+    QPlainTextEdit* editor = frame.SectionView()->TextBox();
+    editor->setFocus();
+    QTextCursor cursor = editor->textCursor();
+    cursor.movePosition(QTextCursor::Start);
+    cursor.movePosition(QTextCursor::EndOfBlock);
+    editor->setTextCursor(cursor);
+    Settle();
+    double keystroke = 0;
+    for (auto _ : state) {
+        const BenchSupport::EventLoopStalls stalls;
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_S, Qt::NoModifier, QStringLiteral("s"));
+        QApplication::sendEvent(editor, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_S, Qt::NoModifier, QStringLiteral("s"));
+        QApplication::sendEvent(editor, &release);
+        QApplication::processEvents();
+        keystroke = std::max(keystroke, stalls.LongestMs());
+    }
+    state.counters["paragraph_words"] =
+        static_cast<double>(TarnViewModel::FindWords(editor->document()->begin().text().toStdWString()).size());
+    state.counters["keystroke_ms"] = keystroke;
+    frame.SectionView()->CommitText();
+    SetSpelling(true);
+    Settle();
+}
+BENCHMARK(BM_SpellingKeystroke)
+    ->Args({400, 0})->Args({400, 1})->Args({10000, 0})->Args({10000, 1})
+    ->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// The section editor's visible page checked against the dictionary: a section of forty
+// sections' texts, every paragraph in view checked by a dictionary just read, which has met
+// none of its words before; then once more by the same dictionary.
+void BM_SpellCheckPage(benchmark::State& state)
+{
+    OpenSettled(static_cast<std::uint32_t>(state.range(0)));
+    CMainFrame& frame = *Program().MainFrame();
+    TarnViewModel::TarnDataModel& book = Program().Document();
+    std::wstring page;
+    for (std::uint32_t number = 100; number < 140; ++number) {
+        page += book.GetStoryGraph().GetSection(number).text + L"\r\n";
+    }
+    book.SetSectionText(7, page);
+    book.SetCurrentSection(7);
+    Settle();
+    for (auto _ : state) {
+        state.PauseTiming();
+        SetSpelling(false);
+        frame.Spelling().SetEnabled(true);
+        frame.Spelling().FinishLoading();
+        state.ResumeTiming();
+        // Takes in the dictionary read, which marks the page in view.
+        QApplication::processEvents();
+    }
+    QPlainTextEdit* editor = frame.SectionView()->TextBox();
+    QElapsedTimer timer;
+    timer.start();
+    editor->findChild<SpellingHighlighter*>()->SetChecker(frame.Spelling().Checker());
+    state.counters["warm_ms"] = timer.nsecsElapsed() / 1e6;
+    int words = 0;
+    for (QTextBlock block = editor->document()->begin(); block.isValid(); block = block.next()) {
+        if (block.userState() == 1) {
+            words += static_cast<int>(TarnViewModel::FindWords(block.text().toStdWString()).size());
+        }
+    }
+    state.counters["checked_words"] = words;
+    frame.Action(Strings::CheckSpelling)->setChecked(true);
+    frame.OnUndo();
+    Settle();
+}
+BENCHMARK(BM_SpellCheckPage)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// Start-up to the first window with spell checking on (1) or off (0); the dictionary is read
+// on a worker, and how long that takes is counted apart.
+void BM_StartupWithSpelling(benchmark::State& state)
+{
+    DiscardRecoveryCopies();
+    QSettings().setValue(QStringLiteral("spelling/checkAsYouType"), state.range(0) != 0);
+    double dictionary = 0;
+    for (auto _ : state) {
+        auto started = std::make_unique<CTarnGuiApp>();
+        started->InitInstance({QStringLiteral("brindle-studio")}, false);
+        QApplication::processEvents();
+        state.PauseTiming();
+        QElapsedTimer timer;
+        timer.start();
+        started->MainFrame()->Spelling().FinishLoading();
+        dictionary = std::max(dictionary, timer.nsecsElapsed() / 1e6);
+        started.reset();
+        QApplication::processEvents();
+        state.ResumeTiming();
+    }
+    state.counters["dictionary_after_ms"] = dictionary;
+    QSettings().remove(QStringLiteral("spelling/checkAsYouType"));
+}
+BENCHMARK(BM_StartupWithSpelling)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// A choice followed in the play pane, with the path marked in the chart and the outline: the
+// stall of the window from the click to its first wait for input.
+void BM_PlayStep(benchmark::State& state)
+{
+    OpenSettled(static_cast<std::uint32_t>(state.range(0)));
+    CMainFrame& frame = *Program().MainFrame();
+    CPlayPane& pane = *frame.PlayPane();
+    frame.Action(Strings::PlayFromStart)->trigger();
+    Settle();
+    double step = 0;
+    double later = 0;
+    for (auto _ : state) {
+        if (pane.ChoiceButtons().empty()) {
+            state.PauseTiming();
+            frame.Action(Strings::PlayFromStart)->trigger();
+            Settle();
+            state.ResumeTiming();
+        }
+        const BenchSupport::EventLoopStalls stalls;
+        pane.ChoiceButtons().front()->click();
+        Settle();
+        step = std::max(step, stalls.FirstMs());
+        later = std::max(later, stalls.LongestAfterFirstMs());
+    }
+    state.counters["step_ms"] = step;
+    state.counters["later_ms"] = later;
+    state.counters["path"] = static_cast<double>(pane.Path()->count());
+    pane.close();
+    Settle();
+}
+BENCHMARK(BM_PlayStep)->Arg(400)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(20);
 
 }  // namespace
 
