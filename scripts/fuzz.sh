@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets with clang and runs one of them for a while:
-# scripts/fuzz.sh [SECONDS] [book|twine|search]. "book" (the default) fuzzes the book file
-# reader, "twine" the Twine story importer, "search" the patterns of Find and Replace. Inputs reach 1 MB, seeded with generated books of that
-# size and the regression corpus that the tests replay, and run under the 8 MiB stack the
-# desktop program's main thread has. Crash inputs land in build-fuzz/crashes; once mended,
-# they go into tests/data/regressions or tests/data/import-regressions.
+# scripts/fuzz.sh [SECONDS] [book|twine|search|spelling]. "book" (the default) fuzzes the
+# book file reader, "twine" the Twine story importer, "search" the patterns of Find and
+# Replace, "spelling" the spell checker's words and the author's word list. Inputs reach
+# 1 MB, seeded with generated books of that size and the regression corpus that the tests
+# replay, and run under the 8 MiB stack the desktop program's main thread has. Crash inputs
+# land in build-fuzz/crashes; once mended, they go into tests/data/regressions or
+# tests/data/import-regressions.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 target=${2:-book}
 CXX=clang++ scripts/build.sh build-fuzz -DBRINDLE_FUZZ=ON -DBRINDLE_TESTS=OFF -DBRINDLE_BENCHMARKS=OFF \
-  --target book_file_fuzz twine_import_fuzz search_fuzz book_seeds
+  --target book_file_fuzz twine_import_fuzz search_fuzz spelling_fuzz book_seeds
 corpus=build-fuzz/corpus-$target
 mkdir -p "$corpus" build-fuzz/crashes
 case $target in
@@ -32,8 +34,15 @@ case $target in
     { printf '\x05(\\w+) \\1\x00'; yes 'The key is under the stone, the KEY.' | head -c 1048000; } > "$corpus/big"
     fuzzer=search_fuzz
     ;;
+  spelling)
+    # A mode byte (even: UTF-8, odd: raw wide characters), then the text.
+    printf '\x00The dragn sleeps; don\xe2\x80\x99t, well-known 3rd \xf0\x9f\x90\x89 caf\xc3\xa9.' > "$corpus/words"
+    printf '\x01\x41\x00\x00\x00\x00\xd8\x00\x00\x20\x00\x00\x00\x00\x00\x11\x00' > "$corpus/wide"
+    { printf '\x00'; yes 'The knigth sleeps by the dragon\xe2\x80\x99s gate.' | head -c 1048000; } > "$corpus/big"
+    fuzzer=spelling_fuzz
+    ;;
   *)
-    echo "usage: scripts/fuzz.sh [SECONDS] [book|twine|search]" >&2
+    echo "usage: scripts/fuzz.sh [SECONDS] [book|twine|search|spelling]" >&2
     exit 2
     ;;
 esac
