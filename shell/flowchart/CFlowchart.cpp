@@ -21,8 +21,8 @@ const QColor ScreenBackground(200, 200, 200);
 constexpr double SelectionRingGap = 3.0;
 constexpr double SelectionRingWidth = 3.0;
 constexpr int SelectionRingReach = 7;
-// A box's window area covers its visited mark too.
-static_assert(VisitedMarkReach <= SelectionRingReach);
+// A visited box's mark sits just inside its top left corner, clear of the selection ring.
+constexpr double VisitedMarkInset = VisitedMarkReach + 2.0;
 
 }  // namespace
 
@@ -327,7 +327,7 @@ void CFlowchart::paintEvent(QPaintEvent* event)
     for (const std::uint32_t number : visited_) {
         const FlowchartBox* box = scene_.Box(number);
         if (box != nullptr && event->rect().intersects(BoxWindowArea(*box))) {
-            PaintVisitedMark(painter, ToWindowPoint(box->rect.topLeft()));
+            PaintVisitedMark(painter, ToWindowPoint(box->rect.topLeft()) + QPointF(VisitedMarkInset, VisitedMarkInset));
         }
     }
 }
