@@ -76,7 +76,7 @@ bool SpellingHighlighter::NearView(const QTextBlock& block) const
 }
 
 // Sets the block's underlines; a block out of view, or with no checker, gets none.
-void SpellingHighlighter::Mark(const QTextBlock& block)
+void SpellingHighlighter::Mark(QTextBlock block)
 {
     QList<QTextLayout::FormatRange> ranges;
     if (checker_ != nullptr && NearView(block)) {
@@ -85,7 +85,7 @@ void SpellingHighlighter::Mark(const QTextBlock& block)
         for (const TarnViewModel::WordSpan& word : checker_->Misspelled(text)) {
             ranges.push_back({starts[word.start], starts[word.start + word.length] - starts[word.start], misspelled_});
         }
-        const_cast<QTextBlock&>(block).setUserState(Checked);
+        block.setUserState(Checked);
     }
     QTextLayout* layout = block.layout();
     if (!SameRanges(layout->formats(), ranges)) {

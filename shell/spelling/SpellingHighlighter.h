@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QObject>
+#include <QTextBlock>
 #include <QTextCharFormat>
 
 class QPlainTextEdit;
-class QTextBlock;
 
 namespace TarnViewModel {
 class SpellChecker;
@@ -34,7 +34,7 @@ private:
     void CheckVisibleBlocks();
     void CheckVisibleBlocksSoon();
     bool NearView(const QTextBlock& block) const;
-    void Mark(const QTextBlock& block);
+    void Mark(QTextBlock block);
 
     QPlainTextEdit* editor_;
     const TarnViewModel::SpellChecker* checker_ = nullptr;
