@@ -84,8 +84,8 @@ void SpellCheckController::Reload()
             }
             if (!loaded->checker) {
                 controller->Tell(language, L"No spelling dictionary for the language \"" + language +
-                                 L"\" is installed, so spelling is not checked. Hunspell dictionaries, such as "
-                                 L"Debian's hunspell-en-gb, add one.");
+                                 L"\" is installed, so spelling is not checked. Install a Hunspell dictionary for it, "
+                                 L"such as one of Debian's hunspell packages.");
                 return;
             }
             controller->Use(std::move(loaded->checker));

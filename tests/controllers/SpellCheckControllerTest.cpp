@@ -75,7 +75,7 @@ TEST_F(SpellCheckControllerTest, TheBooksLanguageIsReadOnTheWorkerAndFollowedThr
     Loaded();
     EXPECT_EQ(view.notices, (std::vector<std::wstring>{
                                 L"No spelling dictionary for the language \"fr-FR\" is installed, so spelling is not checked. "
-                                L"Hunspell dictionaries, such as Debian's hunspell-en-gb, add one."}));
+                                L"Install a Hunspell dictionary for it, such as one of Debian's hunspell packages."}));
 
     // Switched off and on again, the author is told again.
     spelling.SetEnabled(false);

@@ -190,7 +190,7 @@ TEST_F(SpellingTest, ALanguageWithoutADictionaryIsSaidOnceAndLeftUnchecked)
     Model().SetLanguage(L"tlh");
     Frame().Spelling().FinishLoading();
     const QString notice = QStringLiteral("No spelling dictionary for the language \"tlh\" is installed, so spelling is not "
-                                          "checked. Hunspell dictionaries, such as Debian's hunspell-en-gb, add one.");
+                                          "checked. Install a Hunspell dictionary for it, such as one of Debian's hunspell packages.");
     ASSERT_TRUE(QTest::qWaitFor([&] { return Frame().statusBar()->currentMessage() == notice; }));
     EXPECT_TRUE(Underlined(Editor()).isEmpty());
     Frame().statusBar()->clearMessage();
