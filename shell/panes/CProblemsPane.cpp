@@ -45,6 +45,9 @@ CProblemsPane::CProblemsPane(TarnViewModel::TarnDataModel& model, QWidget* paren
     setObjectName(QStringLiteral("ProblemsPane"));
     list_->setModel(&rows_);
     list_->setUniformItemSizes(true);
+    // Small icons, as beside a line of text in a menu, so that rows stay a line high.
+    const int iconSide = list_->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, list_);
+    list_->setIconSize(QSize(iconSide, iconSide));
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     setWidget(list_);
     const auto select = [this, &model](const QModelIndex& index) {
