@@ -179,7 +179,10 @@ void CMainFrame::ShowMatch(const TarnViewModel::BookMatch& match, bool focus)
     switch (match.field) {
     case TarnViewModel::SearchField::Text: sectionView_->SelectText(match.range.start, match.range.length, focus); break;
     case TarnViewModel::SearchField::ChoiceText: choicesPane_->SelectChoice(match.choice); break;
-    case TarnViewModel::SearchField::Summary: sectionPropertiesPane_->raise(); break;
+    case TarnViewModel::SearchField::Summary:
+        sectionPropertiesPane_->raise();
+        sectionPropertiesPane_->SelectInSummary(match.range.start, match.range.length);
+        break;
     }
 }
 

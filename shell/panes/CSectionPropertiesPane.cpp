@@ -8,7 +8,11 @@
 #include "drawing/UnexpectedValueException.h"
 #include "shell/panes/PropertyGrid.h"
 #include "shell/support/ErrorBoundary.h"
+#include "shell/support/QtTextPositions.h"
 #include "shell/support/StringTable.h"
+
+#include <QLineEdit>
+#include <QTreeWidget>
 
 #include <algorithm>
 
@@ -41,6 +45,23 @@ void CSectionPropertiesPane::ShowSectionNumber(std::uint32_t number)
 {
     shown_ = number;
     grid_->SetValue(Number, QString::number(number));
+}
+
+void CSectionPropertiesPane::SelectInSummary(std::size_t start, std::size_t length)
+{
+    QTreeWidget* tree = grid_->Tree();
+    QTreeWidgetItem* item = grid_->Item(Summary);
+    tree->setCurrentItem(item, 1);
+    tree->editItem(item, 1);
+    auto* editor = tree->viewport()->findChild<QLineEdit*>();
+    if (editor == nullptr) {
+        return;
+    }
+    const std::wstring text = editor->text().toStdWString();
+    const std::vector<int> starts = Utf16Starts(text);
+    const std::size_t from = std::min(start, text.size());
+    const std::size_t to = std::min(start + length, text.size());
+    editor->setSelection(starts[from], starts[to] - starts[from]);
 }
 
 void CSectionPropertiesPane::ShowSummary(const std::wstring& summary)

@@ -22,6 +22,8 @@ public:
     CSectionPropertiesPane(TarnViewModel::TarnDataModel& model, QWidget* parent);
 
     PropertyGrid* Grid() const { return grid_; }
+    // Opens the summary for editing with the characters [start, start + length) selected.
+    void SelectInSummary(std::size_t start, std::size_t length);
 
     void EnableProperties(bool enable) override;
     void ShowSectionNumber(std::uint32_t number) override;

@@ -5,6 +5,8 @@
 #include "shell/panes/CChoicesPane.h"
 #include "shell/panes/CFindReplacePane.h"
 #include "shell/panes/CProblemsPane.h"
+#include "shell/panes/CSectionPropertiesPane.h"
+#include "shell/panes/PropertyGrid.h"
 #include "shell/support/StringTable.h"
 #include "support/GraphSnapshot.h"
 
@@ -15,6 +17,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTreeWidget>
 
 namespace TestSupport {
 
@@ -85,6 +88,18 @@ TEST_F(FindReplacePaneTest, TypingListsEveryMatchOfABigBookAndAClickSelectsItInT
         ASSERT_NE(choices->currentItem(), nullptr);
         EXPECT_TRUE(choices->currentItem()->text().contains(QStringLiteral("gold"), Qt::CaseInsensitive));
     }
+}
+
+TEST_F(FindReplacePaneTest, ASummarysMatchIsSelectedInTheSectionsSummary)
+{
+    Model().SetSectionSummary(1, L"The \U0001F409 hoard of gold");
+    Press(QKeySequence(Qt::CTRL | Qt::Key_F));
+    Find(QStringLiteral("hoard"));
+    ASSERT_EQ(Listed(), 1);
+    ClickRow(0);
+    auto* editor = Frame().SectionPropertiesPane()->Grid()->Tree()->viewport()->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->selectedText(), QStringLiteral("hoard"));
 }
 
 TEST_F(FindReplacePaneTest, ABadExpressionIsShownBesideTheBoxAndListsNothing)
