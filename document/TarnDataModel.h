@@ -24,7 +24,7 @@ namespace TarnViewModel {
 // The book document: the story graph, the book's properties, the selection, the modified
 // flag and the undo and redo histories. Every change marks the book modified and then
 // raises its notifications; every check runs before the first change.
-class TarnDataModel : public ICommandTarget, public DocumentNotifications {
+class TarnDataModel final : public ICommandTarget, public DocumentNotifications {
 public:
     static constexpr std::uint32_t HighestNumber = 10000;
     static constexpr std::size_t UndoLimit = 200;

@@ -31,14 +31,15 @@ case $target in
     printf '\x00the\x00The key is under the stone.' > "$corpus/plain"
     printf '\x07(\\w+) (key)\x00A key.\r\nThe key, the KEY.' > "$corpus/groups"
     printf '\x04\\s+\x00line\r\n\r\nbreaks \xf0\x9f\x94\x91 here' > "$corpus/breaks"
-    { printf '\x05(\\w+) \\1\x00'; yes 'The key is under the stone, the KEY.' | head -c 1048000; } > "$corpus/big"
+    # Read through a substitution, so that yes stopped by a full head is no failure.
+    { printf '\x05(\\w+) \\1\x00'; head -c 1048000 < <(yes 'The key is under the stone, the KEY.'); } > "$corpus/big"
     fuzzer=search_fuzz
     ;;
   spelling)
     # A mode byte (even: UTF-8, odd: raw wide characters), then the text.
     printf '\x00The dragn sleeps; don\xe2\x80\x99t, well-known 3rd \xf0\x9f\x90\x89 caf\xc3\xa9.' > "$corpus/words"
     printf '\x01\x41\x00\x00\x00\x00\xd8\x00\x00\x20\x00\x00\x00\x00\x00\x11\x00' > "$corpus/wide"
-    { printf '\x00'; yes 'The knigth sleeps by the dragon\xe2\x80\x99s gate.' | head -c 1048000; } > "$corpus/big"
+    { printf '\x00'; head -c 1048000 < <(yes 'The knigth sleeps by the dragon\xe2\x80\x99s gate.'); } > "$corpus/big"
     fuzzer=spelling_fuzz
     ;;
   *)

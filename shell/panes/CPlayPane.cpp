@@ -107,7 +107,10 @@ void CPlayPane::ShowPage(const TarnViewModel::PlayPage& page)
     for (const TarnViewModel::PlayChoice& choice : page.choices) {
         if (choice.hidden && !hiddenShown) {
             hiddenShown = true;
-            choicesLayout_->addWidget(new QLabel(QStringLiteral("Hidden:")));
+            auto* caption = new QLabel(QStringLiteral("hidden"));
+            caption->setObjectName(QStringLiteral("HiddenCaption"));
+            caption->setStyleSheet(QStringLiteral("font-style: italic;"));
+            choicesLayout_->addWidget(caption);
         }
         auto* button = new QPushButton(ToQString(choice.text));
         button->setFlat(choice.hidden);

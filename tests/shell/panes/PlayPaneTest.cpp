@@ -100,6 +100,9 @@ TEST_F(PlayPaneTest, AHiddenChoiceIsListedApartAndARemovedSectionEndsThePath)
         }
     }
     ASSERT_NE(hidden, nullptr);
+    const auto* caption = Pane().findChild<QLabel*>(QStringLiteral("HiddenCaption"));
+    ASSERT_NE(caption, nullptr);
+    EXPECT_EQ(caption->text(), QStringLiteral("hidden"));
     QTest::mouseClick(hidden, Qt::LeftButton);
     EXPECT_EQ(Heading(), QString::number(destination));
 
