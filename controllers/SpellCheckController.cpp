@@ -95,7 +95,7 @@ void SpellCheckController::Reload()
 void SpellCheckController::Use(std::unique_ptr<SpellChecker> checker)
 {
     if (checker) {
-        for (const std::wstring& word : ignored_) {
+        for (const std::wstring& word : accepted_) {
             checker->Accept(word);
         }
     }
@@ -113,7 +113,7 @@ void SpellCheckController::Tell(const std::wstring& language, const std::wstring
 
 void SpellCheckController::Ignore(const std::wstring& word)
 {
-    ignored_.insert(word);
+    accepted_.insert(word);
     if (checker_) {
         checker_->Accept(word);
         view_->UseSpellChecker(checker_.get());
@@ -123,6 +123,7 @@ void SpellCheckController::Ignore(const std::wstring& word)
 void SpellCheckController::AddToDictionary(const std::wstring& word)
 {
     userDictionary_.Add(word);
+    accepted_.insert(word);
     if (checker_) {
         checker_->Accept(word);
         view_->UseSpellChecker(checker_.get());

@@ -56,7 +56,9 @@ private:
     std::unique_ptr<SpellChecker> checker_;
     // Only the last dictionary asked for is used.
     std::uint64_t generation_ = 0;
-    std::set<std::wstring> ignored_;
+    // The words ignored or added since the program started, for every dictionary read later;
+    // one being read may have read the author's list before a word went into it.
+    std::set<std::wstring> accepted_;
     // The languages the author has been told of, so that it is not said again at every
     // change of book.
     std::set<std::wstring> told_;
