@@ -42,10 +42,11 @@ void OutlineItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
         painter->drawPath(box);
         painter->setPen(TextColourFor(fill));
         const bool visited = index.data(VisitedRole).toBool();
-        const double markSpace = visited ? 2 * VisitedMarkReach : 0.0;
-        painter->drawText(textArea.adjusted(0, 0, -markSpace, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
+        // The mark goes before the text, where a narrow pane never cuts it off.
+        const double markSpace = visited ? 2 * VisitedMarkReach + 2 : 0.0;
+        painter->drawText(textArea.adjusted(markSpace, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
         if (visited) {
-            PaintVisitedMark(*painter, QPointF(textArea.right() - VisitedMarkReach, textArea.center().y()));
+            PaintVisitedMark(*painter, QPointF(textArea.left() + VisitedMarkReach, textArea.center().y()));
         }
     }
     painter->restore();

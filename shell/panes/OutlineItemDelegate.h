@@ -6,7 +6,7 @@ namespace TarnGui {
 
 // Draws an outline entry: a section as a rounded box in its colour with its label, an empty
 // slot as a flat grey row with its label centred; the current entry's outline is dashed, and
-// a section on the play-test path carries a mark at its right.
+// a section on the play-test path carries a mark before its text.
 class OutlineItemDelegate : public QStyledItemDelegate {
 public:
     static constexpr int ItemHeight = 40;
