@@ -2,23 +2,32 @@
 # Installs what is missing, then builds and runs every test: once in an optimised build,
 # once under AddressSanitizer and UndefinedBehaviorSanitizer; the flowchart's layout worker
 # and its controller, autosave's worker, the spelling dictionary's reader and the PDF export's
-# worker also run under ThreadSanitizer.
+# worker also run under ThreadSanitizer. Each stage says how long it took.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 
-scripts/build.sh build
-(cd build && ctest --output-on-failure -j"$(nproc)")
+# stage NAME COMMAND...: runs the command and says how long it took.
+stage() {
+  local name=$1 started=$SECONDS
+  shift
+  "$@"
+  echo "Stage \"$name\" took $((SECONDS - started)) s"
+}
 
-scripts/build.sh build-sanitize -DBRINDLE_SANITIZE=ON -DBRINDLE_BENCHMARKS=OFF
+stage "optimised build" scripts/build.sh build
+stage "optimised tests" bash -c 'cd build && ctest --output-on-failure -j"$(nproc)"'
+
+stage "sanitizer build" scripts/build.sh build-sanitize -DBRINDLE_SANITIZE=ON -DBRINDLE_BENCHMARKS=OFF
 # Leaks are traced through whole stacks, so that Graphviz's own (listed in the suppressions)
 # can be told from the program's.
-(cd build-sanitize && ASAN_OPTIONS=detect_leaks=1:fast_unwind_on_malloc=0 UBSAN_OPTIONS=print_stacktrace=1 \
-  LSAN_OPTIONS=suppressions="$PWD/../tests/lsan-suppressions.txt" ctest --output-on-failure -j"$(nproc)")
+stage "sanitizer tests" bash -c 'cd build-sanitize && ASAN_OPTIONS=detect_leaks=1:fast_unwind_on_malloc=0 \
+  UBSAN_OPTIONS=print_stacktrace=1 LSAN_OPTIONS=suppressions="$PWD/../tests/lsan-suppressions.txt" \
+  ctest --output-on-failure -j"$(nproc)"'
 
-scripts/build.sh build-thread-sanitize -DBRINDLE_THREAD_SANITIZE=ON -DBRINDLE_BENCHMARKS=OFF \
-  --target flowchart_tests controllers_tests pdf_export_progress_tests
+stage "thread sanitizer build" scripts/build.sh build-thread-sanitize -DBRINDLE_THREAD_SANITIZE=ON \
+  -DBRINDLE_BENCHMARKS=OFF --target flowchart_tests controllers_tests pdf_export_progress_tests
 # Qt is not built with ThreadSanitizer: races are looked for in the program's own code, not in
 # what Qt's unseen atomics order inside Qt.
-(cd build-thread-sanitize && TSAN_OPTIONS=halt_on_error=1:ignore_noninstrumented_modules=1 \
-  ctest --output-on-failure -R '^(LayoutWorker|FlowchartLayout|FlowchartController|AutosaveController|SpellCheckController|PdfExportProgress)')
+stage "thread sanitizer tests" bash -c 'cd build-thread-sanitize && TSAN_OPTIONS=halt_on_error=1:ignore_noninstrumented_modules=1 \
+  ctest --output-on-failure -R "^(LayoutWorker|FlowchartLayout|FlowchartController|AutosaveController|SpellCheckController|PdfExportProgress)"'

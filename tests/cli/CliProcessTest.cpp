@@ -4,6 +4,7 @@
 #include "export/MultiPageExport.h"
 #include "support/ProgramOutput.h"
 #include "support/TempFolder.h"
+#include "support/TestData.h"
 
 #include <gtest/gtest.h>
 
@@ -120,7 +121,7 @@ TEST_F(CliProcessTest, ExportsAPdfOnTheChosenPaperAndRefusesPaperItDoesNotKnow)
 
 TEST_F(CliProcessTest, ImportsATwineStoryChosenByNameAndKeepsAnExistingBookUnlessForced)
 {
-    const std::string archive = std::string(BRINDLE_TEST_DATA) + "/import/archive.html";
+    const std::string archive = (TestSupport::TestData() / "import/archive.html").string();
     const auto out = folder_.Path("tale.brindle").string();
     const Outcome several = Run({"import", archive, "-o", out});
     EXPECT_EQ(several.status, 2);

@@ -2,6 +2,7 @@
 #include "controllers/PlayController.h"
 #include "document/TarnDataModel.h"
 #include "graph/TarnDataModelException.h"
+#include "support/TestData.h"
 
 #include <gtest/gtest.h>
 
@@ -170,7 +171,7 @@ TEST(PlayController, ABookWithoutSectionOneStartsFromItsLowest)
     play.PlayFromStart();
     EXPECT_EQ(view.page.section, 0u);
 
-    model.Load(BRINDLE_TEST_DATA L"/merged-and-dangling.brindle");
+    model.Load((TestSupport::TestData() / "merged-and-dangling.brindle").wstring());
     play.PlayFromStart();
     EXPECT_EQ(view.page.section, 5u);
     const auto toSlot = std::find_if(view.page.choices.begin(), view.page.choices.end(),

@@ -2,6 +2,7 @@
 #include "document/TarnDataModel.h"
 #include "support/DocumentSnapshot.h"
 #include "support/TempFolder.h"
+#include "support/TestData.h"
 
 #include <boost/property_tree/xml_parser.hpp>
 #include <gtest/gtest.h>
@@ -156,7 +157,7 @@ TEST_F(BookFileErrors, HugeAndDeeplyNestedFilesFailCleanly)
 TEST_F(BookFileErrors, TheRegressionCorpusNeverCrashes)
 {
     int replayed = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(std::string(BRINDLE_TEST_DATA) + "/regressions")) {
+    for (const auto& entry : std::filesystem::directory_iterator(TestSupport::TestData() / "regressions")) {
         SCOPED_TRACE(entry.path().filename().string());
         try {
             TarnDataModel reader;

@@ -3,6 +3,7 @@
 #include "support/BookContent.h"
 #include "support/NotificationRecorder.h"
 #include "support/TempFolder.h"
+#include "support/TestData.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -17,7 +18,7 @@ using TestSupport::BookContent;
 using TestSupport::ReadBytes;
 using TestSupport::TempFolder;
 
-const std::string DataFolder = BRINDLE_TEST_DATA;
+const std::string DataFolder = TestSupport::TestData().string();
 
 std::wstring Sample(const std::string& name)
 {

@@ -2,6 +2,7 @@
 #include "support/BookContent.h"
 #include "support/FileSizeLimit.h"
 #include "support/TempFolder.h"
+#include "support/TestData.h"
 
 #include <boost/property_tree/xml_parser.hpp>
 #include <boost/uuid/uuid_io.hpp>
@@ -18,7 +19,7 @@ using TestSupport::ReadBytes;
 using TestSupport::TempFolder;
 using TestSupport::WriteBytes;
 
-const std::string DataFolder = BRINDLE_TEST_DATA;
+const std::string DataFolder = TestSupport::TestData().string();
 
 class BookFileSave : public ::testing::Test {
 protected:

@@ -3,6 +3,7 @@
 #include "export/ExporterSelection.h"
 #include "export/MultiPageExport.h"
 #include "support/TempFolder.h"
+#include "support/TestData.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +15,7 @@ using namespace TarnViewModel;
 using TestSupport::ReadBytes;
 using TestSupport::TempFolder;
 
-const std::filesystem::path Golden = std::filesystem::path(BRINDLE_TEST_DATA) / "export";
+const std::filesystem::path Golden = TestSupport::TestData() / "export";
 
 std::string ExportedFile(const TarnDataModel& model, int fileTypeIndex)
 {

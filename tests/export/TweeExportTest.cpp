@@ -1,6 +1,7 @@
 #include "export/TweeExporter.h"
 #include "support/ExportBooks.h"
 #include "support/TempFolder.h"
+#include "support/TestData.h"
 
 #include <boost/property_tree/json_parser.hpp>
 #include <gtest/gtest.h>
@@ -23,7 +24,7 @@ TEST(TweeExport, TheBookIsWrittenAsTheHandWrittenStory)
 {
     const auto model = TestSupport::MakeTweeBook();
     const std::string twee = std::regex_replace(Twee(*model), std::regex("\"ifid\": \"[0-9A-F-]{36}\""), "\"ifid\": \"IFID\"");
-    EXPECT_EQ(twee, TestSupport::ReadBytes(std::string(BRINDLE_TEST_DATA) + "/export/book.twee"));
+    EXPECT_EQ(twee, TestSupport::ReadBytes(TestSupport::TestData() / "export/book.twee"));
 }
 
 TEST(TweeExport, StoryDataAndEveryPassagesMetadataAreJson)

@@ -3,6 +3,7 @@
 #include "import/StoryImport.h"
 #include "import/TwineFile.h"
 #include "support/TempFolder.h"
+#include "support/TestData.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -18,7 +19,7 @@ using TestSupport::ImportedSection;
 using testing::ElementsAre;
 using testing::HasSubstr;
 
-const std::string Data = std::string(BRINDLE_TEST_DATA) + "/import/";
+const std::string Data = (TestSupport::TestData() / "import/").string();
 
 BookFileContents Imported(const TwineFile& file, std::vector<std::string>& warnings)
 {
@@ -110,7 +111,7 @@ TEST(TweeImport, AStoryTooBigForABookIsRefusedBeforeAnythingIsMade)
 
 TEST(TweeImport, EveryRegressionInputEndsInABookOrAClearError)
 {
-    const auto folder = std::filesystem::path(BRINDLE_TEST_DATA) / "import-regressions";
+    const auto folder = TestSupport::TestData() / "import-regressions";
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
         const std::string text = TestSupport::ReadBytes(entry.path());
         try {

@@ -7,6 +7,7 @@
 #include "samplebooks/GeneratedDocument.h"
 #include "support/ExportBooks.h"
 #include "support/TempFolder.h"
+#include "support/TestData.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +18,7 @@ namespace {
 
 using namespace TarnViewModel;
 
-const std::string Data = std::string(BRINDLE_TEST_DATA);
+const std::string Data = TestSupport::TestData().string();
 
 std::string Twee(const TarnDataModel& model)
 {

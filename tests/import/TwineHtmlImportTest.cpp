@@ -1,6 +1,7 @@
 #include "ImportedBook.h"
 #include "import/StoryImport.h"
 #include "import/TwineFile.h"
+#include "support/TestData.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -13,7 +14,7 @@ using namespace TarnViewModel;
 using TestSupport::ImportedSection;
 using testing::ElementsAre;
 
-const std::string Data = std::string(BRINDLE_TEST_DATA) + "/import/";
+const std::string Data = (TestSupport::TestData() / "import/").string();
 
 TEST(TwineHtmlImport, APublishedStoryIsReadWithItsEntitiesDecodedAndItsCodeLeftAlone)
 {

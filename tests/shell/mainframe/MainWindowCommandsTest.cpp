@@ -6,6 +6,7 @@
 #include "shell/panes/CSectionView.h"
 #include "shell/support/StringTable.h"
 #include "support/ProgramOutput.h"
+#include "support/TestData.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -278,7 +279,7 @@ TEST_F(MainWindowCommandsTest, APdfIsWrittenOnThePaperChosenWhichIsOfferedNextTi
 TEST_F(MainWindowCommandsTest, ImportingAnArchiveAsksWhichStoryAndOpensItUntitledAndModified)
 {
     QStringList offered;
-    script_.ThenChooseFile(QStringLiteral(BRINDLE_TEST_DATA "/import/archive.html"));
+    script_.ThenChooseFile(QString::fromStdString((TestSupport::TestData() / "import/archive.html").string()));
     script_.Then([&offered](QWidget* dialog) {
         auto* ask = qobject_cast<QInputDialog*>(dialog);
         ASSERT_NE(ask, nullptr);

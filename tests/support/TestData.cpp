@@ -1,0 +1,10 @@
+#include "support/TestData.h"
+
+namespace TestSupport {
+
+std::filesystem::path TestData()
+{
+    return BRINDLE_TEST_DATA;
+}
+
+}  // namespace TestSupport
