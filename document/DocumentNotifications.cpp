@@ -6,4 +6,139 @@ namespace TarnViewModel {
 DocumentNotifications::DocumentNotifications() = default;
 DocumentNotifications::~DocumentNotifications() = default;
 
+Connection DocumentNotifications::ConnectBookReset(const BookResetSignal::slot_type& slot)
+{
+    return bookReset_.connect(slot);
+}
+
+Connection DocumentNotifications::ConnectBookLoaded(const BookLoadedSignal::slot_type& slot)
+{
+    return bookLoaded_.connect(slot);
+}
+
+Connection DocumentNotifications::ConnectSectionAdded(const SectionAddedSignal::slot_type& slot)
+{
+    return sectionAdded_.connect(slot);
+}
+
+Connection DocumentNotifications::ConnectSectionDeleted(const SectionDeletedSignal::slot_type& slot)
+{
+    return sectionDeleted_.connect(slot);
+}
+
+Connection DocumentNotifications::ConnectSectionUpdated(const SectionUpdatedSignal::slot_type& slot)
+{
+    return sectionUpdated_.connect(slot);
+}
+
+Connection DocumentNotifications::ConnectSectionsSwapped(const SectionsSwappedSignal::slot_type& slot)
+{
+    return sectionsSwapped_.connect(slot);
+}
+
+Connection DocumentNotifications::ConnectSectionsRenumbered(const SectionsRenumberedSignal::slot_type& slot)
+{
+    return sectionsRenumbered_.connect(slot);
+}
+
+Connection DocumentNotifications::ConnectEmptySlotAdded(const EmptySlotAddedSignal::slot_type& slot)
+{
+    return emptySlotAdded_.connect(slot);
+}
+
+Connection DocumentNotifications::ConnectEmptySlotRemoved(const EmptySlotRemovedSignal::slot_type& slot)
+{
+    return emptySlotRemoved_.connect(slot);
+}
+
+Connection DocumentNotifications::ConnectCommitPendingEdits(const CommitPendingEditsSignal::slot_type& slot)
+{
+    return commitPendingEdits_.connect(slot);
+}
+
+Connection DocumentNotifications::ConnectSectionSelected(const SectionSelectedSignal::slot_type& slot)
+{
+    return sectionSelected_.connect(slot);
+}
+
+Connection DocumentNotifications::ConnectSectionDeselected(const SectionDeselectedSignal::slot_type& slot)
+{
+    return sectionDeselected_.connect(slot);
+}
+
+Connection DocumentNotifications::ConnectChoiceAdded(const ChoiceAddedSignal::slot_type& slot)
+{
+    return choiceAdded_.connect(slot);
+}
+
+Connection DocumentNotifications::ConnectChoiceUpdated(const ChoiceUpdatedSignal::slot_type& slot)
+{
+    return choiceUpdated_.connect(slot);
+}
+
+Connection DocumentNotifications::ConnectChoiceDeleted(const ChoiceDeletedSignal::slot_type& slot)
+{
+    return choiceDeleted_.connect(slot);
+}
+
+Connection DocumentNotifications::ConnectUiConfigChanged(const UiConfigChangedSignal::slot_type& slot)
+{
+    return uiConfigChanged_.connect(slot);
+}
+
+Connection DocumentNotifications::ConnectUndoRedoChanged(const UndoRedoChangedSignal::slot_type& slot)
+{
+    return undoRedoChanged_.connect(slot);
+}
+
+Connection DocumentNotifications::ConnectDiscardChangesQuery(const DiscardChangesQuerySignal::slot_type& slot)
+{
+    return discardChangesQuery_.connect(slot);
+}
+
+Connection DocumentNotifications::ConnectTitleChanged(const TitleChangedSignal::slot_type& slot)
+{
+    return titleChanged_.connect(slot);
+}
+
+Connection DocumentNotifications::ConnectDetailsChanged(const DetailsChangedSignal::slot_type& slot)
+{
+    return detailsChanged_.connect(slot);
+}
+
+Connection DocumentNotifications::ConnectFooterChanged(const FooterChangedSignal::slot_type& slot)
+{
+    return footerChanged_.connect(slot);
+}
+
+Connection DocumentNotifications::ConnectNewPagePerSectionChanged(const NewPagePerSectionChangedSignal::slot_type& slot)
+{
+    return newPagePerSectionChanged_.connect(slot);
+}
+
+Connection DocumentNotifications::ConnectFontChanged(const FontChangedSignal::slot_type& slot)
+{
+    return fontChanged_.connect(slot);
+}
+
+Connection DocumentNotifications::ConnectChoiceTemplateAdded(const ChoiceTemplateAddedSignal::slot_type& slot)
+{
+    return choiceTemplateAdded_.connect(slot);
+}
+
+Connection DocumentNotifications::ConnectChoiceFormatChanged(const ChoiceFormatChangedSignal::slot_type& slot)
+{
+    return choiceFormatChanged_.connect(slot);
+}
+
+Connection DocumentNotifications::ConnectBulkChangeBegins(const BulkChangeBeginsSignal::slot_type& slot)
+{
+    return bulkChangeBegins_.connect(slot);
+}
+
+Connection DocumentNotifications::ConnectBulkChangeEnds(const BulkChangeEndsSignal::slot_type& slot)
+{
+    return bulkChangeEnds_.connect(slot);
+}
+
 }  // namespace TarnViewModel

@@ -56,7 +56,8 @@ using BulkChangeEndsSignal = Signal<void()>;
 
 // The document's change notifications. Listeners connect through the accessors and keep
 // the returned connection (a scoped_connection disconnects when it goes); only the
-// document raises them.
+// document raises them. The accessors are out of line, so that the signals' templates are
+// compiled here once rather than in every source that includes the document.
 class DocumentNotifications {
 public:
     DocumentNotifications();
@@ -64,34 +65,34 @@ public:
     DocumentNotifications& operator=(const DocumentNotifications&) = delete;
     ~DocumentNotifications();
 
-    Connection ConnectBookReset(const BookResetSignal::slot_type& slot) { return bookReset_.connect(slot); }
-    Connection ConnectBookLoaded(const BookLoadedSignal::slot_type& slot) { return bookLoaded_.connect(slot); }
-    Connection ConnectSectionAdded(const SectionAddedSignal::slot_type& slot) { return sectionAdded_.connect(slot); }
-    Connection ConnectSectionDeleted(const SectionDeletedSignal::slot_type& slot) { return sectionDeleted_.connect(slot); }
-    Connection ConnectSectionUpdated(const SectionUpdatedSignal::slot_type& slot) { return sectionUpdated_.connect(slot); }
-    Connection ConnectSectionsSwapped(const SectionsSwappedSignal::slot_type& slot) { return sectionsSwapped_.connect(slot); }
+    Connection ConnectBookReset(const BookResetSignal::slot_type& slot);
+    Connection ConnectBookLoaded(const BookLoadedSignal::slot_type& slot);
+    Connection ConnectSectionAdded(const SectionAddedSignal::slot_type& slot);
+    Connection ConnectSectionDeleted(const SectionDeletedSignal::slot_type& slot);
+    Connection ConnectSectionUpdated(const SectionUpdatedSignal::slot_type& slot);
+    Connection ConnectSectionsSwapped(const SectionsSwappedSignal::slot_type& slot);
     // Many sections at once took new numbers, their choices following; nothing else changed.
-    Connection ConnectSectionsRenumbered(const SectionsRenumberedSignal::slot_type& slot) { return sectionsRenumbered_.connect(slot); }
-    Connection ConnectEmptySlotAdded(const EmptySlotAddedSignal::slot_type& slot) { return emptySlotAdded_.connect(slot); }
-    Connection ConnectEmptySlotRemoved(const EmptySlotRemovedSignal::slot_type& slot) { return emptySlotRemoved_.connect(slot); }
-    Connection ConnectCommitPendingEdits(const CommitPendingEditsSignal::slot_type& slot) { return commitPendingEdits_.connect(slot); }
-    Connection ConnectSectionSelected(const SectionSelectedSignal::slot_type& slot) { return sectionSelected_.connect(slot); }
-    Connection ConnectSectionDeselected(const SectionDeselectedSignal::slot_type& slot) { return sectionDeselected_.connect(slot); }
-    Connection ConnectChoiceAdded(const ChoiceAddedSignal::slot_type& slot) { return choiceAdded_.connect(slot); }
-    Connection ConnectChoiceUpdated(const ChoiceUpdatedSignal::slot_type& slot) { return choiceUpdated_.connect(slot); }
-    Connection ConnectChoiceDeleted(const ChoiceDeletedSignal::slot_type& slot) { return choiceDeleted_.connect(slot); }
-    Connection ConnectUiConfigChanged(const UiConfigChangedSignal::slot_type& slot) { return uiConfigChanged_.connect(slot); }
-    Connection ConnectUndoRedoChanged(const UndoRedoChangedSignal::slot_type& slot) { return undoRedoChanged_.connect(slot); }
-    Connection ConnectDiscardChangesQuery(const DiscardChangesQuerySignal::slot_type& slot) { return discardChangesQuery_.connect(slot); }
-    Connection ConnectTitleChanged(const TitleChangedSignal::slot_type& slot) { return titleChanged_.connect(slot); }
-    Connection ConnectDetailsChanged(const DetailsChangedSignal::slot_type& slot) { return detailsChanged_.connect(slot); }
-    Connection ConnectFooterChanged(const FooterChangedSignal::slot_type& slot) { return footerChanged_.connect(slot); }
-    Connection ConnectNewPagePerSectionChanged(const NewPagePerSectionChangedSignal::slot_type& slot) { return newPagePerSectionChanged_.connect(slot); }
-    Connection ConnectFontChanged(const FontChangedSignal::slot_type& slot) { return fontChanged_.connect(slot); }
-    Connection ConnectChoiceTemplateAdded(const ChoiceTemplateAddedSignal::slot_type& slot) { return choiceTemplateAdded_.connect(slot); }
-    Connection ConnectChoiceFormatChanged(const ChoiceFormatChangedSignal::slot_type& slot) { return choiceFormatChanged_.connect(slot); }
-    Connection ConnectBulkChangeBegins(const BulkChangeBeginsSignal::slot_type& slot) { return bulkChangeBegins_.connect(slot); }
-    Connection ConnectBulkChangeEnds(const BulkChangeEndsSignal::slot_type& slot) { return bulkChangeEnds_.connect(slot); }
+    Connection ConnectSectionsRenumbered(const SectionsRenumberedSignal::slot_type& slot);
+    Connection ConnectEmptySlotAdded(const EmptySlotAddedSignal::slot_type& slot);
+    Connection ConnectEmptySlotRemoved(const EmptySlotRemovedSignal::slot_type& slot);
+    Connection ConnectCommitPendingEdits(const CommitPendingEditsSignal::slot_type& slot);
+    Connection ConnectSectionSelected(const SectionSelectedSignal::slot_type& slot);
+    Connection ConnectSectionDeselected(const SectionDeselectedSignal::slot_type& slot);
+    Connection ConnectChoiceAdded(const ChoiceAddedSignal::slot_type& slot);
+    Connection ConnectChoiceUpdated(const ChoiceUpdatedSignal::slot_type& slot);
+    Connection ConnectChoiceDeleted(const ChoiceDeletedSignal::slot_type& slot);
+    Connection ConnectUiConfigChanged(const UiConfigChangedSignal::slot_type& slot);
+    Connection ConnectUndoRedoChanged(const UndoRedoChangedSignal::slot_type& slot);
+    Connection ConnectDiscardChangesQuery(const DiscardChangesQuerySignal::slot_type& slot);
+    Connection ConnectTitleChanged(const TitleChangedSignal::slot_type& slot);
+    Connection ConnectDetailsChanged(const DetailsChangedSignal::slot_type& slot);
+    Connection ConnectFooterChanged(const FooterChangedSignal::slot_type& slot);
+    Connection ConnectNewPagePerSectionChanged(const NewPagePerSectionChangedSignal::slot_type& slot);
+    Connection ConnectFontChanged(const FontChangedSignal::slot_type& slot);
+    Connection ConnectChoiceTemplateAdded(const ChoiceTemplateAddedSignal::slot_type& slot);
+    Connection ConnectChoiceFormatChanged(const ChoiceFormatChangedSignal::slot_type& slot);
+    Connection ConnectBulkChangeBegins(const BulkChangeBeginsSignal::slot_type& slot);
+    Connection ConnectBulkChangeEnds(const BulkChangeEndsSignal::slot_type& slot);
 
 protected:
     BookResetSignal bookReset_;
