@@ -18,11 +18,9 @@ using TestSupport::BookContent;
 using TestSupport::ReadBytes;
 using TestSupport::TempFolder;
 
-const std::string DataFolder = TestSupport::TestData().string();
-
 std::wstring Sample(const std::string& name)
 {
-    return std::filesystem::path(DataFolder + "/" + name).wstring();
+    return (TestSupport::TestData() / name).wstring();
 }
 
 std::vector<BookContent::ChoiceContent> ChoicesOf(const TarnDataModel& model, std::uint32_t number)

@@ -19,8 +19,6 @@ using TestSupport::ReadBytes;
 using TestSupport::TempFolder;
 using TestSupport::WriteBytes;
 
-const std::string DataFolder = TestSupport::TestData().string();
-
 class BookFileSave : public ::testing::Test {
 protected:
     BookFileSave()
@@ -55,7 +53,7 @@ protected:
 
 TEST_F(BookFileSave, WritesTheFileFormatExactly)
 {
-    const std::string sample = DataFolder + "/book-v2-details.brindle";
+    const std::string sample = (TestSupport::TestData() / "book-v2-details.brindle").string();
     model.Load(std::filesystem::path(sample).wstring());
     model.Save(folder.WidePath("out.brindle"));
     EXPECT_EQ(ReadBytes(folder.Path("out.brindle")), ReadBytes(sample));
@@ -63,7 +61,7 @@ TEST_F(BookFileSave, WritesTheFileFormatExactly)
 
 TEST_F(BookFileSave, AnOlderFileGainsItsDetailsOnceAndKeepsTheIdentifierFromThenOn)
 {
-    model.Load(std::filesystem::path(DataFolder + "/book-v2.brindle").wstring());
+    model.Load((TestSupport::TestData() / "book-v2.brindle").wstring());
     EXPECT_EQ(model.GetDetails().author, L"");
     EXPECT_FALSE(model.GetDetails().language.empty());
     EXPECT_FALSE(model.GetDetails().identifier.is_nil());

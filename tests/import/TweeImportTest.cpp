@@ -19,8 +19,6 @@ using TestSupport::ImportedSection;
 using testing::ElementsAre;
 using testing::HasSubstr;
 
-const std::string Data = (TestSupport::TestData() / "import/").string();
-
 BookFileContents Imported(const TwineFile& file, std::vector<std::string>& warnings)
 {
     warnings = file.warnings;
@@ -29,7 +27,7 @@ BookFileContents Imported(const TwineFile& file, std::vector<std::string>& warni
 
 TEST(TweeImport, AForeignStoryBecomesABookAndWhatItCannotHoldIsAWarning)
 {
-    const std::string path = Data + "foreign.twee";
+    const std::string path = (TestSupport::TestData() / "import/foreign.twee").string();
     const TwineFile file = ReadTwineFile(path);
     ASSERT_EQ(file.stories.size(), 1u);
     std::vector<std::string> warnings = file.warnings;

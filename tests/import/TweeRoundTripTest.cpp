@@ -18,8 +18,6 @@ namespace {
 
 using namespace TarnViewModel;
 
-const std::string Data = TestSupport::TestData().string();
-
 std::string Twee(const TarnDataModel& model)
 {
     std::ostringstream output;
@@ -38,7 +36,7 @@ TEST(TweeRoundTrip, TheHandWrittenStoryGivesTheBookBack)
 {
     const auto model = TestSupport::MakeTweeBook();
     std::vector<std::string> warnings;
-    const BookFileContents book = ImportedAgain(TestSupport::ReadBytes(Data + "/export/book.twee"), warnings);
+    const BookFileContents book = ImportedAgain(TestSupport::ReadBytes(TestSupport::TestData() / "export/book.twee"), warnings);
     EXPECT_TRUE(warnings.empty()) << warnings.front();
     EXPECT_EQ(TestSupport::SectionsOf(book.graph), TestSupport::SectionsOf(model->GetStoryGraph()));
     EXPECT_EQ(book.title, model->GetTitle());

@@ -14,11 +14,9 @@ using namespace TarnViewModel;
 using TestSupport::ImportedSection;
 using testing::ElementsAre;
 
-const std::string Data = (TestSupport::TestData() / "import/").string();
-
 TEST(TwineHtmlImport, APublishedStoryIsReadWithItsEntitiesDecodedAndItsCodeLeftAlone)
 {
-    const std::string path = Data + "published.html";
+    const std::string path = (TestSupport::TestData() / "import/published.html").string();
     const TwineFile file = ReadTwineFile(path);
     ASSERT_EQ(file.stories.size(), 1u);
     EXPECT_TRUE(file.warnings.empty());
@@ -37,7 +35,7 @@ TEST(TwineHtmlImport, APublishedStoryIsReadWithItsEntitiesDecodedAndItsCodeLeftA
 
 TEST(TwineHtmlImport, AnArchiveGivesEachOfItsStories)
 {
-    const std::string path = Data + "archive.html";
+    const std::string path = (TestSupport::TestData() / "import/archive.html").string();
     const TwineFile file = ReadTwineFile(path);
     ASSERT_EQ(file.stories.size(), 2u);
     EXPECT_EQ(file.stories[0].name, "First Tale");
