@@ -18,7 +18,11 @@ set(BRINDLE_WIDGETS_HEADERS
 set(BRINDLE_TEST_HEADERS <gmock/gmock.h> <gtest/gtest.h>)
 
 # brindle_precompile_headers(TARGET BOOK|GUI|WIDGETS|TEST...): the named sets, for one target.
+# A batched build parses each header once for many sources already, so it goes without.
 function(brindle_precompile_headers target)
+  if(BRINDLE_UNITY_BUILD)
+    return()
+  endif()
   set(headers)
   foreach(set IN LISTS ARGN)
     list(APPEND headers ${BRINDLE_${set}_HEADERS})
