@@ -1,6 +1,7 @@
 # Outside headers that most sources of a library parse again and again, compiled once for each
 # library and test program that uses them: Boost's graph, signals and identifiers under every
-# book, Qt under the drawing and the window, GoogleTest under every test.
+# book, Qt under the window, GoogleTest under every test. Only libraries and programs of many
+# heavy sources gain: for a few, compiling the header costs more than it saves.
 set(BRINDLE_BOOK_HEADERS
   <algorithm> <functional> <map> <memory> <optional> <string> <vector>
   <boost/graph/adjacency_list.hpp>
