@@ -20,6 +20,8 @@ AutosaveController::~AutosaveController()
 
 void AutosaveController::Tick()
 {
+    // Words still in an editor are part of the work the copy keeps.
+    model_.CommitPendingEdits();
     if (!model_.IsModified()) {
         if (hasCopy_) {
             Discard();

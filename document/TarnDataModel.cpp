@@ -13,7 +13,7 @@ namespace TarnViewModel {
 using CommonLib::Font;
 using CommonLib::FontType;
 
-TarnDataModel::TarnDataModel() : details_{L"", LocaleLanguageTag(), NewId()}
+TarnDataModel::TarnDataModel() : details_{L"", LocaleLanguageTag(), NewId(), {}, {}}
 {
     for (FontType type : {FontType::MainBook, FontType::SectionNumber, FontType::Header, FontType::Footer}) {
         fonts_[type] = Font{L"Cambria", 8};
@@ -70,7 +70,7 @@ void TarnDataModel::NewBook(const std::wstring& title, const std::wstring& foote
     }
     Clear();
     title_ = title;
-    details_ = {L"", LocaleLanguageTag(), NewId()};
+    details_ = {L"", LocaleLanguageTag(), NewId(), {}, {}};
     footer_ = footer;
     titleChanged_(title_);
     detailsChanged_(details_);
@@ -111,6 +111,11 @@ bool TarnDataModel::QueryDiscardChanges()
     bool proceed = true;
     discardChangesQuery_(proceed);
     return !proceed && modified_;
+}
+
+void TarnDataModel::CommitPendingEdits()
+{
+    commitPendingEdits_();
 }
 
 void TarnDataModel::AddChoiceTemplate(const std::wstring& name, const std::wstring& format)

@@ -100,6 +100,8 @@ public:
     void Clear();
     // True when the operation that asks must be cancelled.
     bool QueryDiscardChanges();
+    // Has every editor hand over text typed but not yet part of the book.
+    void CommitPendingEdits();
     void Shuffle();
     // Replaces the open book by the one in the file; a file that cannot be read in full
     // leaves the open book as it was.

@@ -52,6 +52,7 @@ CMainFrame::CMainFrame(TarnViewModel::TarnDataModel& model, RecentFiles& recentF
     CreateControllers();
     CreateMenus();
     CreateToolBar();
+    sectionView_->TextBox()->SetHistoryActions(Action(Strings::EditUndo), Action(Strings::EditRedo));
     // A menu that closes on a click leaves its last hint behind; an empty bar says "Ready".
     connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& message) {
         if (message.isEmpty()) {
@@ -149,12 +150,16 @@ void CMainFrame::SetUndoRedoState(bool canUndo, bool canRedo)
 void CMainFrame::UpdateUndoCommand()
 {
     Action(Strings::EditUndo)->setEnabled(canUndo_ || sectionView_->HasTypedText());
+    UpdateCaption();
 }
 
 void CMainFrame::OnBookReset() {}
 
 bool CMainFrame::AskSaveChanges()
 {
+    if (changesSettled_) {
+        return true;
+    }
     const QString path = model_.GetFilePath().empty() ? LoadString(Strings::Untitled) : ToQString(model_.GetFilePath());
     const QString question = LoadString(Strings::SaveChanges).replace(QStringLiteral("%s"), path);
     switch (Ask(this, question, QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
@@ -268,8 +273,14 @@ void CMainFrame::UpdateCaption()
 {
     const std::wstring& path = model_.GetFilePath();
     const QString name = path.empty() ? LoadString(Strings::Untitled) : QFileInfo(ToQString(path)).fileName();
-    setWindowTitle(QStringLiteral("%1%2 - %3").arg(name, model_.IsModified() ? QStringLiteral("*") : QString(),
+    setWindowTitle(QStringLiteral("%1%2 - %3").arg(name, model_.IsModified() || sectionView_->HasTypedText() ? QStringLiteral("*") : QString(),
                                                    LoadString(Strings::ApplicationTitle)));
+}
+
+QString CMainFrame::BookFolder() const
+{
+    const std::wstring& path = model_.GetFilePath();
+    return path.empty() ? QString() : QFileInfo(ToQString(path)).absolutePath();
 }
 
 void CMainFrame::CommitTypedText()

@@ -14,22 +14,81 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QScopedValueRollback>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace TarnGui {
+
+namespace {
+
+// The box's text as typed: unlike toPlainText, this keeps no-break spaces, which French
+// typography puts before every colon and question mark.
+QString TypedText(const QPlainTextEdit& box)
+{
+    QString text = box.document()->toRawText();
+    for (QChar& c : text) {
+        if (c == QChar::ParagraphSeparator || c == QChar::LineSeparator) {
+            c = u'\n';
+        }
+    }
+    return text;
+}
+
+// Replaces only the characters that differ, so that after an undo the caret and the view
+// stay where the author was working.
+void ReplaceChangedSpan(QPlainTextEdit& box, const QString& before, const QString& after)
+{
+    const qsizetype shorter = std::min(before.size(), after.size());
+    qsizetype prefix = 0;
+    while (prefix < shorter && before[prefix] == after[prefix]) {
+        ++prefix;
+    }
+    qsizetype suffix = 0;
+    while (suffix < shorter - prefix && before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix]) {
+        ++suffix;
+    }
+    // A text replaced whole is another text: it is read from its top.
+    if (prefix == 0 && suffix == 0) {
+        box.setPlainText(after);
+        return;
+    }
+    QTextCursor cursor(box.document());
+    cursor.setPosition(static_cast<int>(prefix));
+    cursor.setPosition(static_cast<int>(before.size() - suffix), QTextCursor::KeepAnchor);
+    cursor.insertText(after.mid(prefix, after.size() - prefix - suffix));
+    box.setTextCursor(cursor);
+    box.ensureCursorVisible();
+}
+
+}  // namespace
 
 CTarnTextEdit::CTarnTextEdit(QWidget* parent) : QPlainTextEdit(parent)
 {
     setUndoRedoEnabled(false);
 }
 
+void CTarnTextEdit::SetHistoryActions(QAction* undo, QAction* redo)
+{
+    undo_ = undo;
+    redo_ = redo;
+}
+
 QMenu* CTarnTextEdit::CreateContextMenu()
 {
     auto* menu = new QMenu(this);
+    if (undo_ != nullptr && redo_ != nullptr) {
+        menu->addAction(undo_);
+        menu->addAction(redo_);
+        menu->addSeparator();
+    }
     const EditCommandStates states = EditCommandStatesFor(textCursor().hasSelection(), !isReadOnly());
     menu->addAction(QStringLiteral("Cu&t"), this, &QPlainTextEdit::cut)->setEnabled(states.cut);
     menu->addAction(QStringLiteral("&Copy"), this, &QPlainTextEdit::copy)->setEnabled(states.copy);
     menu->addAction(QStringLiteral("&Paste"), this, &QPlainTextEdit::paste)->setEnabled(states.paste);
+    menu->addSeparator();
+    menu->addAction(QStringLiteral("Select &All"), this, &QPlainTextEdit::selectAll)->setEnabled(!document()->isEmpty());
     return menu;
 }
 
@@ -62,7 +121,7 @@ void CTarnTextEdit::focusOutEvent(QFocusEvent* event)
 }
 
 CSectionView::CSectionView(TarnViewModel::TarnDataModel& model, QWidget* parent)
-    : QWidget(parent), model_(model), heading_(new QLabel(this)), text_(new CTarnTextEdit(this))
+    : QWidget(parent), model_(model), heading_(new QLabel(this)), text_(new CTarnTextEdit(this)), typingPause_(new QTimer(this))
 {
     setObjectName(QStringLiteral("SectionView"));
     setAutoFillBackground(true);
@@ -75,7 +134,18 @@ CSectionView::CSectionView(TarnViewModel::TarnDataModel& model, QWidget* parent)
     setFocusProxy(text_);
     text_->SetFocusLostHandler([this] { RunGuarded(this, [this] { CommitText(); }); });
     connect(text_->document(), &QTextDocument::modificationChanged, this, &CSectionView::TypedTextChanged);
+    typingPause_->setSingleShot(true);
+    typingPause_->setInterval(TypingPause);
+    connect(typingPause_, &QTimer::timeout, this, [this] { RunGuarded(this, [this] { CommitText(); }); });
+    connect(text_->document(), &QTextDocument::contentsChanged, this, &CSectionView::OnTextTyped);
     ClearSection();
+}
+
+void CSectionView::OnTextTyped()
+{
+    if (!showing_) {
+        typingPause_->start();
+    }
 }
 
 // The controller announces a colour only when it changes, so a newly shown section brings
@@ -83,6 +153,12 @@ CSectionView::CSectionView(TarnViewModel::TarnDataModel& model, QWidget* parent)
 void CSectionView::ShowSection(std::uint32_t number, const std::wstring& text)
 {
     ShowSectionNumber(number);
+    // Another section's text starts at its top; the same section's keeps the caret.
+    const QString widgetText = ToWidgetLineEnds(ToQString(text));
+    if (TypedText(*text_) != widgetText) {
+        const QScopedValueRollback<bool> showing(showing_, true);
+        text_->setPlainText(widgetText);
+    }
     ShowText(text);
     const TarnViewModel::StoryGraph& graph = model_.GetStoryGraph();
     ShowSectionColour(graph.HasSection(number) ? graph.GetSection(number).backgroundColour
@@ -121,7 +197,8 @@ bool CSectionView::HasTypedText() const
 
 void CSectionView::CommitText()
 {
-    const std::wstring typed = ToWString(ToDocumentLineEnds(text_->toPlainText()));
+    typingPause_->stop();
+    const std::wstring typed = ToWString(ToDocumentLineEnds(TypedText(*text_)));
     if (typed == shown_) {
         text_->document()->setModified(false);
         return;
@@ -171,10 +248,12 @@ void CSectionView::ShowTextFont(const CommonLib::Font& font)
 void CSectionView::ShowText(const std::wstring& text)
 {
     shown_ = text;
-    // Showing the text just handed over would put the caret back at the start.
+    typingPause_->stop();
     const QString widgetText = ToWidgetLineEnds(ToQString(text));
-    if (text_->toPlainText() != widgetText) {
-        text_->setPlainText(widgetText);
+    const QString current = TypedText(*text_);
+    if (current != widgetText) {
+        const QScopedValueRollback<bool> showing(showing_, true);
+        ReplaceChangedSpan(*text_, current, widgetText);
     }
     text_->document()->setModified(false);
 }

@@ -3,10 +3,12 @@
 #include "controllers/ISectionView.h"
 
 #include <QPlainTextEdit>
+#include <QTimer>
 #include <QWidget>
 
 #include <functional>
 
+class QAction;
 class QLabel;
 class QMenu;
 
@@ -16,14 +18,15 @@ class TarnDataModel;
 
 namespace TarnGui {
 
-// The section text box: plain text only, handed over whenever it loses the focus. Undo and
-// redo belong to the book, so their shortcuts pass through to the main window, and the
-// context menu offers only the edit commands.
+// The section text box: plain text only. Undo and redo belong to the book, so their
+// shortcuts pass through to the main window, and the context menu offers the book's own.
 class CTarnTextEdit : public QPlainTextEdit {
     Q_OBJECT
 public:
     explicit CTarnTextEdit(QWidget* parent = nullptr);
     void SetFocusLostHandler(std::function<void()> handler) { focusLost_ = std::move(handler); }
+    // The window's Undo and Redo, which the context menu offers.
+    void SetHistoryActions(QAction* undo, QAction* redo);
     // The context menu as it would open now; the caller owns it.
     QMenu* CreateContextMenu();
 
@@ -34,13 +37,20 @@ protected:
 
 private:
     std::function<void()> focusLost_;
+    QAction* undo_ = nullptr;
+    QAction* redo_ = nullptr;
 };
 
 // The main window's central view: the selected section's number and text, on the section's
-// background colour. Typed text becomes one undoable command when the text box is left.
+// background colour. What is typed becomes part of the book after a short pause in the
+// typing, or at once when the text box is left, each time as one undoable command.
 class CSectionView : public QWidget, public TarnViewModel::ISectionView {
     Q_OBJECT
 public:
+    // Long enough to take a word or a phrase as one step of the history; far shorter than
+    // any autosave interval.
+    static constexpr int TypingPause = 700;
+
     CSectionView(TarnViewModel::TarnDataModel& model, QWidget* parent);
 
     CTarnTextEdit* TextBox() const { return text_; }
@@ -64,10 +74,14 @@ signals:
 
 private:
     void ShowText(const std::wstring& text);
+    void OnTextTyped();
 
     TarnViewModel::TarnDataModel& model_;
     QLabel* heading_;
     CTarnTextEdit* text_;
+    QTimer* typingPause_;
+    // Set while the book's text is put into the box, which is not typing.
+    bool showing_ = false;
     // The text as last shown or handed over, with the document's CR LF line ends.
     std::wstring shown_;
 };

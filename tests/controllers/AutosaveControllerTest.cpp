@@ -65,6 +65,16 @@ TEST_F(AutosaveControllerTest, ACopyIsKeptOnlyWhileTheBookHasUnsavedChanges)
     EXPECT_FALSE(HasCopy()) << "a saved book kept its copy";
 }
 
+TEST_F(AutosaveControllerTest, TextStillInAnEditorIsPartOfTheCopy)
+{
+    auto editor = model_.ConnectCommitPendingEdits([this] { model_.SetSectionText(1, L"Typed, not yet handed over"); });
+    TickAndWait();
+    ASSERT_TRUE(HasCopy()) << "an editor's pending words were not counted as a change";
+    TarnDataModel copy;
+    copy.Load(std::filesystem::path(session_.CopyFile()).wstring());
+    EXPECT_EQ(copy.GetStoryGraph().GetSection(1).text, L"Typed, not yet handed over");
+}
+
 TEST_F(AutosaveControllerTest, EachChangeIsCopiedOnceAndTheLatestWins)
 {
     model_.AddChoiceTo(1, 2, L"On", false);

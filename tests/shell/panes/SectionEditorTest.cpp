@@ -33,7 +33,9 @@ protected:
         const std::unique_ptr<QMenu> menu(Editor()->CreateContextMenu());
         std::vector<bool> states;
         for (const QAction* action : menu->actions()) {
-            states.push_back(action->isEnabled());
+            if (!action->isSeparator()) {
+                states.push_back(action->isEnabled());
+            }
         }
         return states;
     }
@@ -49,6 +51,48 @@ TEST_F(SectionEditorTest, LeavingTheTextRecordsOneCommandWithTheBooksLineEnds)
     EXPECT_EQ(Text(1), L"");
     EXPECT_EQ(Editor()->toPlainText(), QString());
     EXPECT_FALSE(Model().CanUndo());
+}
+
+// The author types and stops, without clicking anywhere else.
+TEST_F(SectionEditorTest, TypedWordsBecomePartOfTheBookAfterAPauseWithoutLeavingTheText)
+{
+    TypeIntoSection(QStringLiteral("The bridge is out."));
+    EXPECT_TRUE(Frame().windowTitle().startsWith(QStringLiteral("Untitled*"))) << Frame().windowTitle().toStdString();
+    EXPECT_TRUE(Frame().Action(EditUndo)->isEnabled());
+    ASSERT_TRUE(QTest::qWaitFor([this] { return Model().IsModified(); }, 5000));
+    EXPECT_EQ(Text(1), L"The bridge is out.");
+    EXPECT_TRUE(Editor()->hasFocus());
+    EXPECT_EQ(Editor()->textCursor().position(), 18);
+}
+
+TEST_F(SectionEditorTest, UndoTakesBackTypingOnePauseAtATimeAndRedoBringsItBack)
+{
+    TypeIntoSection(QStringLiteral("The road"));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return Model().CanUndo(); }, 5000));
+    TypeIntoSection(QStringLiteral(" is empty."));
+    Press(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_EQ(Text(1), L"The road");
+    EXPECT_EQ(Editor()->toPlainText(), QStringLiteral("The road"));
+    EXPECT_EQ(Editor()->textCursor().position(), 8) << "the caret left the place of the undone words";
+    Press(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_EQ(Text(1), L"");
+    Press(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    EXPECT_EQ(Text(1), L"The road");
+    Press(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    EXPECT_EQ(Text(1), L"The road is empty.");
+    EXPECT_EQ(Editor()->toPlainText(), QStringLiteral("The road is empty."));
+    EXPECT_FALSE(Frame().Action(TarnGui::Strings::EditRedo)->isEnabled());
+}
+
+TEST_F(SectionEditorTest, NoBreakSpacesSurviveEditingTheText)
+{
+    Model().SetSectionText(1, L"Qui va l\u00E0\u00A0?");
+    Model().SetCurrentSection(1);
+    Editor()->setFocus();
+    Editor()->moveCursor(QTextCursor::End);
+    QTest::keyClicks(Editor(), QStringLiteral("!"));
+    LeaveText();
+    EXPECT_EQ(Text(1), L"Qui va l\u00E0\u00A0?!");
 }
 
 TEST_F(SectionEditorTest, LeavingAnUnchangedTextRecordsNothing)
@@ -85,13 +129,14 @@ TEST_F(SectionEditorTest, ContextMenuAndSelectAllFollowTheSelectionAndClipboard)
 {
     QApplication::clipboard()->clear();
     TypeIntoSection(QStringLiteral("Torchlight"));
-    EXPECT_EQ(MenuStates(), (std::vector<bool>{false, false, false}));
+    // Undo, Redo, Cut, Copy, Paste, Select All.
+    EXPECT_EQ(MenuStates(), (std::vector<bool>{true, false, false, false, false, true}));
     Press(QKeySequence(Qt::CTRL | Qt::Key_A));
     EXPECT_EQ(Editor()->textCursor().selectedText(), QStringLiteral("Torchlight"));
-    EXPECT_EQ(MenuStates(), (std::vector<bool>{true, true, false}));
+    EXPECT_EQ(MenuStates(), (std::vector<bool>{true, false, true, true, false, true}));
     Frame().Action(TarnGui::Strings::EditCut)->trigger();
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("Torchlight"));
-    EXPECT_EQ(MenuStates(), (std::vector<bool>{false, false, true}));
+    EXPECT_EQ(MenuStates(), (std::vector<bool>{true, false, false, false, true, false}));
     Frame().Action(TarnGui::Strings::EditPaste)->trigger();
     EXPECT_EQ(Editor()->toPlainText(), QStringLiteral("Torchlight"));
 }
@@ -102,7 +147,9 @@ TEST_F(SectionEditorTest, AnEmptySlotCannotBeWrittenIn)
     Model().SetCurrentSection(2);
     EXPECT_FALSE(Editor()->isEnabled());
     QApplication::clipboard()->setText(QStringLiteral("x"));
-    EXPECT_EQ(MenuStates(), (std::vector<bool>{false, false, false}));
+    // Cut, Copy, Paste and Select All; Undo and Redo are the book's.
+    const std::vector<bool> states = MenuStates();
+    EXPECT_EQ(std::vector<bool>(states.begin() + 2, states.end()), (std::vector<bool>{false, false, false, false}));
 }
 
 }  // namespace
