@@ -112,9 +112,21 @@ void PlayController::GoToStep(std::size_t index)
     }
 }
 
+// A new reading from the first step: the old path and its way forward go.
 void PlayController::Restart()
 {
-    GoToStep(0);
+    if (path_.empty()) {
+        return;
+    }
+    path_.resize(1);
+    numbers_.resize(1);
+    current_ = 0;
+    note_.clear();
+    if (stale_) {
+        BookChanged();
+    } else {
+        Show();
+    }
 }
 
 // Sections keep their ids through renumbering, so the path is found again by id.

@@ -29,7 +29,7 @@ public:
     void Back();
     void Forward();
     void GoToStep(std::size_t index);
-    // Back to the first step of the path.
+    // A new path from the first step of this one.
     void Restart();
 
     // The sections of the path, first to last, for marking them where the book is drawn.

@@ -24,8 +24,8 @@ CPlayPane::CPlayPane(QWidget* parent)
       choices_(new QWidget),
       choicesLayout_(new QVBoxLayout(choices_)),
       path_(new QListWidget),
-      back_(new QPushButton(QStringLiteral("&Back"))),
-      forward_(new QPushButton(QStringLiteral("&Forward"))),
+      back_(new QPushButton(QStringLiteral("Bac&k"))),
+      forward_(new QPushButton(QStringLiteral("For&ward"))),
       edit_(new QPushButton(QStringLiteral("&Edit this section")))
 {
     setObjectName(QStringLiteral("PlayPane"));

@@ -95,6 +95,8 @@ TEST_F(PlayControllerTest, BackAndForwardRetraceAPathThatGoesRoundALoop)
     play.Restart();
     EXPECT_EQ(view.current, 0u);
     EXPECT_FALSE(view.back);
+    EXPECT_FALSE(view.forward) << "a new reading kept the old one's way forward";
+    EXPECT_EQ(view.path, (std::vector<std::uint32_t>{1}));
 }
 
 TEST_F(PlayControllerTest, HiddenChoicesComeAfterTheOthersAndCanBeFollowed)
