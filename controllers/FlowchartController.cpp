@@ -75,37 +75,41 @@ void FlowchartController::SetZoomPercent(unsigned percent)
 
 void FlowchartController::ZoomIn()
 {
-    zoom_ = std::min(zoom_ + 10, HighestZoom);
+    const auto next = std::upper_bound(ZoomSteps.begin(), ZoomSteps.end(), zoom_);
+    zoom_ = next == ZoomSteps.end() ? HighestZoom : *next;
     UpdateZoom();
 }
 
-// A fit may have gone below the lowest step; zooming out never zooms in from there.
 void FlowchartController::ZoomOut()
 {
-    if (zoom_ > LowestZoom) {
-        zoom_ = std::max(zoom_ - 10, LowestZoom);
-    }
+    const auto next = std::lower_bound(ZoomSteps.begin(), ZoomSteps.end(), zoom_);
+    zoom_ = next == ZoomSteps.begin() ? LowestZoom : *std::prev(next);
     UpdateZoom();
 }
 
-void FlowchartController::FitWholeChart(int windowWidth, int windowHeight)
+bool FlowchartController::FitWholeChart(int windowWidth, int windowHeight)
 {
-    zoom_ = std::min(FittingZoom(graphWidth_, windowWidth), FittingZoom(graphHeight_, windowHeight));
-    UpdateZoom();
+    return Fit(std::min(FittingZoom(graphWidth_, windowWidth), FittingZoom(graphHeight_, windowHeight)));
 }
 
-void FlowchartController::FitWidth(int windowWidth)
+bool FlowchartController::FitWidth(int windowWidth)
 {
-    zoom_ = FittingZoom(graphWidth_, windowWidth);
-    UpdateZoom();
+    return Fit(FittingZoom(graphWidth_, windowWidth));
 }
 
-unsigned FlowchartController::FittingZoom(int graphLength, int windowLength)
+double FlowchartController::FittingZoom(int graphLength, int windowLength)
 {
     // The chart has a margin of 10 units on each side.
     const double chart = std::max(graphLength, 0) + 20.0;
-    const double percent = std::floor(100.0 * std::max(windowLength, 0) / chart);
-    return static_cast<unsigned>(std::clamp(percent, double{LowestFitZoom}, double{HighestZoom}));
+    return std::floor(100.0 * std::max(windowLength, 0) / chart);
+}
+
+bool FlowchartController::Fit(double fitting)
+{
+    // A fit never zooms in beyond the chart's own size.
+    zoom_ = static_cast<unsigned>(std::clamp(fitting, double{LowestZoom}, double{FullSize}));
+    UpdateZoom();
+    return fitting >= LowestZoom;
 }
 
 std::wstring FlowchartController::ZoomText() const
@@ -115,7 +119,7 @@ std::wstring FlowchartController::ZoomText() const
 
 void FlowchartController::UpdateZoom()
 {
-    view_->EnableZoomIn(zoom_ != HighestZoom);
+    view_->EnableZoomIn(zoom_ < HighestZoom);
     view_->EnableZoomOut(zoom_ > LowestZoom);
     view_->SetZoom(zoom_ / 100.0, ZoomText());
 }
@@ -140,10 +144,8 @@ void FlowchartController::OnBookReset()
     ClearBook();
     resolutionX_ = 72.0;
     resolutionY_ = 72.0;
-    zoom_ = HighestZoom;
-    view_->EnableZoomIn(false);
-    view_->EnableZoomOut(true);
-    view_->SetZoom(1.0, ZoomText());
+    zoom_ = FullSize;
+    UpdateZoom();
 }
 
 // Until the first layout arrives, the boxes stand in rows in the order of their numbers.

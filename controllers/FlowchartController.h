@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <map>
+#include <array>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -27,13 +28,18 @@ public:
     FlowchartController(const FlowchartController&) = delete;
     FlowchartController& operator=(const FlowchartController&) = delete;
 
+    // The zooms offered, in percent; any percentage between the first and last may be set.
+    static constexpr std::array<unsigned, 15> ZoomSteps{10, 20, 30, 40, 50, 60, 70, 80, 90, 100, 125, 150, 200, 300, 400};
+
     void SetZoomPercent(unsigned percent);
+    // To the next step up or down.
     void ZoomIn();
     void ZoomOut();
-    // Zooms so that the whole chart, or its whole width, fits a window of the given size;
-    // below the lowest step when a big chart needs it.
-    void FitWholeChart(int windowWidth, int windowHeight);
-    void FitWidth(int windowWidth);
+    // Zooms so that the whole chart, or its whole width, fits a window of the given size,
+    // but never below the lowest step, where boxes still look like boxes. False when the
+    // chart does not fit even there.
+    bool FitWholeChart(int windowWidth, int windowHeight);
+    bool FitWidth(int windowWidth);
     std::wstring ZoomText() const;
 
     // A layout runs, waits or is held back by a multi-step change.
@@ -42,9 +48,9 @@ public:
     const std::string& LayoutError() const { return layoutError_; }
 
 private:
-    static constexpr unsigned LowestZoom = 10;
-    static constexpr unsigned HighestZoom = 100;
-    static constexpr unsigned LowestFitZoom = 1;
+    static constexpr unsigned LowestZoom = ZoomSteps.front();
+    static constexpr unsigned HighestZoom = ZoomSteps.back();
+    static constexpr unsigned FullSize = 100;
 
     using NodeKey = std::uint64_t;
     using Node = FlowchartSnapshot::Node;
@@ -91,14 +97,17 @@ private:
                       LayoutOutcome outcome);
     void Apply(const FlowchartLayout& layout, const std::unordered_map<std::uint32_t, NodeKey>& keys);
     void UpdateZoom();
-    // The largest zoom at which a length of the chart fits the window's length.
-    static unsigned FittingZoom(int graphLength, int windowLength);
+    // The largest zoom at which a length of the chart fits the window's length, in no
+    // bounds.
+    static double FittingZoom(int graphLength, int windowLength);
+    // Sets the fitting zoom within the bounds; false when it had to be raised.
+    bool Fit(double fitting);
 
     TarnDataModel& model_;
     IFlowchartView* view_;
     std::vector<boost::signals2::scoped_connection> connections_;
     std::unique_ptr<LayoutRunner> runner_;
-    unsigned zoom_ = HighestZoom;
+    unsigned zoom_ = FullSize;
     int bulkDepth_ = 0;
     bool layoutPending_ = false;
 

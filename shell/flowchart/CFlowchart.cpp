@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <cmath>
 
 namespace TarnGui {
@@ -56,15 +57,18 @@ void CFlowchart::RemoveBox(std::uint32_t number)
     scene_.RemoveBox(number);
 }
 
+// The selection ring belongs to the section, wherever its number goes.
 void CFlowchart::RenumberBox(std::uint32_t oldNumber, std::uint32_t newNumber)
 {
-    scene_.RenumberBox(oldNumber, newNumber);
-    InvalidateBox(newNumber);
+    RenumberBoxes({{oldNumber, newNumber}});
 }
 
 void CFlowchart::SwapBoxes(std::uint32_t a, std::uint32_t b)
 {
     scene_.SwapBoxes(a, b);
+    if (selected_ == a || selected_ == b) {
+        selected_ = *selected_ == a ? b : a;
+    }
     InvalidateBox(a);
     InvalidateBox(b);
 }
@@ -72,6 +76,15 @@ void CFlowchart::SwapBoxes(std::uint32_t a, std::uint32_t b)
 void CFlowchart::RenumberBoxes(const TarnViewModel::NumberChanges& changes)
 {
     scene_.RenumberBoxes(changes);
+    if (selected_) {
+        const auto moved = std::find_if(changes.begin(), changes.end(), [this](const auto& change) { return change.from == *selected_; });
+        if (moved != changes.end()) {
+            selected_ = moved->to;
+        } else if (std::any_of(changes.begin(), changes.end(), [this](const auto& change) { return change.to == *selected_; })) {
+            // Another section took the number of the selected one, whose box is gone.
+            selected_.reset();
+        }
+    }
     RepaintAll();
 }
 
@@ -167,7 +180,7 @@ void CFlowchart::SetGraphSize(int width, int height)
 
 void CFlowchart::SetZoom(double factor)
 {
-    const QPointF anchor = AnchorInWindow();
+    const QPointF anchor = wheelAnchor_ ? *wheelAnchor_ : AnchorInWindow();
     const QPointF document = ToDocument(anchor);
     zoom_ = factor;
     UpdateScrollBars();
@@ -346,6 +359,15 @@ void CFlowchart::scrollContentsBy(int dx, int dy)
 
 void CFlowchart::wheelEvent(QWheelEvent* event)
 {
+    if ((event->modifiers() & Qt::ControlModifier) != 0) {
+        event->accept();
+        if (zoomHandler_ && event->angleDelta().y() != 0) {
+            wheelAnchor_ = event->position();
+            zoomHandler_(event->angleDelta().y() > 0);
+            wheelAnchor_.reset();
+        }
+        return;
+    }
     const bool towardsEnd = event->angleDelta().y() <= 0;
     verticalScrollBar()->triggerAction(towardsEnd ? QAbstractSlider::SliderSingleStepAdd : QAbstractSlider::SliderSingleStepSub);
     event->accept();

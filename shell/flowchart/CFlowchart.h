@@ -17,10 +17,13 @@ class CFlowchart : public QAbstractScrollArea {
     Q_OBJECT
 public:
     using SelectHandler = std::function<void(std::uint32_t number)>;
+    // Asked to zoom in (true) or out by Ctrl and the wheel.
+    using ZoomHandler = std::function<void(bool in)>;
 
     explicit CFlowchart(QWidget* parent = nullptr);
 
     void SetSelectHandler(SelectHandler handler) { selectHandler_ = std::move(handler); }
+    void SetZoomHandler(ZoomHandler handler) { zoomHandler_ = std::move(handler); }
     const FlowchartScene& Scene() const { return scene_; }
     const FlowchartFonts& Fonts() const { return fonts_; }
     double Zoom() const { return zoom_; }
@@ -43,7 +46,8 @@ public:
     void SetVisited(std::set<std::uint32_t> numbers);
     const std::set<std::uint32_t>& Visited() const { return visited_; }
     void SetGraphSize(int width, int height);
-    // Keeps the selected box, or the middle of the window, where it is on the screen.
+    // Keeps the point under the pointer when the wheel zooms, else the selected box or the
+    // middle of the window, where it is on the screen.
     void SetZoom(double factor);
     // A layout moves the boxes; the selected box stays where it was on the screen.
     void BeginLayout();
@@ -96,6 +100,9 @@ private:
     double zoom_ = 1.0;
     UpdateBracket updates_;
     SelectHandler selectHandler_;
+    ZoomHandler zoomHandler_;
+    // Where the pointer is while the wheel zooms.
+    std::optional<QPointF> wheelAnchor_;
     std::optional<std::uint32_t> selected_;
     std::set<std::uint32_t> visited_;
     std::optional<HeldBox> heldBox_;

@@ -12,6 +12,8 @@
 
 #include <QAction>
 #include <QEventLoop>
+#include <QMainWindow>
+#include <QStatusBar>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -41,14 +43,23 @@ void CFlowchartPane::SetController(TarnViewModel::FlowchartController* controlle
     // The size the chart's window has without scroll bars, which a fitted chart no longer needs.
     connect(toolBar_->FitWholeChartAction(), &QAction::triggered, this, [this, controller] {
         const QSize window = chart_->maximumViewportSize();
-        RunGuarded(this, [&] { controller->FitWholeChart(window.width(), window.height()); });
+        RunGuarded(this, [&] { NoteUnfitted(controller->FitWholeChart(window.width(), window.height())); });
     });
     // A chart fitted to the width is usually taller than the window, so its vertical bar stays.
     connect(toolBar_->FitWidthAction(), &QAction::triggered, this, [this, controller] {
         const int width = chart_->maximumViewportSize().width() - chart_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
-        RunGuarded(this, [&] { controller->FitWidth(width); });
+        RunGuarded(this, [&] { NoteUnfitted(controller->FitWidth(width)); });
     });
+    chart_->SetZoomHandler([this, controller](bool in) { RunGuarded(this, [&] { in ? controller->ZoomIn() : controller->ZoomOut(); }); });
     controller->SetZoomPercent(100);
+}
+
+void CFlowchartPane::NoteUnfitted(bool fits)
+{
+    auto* window = qobject_cast<QMainWindow*>(this->window());
+    if (!fits && window != nullptr) {
+        window->statusBar()->showMessage(LoadString(Strings::ChartDoesNotFit));
+    }
 }
 
 std::pair<double, double> CFlowchartPane::MeasureSection(std::uint32_t number, const std::wstring& label)

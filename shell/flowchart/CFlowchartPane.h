@@ -65,6 +65,9 @@ signals:
     void layoutSettled();
 
 private:
+    // Says in the status bar when a fit could not show the whole chart.
+    void NoteUnfitted(bool fits);
+
     CFlowchartToolBar* toolBar_;
     CFlowchart* chart_;
     bool settled_ = true;

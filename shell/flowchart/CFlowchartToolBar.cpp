@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpressionValidator>
 
 namespace TarnGui {
 
@@ -26,12 +27,14 @@ QAction* ZoomAction(QToolBar* bar, const QString& themeIcon, const QString& text
 CFlowchartToolBar::CFlowchartToolBar(QWidget* parent) : QToolBar(parent), zoomBox_(new QComboBox(this))
 {
     setIconSize(QSize(16, 16));
-    for (int percent = 10; percent <= 100; percent += 10) {
+    for (const unsigned percent : TarnViewModel::FlowchartController::ZoomSteps) {
         zoomBox_->addItem(QStringLiteral("%1%").arg(percent), percent);
     }
-    // A fit can give a zoom that is not in the list; the box shows it all the same.
+    // The author may type any percentage; a fit can give one that is not in the list.
     zoomBox_->setEditable(true);
-    zoomBox_->lineEdit()->setReadOnly(true);
+    zoomBox_->setInsertPolicy(QComboBox::NoInsert);
+    zoomBox_->lineEdit()->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\s*\\d{0,3}\\s*%?\\s*")), zoomBox_));
     zoomBox_->setMinimumContentsLength(4);
     zoomBox_->setFixedWidth(80);
     zoomBox_->setToolTip(LoadString(Strings::ZoomBox));
@@ -52,6 +55,7 @@ CFlowchartToolBar::CFlowchartToolBar(QWidget* parent) : QToolBar(parent), zoomBo
             RunGuarded(this, [&] { controller_->SetZoomPercent(percent); });
         }
     });
+    connect(zoomBox_->lineEdit(), &QLineEdit::returnPressed, this, &CFlowchartToolBar::TakeTypedZoom);
     connect(zoomOut_, &QAction::triggered, this, [this] {
         if (controller_ != nullptr) {
             RunGuarded(this, [&] { controller_->ZoomOut(); });
@@ -60,6 +64,25 @@ CFlowchartToolBar::CFlowchartToolBar(QWidget* parent) : QToolBar(parent), zoomBo
     connect(zoomIn_, &QAction::triggered, this, [this] {
         if (controller_ != nullptr) {
             RunGuarded(this, [&] { controller_->ZoomIn(); });
+        }
+    });
+}
+
+// A typed percentage is the zoom, within the lowest and highest steps; an empty box shows
+// the zoom again.
+void CFlowchartToolBar::TakeTypedZoom()
+{
+    if (controller_ == nullptr) {
+        return;
+    }
+    QString typed = zoomBox_->currentText();
+    bool number = false;
+    const unsigned percent = typed.remove(QLatin1Char('%')).trimmed().toUInt(&number);
+    RunGuarded(this, [&] {
+        if (number) {
+            controller_->SetZoomPercent(percent);
+        } else {
+            ShowZoomText(QString::fromStdWString(controller_->ZoomText()));
         }
     });
 }

@@ -34,6 +34,8 @@ public:
     QLabel* LayoutStatusLabel() const { return layoutStatus_; }
 
 private:
+    void TakeTypedZoom();
+
     TarnViewModel::FlowchartController* controller_ = nullptr;
     QComboBox* zoomBox_;
     QAction* zoomOut_;

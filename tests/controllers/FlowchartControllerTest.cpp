@@ -49,50 +49,51 @@ TEST_F(FlowchartControllerTest, ANewSectionIsMeasuredRaisedToTheSmallestBoxAndLa
                                    "SetGraphSize", "SetSectionPosition 1", "SetSectionPosition 2", "EndLayout", "EndUpdate"}));
 }
 
-TEST_F(FlowchartControllerTest, ZoomStaysBetweenTenAndAHundredPercent)
+TEST_F(FlowchartControllerTest, ZoomStepsBetweenTenAndFourHundredPercent)
 {
     view.Clear();
     controller.ZoomIn();
-    EXPECT_EQ(view.Calls(), (Calls{"EnableZoomIn false", "EnableZoomOut true", "SetZoom 1,100%"}));
+    EXPECT_EQ(view.Calls(), (Calls{"EnableZoomIn true", "EnableZoomOut true", "SetZoom 1.25,125%"}));
+    for (int step = 0; step < 5; ++step) {
+        controller.ZoomIn();
+    }
+    EXPECT_EQ(controller.ZoomText(), L"400%");
     controller.SetZoomPercent(5);
     EXPECT_EQ(controller.ZoomText(), L"10%");
     view.Clear();
     controller.ZoomOut();
     EXPECT_EQ(view.Calls(), (Calls{"EnableZoomIn true", "EnableZoomOut false", "SetZoom 0.1,10%"}));
-    controller.SetZoomPercent(250);
-    EXPECT_EQ(controller.ZoomText(), L"100%");
+    controller.SetZoomPercent(650);
+    EXPECT_EQ(controller.ZoomText(), L"400%");
+    // A typed zoom between the steps goes to the next step either way.
     controller.SetZoomPercent(55);
     controller.ZoomIn();
-    EXPECT_EQ(controller.ZoomText(), L"65%");
+    EXPECT_EQ(controller.ZoomText(), L"60%");
+    controller.SetZoomPercent(55);
+    controller.ZoomOut();
+    EXPECT_EQ(controller.ZoomText(), L"50%");
 }
 
-TEST_F(FlowchartControllerTest, FittingGoesBelowTheLowestStepOnlyWhereTheChartNeedsIt)
+TEST_F(FlowchartControllerTest, FittingStaysBetweenTheLowestStepAndFullSize)
 {
     model.NewBook(L"Quest", L"");
     // The chart is the graph with a margin of 10 units on each side.
     const int width = view.graphSize.first + 20;
     const int height = view.graphSize.second + 20;
-    controller.FitWholeChart(10 * width, 10 * height);
+    EXPECT_TRUE(controller.FitWholeChart(10 * width, 10 * height));
     EXPECT_EQ(controller.ZoomText(), L"100%");
-    controller.FitWholeChart(width / 2, 10 * height);
+    EXPECT_TRUE(controller.FitWholeChart(width / 2, 10 * height));
     EXPECT_EQ(controller.ZoomText(), std::to_wstring(100 * (width / 2) / width) + L"%");
-    controller.FitWholeChart(10 * width, height / 10);
-    EXPECT_EQ(controller.ZoomText(), std::to_wstring(100 * (height / 10) / height) + L"%");
-    controller.FitWholeChart(0, 0);
-    EXPECT_EQ(controller.ZoomText(), L"1%");
-    controller.FitWidth(width * 2 / 5);
+    EXPECT_TRUE(controller.FitWholeChart(10 * width, height * 3 / 10));
+    EXPECT_EQ(controller.ZoomText(), std::to_wstring(100 * (height * 3 / 10) / height) + L"%");
+    EXPECT_TRUE(controller.FitWidth(width * 2 / 5));
     EXPECT_EQ(controller.ZoomText(), std::to_wstring(100 * (width * 2 / 5) / width) + L"%");
 
-    // Below the lowest step, zooming out stays put and zooming in steps up from there.
-    controller.FitWidth(width / 20);
-    const std::wstring below = controller.ZoomText();
-    ASSERT_LT(std::stoi(below), 10);
-    view.Clear();
-    controller.ZoomOut();
-    EXPECT_EQ(view.Calls()[1], "EnableZoomOut false");
-    EXPECT_EQ(controller.ZoomText(), below);
-    controller.ZoomIn();
-    EXPECT_EQ(controller.ZoomText(), std::to_wstring(std::stoi(below) + 10) + L"%");
+    // A chart too big for the window is shown at the lowest step, and the fit says so.
+    EXPECT_FALSE(controller.FitWholeChart(0, 0));
+    EXPECT_EQ(controller.ZoomText(), L"10%");
+    EXPECT_FALSE(controller.FitWidth(width / 20));
+    EXPECT_EQ(controller.ZoomText(), L"10%");
 }
 
 TEST_F(FlowchartControllerTest, ChoiceChangesLayOutAgainAndOnlyAHiddenChangeUpdatesTheFlag)

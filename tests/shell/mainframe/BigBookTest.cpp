@@ -14,10 +14,14 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
+#include <QScrollBar>
+#include <QStatusBar>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <QWheelEvent>
 
 #include <cmath>
 
@@ -160,36 +164,60 @@ TEST_F(BigBookTest, TheSelectedBoxStaysInSightThroughLayoutsAndZoomSteps)
     EXPECT_TRUE(selectedInSight());
 }
 
-TEST_F(BigBookTest, FittingShowsTheWholeChartOrItsWholeWidthBelowTheLowestStepIfNeedBe)
+TEST_F(BigBookTest, FittingStopsAtTheLowestStepAndSaysWhenTheChartDoesNotFit)
 {
     Open();
     WaitForLayout();
     TarnGui::CFlowchart& chart = *Frame().FlowchartPane()->Chart();
     TarnGui::CFlowchartToolBar& toolBar = *Frame().FlowchartPane()->ToolBar();
-    const auto shownPercent = [&] { return QStringLiteral("%1%").arg(std::lround(chart.Zoom() * 100)); };
 
     toolBar.FitWholeChartAction()->trigger();
-    // The scroll bars go once the window has laid itself out again.
     QApplication::processEvents();
-    EXPECT_LE(chart.HorizontalRange(), chart.viewport()->width());
-    EXPECT_LE(chart.VerticalRange(), chart.viewport()->height());
-    EXPECT_LT(chart.Zoom(), 0.1);
-    EXPECT_EQ(toolBar.ZoomBox()->currentText(), shownPercent());
+    EXPECT_DOUBLE_EQ(chart.Zoom(), 0.1);
+    EXPECT_GT(chart.VerticalRange(), chart.viewport()->height());
+    EXPECT_EQ(toolBar.ZoomBox()->currentText(), QStringLiteral("10%"));
     EXPECT_FALSE(toolBar.ZoomOutAction()->isEnabled());
-
-    toolBar.FitWidthAction()->trigger();
-    QApplication::processEvents();
-    EXPECT_LE(chart.HorizontalRange(), chart.viewport()->width());
-    // One percent more would not fit.
-    const double percent = chart.Zoom() * 100;
-    EXPECT_GT(chart.HorizontalRange() * (percent + 1) / percent, chart.viewport()->width());
-    EXPECT_EQ(toolBar.ZoomBox()->currentText(), shownPercent());
+    EXPECT_EQ(Frame().statusBar()->currentMessage(), TarnGui::LoadString(TarnGui::Strings::ChartDoesNotFit));
 
     // The steps of the list still work from a fitted zoom.
     toolBar.ZoomBox()->setCurrentIndex(9);
     emit toolBar.ZoomBox()->activated(9);
     EXPECT_DOUBLE_EQ(chart.Zoom(), 1.0);
     EXPECT_EQ(toolBar.ZoomBox()->currentText(), QStringLiteral("100%"));
+}
+
+TEST_F(BigBookTest, TheZoomBoxTakesATypedPercentageAndCtrlWheelZoomsAroundThePointer)
+{
+    Open();
+    WaitForLayout();
+    TarnGui::CFlowchart& chart = *Frame().FlowchartPane()->Chart();
+    QComboBox* box = Frame().FlowchartPane()->ToolBar()->ZoomBox();
+    const auto type = [box](const QString& text) {
+        box->lineEdit()->selectAll();
+        QTest::keyClicks(box->lineEdit(), text);
+        QTest::keyClick(box->lineEdit(), Qt::Key_Return);
+    };
+    type(QStringLiteral("60"));
+    EXPECT_DOUBLE_EQ(chart.Zoom(), 0.6);
+    EXPECT_EQ(box->currentText(), QStringLiteral("60%"));
+    type(QStringLiteral("250%"));
+    EXPECT_DOUBLE_EQ(chart.Zoom(), 2.5);
+    type(QStringLiteral("x"));
+    EXPECT_EQ(box->currentText(), QStringLiteral("250%")) << "the box took letters";
+
+    type(QStringLiteral("50"));
+    const QPointF pointer(chart.viewport()->width() / 3.0, chart.viewport()->height() / 4.0);
+    const auto underPointer = [&] {
+        return QPointF((pointer.x() + chart.horizontalScrollBar()->value()) / chart.Zoom(),
+                       (pointer.y() + chart.verticalScrollBar()->value()) / chart.Zoom());
+    };
+    const QPointF before = underPointer();
+    QWheelEvent up(pointer, chart.viewport()->mapToGlobal(pointer), QPoint(), QPoint(0, 120), Qt::NoButton, Qt::ControlModifier,
+                   Qt::NoScrollPhase, false);
+    QApplication::sendEvent(chart.viewport(), &up);
+    EXPECT_DOUBLE_EQ(chart.Zoom(), 0.6);
+    EXPECT_NEAR(underPointer().x(), before.x(), 2.0);
+    EXPECT_NEAR(underPointer().y(), before.y(), 2.0);
 }
 
 TEST_F(BigBookTest, NewOpenAndClosingDuringALayoutNeitherWaitNorFail)

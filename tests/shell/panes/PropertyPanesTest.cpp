@@ -1,5 +1,6 @@
 #include "shell/MainWindowFixture.h"
 #include "shell/PropertyGridDriver.h"
+#include "shell/flowchart/CFlowchart.h"
 #include "shell/panes/CBookPropertiesPane.h"
 #include "shell/panes/CSectionPropertiesPane.h"
 #include "shell/support/StringTable.h"
@@ -183,6 +184,34 @@ TEST_F(PropertyPanesTest, RenumberingCarriesTheSectionAndUndoPutsItBack)
     EXPECT_TRUE(graph.HasSection(3));
     EXPECT_FALSE(graph.HasSection(7));
     EXPECT_EQ(Section().Shown(CSectionPropertiesPane::Number), QStringLiteral("3"));
+}
+
+// The flowchart rings the box of the section being edited, whatever number it takes.
+TEST_F(PropertyPanesTest, TheChartsSelectionRingFollowsARenumberedSection)
+{
+    for (std::uint32_t number = 2; number <= 29; ++number) {
+        Model().CreateSection(number, L"Room " + std::to_wstring(number));
+        Model().AddChoiceTo(number - 1, number, L"On", false);
+    }
+    const auto ringed = [this] {
+        std::vector<std::uint32_t> numbers;
+        for (const auto& [number, box] : Frame().FlowchartPane()->Chart()->Scene().boxes) {
+            if (box.selected) {
+                numbers.push_back(number);
+            }
+        }
+        return numbers;
+    };
+    SelectSection(4);
+    Section().Type(CSectionPropertiesPane::Number, QStringLiteral("2"));
+    ASSERT_EQ(Model().GetStoryGraph().GetSection(2).summary, L"Room 4");
+    EXPECT_EQ(ringed(), std::vector<std::uint32_t>{Model().GetCurrentSection()});
+    EXPECT_EQ(Frame().FlowchartPane()->Chart()->Scene().boxes.at(ringed().at(0)).label.toStdWString().find(L"Room 4"), 0u);
+
+    SelectSection(29);
+    Section().Type(CSectionPropertiesPane::Number, QStringLiteral("40"));
+    ASSERT_TRUE(Model().GetStoryGraph().HasSection(40));
+    EXPECT_EQ(ringed(), std::vector<std::uint32_t>{40});
 }
 
 TEST_F(PropertyPanesTest, NumbersOutsideTheBookAreRefused)
