@@ -2,6 +2,7 @@
 
 #include "controllers/FindReplaceController.h"
 #include "drawing/QtText.h"
+#include "shell/dialogs/FileDialogs.h"
 #include "shell/panes/MatchItemDelegate.h"
 #include "shell/support/ErrorBoundary.h"
 #include "shell/support/LaterSteps.h"
@@ -16,6 +17,8 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QVBoxLayout>
+
+#include <iterator>
 
 namespace TarnGui {
 
@@ -90,7 +93,12 @@ CFindReplacePane::CFindReplacePane(QWidget* parent)
     connect(replaceOne_, &QPushButton::clicked, this, replaceOne);
     connect(replaceAll_, &QPushButton::clicked, this, [this] {
         emit AboutToReplace();
-        Run([this] { controller_->ReplaceAll(ToWString(replace_->text())); });
+        Run([this] {
+            if (replace_->text().isEmpty() && !MayDeleteAllMatches()) {
+                return;
+            }
+            controller_->ReplaceAll(ToWString(replace_->text()));
+        });
     });
     const auto go = [this](const QModelIndex& index) {
         const QScopedValueRollback<bool> clicked(clicked_, true);
@@ -98,6 +106,26 @@ CFindReplacePane::CFindReplacePane(QWidget* parent)
     };
     connect(list_, &QListView::clicked, this, go);
     connect(list_, &QListView::activated, this, go);
+    // Tab goes from the words to find to their replacement, as the rows read.
+    QWidget* order[] = {find_, replace_, replaceOne_, replaceAll_, previous, next, matchCase_, wholeWord_, regularExpression_, list_};
+    for (std::size_t index = 1; index < std::size(order); ++index) {
+        setTabOrder(order[index - 1], order[index]);
+    }
+}
+
+// An empty replacement deletes: the author is told how much and asked first.
+bool CFindReplacePane::MayDeleteAllMatches()
+{
+    controller_->FinishSearch();
+    const std::size_t count = controller_->Matches().size();
+    if (count == 0) {
+        return true;
+    }
+    const QString question = count == 1 ? QStringLiteral("The replacement is empty, so Replace All will delete the one match of \"%1\".\n\nDelete it?")
+                                              .arg(find_->text())
+                                        : QStringLiteral("The replacement is empty, so Replace All will delete all %1 matches of \"%2\".\n\nDelete them?")
+                                              .arg(QString::number(count), find_->text());
+    return Ask(this, question, QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 // A pattern found too costly while searching is shown beside the box, as a bad one is.

@@ -55,6 +55,7 @@ signals:
 
 private:
     void Search();
+    bool MayDeleteAllMatches();
     void ShowError(const QString& message);
     void Refuse(const TarnViewModel::SearchPatternError& error);
     template <class Step>

@@ -163,6 +163,29 @@ TEST_F(FindReplacePaneTest, ReplaceOneAndReplaceAllAreUndoneAsTheAuthorMadeThem)
     EXPECT_EQ(Model().GetStoryGraph().GetSection(2).summary, L"lock hall");
 }
 
+TEST_F(FindReplacePaneTest, TabLeadsToTheReplacementAndAnEmptyOneAsksBeforeDeleting)
+{
+    Model().NewBook(L"Replace", L"");
+    Model().SetSectionText(1, L"Dust, dust and more dust.");
+    Model().SetCurrentSection(1);
+    Press(QKeySequence(Qt::CTRL | Qt::Key_H));
+    Find(QStringLiteral("dust"));
+    ASSERT_TRUE(Pane().FindBox()->hasFocus());
+    Press(QKeySequence(Qt::Key_Tab));
+    EXPECT_TRUE(Pane().ReplaceBox()->hasFocus()) << "Tab from the find box went elsewhere";
+
+    script_.ThenAnswer(QMessageBox::No);
+    QTest::mouseClick(Pane().ReplaceAllButton(), Qt::LeftButton);
+    WaitForScript();
+    EXPECT_EQ(Model().GetStoryGraph().GetSection(1).text, L"Dust, dust and more dust.");
+    script_.ThenAnswer(QMessageBox::Yes);
+    QTest::mouseClick(Pane().ReplaceAllButton(), Qt::LeftButton);
+    WaitForScript();
+    EXPECT_EQ(Model().GetStoryGraph().GetSection(1).text, L",  and more .");
+    ASSERT_EQ(script_.Messages().size(), 2u);
+    EXPECT_EQ(script_.Messages()[0], "The replacement is empty, so Replace All will delete all 3 matches of \"dust\".\n\nDelete them?");
+}
+
 class ProblemsPaneTest : public MainWindowFixture {
 protected:
     TarnGui::CProblemsPane& Pane() { return *Frame().ProblemsPane(); }
