@@ -27,7 +27,8 @@ void PrepareFileDialog(QFileDialog& dialog, FileIconsByName& icons)
 }  // namespace
 
 std::optional<ChosenFile> AskFileName(QWidget* parent, FileDialogKind kind, const std::vector<FileFilter>& filters,
-                                      int preselectedFilter, const QString& proposedName, const QString& title)
+                                      int preselectedFilter, const QString& proposedName, const QString& title,
+                                      const QString& folder)
 {
     FileIconsByName icons;
     QFileDialog dialog(parent);
@@ -55,6 +56,9 @@ std::optional<ChosenFile> AskFileName(QWidget* parent, FileDialogKind kind, cons
         dialog.selectNameFilter(qtFilters[preselectedFilter - 1]);
         followFilter(qtFilters[preselectedFilter - 1]);
     }
+    if (!folder.isEmpty()) {
+        dialog.setDirectory(folder);
+    }
     if (!proposedName.isEmpty()) {
         dialog.selectFile(proposedName);
     }
@@ -66,11 +70,14 @@ std::optional<ChosenFile> AskFileName(QWidget* parent, FileDialogKind kind, cons
     return ChosenFile{path, kind == FileDialogKind::Save ? FilterForName(filters, chosen, path) : chosen};
 }
 
-std::optional<QString> AskFolder(QWidget* parent)
+std::optional<QString> AskFolder(QWidget* parent, const QString& folder)
 {
     FileIconsByName icons;
     QFileDialog dialog(parent);
     PrepareFileDialog(dialog, icons);
+    if (!folder.isEmpty()) {
+        dialog.setDirectory(folder);
+    }
     dialog.setOption(QFileDialog::ShowDirsOnly);
     dialog.setFileMode(QFileDialog::Directory);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {

@@ -69,6 +69,7 @@ public:
     // The commands, each guarded so that its errors are shown rather than thrown.
     void OnFileNew();
     void OnFileOpen();
+    void OnFileClose();
     void OpenFile(const QString& path);
     void OnFileSave();
     void OnFileSaveAs();
@@ -140,6 +141,8 @@ private:
     void FileStateChanged();
     // Hands text typed in the section editor to the document before a command acts on it.
     void CommitTypedText();
+    // The folder of the open book, where file dialogs start; empty for a book never saved.
+    QString BookFolder() const;
     // Saves to the book's file, asking for one when it has none; false when nothing was saved.
     bool SaveBook();
     void SaveAs(const std::wstring& path);
@@ -204,6 +207,8 @@ private:
     // uses the mouse in it or an arrangement of theirs is restored.
     bool panesFollowWindow_ = true;
     bool canUndo_ = false;
+    // Set while a book is opened after the author answered for the unsaved changes.
+    bool changesSettled_ = false;
     QMetaObject::Connection selectionWatch_;
 };
 

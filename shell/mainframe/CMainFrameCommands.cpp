@@ -26,6 +26,7 @@
 #include "shell/panes/CPreviewPane.h"
 #include "shell/panes/CProblemsPane.h"
 #include "shell/panes/CSectionPropertiesPane.h"
+#include "shell/panes/CSectionView.h"
 #include "shell/panes/PropertyGrid.h"
 #include "shell/support/ErrorBoundary.h"
 #include "shell/support/ProgramVersion.h"
@@ -35,6 +36,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QScopedValueRollback>
 #include <QDockWidget>
 #include <QFile>
 #include <QInputDialog>
@@ -125,10 +127,24 @@ void CMainFrame::OnFileNew()
     FileStateChanged();
 }
 
+// A window holds one book: closing it leaves a new, empty one.
+void CMainFrame::OnFileClose()
+{
+    OnFileNew();
+}
+
+// Unsaved changes are settled before a file is chosen, so that the author is not asked
+// about them after choosing.
 void CMainFrame::OnFileOpen()
 {
-    RunGuarded(this, [this] { CommitTypedText(); });
-    if (const std::optional<ChosenFile> chosen = AskFileName(this, FileDialogKind::Open, BookFileFilters(), 1, QString(), QStringLiteral("Open Book"))) {
+    bool cancelled = true;
+    RunGuarded(this, [this, &cancelled] { cancelled = model_.QueryDiscardChanges(); });
+    if (cancelled) {
+        return;
+    }
+    if (const std::optional<ChosenFile> chosen =
+            AskFileName(this, FileDialogKind::Open, BookFileFilters(), 1, QString(), QStringLiteral("Open Book"), BookFolder())) {
+        const QScopedValueRollback<bool> settled(changesSettled_, true);
         OpenFile(chosen->path);
     }
 }
@@ -226,7 +242,7 @@ void CMainFrame::OnImportStory()
 {
     RunGuarded(this, [this] {
         CommitTypedText();
-        const std::optional<ChosenFile> chosen = AskFileName(this, FileDialogKind::Open, StoryImportFilters(), 1, QString(), QStringLiteral("Import Story"));
+        const std::optional<ChosenFile> chosen = AskFileName(this, FileDialogKind::Open, StoryImportFilters(), 1, QString(), QStringLiteral("Import Story"), BookFolder());
         if (!chosen) {
             return;
         }
@@ -281,7 +297,7 @@ void CMainFrame::OnExportBook()
         if (!type.OnePagePerSection()) {
             const std::vector<FileFilter> filters = BookExportFilters();
             const QString proposed = ProposedBaseName(ToQString(model_.GetFilePath())) + QStringLiteral(".html");
-            const std::optional<ChosenFile> chosen = AskFileName(this, FileDialogKind::Save, filters, HtmlFilter, proposed, QStringLiteral("Export Book"));
+            const std::optional<ChosenFile> chosen = AskFileName(this, FileDialogKind::Save, filters, HtmlFilter, proposed, QStringLiteral("Export Book"), BookFolder());
             if (!chosen) {
                 return;
             }
@@ -302,7 +318,7 @@ void CMainFrame::OnExportBook()
             OfferToOpen(LoadString(Strings::OpenExportedBook), chosen->path);
             return;
         }
-        const std::optional<QString> folder = AskFolder(this);
+        const std::optional<QString> folder = AskFolder(this, BookFolder());
         if (!folder) {
             return;
         }
@@ -343,10 +359,11 @@ void CMainFrame::OnExportGraph()
         CommitTypedText();
         const QString proposed = ProposedBaseName(ToQString(model_.GetFilePath())) + QStringLiteral(".png");
         const std::optional<ChosenFile> chosen =
-            AskFileName(this, FileDialogKind::Save, ImageExportFilters(), PngFilter, proposed, QStringLiteral("Export Flowchart Image"));
+            AskFileName(this, FileDialogKind::Save, ImageExportFilters(), PngFilter, proposed, QStringLiteral("Export Flowchart Image"), BookFolder());
         if (!chosen) {
             return;
         }
+        TarnViewModel::RefuseExportOverBook(ToWString(chosen->path), model_.GetFilePath());
         {
             const WaitCursor wait;
             const ImageType type = ImageTypeForFilter(chosen->filterIndex);
@@ -363,6 +380,8 @@ void CMainFrame::OnAddSection()
     RunGuarded(this, [this] {
         CommitTypedText();
         frameworkController_->AddNewSection();
+        // What the author types next is the new section's text, whatever had the focus.
+        sectionView_->TextBox()->setFocus(Qt::OtherFocusReason);
     });
 }
 

@@ -72,15 +72,18 @@ void CMainFrame::CreateActions()
     AddCommand(Strings::FileOpen, QStringLiteral("&Open..."), [this] { OnFileOpen(); })
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     AddCommand(Strings::FileSave, QStringLiteral("&Save"), [this] { OnFileSave(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    AddCommand(Strings::FileSaveAs, QStringLiteral("Save &As..."), [this] { OnFileSaveAs(); });
+    AddCommand(Strings::FileSaveAs, QStringLiteral("Save &As..."), [this] { OnFileSaveAs(); })
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    AddCommand(Strings::FileClose, QStringLiteral("&Close"), [this] { OnFileClose(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
     AddCommand(Strings::ImportStory, QStringLiteral("&Import Story..."), [this] { OnImportStory(); });
     AddCommand(Strings::ExportBook, QStringLiteral("Export &Book"), [this] { OnExportBook(); });
     AddCommand(Strings::ExportGraph, QStringLiteral("Export &Graph"), [this] { OnExportGraph(); });
-    AddCommand(Strings::AppExit, QStringLiteral("E&xit"), [this] { close(); });
+    AddCommand(Strings::AppExit, QStringLiteral("E&xit"), [this] { close(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
     AddCommand(Strings::EditUndo, QStringLiteral("&Undo"), [this] { OnUndo(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    // Qt's standard Redo key on Linux is Ctrl+Shift+Z; the program's is Ctrl+Y.
-    AddCommand(Strings::EditRedo, QStringLiteral("&Redo"), [this] { OnRedo(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y));
+    // Ctrl+Y, and Ctrl+Shift+Z as Linux programs have it.
+    AddCommand(Strings::EditRedo, QStringLiteral("&Redo"), [this] { OnRedo(); })
+        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     AddCommand(Strings::EditCut, QStringLiteral("Cu&t"), [] { FocusedText::Find().Run([](auto* edit) { edit->cut(); }); })
         ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
     AddCommand(Strings::EditCopy, QStringLiteral("&Copy"), [] { FocusedText::Find().Run([](auto* edit) { edit->copy(); }); })
@@ -130,7 +133,7 @@ void CMainFrame::CreateActions()
 void CMainFrame::CreateMenus()
 {
     fileMenu_ = menuBar()->addMenu(QStringLiteral("&File"));
-    for (unsigned command : {Strings::FileNew, Strings::FileOpen, Strings::FileSave, Strings::FileSaveAs}) {
+    for (unsigned command : {Strings::FileNew, Strings::FileOpen, Strings::FileSave, Strings::FileSaveAs, Strings::FileClose}) {
         fileMenu_->addAction(Action(command));
     }
     fileMenu_->addSeparator();

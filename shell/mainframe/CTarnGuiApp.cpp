@@ -3,7 +3,6 @@
 #include "shell/mainframe/BookAutosave.h"
 #include "shell/mainframe/CMainFrame.h"
 #include "shell/support/ErrorBoundary.h"
-#include "shell/support/StringTable.h"
 
 #include <QScreen>
 
@@ -16,7 +15,6 @@ TarnApplication::TarnApplication(int& argc, char** argv) : QApplication(argc, ar
 {
     setOrganizationName(QStringLiteral("Oakhollow Games"));
     setApplicationName(QStringLiteral("Brindle Story Studio"));
-    setApplicationDisplayName(LoadString(Strings::ApplicationTitle));
     setDesktopFileName(QStringLiteral("brindle-studio"));
 }
 
