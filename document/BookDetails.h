@@ -14,6 +14,10 @@ struct BookDetails {
     // Made once for the book and kept through every save, so that a reader's library knows
     // a new edition of it.
     Uuid identifier{};
+    // The Twine story format an imported story was written for, such as "SugarCube", and
+    // its version; empty for a book begun here.
+    std::wstring storyFormat;
+    std::wstring storyFormatVersion;
 
     bool operator==(const BookDetails&) const = default;
 };

@@ -64,7 +64,8 @@ std::wstring OptionalText(const XmlNode& node, const char* name, const std::wstr
 // hand-edited file still opens.
 BookDetails ReadDetails(const XmlNode& book)
 {
-    BookDetails details{OptionalText(book, "author"), OptionalText(book, "language"), {}};
+    BookDetails details{OptionalText(book, "author"), OptionalText(book, "language"), {}, OptionalText(book, "storyFormat"),
+                        OptionalText(book, "storyFormatVersion")};
     if (!IsLanguageTag(details.language)) {
         details.language = LocaleLanguageTag();
     }

@@ -97,6 +97,11 @@ std::string BookText(const BookValues& book, bool hasSections, WalkSections walk
     writer.Leaf(L"author", book.details.author);
     writer.Leaf(L"language", book.details.language);
     writer.Leaf(L"identifier", boost::uuids::to_wstring(book.details.identifier));
+    // Only imported stories have these, so a book begun here is written as before.
+    if (!book.details.storyFormat.empty() || !book.details.storyFormatVersion.empty()) {
+        writer.Leaf(L"storyFormat", book.details.storyFormat);
+        writer.Leaf(L"storyFormatVersion", book.details.storyFormatVersion);
+    }
     if (!hasSections) {
         writer.Leaf(L"sections", L"");
     } else {

@@ -1,20 +1,18 @@
 #include "export/TweeExporter.h"
 
 #include "document/TarnDataModel.h"
+#include "document/TweeFormat.h"
 #include "export/ExportText.h"
 #include "export/JsonTextWriter.h"
 
 #include <boost/algorithm/string/case_conv.hpp>
 #include <boost/uuid/uuid_io.hpp>
 
+#include <algorithm>
+
 namespace TarnViewModel {
 
 namespace {
-
-std::string JsonString(const std::wstring& text)
-{
-    return "\"" + JsonEscaped(Utf8(text)) + "\"";
-}
 
 // Backslashes, if any, then "::": read as a passage header, or as one once a backslash is
 // taken off.
@@ -32,7 +30,9 @@ std::vector<std::string> ContentLines(const std::wstring& text)
     if (text.empty()) {
         return lines;
     }
-    const std::string content = Utf8(ReducedLineBreaks(text));
+    // A lone CR ends a line for every Twee reader, so it is written as one.
+    std::string content = Utf8(ReducedLineBreaks(text));
+    std::replace(content.begin(), content.end(), '\r', '\n');
     std::size_t start = 0;
     for (;;) {
         const std::size_t end = content.find('\n', start);
@@ -66,54 +66,86 @@ std::wstring LinkText(const std::wstring& text)
 
 void WriteStoryData(const TarnDataModel& model, std::ostream& output)
 {
+    const BookDetails& details = model.GetDetails();
+    const bool imported = !details.storyFormat.empty();
     JsonTextWriter json;
     json.StartObject(nullptr);
-    json.Member("ifid", boost::algorithm::to_upper_copy(boost::uuids::to_string(model.GetDetails().identifier)));
-    json.Member("format", "Harlowe");
+    json.Member("ifid", boost::algorithm::to_upper_copy(boost::uuids::to_string(details.identifier)));
+    json.Member("format", imported ? Utf8(details.storyFormat) : OwnStoryFormat);
+    if (!imported || !details.storyFormatVersion.empty()) {
+        json.Member("format-version", imported ? Utf8(details.storyFormatVersion) : OwnStoryFormatVersion);
+    }
     const StoryGraph& graph = model.GetStoryGraph();
     if (graph.SectionCount() > 0) {
         json.Member("start", std::to_string(graph.HasSection(1) ? 1 : graph.FirstSectionNumber()));
     }
-    json.StartObject("brindle");
-    json.Member("author", Utf8(model.GetDetails().author));
-    json.Member("language", Utf8(model.GetDetails().language));
-    json.End();
     json.End();
     output << ":: StoryData\n" << json.Text() << '\n';
 }
 
-void WritePassage(const StoryGraph& graph, const Section& section, std::ostream& output)
+// What a passage of plain Twee cannot hold of a section: how many lines of its text come
+// before the links, its summary, which choices are hidden, and choice texts that a link
+// cannot hold as they are.
+void WriteSectionData(const StoryGraph& graph, const Section& section, JsonTextWriter& json)
 {
-    const std::vector<std::string> lines = ContentLines(section.text);
-    std::string links;
-    std::string hidden;
-    std::string texts;
+    json.StartObject(std::to_string(section.number).c_str());
+    json.Member("lines", std::to_string(ContentLines(section.text).size()));
+    if (!section.summary.empty()) {
+        json.Member("summary", Utf8(section.summary));
+    }
+    std::vector<std::string> hidden;
+    std::vector<std::pair<std::string, std::string>> texts;
     std::size_t index = 0;
     graph.VisitSectionChoices(section.number, false, [&](const Choice& choice) {
-        const std::wstring link = LinkText(choice.text);
-        links += "[[" + (choice.text.empty() ? "" : Utf8(link) + "->") + std::to_string(choice.destination) + "]]\n";
         if (choice.hidden) {
-            hidden += (hidden.empty() ? "" : ",") + std::to_string(index);
+            hidden.push_back(std::to_string(index));
         }
-        if (link != choice.text) {
-            texts += (texts.empty() ? "\"" : ",\"") + std::to_string(index) + "\":" + JsonString(choice.text);
+        if (LinkText(choice.text) != choice.text) {
+            texts.emplace_back(std::to_string(index), Utf8(choice.text));
         }
         ++index;
     });
-    std::string metadata = "{\"lines\":" + std::to_string(lines.size());
-    if (!section.summary.empty()) {
-        metadata += ",\"summary\":" + JsonString(section.summary);
-    }
     if (!hidden.empty()) {
-        metadata += ",\"hidden\":[" + hidden + "]";
+        json.StartArray("hidden");
+        for (const std::string& at : hidden) {
+            json.Member(nullptr, at);
+        }
+        json.End();
     }
     if (!texts.empty()) {
-        metadata += ",\"texts\":{" + texts + "}";
+        json.StartObject("texts");
+        for (const auto& [at, text] : texts) {
+            json.Member(at.c_str(), text);
+        }
+        json.End();
     }
-    output << ":: " << section.number << " {\"brindle\":" << metadata << "}}\n";
-    for (const std::string& line : lines) {
+    json.End();
+}
+
+void WriteBookData(const TarnDataModel& model, std::ostream& output)
+{
+    JsonTextWriter json;
+    json.StartObject(nullptr);
+    json.Member("author", Utf8(model.GetDetails().author));
+    json.Member("language", Utf8(model.GetDetails().language));
+    const StoryGraph& graph = model.GetStoryGraph();
+    json.StartObject("sections");
+    graph.VisitSections([&](const Section& section) { WriteSectionData(graph, section, json); });
+    json.End();
+    json.End();
+    output << ":: " << TweeSectionData << '\n' << json.Text() << '\n';
+}
+
+void WritePassage(const StoryGraph& graph, const Section& section, std::ostream& output)
+{
+    output << ":: " << section.number << '\n';
+    for (const std::string& line : ContentLines(section.text)) {
         output << line << '\n';
     }
+    std::string links;
+    graph.VisitSectionChoices(section.number, false, [&](const Choice& choice) {
+        links += "[[" + (choice.text.empty() ? "" : Utf8(LinkText(choice.text)) + "->") + std::to_string(choice.destination) + "]]\n";
+    });
     if (!links.empty()) {
         output << '\n' << links;
     }
@@ -132,6 +164,7 @@ void TweeExporter::Export(const TarnDataModel& model, std::ostream& output)
     WriteStoryData(model, output);
     const StoryGraph& graph = model.GetStoryGraph();
     graph.VisitSections([&](const Section& section) { WritePassage(graph, section, output); });
+    WriteBookData(model, output);
 }
 
 }  // namespace TarnViewModel

@@ -3,6 +3,7 @@
 #include "document/ChoiceTemplates.h"
 #include "document/LanguageTag.h"
 #include "document/TarnDataModel.h"
+#include "document/TweeFormat.h"
 #include "import/ImportException.h"
 #include "import/JsonValues.h"
 #include "import/TwineLinks.h"
@@ -135,10 +136,33 @@ std::optional<ImportedPassage> ExportedPassage(const TwinePassage& passage, cons
     return imported;
 }
 
-ImportedPassage TwinePassageImported(const TwinePassage& passage)
+bool AllDigits(const std::string& name)
 {
-    const LinkedText linked = ExtractLinks(passage.text);
-    ImportedPassage imported{&passage, EditorText(linked.text), {}, {}};
+    return !name.empty() && std::all_of(name.begin(), name.end(), [](unsigned char c) { return std::isdigit(c); });
+}
+
+// Twine shows a passage without the blank lines it starts with.
+std::string WithoutLeadingBlankLines(const std::string& text)
+{
+    std::size_t start = 0;
+    for (std::size_t end = text.find('\n'); end != std::string::npos; end = text.find('\n', start)) {
+        if (text.find_first_not_of(" \t", start) < end) {
+            break;
+        }
+        start = end + 1;
+    }
+    return text.substr(start);
+}
+
+ImportedPassage TwinePassageImported(const TwinePassage& passage, const std::string& fileName, std::vector<std::string>& warnings)
+{
+    const LinkedText linked = ExtractLinks(WithoutLeadingBlankLines(passage.text));
+    if (linked.unreadMacros > 0) {
+        warnings.push_back(Where(fileName, passage) + "passage \"" + passage.name +
+                           "\" goes on through macros that name the passage by code, not by a plain name; they make no choices");
+    }
+    // A passage's name is what the author called it; a bare number says nothing more.
+    ImportedPassage imported{&passage, EditorText(linked.text), AllDigits(passage.name) ? L"" : Wide(passage.name), {}};
     for (const TwineLink& link : linked.links) {
         // "[[131]]", a bare turn to a numbered passage, has no words of its own.
         const bool bareNumber = !link.textGiven && NumberNamed(link.target) != 0;
@@ -147,39 +171,100 @@ ImportedPassage TwinePassageImported(const TwinePassage& passage)
     return imported;
 }
 
-ImportedPassage ImportPassage(const TwinePassage& passage, const std::string& fileName, std::vector<std::string>& warnings)
+// What this program's Twee export keeps of each section beside Twine's data: in the
+// passage that holds it all, or, in files written before it, in each passage's metadata.
+ImportedPassage ImportPassage(const TwinePassage& passage, const boost::property_tree::ptree* kept, const std::string& fileName,
+                              std::vector<std::string>& warnings)
 {
-    if (!passage.metadata.empty()) {
+    std::optional<boost::property_tree::ptree> metadata;
+    if (kept == nullptr && !passage.metadata.empty()) {
         std::string reason;
-        const auto metadata = ParseJson(passage.metadata, reason);
+        metadata = ParseJson(passage.metadata, reason);
         if (!metadata) {
             warnings.push_back(Where(fileName, passage) + "the metadata of passage \"" + passage.name + "\" is not JSON (" + reason +
                                "); it is left out");
         } else if (const auto brindle = metadata->get_child_optional("brindle")) {
-            if (auto exported = ExportedPassage(passage, *brindle)) {
-                return std::move(*exported);
-            }
-            warnings.push_back(Where(fileName, passage) + "passage \"" + passage.name +
-                               "\" was changed since it was exported; its links are read as Twine reads them");
+            kept = &*brindle;
         }
     }
-    return TwinePassageImported(passage);
+    if (kept != nullptr) {
+        if (auto exported = ExportedPassage(passage, *kept)) {
+            return std::move(*exported);
+        }
+        warnings.push_back(Where(fileName, passage) + "passage \"" + passage.name +
+                           "\" was changed since it was exported; its links are read as Twine reads them");
+    }
+    return TwinePassageImported(passage, fileName, warnings);
+}
+
+// What the book kept in the passage that holds it: the author and language, and each
+// section's data by passage name. Files written before that passage kept the author and
+// language in the story data.
+struct KeptData {
+    std::string author;
+    std::string language;
+    std::map<std::string, boost::property_tree::ptree> sections;
+};
+
+KeptData ReadKeptData(const TwineStory& story, const TwinePassage* holder, const std::string& fileName,
+                      std::vector<std::string>& warnings)
+{
+    KeptData kept{story.author, story.language, {}};
+    if (holder == nullptr) {
+        return kept;
+    }
+    std::string reason;
+    const auto data = ParseJson(holder->text, reason);
+    if (!data) {
+        warnings.push_back(Where(fileName, *holder) + "passage \"" + std::string(TweeSectionData) + "\" is not JSON (" + reason +
+                           "); the passages are read as Twine reads them");
+        return kept;
+    }
+    kept.author = JsonText(*data, "author");
+    kept.language = JsonText(*data, "language");
+    if (const auto sections = data->get_child_optional("sections")) {
+        for (const auto& [name, section] : *sections) {
+            kept.sections.emplace(name, section);
+        }
+    }
+    return kept;
 }
 
 // The numbers the passages take, by name, and the empty sections made for missing targets.
+// The start passage is section 1, where a reader starts; a passage named "1" then takes the
+// start's own number, or the next free one.
 class Numbers {
 public:
-    explicit Numbers(const std::vector<ImportedPassage>& passages)
+    Numbers(const std::vector<ImportedPassage>& passages, const TwinePassage* start)
     {
         for (const ImportedPassage& passage : passages) {
             if (const std::uint32_t number = NumberNamed(passage.passage->name)) {
-                Assign(passage.passage->name, number);
                 highest_ = std::max(highest_, number);
+                if (start == nullptr || (passage.passage != start && number != 1)) {
+                    Assign(passage.passage->name, number);
+                }
             }
         }
         next_ = highest_;
+        if (start == nullptr) {
+            return;
+        }
+        const std::uint32_t startNumber = NumberNamed(start->name);
+        Assign(start->name, 1);
+        const auto one = std::find_if(passages.begin(), passages.end(),
+                                      [start](const ImportedPassage& passage) { return passage.passage != start && passage.passage->name == "1"; });
+        if (one != passages.end()) {
+            displaced_ = true;
+            if (startNumber != 0) {
+                Assign("1", startNumber);
+            } else {
+                Give("1");
+            }
+        }
     }
 
+    // Whether a passage named "1" gave way to the start passage.
+    bool Displaced() const { return displaced_; }
     bool Has(const std::string& name) const { return byName_.count(name) != 0; }
     std::uint32_t Of(const std::string& name) const { return byName_.at(name); }
     std::size_t Count() const { return byName_.size(); }
@@ -206,6 +291,7 @@ private:
     std::set<std::uint32_t> taken_;
     std::uint32_t highest_ = 0;
     std::uint32_t next_ = 0;
+    bool displaced_ = false;
 };
 
 [[noreturn]] void RefuseSize(const std::string& fileName, std::size_t sections)
@@ -215,16 +301,20 @@ private:
                               std::to_string(TarnDataModel::HighestNumber));
 }
 
-BookDetails DetailsOf(const TwineStory& story, const std::string& fileName, std::vector<std::string>& warnings)
+BookDetails DetailsOf(const TwineStory& story, const KeptData& kept, const std::string& fileName, std::vector<std::string>& warnings)
 {
-    BookDetails details{Wide(story.author), Wide(story.language), NewId()};
+    BookDetails details{Wide(kept.author), Wide(kept.language), NewId(), {}, {}};
+    if (story.format != OwnStoryFormat || story.formatVersion != OwnStoryFormatVersion) {
+        details.storyFormat = Wide(story.format);
+        details.storyFormatVersion = Wide(story.formatVersion);
+    }
     static const std::regex Uuid("[0-9A-Fa-f]{8}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{4}-[0-9A-Fa-f]{12}");
     if (std::regex_match(story.ifid, Uuid)) {
         details.identifier = boost::uuids::string_generator()(story.ifid);
     }
     if (!IsLanguageTag(details.language)) {
         if (!details.language.empty()) {
-            warnings.push_back("\"" + fileName + "\": \"" + story.language + "\" is not a language tag; the book takes " +
+            warnings.push_back("\"" + fileName + "\": \"" + kept.language + "\" is not a language tag; the book takes " +
                                boost::locale::conv::utf_to_utf<char>(LocaleLanguageTag()));
         }
         details.language = LocaleLanguageTag();
@@ -239,18 +329,26 @@ BookFileContents ImportStory(const TwineStory& story, const std::string& fileNam
     if (story.passages.size() > TarnDataModel::HighestNumber) {
         RefuseSize(fileName, story.passages.size());
     }
+    const auto found = std::find_if(story.passages.begin(), story.passages.end(),
+                                    [](const TwinePassage& passage) { return passage.name == TweeSectionData; });
+    const TwinePassage* holder = found == story.passages.end() ? nullptr : &*found;
+    const KeptData kept = ReadKeptData(story, holder, fileName, warnings);
     std::vector<ImportedPassage> passages;
     passages.reserve(story.passages.size());
     for (const TwinePassage& passage : story.passages) {
-        passages.push_back(ImportPassage(passage, fileName, warnings));
+        if (&passage != holder) {
+            const auto data = kept.sections.find(passage.name);
+            passages.push_back(ImportPassage(passage, data == kept.sections.end() ? nullptr : &data->second, fileName, warnings));
+        }
     }
 
-    Numbers numbers(passages);
     const auto start = std::find_if(passages.begin(), passages.end(), [&](const ImportedPassage& passage) {
         return passage.passage->name == (story.start.empty() ? "Start" : story.start);
     });
-    if (start != passages.end() && !numbers.Has(start->passage->name)) {
-        numbers.Give(start->passage->name);
+    Numbers numbers(passages, start == passages.end() ? nullptr : start->passage);
+    if (numbers.Displaced()) {
+        warnings.push_back("\"" + fileName + "\": section 1 is the start passage \"" + start->passage->name + "\", so passage \"1\" becomes section " +
+                           std::to_string(numbers.Of("1")));
     }
     for (const ImportedPassage& passage : passages) {
         if (!numbers.Has(passage.passage->name)) {
@@ -271,7 +369,7 @@ BookFileContents ImportStory(const TwineStory& story, const std::string& fileNam
 
     BookFileContents contents;
     contents.title = EditorText(story.name);
-    contents.details = DetailsOf(story, fileName, warnings);
+    contents.details = DetailsOf(story, kept, fileName, warnings);
     contents.choiceFormat = TurnToFormat;
     std::size_t choices = 0;
     for (const ImportedPassage& passage : passages) {
@@ -288,6 +386,7 @@ BookFileContents ImportStory(const TwineStory& story, const std::string& fileNam
     for (const std::string& target : missing) {
         Section section;
         section.number = numbers.Give(target);
+        section.summary = AllDigits(target) ? L"" : Wide(target);
         contents.graph.AddSection(section);
         warnings.push_back("\"" + fileName + "\": there is no passage \"" + target + "\"; section " + std::to_string(section.number) +
                            " is made for the links to it, empty");

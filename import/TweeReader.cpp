@@ -105,6 +105,8 @@ void ReadStoryData(const std::string& json, std::size_t line, const std::string&
     }
     story.ifid = JsonText(*data, "ifid");
     story.start = JsonText(*data, "start");
+    story.format = JsonText(*data, "format");
+    story.formatVersion = JsonText(*data, "format-version");
     story.author = JsonText(*data, "brindle/author");
     story.language = JsonText(*data, "brindle/language");
 }

@@ -7,7 +7,7 @@
 namespace TarnViewModel {
 
 // The stories of a Twee file, or of Twine's published HTML or archive, told apart by their
-// content. Throws when the file cannot be read or is not UTF-8, naming the file and the
+// content. A byte-order mark is passed over, and CR LF, LF and CR all end a line. Throws when the file cannot be read or is not UTF-8, naming the file and the
 // line, and ImportException when it holds no story.
 TwineFile ReadTwineFile(const std::string& fileName);
 

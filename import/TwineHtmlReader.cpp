@@ -210,6 +210,8 @@ std::vector<TwineStory> ReadTwineHtml(const std::string& html, const std::string
         TwineStory read;
         read.name = Attribute(storyData, "name");
         read.ifid = Attribute(storyData, "ifid");
+        read.format = Attribute(storyData, "format");
+        read.formatVersion = Attribute(storyData, "format-version");
         const std::string startPid = Attribute(storyData, "startnode");
         std::set<std::string> names;
         for (std::size_t passage = FindTag(html, "tw-passagedata", position); passage < end;

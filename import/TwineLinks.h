@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -15,12 +16,18 @@ struct TwineLink {
 struct LinkedText {
     std::string text;
     std::vector<TwineLink> links;
+    // Macros that go to a passage named by code rather than by a plain string, which only
+    // the story format can follow.
+    std::size_t unreadMacros = 0;
 };
 
-// The links "[[text]]", "[[text|target]]", "[[text->target]]" and "[[target<-text]]" of a
-// passage's text, in text order, and the text without them: a line that holds nothing
-// but links goes, any other link leaves its text in its place, and trailing blank lines go.
-// A setter after "][" is not part of the target.
+// The links of a passage's text, in text order, and the text without them: a line that
+// holds nothing but links goes, any other link leaves its words in its place, and trailing
+// blank lines go. Links are "[[text]]", "[[text|target]]", "[[text->target]]" and
+// "[[target<-text]]" (a setter after "][" is not part of the target), SugarCube's
+// <<link "text" "target">>, <<button>> and <<goto "target">> (or with link markup inside), and
+// Harlowe's (link-goto: "text", "target"), (go-to: "target") and (click-goto: "text",
+// "target"). A link to a web address is no link: its words stay in the text.
 LinkedText ExtractLinks(const std::string& text);
 
 // The inside of one link, between "[[" and "]]".

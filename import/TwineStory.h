@@ -23,6 +23,9 @@ struct TwineStory {
     std::string ifid;
     // The name of the passage the story starts from; empty when the story does not say.
     std::string start;
+    // The story format it was written for, such as "SugarCube", and its version.
+    std::string format;
+    std::string formatVersion;
     // What this program's own Twee export keeps beside Twine's data.
     std::string author;
     std::string language;

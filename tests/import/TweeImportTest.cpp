@@ -35,9 +35,9 @@ TEST(TweeImport, AForeignStoryBecomesABookAndWhatItCannotHoldIsAWarning)
     EXPECT_EQ(book.title, L"A Twee Tale");
     // Nothing said where to start, so the passages are numbered in file order.
     EXPECT_THAT(TestSupport::SectionsOf(book.graph),
-                ElementsAre(ImportedSection{1, L"First line.", L"", {{2, L"Go on", false}}},
-                            ImportedSection{2, L"Middle End here.", L"", {{3, L"End", false}, {1, L"Back", false}, {2, L"Middle", false}}},
-                            ImportedSection{3, L":: not a header", L"", {}}));
+                ElementsAre(ImportedSection{1, L"First line.", L"Begin", {{2, L"Go on", false}}},
+                            ImportedSection{2, L"Middle End here.", L"Middle", {{3, L"End", false}, {1, L"Back", false}, {2, L"Middle", false}}},
+                            ImportedSection{3, L":: not a header", L"End", {}}));
     const std::string where = "\"" + path + "\", line ";
     EXPECT_THAT(warnings, ElementsAre(HasSubstr(where + "5: the StoryData is not JSON ("),
                                       where + "17: passage \"UserScript\" is the story's script or style sheet; it is left out",
@@ -45,7 +45,7 @@ TEST(TweeImport, AForeignStoryBecomesABookAndWhatItCannotHoldIsAWarning)
                                       HasSubstr(where + "12: the metadata of passage \"Middle\" is not JSON (")));
 }
 
-TEST(TweeImport, NumberedPassagesKeepTheirNumbersAndTheStartTakesTheFirstFreeOneAfterThem)
+TEST(TweeImport, NumberedPassagesKeepTheirNumbersAndTheStartIsSectionOne)
 {
     const TwineFile file = ReadTwineText(":: StoryData\n{\"ifid\": \"d674c58c-defa-4f70-b7a2-27742230c0fc\", \"start\": \"Hall\"}\n"
                                          ":: 3\nThree [[Hall]] [[3]] [[Nowhere]]\n:: Yard\n:: Hall\n[[7]]\n:: 7\n",
@@ -53,10 +53,10 @@ TEST(TweeImport, NumberedPassagesKeepTheirNumbersAndTheStartTakesTheFirstFreeOne
     std::vector<std::string> warnings;
     const BookFileContents book = Imported(file, warnings);
     EXPECT_THAT(TestSupport::SectionsOf(book.graph),
-                ElementsAre(ImportedSection{3, L"Three Hall 3 Nowhere", L"", {{8, L"Hall", false}, {3, L"", false}, {10, L"Nowhere", false}}},
-                            ImportedSection{7, L"", L"", {}}, ImportedSection{8, L"", L"", {{7, L"", false}}},
-                            ImportedSection{9, L"", L"", {}}, ImportedSection{10, L"", L"", {}}));
-    EXPECT_THAT(warnings, ElementsAre("\"story.twee\": there is no passage \"Nowhere\"; section 10 is made for the links to it, empty"));
+                ElementsAre(ImportedSection{1, L"", L"Hall", {{7, L"", false}}},
+                            ImportedSection{3, L"Three Hall 3 Nowhere", L"", {{1, L"Hall", false}, {3, L"", false}, {9, L"Nowhere", false}}},
+                            ImportedSection{7, L"", L"", {}}, ImportedSection{8, L"", L"Yard", {}}, ImportedSection{9, L"", L"Nowhere", {}}));
+    EXPECT_THAT(warnings, ElementsAre("\"story.twee\": there is no passage \"Nowhere\"; section 9 is made for the links to it, empty"));
     EXPECT_EQ(boost::uuids::to_string(book.details.identifier), "d674c58c-defa-4f70-b7a2-27742230c0fc");
 }
 
@@ -66,10 +66,76 @@ TEST(TweeImport, CrLfFilesAndEveryLinkFormReadAsLfFilesDo)
     std::vector<std::string> warnings;
     const BookFileContents book = Imported(ReadTwineText(story, "crlf.twee"), warnings);
     EXPECT_THAT(TestSupport::SectionsOf(book.graph),
-                ElementsAre(ImportedSection{1, L"Go a c d e->f g B", L"",
+                ElementsAre(ImportedSection{1, L"Go a c d e->f g B", L"Start",
                                             {{2, L"a", false}, {2, L"c", false}, {2, L"d", false}, {2, L"e->f", false}, {2, L"g", false}, {2, L"B", false}}},
-                            ImportedSection{2, L"End.", L"", {}}));
+                            ImportedSection{2, L"End.", L"B", {}}));
     EXPECT_TRUE(warnings.empty());
+}
+
+// Twine's own import passes over a byte-order mark, ends lines at CR, LF or CR LF, and
+// shows a passage without the blank lines it starts with.
+TEST(TweeImport, AByteOrderMarkOldMacLineEndsAndLeadingBlankLinesReadAsTwineReadsThem)
+{
+    std::vector<std::string> warnings;
+    const BookFileContents marked = Imported(ReadTwineText("\xEF\xBB\xBF:: Start\n\n  \n  Indented title\n[[Boat]]\n:: Boat\nAfloat.\n", "bom.twee"), warnings);
+    EXPECT_THAT(TestSupport::SectionsOf(marked.graph),
+                ElementsAre(ImportedSection{1, L"  Indented title", L"Start", {{2, L"Boat", false}}}, ImportedSection{2, L"Afloat.", L"Boat", {}}));
+    const BookFileContents mac = Imported(ReadTwineText(":: Start\rLine one\r\rLine two\r[[Boat]]\r:: Boat\rAfloat.\r", "mac.twee"), warnings);
+    EXPECT_THAT(TestSupport::SectionsOf(mac.graph), ElementsAre(ImportedSection{1, L"Line one\r\n\r\nLine two", L"Start", {{2, L"Boat", false}}},
+                                                               ImportedSection{2, L"Afloat.", L"Boat", {}}));
+    EXPECT_TRUE(warnings.empty());
+}
+
+TEST(TweeImport, ALinkToAWebAddressKeepsItsWordsAndMakesNoChoice)
+{
+    std::vector<std::string> warnings;
+    const BookFileContents book = Imported(
+        ReadTwineText(":: Start\nBy [[Iain Merrick->http://example.com/iain]] and [[mail us|mailto:a@example.com]].\n"
+                      "[[https://example.com/only]]\n[[On->Chapter 2: The Dock]]\n:: Chapter 2: The Dock\nHere.\n",
+                      "web.twee"),
+        warnings);
+    EXPECT_THAT(TestSupport::SectionsOf(book.graph),
+                ElementsAre(ImportedSection{1, L"By Iain Merrick and mail us.\r\nhttps://example.com/only", L"Start", {{2, L"On", false}}},
+                            ImportedSection{2, L"Here.", L"Chapter 2: The Dock", {}}));
+    EXPECT_TRUE(warnings.empty());
+}
+
+TEST(TweeImport, ANamedStartPassageIsSectionOneAndTheOneNumberedOneMoves)
+{
+    const TwineFile file = ReadTwineText(":: StoryData\n{\"ifid\": \"D674C58C-DEFA-4F70-B7A2-27742230C0FC\", \"start\": \"Dock\"}\n"
+                                         ":: 1\nOne [[2]]\n:: 2\nTwo [[3]]\n:: 3\nThree [[1]]\n:: Dock\n[[Begin->1]]\n",
+                                         "start.twee");
+    std::vector<std::string> warnings;
+    const BookFileContents book = Imported(file, warnings);
+    EXPECT_THAT(TestSupport::SectionsOf(book.graph),
+                ElementsAre(ImportedSection{1, L"", L"Dock", {{4, L"Begin", false}}}, ImportedSection{2, L"Two 3", L"", {{3, L"", false}}},
+                            ImportedSection{3, L"Three 1", L"", {{4, L"", false}}}, ImportedSection{4, L"One 2", L"", {{2, L"", false}}}));
+    EXPECT_THAT(warnings, ElementsAre("\"story.twee\": section 1 is the start passage \"Dock\", so passage \"1\" becomes section 4"));
+}
+
+TEST(TweeImport, PlainMacroLinksAreChoicesAndTheRestAreNamedOncePerPassage)
+{
+    const std::string story = ":: Start\n"
+                              "<<link \"Open the door\" \"Door\">><</link>>\n"
+                              "Then <<link [[Run|Field]]>><</link>> or <<button 'Wait'>><<goto \"Cellar\">><</button>>.\n"
+                              "<<goto [[Door]]>>\n"
+                              "<<set $x to 1>><<goto $next>> <<link \"Think\">><<set $y to 2>><</link>>\n"
+                              ":: Harlowe\n"
+                              "(link-goto: \"Go out\", \"Field\") (Go-To: 'Door') (click-goto: \"door\", \"Door\") (linkgoto: \"Cellar\")\n"
+                              "(link-goto: $where) (print: 2)\n"
+                              ":: Door\n:: Field\n:: Cellar\n";
+    std::vector<std::string> warnings;
+    const BookFileContents book = Imported(ReadTwineText(story, "macros.twee"), warnings);
+    const auto sections = TestSupport::SectionsOf(book.graph);
+    ASSERT_EQ(sections.size(), 5u);
+    EXPECT_EQ(sections[0], (ImportedSection{1, L"Then Run or Wait.\r\n<<set $x to 1>><<goto $next>> <<link \"Think\">><<set $y to 2>><</link>>", L"Start",
+                                            {{3, L"Open the door", false}, {4, L"Run", false}, {5, L"Wait", false}, {3, L"Door", false}}}));
+    // A line of nothing but links goes, as with Twine's own links.
+    EXPECT_EQ(sections[1], (ImportedSection{2, L"(link-goto: $where) (print: 2)", L"Harlowe",
+                                            {{4, L"Go out", false}, {3, L"Door", false}, {3, L"door", false}, {5, L"Cellar", false}}}));
+    EXPECT_THAT(warnings,
+                ElementsAre(HasSubstr("passage \"Start\" goes on through macros that name the passage by code, not by a plain name"),
+                            HasSubstr("passage \"Harlowe\" goes on through macros that name the passage by code, not by a plain name")));
 }
 
 TEST(TweeImport, BadFilesAreRefusedNamingTheFileAndTheLine)

@@ -9,6 +9,7 @@
 #include "support/TempFolder.h"
 #include "support/TestData.h"
 
+#include <boost/algorithm/string/replace.hpp>
 #include <gtest/gtest.h>
 
 #include <random>
@@ -44,6 +45,37 @@ TEST(TweeRoundTrip, TheHandWrittenStoryGivesTheBookBack)
     EXPECT_EQ(book.details.language, L"en-GB");
 }
 
+// Files written before the book's data moved to a passage of its own held it in each
+// passage's metadata.
+TEST(TweeRoundTrip, AFileWrittenWithDataInPassageMetadataStillGivesTheBookBack)
+{
+    const auto model = TestSupport::MakeTweeBook();
+    std::vector<std::string> warnings;
+    const BookFileContents book =
+        ImportedAgain(TestSupport::ReadBytes(TestSupport::TestData() / "import/exported-with-metadata.twee"), warnings);
+    EXPECT_TRUE(warnings.empty()) << warnings.front();
+    EXPECT_EQ(TestSupport::SectionsOf(book.graph), TestSupport::SectionsOf(model->GetStoryGraph()));
+    EXPECT_EQ(book.details.author, model->GetDetails().author);
+}
+
+TEST(TweeRoundTrip, AStoryKeepsItsFormatAndVersionAndABookBegunHereIsHarlowe)
+{
+    std::vector<std::string> warnings;
+    TarnDataModel model;
+    model.OpenImported(ImportedAgain(":: StoryData\n{\"ifid\": \"D674C58C-DEFA-4F70-B7A2-27742230C0FC\", \"format\": \"SugarCube\", "
+                                     "\"format-version\": \"2.37.3\", \"start\": \"Dock\"}\n\n:: Dock\nThe boat waits.\n",
+                                     warnings));
+    EXPECT_EQ(model.GetDetails().storyFormat, L"SugarCube");
+    std::string twee = Twee(model);
+    EXPECT_NE(twee.find("\"format\": \"SugarCube\",\n    \"format-version\": \"2.37.3\",\n    \"start\": \"1\""), std::string::npos)
+        << twee;
+
+    // Our own format comes back as no format of the story's own, so the book file is as it was.
+    model.OpenImported(ImportedAgain(Twee(*TestSupport::MakeTweeBook()), warnings));
+    EXPECT_EQ(model.GetDetails().storyFormat, L"");
+    EXPECT_EQ(model.GetDetails().storyFormatVersion, L"");
+}
+
 // Texts that Twee, Twine's links, JSON or the line structure could take for their own.
 const std::wstring Hostile[] = {
     L"", L":: header?", L"\\\\:: two backslashes", L"[[link->1]] and [[2]]", L"]] ->  <- | ][",
@@ -75,6 +107,16 @@ TEST(TweeRoundTrip, GeneratedBooksWithHostileTextsComeBackAsTheyWere)
         std::vector<std::string> warnings;
         const BookFileContents book = ImportedAgain(Twee(*model), warnings);
         EXPECT_TRUE(warnings.empty()) << warnings.front();
+        // A lone CR is a line end to every Twee reader, and comes back as the book's own.
+        std::vector<std::pair<std::uint32_t, std::wstring>> loneCr;
+        model->GetStoryGraph().VisitSections([&](const Section& section) {
+            if (section.text.find(L"lone\rCR") != std::wstring::npos) {
+                loneCr.emplace_back(section.number, boost::algorithm::replace_all_copy(section.text, L"lone\rCR", L"lone\r\nCR"));
+            }
+        });
+        for (const auto& [number, text] : loneCr) {
+            model->SetSectionText(number, text);
+        }
         const auto expected = TestSupport::SectionsOf(model->GetStoryGraph());
         const auto actual = TestSupport::SectionsOf(book.graph);
         ASSERT_EQ(actual.size(), expected.size());

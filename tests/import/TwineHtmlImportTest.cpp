@@ -26,10 +26,10 @@ TEST(TwineHtmlImport, APublishedStoryIsReadWithItsEntitiesDecodedAndItsCodeLeftA
     EXPECT_EQ(boost::uuids::to_string(book.details.identifier), "a1b2c3d4-e5f6-4a7b-8c9d-0e1f2a3b4c5d");
     // The start passage takes section 1; a link to a passage the story lacks makes one.
     EXPECT_THAT(TestSupport::SectionsOf(book.graph),
-                ElementsAre(ImportedSection{1, L"Welcome, it's late \u2014 \u20AC5 to enter.", L"", {{2, L"Enter", false}, {2, L"Sneak in", false}}},
-                            ImportedSection{2, L"It is dark & cold. You hear \"drip\" <drip>.\r\nYou could also go back or Ghost Room.", L"",
+                ElementsAre(ImportedSection{1, L"Welcome, it's late \u2014 \u20AC5 to enter.", L"Intro", {{2, L"Enter", false}, {2, L"Sneak in", false}}},
+                            ImportedSection{2, L"It is dark & cold. You hear \"drip\" <drip>.\r\nYou could also go back or Ghost Room.", L"Cellar",
                                             {{3, L"Climb the stairs", false}, {2, L"Cellar", false}, {1, L"go back", false}, {4, L"Ghost Room", false}}},
-                            ImportedSection{3, L"The end.", L"", {}}, ImportedSection{4, L"", L"", {}}));
+                            ImportedSection{3, L"The end.", L"Hall", {}}, ImportedSection{4, L"", L"Ghost Room", {}}));
     EXPECT_THAT(warnings, ElementsAre("\"" + path + "\": there is no passage \"Ghost Room\"; section 4 is made for the links to it, empty"));
 }
 
@@ -45,9 +45,10 @@ TEST(TwineHtmlImport, AnArchiveGivesEachOfItsStories)
     std::vector<std::string> warnings;
     EXPECT_THAT(TestSupport::SectionsOf(ImportStory(file.stories[0], path, warnings).graph),
                 ElementsAre(ImportedSection{1, L"Begin.", L"", {{2, L"Onward", false}}}, ImportedSection{2, L"The end.", L"", {}}));
+    // The start passage, named 5, is where a reader starts: section 1.
     EXPECT_THAT(TestSupport::SectionsOf(ImportStory(file.stories[1], path, warnings).graph),
-                ElementsAre(ImportedSection{5, L"Numbered five.", L"", {{6, L"Side", false}, {5, L"", false}}},
-                            ImportedSection{6, L"A side room.", L"", {{5, L"Back", false}}}));
+                ElementsAre(ImportedSection{1, L"Numbered five.", L"", {{6, L"Side", false}, {1, L"", false}}},
+                            ImportedSection{6, L"A side room.", L"Side", {{1, L"Back", false}}}));
     EXPECT_TRUE(warnings.empty());
 }
 
