@@ -26,7 +26,7 @@ CPlayPane::CPlayPane(QWidget* parent)
       path_(new QListWidget),
       back_(new QPushButton(QStringLiteral("Bac&k"))),
       forward_(new QPushButton(QStringLiteral("For&ward"))),
-      edit_(new QPushButton(QStringLiteral("&Edit this section")))
+      edit_(new QPushButton(QStringLiteral("Edi&t this section")))
 {
     setObjectName(QStringLiteral("PlayPane"));
     auto* restart = new QPushButton(QStringLiteral("&Restart"));

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QDockWidget>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMenu>
@@ -500,6 +501,83 @@ TEST_F(MainWindowCommandsTest, ExportNamesAreProposedFromTheBook)
     WaitForScript();
 }
 
+TEST_F(MainWindowCommandsTest, OpenAsksAboutUnsavedChangesBeforeAFileIsChosenAndOnlyOnce)
+{
+    const QString other = PathOf("other.brindle");
+    Model().Save(other.toStdWString());
+    Model().AddChoiceTo(1, 2, L"Run", false);
+    script_.ThenAnswer(QMessageBox::No);
+    script_.ThenChooseFile(other);
+    Press(QKeySequence(Qt::CTRL | Qt::Key_O));
+    WaitForScript();
+    ASSERT_EQ(script_.Messages().size(), 1u);
+    EXPECT_EQ(Model().GetFilePath(), other.toStdWString());
+    EXPECT_FALSE(Model().IsModified());
+
+    // Cancelling the question opens no dialog at all.
+    Model().AddChoiceTo(1, 2, L"Run", false);
+    script_.ThenAnswer(QMessageBox::Cancel);
+    Press(QKeySequence(Qt::CTRL | Qt::Key_O));
+    WaitForScript();
+    EXPECT_TRUE(Model().IsModified());
+}
+
+TEST_F(MainWindowCommandsTest, FileDialogsStartInTheBooksFolder)
+{
+    std::filesystem::create_directories(folder_.Path("books"));
+    const QString book = PathOf("books/quest.brindle");
+    Model().Save(book.toStdWString());
+    for (const unsigned command : {Strings::FileOpen, Strings::ImportStory, Strings::ExportGraph}) {
+        script_.Then([](QWidget* dialog) {
+            auto* files = qobject_cast<QFileDialog*>(dialog);
+            ASSERT_NE(files, nullptr);
+            EXPECT_TRUE(files->directory().absolutePath().endsWith(QStringLiteral("/books"))) << files->directory().absolutePath().toStdString();
+            files->reject();
+        });
+        Run(command);
+        WaitForScript();
+    }
+}
+
+TEST_F(MainWindowCommandsTest, TheFlowchartImageIsNeverWrittenOverTheBook)
+{
+    const QString book = PathOf("quest.brindle");
+    Model().Save(book.toStdWString());
+    const std::string before = ReadBytes(book.toStdString());
+    script_.ThenChooseFile(book);
+    script_.ThenAnswer(QMessageBox::Yes);
+    script_.ThenAnswer(QMessageBox::Ok);
+    Run(Strings::ExportGraph);
+    WaitForScript();
+    EXPECT_EQ(ReadBytes(book.toStdString()), before);
+    ASSERT_EQ(script_.Messages().size(), 2u);
+    EXPECT_NE(script_.Messages()[1].find("quest.brindle"), std::string::npos) << script_.Messages()[1];
+}
+
+TEST_F(MainWindowCommandsTest, AddSectionPutsTheCursorInTheNewTextWhateverHadTheFocus)
+{
+    Frame().FlowchartPane()->Chart()->setFocus();
+    Run(Strings::AddSection);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("A new room."));
+    Frame().FlowchartPane()->Chart()->setFocus();
+    EXPECT_EQ(Model().GetStoryGraph().GetSection(Model().GetCurrentSection()).text, L"A new room.");
+    EXPECT_NE(Model().GetCurrentSection(), 1u);
+}
+
+TEST_F(MainWindowCommandsTest, ThePlayPanesButtonsLeaveTheMenusTheirKeys)
+{
+    Run(Strings::ShowPlay);
+    for (QPushButton* button : Frame().findChildren<QPushButton*>()) {
+        if (!button->isVisible()) {
+            continue;
+        }
+        const QKeySequence mnemonic = QKeySequence::mnemonic(button->text());
+        for (QAction* menu : Frame().menuBar()->actions()) {
+            EXPECT_NE(mnemonic, QKeySequence::mnemonic(menu->text())) << button->text().toStdString() << " takes the key of " << menu->text().toStdString();
+        }
+    }
+}
+
 TEST_F(MainWindowCommandsTest, HelpCommandsOpenTheMakersPagesWithTheVersion)
 {
     Run(Strings::OnlineHelp);
@@ -580,7 +658,11 @@ TEST_F(MainWindowCommandsTest, TheAboutBoxShowsTheVersionAndOpensTheMakersPages)
 
 TEST_F(MainWindowCommandsTest, MenusCarryThePromptsAndKeys)
 {
-    EXPECT_EQ(Frame().Action(Strings::EditRedo)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Y));
+    EXPECT_EQ(Frame().Action(Strings::EditRedo)->shortcuts(),
+              (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}));
+    EXPECT_EQ(Frame().Action(Strings::FileSaveAs)->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    EXPECT_EQ(Frame().Action(Strings::FileClose)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_W));
+    EXPECT_EQ(Frame().Action(Strings::AppExit)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Q));
     EXPECT_EQ(Frame().Action(Strings::PreviousView)->shortcut(), QKeySequence(Qt::SHIFT | Qt::Key_F6));
     EXPECT_EQ(Frame().Action(Strings::ShuffleSections)->statusTip(), "Randomly shuffles up the sections in your book");
     EXPECT_EQ(Frame().Action(Strings::ShuffleSections)->toolTip(), "Shuffle Sections");

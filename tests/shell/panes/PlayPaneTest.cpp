@@ -79,7 +79,7 @@ TEST_F(PlayPaneTest, PlayingFromHereFollowsChoicesBackAndForwardAndLeadsToTheEdi
     EXPECT_EQ(Heading(), QStringLiteral("1"));
     QPushButton* edit = nullptr;
     for (QPushButton* button : Pane().findChildren<QPushButton*>()) {
-        if (button->text() == QStringLiteral("&Edit this section")) {
+        if (button->text() == QStringLiteral("Edi&t this section")) {
             edit = button;
         }
     }
