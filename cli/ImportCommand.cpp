@@ -3,27 +3,51 @@
 #include "import/StoryImport.h"
 #include "import/TwineFile.h"
 
+#include <boost/algorithm/string/case_conv.hpp>
+
 #include <filesystem>
+#include <vector>
 
 namespace BrindleCli {
 
 namespace {
 
-const TarnViewModel::TwineStory& ChosenStory(const TarnViewModel::TwineFile& file, const std::string& name)
+bool SameIfid(std::string a, std::string b)
 {
-    if (name.empty() && file.stories.size() == 1) {
+    boost::algorithm::to_upper(a);
+    boost::algorithm::to_upper(b);
+    return !a.empty() && a == b;
+}
+
+// The story named by --story, by its name or its IFID; two stories of one name are told
+// apart only by their IFIDs.
+const TarnViewModel::TwineStory& ChosenStory(const TarnViewModel::TwineFile& file, const std::string& chosen)
+{
+    if (chosen.empty() && file.stories.size() == 1) {
         return file.stories.front();
     }
+    std::vector<const TarnViewModel::TwineStory*> matches;
     std::string names;
     for (const TarnViewModel::TwineStory& story : file.stories) {
-        if (!name.empty() && story.name == name) {
-            return story;
+        if (!chosen.empty() && (story.name == chosen || SameIfid(story.ifid, chosen))) {
+            matches.push_back(&story);
         }
         names += (names.empty() ? "\"" : ", \"") + story.name + "\"";
     }
-    throw UsageError(name.empty() ? "the file holds " + std::to_string(file.stories.size()) + " stories, " + names +
-                                        "; name one with --story NAME"
-                                  : "the file has no story \"" + name + "\", only " + names);
+    if (matches.size() == 1) {
+        return *matches.front();
+    }
+    if (matches.size() > 1) {
+        std::string ifids;
+        for (const TarnViewModel::TwineStory* story : matches) {
+            ifids += (ifids.empty() ? "" : ", ") + (story->ifid.empty() ? std::string("(none)") : story->ifid);
+        }
+        throw UsageError("the file holds " + std::to_string(matches.size()) + " stories named \"" + chosen +
+                         "\"; name one by its IFID: " + ifids);
+    }
+    throw UsageError(chosen.empty() ? "the file holds " + std::to_string(file.stories.size()) + " stories, " + names +
+                                          "; name one with --story NAME or --story IFID"
+                                    : "the file has no story \"" + chosen + "\", only " + names);
 }
 
 }  // namespace

@@ -126,7 +126,7 @@ TEST_F(CliProcessTest, ImportsATwineStoryChosenByNameAndKeepsAnExistingBookUnles
     const Outcome several = Run({"import", archive, "-o", out});
     EXPECT_EQ(several.status, 2);
     EXPECT_EQ(several.errors.substr(0, several.errors.find('\n')),
-              "brindle: the file holds 2 stories, \"First Tale\", \"Second Tale\"; name one with --story NAME");
+              "brindle: the file holds 2 stories, \"First Tale\", \"Second Tale\"; name one with --story NAME or --story IFID");
     EXPECT_FALSE(std::filesystem::exists(out));
 
     const Outcome chosen = Run({"import", archive, "--story", "Second Tale", "-o", out});
@@ -140,6 +140,26 @@ TEST_F(CliProcessTest, ImportsATwineStoryChosenByNameAndKeepsAnExistingBookUnles
     EXPECT_EQ(again.errors, "brindle: " + out + ": the file exists; give --force to replace it\n");
     EXPECT_EQ(Run({"import", archive, "--story", "First Tale", "-o", out, "--force"}).status, 0);
     EXPECT_EQ(Run({"import", archive, "--story", "Third Tale", "-o", out, "--force"}).status, 2);
+}
+
+TEST_F(CliProcessTest, TwoStoriesOfOneNameAreToldApartByTheirIfids)
+{
+    const auto archive = folder_.Path("twins.html");
+    std::ofstream(archive) << "<tw-storydata name=\"Twin\" ifid=\"AAAAAAAA-1111-4111-8111-111111111111\" startnode=\"1\">"
+                              "<tw-passagedata pid=\"1\" name=\"Start\">First twin.</tw-passagedata></tw-storydata>\n"
+                              "<tw-storydata name=\"Twin\" ifid=\"BBBBBBBB-2222-4222-8222-222222222222\" startnode=\"1\">"
+                              "<tw-passagedata pid=\"1\" name=\"Start\">Second twin.</tw-passagedata></tw-storydata>\n";
+    const auto out = folder_.Path("twin.brindle").string();
+    const Outcome named = Run({"import", archive.string(), "--story", "Twin", "-o", out});
+    EXPECT_EQ(named.status, 2);
+    EXPECT_EQ(named.errors.substr(0, named.errors.find('\n')),
+              "brindle: the file holds 2 stories named \"Twin\"; name one by its IFID: AAAAAAAA-1111-4111-8111-111111111111, "
+              "BBBBBBBB-2222-4222-8222-222222222222");
+    EXPECT_FALSE(std::filesystem::exists(out));
+    ASSERT_EQ(Run({"import", archive.string(), "--story", "bbbbbbbb-2222-4222-8222-222222222222", "-o", out}).status, 0);
+    TarnViewModel::TarnDataModel book;
+    book.Load(std::filesystem::path(out).wstring());
+    EXPECT_EQ(book.GetStoryGraph().GetSection(1).text, L"Second twin.");
 }
 
 TEST_F(CliProcessTest, PagesGoIntoAnEmptyFolderOrOneThatIsForced)
