@@ -10,6 +10,7 @@ packages=(
   libhunspell-dev hunspell-en-gb hunspell-en-us
   shared-mime-info desktop-file-utils xdg-utils
   xvfb xauth clang libclang-rt-14-dev locales
+  nodejs
 )
 
 missing=()
@@ -27,6 +28,11 @@ if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
   "${sudo_prefix[@]}" apt-get update -qq
   DEBIAN_FRONTEND=noninteractive "${sudo_prefix[@]}" apt-get install -y -qq "${missing[@]}"
+fi
+
+# Debian's nodejs comes without npm, which installs the tests' JavaScript tools.
+if ! command -v npm >/dev/null; then
+  DEBIAN_FRONTEND=noninteractive "${sudo_prefix[@]}" apt-get install -y -qq npm
 fi
 
 # The tests check that a locale with a decimal comma does not change the flowchart layout.
