@@ -6,6 +6,8 @@ import { join } from 'node:path';
 import { pathToFileURL } from 'node:url';
 
 const [modules, file] = process.argv.slice(2);
+// extwee reports metadata it cannot read on standard output, where the answer goes.
+console.info = () => {};
 const { parseTwee } = await import(pathToFileURL(join(modules, 'extwee', 'index.js')).href);
 const story = parseTwee(readFileSync(file, 'utf-8'));
 const names = new Set(story.passages.map((passage) => passage.name));

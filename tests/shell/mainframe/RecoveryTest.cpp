@@ -63,6 +63,26 @@ TEST_F(RecoveryTest, UnsavedWorkIsCopiedAndTheCopyGoesWithASave)
     EXPECT_EQ(CopiesOnDisk(), 0);
 }
 
+// The author types and never leaves the text; the program is then killed.
+TEST_F(RecoveryTest, WordsStillInTheEditorAreInTheCopy)
+{
+    TypeIntoSection(QStringLiteral("Words typed, the editor never left"));
+    ASSERT_TRUE(Frame().SectionView()->TextBox()->hasFocus());
+    Frame().Autosave().Tick();
+    Frame().Autosave().Finish();
+    ASSERT_EQ(CopiesOnDisk(), 1);
+    std::filesystem::path copy;
+    for (const auto& entry : std::filesystem::directory_iterator(RecoveryFolder())) {
+        if (entry.path().extension() == ".brindle") {
+            copy = entry.path();
+        }
+    }
+    TarnViewModel::TarnDataModel book;
+    book.Load(copy.wstring());
+    EXPECT_EQ(book.GetStoryGraph().GetSection(1).text, L"Words typed, the editor never left");
+    EXPECT_TRUE(Frame().SectionView()->TextBox()->hasFocus());
+}
+
 TEST_F(RecoveryTest, ACopyLeftBehindIsRestoredAsTheModifiedBookAtItsOwnPath)
 {
     const QString path = PathOf("lost.brindle");
