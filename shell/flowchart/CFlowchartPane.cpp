@@ -12,8 +12,6 @@
 
 #include <QAction>
 #include <QEventLoop>
-#include <QMainWindow>
-#include <QStatusBar>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -56,9 +54,8 @@ void CFlowchartPane::SetController(TarnViewModel::FlowchartController* controlle
 
 void CFlowchartPane::NoteUnfitted(bool fits)
 {
-    auto* window = qobject_cast<QMainWindow*>(this->window());
-    if (!fits && window != nullptr) {
-        window->statusBar()->showMessage(LoadString(Strings::ChartDoesNotFit));
+    if (!fits) {
+        toolBar_->ShowZoomNote(LoadString(Strings::ChartDoesNotFit));
     }
 }
 
@@ -143,6 +140,7 @@ void CFlowchartPane::SetZoom(double factor, const std::wstring& text)
 {
     chart_->SetZoom(factor);
     toolBar_->ShowZoomText(ToQString(text));
+    toolBar_->ShowZoomNote(QString());
 }
 
 void CFlowchartPane::EnableZoomIn(bool enable)

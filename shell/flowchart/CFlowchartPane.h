@@ -65,7 +65,7 @@ signals:
     void layoutSettled();
 
 private:
-    // Says in the status bar when a fit could not show the whole chart.
+    // Says beside the zoom when a fit could not show the whole chart.
     void NoteUnfitted(bool fits);
 
     CFlowchartToolBar* toolBar_;

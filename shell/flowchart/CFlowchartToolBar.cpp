@@ -48,6 +48,10 @@ CFlowchartToolBar::CFlowchartToolBar(QWidget* parent) : QToolBar(parent), zoomBo
     layoutStatus_ = new QLabel(this);
     layoutStatus_->setContentsMargins(8, 0, 8, 0);
     addWidget(layoutStatus_);
+    zoomNote_ = new QLabel(this);
+    zoomNote_->setContentsMargins(8, 0, 8, 0);
+    zoomNote_->setWordWrap(true);
+    addWidget(zoomNote_);
 
     connect(zoomBox_, &QComboBox::activated, this, [this](int index) {
         if (controller_ != nullptr) {
@@ -110,6 +114,11 @@ void CFlowchartToolBar::EnableZoomOut(bool enable)
 void CFlowchartToolBar::ShowLayoutStatus(const QString& text)
 {
     layoutStatus_->setText(text);
+}
+
+void CFlowchartToolBar::ShowZoomNote(const QString& text)
+{
+    zoomNote_->setText(text);
 }
 
 }  // namespace TarnGui

@@ -25,6 +25,9 @@ public:
     void EnableZoomOut(bool enable);
     // Says that a layout is under way, or that the last one failed and why.
     void ShowLayoutStatus(const QString& text);
+    // A note on the zoom, such as a fit that could not show the whole chart; until the
+    // zoom changes.
+    void ShowZoomNote(const QString& text);
 
     QComboBox* ZoomBox() const { return zoomBox_; }
     QAction* ZoomInAction() const { return zoomIn_; }
@@ -32,6 +35,7 @@ public:
     QAction* FitWholeChartAction() const { return fitWholeChart_; }
     QAction* FitWidthAction() const { return fitWidth_; }
     QLabel* LayoutStatusLabel() const { return layoutStatus_; }
+    QLabel* ZoomNoteLabel() const { return zoomNote_; }
 
 private:
     void TakeTypedZoom();
@@ -43,6 +47,7 @@ private:
     QAction* fitWholeChart_;
     QAction* fitWidth_;
     QLabel* layoutStatus_;
+    QLabel* zoomNote_;
 };
 
 }  // namespace TarnGui

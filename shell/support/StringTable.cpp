@@ -100,7 +100,7 @@ const QHash<unsigned, QString>& Table()
         {Strings::SendFeedback, "Want to request features, report a bug or just say hi? Email us your words!\nSend Feeback"},
         {Strings::ResetViews, "Put every pane back where it started\nReset Views"},
         {Strings::ZoomBox, "Zoom in and out of the flowchart; type a percentage and press Enter for any zoom"},
-        {Strings::ChartDoesNotFit, "The whole flowchart does not fit the pane at the lowest zoom; scroll to see the rest."},
+        {Strings::ChartDoesNotFit, "The whole chart does not fit at 10%; scroll to see the rest."},
         {Strings::ZoomOut, "Zoom out of the flowchart"},
         {Strings::ZoomIn, "Zoom into the flowchart"},
         {Strings::FitWholeChart, "Zoom so that the whole flowchart shows\nFit Whole Chart"},
