@@ -3,6 +3,7 @@
 #include "cli/CliCommands.h"
 #include "document/BookFileReader.h"
 #include "document/FileHandlingException.h"
+#include "document/NativePath.h"
 #include "document/TarnDataModel.h"
 
 #include <filesystem>
@@ -40,7 +41,7 @@ const TarnViewModel::BookFileContents& ReadBook(const std::string& path)
 
 void LoadBookInto(TarnViewModel::TarnDataModel& model, const std::string& path)
 {
-    Reading([&] { model.Load(std::filesystem::path(path).wstring()); });
+    Reading([&] { model.Load(TarnViewModel::WidePath(path)); });
 }
 
 const TarnViewModel::TarnDataModel& LoadBook(const std::string& path)

@@ -1,6 +1,7 @@
 #include "cli/BookLoading.h"
 #include "cli/CliCommands.h"
 #include "cli/OffscreenGui.h"
+#include "document/NativePath.h"
 #include "document/TarnDataModel.h"
 #include "export/ExportException.h"
 #include "export/ExportFile.h"
@@ -46,7 +47,7 @@ void ExportFolder(const TarnViewModel::TarnDataModel& model, const Options& opti
     } else {
         std::filesystem::create_directories(folder);
     }
-    TarnViewModel::ExportPages(model, folder.wstring(), ProgressReport(model.GetStoryGraph().SectionCount(), "pages written", errors));
+    TarnViewModel::ExportPages(model, TarnViewModel::WidePath(folder.string()), ProgressReport(model.GetStoryGraph().SectionCount(), "pages written", errors));
 }
 
 TarnGui::PageSetup PageSetupOf(const Options& options)
@@ -71,7 +72,7 @@ void ExportPdf(const TarnViewModel::TarnDataModel& model, const Options& options
     const auto report = ProgressReport(model.GetStoryGraph().SectionCount(), "sections laid out", errors);
     const std::optional<std::string> pdf =
         TarnGui::WritePdfBook(TarnGui::CopyPrintedBook(model), setup, [&](std::size_t done, std::size_t) { report(done); });
-    TarnViewModel::ExportFile file(std::filesystem::path(options.output).wstring(), TarnViewModel::ReplacingFile::Sync::OnCommit,
+    TarnViewModel::ExportFile file(TarnViewModel::WidePath(options.output), TarnViewModel::ReplacingFile::Sync::OnCommit,
                                    TarnViewModel::ExportFile::LineEnds::AsWritten);
     file.Stream() << *pdf;
     file.Close();
@@ -87,7 +88,7 @@ int RunExport(const Options& options, std::ostream& errors)
         throw UsageError("unknown format \"" + options.format + "\"; use txt, rtf, html, xml, json, choicescript, epub, pdf, twee or html-pages");
     }
     const std::optional<TarnGui::PageSetup> setup = pdf ? std::optional(PageSetupOf(options)) : std::nullopt;
-    TarnViewModel::RefuseExportOverBook(std::filesystem::path(options.output).wstring(), std::filesystem::path(options.book).wstring());
+    TarnViewModel::RefuseExportOverBook(TarnViewModel::WidePath(options.output), TarnViewModel::WidePath(options.book));
     const TarnViewModel::TarnDataModel& model = LoadBook(options.book);
     if (setup) {
         ExportPdf(model, options, *setup, errors);
@@ -97,7 +98,7 @@ int RunExport(const Options& options, std::ostream& errors)
         ExportFolder(model, options, errors);
         return 0;
     }
-    TarnViewModel::ExportFile file(std::filesystem::path(options.output).wstring(), TarnViewModel::ReplacingFile::Sync::OnCommit,
+    TarnViewModel::ExportFile file(TarnViewModel::WidePath(options.output), TarnViewModel::ReplacingFile::Sync::OnCommit,
                                    TarnViewModel::ExportLineEnds(format->second));
     TarnViewModel::CreateBookExporter(model, format->second)->Export(model, file.Stream());
     file.Close();

@@ -2,10 +2,11 @@
 #include "cli/CliCommands.h"
 #include "cli/OffscreenGui.h"
 #include "controllers/FlowchartController.h"
+#include "document/NativePath.h"
 #include "document/TarnDataModel.h"
+#include "export/ExportFile.h"
 #include "drawing/FlowchartImage.h"
 #include "drawing/FlowchartSceneView.h"
-
 
 #include <algorithm>
 #include <cctype>
@@ -42,6 +43,7 @@ TarnGui::ImageType ImageTypeOf(const std::string& path)
 int RunGraph(const Options& options)
 {
     const TarnGui::ImageType type = ImageTypeOf(options.output);
+    TarnViewModel::RefuseExportOverBook(TarnViewModel::WidePath(options.output), TarnViewModel::WidePath(options.book));
     const OffscreenGui gui;
     TarnViewModel::TarnDataModel model;
     model.SetUiConfig({96, 96});

@@ -1,4 +1,5 @@
 #include "cli/CliCommands.h"
+#include "document/NativePath.h"
 #include "document/TarnDataModel.h"
 #include "import/StoryImport.h"
 #include "import/TwineFile.h"
@@ -66,7 +67,7 @@ int RunImport(const Options& options, std::ostream& errors)
     }
     TarnViewModel::TarnDataModel model;
     model.OpenImported(std::move(contents));
-    model.Save(std::filesystem::path(options.output).wstring());
+    model.Save(TarnViewModel::WidePath(options.output));
     return 0;
 }
 

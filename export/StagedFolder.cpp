@@ -53,7 +53,7 @@ StagedFolder::~StagedFolder()
 std::wstring StagedFolder::Add(const std::wstring& name)
 {
     names_.push_back(NativePath(name));
-    return fs::path(fs::path(staging_) / names_.back()).wstring();
+    return WidePath((fs::path(staging_) / names_.back()).string());
 }
 
 void StagedFolder::Commit()

@@ -42,10 +42,11 @@ protected:
     std::wstring Book() const { return folder_.WidePath("book.brindle"); }
     std::string BookPath() const { return folder_.Path("book.brindle").string(); }
 
-    // Runs the command from a shell with the arguments quoted as given.
-    Outcome Run(const std::vector<std::string>& arguments)
+    // Runs the command from a shell with the arguments quoted as given, after the environment
+    // settings, if any.
+    Outcome Run(const std::vector<std::string>& arguments, const std::string& environment = "")
     {
-        std::string line = "'" + std::string(BRINDLE_CLI) + "'";
+        std::string line = environment + "'" + std::string(BRINDLE_CLI) + "'";
         for (const std::string& argument : arguments) {
             line += " '" + argument + "'";
         }
@@ -160,6 +161,40 @@ TEST_F(CliProcessTest, TwoStoriesOfOneNameAreToldApartByTheirIfids)
     TarnViewModel::TarnDataModel book;
     book.Load(std::filesystem::path(out).wstring());
     EXPECT_EQ(book.GetStoryGraph().GetSection(1).text, L"Second twin.");
+}
+
+// As scripts and CI run it: a UTF-8 locale, names that are not ASCII, no XDG_RUNTIME_DIR.
+TEST_F(CliProcessTest, EveryCommandTakesNamesThatAreNotAsciiAndPrintsOnlyItsOwnMessages)
+{
+    const std::string environment = "env -u XDG_RUNTIME_DIR LC_ALL=C.UTF-8 ";
+    const std::string book = folder_.Path("caf\u00e9.brindle").string();
+    std::filesystem::copy_file(BookPath(), book);
+    const std::vector<std::vector<std::string>> commands = {
+        {"check", book},
+        {"export", book, "--format", "html", "-o", folder_.Path("\u00e9.html").string()},
+        {"export", book, "--format", "html-pages", "-o", folder_.Path("pages-\u00e9").string()},
+        {"export", book, "--format", "twee", "-o", folder_.Path("\u00e9.twee").string()},
+        {"import", folder_.Path("\u00e9.twee").string(), "-o", folder_.Path("\u00fc.brindle").string()},
+        {"graph", book, "-o", folder_.Path("\u00e9.png").string()},
+    };
+    for (const std::vector<std::string>& command : commands) {
+        const Outcome outcome = Run(command, environment);
+        EXPECT_EQ(outcome.status, 0) << command[0] << ": " << outcome.errors;
+        EXPECT_EQ(outcome.errors, "") << command[0];
+    }
+    EXPECT_TRUE(std::filesystem::exists(folder_.Path("\u00fc.brindle")));
+    EXPECT_GT(std::filesystem::file_size(folder_.Path("\u00e9.png")), 0u);
+}
+
+TEST_F(CliProcessTest, TheFlowchartImageIsNeverWrittenOverTheBook)
+{
+    const std::string before = ReadBytes(BookPath());
+    const auto link = folder_.Path("link.png");
+    std::filesystem::create_symlink(BookPath(), link);
+    const Outcome outcome = Run({"graph", BookPath(), "-o", link.string()});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_NE(outcome.errors.find("Cannot export over the book itself"), std::string::npos) << outcome.errors;
+    EXPECT_EQ(ReadBytes(BookPath()), before);
 }
 
 TEST_F(CliProcessTest, PagesGoIntoAnEmptyFolderOrOneThatIsForced)
