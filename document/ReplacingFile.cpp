@@ -1,6 +1,6 @@
 #include "document/ReplacingFile.h"
 
-#include <boost/property_tree/xml_parser.hpp>
+#include "document/WriteFailure.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -52,6 +52,7 @@ ReplacingFile::ReplacingFile(const std::string& fileName, FailureReport report, 
     std::error_code error;
     const fs::file_status status = fs::status(target_, error);
     if (fileName.empty() || fs::is_directory(status)) {
+        errno = fileName.empty() ? ENOENT : EISDIR;
         Fail(Stage::Create);
     }
     // A device or a pipe (/dev/null, /dev/stdout) cannot be replaced, only written; a rename
@@ -134,15 +135,16 @@ void ReplacingFile::Commit()
 
 void ReplacingFile::Fail(Stage stage)
 {
+    const int error = errno;
     if (!temporary_.empty()) {
         stream_.close();
         std::remove(temporary_.c_str());
         temporary_.clear();
     }
     if (report_) {
-        report_(stage);
+        report_(stage, error);
     }
-    throw boost::property_tree::xml_parser::xml_parser_error("write error", fileName_, 0);
+    throw FileWriteException(fileName_, error);
 }
 
 }  // namespace TarnViewModel

@@ -9,12 +9,12 @@ namespace TarnViewModel {
 // Writes a file so that the old one survives any failure: the text goes to a new file in
 // the same folder, which replaces the old one only once it is complete and on disk.
 // Every failure removes the new file, then throws: the caller's own error when it gives a
-// report, otherwise the XML writer's error "write error".
+// report, otherwise FileWriteException, both with the system's reason.
 class ReplacingFile {
 public:
     enum class Stage { Create, Write };
-    // Throws the error for a failure at the stage.
-    using FailureReport = std::function<void(Stage)>;
+    // Throws the error for a failure at the stage, with the system's error number.
+    using FailureReport = std::function<void(Stage, int error)>;
     // Files written in numbers into a private folder are synced once, together, by the caller.
     enum class Sync { OnCommit, ByCaller };
 
@@ -28,7 +28,7 @@ public:
     void Commit();
 
 private:
-    // Removes the new file and throws.
+    // Removes the new file and throws, with the reason errno holds now.
     [[noreturn]] void Fail(Stage stage);
 
     std::string fileName_;

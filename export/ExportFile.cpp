@@ -1,11 +1,13 @@
 #include "export/ExportFile.h"
 
 #include "document/NativePath.h"
+#include "document/WriteFailure.h"
 #include "export/ExportException.h"
 
 #include <boost/iostreams/concepts.hpp>
 #include <boost/iostreams/operations.hpp>
 
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 
@@ -43,6 +45,11 @@ std::string Message(const char* what, const std::wstring& path)
     return std::string(what) + " \"" + NativePath(path) + "\".";
 }
 
+std::string Message(const char* what, const std::wstring& path, int error)
+{
+    return std::string(what) + " \"" + NativePath(path) + "\": " + WriteFailureReason(error) + ".";
+}
+
 }  // namespace
 
 // Fails the write that fails with the file's name, so that an exporter checking its stream
@@ -54,8 +61,9 @@ struct ExportFile::FileSink : boost::iostreams::sink {
             return size;
         }
         if (!file->file_.Stream().write(text, size)) {
+            file->error_ = errno;
             file->dropping_ = true;
-            throw ExportException(Message("Cannot write the file", file->path_));
+            throw ExportException(Message("Cannot write the file", file->path_, file->error_));
         }
         return size;
     }
@@ -66,8 +74,9 @@ ExportFile::ExportFile(const std::wstring& path, ReplacingFile::Sync sync, LineE
     : path_(path),
       file_(
           NativePath(path),
-          [path](ReplacingFile::Stage stage) {
-              throw ExportException(Message(stage == ReplacingFile::Stage::Create ? "Cannot create the file" : "Cannot write the file", path));
+          [path](ReplacingFile::Stage stage, int error) {
+              throw ExportException(
+                  Message(stage == ReplacingFile::Stage::Create ? "Cannot create the file" : "Cannot write the file", path, error));
           },
           sync)
 {
@@ -89,7 +98,7 @@ void ExportFile::Close()
     stream_.flush();
     stream_.reset();
     if (dropping_) {
-        throw ExportException(Message("Cannot write the file", path_));
+        throw ExportException(Message("Cannot write the file", path_, error_));
     }
     file_.Commit();
 }

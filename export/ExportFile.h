@@ -35,6 +35,8 @@ private:
     std::wstring path_;
     ReplacingFile file_;
     bool dropping_ = false;
+    // The system's reason for the write that failed.
+    int error_ = 0;
     boost::iostreams::filtering_ostream stream_;
 };
 

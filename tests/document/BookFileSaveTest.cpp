@@ -1,4 +1,6 @@
+#include "document/NativePath.h"
 #include "document/TarnDataModel.h"
+#include "document/WriteFailure.h"
 #include "support/BookContent.h"
 #include "support/FileSizeLimit.h"
 #include "support/TempFolder.h"
@@ -13,7 +15,6 @@
 namespace {
 
 using namespace TarnViewModel;
-using boost::property_tree::xml_parser::xml_parser_error;
 using TestSupport::BookContent;
 using TestSupport::ReadBytes;
 using TestSupport::TempFolder;
@@ -32,8 +33,8 @@ protected:
         try {
             model.Save(path);
             ADD_FAILURE() << "the save succeeded";
-        } catch (const xml_parser_error& error) {
-            EXPECT_EQ(error.message(), "write error");
+        } catch (const FileWriteException& error) {
+            EXPECT_EQ(std::string(error.what()).rfind("Cannot write \"" + NativePath(path) + "\": ", 0), 0u) << error.what();
         }
     }
 

@@ -164,7 +164,8 @@ TEST(ExportFailure, AWriteThatFailsNamesTheFile)
         file.Close();
         ADD_FAILURE() << "the export looked like a success";
     } catch (const ExportException& error) {
-        EXPECT_EQ(std::string(error.what()), "Cannot write the file \"" + folder.Path("book.json").string() + "\".");
+        EXPECT_EQ(std::string(error.what()), "Cannot write the file \"" + folder.Path("book.json").string() +
+                                                 "\": the file would be larger than this system allows (File too large).");
     }
 }
 

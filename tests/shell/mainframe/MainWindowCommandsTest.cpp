@@ -5,6 +5,7 @@
 #include "shell/flowchart/CFlowchartToolBar.h"
 #include "shell/panes/CSectionView.h"
 #include "shell/support/StringTable.h"
+#include "support/FileSizeLimit.h"
 #include "support/ProgramOutput.h"
 #include "support/TestData.h"
 
@@ -130,7 +131,28 @@ TEST_F(MainWindowCommandsTest, AFailedSaveWhileClosingIsShownAndKeepsTheWindow)
     WaitForScript();
     ASSERT_EQ(script_.Messages().size(), 2u);
     EXPECT_EQ(script_.Messages()[0], "Save changes to " + book.toStdString() + "?");
+    EXPECT_EQ(script_.Messages()[1], "Cannot write \"" + book.toStdString() + "\": the folder does not exist (No such file or directory).");
     EXPECT_TRUE(Frame().isVisible());
+    EXPECT_TRUE(Model().IsModified());
+}
+
+// As on a full disk: the message says what happened, and the file on disk is as it was.
+TEST_F(MainWindowCommandsTest, ASaveThatRunsOutOfRoomSaysSoAndKeepsTheOldFile)
+{
+    const QString book = PathOf("book.brindle");
+    SavedBookWithAChange(book);
+    const std::string before = ReadBytes(book.toStdString());
+    Model().SetSectionText(1, std::wstring(200000, L'x'));
+    script_.ThenAnswer(QMessageBox::Ok);
+    {
+        const TestSupport::FileSizeLimit limit(before.size() + 1000);
+        Run(Strings::FileSave);
+    }
+    WaitForScript();
+    ASSERT_EQ(script_.Messages().size(), 1u);
+    EXPECT_EQ(script_.Messages()[0],
+              "Cannot write \"" + book.toStdString() + "\": the file would be larger than this system allows (File too large).");
+    EXPECT_EQ(ReadBytes(book.toStdString()), before);
     EXPECT_TRUE(Model().IsModified());
 }
 
