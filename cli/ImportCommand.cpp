@@ -59,6 +59,9 @@ int RunImport(const Options& options, std::ostream& errors)
     if (std::filesystem::exists(options.output, error) && !options.force) {
         throw std::runtime_error(options.output + ": the file exists; give --force to replace it");
     }
+    if (std::filesystem::equivalent(options.output, options.book, error)) {
+        throw std::runtime_error(options.output + ": the book would replace the story it is made from; name another file");
+    }
     const TarnViewModel::TwineFile file = TarnViewModel::ReadTwineFile(options.book);
     std::vector<std::string> warnings = file.warnings;
     TarnViewModel::BookFileContents contents = TarnViewModel::ImportStory(ChosenStory(file, options.story), options.book, warnings);

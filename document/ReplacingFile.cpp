@@ -58,6 +58,12 @@ ReplacingFile::ReplacingFile(const std::string& fileName, FailureReport report, 
     // A device or a pipe (/dev/null, /dev/stdout) cannot be replaced, only written; a rename
     // would put a plain file in its place.
     if (fs::exists(status) && !fs::is_regular_file(status)) {
+        // A pipe that no program reads would hold the open forever; without waiting, it fails.
+        const int probe = open(target_.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+        if (probe < 0) {
+            Fail(Stage::Create);
+        }
+        close(probe);
         stream_.open(target_, std::ios::binary);
         if (!stream_) {
             Fail(Stage::Create);

@@ -18,6 +18,7 @@ std::string WriteFailureReason(int error)
     case ENOTDIR: return "part of the path is not a folder (" + system + ")";
     case EFBIG: return "the file would be larger than this system allows (" + system + ")";
     case EIO: return "the disk could not be written (" + system + ")";
+    case ENXIO: return "no program is reading from it (" + system + ")";
     case 0: return "the system gave no reason";
     default: return system;
     }

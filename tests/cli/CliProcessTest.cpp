@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
@@ -195,6 +196,31 @@ TEST_F(CliProcessTest, TheFlowchartImageIsNeverWrittenOverTheBook)
     EXPECT_EQ(outcome.status, 1);
     EXPECT_NE(outcome.errors.find("Cannot export over the book itself"), std::string::npos) << outcome.errors;
     EXPECT_EQ(ReadBytes(BookPath()), before);
+}
+
+// Nothing reads the pipe: the command says so at once instead of waiting for ever.
+TEST_F(CliProcessTest, APipeThatNoProgramReadsIsRefusedAtOnce)
+{
+    const auto pipe = folder_.Path("pipe");
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+    const Outcome exported = Run({"export", BookPath(), "--format", "txt", "-o", pipe.string(), "--force"});
+    EXPECT_EQ(exported.status, 1);
+    EXPECT_EQ(exported.errors, "brindle: Cannot create the file \"" + pipe.string() + "\": no program is reading from it (No such device or address).\n");
+    ASSERT_EQ(Run({"export", BookPath(), "--format", "twee", "-o", folder_.Path("story.twee").string()}).status, 0);
+    const Outcome imported = Run({"import", folder_.Path("story.twee").string(), "-o", pipe.string(), "--force"});
+    EXPECT_EQ(imported.status, 1);
+    EXPECT_NE(imported.errors.find("no program is reading from it"), std::string::npos) << imported.errors;
+}
+
+TEST_F(CliProcessTest, AnImportNeverReplacesItsOwnStory)
+{
+    const auto story = folder_.Path("story.twee");
+    ASSERT_EQ(Run({"export", BookPath(), "--format", "twee", "-o", story.string()}).status, 0);
+    const std::string before = ReadBytes(story);
+    const Outcome outcome = Run({"import", story.string(), "-o", story.string(), "--force"});
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.errors, "brindle: " + story.string() + ": the book would replace the story it is made from; name another file\n");
+    EXPECT_EQ(ReadBytes(story), before);
 }
 
 TEST_F(CliProcessTest, PagesGoIntoAnEmptyFolderOrOneThatIsForced)
