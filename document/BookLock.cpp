@@ -85,17 +85,21 @@ void BookLock::Hold(const std::string& bookFile)
     }
     Release();
     book_ = bookFile;
+    // The author chose to open a book another program holds: its lock stays that program's.
+    if (BookLockedBy(bookFile)) {
+        return;
+    }
     lockFile_ = BookLockFile(bookFile);
     std::ostringstream line;
     line << Field(UserName()) << ',' << Field(HostName()) << ',' << getpid() << ',' << ProgramName << ',' << Now() << '\n';
     // Never through a link planted in its place.
-    const std::string text = line.str();
+    text_ = line.str();
     bool written = false;
     bool created = false;
     {
         const FileDescriptor file(open(lockFile_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC, 0644));
         created = file.IsOpen();
-        written = created && write(file.Get(), text.data(), text.size()) == static_cast<ssize_t>(text.size());
+        written = created && write(file.Get(), text_.data(), text_.size()) == static_cast<ssize_t>(text_.size());
     }
     if (!written) {
         if (created) {
@@ -105,12 +109,18 @@ void BookLock::Hold(const std::string& bookFile)
     }
 }
 
+// Only a lock that is still this program's own goes: another program may have taken it.
 void BookLock::Release()
 {
     if (!lockFile_.empty()) {
-        unlink(lockFile_.c_str());
+        std::ifstream file(lockFile_, std::ios::binary);
+        const std::string held((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+        if (held == text_) {
+            unlink(lockFile_.c_str());
+        }
     }
     lockFile_.clear();
+    text_.clear();
     book_.clear();
 }
 

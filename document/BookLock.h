@@ -23,7 +23,8 @@ public:
     ~BookLock();
 
     // Takes the lock of this book, giving up any other. A folder where no lock can be made
-    // leaves the book unlocked: the lock only warns, it never stops the author.
+    // leaves the book unlocked: the lock only warns, it never stops the author. A book that
+    // another running program holds keeps that program's lock.
     void Hold(const std::string& bookFile);
     void Release();
     const std::string& Book() const { return book_; }
@@ -31,6 +32,8 @@ public:
 private:
     std::string book_;
     std::string lockFile_;
+    // What this program wrote into the lock file.
+    std::string text_;
 };
 
 // The holder of the book's lock, unless there is none, it is this program's own, or it is

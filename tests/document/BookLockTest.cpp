@@ -73,6 +73,30 @@ TEST(BookLock, OnlyLocksOfLiveProgramsOrOtherComputersCount)
     EXPECT_FALSE(BookLockedBy(book));
 }
 
+// The author said "Open anyway" to a book another program holds, then closes it.
+TEST(BookLock, ALockHeldByAnotherRunningProgramOutlivesASecondOpening)
+{
+    TempFolder folder;
+    const std::string book = folder.Path("b.brindle").string();
+    const auto lockFile = folder.Path(".~lock.b.brindle#");
+    const std::string first = "ann," + HostName() + "," + std::to_string(getppid()) + ",Brindle Story Studio,2026-12-01 10:00\n";
+    WriteBytes(lockFile, first);
+    {
+        BookLock second;
+        second.Hold(book);
+        EXPECT_EQ(ReadBytes(lockFile), first);
+    }
+    EXPECT_EQ(ReadBytes(lockFile), first) << "the second program took the first one's lock with it";
+
+    // A lock that another program wrote over this one's is that program's to remove.
+    std::filesystem::remove(lockFile);
+    BookLock mine;
+    mine.Hold(book);
+    WriteBytes(lockFile, first);
+    mine.Release();
+    EXPECT_EQ(ReadBytes(lockFile), first);
+}
+
 TEST(BookLock, ALinkInPlaceOfTheLockIsNotFollowed)
 {
     TempFolder folder;

@@ -189,7 +189,7 @@ TEST_F(MainWindowCommandsTest, AFileThatIsNoBookNamesItselfAndTheLineAndLeavesTh
     EXPECT_TRUE(Model().GetStoryGraph().HasSection(1));
 }
 
-// Another program's lock warns before the book opens; the book opened takes the lock.
+// Another program's lock warns before the book opens, and stays that program's.
 TEST_F(MainWindowCommandsTest, ABookOpenElsewhereIsOpenedOnlyWhenTheAuthorSaysSo)
 {
     const QString book = PathOf("shared.brindle");
@@ -212,7 +212,9 @@ TEST_F(MainWindowCommandsTest, ABookOpenElsewhereIsOpenedOnlyWhenTheAuthorSaysSo
     Frame().OpenFile(book);
     WaitForScript();
     EXPECT_EQ(Model().GetFilePath(), book.toStdWString());
-    EXPECT_NE(ReadBytes(lockFile).find("," + std::to_string(getpid()) + ","), std::string::npos);
+    EXPECT_EQ(ReadBytes(lockFile), "ann,elsewhere.example,42,Brindle Story Studio,2026-12-01 10:00\n");
+    Run(Strings::FileNew);
+    EXPECT_TRUE(std::filesystem::exists(lockFile)) << "closing the book took the other program's lock with it";
 }
 
 TEST_F(MainWindowCommandsTest, SavingOverChangesMadeByAnotherProgramAsksFirst)
