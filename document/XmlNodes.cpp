@@ -43,10 +43,34 @@ std::wstring Wide(const char* text)
     return boost::locale::conv::utf_to_utf<wchar_t>(text, text + std::strlen(text));
 }
 
+// A character reference to NUL, as "&#0;" or "&#x00;": the reader would end the text there,
+// silently dropping the rest of its paragraph.
+std::size_t FindNulReference(const std::string& text)
+{
+    for (std::size_t found = text.find("&#"); found != std::string::npos; found = text.find("&#", found + 2)) {
+        std::size_t position = found + 2;
+        const bool hex = position < text.size() && (text[position] == 'x' || text[position] == 'X');
+        position += hex ? 1 : 0;
+        const std::size_t digits = position;
+        while (position < text.size() && text[position] == '0') {
+            ++position;
+        }
+        if (position > digits && position < text.size() && text[position] == ';') {
+            return found;
+        }
+    }
+    return std::string::npos;
+}
+
 }  // namespace
 
 void ParseXml(XmlDocument& document, const std::string& text, const std::string& fileName)
 {
+    if (const std::size_t nul = FindNulReference(text); nul != std::string::npos) {
+        throw boost::property_tree::xml_parser::xml_parser_error(
+            "\"" + text.substr(nul, text.find(';', nul) + 1 - nul) + "\" stands for the NUL character, which no text can hold", fileName,
+            LineAt(text, nul));
+    }
     const pugi::xml_parse_result result = document.load_buffer(text.data(), text.size(), ParseOptions, pugi::encoding_utf8);
     // A blank file holds no book rather than being malformed.
     if (!result && !(result.status == pugi::status_no_document_element && IsBlank(text))) {

@@ -106,6 +106,18 @@ TEST_F(BookFileErrors, MalformedXmlNamesTheReadersMessageAndLine)
     ExpectRefused("", "No such node (book)");
 }
 
+// The reader would end the text at the NUL and drop the rest of the paragraph unseen.
+TEST_F(BookFileErrors, AReferenceToTheNulCharacterIsRefusedWithItsLine)
+{
+    for (const std::string reference : {"&#0;", "&#x00;", "&#000;"}) {
+        ExpectRefused<xml_parser_error>(Book("<section><number>1</number>\n<text><line order=\"0\">Before" + reference +
+                                             "after</line></text></section>"),
+                                        "(3): \"" + reference + "\" stands for the NUL character, which no text can hold");
+    }
+    WriteBytes(folder.Path("fine.brindle"), Book("<section><number>1</number><text><line order=\"0\">&#10;&#x30;&#0a;</line></text></section>"));
+    EXPECT_NO_THROW(model.Load(folder.WidePath("fine.brindle")));
+}
+
 TEST_F(BookFileErrors, MissingRequiredElementsAreNamed)
 {
     const std::string file = "Cannot open \"" + folder.Path("bad.brindle").string() + "\"";
