@@ -61,14 +61,14 @@ void BookAutosave::Finish()
     controller_->Finish();
 }
 
-void BookAutosave::OfferRecovery()
+bool BookAutosave::OfferRecovery()
 {
     std::vector<TarnViewModel::RecoveryCopy> copies = TarnViewModel::FindRecoveryCopies();
     while (!copies.empty()) {
         RecoveryDialog dialog(copies, window_);
         const int choice = dialog.exec();
         if (choice != RecoveryDialog::Restore && choice != RecoveryDialog::Discard) {
-            return;
+            return false;
         }
         const auto chosen = copies.begin() + dialog.SelectedCopy();
         if (choice == RecoveryDialog::Discard) {
@@ -87,8 +87,9 @@ void BookAutosave::OfferRecovery()
             TarnViewModel::DiscardRecoveryCopy(copy);
             emit Restored();
         }
-        return;
+        return restored;
     }
+    return false;
 }
 
 }  // namespace TarnGui

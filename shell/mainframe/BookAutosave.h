@@ -33,8 +33,9 @@ public:
     // The window closes with the book saved or its changes given up.
     void Close();
     // Lists the copies that ended sessions left and lets the author restore one, discard
-    // them or leave them for later. Restoring goes through the window's own guard.
-    void OfferRecovery();
+    // them or leave them for later. Restoring goes through the window's own guard. True
+    // when a copy was restored.
+    bool OfferRecovery();
     // Writes a copy now if one is due, as the timer would.
     void Tick();
     // Returns once the copies and removals asked for are done.

@@ -4,7 +4,9 @@
 #include "shell/mainframe/CMainFrame.h"
 #include "shell/support/ErrorBoundary.h"
 
+#include <QFileInfo>
 #include <QScreen>
+#include <QStatusBar>
 
 #include <cstdlib>
 #include <ctime>
@@ -44,8 +46,15 @@ bool CTarnGuiApp::InitInstance(const QStringList& arguments, bool showMaximised)
     } else {
         mainFrame_->showMaximized();
     }
-    mainFrame_->Autosave().OfferRecovery();
-    if (arguments.size() > 1 && arguments.at(1) == SampleBookArgument) {
+    // Work just restored is never put at the mercy of a question about the file asked for:
+    // the author saves it, or closes it knowingly, first.
+    if (mainFrame_->Autosave().OfferRecovery()) {
+        if (arguments.size() > 1 && arguments.at(1) != SampleBookArgument &&
+            QFileInfo(arguments.at(1)).absoluteFilePath() != QFileInfo(QString::fromStdWString(document_.GetFilePath())).absoluteFilePath()) {
+            mainFrame_->statusBar()->showMessage(
+                QStringLiteral("The restored work is open; \"%1\" was not opened. Open it once the restored work is saved.").arg(arguments.at(1)));
+        }
+    } else if (arguments.size() > 1 && arguments.at(1) == SampleBookArgument) {
         mainFrame_->OnOpenSampleBook();
     } else if (arguments.size() > 1) {
         mainFrame_->OpenFile(arguments.at(1));

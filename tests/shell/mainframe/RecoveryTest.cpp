@@ -104,6 +104,28 @@ TEST_F(RecoveryTest, ACopyLeftBehindIsRestoredAsTheModifiedBookAtItsOwnPath)
     EXPECT_EQ(CopiesOnDisk(), 0);
 }
 
+// A double-click on the book after a crash starts the program with the book's path.
+TEST_F(RecoveryTest, StartingWithTheBooksPathAfterACrashKeepsTheRestoredWork)
+{
+    const QString path = PathOf("crashed.brindle");
+    {
+        TarnViewModel::TarnDataModel saved;
+        saved.NewBook(L"As last saved", L"");
+        saved.Save(path.toStdWString());
+    }
+    LeaveCopy(L"Lost book", path.toStdWString(), 5);
+    app_.reset();
+    ThenPress("restore");
+    app_ = std::make_unique<TarnGui::CTarnGuiApp>();
+    ASSERT_TRUE(app_->InitInstance({QStringLiteral("brindle-studio"), path}, false));
+    WaitForScript();
+    EXPECT_EQ(Model().GetTitle(), L"Lost book");
+    EXPECT_EQ(Model().GetFilePath(), path.toStdWString());
+    EXPECT_TRUE(Model().IsModified());
+    Frame().Autosave().Finish();
+    EXPECT_EQ(CopiesOnDisk(), 1) << "the restored work has no copy until it is saved";
+}
+
 TEST_F(RecoveryTest, SeveralCopiesAreListedAndEachCanBeDiscardedOrLeftForLater)
 {
     LeaveCopy(L"Oldest", L"/books/a.brindle", 30);
