@@ -46,7 +46,7 @@ void BookText(benchmark::State& state)
 {
     auto model = BenchSupport::MakeDocument(Sections);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(BookFileText(*model, "bench"));
+        benchmark::DoNotOptimize(BookFileText(*model));
     }
 }
 BENCHMARK(BookText)->Unit(benchmark::kMillisecond);

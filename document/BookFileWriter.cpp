@@ -89,7 +89,7 @@ struct BookValues {
 // walkSections calls its argument with each section, its number of choices and a visitor
 // of its choices, in ascending order.
 template <class WalkSections>
-std::string BookText(const BookValues& book, bool hasSections, WalkSections walkSections, const std::string& fileName)
+std::string BookText(const BookValues& book, bool hasSections, WalkSections walkSections)
 {
     XmlTextWriter writer;
     writer.StartWithAttribute(L"book", L"version", L"2");
@@ -124,12 +124,12 @@ std::string BookText(const BookValues& book, bool hasSections, WalkSections walk
     WriteStyle(writer, L"footer", book.footerFont);
     writer.End(L"styles");
     writer.End(L"book");
-    return writer.Text(fileName);
+    return writer.Text();
 }
 
 }  // namespace
 
-std::string BookFileText(const TarnDataModel& model, const std::string& fileName)
+std::string BookFileText(const TarnDataModel& model)
 {
     const StoryGraph& graph = model.GetStoryGraph();
     return BookText({model.GetTitle(), model.GetDetails(), model.GetFooter(), model.GetChoiceFormat(), model.GetNewPagePerSection(),
@@ -140,11 +140,10 @@ std::string BookFileText(const TarnDataModel& model, const std::string& fileName
                         write(section, graph.ChoiceCount(section.number),
                               [&](auto visit) { graph.VisitSectionChoices(section.number, false, visit); });
                     });
-                },
-                fileName);
+                });
 }
 
-std::string BookFileText(const BookCopy& book, const std::string& fileName)
+std::string BookFileText(const BookCopy& book)
 {
     return BookText({book.title, book.details, book.footer, book.choiceFormat, book.newPagePerSection, book.mainFont, book.headerFont, book.footerFont},
                 !book.sections.empty(),
@@ -160,8 +159,7 @@ std::string BookFileText(const BookCopy& book, const std::string& fileName)
                             }
                         });
                     }
-                },
-                fileName);
+                });
 }
 
 void WriteBookFile(const std::string& fileName, const std::string& text)

@@ -97,7 +97,7 @@ void RecoverySession::Lock()
 void RecoverySession::Write(const BookCopy& book, const std::wstring& bookPath, std::chrono::system_clock::time_point when)
 {
     Lock();
-    WriteBookFile(copyFile_, BookFileText(book, copyFile_));
+    WriteBookFile(copyFile_, BookFileText(book));
     hasCopy_ = true;
     WriteBookFile(noteFile_, NoteText(bookPath, book.title, when));
 }

@@ -115,7 +115,7 @@ void TarnDataModel::Save(const std::wstring& path)
 {
     commitPendingEdits_();
     const std::string fileName = NativePath(path);
-    WriteBookFile(fileName, BookFileText(*this, fileName));
+    WriteBookFile(fileName, BookFileText(*this));
     filePath_ = path;
     diskStamp_ = FileStamp::Of(fileName);
     MarkSaved();

@@ -1,7 +1,6 @@
 #include "document/XmlTextWriter.h"
 
 #include <boost/locale/utf.hpp>
-#include <boost/property_tree/xml_parser.hpp>
 
 #include <iterator>
 
@@ -40,14 +39,6 @@ void XmlTextWriter::LeafWithAttribute(const wchar_t* name, const wchar_t* attrib
                                       const std::wstring& text)
 {
     LeafTag(name, attribute, &value, text);
-}
-
-const std::string& XmlTextWriter::Text(const std::string& fileName) const
-{
-    if (invalid_) {
-        throw boost::property_tree::xml_parser::xml_parser_error("write error", fileName, 0);
-    }
-    return text_;
 }
 
 void XmlTextWriter::Indent()
@@ -108,8 +99,15 @@ namespace {
 // A character that goes into the text as it is, one byte.
 bool IsPlain(wchar_t character)
 {
-    return character >= 0 && character < 0x80 && character != L'<' && character != L'>' && character != L'&' && character != L'"' &&
-           character != L'\'';
+    return ((character >= 0x20 && character < 0x80) || character == L'\t' || character == L'\n' || character == L'\r') &&
+           character != L'<' && character != L'>' && character != L'&' && character != L'"' && character != L'\'';
+}
+
+// What XML can hold of the characters that need more than a byte or are not plain.
+bool XmlCanHold(utf::code_point code)
+{
+    return utf::is_valid_codepoint(code) && (code >= 0x20 || code == 0x9 || code == 0xA || code == 0xD) && code != 0xFFFE &&
+           code != 0xFFFF;
 }
 
 }  // namespace
@@ -151,16 +149,8 @@ void XmlTextWriter::Encoded(const std::wstring& text)
 
 void XmlTextWriter::Character(wchar_t character)
 {
-    if (character >= 0 && character < 0x80) {
-        text_ += static_cast<char>(character);
-        return;
-    }
     const auto code = static_cast<utf::code_point>(character);
-    if (!utf::is_valid_codepoint(code)) {
-        invalid_ = true;
-        return;
-    }
-    utf::utf_traits<char>::encode(code, std::back_inserter(text_));
+    utf::utf_traits<char>::encode(XmlCanHold(code) ? code : utf::code_point{0xFFFD}, std::back_inserter(text_));
 }
 
 }  // namespace TarnViewModel

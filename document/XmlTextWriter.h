@@ -22,9 +22,10 @@ public:
     void LeafWithAttribute(const wchar_t* name, const wchar_t* attribute, const std::wstring& value,
                            const std::wstring& text);
 
-    // The finished text. Throws the XML writer's "write error" when a text held a
-    // character that has no UTF-8 form.
-    const std::string& Text(const std::string& fileName) const;
+    // The finished text. A character that XML cannot hold (a control character other than
+    // tab and line ends, U+FFFE, U+FFFF, or no character at all) is written as U+FFFD, so
+    // that every text the writer is given can be read back.
+    const std::string& Text() const { return text_; }
 
 private:
     void Indent();
@@ -40,7 +41,6 @@ private:
     char indent_;
     int indentCount_;
     int depth_ = 0;
-    bool invalid_ = false;
 };
 
 }  // namespace TarnViewModel

@@ -65,7 +65,7 @@ void XmlExporter::Export(const TarnDataModel& model, std::ostream& output)
     }
     writer.Leaf(L"footer", Value(ReducedLineBreaks(model.GetFooter())));
     writer.End(L"book");
-    output << writer.Text("");
+    output << writer.Text();
 }
 
 }  // namespace TarnViewModel

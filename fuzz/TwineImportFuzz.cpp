@@ -1,6 +1,8 @@
 // Feeds arbitrary bytes to the Twine story importer, as Twee or as HTML by their first
-// character. Every bad input must end in a book or in the importer's own errors; anything
-// else (a crash, a sanitizer report, another exception) is a fault.
+// character. Every bad input must end in a book that is written and read back the same, or
+// in the importer's own errors; anything else (a crash, a sanitizer report, another
+// exception) is a fault.
+#include "fuzz/RereadCheck.h"
 #include "import/ImportException.h"
 #include "import/StoryImport.h"
 #include "import/TwineFile.h"
@@ -18,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const TarnViewModel::TwineFile file = TarnViewModel::ReadTwineText(text, "fuzz");
         for (const TarnViewModel::TwineStory& story : file.stories) {
             std::vector<std::string> warnings;
-            TarnViewModel::ImportStory(story, "fuzz", warnings);
+            CheckWrittenBookRereads(TarnViewModel::ImportStory(story, "fuzz", warnings));
         }
     } catch (const TarnViewModel::ImportException&) {
     } catch (const boost::property_tree::ptree_error&) {

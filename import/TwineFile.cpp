@@ -15,18 +15,36 @@ TwineFile ReadTwineFile(const std::string& fileName)
 namespace {
 
 // The text without a byte-order mark, its lines ended by LF whether they were ended by
-// CR LF, LF or, as old Mac files have them, CR alone.
-std::string Normalised(const std::string& text)
+// CR LF, LF or, as old Mac files have them, CR alone. Characters that no book can hold
+// (control characters but tab and line ends, U+FFFE and U+FFFF) become U+FFFD, with a
+// warning that names the first.
+std::string Normalised(const std::string& text, const std::string& fileName, std::vector<std::string>& warnings)
 {
+    static const std::string Replacement = "\xEF\xBF\xBD";
     const std::size_t start = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
     std::string normal;
     normal.reserve(text.size() - start);
+    std::size_t replaced = 0;
+    std::size_t firstLine = 0;
+    std::size_t line = 1;
     for (std::size_t index = start; index < text.size(); ++index) {
-        if (text[index] != '\r') {
+        const auto byte = static_cast<unsigned char>(text[index]);
+        const bool nonCharacter = byte == 0xEF && text.compare(index, 2, "\xEF\xBF") == 0 && index + 2 < text.size() &&
+                                  (text[index + 2] == '\xBE' || text[index + 2] == '\xBF');
+        if ((byte < 0x20 && byte != '\t' && byte != '\n' && byte != '\r') || nonCharacter) {
+            firstLine = replaced++ == 0 ? line : firstLine;
+            normal += Replacement;
+            index += nonCharacter ? 2 : 0;
+        } else if (byte != '\r') {
             normal += text[index];
         } else if (index + 1 == text.size() || text[index + 1] != '\n') {
             normal += '\n';
         }
+        line += byte == '\n' || (byte == '\r' && (index + 1 == text.size() || text[index + 1] != '\n')) ? 1 : 0;
+    }
+    if (replaced > 0) {
+        warnings.push_back("\"" + fileName + "\", line " + std::to_string(firstLine) + ": " + std::to_string(replaced) +
+                           " characters that no book can hold, such as NUL, are each replaced by U+FFFD");
     }
     return normal;
 }
@@ -36,8 +54,8 @@ std::string Normalised(const std::string& text)
 TwineFile ReadTwineText(const std::string& original, const std::string& fileName)
 {
     CheckUtf8(original, fileName);
-    const std::string text = Normalised(original);
     TwineFile file;
+    const std::string text = Normalised(original, fileName, file.warnings);
     const std::size_t firstTag = text.find_first_not_of(" \t\n");
     const bool html = firstTag != std::string::npos && text[firstTag] == '<';
     if (html) {

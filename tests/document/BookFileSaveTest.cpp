@@ -52,6 +52,23 @@ protected:
     TarnDataModel model;
 };
 
+// Whatever a text holds, the file is one the program opens again.
+TEST_F(BookFileSave, CharactersXmlCannotHoldAreWrittenAsReplacementsAndTheBookOpens)
+{
+    std::wstring hostile = L"NUL";
+    hostile += L'\0';
+    hostile += L"bell\a tab\t vt\v ";
+    hostile += static_cast<wchar_t>(0xD800);
+    hostile += L"\uFFFE\uFFFF end \U0001F409";
+    model.SetSectionText(1, hostile);
+    model.SetTitle(L"Title\x01");
+    model.Save(folder.WidePath("hostile.brindle"));
+    TarnDataModel again;
+    ASSERT_NO_THROW(again.Load(folder.WidePath("hostile.brindle")));
+    EXPECT_EQ(again.GetStoryGraph().GetSection(1).text, L"NUL\uFFFDbell\uFFFD tab\t vt\uFFFD \uFFFD\uFFFD\uFFFD end \U0001F409");
+    EXPECT_EQ(again.GetTitle(), L"Title\uFFFD");
+}
+
 TEST_F(BookFileSave, WritesTheFileFormatExactly)
 {
     const std::string sample = (TestSupport::TestData() / "book-v2-details.brindle").string();

@@ -40,7 +40,7 @@ TEST(RecoveryFiles, ACopyIsOfferedOnlyOnceItsProgramHasEnded)
 
     TarnDataModel restored;
     restored.Recover(std::filesystem::path(copies[0].copyFile).wstring(), copies[0].bookPath);
-    EXPECT_EQ(BookFileText(restored, "b"), BookFileText(*model, "b"));
+    EXPECT_EQ(BookFileText(restored), BookFileText(*model));
     EXPECT_EQ(restored.GetFilePath(), L"/books/caves \u00e9.brindle");
     EXPECT_TRUE(restored.IsModified());
 

@@ -1,4 +1,7 @@
 #include "ImportedBook.h"
+#include "document/BookFileReader.h"
+#include "document/BookFileWriter.h"
+#include "document/TarnDataModel.h"
 #include "import/ImportException.h"
 #include "import/StoryImport.h"
 #include "import/TwineFile.h"
@@ -136,6 +139,20 @@ TEST(TweeImport, PlainMacroLinksAreChoicesAndTheRestAreNamedOncePerPassage)
     EXPECT_THAT(warnings,
                 ElementsAre(HasSubstr("passage \"Start\" goes on through macros that name the passage by code, not by a plain name"),
                             HasSubstr("passage \"Harlowe\" goes on through macros that name the passage by code, not by a plain name")));
+}
+
+// A Twee file with a NUL byte once made a book that could not be opened.
+TEST(TweeImport, CharactersNoBookCanHoldAreReplacedWithAWarningAndTheBookOpensAgain)
+{
+    std::vector<std::string> warnings;
+    const std::string story = std::string(":: Start\nA NUL") + '\0' + " and a bell\a.\n[[B]]\n:: B\nEnd \xEF\xBF\xBE.\n";
+    BookFileContents book = Imported(ReadTwineText(story, "nul.twee"), warnings);
+    EXPECT_THAT(warnings, ElementsAre("\"nul.twee\", line 2: 3 characters that no book can hold, such as NUL, are each replaced by U+FFFD"));
+    EXPECT_EQ(book.graph.GetSection(1).text, L"A NUL\uFFFD and a bell\uFFFD.");
+    TarnDataModel model;
+    model.OpenImported(std::move(book));
+    const BookFileContents again = ReadBookText(BookFileText(model), "nul.brindle");
+    EXPECT_EQ(TestSupport::SectionsOf(again.graph), TestSupport::SectionsOf(model.GetStoryGraph()));
 }
 
 TEST(TweeImport, BadFilesAreRefusedNamingTheFileAndTheLine)

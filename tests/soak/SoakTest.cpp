@@ -47,7 +47,7 @@ public:
     }
     TarnGui::CMainFrame& Frame() { return *app_->MainFrame(); }
     TarnViewModel::TarnDataModel& Model() { return app_->Document(); }
-    std::string Text() { return BookFileText(Model(), ""); }
+    std::string Text() { return BookFileText(Model()); }
     // Lets queued work, such as the chart's layouts, come in as it would between keystrokes,
     // and frees what was left to be freed later, as the running event loop does.
     static void Breathe()
@@ -195,7 +195,7 @@ TEST(Soak, AKilledSessionLeavesARecoveryOfTheLastAutosave)
         ASSERT_EQ(copies.size(), 1u) << "run " << run;
         TarnViewModel::TarnDataModel recovered;
         recovered.Recover(std::filesystem::path(copies[0].copyFile).wstring(), copies[0].bookPath);
-        const std::size_t hash = std::hash<std::string>()(BookFileText(recovered, ""));
+        const std::size_t hash = std::hash<std::string>()(BookFileText(recovered));
         EXPECT_TRUE(hash == lastSaved || hash == lastTick) << "run " << run << ": the copy is older than the last autosave";
         std::filesystem::remove_all(folder);
     }
