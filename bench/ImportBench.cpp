@@ -29,4 +29,42 @@ void ImportTwee(benchmark::State& state)
 }
 BENCHMARK(ImportTwee)->Arg(400)->Arg(1000)->Arg(3000)->Arg(10000)->Unit(benchmark::kMillisecond);
 
+// Hostile files of 20 MB: work that grew with the square of the file took minutes on them.
+std::string Hostile(int kind)
+{
+    constexpr std::size_t Size = 20u * 1024u * 1024u;
+    switch (kind) {
+    case 0: return "<tw-storydata name=\"A\"><tw-passagedata name=\"S\">" + std::string(Size, '&');
+    case 1: {
+        std::string stories;
+        while (stories.size() < Size) {
+            stories += "<tw-storydata name=\"Unclosed\">";
+        }
+        return stories;
+    }
+    default: {
+        std::string passages;
+        while (passages.size() < Size) {
+            passages += ":: P\n<<goto $x>>(go-to:[[[[<<link \"a\"\n";
+        }
+        return passages;
+    }
+    }
+}
+
+void ReadHostileTwine(benchmark::State& state)
+{
+    const std::string text = Hostile(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        try {
+            const TwineFile file = ReadTwineText(text, "hostile");
+            std::vector<std::string> warnings;
+            benchmark::DoNotOptimize(ImportStory(file.stories.front(), "hostile", warnings));
+        } catch (const std::exception&) {
+        }
+    }
+}
+// 0: 20 MB of "&" in a passage; 1: unclosed stories; 2: unclosed and unread links.
+BENCHMARK(ReadHostileTwine)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->Iterations(1);
+
 }  // namespace

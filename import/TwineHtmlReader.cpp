@@ -6,6 +6,7 @@
 #include <cctype>
 #include <map>
 #include <set>
+#include <utility>
 
 namespace TarnViewModel {
 
@@ -73,12 +74,13 @@ std::string Decoded(const std::string& text)
     std::string decoded;
     decoded.reserve(text.size());
     for (std::size_t index = 0; index < text.size(); ++index) {
-        const std::size_t end = text[index] == '&' ? text.find(';', index) : std::string::npos;
-        if (end == std::string::npos || end - index > 10) {
+        // No reference is longer than ten characters, so no search goes further.
+        const std::size_t end = text[index] == '&' ? text.substr(index, 11).find(';') : std::string::npos;
+        if (end == std::string::npos) {
             decoded += text[index];
             continue;
         }
-        const std::string name = text.substr(index + 1, end - index - 1);
+        const std::string name = text.substr(index + 1, end - 1);
         std::uint32_t code = 0;
         bool known = false;
         if (name.size() > 1 && name[0] == '#') {
@@ -98,7 +100,7 @@ std::string Decoded(const std::string& text)
             continue;
         }
         AppendUtf8(decoded, code);
-        index = end;
+        index += end;
     }
     return decoded;
 }
@@ -195,18 +197,45 @@ private:
     std::size_t line_ = 1;
 };
 
+// Finds a tag at or after a position, searching again only once the positions asked about
+// have passed the last one found: however many stories or passages are left unclosed, the
+// file is searched for each tag once.
+class TagSearch {
+public:
+    TagSearch(const std::string& html, std::string tag) : html_(html), tag_(std::move(tag)) {}
+
+    std::size_t From(std::size_t position)
+    {
+        if (!searched_ || (found_ != std::string::npos && found_ < position)) {
+            found_ = FindTag(html_, tag_, position);
+            searched_ = true;
+        }
+        return found_;
+    }
+
+private:
+    const std::string& html_;
+    std::string tag_;
+    std::size_t found_ = std::string::npos;
+    bool searched_ = false;
+};
+
 }  // namespace
 
 std::vector<TwineStory> ReadTwineHtml(const std::string& html, const std::string& fileName, std::vector<std::string>& warnings)
 {
     std::vector<TwineStory> stories;
     LineCounter lines(html);
-    for (std::size_t story = FindTag(html, "tw-storydata", 0); story != std::string::npos;) {
+    TagSearch storyStarts(html, "tw-storydata");
+    TagSearch storyEnds(html, "/tw-storydata");
+    TagSearch passageStarts(html, "tw-passagedata");
+    TagSearch passageEnds(html, "/tw-passagedata");
+    for (std::size_t story = storyStarts.From(0); story != std::string::npos;) {
         const std::size_t storyLine = lines.LineAt(story);
         std::size_t position = story;
         const Attributes storyData = ReadStartTag(html, position);
-        const std::size_t next = FindTag(html, "tw-storydata", position);
-        const std::size_t end = std::min(FindTag(html, "/tw-storydata", position), next);
+        const std::size_t next = storyStarts.From(position);
+        const std::size_t end = std::min(storyEnds.From(position), next);
         TwineStory read;
         read.name = Attribute(storyData, "name");
         read.ifid = Attribute(storyData, "ifid");
@@ -214,12 +243,11 @@ std::vector<TwineStory> ReadTwineHtml(const std::string& html, const std::string
         read.formatVersion = Attribute(storyData, "format-version");
         const std::string startPid = Attribute(storyData, "startnode");
         std::set<std::string> names;
-        for (std::size_t passage = FindTag(html, "tw-passagedata", position); passage < end;
-             passage = FindTag(html, "tw-passagedata", position)) {
+        for (std::size_t passage = passageStarts.From(position); passage < end; passage = passageStarts.From(position)) {
             const std::size_t passageLine = lines.LineAt(passage);
             position = passage;
             const Attributes data = ReadStartTag(html, position);
-            const std::size_t close = std::min(FindTag(html, "/tw-passagedata", position), end);
+            const std::size_t close = std::min(passageEnds.From(position), end);
             const std::string text = html.substr(position, std::min(close, html.size()) - position);
             position = std::min(close, html.size());
             const std::string name = Attribute(data, "name");
