@@ -113,6 +113,24 @@ std::vector<std::string> Names(const std::filesystem::path& folder)
     return names;
 }
 
+// Exporting again after removing a section: its old page would still be read as the book's.
+TEST(ExportFailure, PagesOfSectionsNoLongerInTheBookGoAndTheAuthorsOwnFilesStay)
+{
+    auto model = TestSupport::MakeExportBook();
+    TempFolder folder;
+    model->CreateSection(40, L"Soon gone");
+    ExportPages(*model, folder.Root().wstring());
+    ASSERT_TRUE(std::filesystem::exists(folder.Path("40.html")));
+    WriteBytes(folder.Path("41.html"), "<p>The author's own page, named like a section's.</p>");
+    WriteBytes(folder.Path("about.html"), "<link rel=\"stylesheet\" href=\"styles.css\" />");
+    model->DeleteSectionAndChoices(40);
+    ExportPages(*model, folder.Root().wstring());
+    EXPECT_FALSE(std::filesystem::exists(folder.Path("40.html")));
+    EXPECT_TRUE(std::filesystem::exists(folder.Path("41.html")));
+    EXPECT_TRUE(std::filesystem::exists(folder.Path("about.html")));
+    EXPECT_TRUE(std::filesystem::exists(folder.Path("1.html")));
+}
+
 TEST(ExportFailure, PagesThatFailLeaveTheFolderAsItWas)
 {
     auto model = TestSupport::MakeExportBook();
