@@ -27,6 +27,8 @@ public:
     const FlowchartScene& Scene() const { return scene_; }
     const FlowchartFonts& Fonts() const { return fonts_; }
     double Zoom() const { return zoom_; }
+    // The number of the box that is ringed.
+    std::optional<std::uint32_t> Ringed() const { return selected_; }
 
     void AddBox(std::uint32_t number, const QString& label, const QColor& fill, const QRectF& rect);
     void UpdateBox(std::uint32_t number, const QString& label, double width, double height);
