@@ -588,6 +588,14 @@ TEST_F(MainWindowCommandsTest, AddSectionPutsTheCursorInTheNewTextWhateverHadThe
     EXPECT_NE(Model().GetCurrentSection(), 1u);
 }
 
+// Qt adds a display name, when one is set, to the title of every window, so that a small
+// dialog's own title was cut to "Go to … Studio".
+TEST_F(MainWindowCommandsTest, DialogTitlesAreTheirActionAlone)
+{
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QGuiApplication::applicationName());
+    EXPECT_TRUE(Frame().windowTitle().endsWith(QStringLiteral(" - The Brindle Story Studio")));
+}
+
 TEST_F(MainWindowCommandsTest, ThePlayPanesButtonsLeaveTheMenusTheirKeys)
 {
     Run(Strings::ShowPlay);
