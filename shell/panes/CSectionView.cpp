@@ -45,9 +45,16 @@ void ReplaceChangedSpan(QPlainTextEdit& box, const QString& before, const QStrin
     while (prefix < shorter && before[prefix] == after[prefix]) {
         ++prefix;
     }
+    // Never between the halves of a character beyond the basic plane.
+    if (prefix > 0 && before[prefix - 1].isHighSurrogate()) {
+        --prefix;
+    }
     qsizetype suffix = 0;
     while (suffix < shorter - prefix && before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix]) {
         ++suffix;
+    }
+    if (suffix > 0 && before[before.size() - suffix].isLowSurrogate()) {
+        --suffix;
     }
     // A text replaced whole is another text: it is read from its top.
     if (prefix == 0 && suffix == 0) {

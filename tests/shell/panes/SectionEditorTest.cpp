@@ -84,6 +84,18 @@ TEST_F(SectionEditorTest, UndoTakesBackTypingOnePauseAtATimeAndRedoBringsItBack)
     EXPECT_FALSE(Frame().Action(TarnGui::Strings::EditRedo)->isEnabled());
 }
 
+TEST_F(SectionEditorTest, UndoingOneCharacterBeyondTheBasicPlaneForAnotherKeepsBothWhole)
+{
+    Model().SetSectionText(1, L"The \U0001F409 sleeps.");
+    Model().SetCurrentSection(1);
+    Editor()->setFocus();
+    Editor()->selectAll();
+    Editor()->insertPlainText(QStringLiteral("The \U0001F40A sleeps."));
+    Press(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    EXPECT_EQ(Text(1), L"The \U0001F409 sleeps.");
+    EXPECT_EQ(Editor()->toPlainText(), QStringLiteral("The \U0001F409 sleeps."));
+}
+
 TEST_F(SectionEditorTest, NoBreakSpacesSurviveEditingTheText)
 {
     Model().SetSectionText(1, L"Qui va l\u00E0\u00A0?");
