@@ -1,6 +1,7 @@
 #include "import/TweeReader.h"
 
 #include "import/JsonValues.h"
+#include "import/TextScanning.h"
 
 #include <set>
 #include <string_view>
@@ -27,13 +28,6 @@ std::string Unescaped(std::string_view line, std::size_t& position, std::string_
         text += line[position++];
     }
     return text;
-}
-
-void SkipSpaces(std::string_view line, std::size_t& position)
-{
-    while (position < line.size() && (line[position] == ' ' || line[position] == '\t')) {
-        ++position;
-    }
 }
 
 std::string TrimmedRight(std::string text)

@@ -1,5 +1,7 @@
 #include "import/TwineLinks.h"
 
+#include "import/TextScanning.h"
+
 #include <algorithm>
 #include <cctype>
 #include <optional>
@@ -16,13 +18,6 @@ constexpr std::size_t LongestString = 1000;
 bool IsNameCharacter(char character)
 {
     return std::isalnum(static_cast<unsigned char>(character)) != 0 || character == '-' || character == '_';
-}
-
-void SkipSpaces(std::string_view line, std::size_t& position)
-{
-    while (position < line.size() && (line[position] == ' ' || line[position] == '\t')) {
-        ++position;
-    }
 }
 
 bool Take(std::string_view line, std::size_t& position, std::string_view expected)

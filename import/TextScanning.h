@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace TarnViewModel {
+
+// Moves the position past spaces and tabs.
+inline void SkipSpaces(std::string_view line, std::size_t& position)
+{
+    while (position < line.size() && (line[position] == ' ' || line[position] == '\t')) {
+        ++position;
+    }
+}
+
+}  // namespace TarnViewModel
