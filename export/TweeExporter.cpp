@@ -83,73 +83,56 @@ void WriteStoryData(const TarnDataModel& model, std::ostream& output)
     output << ":: StoryData\n" << json.Text() << '\n';
 }
 
-// What a passage of plain Twee cannot hold of a section: how many lines of its text come
-// before the links, its summary, which choices are hidden, and choice texts that a link
-// cannot hold as they are.
-void WriteSectionData(const StoryGraph& graph, const Section& section, JsonTextWriter& json)
+// The section's passage; and, into the book's data, what plain Twee cannot hold of it: how
+// many lines of its text come before the links, its summary, which choices are hidden, and
+// choice texts that a link cannot hold as they are.
+void WriteSection(const StoryGraph& graph, const Section& section, std::ostream& output, JsonTextWriter& data)
 {
-    json.StartObject(std::to_string(section.number).c_str());
-    json.Member("lines", std::to_string(ContentLines(section.text).size()));
-    if (!section.summary.empty()) {
-        json.Member("summary", Utf8(section.summary));
+    const std::vector<std::string> lines = ContentLines(section.text);
+    output << ":: " << section.number << '\n';
+    for (const std::string& line : lines) {
+        output << line << '\n';
     }
+    std::string links;
     std::vector<std::string> hidden;
     std::vector<std::pair<std::string, std::string>> texts;
     std::size_t index = 0;
     graph.VisitSectionChoices(section.number, false, [&](const Choice& choice) {
+        const std::wstring link = LinkText(choice.text);
+        links += "[[" + (choice.text.empty() ? "" : Utf8(link) + "->") + std::to_string(choice.destination) + "]]\n";
         if (choice.hidden) {
             hidden.push_back(std::to_string(index));
         }
-        if (LinkText(choice.text) != choice.text) {
+        if (link != choice.text) {
             texts.emplace_back(std::to_string(index), Utf8(choice.text));
         }
         ++index;
-    });
-    if (!hidden.empty()) {
-        json.StartArray("hidden");
-        for (const std::string& at : hidden) {
-            json.Member(nullptr, at);
-        }
-        json.End();
-    }
-    if (!texts.empty()) {
-        json.StartObject("texts");
-        for (const auto& [at, text] : texts) {
-            json.Member(at.c_str(), text);
-        }
-        json.End();
-    }
-    json.End();
-}
-
-void WriteBookData(const TarnDataModel& model, std::ostream& output)
-{
-    JsonTextWriter json;
-    json.StartObject(nullptr);
-    json.Member("author", Utf8(model.GetDetails().author));
-    json.Member("language", Utf8(model.GetDetails().language));
-    const StoryGraph& graph = model.GetStoryGraph();
-    json.StartObject("sections");
-    graph.VisitSections([&](const Section& section) { WriteSectionData(graph, section, json); });
-    json.End();
-    json.End();
-    output << ":: " << TweeSectionData << '\n' << json.Text() << '\n';
-}
-
-void WritePassage(const StoryGraph& graph, const Section& section, std::ostream& output)
-{
-    output << ":: " << section.number << '\n';
-    for (const std::string& line : ContentLines(section.text)) {
-        output << line << '\n';
-    }
-    std::string links;
-    graph.VisitSectionChoices(section.number, false, [&](const Choice& choice) {
-        links += "[[" + (choice.text.empty() ? "" : Utf8(LinkText(choice.text)) + "->") + std::to_string(choice.destination) + "]]\n";
     });
     if (!links.empty()) {
         output << '\n' << links;
     }
     output << '\n';
+
+    data.StartObject(std::to_string(section.number).c_str());
+    data.Member("lines", std::to_string(lines.size()));
+    if (!section.summary.empty()) {
+        data.Member("summary", Utf8(section.summary));
+    }
+    if (!hidden.empty()) {
+        data.StartArray("hidden");
+        for (const std::string& at : hidden) {
+            data.Member(nullptr, at);
+        }
+        data.End();
+    }
+    if (!texts.empty()) {
+        data.StartObject("texts");
+        for (const auto& [at, text] : texts) {
+            data.Member(at.c_str(), text);
+        }
+        data.End();
+    }
+    data.End();
 }
 
 }  // namespace
@@ -162,9 +145,16 @@ void TweeExporter::Export(const TarnDataModel& model, std::ostream& output)
     }
     output << '\n';
     WriteStoryData(model, output);
+    JsonTextWriter data;
+    data.StartObject(nullptr);
+    data.Member("author", Utf8(model.GetDetails().author));
+    data.Member("language", Utf8(model.GetDetails().language));
+    data.StartObject("sections");
     const StoryGraph& graph = model.GetStoryGraph();
-    graph.VisitSections([&](const Section& section) { WritePassage(graph, section, output); });
-    WriteBookData(model, output);
+    graph.VisitSections([&](const Section& section) { WriteSection(graph, section, output, data); });
+    data.End();
+    data.End();
+    output << ":: " << TweeSectionData << '\n' << data.Text() << '\n';
 }
 
 }  // namespace TarnViewModel
