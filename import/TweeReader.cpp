@@ -115,11 +115,7 @@ TwineStory ReadTwee(const std::string& text, const std::string& fileName, std::v
         if (end == std::string::npos) {
             end = text.size();
         }
-        std::string_view line(text.data() + start, end - start);
-        if (!line.empty() && line.back() == '\r') {
-            line.remove_suffix(1);
-        }
-        lines.push_back(line);
+        lines.push_back(std::string_view(text.data() + start, end - start));
         start = end + 1;
     }
 

@@ -6,7 +6,7 @@
 
 namespace TarnViewModel {
 
-// The story in a Twee 3 file's UTF-8 text: StoryTitle and StoryData read into the story,
+// The story in a Twee 3 file's UTF-8 text, its lines ended by LF: StoryTitle and StoryData read into the story,
 // every other passage with its name, tags, metadata and text, which ends before the next
 // header and loses its trailing blank lines. A line of content that starts with
 // backslashes and "::" loses one backslash. Faults that cost only optional data (StoryData
