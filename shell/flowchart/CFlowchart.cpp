@@ -66,9 +66,7 @@ void CFlowchart::RenumberBox(std::uint32_t oldNumber, std::uint32_t newNumber)
 void CFlowchart::SwapBoxes(std::uint32_t a, std::uint32_t b)
 {
     scene_.SwapBoxes(a, b);
-    if (selected_ == a || selected_ == b) {
-        selected_ = *selected_ == a ? b : a;
-    }
+    FollowSelection({{a, b}, {b, a}});
     InvalidateBox(a);
     InvalidateBox(b);
 }
@@ -76,16 +74,22 @@ void CFlowchart::SwapBoxes(std::uint32_t a, std::uint32_t b)
 void CFlowchart::RenumberBoxes(const TarnViewModel::NumberChanges& changes)
 {
     scene_.RenumberBoxes(changes);
-    if (selected_) {
-        const auto moved = std::find_if(changes.begin(), changes.end(), [this](const auto& change) { return change.from == *selected_; });
-        if (moved != changes.end()) {
-            selected_ = moved->to;
-        } else if (std::any_of(changes.begin(), changes.end(), [this](const auto& change) { return change.to == *selected_; })) {
-            // Another section took the number of the selected one, whose box is gone.
-            selected_.reset();
-        }
-    }
+    FollowSelection(changes);
     RepaintAll();
+}
+
+void CFlowchart::FollowSelection(const TarnViewModel::NumberChanges& changes)
+{
+    if (!selected_) {
+        return;
+    }
+    const auto moved = std::find_if(changes.begin(), changes.end(), [this](const auto& change) { return change.from == *selected_; });
+    if (moved != changes.end()) {
+        selected_ = moved->to;
+    } else if (std::any_of(changes.begin(), changes.end(), [this](const auto& change) { return change.to == *selected_; })) {
+        // Another section took the number of the selected one, whose box is gone.
+        selected_.reset();
+    }
 }
 
 void CFlowchart::SetBoxColour(std::uint32_t number, const QColor& fill)

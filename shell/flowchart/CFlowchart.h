@@ -91,6 +91,8 @@ private:
     QPointF ToDocument(const QPointF& window) const;
     void ScrollDocumentPointTo(const QPointF& document, const QPointF& window);
     void CentreOn(const FlowchartBox& box);
+    // The ring stays on the section's box, whatever number it takes.
+    void FollowSelection(const TarnViewModel::NumberChanges& changes);
 
     struct HeldBox {
         std::uint32_t number;

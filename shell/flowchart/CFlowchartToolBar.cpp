@@ -1,6 +1,7 @@
 #include "shell/flowchart/CFlowchartToolBar.h"
 
 #include "controllers/FlowchartController.h"
+#include "drawing/QtText.h"
 #include "shell/support/ErrorBoundary.h"
 #include "shell/support/StringTable.h"
 
@@ -86,7 +87,7 @@ void CFlowchartToolBar::TakeTypedZoom()
         if (number) {
             controller_->SetZoomPercent(percent);
         } else {
-            ShowZoomText(QString::fromStdWString(controller_->ZoomText()));
+            ShowZoomText(ToQString(controller_->ZoomText()));
         }
     });
 }
