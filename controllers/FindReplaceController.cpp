@@ -5,11 +5,22 @@
 #include "commands/CompositeCommand.h"
 #include "commands/UpdatePropertyCommand.h"
 #include "controllers/BookChanges.h"
+#include "document/BookLimits.h"
+#include "document/BookSize.h"
 #include "document/TarnDataModel.h"
 
 #include <algorithm>
 
 namespace TarnViewModel {
+
+namespace {
+
+std::uint64_t FieldSizeInFile(SearchField field, const std::wstring& text)
+{
+    return field == SearchField::Summary ? LineSizeInFile(text) : ParagraphsSizeInFile(text);
+}
+
+}  // namespace
 
 FindReplaceController::FindReplaceController(TarnDataModel& model, IFindReplaceView* view)
     : model_(model),
@@ -198,13 +209,27 @@ std::size_t FindReplaceController::ReplaceAll(const std::wstring& replacement)
     const StoryGraph& graph = model_.GetStoryGraph();
     const std::vector<BookMatch> matches = FindInBook(graph, *pattern_);
     auto composite = std::make_unique<CompositeCommand>();
+    // Every replacement is measured before the first is made, and none is let grow beyond
+    // what the book may still take, so that a refusal changes nothing and costs little.
+    const auto room = static_cast<std::int64_t>(model_.Room());
+    std::int64_t growth = 0;
     for (auto first = matches.begin(); first != matches.end();) {
         const auto next = std::find_if(first, matches.end(), [&](const BookMatch& match) {
             return match.section != first->section || match.fieldOrder != first->fieldOrder;
         });
-        composite->Append(ReplaceCommand(*first, pattern_->ReplaceAll(MatchedText(graph, *first), replacement)));
+        const std::wstring& text = MatchedText(graph, *first);
+        // A character takes at least a byte in the file.
+        const auto longest = text.size() + static_cast<std::size_t>(std::max<std::int64_t>(room - growth, 0));
+        std::optional<std::wstring> replaced = pattern_->ReplaceAllWithin(text, replacement, longest);
+        if (!replaced) {
+            RefuseGrowthPastLimit();
+        }
+        growth += static_cast<std::int64_t>(FieldSizeInFile(first->field, *replaced)) -
+                  static_cast<std::int64_t>(FieldSizeInFile(first->field, text));
+        composite->Append(ReplaceCommand(*first, std::move(*replaced)));
         first = next;
     }
+    model_.CheckGrowth(growth);
     if (!composite->IsEmpty()) {
         auto command = std::make_unique<BulkCommand>(model_, std::move(composite));
         command->Execute();

@@ -1,6 +1,8 @@
 #include "document/BookFileReader.h"
 
 #include "document/BookFileText.h"
+#include "document/BookLimits.h"
+#include "document/BookSize.h"
 #include "document/BookFileValues.h"
 #include "document/ChoiceTemplates.h"
 #include "document/LanguageTag.h"
@@ -161,6 +163,7 @@ public:
         contents.footer = ReadParagraphs(book.child("footer"));
         contents.choiceFormat = NestedText(book, "formats", "choice").value_or(version == 1 ? DashFormat : TurnToFormat);
         contents.newPagePerSection = ReadBoolean(NestedText(book, "options", "newpagepersection").value_or(L"")).value_or(false);
+        CheckSize(contents);
         return contents;
     }
 
@@ -175,6 +178,22 @@ public:
     }
 
 private:
+    // A file that holds more than a book may, written by hand or by another program, would
+    // be written back larger than the largest book.
+    void CheckSize(const BookFileContents& contents) const
+    {
+        std::vector<Font> fonts;
+        for (const auto& style : contents.fonts) {
+            fonts.push_back(style.second);
+        }
+        const std::uint64_t size = SizeInFile(contents.graph) +
+                                   BookWideSizeInFile(contents.title, contents.details, contents.footer, contents.choiceFormat, fonts);
+        if (size > LargestBookFile) {
+            throw BookLimitException("Cannot open \"" + fileName_ + "\": saved, the book would take " + Megabytes(size) +
+                                     ", more than the " + Megabytes(LargestBookFile) + " a book may take.");
+        }
+    }
+
     XmlNode RequiredChild(const XmlNode& node, const char* name, const char* missing) const
     {
         const XmlNode child = node.child(name);
@@ -205,6 +224,10 @@ private:
     void ReadChoices(const XmlNode& sectionNode, std::uint32_t source, StoryGraph& graph) const
     {
         VisitChildren(sectionNode.child("choices"), "choice", [&](const XmlNode& node) {
+            if (graph.ChoiceCount(source) >= MostChoicesInSection) {
+                throw BookLimitException(Where(node) + ": section " + std::to_string(source) + " has more than " +
+                                         std::to_string(MostChoicesInSection) + " choices, the most a section may have.");
+            }
             Choice choice;
             choice.source = source;
             choice.text = ReadParagraphs(node.child("text"));

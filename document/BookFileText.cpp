@@ -1,5 +1,6 @@
 #include "document/BookFileText.h"
 
+#include "document/BookLimits.h"
 #include "document/FileDescriptor.h"
 #include "document/XmlNodes.h"
 
@@ -23,7 +24,11 @@ using boost::property_tree::xml_parser::xml_parser_error;
 
 namespace {
 
-const std::string TooLarge = "file is larger than 32 MiB";
+[[noreturn]] void RefuseTooLarge(const std::string& fileName)
+{
+    throw BookLimitException("Cannot open \"" + fileName + "\": the file is larger than " + Megabytes(LargestBookFile) +
+                             ", the most a book may take.");
+}
 
 // What the system says about the failed call, after "read error: ".
 std::string ReadError(int error)
@@ -69,7 +74,7 @@ std::string ReadBookFileText(const std::string& fileName)
     }
     RefuseAllButRegularFiles(info, fileName);
     if (static_cast<std::uintmax_t>(info.st_size) > LargestBookFile) {
-        throw xml_parser_error(TooLarge, fileName, 0);
+        RefuseTooLarge(fileName);
     }
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(info.st_size));
@@ -88,7 +93,7 @@ std::string ReadBookFileText(const std::string& fileName)
         bytes.append(buffer.data(), static_cast<std::size_t>(count));
         // Also bounds a file that grew after its size was checked.
         if (bytes.size() > LargestBookFile) {
-            throw xml_parser_error(TooLarge, fileName, 0);
+            RefuseTooLarge(fileName);
         }
     }
     CheckUtf8(bytes, fileName);

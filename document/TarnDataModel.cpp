@@ -1,5 +1,7 @@
 #include "document/TarnDataModel.h"
 
+#include "document/BookLimits.h"
+#include "document/BookSize.h"
 #include "document/ChoiceTemplates.h"
 #include "document/LanguageTag.h"
 #include "document/SectionNumbers.h"
@@ -87,6 +89,7 @@ void TarnDataModel::NewBook(const std::wstring& title, const std::wstring& foote
 void TarnDataModel::Clear()
 {
     graph_ = StoryGraph();
+    partsSize_ = 0;
     currentSection_ = NoSection;
     filePath_.clear();
     diskStamp_.reset();
@@ -256,6 +259,33 @@ BookCopy TarnDataModel::Snapshot() const
         graph_.VisitSectionChoices(section.number, false, [&book](const Choice& choice) { book.choices.push_back(choice); });
     });
     return book;
+}
+
+}  // namespace TarnViewModel
+
+namespace TarnViewModel {
+
+std::uint64_t TarnDataModel::FileSize() const
+{
+    return partsSize_ + BookWideSizeInFile(title_, details_, footer_, choiceFormat_,
+                                           {GetFont(FontType::MainBook), GetFont(FontType::Header), GetFont(FontType::Footer)});
+}
+
+std::uint64_t TarnDataModel::Room() const
+{
+    const std::uint64_t size = FileSize();
+    return size < LargestBookFile ? LargestBookFile - size : 0;
+}
+
+void TarnDataModel::CheckGrowth(std::int64_t growth) const
+{
+    const std::uint64_t size = FileSize();
+    CheckBookGrowth(size, growth > 0 ? size + static_cast<std::uint64_t>(growth) : size);
+}
+
+void TarnDataModel::CheckBookWideGrowth(std::uint64_t before, std::uint64_t after) const
+{
+    CheckGrowth(static_cast<std::int64_t>(after) - static_cast<std::int64_t>(before));
 }
 
 }  // namespace TarnViewModel

@@ -92,6 +92,13 @@ public:
     std::uint64_t Revision() const { return revision_; }
     // A copy of everything the book file holds, for writing it on another thread.
     BookCopy Snapshot() const;
+    // The bytes the book's file takes at most, as it is now.
+    std::uint64_t FileSize() const;
+    // The bytes the book's file may still grow by.
+    std::uint64_t Room() const;
+    // Refuses a change that would grow the book's file by this many bytes past what a book
+    // may take; one that makes it smaller always passes.
+    void CheckGrowth(std::int64_t growth) const;
     CommonLib::Font GetFont(CommonLib::FontType type) const;
     void SetUiConfig(const UiConfig& config);
 
@@ -160,6 +167,8 @@ private:
     // Whether the book differs from the saved one, now that a command ran or was replayed.
     void UpdateModified();
     void ExecuteAndRecord(std::unique_ptr<ICommand> command);
+    // Refuses a change of a book-wide value that takes `before` bytes in the file to `after`.
+    void CheckBookWideGrowth(std::uint64_t before, std::uint64_t after) const;
     void RaiseEmptySlotsAdded(std::uint32_t from, std::uint32_t to);
     void RaiseEmptySlotsRemovedDownTo(std::uint32_t highest);
     std::unique_ptr<ICommand> AddSectionForMissingDestination(std::uint32_t destination, const std::wstring& summary);
@@ -168,6 +177,8 @@ private:
     void Renumbered(const NumberChanges& changes);
 
     StoryGraph graph_;
+    // What the sections and choices take in the file, kept as they change.
+    std::uint64_t partsSize_ = 0;
     std::uint32_t currentSection_ = NoSection;
     History undoHistory_;
     History redoHistory_;

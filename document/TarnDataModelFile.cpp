@@ -2,6 +2,7 @@
 
 #include "document/BookFileReader.h"
 #include "document/BookFileWriter.h"
+#include "document/BookSize.h"
 #include "document/FileHandlingException.h"
 #include "document/NativePath.h"
 
@@ -64,6 +65,7 @@ void TarnDataModel::Replace(BookFileContents contents)
     title_ = std::move(contents.title);
     details_ = std::move(contents.details);
     graph_ = std::move(contents.graph);
+    partsSize_ = SizeInFile(graph_);
     for (const auto& [type, font] : contents.fonts) {
         SetFont(type, font);
         if (type == FontType::MainBook) {

@@ -1,5 +1,7 @@
 #include "document/TarnDataModel.h"
 
+#include "document/BookLimits.h"
+#include "document/BookSize.h"
 #include "document/ChoiceTemplates.h"
 #include "document/LanguageTag.h"
 #include "document/SectionNumbers.h"
@@ -33,9 +35,12 @@ void TarnDataModel::AddSection(const Section& section)
     if (graph_.HasSection(section.number)) {
         throw TarnDataModelException("Section with this number already exists");
     }
+    const std::uint64_t size = SizeInFile(section);
+    CheckGrowth(static_cast<std::int64_t>(size));
     bulkChangeBegins_();
     RaiseEmptySlotsAdded(graph_.LastSectionNumber() + 1, section.number);
     graph_.AddSection(section);
+    partsSize_ += size;
     MarkModified();
     sectionAdded_(section);
     if (section.number == currentSection_) {
@@ -59,6 +64,7 @@ void TarnDataModel::DeleteSection(const Section& section)
     }
     const std::uint32_t highest = graph_.LastSectionNumber();
     graph_.DeleteSection(stored.number);
+    partsSize_ -= SizeInFile(stored);
     MarkModified();
     sectionDeleted_(stored);
     if (stored.number == highest) {
@@ -69,21 +75,33 @@ void TarnDataModel::DeleteSection(const Section& section)
 
 void TarnDataModel::AddChoice(const Choice& choice)
 {
+    if (graph_.HasSection(choice.source)) {
+        CheckRoomForChoice(choice.source, graph_.ChoiceCount(choice.source));
+    }
+    const std::uint64_t size = SizeInFile(choice);
+    CheckGrowth(static_cast<std::int64_t>(size));
     graph_.AddChoice(choice);
+    partsSize_ += size;
     MarkModified();
     choiceAdded_(choice);
 }
 
 void TarnDataModel::DeleteChoice(const Choice& choice, ChoiceDeleteCause cause)
 {
+    const std::uint64_t size = SizeInFile(graph_.GetChoice(choice.id));
     graph_.DeleteChoice(choice.id);
+    partsSize_ -= size;
     MarkModified();
     choiceDeleted_(choice, cause);
 }
 
 void TarnDataModel::UpdateChoice(const Choice& from, const Choice& to)
 {
+    const std::uint64_t before = SizeInFile(graph_.GetChoice(from.id));
+    const std::uint64_t after = SizeInFile(to);
+    CheckGrowth(static_cast<std::int64_t>(after) - static_cast<std::int64_t>(before));
     graph_.UpdateChoice(from.id, to);
+    partsSize_ = partsSize_ - before + after;
     MarkModified();
     choiceUpdated_(from, to, ChoiceProperty::Any, ChoiceUpdateReason::ChoiceChanged);
 }
@@ -102,8 +120,12 @@ template <class Change>
 void TarnDataModel::UpdateStoredSection(std::uint32_t number, SectionProperty property, Change change)
 {
     Section section = graph_.GetSection(number);
+    const std::uint64_t before = SizeInFile(section);
     change(section);
+    const std::uint64_t after = SizeInFile(section);
+    CheckGrowth(static_cast<std::int64_t>(after) - static_cast<std::int64_t>(before));
     graph_.UpdateSection(number, section);
+    partsSize_ = partsSize_ - before + after;
     MarkModified();
     sectionUpdated_(number, section, property);
 }
@@ -189,6 +211,7 @@ void TarnDataModel::SetSectionNumber(std::uint32_t from, std::uint32_t to)
 
 void TarnDataModel::SetTitle(const std::wstring& title)
 {
+    CheckBookWideGrowth(LineSizeInFile(title_), LineSizeInFile(title));
     title_ = title;
     MarkModified();
     titleChanged_(title_);
@@ -196,6 +219,7 @@ void TarnDataModel::SetTitle(const std::wstring& title)
 
 void TarnDataModel::SetAuthor(const std::wstring& author)
 {
+    CheckBookWideGrowth(LineSizeInFile(details_.author), LineSizeInFile(author));
     details_.author = author;
     MarkModified();
     detailsChanged_(details_);
@@ -207,6 +231,7 @@ void TarnDataModel::SetLanguage(const std::wstring& language)
         throw TarnDataModelException("\"" + boost::locale::conv::utf_to_utf<char>(language) +
                                      "\" is not a language tag. Write one such as \"en\", \"en-GB\" or \"fr-CA\".");
     }
+    CheckBookWideGrowth(LineSizeInFile(details_.language), LineSizeInFile(language));
     details_.language = language;
     MarkModified();
     detailsChanged_(details_);
@@ -214,6 +239,7 @@ void TarnDataModel::SetLanguage(const std::wstring& language)
 
 void TarnDataModel::SetFooter(const std::wstring& footer)
 {
+    CheckBookWideGrowth(ParagraphsSizeInFile(footer_), ParagraphsSizeInFile(footer));
     footer_ = footer;
     MarkModified();
     footerChanged_(footer_);
@@ -228,6 +254,7 @@ void TarnDataModel::SetNewPagePerSection(bool newPage)
 
 void TarnDataModel::SetFont(CommonLib::FontType type, const CommonLib::Font& font)
 {
+    CheckBookWideGrowth(LineSizeInFile(GetFont(type).faceName), LineSizeInFile(font.faceName));
     fonts_[type] = font;
     MarkModified();
     fontChanged_(font, type);
@@ -235,6 +262,7 @@ void TarnDataModel::SetFont(CommonLib::FontType type, const CommonLib::Font& fon
 
 void TarnDataModel::SetChoiceFormat(const std::wstring& format)
 {
+    CheckBookWideGrowth(LineSizeInFile(choiceFormat_), LineSizeInFile(format));
     bulkChangeBegins_();
     choiceFormat_ = format;
     graph_.VisitChoices([this](const Choice& choice) {

@@ -110,7 +110,34 @@ bool XmlCanHold(utf::code_point code)
            code != 0xFFFF;
 }
 
+// The bytes the writer gives a character that is not plain.
+std::size_t EncodedSize(wchar_t character)
+{
+    switch (character) {
+    case L'<':
+    case L'>': return 4;
+    case L'&': return 5;
+    case L'"':
+    case L'\'': return 6;
+    default: break;
+    }
+    const auto code = static_cast<utf::code_point>(character);
+    return static_cast<std::size_t>(utf::utf_traits<char>::width(XmlCanHold(code) ? code : utf::code_point{0xFFFD}));
+}
+
 }  // namespace
+
+std::size_t XmlTextWriter::EncodedSize(const std::wstring& text)
+{
+    if (text.find_first_not_of(L' ') == std::wstring::npos) {
+        return text.empty() ? 0 : text.size() + 4;
+    }
+    std::size_t size = 0;
+    for (const wchar_t character : text) {
+        size += IsPlain(character) ? 1 : TarnViewModel::EncodedSize(character);
+    }
+    return size;
+}
 
 void XmlTextWriter::Encoded(const std::wstring& text)
 {

@@ -27,6 +27,9 @@ public:
     // that every text the writer is given can be read back.
     const std::string& Text() const { return text_; }
 
+    // The bytes a text takes as an element's text or an attribute's value, exactly as written.
+    static std::size_t EncodedSize(const std::wstring& text);
+
 private:
     void Indent();
     void OpenTag(const wchar_t* name, const wchar_t* attribute, const std::wstring* value);

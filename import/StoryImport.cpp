@@ -1,5 +1,7 @@
 #include "import/StoryImport.h"
 
+#include "document/BookLimits.h"
+#include "document/BookSize.h"
 #include "document/ChoiceTemplates.h"
 #include "document/LanguageTag.h"
 #include "document/TarnDataModel.h"
@@ -110,6 +112,9 @@ std::optional<ImportedPassage> ExportedPassage(const TwinePassage& passage, cons
         ++index;
     }
     for (; index < lines.size(); ++index) {
+        if (imported.choices.size() == MostChoicesInSection) {
+            return std::nullopt;
+        }
         const std::string& line = lines[index];
         if (line.size() < 4 || line.compare(0, 2, "[[") != 0 || line.compare(line.size() - 2, 2, "]]") != 0) {
             return std::nullopt;
@@ -156,7 +161,12 @@ std::string WithoutLeadingBlankLines(const std::string& text)
 
 ImportedPassage TwinePassageImported(const TwinePassage& passage, const std::string& fileName, std::vector<std::string>& warnings)
 {
-    const LinkedText linked = ExtractLinks(WithoutLeadingBlankLines(passage.text));
+    const LinkedText linked = ExtractLinks(WithoutLeadingBlankLines(passage.text), MostChoicesInSection);
+    if (linked.more) {
+        throw ImportException(fileName, passage.line,
+                              "passage \"" + passage.name + "\" has more than " + std::to_string(MostChoicesInSection) +
+                                  " links; a section may have at most " + std::to_string(MostChoicesInSection) + " choices");
+    }
     if (linked.unreadMacros > 0) {
         warnings.push_back(Where(fileName, passage) + "passage \"" + passage.name +
                            "\" goes on through macros that name the passage by code, not by a plain name; they make no choices");
@@ -294,6 +304,25 @@ private:
     bool displaced_ = false;
 };
 
+std::uint64_t SizeInFile(const ImportedPassage& passage)
+{
+    std::uint64_t size = SectionSizeInFile(passage.summary, passage.text);
+    for (const ImportedChoice& choice : passage.choices) {
+        size += ChoiceSizeInFile(choice.text);
+    }
+    return size;
+}
+
+// Checked as the passages are read, so that a story far too large stops early, holding
+// little more than a book may.
+void CheckBookSize(const std::string& fileName, std::size_t line, std::uint64_t size)
+{
+    if (size > LargestBookFile) {
+        throw ImportException(fileName, line,
+                              "the story makes a book of more than " + Megabytes(LargestBookFile) + ", the most a book may take");
+    }
+}
+
 [[noreturn]] void RefuseSize(const std::string& fileName, std::size_t sections)
 {
     throw ImportException(fileName, 0,
@@ -335,10 +364,13 @@ BookFileContents ImportStory(const TwineStory& story, const std::string& fileNam
     const KeptData kept = ReadKeptData(story, holder, fileName, warnings);
     std::vector<ImportedPassage> passages;
     passages.reserve(story.passages.size());
+    std::uint64_t size = 0;
     for (const TwinePassage& passage : story.passages) {
         if (&passage != holder) {
             const auto data = kept.sections.find(passage.name);
             passages.push_back(ImportPassage(passage, data == kept.sections.end() ? nullptr : &data->second, fileName, warnings));
+            size += SizeInFile(passages.back());
+            CheckBookSize(fileName, passage.line, size);
         }
     }
 
@@ -371,6 +403,10 @@ BookFileContents ImportStory(const TwineStory& story, const std::string& fileNam
     contents.title = EditorText(story.name);
     contents.details = DetailsOf(story, kept, fileName, warnings);
     contents.choiceFormat = TurnToFormat;
+    for (const std::string& target : missing) {
+        size += SectionSizeInFile(Wide(target), L"");
+    }
+    CheckBookSize(fileName, 0, size + BookWideSizeInFile(contents.title, contents.details, L"", contents.choiceFormat, {}));
     std::size_t choices = 0;
     for (const ImportedPassage& passage : passages) {
         choices += passage.choices.size();

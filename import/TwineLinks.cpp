@@ -242,7 +242,7 @@ TwineLink ParseLink(const std::string& inside)
     return {link, link, false};
 }
 
-LinkedText ExtractLinks(const std::string& text)
+LinkedText ExtractLinks(const std::string& text, std::size_t mostLinks)
 {
     LinkedText linked;
     std::size_t start = 0;
@@ -269,6 +269,10 @@ LinkedText ExtractLinks(const std::string& text)
             kept.append(between).append(markup.words);
             onlyLinks = onlyLinks && between.find_first_not_of(" \t") == std::string_view::npos && markup.kind == Markup::Kind::Link;
             if (markup.kind == Markup::Kind::Link) {
+                if (linked.links.size() == mostLinks) {
+                    linked.more = true;
+                    return linked;
+                }
                 linked.links.push_back(markup.link);
                 anyLink = true;
             }

@@ -19,6 +19,8 @@ struct LinkedText {
     // Macros that go to a passage named by code rather than by a plain string, which only
     // the story format can follow.
     std::size_t unreadMacros = 0;
+    // Whether the reading stopped at a link beyond the most asked for.
+    bool more = false;
 };
 
 // The links of a passage's text, in text order, and the text without them: a line that
@@ -27,8 +29,9 @@ struct LinkedText {
 // "[[target<-text]]" (a setter after "][" is not part of the target), SugarCube's
 // <<link "text" "target">>, <<button>> and <<goto "target">> (or with link markup inside), and
 // Harlowe's (link-goto: "text", "target"), (go-to: "target") and (click-goto: "text",
-// "target"). A link to a web address is no link: its words stay in the text.
-LinkedText ExtractLinks(const std::string& text);
+// "target"). A link to a web address is no link: its words stay in the text. Reading stops
+// at a link beyond the first mostLinks, so that no text holds more than its section could.
+LinkedText ExtractLinks(const std::string& text, std::size_t mostLinks);
 
 // The inside of one link, between "[[" and "]]".
 TwineLink ParseLink(const std::string& inside);

@@ -113,14 +113,26 @@ std::wstring SearchPattern::ReplacementFor(const std::wstring& text, const TextM
 
 std::wstring SearchPattern::ReplaceAll(const std::wstring& text, const std::wstring& replacement) const
 {
+    return *ReplaceAllWithin(text, replacement, std::wstring::npos);
+}
+
+std::optional<std::wstring> SearchPattern::ReplaceAllWithin(const std::wstring& text, const std::wstring& replacement,
+                                                            std::size_t longest) const
+{
     std::wstring replaced;
     std::size_t written = 0;
     for (const TextMatch& match : FindIn(text)) {
         replaced.append(text, written, match.start - written);
         replaced += ReplacementFor(text, match, replacement);
         written = match.start + match.length;
+        if (replaced.size() > longest) {
+            return std::nullopt;
+        }
     }
     replaced.append(text, written, std::wstring::npos);
+    if (replaced.size() > longest) {
+        return std::nullopt;
+    }
     return replaced;
 }
 

@@ -3,6 +3,7 @@
 #include <boost/regex.hpp>
 
 #include <cstddef>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -45,6 +46,10 @@ public:
     std::wstring ReplacementFor(const std::wstring& text, const TextMatch& match, const std::wstring& replacement) const;
     // The text with every match replaced.
     std::wstring ReplaceAll(const std::wstring& text, const std::wstring& replacement) const;
+    // The same, or nothing once it would grow longer than `longest` characters, so that a
+    // replacement too large to keep is never made whole.
+    std::optional<std::wstring> ReplaceAllWithin(const std::wstring& text, const std::wstring& replacement,
+                                                 std::size_t longest) const;
 
 private:
     template <class Match>

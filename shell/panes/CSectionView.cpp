@@ -215,10 +215,16 @@ void CSectionView::CommitText()
         return;
     }
     const std::wstring old = model_.GetStoryGraph().GetSection(number).text;
-    shown_ = typed;
     auto command = std::make_unique<TarnViewModel::UpdatePropertyCommand1Arg<const std::wstring&>>(
         [this, number](const std::wstring& value) { model_.SetSectionText(number, value); }, old, typed);
-    command->Execute();
+    try {
+        command->Execute();
+    } catch (...) {
+        // The box shows what the book holds, so that a refused text is not taken for kept.
+        ShowText(old);
+        throw;
+    }
+    shown_ = typed;
     model_.RecordCommand(std::move(command));
 }
 

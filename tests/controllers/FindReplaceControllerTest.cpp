@@ -1,5 +1,6 @@
 #include "DeferredSteps.h"
 #include "controllers/FindReplaceController.h"
+#include "document/BookLimits.h"
 #include "document/TarnDataModel.h"
 #include "samplebooks/GamebookGenerator.h"
 #include "samplebooks/GeneratedDocument.h"
@@ -224,6 +225,36 @@ TEST_F(FindReplaceControllerTest, ReplacingAcrossLineBreaksNeverSplitsThemAndMay
     controller.Search(L"", {});
     EXPECT_EQ(controller.ReplaceAll(L"x"), 0u);
     EXPECT_EQ(view.replaced, 0u);
+}
+
+// Replace All is measured before it changes anything: one that would take the book past the
+// largest it may be is refused whole, and one that runs away is stopped before it is made.
+TEST_F(FindReplaceControllerTest, ReplaceAllPastTheLargestBookChangesNothing)
+{
+    // Section 3's line breaks fill the book to within a kilobyte of the limit.
+    std::wstring breaks;
+    for (std::uint64_t line = 0; line < (LargestBookFile - 1000 - model.FileSize()) / 42; ++line) {
+        breaks += L"\r\n";
+    }
+    model.SetSectionText(3, breaks);
+    const TestSupport::GraphSnapshot before = ContentsOf(model);
+    const bool couldUndo = model.CanUndo();
+    const auto expectRefused = [&](const std::wstring& replacement) {
+        controller.Search(L"key", {});
+        try {
+            controller.ReplaceAll(replacement);
+            ADD_FAILURE() << "replaced";
+        } catch (const BookLimitException& error) {
+            EXPECT_STREQ(error.what(), "This change would make the book take more than the 64 MB a book may take. Nothing was changed.");
+        }
+        EXPECT_EQ(ContentsOf(model), before);
+        EXPECT_EQ(model.CanUndo(), couldUndo);
+    };
+    // Each "<" is written as four bytes, which only the measure of the whole change finds.
+    expectRefused(std::wstring(100, L'<'));
+    expectRefused(std::wstring(1'000'000, L'k'));
+    controller.Search(L"key", {});
+    EXPECT_EQ(controller.ReplaceAll(L"door"), 7u);
 }
 
 }  // namespace

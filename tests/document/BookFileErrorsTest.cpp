@@ -1,3 +1,4 @@
+#include "document/BookLimits.h"
 #include "document/FileHandlingException.h"
 #include "document/TarnDataModel.h"
 #include "support/DocumentSnapshot.h"
@@ -143,13 +144,29 @@ TEST_F(BookFileErrors, NumbersThatAreNotNumbersOrOutOfRangeAreRefused)
                   "Choice destination 4000000000 is not between 1 and 10000");
 }
 
+// A file made by hand or by another program may hold more than a book may: the program
+// could neither keep its choices in view nor write it back within the largest book.
+TEST_F(BookFileErrors, FilesHoldingMoreThanABookMayAreRefusedNamingTheLimit)
+{
+    std::string choices;
+    for (std::size_t choice = 0; choice <= MostChoicesInSection; ++choice) {
+        choices += "<choice><destination>2</destination></choice>\n";
+    }
+    ExpectRefused<BookLimitException>(Book("<section><number>1</number><choices>\n" + choices + "</choices></section>"),
+                                      "bad.brindle\", line 1003: section 1 has more than 1000 choices, the most a section may have.");
+    // Each apostrophe is written back as six bytes.
+    ExpectRefused<BookLimitException>(
+        Book("<section><number>1</number><text><p order=\"1\">" + std::string(11'000'000, '\'') + "</p></text></section>"),
+        "bad.brindle\": saved, the book would take 66 MB, more than the 64 MB a book may take.");
+}
+
 TEST_F(BookFileErrors, HugeAndDeeplyNestedFilesFailCleanly)
 {
     {
         std::ofstream sparse(folder.Path("bad.brindle"), std::ios::binary);
     }
-    std::filesystem::resize_file(folder.Path("bad.brindle"), 40u * 1024u * 1024u);
-    ExpectRefusedPath<xml_parser_error>(folder.WidePath("bad.brindle"), "file is larger than 32 MiB");
+    std::filesystem::resize_file(folder.Path("bad.brindle"), LargestBookFile + 1);
+    ExpectRefusedPath<BookLimitException>(folder.WidePath("bad.brindle"), "the file is larger than 64 MB, the most a book may take");
 
     // Quotes in element names once led a nesting guard astray, and the reader down the stack.
     std::string quoted = "<book><a\">";

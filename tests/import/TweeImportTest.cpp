@@ -1,10 +1,12 @@
 #include "ImportedBook.h"
 #include "document/BookFileReader.h"
 #include "document/BookFileWriter.h"
+#include "document/BookLimits.h"
 #include "document/TarnDataModel.h"
 #include "import/ImportException.h"
 #include "import/StoryImport.h"
 #include "import/TwineFile.h"
+#include "support/ExpectMessage.h"
 #include "support/TempFolder.h"
 #include "support/TestData.h"
 
@@ -188,6 +190,29 @@ TEST(TweeImport, AStoryTooBigForABookIsRefusedBeforeAnythingIsMade)
             EXPECT_STREQ(error.what(), "Cannot import \"story.twee\": the story needs 10001 sections; a book holds at most 10000");
         }
     }
+}
+
+// Read link by link and passage by passage, a story stops where it outgrows a book, holding
+// no more than a book may.
+TEST(TweeImport, AStoryThatWouldHoldMoreThanABookMayIsRefusedWhereItOverflows)
+{
+    std::string thousand;
+    for (std::size_t link = 0; link < MostChoicesInSection; ++link) {
+        thousand += "[[1]]";
+    }
+    std::vector<std::string> warnings;
+    EXPECT_EQ(Imported(ReadTwineText(":: 1\n" + thousand + "\n", "links.twee"), warnings).graph.ChoiceCount(1), 1000u);
+    TestSupport::ExpectThrowWithMessage<ImportException>(
+        [&] { Imported(ReadTwineText(":: Start\n" + thousand + "[[1]]\n", "links.twee"), warnings); },
+        "Cannot import \"story.twee\", line 1: passage \"Start\" has more than 1000 links; a section may have at most 1000 choices");
+    // Each passage makes a section of a thousand choices, about 200 kB in the file.
+    std::string story;
+    for (int passage = 1; passage <= 400; ++passage) {
+        story += ":: " + std::to_string(passage) + "\n" + thousand + "\n";
+    }
+    TestSupport::ExpectThrowWithMessage<ImportException>(
+        [&] { Imported(ReadTwineText(story, "many.twee"), warnings); },
+        "Cannot import \"story.twee\", line 639: the story makes a book of more than 64 MB, the most a book may take");
 }
 
 TEST(TweeImport, EveryRegressionInputEndsInABookOrAClearError)

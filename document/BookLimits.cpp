@@ -1,0 +1,39 @@
+#include "document/BookLimits.h"
+
+#include <cstdio>
+
+namespace TarnViewModel {
+
+std::string Megabytes(std::uint64_t bytes)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", static_cast<double>(bytes) / 1e6);
+    std::string megabytes = text;
+    if (megabytes.size() > 2 && megabytes.compare(megabytes.size() - 2, 2, ".0") == 0) {
+        megabytes.resize(megabytes.size() - 2);
+    }
+    return megabytes + " MB";
+}
+
+void CheckBookGrowth(std::uint64_t before, std::uint64_t after)
+{
+    if (after > before && after > LargestBookFile) {
+        RefuseGrowthPastLimit();
+    }
+}
+
+void RefuseGrowthPastLimit()
+{
+    throw BookLimitException("This change would make the book take more than the " + Megabytes(LargestBookFile) +
+                             " a book may take. Nothing was changed.");
+}
+
+void CheckRoomForChoice(std::uint32_t section, std::size_t count)
+{
+    if (count >= MostChoicesInSection) {
+        throw BookLimitException("Section " + std::to_string(section) + " already has " + std::to_string(count) +
+                                 " choices, the most a section may have.");
+    }
+}
+
+}  // namespace TarnViewModel

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "document/BookDetails.h"
+#include "document/Font.h"
+#include "graph/StoryGraph.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace TarnViewModel {
+
+// The bytes the book file gives each part of a book, at most: never less than the writer
+// writes and, for real text, only a little more, so that a change is measured as it is made
+// instead of by writing the whole book.
+
+// A text written on one line, such as a summary or the title.
+std::uint64_t LineSizeInFile(const std::wstring& text);
+// A text written a paragraph a line, such as a section's text or a choice's.
+std::uint64_t ParagraphsSizeInFile(const std::wstring& text);
+// A section without its choices, and a choice; the first two for parts not made yet.
+std::uint64_t SectionSizeInFile(const std::wstring& summary, const std::wstring& text);
+std::uint64_t ChoiceSizeInFile(const std::wstring& text);
+std::uint64_t SizeInFile(const Section& section);
+std::uint64_t SizeInFile(const Choice& choice);
+// Every section and choice of the graph.
+std::uint64_t SizeInFile(const StoryGraph& graph);
+// Everything the file holds besides the sections and choices.
+std::uint64_t BookWideSizeInFile(const std::wstring& title, const BookDetails& details, const std::wstring& footer,
+                                 const std::wstring& choiceFormat, const std::vector<CommonLib::Font>& fonts);
+
+}  // namespace TarnViewModel
