@@ -321,6 +321,39 @@ TEST_F(CliProcessTest, BooksThatCannotBeReadGiveStatusTwoAndTheReason)
     EXPECT_EQ(Run({"export", folder_.Path("missing.brindle").string(), "--format", "txt", "-o", "x.txt"}).status, 2);
 }
 
+// A section of more choices than a book may hold once made the drawing overflow its stack;
+// such a book is refused as it is read, and a story that would make one is never imported.
+TEST_F(CliProcessTest, BooksAndStoriesBeyondWhatABookMayHoldAreRefusedAsTheyAreRead)
+{
+    {
+        std::ofstream many(folder_.Path("many.brindle"));
+        many << "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<book version=\"2\"><sections><section><number>1</number><choices>\n";
+        for (int choice = 0; choice <= 1000; ++choice) {
+            many << "<choice><destination>" << 2 + choice % 7 << "</destination></choice>\n";
+        }
+        many << "</choices></section></sections></book>\n";
+        std::ofstream story(folder_.Path("many.twee"));
+        story << ":: Start\n";
+        for (int link = 0; link <= 1000; ++link) {
+            story << "[[" << link << "]]";
+        }
+    }
+    const std::string says = folder_.Path("many.brindle").string() + "\", line 1003: section 1 has more than 1000 choices, the most a section may have.";
+    for (const std::vector<std::string>& command : {std::vector<std::string>{"graph", folder_.Path("many.brindle").string(), "-o", folder_.Path("many.png").string()},
+                                                     {"export", folder_.Path("many.brindle").string(), "--format", "txt", "-o", folder_.Path("many.txt").string()}}) {
+        const Outcome outcome = Run(command);
+        EXPECT_EQ(outcome.status, 2) << command[0];
+        EXPECT_NE(outcome.errors.find(says), std::string::npos) << outcome.errors;
+    }
+    const Outcome imported = Run({"import", folder_.Path("many.twee").string(), "-o", folder_.Path("story.brindle").string()});
+    EXPECT_NE(imported.status, 0);
+    EXPECT_NE(imported.errors.find("passage \"Start\" has more than 1000 links; a section may have at most 1000 choices"), std::string::npos)
+        << imported.errors;
+    for (const char* written : {"many.png", "many.txt", "story.brindle"}) {
+        EXPECT_FALSE(std::filesystem::exists(folder_.Path(written))) << written;
+    }
+}
+
 TEST_F(CliProcessTest, BadArgumentsShowTheUsage)
 {
     for (const std::vector<std::string>& arguments :

@@ -6,13 +6,21 @@
 #include "document/RecoveryFiles.h"
 #include "samplebooks/GamebookGenerator.h"
 #include "samplebooks/GeneratedDocument.h"
+#include "shell/DialogScript.h"
+#include "shell/dialogs/RecoveryDialog.h"
 #include "shell/mainframe/BookAutosave.h"
 #include "shell/mainframe/CMainFrame.h"
 #include "shell/mainframe/CTarnGuiApp.h"
+#include "shell/panes/CFindReplacePane.h"
+#include "shell/support/StringTable.h"
 #include "support/TempFolder.h"
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QSettings>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -36,12 +44,16 @@ using TestSupport::TempFolder;
 // A window with a generated 400-section book open, saved at path.
 class SoakSession {
 public:
-    explicit SoakSession(const std::string& path)
+    // Starts the program with the book's path, as a double-click does; a new book is made
+    // there unless asked to start with the one already there.
+    explicit SoakSession(const std::string& path, bool newBook = true)
     {
         QSettings().setValue(TarnGui::BookAutosave::IntervalSetting, 0);
         // Random removals are not to stop for the question.
         QSettings().setValue(TarnGui::CMainFrame::AskBeforeRemovingSetting, false);
-        SampleBooks::MakeDocument(SampleBooks::GenerateGamebook(400))->Save(std::filesystem::path(path).wstring());
+        if (newBook) {
+            SampleBooks::MakeDocument(SampleBooks::GenerateGamebook(400))->Save(std::filesystem::path(path).wstring());
+        }
         app_ = std::make_unique<TarnGui::CTarnGuiApp>();
         EXPECT_TRUE(app_->InitInstance({QStringLiteral("brindle-studio"), QString::fromStdString(path)}, false));
     }
@@ -59,6 +71,17 @@ public:
 private:
     std::unique_ptr<TarnGui::CTarnGuiApp> app_;
 };
+
+// The book copies in this run's recovery folder, held by a session or not.
+int CopiesOnDisk()
+{
+    int copies = 0;
+    std::error_code error;
+    for (std::filesystem::directory_iterator entry(TarnViewModel::RecoveryFolder(), error), end; !error && entry != end; entry.increment(error)) {
+        copies += entry->path().extension() == ".brindle" ? 1 : 0;
+    }
+    return copies;
+}
 
 void UndoAll(TarnViewModel::TarnDataModel& model)
 {
@@ -117,6 +140,43 @@ TEST(Soak, TenThousandEditsUndoToTheSavedBytesAndTheHeapStaysBounded)
     EXPECT_LT(finalHeap, settledHeap + settledHeap / 2 + 16 * 1024 * 1024) << "heap grew from " << settledHeap << " to " << finalHeap;
 }
 
+// Replace All through the window that would take the book past the largest it may be: the
+// author is told, nothing changes, and the session goes on to save a book that opens again.
+TEST(Soak, AReplaceAllPastTheLargestBookChangesNothingAndTheSessionGoesOn)
+{
+    TempFolder folder;
+    const std::string path = folder.Path("soak.brindle").string();
+    SoakSession session(path);
+    TestSupport::RandomEdits edits(session.Frame(), session.Model(), 20261209);
+    for (int edit = 0; edit < 200; ++edit) {
+        edits.Edit();
+    }
+    SoakSession::Breathe();
+    const std::string before = session.Text();
+    TarnGui::CFindReplacePane& pane = *session.Frame().FindReplacePane();
+    TestSupport::DialogScript script;
+    script.ThenAnswer(QMessageBox::Ok);
+    pane.FindBox()->setText(QStringLiteral("e"));
+    pane.ReplaceBox()->setText(QString(20000, QLatin1Char('e')));
+    pane.ReplaceAllButton()->click();
+    ASSERT_TRUE(QTest::qWaitFor([&script] { return script.Finished(); }, 60000));
+    ASSERT_EQ(script.Messages().size(), 1u);
+    EXPECT_EQ(script.Messages()[0], "This change would make the book take more than the 64 MB a book may take. Nothing was changed.");
+    ASSERT_EQ(session.Text(), before);
+    session.Model().Undo();
+    session.Model().Redo();
+    ASSERT_EQ(session.Text(), before) << "the refused Replace All left a step in the history";
+
+    for (int edit = 0; edit < 200; ++edit) {
+        edits.Edit();
+    }
+    const std::string edited = session.Text();
+    session.Model().Save(std::filesystem::path(path).wstring());
+    session.Frame().OpenFile(QString::fromStdString(path));
+    EXPECT_EQ(session.Text(), edited);
+    EXPECT_TRUE(script.Unexpected().empty());
+}
+
 // Runs in a process of its own, started by the test below: edits, and after every 50 edits
 // writes a recovery copy as the timer would, telling its parent what it copies, until killed.
 TEST(SoakChild, EditsAndAutosavesUntilKilled)
@@ -144,7 +204,8 @@ TEST(SoakChild, EditsAndAutosavesUntilKilled)
 }
 
 // The program killed at a random point leaves a copy that loads, and that holds the book as
-// it was at the last autosave, or at the one being written when the program died.
+// it was at the last autosave, or at the one being written when the program died; started
+// again with the book's path, the program restores it and keeps it until it is saved.
 TEST(Soak, AKilledSessionLeavesARecoveryOfTheLastAutosave)
 {
     std::mt19937 random(7);
@@ -197,6 +258,34 @@ TEST(Soak, AKilledSessionLeavesARecoveryOfTheLastAutosave)
         recovered.Recover(std::filesystem::path(copies[0].copyFile).wstring(), copies[0].bookPath);
         const std::size_t hash = std::hash<std::string>()(BookFileText(recovered));
         EXPECT_TRUE(hash == lastSaved || hash == lastTick) << "run " << run << ": the copy is older than the last autosave";
+
+        // The author double-clicks the book: the program starts with its path and offers the
+        // copy, which is restored and kept until the restored work is saved. The child kept
+        // its copies in a folder of its own run; this run's program looks in its own.
+        std::filesystem::create_directories(TarnViewModel::RecoveryFolder());
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+            std::filesystem::copy_file(entry.path(), std::filesystem::path(TarnViewModel::RecoveryFolder()) / entry.path().filename());
+        }
+        {
+            TestSupport::DialogScript script;
+            script.Then([](QWidget* dialog) {
+                ASSERT_NE(qobject_cast<TarnGui::RecoveryDialog*>(dialog), nullptr) << dialog->windowTitle().toStdString();
+                dialog->findChild<QListWidget*>()->setCurrentRow(0);
+                dialog->findChild<QPushButton*>(QStringLiteral("restore"))->click();
+            });
+            SoakSession restarted(std::filesystem::path(copies[0].bookPath).string(), false);
+            ASSERT_TRUE(QTest::qWaitFor([&script] { return script.Finished(); }, 10000));
+            EXPECT_TRUE(script.Unexpected().empty()) << "run " << run << ": " << script.Unexpected().front();
+            EXPECT_EQ(std::hash<std::string>()(restarted.Text()), hash) << "run " << run << ": the restored book is not the copy";
+            EXPECT_TRUE(restarted.Model().IsModified());
+            restarted.Frame().Autosave().Finish();
+            EXPECT_EQ(CopiesOnDisk(), 1) << "run " << run << ": the restored work has no copy before it is saved";
+            restarted.Frame().Action(TarnGui::Strings::FileSave)->trigger();
+            restarted.Frame().Autosave().Finish();
+            EXPECT_EQ(CopiesOnDisk(), 0) << "run " << run;
+        }
+        std::filesystem::remove_all(TarnViewModel::RecoveryFolder());
+        std::filesystem::remove_all(std::filesystem::path(copies[0].bookPath).parent_path());
         std::filesystem::remove_all(folder);
     }
 }

@@ -1,3 +1,4 @@
+#include "document/BookLimits.h"
 #include "shell/MainWindowFixture.h"
 #include "shell/flowchart/CFlowchart.h"
 #include "shell/flowchart/CFlowchartPane.h"
@@ -135,6 +136,31 @@ TEST_F(SectionEditorTest, PastedCharactersBeyondTheBasicPlaneReachTheBookWhole)
     Press(QKeySequence::Paste);
     LeaveText();
     EXPECT_EQ(Text(1), L"The dragon \U0001F409 sleeps");
+}
+
+// The book is a kilobyte short of the largest there may be, and the author pastes more. The
+// preview shows one section at a time, so that the filling, line breaks, is not laid out.
+TEST_F(SectionEditorTest, TextTheBookCannotTakeIsRefusedAndTheEditorShowsTheBookAgain)
+{
+    Model().SetNewPagePerSection(true);
+    Model().AddChoiceTo(1, 2, L"On", false);
+    std::wstring breaks;
+    for (std::uint64_t line = 0; line < (TarnViewModel::LargestBookFile - 1000 - Model().FileSize()) / 42; ++line) {
+        breaks += L"\r\n";
+    }
+    Model().SetSectionText(2, breaks);
+    Model().SetCurrentSection(1);
+    QApplication::clipboard()->setText(QString(2000, QLatin1Char('x')));
+    Editor()->setFocus();
+    Press(QKeySequence::Paste);
+    script_.ThenAnswer(QMessageBox::Ok);
+    LeaveText();
+    WaitForScript();
+    ASSERT_EQ(script_.Messages().size(), 1u);
+    EXPECT_EQ(script_.Messages()[0], "This change would make the book take more than the 64 MB a book may take. Nothing was changed.");
+    EXPECT_EQ(Text(1), L"");
+    EXPECT_EQ(Editor()->toPlainText(), QString());
+    EXPECT_FALSE(Frame().SectionView()->HasTypedText());
 }
 
 TEST_F(SectionEditorTest, ContextMenuAndSelectAllFollowTheSelectionAndClipboard)
