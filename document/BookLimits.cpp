@@ -1,13 +1,15 @@
 #include "document/BookLimits.h"
 
+#include <cmath>
 #include <cstdio>
 
 namespace TarnViewModel {
 
 std::string Megabytes(std::uint64_t bytes)
 {
+    // Rounded up, so that a size over the limit never reads as the limit itself.
     char text[32];
-    std::snprintf(text, sizeof text, "%.1f", static_cast<double>(bytes) / 1e6);
+    std::snprintf(text, sizeof text, "%.1f", std::ceil(static_cast<double>(bytes) / 1e5) / 10);
     std::string megabytes = text;
     if (megabytes.size() > 2 && megabytes.compare(megabytes.size() - 2, 2, ".0") == 0) {
         megabytes.resize(megabytes.size() - 2);

@@ -20,7 +20,7 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-// A size in megabytes to one decimal, as "65.2 MB".
+// A size in megabytes to one decimal, rounded up, as "65.2 MB".
 std::string Megabytes(std::uint64_t bytes);
 
 // Refuses a change that takes the book's file from `before` to `after` bytes past the

@@ -157,7 +157,7 @@ TEST_F(BookFileErrors, FilesHoldingMoreThanABookMayAreRefusedNamingTheLimit)
     // Each apostrophe is written back as six bytes.
     ExpectRefused<BookLimitException>(
         Book("<section><number>1</number><text><p order=\"1\">" + std::string(11'000'000, '\'') + "</p></text></section>"),
-        "bad.brindle\": saved, the book would take 66 MB, more than the 64 MB a book may take.");
+        "bad.brindle\": saved, the book would take 66.1 MB, more than the 64 MB a book may take.");
 }
 
 TEST_F(BookFileErrors, HugeAndDeeplyNestedFilesFailCleanly)
