@@ -15,9 +15,16 @@ namespace TarnViewModel {
 
 namespace {
 
+// What the text takes in the file as the field; only differences between two texts of one
+// field are used.
 std::uint64_t FieldSizeInFile(SearchField field, const std::wstring& text)
 {
-    return field == SearchField::Summary ? LineSizeInFile(text) : ParagraphsSizeInFile(text);
+    switch (field) {
+    case SearchField::Summary: return SectionSizeInFile(text, {});
+    case SearchField::ChoiceText: return ChoiceSizeInFile(text);
+    case SearchField::Text: break;
+    }
+    return SectionSizeInFile({}, text);
 }
 
 }  // namespace

@@ -11,18 +11,17 @@
 namespace TarnViewModel {
 
 // The bytes the book file gives each part of a book, at most: never less than the writer
-// writes and, for real text, only a little more, so that a change is measured as it is made
-// instead of by writing the whole book.
+// writes and only a few bytes more, so that a change is measured as it is made instead of
+// by writing the whole book.
 
-// A text written on one line, such as a summary or the title.
-std::uint64_t LineSizeInFile(const std::wstring& text);
-// A text written a paragraph a line, such as a section's text or a choice's.
-std::uint64_t ParagraphsSizeInFile(const std::wstring& text);
-// A section without its choices, and a choice; the first two for parts not made yet.
+// A section without its choices, and a choice, from the texts that change their size.
 std::uint64_t SectionSizeInFile(const std::wstring& summary, const std::wstring& text);
 std::uint64_t ChoiceSizeInFile(const std::wstring& text);
 std::uint64_t SizeInFile(const Section& section);
 std::uint64_t SizeInFile(const Choice& choice);
+// A book-wide text on one line, such as the title, and the footer, a paragraph a line.
+std::uint64_t LineSizeInFile(const std::wstring& text);
+std::uint64_t ParagraphsSizeInFile(const std::wstring& text);
 // Every section and choice of the graph.
 std::uint64_t SizeInFile(const StoryGraph& graph);
 // Everything the file holds besides the sections and choices.

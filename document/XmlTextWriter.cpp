@@ -127,9 +127,9 @@ std::size_t EncodedSize(wchar_t character)
 
 }  // namespace
 
-std::size_t XmlTextWriter::EncodedSize(const std::wstring& text)
+std::size_t XmlTextWriter::EncodedSize(std::wstring_view text)
 {
-    if (text.find_first_not_of(L' ') == std::wstring::npos) {
+    if (text.find_first_not_of(L' ') == std::wstring_view::npos) {
         return text.empty() ? 0 : text.size() + 4;
     }
     std::size_t size = 0;

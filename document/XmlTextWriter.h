@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace TarnViewModel {
 
@@ -28,7 +29,7 @@ public:
     const std::string& Text() const { return text_; }
 
     // The bytes a text takes as an element's text or an attribute's value, exactly as written.
-    static std::size_t EncodedSize(const std::wstring& text);
+    static std::size_t EncodedSize(std::wstring_view text);
 
 private:
     void Indent();

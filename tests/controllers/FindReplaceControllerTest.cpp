@@ -5,6 +5,7 @@
 #include "samplebooks/GamebookGenerator.h"
 #include "samplebooks/GeneratedDocument.h"
 #include "support/GraphSnapshot.h"
+#include "support/NearlyFullBook.h"
 
 #include <gtest/gtest.h>
 
@@ -231,12 +232,7 @@ TEST_F(FindReplaceControllerTest, ReplacingAcrossLineBreaksNeverSplitsThemAndMay
 // largest it may be is refused whole, and one that runs away is stopped before it is made.
 TEST_F(FindReplaceControllerTest, ReplaceAllPastTheLargestBookChangesNothing)
 {
-    // Section 3's line breaks fill the book to within a kilobyte of the limit.
-    std::wstring breaks;
-    for (std::uint64_t line = 0; line < (LargestBookFile - 1000 - model.FileSize()) / 42; ++line) {
-        breaks += L"\r\n";
-    }
-    model.SetSectionText(3, breaks);
+    TestSupport::FillToNearlyFull(model, 3);
     const TestSupport::GraphSnapshot before = ContentsOf(model);
     const bool couldUndo = model.CanUndo();
     const auto expectRefused = [&](const std::wstring& replacement) {

@@ -4,6 +4,7 @@
 #include "shell/flowchart/CFlowchartPane.h"
 #include "shell/panes/CSectionView.h"
 #include "shell/support/StringTable.h"
+#include "support/NearlyFullBook.h"
 
 #include <QClipboard>
 #include <QMenu>
@@ -139,16 +140,12 @@ TEST_F(SectionEditorTest, PastedCharactersBeyondTheBasicPlaneReachTheBookWhole)
 }
 
 // The book is a kilobyte short of the largest there may be, and the author pastes more. The
-// preview shows one section at a time, so that the filling, line breaks, is not laid out.
+// preview shows one section at a time, so that section 2's filling is not laid out.
 TEST_F(SectionEditorTest, TextTheBookCannotTakeIsRefusedAndTheEditorShowsTheBookAgain)
 {
     Model().SetNewPagePerSection(true);
     Model().AddChoiceTo(1, 2, L"On", false);
-    std::wstring breaks;
-    for (std::uint64_t line = 0; line < (TarnViewModel::LargestBookFile - 1000 - Model().FileSize()) / 42; ++line) {
-        breaks += L"\r\n";
-    }
-    Model().SetSectionText(2, breaks);
+    TestSupport::FillToNearlyFull(Model(), 2);
     Model().SetCurrentSection(1);
     QApplication::clipboard()->setText(QString(2000, QLatin1Char('x')));
     Editor()->setFocus();
