@@ -2,6 +2,7 @@
 
 #include "document/XmlTextWriter.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string_view>
 
@@ -17,6 +18,10 @@ namespace {
 constexpr std::uint64_t SectionMarkup = 12 + 13 + 26 + 32 + 48 + 27;
 constexpr std::uint64_t ChoiceMarkup = 13 + 14 + 38 + 28;
 constexpr std::uint64_t BookMarkup = 1024;
+// Each of the three styles' font names is given at least this, which is more than any
+// default name takes, so that a book measures the same before its styles are set.
+constexpr std::uint64_t FontNameAllowance = 32;
+constexpr std::size_t Styles = 3;
 // The depths, in tabs, of the elements that hold texts.
 constexpr std::uint64_t SectionChildDepth = 3;
 constexpr std::uint64_t ChoiceChildDepth = 5;
@@ -70,6 +75,11 @@ std::uint64_t ParagraphsSizeInFile(const std::wstring& text)
     return ParagraphsSize(text, BookChildDepth, "footer");
 }
 
+std::uint64_t FontNameSizeInFile(const std::wstring& faceName)
+{
+    return std::max<std::uint64_t>(FontNameAllowance, XmlTextWriter::EncodedSize(faceName));
+}
+
 std::uint64_t SectionSizeInFile(const std::wstring& summary, const std::wstring& text)
 {
     return SectionMarkup + LeafSize(summary, SectionChildDepth, "summary") + ParagraphsSize(text, SectionChildDepth, "text");
@@ -105,7 +115,10 @@ std::uint64_t BookWideSizeInFile(const std::wstring& title, const BookDetails& d
                          LineSizeInFile(details.storyFormat) + LineSizeInFile(details.storyFormatVersion) +
                          ParagraphsSizeInFile(footer) + LineSizeInFile(choiceFormat);
     for (const CommonLib::Font& font : fonts) {
-        size += LineSizeInFile(font.faceName);
+        size += FontNameSizeInFile(font.faceName);
+    }
+    if (fonts.size() < Styles) {
+        size += (Styles - fonts.size()) * FontNameAllowance;
     }
     return size;
 }

@@ -22,9 +22,11 @@ std::uint64_t SizeInFile(const Choice& choice);
 // A book-wide text on one line, such as the title, and the footer, a paragraph a line.
 std::uint64_t LineSizeInFile(const std::wstring& text);
 std::uint64_t ParagraphsSizeInFile(const std::wstring& text);
+std::uint64_t FontNameSizeInFile(const std::wstring& faceName);
 // Every section and choice of the graph.
 std::uint64_t SizeInFile(const StoryGraph& graph);
-// Everything the file holds besides the sections and choices.
+// Everything the file holds besides the sections and choices; a book without its styles yet,
+// as an imported story is, is measured as it will be with the default ones.
 std::uint64_t BookWideSizeInFile(const std::wstring& title, const BookDetails& details, const std::wstring& footer,
                                  const std::wstring& choiceFormat, const std::vector<CommonLib::Font>& fonts);
 

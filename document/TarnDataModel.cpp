@@ -261,10 +261,6 @@ BookCopy TarnDataModel::Snapshot() const
     return book;
 }
 
-}  // namespace TarnViewModel
-
-namespace TarnViewModel {
-
 std::uint64_t TarnDataModel::FileSize() const
 {
     return partsSize_ + BookWideSizeInFile(title_, details_, footer_, choiceFormat_,

@@ -254,7 +254,10 @@ void TarnDataModel::SetNewPagePerSection(bool newPage)
 
 void TarnDataModel::SetFont(CommonLib::FontType type, const CommonLib::Font& font)
 {
-    CheckBookWideGrowth(LineSizeInFile(GetFont(type).faceName), LineSizeInFile(font.faceName));
+    // Only three of the four styles are written; the section numbers' follows the text's.
+    if (type != CommonLib::FontType::SectionNumber) {
+        CheckBookWideGrowth(FontNameSizeInFile(GetFont(type).faceName), FontNameSizeInFile(font.faceName));
+    }
     fonts_[type] = font;
     MarkModified();
     fontChanged_(font, type);

@@ -52,6 +52,7 @@ TEST(BookSize, TheMeasureIsNeverBelowTheFileAndWithinTwoPerCentOfItForRealBooks)
     model.NewBook(Awkward[2], Awkward[5]);
     model.SetAuthor(Awkward[3]);
     model.SetChoiceFormat(Awkward[8]);
+    model.SetHeaderFont(CommonLib::Font{Awkward[2] + Awkward[8] + std::wstring(40, L'f'), 12});
     for (std::uint32_t index = 0; index < std::size(Awkward); ++index) {
         const std::uint32_t number = TarnDataModel::HighestNumber - index;
         model.CreateSection(number, Awkward[index]);
