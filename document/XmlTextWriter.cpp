@@ -2,6 +2,7 @@
 
 #include <boost/locale/utf.hpp>
 
+#include <cstring>
 #include <iterator>
 
 namespace TarnViewModel {
@@ -110,19 +111,31 @@ bool XmlCanHold(utf::code_point code)
            code != 0xFFFF;
 }
 
+// The entity a markup character is written as, or null for any other character.
+const char* EntityFor(wchar_t character)
+{
+    switch (character) {
+    case L'<': return "&lt;";
+    case L'>': return "&gt;";
+    case L'&': return "&amp;";
+    case L'"': return "&quot;";
+    case L'\'': return "&apos;";
+    default: return nullptr;
+    }
+}
+
+// The character as written: itself, or U+FFFD for one that XML cannot hold.
+utf::code_point Held(wchar_t character)
+{
+    const auto code = static_cast<utf::code_point>(character);
+    return XmlCanHold(code) ? code : utf::code_point{0xFFFD};
+}
+
 // The bytes the writer gives a character that is not plain.
 std::size_t EncodedSize(wchar_t character)
 {
-    switch (character) {
-    case L'<':
-    case L'>': return 4;
-    case L'&': return 5;
-    case L'"':
-    case L'\'': return 6;
-    default: break;
-    }
-    const auto code = static_cast<utf::code_point>(character);
-    return static_cast<std::size_t>(utf::utf_traits<char>::width(XmlCanHold(code) ? code : utf::code_point{0xFFFD}));
+    const char* entity = EntityFor(character);
+    return entity != nullptr ? std::strlen(entity) : static_cast<std::size_t>(utf::utf_traits<char>::width(Held(character)));
 }
 
 }  // namespace
@@ -162,13 +175,10 @@ void XmlTextWriter::Encoded(const std::wstring& text)
         if (position == end) {
             break;
         }
-        switch (*position) {
-        case L'<': text_ += "&lt;"; break;
-        case L'>': text_ += "&gt;"; break;
-        case L'&': text_ += "&amp;"; break;
-        case L'"': text_ += "&quot;"; break;
-        case L'\'': text_ += "&apos;"; break;
-        default: Character(*position); break;
+        if (const char* entity = EntityFor(*position)) {
+            text_ += entity;
+        } else {
+            Character(*position);
         }
         ++position;
     }
@@ -176,8 +186,7 @@ void XmlTextWriter::Encoded(const std::wstring& text)
 
 void XmlTextWriter::Character(wchar_t character)
 {
-    const auto code = static_cast<utf::code_point>(character);
-    utf::utf_traits<char>::encode(XmlCanHold(code) ? code : utf::code_point{0xFFFD}, std::back_inserter(text_));
+    utf::utf_traits<char>::encode(Held(character), std::back_inserter(text_));
 }
 
 }  // namespace TarnViewModel
