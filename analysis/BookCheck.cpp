@@ -9,8 +9,7 @@ namespace TarnViewModel {
 
 bool CheckReport::HasProblems() const
 {
-    return !unreachable.empty() || !emptySlots.empty() || !choicesToEmptySlots.empty() || !emptyText.empty() ||
-           !duplicateChoices.empty();
+    return !unreachable.empty() || !emptySlots.empty() || !choicesToEmptySlots.empty() || !emptyText.empty() || !duplicateChoices.empty();
 }
 
 bool HasNoText(const Section& section)

@@ -13,9 +13,8 @@ StoryLinks::StoryLinks(const TarnViewModel::StoryGraph& graph)
     isSection.resize(highest + 1, false);
     graph.VisitSections([&](const TarnViewModel::Section& section) {
         isSection[section.number] = true;
-        graph.VisitSectionChoices(section.number, false, [&](const TarnViewModel::Choice& choice) {
-            next[section.number].push_back(choice.destination);
-        });
+        graph.VisitSectionChoices(section.number, false,
+                                  [&](const TarnViewModel::Choice& choice) { next[section.number].push_back(choice.destination); });
     });
 }
 

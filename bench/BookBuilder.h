@@ -40,9 +40,8 @@ inline std::unique_ptr<TarnViewModel::TarnDataModel> MakeDocument(std::uint32_t 
 // A generated gamebook saved once in the temporary folder and kept for later runs.
 inline std::filesystem::path SavedGamebook(std::uint32_t sectionCount)
 {
-    const auto path = std::filesystem::temp_directory_path() /
-                      ("brindle-generated-v" + std::to_string(SampleBooks::GeneratorVersion) + "-" +
-                       std::to_string(sectionCount) + ".brindle");
+    const auto path = std::filesystem::temp_directory_path() / ("brindle-generated-v" + std::to_string(SampleBooks::GeneratorVersion) +
+                                                                "-" + std::to_string(sectionCount) + ".brindle");
     if (!std::filesystem::exists(path)) {
         MakeDocument(sectionCount)->Save(path.wstring());
     }

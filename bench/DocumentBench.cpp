@@ -27,12 +27,11 @@ struct CountingListeners {
     {
         connections.emplace_back(model.ConnectChoiceAdded([this](const Choice&) { ++count; }));
         connections.emplace_back(model.ConnectChoiceDeleted([this](const Choice&, ChoiceDeleteCause) { ++count; }));
-        connections.emplace_back(model.ConnectChoiceUpdated(
-            [this](const Choice&, const Choice&, ChoiceProperty, ChoiceUpdateReason) { ++count; }));
+        connections.emplace_back(
+            model.ConnectChoiceUpdated([this](const Choice&, const Choice&, ChoiceProperty, ChoiceUpdateReason) { ++count; }));
         connections.emplace_back(model.ConnectSectionAdded([this](const Section&) { ++count; }));
         connections.emplace_back(model.ConnectSectionDeleted([this](const Section&) { ++count; }));
-        connections.emplace_back(
-            model.ConnectSectionUpdated([this](std::uint32_t, const Section&, SectionProperty) { ++count; }));
+        connections.emplace_back(model.ConnectSectionUpdated([this](std::uint32_t, const Section&, SectionProperty) { ++count; }));
         connections.emplace_back(model.ConnectUndoRedoChanged([this](bool, bool) { ++count; }));
     }
     long count = 0;
@@ -42,8 +41,8 @@ struct CountingListeners {
 void RecordedTextEdit(TarnDataModel& model, std::uint32_t number, int step)
 {
     auto command = std::make_unique<UpdatePropertyCommand1Arg<const std::wstring&>>(
-        [&model, number](const std::wstring& text) { model.SetSectionText(number, text); },
-        model.GetStoryGraph().GetSection(number).text, L"Edited text " + std::to_wstring(step));
+        [&model, number](const std::wstring& text) { model.SetSectionText(number, text); }, model.GetStoryGraph().GetSection(number).text,
+        L"Edited text " + std::to_wstring(step));
     command->Execute();
     model.RecordCommand(std::move(command));
 }

@@ -30,10 +30,7 @@ public:
 
     double FirstMs() const { return spans_.empty() ? 0 : spans_.front(); }
     double LongestMs() const { return spans_.empty() ? 0 : *std::max_element(spans_.begin(), spans_.end()); }
-    double LongestAfterFirstMs() const
-    {
-        return spans_.size() < 2 ? 0 : *std::max_element(spans_.begin() + 1, spans_.end());
-    }
+    double LongestAfterFirstMs() const { return spans_.size() < 2 ? 0 : *std::max_element(spans_.begin() + 1, spans_.end()); }
 
 private:
     void Begin()

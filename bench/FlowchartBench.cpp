@@ -26,8 +26,7 @@ bool Cross(const Segment& a, const Segment& b)
         const double value = (q.x - p.x) * (r.y - p.y) - (q.y - p.y) * (r.x - p.x);
         return (value > 0) - (value < 0);
     };
-    return side(a.from, a.to, b.from) * side(a.from, a.to, b.to) < 0 &&
-           side(b.from, b.to, a.from) * side(b.from, b.to, a.to) < 0;
+    return side(a.from, a.to, b.from) * side(a.from, a.to, b.to) < 0 && side(b.from, b.to, a.from) * side(b.from, b.to, a.to) < 0;
 }
 
 // The arrow as drawn: each cubic curve of its route flattened into short lines, then the
@@ -133,8 +132,26 @@ void DotLayout(benchmark::State& state, FlowchartGraph::Tuning tuning)
 }  // namespace
 
 BENCHMARK_CAPTURE(DotLayout, defaults, FlowchartGraph::Tuning::Defaults)
-    ->Arg(200)->Arg(400)->Arg(700)->Arg(1000)->Arg(3000)->Unit(benchmark::kMillisecond)->Iterations(1);
+    ->Arg(200)
+    ->Arg(400)
+    ->Arg(700)
+    ->Arg(1000)
+    ->Arg(3000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 BENCHMARK_CAPTURE(DotLayout, fast, FlowchartGraph::Tuning::Fast)
-    ->Arg(200)->Arg(400)->Arg(700)->Arg(1000)->Arg(3000)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(1);
+    ->Arg(200)
+    ->Arg(400)
+    ->Arg(700)
+    ->Arg(1000)
+    ->Arg(3000)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 BENCHMARK_CAPTURE(DotLayout, by_size, FlowchartGraph::Tuning::BySize)
-    ->Arg(400)->Arg(1000)->Arg(3000)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(1);
+    ->Arg(400)
+    ->Arg(1000)
+    ->Arg(3000)
+    ->Arg(10000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);

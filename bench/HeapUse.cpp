@@ -34,17 +34,44 @@ void Release(void* memory)
 
 }  // namespace
 
-void* operator new(std::size_t size) { return Allocate(size); }
-void* operator new[](std::size_t size) { return Allocate(size); }
-void operator delete(void* memory) noexcept { Release(memory); }
-void operator delete[](void* memory) noexcept { Release(memory); }
-void operator delete(void* memory, std::size_t) noexcept { Release(memory); }
-void operator delete[](void* memory, std::size_t) noexcept { Release(memory); }
+void* operator new(std::size_t size)
+{
+    return Allocate(size);
+}
+void* operator new[](std::size_t size)
+{
+    return Allocate(size);
+}
+void operator delete(void* memory) noexcept
+{
+    Release(memory);
+}
+void operator delete[](void* memory) noexcept
+{
+    Release(memory);
+}
+void operator delete(void* memory, std::size_t) noexcept
+{
+    Release(memory);
+}
+void operator delete[](void* memory, std::size_t) noexcept
+{
+    Release(memory);
+}
 
 namespace BenchSupport {
 
-std::size_t HeapUse::Current() { return current.load(); }
-std::size_t HeapUse::Peak() { return peak.load(); }
-void HeapUse::ResetPeak() { peak = current.load(); }
+std::size_t HeapUse::Current()
+{
+    return current.load();
+}
+std::size_t HeapUse::Peak()
+{
+    return peak.load();
+}
+void HeapUse::ResetPeak()
+{
+    peak = current.load();
+}
 
 }  // namespace BenchSupport

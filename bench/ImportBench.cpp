@@ -34,7 +34,8 @@ std::string Hostile(int kind)
 {
     constexpr std::size_t Size = 20u * 1024u * 1024u;
     switch (kind) {
-    case 0: return "<tw-storydata name=\"A\"><tw-passagedata name=\"S\">" + std::string(Size, '&');
+    case 0:
+        return "<tw-storydata name=\"A\"><tw-passagedata name=\"S\">" + std::string(Size, '&');
     case 1: {
         std::string stories;
         while (stories.size() < Size) {

@@ -22,15 +22,15 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QKeyEvent>
-#include <QListWidget>
-#include <QTextBlock>
-#include <QTextLayout>
 #include <QLineEdit>
 #include <QListView>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTimer>
 
 #include <benchmark/benchmark.h>
@@ -471,8 +471,12 @@ void BM_SpellingKeystroke(benchmark::State& state)
     Settle();
 }
 BENCHMARK(BM_SpellingKeystroke)
-    ->Args({400, 0})->Args({400, 1})->Args({10000, 0})->Args({10000, 1})
-    ->Unit(benchmark::kMillisecond)->Iterations(20);
+    ->Args({400, 0})
+    ->Args({400, 1})
+    ->Args({10000, 0})
+    ->Args({10000, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(20);
 
 // The section editor's visible page checked against the dictionary: a section of forty
 // sections' texts, every paragraph in view checked by a dictionary just read, which has met
@@ -588,7 +592,12 @@ int main(int argc, char** argv)
     TarnApplication application(argc, argv);
     for (std::size_t index = 0; index < Edits().size(); ++index) {
         benchmark::RegisterBenchmark((std::string("BM_Edit/") + Edits()[index].name).c_str(), BM_Edit, index)
-            ->Arg(400)->Arg(1000)->Arg(3000)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(1);
+            ->Arg(400)
+            ->Arg(1000)
+            ->Arg(3000)
+            ->Arg(10000)
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(1);
     }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -18,7 +18,6 @@ using namespace TarnGui;
 
 namespace {
 
-
 // Picking another section: the section editor, choices, properties, outline, preview and
 // flowchart all follow, and the window repaints.
 void BM_SelectSection(benchmark::State& state)

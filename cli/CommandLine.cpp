@@ -10,8 +10,11 @@ namespace {
 
 namespace po = boost::program_options;
 
-const std::map<std::string, Command> Commands{
-    {"export", Command::Export}, {"import", Command::Import}, {"graph", Command::Graph}, {"check", Command::Check}, {"stats", Command::Stats}};
+const std::map<std::string, Command> Commands{{"export", Command::Export},
+                                              {"import", Command::Import},
+                                              {"graph", Command::Graph},
+                                              {"check", Command::Check},
+                                              {"stats", Command::Stats}};
 
 po::options_description OptionsOf(Command command, Options& options)
 {
@@ -19,21 +22,24 @@ po::options_description OptionsOf(Command command, Options& options)
     described.add_options()("help,h", "")("book", po::value(&options.book)->required(), "");
     switch (command) {
     case Command::Export:
-        described.add_options()("format,f", po::value(&options.format)->required(), "")(
-            "output,o", po::value(&options.output)->required(), "")("force", po::bool_switch(&options.force), "")(
+        described.add_options()("format,f", po::value(&options.format)->required(), "")("output,o", po::value(&options.output)->required(),
+                                                                                        "")("force", po::bool_switch(&options.force), "")(
             "page-size", po::value(&options.pageSize), "")("margin", po::value(&options.margin), "");
         break;
     case Command::Import:
-        described.add_options()("output,o", po::value(&options.output)->required(), "")(
-            "story", po::value(&options.story), "")("force", po::bool_switch(&options.force), "");
+        described.add_options()("output,o", po::value(&options.output)->required(), "")("story", po::value(&options.story),
+                                                                                        "")("force", po::bool_switch(&options.force), "");
         break;
     case Command::Graph:
-        described.add_options()("output,o", po::value(&options.output)->required(), "")(
-            "zoom", po::value(&options.zoom)->default_value(100), "");
+        described.add_options()("output,o", po::value(&options.output)->required(), "")("zoom",
+                                                                                        po::value(&options.zoom)->default_value(100), "");
         break;
     case Command::Check:
-    case Command::Stats: described.add_options()("json", po::bool_switch(&options.json), ""); break;
-    case Command::Help: break;
+    case Command::Stats:
+        described.add_options()("json", po::bool_switch(&options.json), "");
+        break;
+    case Command::Help:
+        break;
     }
     return described;
 }

@@ -47,7 +47,8 @@ void ExportFolder(const TarnViewModel::TarnDataModel& model, const Options& opti
     } else {
         std::filesystem::create_directories(folder);
     }
-    TarnViewModel::ExportPages(model, TarnViewModel::WidePath(folder.string()), ProgressReport(model.GetStoryGraph().SectionCount(), "pages written", errors));
+    TarnViewModel::ExportPages(model, TarnViewModel::WidePath(folder.string()),
+                               ProgressReport(model.GetStoryGraph().SectionCount(), "pages written", errors));
 }
 
 TarnGui::PageSetup PageSetupOf(const Options& options)
@@ -65,8 +66,7 @@ TarnGui::PageSetup PageSetupOf(const Options& options)
     return setup;
 }
 
-void ExportPdf(const TarnViewModel::TarnDataModel& model, const Options& options, const TarnGui::PageSetup& setup,
-               std::ostream& errors)
+void ExportPdf(const TarnViewModel::TarnDataModel& model, const Options& options, const TarnGui::PageSetup& setup, std::ostream& errors)
 {
     const OffscreenGui gui;
     const auto report = ProgressReport(model.GetStoryGraph().SectionCount(), "sections laid out", errors);
@@ -85,7 +85,8 @@ int RunExport(const Options& options, std::ostream& errors)
     const auto format = SingleFileFormats.find(options.format);
     const bool pdf = options.format == "pdf";
     if (format == SingleFileFormats.end() && !pdf && options.format != "html-pages") {
-        throw UsageError("unknown format \"" + options.format + "\"; use txt, rtf, html, xml, json, choicescript, epub, pdf, twee or html-pages");
+        throw UsageError("unknown format \"" + options.format +
+                         "\"; use txt, rtf, html, xml, json, choicescript, epub, pdf, twee or html-pages");
     }
     const std::optional<TarnGui::PageSetup> setup = pdf ? std::optional(PageSetupOf(options)) : std::nullopt;
     TarnViewModel::RefuseExportOverBook(TarnViewModel::WidePath(options.output), TarnViewModel::WidePath(options.book));

@@ -4,9 +4,9 @@
 #include "controllers/FlowchartController.h"
 #include "document/NativePath.h"
 #include "document/TarnDataModel.h"
-#include "export/ExportFile.h"
 #include "drawing/FlowchartImage.h"
 #include "drawing/FlowchartSceneView.h"
+#include "export/ExportFile.h"
 
 #include <algorithm>
 #include <cctype>

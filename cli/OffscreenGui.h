@@ -12,8 +12,7 @@ public:
     OffscreenGui()
         : previous_(qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {})),
           application_((qputenv("QT_QPA_PLATFORM", "offscreen"), argc_), argv_)
-    {
-    }
+    {}
     ~OffscreenGui() { qInstallMessageHandler(previous_); }
     OffscreenGui(const OffscreenGui&) = delete;
     OffscreenGui& operator=(const OffscreenGui&) = delete;

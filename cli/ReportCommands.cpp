@@ -44,8 +44,7 @@ void WriteLinksJson(std::ostream& output, const std::vector<ChoiceLink>& links)
 {
     output << '[';
     WriteJoined(output, links, ",", [&](const ChoiceLink& link) {
-        output << "{\"source\":" << link.source << ",\"destination\":" << link.destination << ",\"count\":" << link.count
-               << '}';
+        output << "{\"source\":" << link.source << ",\"destination\":" << link.destination << ",\"count\":" << link.count << '}';
     });
     output << ']';
 }
@@ -125,8 +124,8 @@ void WriteStatsJson(std::ostream& output, const BookStats& stats)
             output << "null";
         }
     };
-    output << "{\"sections\":" << stats.sections << ",\"choices\":" << stats.choices
-           << ",\"hiddenChoices\":" << stats.hiddenChoices << ",\"words\":" << stats.words << ",\"shortestPath\":";
+    output << "{\"sections\":" << stats.sections << ",\"choices\":" << stats.choices << ",\"hiddenChoices\":" << stats.hiddenChoices
+           << ",\"words\":" << stats.words << ",\"shortestPath\":";
     path(stats.shortestPath);
     output << ",\"longestPath\":";
     path(stats.longestPath);

@@ -20,8 +20,7 @@ class DeleteChoiceCommand : public ICommand {
 public:
     DeleteChoiceCommand(ICommandTarget& target, const Choice& choice, ChoiceDeleteCause cause)
         : target_(&target), choice_(choice), cause_(cause)
-    {
-    }
+    {}
     void Execute() override { target_->DeleteChoice(choice_, cause_); }
     void Undo() override { target_->AddChoice(choice_); }
 
@@ -35,8 +34,7 @@ class UpdateChoiceCommand : public ICommand {
 public:
     UpdateChoiceCommand(ICommandTarget& target, const Choice& before, const Choice& after)
         : target_(&target), before_(before), after_(after)
-    {
-    }
+    {}
     void Execute() override { target_->UpdateChoice(before_, after_); }
     void Undo() override { target_->UpdateChoice(after_, before_); }
 

@@ -9,8 +9,7 @@ class RenumberSectionsCommand : public ICommand {
 public:
     RenumberSectionsCommand(ICommandTarget& target, Numbering before, Numbering after)
         : target_(&target), before_(std::move(before)), after_(std::move(after))
-    {
-    }
+    {}
     void Execute() override { target_->RenumberSections(after_); }
     void Undo() override { target_->RenumberSections(before_); }
 

@@ -19,8 +19,7 @@ public:
 
     UpdatePropertyCommand(Setter setter, Stored oldValue, Stored newValue)
         : setter_(std::move(setter)), oldValue_(std::move(oldValue)), newValue_(std::move(newValue))
-    {
-    }
+    {}
     void Execute() override { setter_(newValue_); }
     void Undo() override { setter_(oldValue_); }
 

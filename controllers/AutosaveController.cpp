@@ -5,13 +5,9 @@
 namespace TarnViewModel {
 
 AutosaveController::AutosaveController(TarnDataModel& model, RecoverySession& session, SerialWorker::Dispatcher dispatcher, Clock clock)
-    : model_(model),
-      session_(session),
-      clock_(std::move(clock)),
-      self_(std::make_shared<AutosaveController*>(this)),
+    : model_(model), session_(session), clock_(std::move(clock)), self_(std::make_shared<AutosaveController*>(this)),
       worker_(std::move(dispatcher))
-{
-}
+{}
 
 AutosaveController::~AutosaveController()
 {

@@ -15,8 +15,7 @@ BookOutlineController::BookOutlineController(TarnDataModel& model, IBookOutlineV
     connections_.emplace_back(model_.ConnectSectionsRenumbered([this](const NumberChanges&) { ShowAllSoon(); }));
     connections_.emplace_back(model_.ConnectSectionAdded([this](const Section& section) { ShowSection(section); }));
     connections_.emplace_back(model_.ConnectEmptySlotAdded([this](std::uint32_t number) { ShowEmptySlot(number); }));
-    connections_.emplace_back(
-        model_.ConnectSectionSelected([this](const Section& section) { view_->SelectOutlineEntry(section.number); }));
+    connections_.emplace_back(model_.ConnectSectionSelected([this](const Section& section) { view_->SelectOutlineEntry(section.number); }));
     connections_.emplace_back(model_.ConnectSectionDeselected([this](std::uint32_t number) { view_->SelectOutlineEntry(number); }));
     connections_.emplace_back(model_.ConnectEmptySlotRemoved([this](std::uint32_t number) { view_->RemoveOutlineEntry(number); }));
     connections_.emplace_back(model_.ConnectSectionDeleted([this](const Section& section) { ShowEmptySlot(section.number); }));

@@ -70,9 +70,8 @@ BookPreviewController::BookPreviewController(TarnDataModel& model, IBookPreviewV
             Replace(section.number, EmptyEntry());
         }
     })));
-    connections_.emplace_back(model_.ConnectSectionUpdated(Live([this](std::uint32_t, const Section& section, SectionProperty property) {
-        OnSectionUpdated(section, property);
-    })));
+    connections_.emplace_back(model_.ConnectSectionUpdated(
+        Live([this](std::uint32_t, const Section& section, SectionProperty property) { OnSectionUpdated(section, property); })));
     // The choices of swapped sections are taken down before and announced again after.
     connections_.emplace_back(model_.ConnectSectionsSwapped(Live([this](const Section& a, const Section& b) {
         Replace(a.number, SectionEntry(a, false));
@@ -162,9 +161,8 @@ std::unique_ptr<Container> BookPreviewController::SectionEntry(const Section& se
     entry->Insert(0, std::make_unique<Text>(std::to_wstring(section.number) + L"\n"));
     entry->Insert(1, std::make_unique<Text>(section.text.empty() ? L"" : ReducedLineBreaks(section.text) + L"\n"));
     if (withChoices) {
-        model_.GetStoryGraph().VisitSectionChoices(section.number, false, [&](const Choice& choice) {
-            entry->Insert(entry->ChildCount(), ChoiceElement(choice));
-        });
+        model_.GetStoryGraph().VisitSectionChoices(
+            section.number, false, [&](const Choice& choice) { entry->Insert(entry->ChildCount(), ChoiceElement(choice)); });
     }
     return entry;
 }

@@ -4,8 +4,7 @@
 
 namespace TarnViewModel {
 
-BookPropertiesController::BookPropertiesController(TarnDataModel& model, IBookPropertiesView* view)
-    : model_(model), view_(view)
+BookPropertiesController::BookPropertiesController(TarnDataModel& model, IBookPropertiesView* view) : model_(model), view_(view)
 {
     using CommonLib::FontType;
     connections_.emplace_back(model_.ConnectBookReset([this] { view_->ClearProperties(); }));
@@ -16,14 +15,20 @@ BookPropertiesController::BookPropertiesController(TarnDataModel& model, IBookPr
     connections_.emplace_back(model_.ConnectTitleChanged([this](const std::wstring& title) { view_->ShowTitle(title); }));
     connections_.emplace_back(model_.ConnectDetailsChanged([this](const BookDetails& details) { view_->ShowDetails(details); }));
     connections_.emplace_back(model_.ConnectFooterChanged([this](const std::wstring& footer) { view_->ShowFooter(footer); }));
-    connections_.emplace_back(
-        model_.ConnectNewPagePerSectionChanged([this](bool newPage) { view_->ShowNewPagePerSection(newPage); }));
+    connections_.emplace_back(model_.ConnectNewPagePerSectionChanged([this](bool newPage) { view_->ShowNewPagePerSection(newPage); }));
     connections_.emplace_back(model_.ConnectFontChanged([this](const CommonLib::Font& font, FontType type) {
         switch (type) {
-        case FontType::MainBook: view_->ShowMainFont(font); break;
-        case FontType::Header: view_->ShowHeaderFont(font); break;
-        case FontType::Footer: view_->ShowFooterFont(font); break;
-        default: break;
+        case FontType::MainBook:
+            view_->ShowMainFont(font);
+            break;
+        case FontType::Header:
+            view_->ShowHeaderFont(font);
+            break;
+        case FontType::Footer:
+            view_->ShowFooterFont(font);
+            break;
+        default:
+            break;
         }
     }));
     connections_.emplace_back(model_.ConnectChoiceTemplateAdded(

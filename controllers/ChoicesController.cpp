@@ -42,21 +42,20 @@ ChoicesController::ChoicesController(TarnDataModel& model, IChoicesView* view) :
         std::erase(rows_, choice.id);
         std::erase(selected_, choice.id);
     }));
-    connections_.emplace_back(
-        model_.ConnectChoiceUpdated([this](const Choice&, const Choice& to, ChoiceProperty, ChoiceUpdateReason) {
-            const auto row = std::find(rows_.begin(), rows_.end(), to.id);
-            if (row == rows_.end()) {
-                return;
-            }
-            // A new order moves the row; it stays within the list.
-            rows_.erase(row);
-            const std::size_t index = RowFor(to.order, rows_.size());
-            rows_.insert(rows_.begin() + static_cast<std::ptrdiff_t>(index), to.id);
-            view_->UpdateChoiceRow(to.id, index, to.destination, DisplayText(to));
-            if (selected_.size() == 1 && selected_.front() == to.id) {
-                UpdateMoveButtons();
-            }
-        }));
+    connections_.emplace_back(model_.ConnectChoiceUpdated([this](const Choice&, const Choice& to, ChoiceProperty, ChoiceUpdateReason) {
+        const auto row = std::find(rows_.begin(), rows_.end(), to.id);
+        if (row == rows_.end()) {
+            return;
+        }
+        // A new order moves the row; it stays within the list.
+        rows_.erase(row);
+        const std::size_t index = RowFor(to.order, rows_.size());
+        rows_.insert(rows_.begin() + static_cast<std::ptrdiff_t>(index), to.id);
+        view_->UpdateChoiceRow(to.id, index, to.destination, DisplayText(to));
+        if (selected_.size() == 1 && selected_.front() == to.id) {
+            UpdateMoveButtons();
+        }
+    }));
     connections_.emplace_back(model_.ConnectSectionDeselected([this](std::uint32_t) { Clear(false); }));
 }
 

@@ -20,9 +20,12 @@ namespace {
 std::uint64_t FieldSizeInFile(SearchField field, const std::wstring& text)
 {
     switch (field) {
-    case SearchField::Summary: return SectionSizeInFile(text, {});
-    case SearchField::ChoiceText: return ChoiceSizeInFile(text);
-    case SearchField::Text: break;
+    case SearchField::Summary:
+        return SectionSizeInFile(text, {});
+    case SearchField::ChoiceText:
+        return ChoiceSizeInFile(text);
+    case SearchField::Text:
+        break;
     }
     return SectionSizeInFile({}, text);
 }
@@ -30,8 +33,7 @@ std::uint64_t FieldSizeInFile(SearchField field, const std::wstring& text)
 }  // namespace
 
 FindReplaceController::FindReplaceController(TarnDataModel& model, IFindReplaceView* view)
-    : model_(model),
-      view_(view),
+    : model_(model), view_(view),
       // However often the book changes before the next turn, one step is waiting at a time.
       step_([view](CoalescedStep::Step step) { view->RunSoon(std::move(step)); },
             [this] {
@@ -40,8 +42,7 @@ FindReplaceController::FindReplaceController(TarnDataModel& model, IFindReplaceV
                 }
             }),
       connections_(ConnectBookChanges(model_, [this] { BookChanged(); }))
-{
-}
+{}
 
 void FindReplaceController::Search(const std::wstring& pattern, SearchOptions options)
 {
@@ -115,8 +116,7 @@ void FindReplaceController::Publish()
     found_.clear();
     current_.reset();
     if (last_) {
-        const auto same = std::find_if(matches_.begin(), matches_.end(),
-                                       [this](const FoundMatch& found) { return found.match == *last_; });
+        const auto same = std::find_if(matches_.begin(), matches_.end(), [this](const FoundMatch& found) { return found.match == *last_; });
         if (same != matches_.end()) {
             current_ = static_cast<std::size_t>(same - matches_.begin());
         }
@@ -160,8 +160,8 @@ BookPlace FindReplaceController::SectionStart() const
 
 std::size_t FindReplaceController::FirstFrom(const BookPlace& place) const
 {
-    const auto first = std::partition_point(matches_.begin(), matches_.end(),
-                                            [&](const FoundMatch& found) { return StartOf(found.match) < place; });
+    const auto first =
+        std::partition_point(matches_.begin(), matches_.end(), [&](const FoundMatch& found) { return StartOf(found.match) < place; });
     return static_cast<std::size_t>(first - matches_.begin());
 }
 
@@ -255,15 +255,16 @@ std::unique_ptr<ICommand> FindReplaceController::ReplaceCommand(const BookMatch&
     switch (match.field) {
     case SearchField::Summary:
         return std::make_unique<UpdatePropertyCommand1Arg<const std::wstring&>>(
-            [&model, number](const std::wstring& value) { model.SetSectionSummary(number, value); },
-            graph.GetSection(number).summary, std::move(replaced));
+            [&model, number](const std::wstring& value) { model.SetSectionSummary(number, value); }, graph.GetSection(number).summary,
+            std::move(replaced));
     case SearchField::ChoiceText: {
         const Choice& before = graph.GetChoice(match.choice);
         Choice after = before;
         after.text = std::move(replaced);
         return std::make_unique<UpdateChoiceCommand>(model, before, after);
     }
-    case SearchField::Text: break;
+    case SearchField::Text:
+        break;
     }
     return std::make_unique<UpdatePropertyCommand1Arg<const std::wstring&>>(
         [&model, number](const std::wstring& value) { model.SetSectionText(number, value); }, graph.GetSection(number).text,

@@ -40,13 +40,12 @@ FlowchartController::FlowchartController(TarnDataModel& model, IFlowchartView* v
     }));
     connections_.emplace_back(model_.ConnectChoiceAdded([this](const Choice& choice) { OnChoiceAdded(choice); }));
     // Every removal lays the chart out again, whatever took the choice away.
-    connections_.emplace_back(
-        model_.ConnectChoiceDeleted([this](const Choice& choice, ChoiceDeleteCause) { OnChoiceDeleted(choice); }));
+    connections_.emplace_back(model_.ConnectChoiceDeleted([this](const Choice& choice, ChoiceDeleteCause) { OnChoiceDeleted(choice); }));
     connections_.emplace_back(model_.ConnectChoiceUpdated(
         [this](const Choice& from, const Choice& to, ChoiceProperty, ChoiceUpdateReason reason) { OnChoiceUpdated(from, to, reason); }));
     connections_.emplace_back(model_.ConnectSectionDeselected([this](std::uint32_t) { view_->ClearSelection(); }));
-    connections_.emplace_back(model_.ConnectSectionUpdated(
-        [this](std::uint32_t oldNumber, const Section& section, SectionProperty property) {
+    connections_.emplace_back(
+        model_.ConnectSectionUpdated([this](std::uint32_t oldNumber, const Section& section, SectionProperty property) {
             OnSectionUpdated(oldNumber, section, property);
         }));
     connections_.emplace_back(
@@ -189,9 +188,7 @@ void FlowchartController::OnSectionAdded(const Section& section)
     }
     const int width = graphWidth_;
     const int height = graphHeight_;
-    AddSection(section, [&](double boxWidth, double boxHeight) {
-        return std::make_pair(FreeLeft(left, top, boxWidth, boxHeight), top);
-    });
+    AddSection(section, [&](double boxWidth, double boxHeight) { return std::make_pair(FreeLeft(left, top, boxWidth, boxHeight), top); });
     if (graphWidth_ != width || graphHeight_ != height) {
         view_->SetGraphSize(graphWidth_, graphHeight_);
     }
@@ -460,12 +457,12 @@ void FlowchartController::StartLayout()
     for (const auto& [sequence, edge] : edges_) {
         snapshot.edges.push_back({edge.id, nodes_.at(edge.from).number, nodes_.at(edge.to).number});
     }
-    runner_->Run(std::move(snapshot), [this, alive = std::weak_ptr<bool>(alive_), generation = generation_,
-                                       keys = keys_](LayoutOutcome outcome) {
-        if (alive.lock()) {
-            OnLayoutDone(generation, keys, std::move(outcome));
-        }
-    });
+    runner_->Run(std::move(snapshot),
+                 [this, alive = std::weak_ptr<bool>(alive_), generation = generation_, keys = keys_](LayoutOutcome outcome) {
+                     if (alive.lock()) {
+                         OnLayoutDone(generation, keys, std::move(outcome));
+                     }
+                 });
 }
 
 void FlowchartController::OnLayoutDone(std::uint64_t generation, const std::unordered_map<std::uint32_t, NodeKey>& keys,

@@ -4,9 +4,9 @@
 #include "document/DocumentNotifications.h"
 #include "flowchart/LayoutRunner.h"
 
+#include <array>
 #include <functional>
 #include <map>
-#include <array>
 #include <memory>
 #include <string>
 #include <unordered_map>
@@ -93,8 +93,7 @@ private:
     void ShapeChanged();
     void Relayout();
     void StartLayout();
-    void OnLayoutDone(std::uint64_t generation, const std::unordered_map<std::uint32_t, NodeKey>& keys,
-                      LayoutOutcome outcome);
+    void OnLayoutDone(std::uint64_t generation, const std::unordered_map<std::uint32_t, NodeKey>& keys, LayoutOutcome outcome);
     void Apply(const FlowchartLayout& layout, const std::unordered_map<std::uint32_t, NodeKey>& keys);
     void UpdateZoom();
     // The largest zoom at which a length of the chart fits the window's length, in no

@@ -12,8 +12,8 @@ namespace TarnViewModel {
 class IBookOutlineView {
 public:
     virtual ~IBookOutlineView() = default;
-    virtual void SetOutlineEntry(std::uint32_t number, const std::wstring& text,
-                                 const CommonLib::ColourUtilities::RGBColour& colour, bool isSection) = 0;
+    virtual void SetOutlineEntry(std::uint32_t number, const std::wstring& text, const CommonLib::ColourUtilities::RGBColour& colour,
+                                 bool isSection) = 0;
     virtual void SelectOutlineEntry(std::uint32_t number) = 0;
     virtual void RemoveOutlineEntry(std::uint32_t number) = 0;
     virtual void ClearOutline() = 0;

@@ -22,11 +22,9 @@ public:
     virtual void ReplaceText(std::size_t start, std::size_t length, const std::wstring& text) = 0;
     // The whole text, its links and section headings marked, in one pass; the caret goes to
     // the start.
-    virtual void SetAllText(const std::wstring& text, const std::vector<TextRange>& links,
-                            const std::vector<TextRange>& headings) = 0;
+    virtual void SetAllText(const std::wstring& text, const std::vector<TextRange>& links, const std::vector<TextRange>& headings) = 0;
     // Adds text at the end, its links and headings given as positions in the whole text.
-    virtual void AppendText(const std::wstring& text, const std::vector<TextRange>& links,
-                            const std::vector<TextRange>& headings) = 0;
+    virtual void AppendText(const std::wstring& text, const std::vector<TextRange>& links, const std::vector<TextRange>& headings) = 0;
     // Marks the range as a section heading in the font's size.
     virtual void FormatRange(std::size_t start, std::size_t length, const CommonLib::Font& font) = 0;
     // Marks the range as a link, then puts the caret at the start of the text.

@@ -22,8 +22,8 @@ public:
     virtual ~IFlowchartView() = default;
     // The width and height that a box needs for its number line and label.
     virtual std::pair<double, double> MeasureSection(std::uint32_t number, const std::wstring& label) = 0;
-    virtual void AddSectionNode(std::uint32_t number, const std::wstring& label, const Colour& colour, double left,
-                                double top, double width, double height) = 0;
+    virtual void AddSectionNode(std::uint32_t number, const std::wstring& label, const Colour& colour, double left, double top,
+                                double width, double height) = 0;
     virtual void UpdateSectionNode(std::uint32_t number, const std::wstring& label, double width, double height) = 0;
     virtual void AddChoiceEdge(const Uuid& id, const RoutePoints& points, bool hidden) = 0;
     virtual void SetChoiceHidden(const Uuid& id, bool hidden) = 0;

@@ -10,9 +10,7 @@
 namespace TarnViewModel {
 
 PlayController::PlayController(TarnDataModel& model, IPlayView* view)
-    : model_(model),
-      view_(view),
-      refresh_([view](CoalescedStep::Step step) { view->RunSoon(std::move(step)); }, [this] { BookChanged(); }),
+    : model_(model), view_(view), refresh_([view](CoalescedStep::Step step) { view->RunSoon(std::move(step)); }, [this] { BookChanged(); }),
       connections_(ConnectBookChanges(model_, [this] { Stale(); }))
 {
     connections_.emplace_back(model_.ConnectFontChanged([this](const CommonLib::Font&, CommonLib::FontType type) {
@@ -171,8 +169,8 @@ PlayPage PlayController::PageOf(std::uint32_t number) const
     page.text = graph.GetSection(number).text;
     std::vector<PlayChoice> hidden;
     graph.VisitSectionChoices(number, false, [&](const Choice& choice) {
-        PlayChoice shown{choice.id, choice.destination,
-                         FormatChoice(choice.text, choice.destination, model_.GetChoiceFormat()).text, choice.hidden};
+        PlayChoice shown{choice.id, choice.destination, FormatChoice(choice.text, choice.destination, model_.GetChoiceFormat()).text,
+                         choice.hidden};
         (choice.hidden ? hidden : page.choices).push_back(std::move(shown));
     });
     page.choices.insert(page.choices.end(), hidden.begin(), hidden.end());

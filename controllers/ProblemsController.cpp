@@ -23,14 +23,12 @@ std::wstring Choices(std::uint32_t count)
 }  // namespace
 
 ProblemsController::ProblemsController(TarnDataModel& model, IProblemsView* view)
-    : model_(model),
-      view_(view),
-      check_([view](CoalescedStep::Step step) { view->RunSoon(std::move(step)); },
-             [this] {
-                 if (shown_) {
-                     Check();
-                 }
-             }),
+    : model_(model), view_(view), check_([view](CoalescedStep::Step step) { view->RunSoon(std::move(step)); },
+                                         [this] {
+                                             if (shown_) {
+                                                 Check();
+                                             }
+                                         }),
       connections_(ConnectBookChanges(
           model_,
           [this] {
@@ -110,13 +108,11 @@ std::vector<ProblemRow> ProblemsController::RowsOf(const CheckReport& report)
              [](const std::wstring& number) { return L"No path from section 1 reaches section " + number; });
     sections(ProblemKind::EmptySlot, report.emptySlots,
              [](const std::wstring& number) { return L"Section " + number + L" is an empty slot"; });
-    links(ProblemKind::ChoiceToEmptySlot, report.choicesToEmptySlots, [](const ChoiceLink& link) {
-        return Choices(link.count) + L" to the empty slot " + Number(link.destination);
-    });
+    links(ProblemKind::ChoiceToEmptySlot, report.choicesToEmptySlots,
+          [](const ChoiceLink& link) { return Choices(link.count) + L" to the empty slot " + Number(link.destination); });
     sections(ProblemKind::EmptyText, report.emptyText, [](const std::wstring& number) { return L"Section " + number + L" has no text"; });
-    links(ProblemKind::RepeatedChoice, report.duplicateChoices, [](const ChoiceLink& link) {
-        return Number(link.count) + L" choices to section " + Number(link.destination);
-    });
+    links(ProblemKind::RepeatedChoice, report.duplicateChoices,
+          [](const ChoiceLink& link) { return Number(link.count) + L" choices to section " + Number(link.destination); });
     sections(ProblemKind::Ending, report.endings,
              [](const std::wstring& number) { return L"Section " + number + L" is an ending: confirm that it should be"; });
     return rows;

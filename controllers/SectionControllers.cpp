@@ -31,17 +31,25 @@ SectionDetailsController::SectionDetailsController(TarnDataModel& model, ISectio
         view_->EnableEditing(false);
         view_->ShowSection(number, L"");
     }));
-    connections_.emplace_back(model_.ConnectSectionUpdated([this](std::uint32_t oldNumber, const Section& section, SectionProperty property) {
-        if (oldNumber != model_.GetCurrentSection()) {
-            return;
-        }
-        switch (property) {
-        case SectionProperty::Number: view_->ShowSectionNumber(section.number); break;
-        case SectionProperty::Text: view_->ShowSectionText(section.text); break;
-        case SectionProperty::BackgroundColour: view_->ShowSectionColour(section.backgroundColour); break;
-        default: break;
-        }
-    }));
+    connections_.emplace_back(
+        model_.ConnectSectionUpdated([this](std::uint32_t oldNumber, const Section& section, SectionProperty property) {
+            if (oldNumber != model_.GetCurrentSection()) {
+                return;
+            }
+            switch (property) {
+            case SectionProperty::Number:
+                view_->ShowSectionNumber(section.number);
+                break;
+            case SectionProperty::Text:
+                view_->ShowSectionText(section.text);
+                break;
+            case SectionProperty::BackgroundColour:
+                view_->ShowSectionColour(section.backgroundColour);
+                break;
+            default:
+                break;
+            }
+        }));
     connections_.emplace_back(model_.ConnectCommitPendingEdits([this] { view_->CommitText(); }));
     connections_.emplace_back(
         model_.ConnectSectionsSwapped([this](const Section& a, const Section& b) { FollowSwap(model_, view_, a, b); }));
@@ -52,8 +60,7 @@ SectionDetailsController::SectionDetailsController(TarnDataModel& model, ISectio
     }));
 }
 
-SectionPropertiesController::SectionPropertiesController(TarnDataModel& model, ISectionPropertiesView* view)
-    : model_(model), view_(view)
+SectionPropertiesController::SectionPropertiesController(TarnDataModel& model, ISectionPropertiesView* view) : model_(model), view_(view)
 {
     connections_.emplace_back(model_.ConnectBookReset([this] { view_->ClearProperties(); }));
     connections_.emplace_back(model_.ConnectSectionSelected([this](const Section& section) {
@@ -68,18 +75,28 @@ SectionPropertiesController::SectionPropertiesController(TarnDataModel& model, I
         view_->ShowSectionNumber(number);
         view_->ShowSummary(L"Empty Section");
     }));
-    connections_.emplace_back(model_.ConnectSectionUpdated([this](std::uint32_t oldNumber, const Section& section, SectionProperty property) {
-        if (oldNumber != model_.GetCurrentSection()) {
-            return;
-        }
-        switch (property) {
-        case SectionProperty::Number: view_->ShowSectionNumber(section.number); break;
-        case SectionProperty::Summary: view_->ShowSummary(section.summary); break;
-        case SectionProperty::Shiftable: view_->ShowShiftable(section.shiftable); break;
-        case SectionProperty::BackgroundColour: view_->ShowSectionColour(section.backgroundColour); break;
-        default: break;
-        }
-    }));
+    connections_.emplace_back(
+        model_.ConnectSectionUpdated([this](std::uint32_t oldNumber, const Section& section, SectionProperty property) {
+            if (oldNumber != model_.GetCurrentSection()) {
+                return;
+            }
+            switch (property) {
+            case SectionProperty::Number:
+                view_->ShowSectionNumber(section.number);
+                break;
+            case SectionProperty::Summary:
+                view_->ShowSummary(section.summary);
+                break;
+            case SectionProperty::Shiftable:
+                view_->ShowShiftable(section.shiftable);
+                break;
+            case SectionProperty::BackgroundColour:
+                view_->ShowSectionColour(section.backgroundColour);
+                break;
+            default:
+                break;
+            }
+        }));
     connections_.emplace_back(
         model_.ConnectSectionsSwapped([this](const Section& a, const Section& b) { FollowSwap(model_, view_, a, b); }));
 }

@@ -13,12 +13,8 @@ struct SpellCheckController::Loaded {
 
 SpellCheckController::SpellCheckController(TarnDataModel& model, ISpellCheckView* view, SerialWorker::Dispatcher dispatcher,
                                            std::vector<std::filesystem::path> dictionaryFolders, UserDictionary userDictionary)
-    : model_(model),
-      view_(view),
-      folders_(std::move(dictionaryFolders)),
-      userDictionary_(std::move(userDictionary)),
-      self_(std::make_shared<SpellCheckController*>(this)),
-      worker_(std::move(dispatcher))
+    : model_(model), view_(view), folders_(std::move(dictionaryFolders)), userDictionary_(std::move(userDictionary)),
+      self_(std::make_shared<SpellCheckController*>(this)), worker_(std::move(dispatcher))
 {
     connections_.emplace_back(model_.ConnectDetailsChanged([this](const BookDetails&) { Reload(); }));
     connections_.emplace_back(model_.ConnectBookLoaded([this](auto&&...) { Reload(); }));
@@ -84,8 +80,8 @@ void SpellCheckController::Reload()
             }
             if (!loaded->checker) {
                 controller->Tell(language, L"No spelling dictionary for the language \"" + language +
-                                 L"\" is installed, so spelling is not checked. Install a Hunspell dictionary for it, "
-                                 L"such as one of Debian's hunspell packages.");
+                                               L"\" is installed, so spelling is not checked. Install a Hunspell dictionary for it, "
+                                               L"such as one of Debian's hunspell packages.");
                 return;
             }
             controller->Use(std::move(loaded->checker));

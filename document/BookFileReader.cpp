@@ -1,9 +1,9 @@
 #include "document/BookFileReader.h"
 
 #include "document/BookFileText.h"
+#include "document/BookFileValues.h"
 #include "document/BookLimits.h"
 #include "document/BookSize.h"
-#include "document/BookFileValues.h"
 #include "document/ChoiceTemplates.h"
 #include "document/LanguageTag.h"
 #include "document/TarnDataModel.h"
@@ -45,8 +45,7 @@ std::wstring ReadParagraphs(const XmlNode& container)
             paragraphs.emplace_back(0, CommentText(child));
         }
     }
-    std::stable_sort(paragraphs.begin(), paragraphs.end(),
-                     [](const auto& left, const auto& right) { return left.first < right.first; });
+    std::stable_sort(paragraphs.begin(), paragraphs.end(), [](const auto& left, const auto& right) { return left.first < right.first; });
     std::wstring text;
     for (std::size_t index = 0; index < paragraphs.size(); ++index) {
         if (index > 0) {
@@ -66,7 +65,10 @@ std::wstring OptionalText(const XmlNode& node, const char* name, const std::wstr
 // hand-edited file still opens.
 BookDetails ReadDetails(const XmlNode& book)
 {
-    BookDetails details{OptionalText(book, "author"), OptionalText(book, "language"), {}, OptionalText(book, "storyFormat"),
+    BookDetails details{OptionalText(book, "author"),
+                        OptionalText(book, "language"),
+                        {},
+                        OptionalText(book, "storyFormat"),
                         OptionalText(book, "storyFormatVersion")};
     if (!IsLanguageTag(details.language)) {
         details.language = LocaleLanguageTag();

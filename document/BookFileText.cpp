@@ -51,7 +51,8 @@ bool StartsUtf16(const std::string& bytes)
 void RefuseAllButRegularFiles(const struct stat& info, const std::string& fileName)
 {
     if (!S_ISREG(info.st_mode)) {
-        throw xml_parser_error(S_ISDIR(info.st_mode) ? "read error: a folder, not a book" : "read error: not a regular file but a pipe or a device",
+        throw xml_parser_error(S_ISDIR(info.st_mode) ? "read error: a folder, not a book"
+                                                     : "read error: not a regular file but a pipe or a device",
                                fileName, 0);
     }
 }
@@ -120,7 +121,8 @@ void CheckUtf8(const std::string& bytes, const std::string& fileName)
             std::ostringstream message;
             message << "read error: the file is not UTF-8: byte 0x" << std::hex << std::uppercase
                     << static_cast<unsigned>(static_cast<unsigned char>(*character))
-                    << (code == boost::locale::utf::incomplete ? " begins a character that the file cuts short" : " is not part of a UTF-8 character");
+                    << (code == boost::locale::utf::incomplete ? " begins a character that the file cuts short"
+                                                               : " is not part of a UTF-8 character");
             throw xml_parser_error(message.str(), fileName, LineAt(bytes, offset));
         }
     }

@@ -111,8 +111,7 @@ std::optional<CommonLib::ColourUtilities::RGBColour> ReadColour(const std::wstri
         }
         value = value * 16 + *digit;
     }
-    return CommonLib::ColourUtilities::RGBColour{static_cast<std::uint8_t>(value >> 16),
-                                                 static_cast<std::uint8_t>(value >> 8),
+    return CommonLib::ColourUtilities::RGBColour{static_cast<std::uint8_t>(value >> 16), static_cast<std::uint8_t>(value >> 8),
                                                  static_cast<std::uint8_t>(value)};
 }
 

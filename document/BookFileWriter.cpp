@@ -133,33 +133,32 @@ std::string BookFileText(const TarnDataModel& model)
 {
     const StoryGraph& graph = model.GetStoryGraph();
     return BookText({model.GetTitle(), model.GetDetails(), model.GetFooter(), model.GetChoiceFormat(), model.GetNewPagePerSection(),
-                 model.GetFont(FontType::MainBook), model.GetFont(FontType::Header), model.GetFont(FontType::Footer)},
-                graph.SectionCount() > 0,
-                [&graph](auto write) {
-                    graph.VisitSections([&](const Section& section) {
-                        write(section, graph.ChoiceCount(section.number),
-                              [&](auto visit) { graph.VisitSectionChoices(section.number, false, visit); });
+                     model.GetFont(FontType::MainBook), model.GetFont(FontType::Header), model.GetFont(FontType::Footer)},
+                    graph.SectionCount() > 0, [&graph](auto write) {
+                        graph.VisitSections([&](const Section& section) {
+                            write(section, graph.ChoiceCount(section.number),
+                                  [&](auto visit) { graph.VisitSectionChoices(section.number, false, visit); });
+                        });
                     });
-                });
 }
 
 std::string BookFileText(const BookCopy& book)
 {
-    return BookText({book.title, book.details, book.footer, book.choiceFormat, book.newPagePerSection, book.mainFont, book.headerFont, book.footerFont},
-                !book.sections.empty(),
-                [&book](auto write) {
-                    const Choice* next = book.choices.data();
-                    for (std::size_t index = 0; index < book.sections.size(); ++index) {
-                        const Choice* const first = next;
-                        const std::size_t count = book.choiceCounts[index];
-                        next += count;
-                        write(book.sections[index], count, [first, count](auto visit) {
-                            for (const Choice* choice = first; choice != first + count; ++choice) {
-                                visit(*choice);
-                            }
-                        });
+    return BookText(
+        {book.title, book.details, book.footer, book.choiceFormat, book.newPagePerSection, book.mainFont, book.headerFont, book.footerFont},
+        !book.sections.empty(), [&book](auto write) {
+            const Choice* next = book.choices.data();
+            for (std::size_t index = 0; index < book.sections.size(); ++index) {
+                const Choice* const first = next;
+                const std::size_t count = book.choiceCounts[index];
+                next += count;
+                write(book.sections[index], count, [first, count](auto visit) {
+                    for (const Choice* choice = first; choice != first + count; ++choice) {
+                        visit(*choice);
                     }
                 });
+            }
+        });
 }
 
 void WriteBookFile(const std::string& fileName, const std::string& text)

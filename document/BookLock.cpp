@@ -139,7 +139,8 @@ std::optional<BookLockOwner> BookLockedBy(const std::string& bookFile)
     if (owner.host == HostName()) {
         char* end = nullptr;
         const long pid = std::strtol(fields[2].c_str(), &end, 10);
-        const bool running = end != fields[2].c_str() && *end == '\0' && pid > 0 && (kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
+        const bool running =
+            end != fields[2].c_str() && *end == '\0' && pid > 0 && (kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
         if (!running || pid == getpid()) {
             return std::nullopt;
         }

@@ -112,8 +112,8 @@ std::uint64_t BookWideSizeInFile(const std::wstring& title, const BookDetails& d
                                  const std::wstring& choiceFormat, const std::vector<CommonLib::Font>& fonts)
 {
     std::uint64_t size = BookMarkup + LineSizeInFile(title) + LineSizeInFile(details.author) + LineSizeInFile(details.language) +
-                         LineSizeInFile(details.storyFormat) + LineSizeInFile(details.storyFormatVersion) +
-                         ParagraphsSizeInFile(footer) + LineSizeInFile(choiceFormat);
+                         LineSizeInFile(details.storyFormat) + LineSizeInFile(details.storyFormatVersion) + ParagraphsSizeInFile(footer) +
+                         LineSizeInFile(choiceFormat);
     for (const CommonLib::Font& font : fonts) {
         size += FontNameSizeInFile(font.faceName);
     }

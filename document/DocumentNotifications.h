@@ -3,9 +3,9 @@
 #include "document/BookDetails.h"
 #include "document/ChoiceTemplate.h"
 #include "document/Font.h"
-#include "graph/NotificationTypes.h"
 #include "document/UiConfig.h"
 #include "graph/Choice.h"
+#include "graph/NotificationTypes.h"
 #include "graph/Numbering.h"
 #include "graph/Section.h"
 
@@ -21,8 +21,7 @@ namespace TarnViewModel {
 
 // Everything runs on the user-interface thread, so the signals need no locking.
 template <class Signature>
-using Signal = typename boost::signals2::signal_type<
-    Signature, boost::signals2::keywords::mutex_type<boost::signals2::dummy_mutex>>::type;
+using Signal = typename boost::signals2::signal_type<Signature, boost::signals2::keywords::mutex_type<boost::signals2::dummy_mutex>>::type;
 
 using Connection = boost::signals2::connection;
 

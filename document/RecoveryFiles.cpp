@@ -133,7 +133,8 @@ std::vector<RecoveryCopy> FindRecoveryCopies(const std::string& folder)
         copy.savedAt = std::chrono::system_clock::time_point(std::chrono::seconds(root.child("saved").text().as_llong()));
         copies.push_back(std::move(copy));
     }
-    std::sort(copies.begin(), copies.end(), [](const RecoveryCopy& left, const RecoveryCopy& right) { return left.savedAt > right.savedAt; });
+    std::sort(copies.begin(), copies.end(),
+              [](const RecoveryCopy& left, const RecoveryCopy& right) { return left.savedAt > right.savedAt; });
     return copies;
 }
 

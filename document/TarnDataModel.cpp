@@ -249,8 +249,17 @@ void TarnDataModel::UpdateModified()
 
 BookCopy TarnDataModel::Snapshot() const
 {
-    BookCopy book{title_, details_, footer_, choiceFormat_, newPagePerSection_, GetFont(CommonLib::FontType::MainBook),
-                  GetFont(CommonLib::FontType::Header), GetFont(CommonLib::FontType::Footer), {}, {}, {}};
+    BookCopy book{title_,
+                  details_,
+                  footer_,
+                  choiceFormat_,
+                  newPagePerSection_,
+                  GetFont(CommonLib::FontType::MainBook),
+                  GetFont(CommonLib::FontType::Header),
+                  GetFont(CommonLib::FontType::Footer),
+                  {},
+                  {},
+                  {}};
     book.sections.reserve(graph_.SectionCount());
     book.choiceCounts.reserve(graph_.SectionCount());
     graph_.VisitSections([&book, this](const Section& section) {

@@ -34,8 +34,7 @@ void TarnDataModel::CreateSection(std::uint32_t number, const std::wstring& summ
     ExecuteAndRecord(std::make_unique<AddSectionCommand>(*this, NewSection(capped, summary)));
 }
 
-std::unique_ptr<ICommand> TarnDataModel::AddSectionForMissingDestination(std::uint32_t destination,
-                                                                         const std::wstring& summary)
+std::unique_ptr<ICommand> TarnDataModel::AddSectionForMissingDestination(std::uint32_t destination, const std::wstring& summary)
 {
     if (graph_.HasSection(destination)) {
         return nullptr;
@@ -43,8 +42,7 @@ std::unique_ptr<ICommand> TarnDataModel::AddSectionForMissingDestination(std::ui
     return std::make_unique<AddSectionCommand>(*this, NewSection(destination, summary));
 }
 
-Uuid TarnDataModel::AddChoiceTo(std::uint32_t source, std::uint32_t destination, const std::wstring& text,
-                                bool hidden)
+Uuid TarnDataModel::AddChoiceTo(std::uint32_t source, std::uint32_t destination, const std::wstring& text, bool hidden)
 {
     const std::uint32_t capped = CappedSectionNumber(destination);
     CheckSectionNumber(capped);
@@ -101,8 +99,7 @@ void TarnDataModel::DeleteChoices(const std::vector<Uuid>& ids)
     }
     auto composite = std::make_unique<CompositeCommand>();
     for (auto it = ids.rbegin(); it != ids.rend(); ++it) {
-        composite->Append(
-            std::make_unique<DeleteChoiceCommand>(*this, graph_.GetChoice(*it), ChoiceDeleteCause::Deleted));
+        composite->Append(std::make_unique<DeleteChoiceCommand>(*this, graph_.GetChoice(*it), ChoiceDeleteCause::Deleted));
     }
     ExecuteAndRecord(std::move(composite));
 }
@@ -137,15 +134,13 @@ void TarnDataModel::DeleteSectionAndChoices(std::uint32_t number)
 
 void TarnDataModel::SetMainFont(const Font& font)
 {
-    auto setter = [this](FontType type) {
-        return [this, type](const Font& value) { SetFont(type, value); };
-    };
+    auto setter = [this](FontType type) { return [this, type](const Font& value) { SetFont(type, value); }; };
     const Font numberFont{font.faceName, font.size + 3};
     auto composite = std::make_unique<CompositeCommand>();
-    composite->Append(std::make_unique<UpdatePropertyCommand1Arg<const Font&>>(
-        setter(FontType::MainBook), GetFont(FontType::MainBook), font));
-    composite->Append(std::make_unique<UpdatePropertyCommand1Arg<const Font&>>(
-        setter(FontType::SectionNumber), GetFont(FontType::SectionNumber), numberFont));
+    composite->Append(
+        std::make_unique<UpdatePropertyCommand1Arg<const Font&>>(setter(FontType::MainBook), GetFont(FontType::MainBook), font));
+    composite->Append(std::make_unique<UpdatePropertyCommand1Arg<const Font&>>(setter(FontType::SectionNumber),
+                                                                               GetFont(FontType::SectionNumber), numberFont));
     ExecuteAndRecord(std::move(composite));
 }
 
@@ -164,14 +159,14 @@ void TarnDataModel::SetFooterFont(const Font& font)
 void TarnDataModel::SetSectionShiftableRecorded(std::uint32_t number, bool shiftable)
 {
     const bool old = graph_.GetSection(number).shiftable;
-    ExecuteAndRecord(std::make_unique<UpdatePropertyCommand1Arg<bool>>(
-        [this, number](bool value) { SetSectionShiftable(number, value); }, old, shiftable));
+    ExecuteAndRecord(std::make_unique<UpdatePropertyCommand1Arg<bool>>([this, number](bool value) { SetSectionShiftable(number, value); },
+                                                                       old, shiftable));
 }
 
 void TarnDataModel::SetNewPagePerSectionRecorded(bool newPage)
 {
-    ExecuteAndRecord(std::make_unique<UpdatePropertyCommand1Arg<bool>>(
-        [this](bool value) { SetNewPagePerSection(value); }, newPagePerSection_, newPage));
+    ExecuteAndRecord(std::make_unique<UpdatePropertyCommand1Arg<bool>>([this](bool value) { SetNewPagePerSection(value); },
+                                                                       newPagePerSection_, newPage));
 }
 
 }  // namespace TarnViewModel

@@ -268,9 +268,8 @@ void TarnDataModel::SetChoiceFormat(const std::wstring& format)
     CheckBookWideGrowth(LineSizeInFile(choiceFormat_), LineSizeInFile(format));
     bulkChangeBegins_();
     choiceFormat_ = format;
-    graph_.VisitChoices([this](const Choice& choice) {
-        choiceUpdated_(choice, choice, ChoiceProperty::Any, ChoiceUpdateReason::FormatChanged);
-    });
+    graph_.VisitChoices(
+        [this](const Choice& choice) { choiceUpdated_(choice, choice, ChoiceProperty::Any, ChoiceUpdateReason::FormatChanged); });
     const ChoiceTemplate changed{ChoiceTemplateName(format), format};
     MarkModified();
     choiceFormatChanged_(changed);

@@ -13,8 +13,7 @@ namespace {
 // Comments are lines of text; character data, entities and blank text alone in an element
 // are read as written. Line ends and attribute values are kept byte for byte, as the
 // program has always read them.
-constexpr unsigned ParseOptions =
-    pugi::parse_cdata | pugi::parse_escapes | pugi::parse_comments | pugi::parse_ws_pcdata_single;
+constexpr unsigned ParseOptions = pugi::parse_cdata | pugi::parse_escapes | pugi::parse_comments | pugi::parse_ws_pcdata_single;
 
 bool IsBlank(const std::string& text)
 {
@@ -67,9 +66,9 @@ std::size_t FindNulReference(const std::string& text)
 void ParseXml(XmlDocument& document, const std::string& text, const std::string& fileName)
 {
     if (const std::size_t nul = FindNulReference(text); nul != std::string::npos) {
-        throw boost::property_tree::xml_parser::xml_parser_error(
-            "\"" + text.substr(nul, text.find(';', nul) + 1 - nul) + "\" stands for the NUL character, which no text can hold", fileName,
-            LineAt(text, nul));
+        throw boost::property_tree::xml_parser::xml_parser_error("\"" + text.substr(nul, text.find(';', nul) + 1 - nul) +
+                                                                     "\" stands for the NUL character, which no text can hold",
+                                                                 fileName, LineAt(text, nul));
     }
     const pugi::xml_parse_result result = document.load_buffer(text.data(), text.size(), ParseOptions, pugi::encoding_utf8);
     // A blank file holds no book rather than being malformed.

@@ -36,8 +36,7 @@ void XmlTextWriter::Leaf(const wchar_t* name, const std::wstring& text)
     LeafTag(name, nullptr, nullptr, text);
 }
 
-void XmlTextWriter::LeafWithAttribute(const wchar_t* name, const wchar_t* attribute, const std::wstring& value,
-                                      const std::wstring& text)
+void XmlTextWriter::LeafWithAttribute(const wchar_t* name, const wchar_t* attribute, const std::wstring& value, const std::wstring& text)
 {
     LeafTag(name, attribute, &value, text);
 }
@@ -68,8 +67,7 @@ void XmlTextWriter::StartTag(const wchar_t* name, const wchar_t* attribute, cons
     ++depth_;
 }
 
-void XmlTextWriter::LeafTag(const wchar_t* name, const wchar_t* attribute, const std::wstring* value,
-                            const std::wstring& text)
+void XmlTextWriter::LeafTag(const wchar_t* name, const wchar_t* attribute, const std::wstring* value, const std::wstring& text)
 {
     OpenTag(name, attribute, value);
     if (text.empty()) {
@@ -107,20 +105,25 @@ bool IsPlain(wchar_t character)
 // What XML can hold of the characters that need more than a byte or are not plain.
 bool XmlCanHold(utf::code_point code)
 {
-    return utf::is_valid_codepoint(code) && (code >= 0x20 || code == 0x9 || code == 0xA || code == 0xD) && code != 0xFFFE &&
-           code != 0xFFFF;
+    return utf::is_valid_codepoint(code) && (code >= 0x20 || code == 0x9 || code == 0xA || code == 0xD) && code != 0xFFFE && code != 0xFFFF;
 }
 
 // The entity a markup character is written as, or null for any other character.
 const char* EntityFor(wchar_t character)
 {
     switch (character) {
-    case L'<': return "&lt;";
-    case L'>': return "&gt;";
-    case L'&': return "&amp;";
-    case L'"': return "&quot;";
-    case L'\'': return "&apos;";
-    default: return nullptr;
+    case L'<':
+        return "&lt;";
+    case L'>':
+        return "&gt;";
+    case L'&':
+        return "&amp;";
+    case L'"':
+        return "&quot;";
+    case L'\'':
+        return "&apos;";
+    default:
+        return nullptr;
     }
 }
 

@@ -20,8 +20,7 @@ public:
     void End(const wchar_t* name);
     // An element with text only, or self-closed when the text is empty.
     void Leaf(const wchar_t* name, const std::wstring& text);
-    void LeafWithAttribute(const wchar_t* name, const wchar_t* attribute, const std::wstring& value,
-                           const std::wstring& text);
+    void LeafWithAttribute(const wchar_t* name, const wchar_t* attribute, const std::wstring& value, const std::wstring& text);
 
     // The finished text. A character that XML cannot hold (a control character other than
     // tab and line ends, U+FFFE, U+FFFF, or no character at all) is written as U+FFFD, so

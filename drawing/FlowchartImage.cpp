@@ -20,8 +20,7 @@ constexpr double MaximumImageBytes = 1024.0 * 1024.0 * 1024.0;
 QRectF FooterBox(const FlowchartScene& scene, const FlowchartFonts& fonts)
 {
     const QSizeF footer = MeasureFooter(fonts, scene.footer);
-    return QRectF(0.0, scene.graphHeight + 2 * ChartMargin, std::max<double>(footer.width(), scene.graphWidth),
-                  footer.height());
+    return QRectF(0.0, scene.graphHeight + 2 * ChartMargin, std::max<double>(footer.width(), scene.graphWidth), footer.height());
 }
 
 std::string WriteFailure(const QString& path, const QString& reason)

@@ -38,8 +38,7 @@ void PaintBox(QPainter& painter, const FlowchartBox& box, const FlowchartFonts& 
     const QRectF numberArea(box.rect.left(), box.rect.top(), box.rect.width(), fonts.numberHeight);
     painter.setFont(fonts.number);
     painter.drawText(numberArea, Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, box.numberText);
-    const QRectF labelArea(box.rect.left(), box.rect.top() + fonts.numberHeight, box.rect.width(),
-                           box.rect.height() - fonts.numberHeight);
+    const QRectF labelArea(box.rect.left(), box.rect.top() + fonts.numberHeight, box.rect.width(), box.rect.height() - fonts.numberHeight);
     painter.setFont(fonts.label);
     painter.drawText(labelArea, Qt::AlignHCenter | Qt::AlignTop | Qt::TextDontClip, box.label);
 }
@@ -108,8 +107,7 @@ double ChartScale(double zoom)
 QSizeF MeasureBox(const FlowchartFonts& fonts, const QString& numberText, const QString& label)
 {
     const QSizeF number = QFontMetricsF(fonts.number).boundingRect(QRectF(), Qt::AlignLeft, numberText).size();
-    const QSizeF text = label.isEmpty() ? QSizeF(0, 0)
-                                        : QFontMetricsF(fonts.label).boundingRect(QRectF(), Qt::AlignLeft, label).size();
+    const QSizeF text = label.isEmpty() ? QSizeF(0, 0) : QFontMetricsF(fonts.label).boundingRect(QRectF(), Qt::AlignLeft, label).size();
     return {std::max(number.width(), text.width()) + 8.0, number.height() + text.height()};
 }
 
@@ -131,8 +129,7 @@ QRectF ArrowPaintArea(const FlowchartArrow& arrow)
     return arrow.bounds.adjusted(-ArrowPaintMargin, -ArrowPaintMargin, ArrowPaintMargin, ArrowPaintMargin);
 }
 
-void PaintScene(QPainter& painter, const FlowchartScene& scene, const FlowchartFonts& fonts, const QRectF& clip,
-                bool showSelection)
+void PaintScene(QPainter& painter, const FlowchartScene& scene, const FlowchartFonts& fonts, const QRectF& clip, bool showSelection)
 {
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);

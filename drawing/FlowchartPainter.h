@@ -29,7 +29,6 @@ QRectF ArrowPaintArea(const FlowchartArrow& arrow);
 
 // Draws every box in ascending number, then every arrow over them, skipping what lies
 // outside the clip area (document units). The painter's transform maps document units.
-void PaintScene(QPainter& painter, const FlowchartScene& scene, const FlowchartFonts& fonts, const QRectF& clip,
-                bool showSelection);
+void PaintScene(QPainter& painter, const FlowchartScene& scene, const FlowchartFonts& fonts, const QRectF& clip, bool showSelection);
 
 }  // namespace TarnGui

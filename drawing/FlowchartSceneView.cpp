@@ -24,9 +24,8 @@ std::pair<double, double> FlowchartSceneView::MeasureSection(std::uint32_t numbe
     return {size.width(), size.height()};
 }
 
-void FlowchartSceneView::AddSectionNode(std::uint32_t number, const std::wstring& label,
-                                        const TarnViewModel::Colour& colour, double left, double top, double width,
-                                        double height)
+void FlowchartSceneView::AddSectionNode(std::uint32_t number, const std::wstring& label, const TarnViewModel::Colour& colour, double left,
+                                        double top, double width, double height)
 {
     scene_.AddBox(number, ToQString(label), ToQColor(colour), QRectF(left, top, width, height));
 }

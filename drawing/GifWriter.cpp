@@ -64,8 +64,8 @@ void WriteGif(const QImage& image, QIODevice& device)
     std::vector<GifByteType> indices(pixels);
     std::vector<GifColorType> colours(PaletteSize);
     int colourCount = PaletteSize;
-    if (GifQuantizeBuffer(static_cast<unsigned>(width), static_cast<unsigned>(height), &colourCount, red.data(), green.data(),
-                          blue.data(), indices.data(), colours.data()) == GIF_ERROR) {
+    if (GifQuantizeBuffer(static_cast<unsigned>(width), static_cast<unsigned>(height), &colourCount, red.data(), green.data(), blue.data(),
+                          indices.data(), colours.data()) == GIF_ERROR) {
         Fail(E_GIF_ERR_NOT_ENOUGH_MEM);
     }
     const std::unique_ptr<ColorMapObject, MapFreer> palette(GifMakeMapObject(PaletteSize, colours.data()));
@@ -83,8 +83,7 @@ void WriteGif(const QImage& image, QIODevice& device)
         Fail(gif->Error);
     }
     for (int y = 0; y < height; ++y) {
-        if (EGifPutLine(gif.get(), indices.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width), width) ==
-            GIF_ERROR) {
+        if (EGifPutLine(gif.get(), indices.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width), width) == GIF_ERROR) {
             Fail(gif->Error);
         }
     }

@@ -13,8 +13,7 @@ inline QColor ToQColor(const CommonLib::ColourUtilities::RGBColour& colour)
 
 inline CommonLib::ColourUtilities::RGBColour ToRGBColour(const QColor& colour)
 {
-    return {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()),
-            static_cast<std::uint8_t>(colour.blue())};
+    return {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()), static_cast<std::uint8_t>(colour.blue())};
 }
 
 }  // namespace TarnGui

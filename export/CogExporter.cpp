@@ -22,9 +22,15 @@ std::string Unindented(const std::string& line)
 }
 
 // A character that ChoiceScript must not read as syntax, written as an expression of it.
-std::string Expression(char character) { return std::string("${\"") + character + "\"}"; }
+std::string Expression(char character)
+{
+    return std::string("${\"") + character + "\"}";
+}
 
-bool StartsAt(const std::string& line, std::size_t at, std::string_view text) { return line.compare(at, text.size(), text) == 0; }
+bool StartsAt(const std::string& line, std::size_t at, std::string_view text)
+{
+    return line.compare(at, text.size(), text) == 0;
+}
 
 // The text as the reader is to see it: every character that would start a substitution,
 // a multiple replacement or markup comes out of an expression instead, `${"$"}`.
@@ -37,9 +43,8 @@ std::string Literal(const std::string& line)
         const char character = line[index];
         const bool opens = (character == '$' && (StartsAt(line, index + 1, "{") || StartsAt(line, index + 1, "!"))) ||
                            (character == '@' && StartsAt(line, index + 1, "{")) ||
-                           (character == '[' && std::any_of(std::begin(Markup), std::end(Markup), [&](std::string_view tag) {
-                                return StartsAt(line, index + 1, tag);
-                            }));
+                           (character == '[' && std::any_of(std::begin(Markup), std::end(Markup),
+                                                            [&](std::string_view tag) { return StartsAt(line, index + 1, tag); }));
         if (opens) {
             literal += Expression(character);
         } else {

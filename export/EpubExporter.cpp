@@ -125,8 +125,7 @@ public:
 
     std::string Navigation() const
     {
-        std::string nav = DocumentStart(title_, language_, false) + "<nav epub:type=\"toc\" id=\"toc\">\n<h1>" + title_ +
-                          "</h1>\n<ol>\n";
+        std::string nav = DocumentStart(title_, language_, false) + "<nav epub:type=\"toc\" id=\"toc\">\n<h1>" + title_ + "</h1>\n<ol>\n";
         if (graph_.SectionCount() == 0) {
             nav += "<li><a href=\"" + DocumentName(0) + "\">" + title_ + "</a></li>\n";
         }
@@ -142,9 +141,10 @@ public:
         const BookDetails& details = model_.GetDetails();
         std::string package = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                               "<package xmlns=\"http://www.idpf.org/2007/opf\" version=\"3.0\" unique-identifier=\"book-id\" xml:lang=\"" +
-                              language_ + "\">\n<metadata xmlns:dc=\"http://purl.org/dc/elements/1.1/\">\n"
-                              "<dc:identifier id=\"book-id\">urn:uuid:" + boost::uuids::to_string(details.identifier) +
-                              "</dc:identifier>\n<dc:title>" + title_ + "</dc:title>\n";
+                              language_ +
+                              "\">\n<metadata xmlns:dc=\"http://purl.org/dc/elements/1.1/\">\n"
+                              "<dc:identifier id=\"book-id\">urn:uuid:" +
+                              boost::uuids::to_string(details.identifier) + "</dc:identifier>\n<dc:title>" + title_ + "</dc:title>\n";
         if (!details.author.empty()) {
             package += "<dc:creator>" + XmlEscaped(details.author) + "</dc:creator>\n";
         }
@@ -188,8 +188,8 @@ private:
     std::string ChoiceLine(const Choice& choice) const
     {
         const auto formatted = FormatChoice(ReducedLineBreaks(choice.text), choice.destination, model_.GetChoiceFormat());
-        const bool linked = formatted.hasDestination && choice.destination < documentOf_.size() &&
-                            documentOf_[choice.destination] != NoDocument;
+        const bool linked =
+            formatted.hasDestination && choice.destination < documentOf_.size() && documentOf_[choice.destination] != NoDocument;
         if (!linked) {
             return Xhtml(formatted.text);
         }
@@ -217,8 +217,8 @@ std::string StyleSheet(const std::array<CommonLib::Font, 4>& fonts, bool newPage
     const auto& [main, number, header, footer] = fonts;
     std::string css = "body\n{\n" + font(main, "serif") + "}\nh1\n{\n  text-align: center;\n" + font(header, "serif") +
                       "}\n.author\n{\n  text-align: center;\n}\n.sectionNumber\n{\n" + font(number, "serif") +
-                      "  text-align: center;\n}\n.choices\n{\n  list-style: none;\n  padding: 0;\n}\n.footer\n{\n" +
-                      font(footer, "serif") + "  font-style: italic;\n  text-align: center;\n}\n";
+                      "  text-align: center;\n}\n.choices\n{\n  list-style: none;\n  padding: 0;\n}\n.footer\n{\n" + font(footer, "serif") +
+                      "  font-style: italic;\n  text-align: center;\n}\n";
     if (newPagePerSection) {
         css += ".section\n{\n  page-break-before: always;\n}\n";
     }
@@ -237,8 +237,7 @@ const std::string Container = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
 EpubExporter::EpubExporter(const std::array<CommonLib::Font, 4>& fonts, bool newPagePerSection,
                            std::chrono::system_clock::time_point modified)
     : fonts_(fonts), newPagePerSection_(newPagePerSection), modified_(modified)
-{
-}
+{}
 
 void EpubExporter::Export(const TarnDataModel& model, std::ostream& output)
 {

@@ -71,14 +71,13 @@ struct ExportFile::FileSink : boost::iostreams::sink {
 };
 
 ExportFile::ExportFile(const std::wstring& path, ReplacingFile::Sync sync, LineEnds lineEnds)
-    : path_(path),
-      file_(
-          NativePath(path),
-          [path](ReplacingFile::Stage stage, int error) {
-              throw ExportException(
-                  Message(stage == ReplacingFile::Stage::Create ? "Cannot create the file" : "Cannot write the file", path, error));
-          },
-          sync)
+    : path_(path), file_(
+                       NativePath(path),
+                       [path](ReplacingFile::Stage stage, int error) {
+                           throw ExportException(Message(
+                               stage == ReplacingFile::Stage::Create ? "Cannot create the file" : "Cannot write the file", path, error));
+                       },
+                       sync)
 {
     if (lineEnds == LineEnds::CrLf) {
         stream_.push(CrLfFilter());

@@ -24,11 +24,21 @@ std::string XmlEscaped(const std::wstring& text)
     escaped.reserve(text.size());
     for (const wchar_t character : text) {
         switch (character) {
-        case L'&': escaped += L"&amp;"; break;
-        case L'<': escaped += L"&lt;"; break;
-        case L'>': escaped += L"&gt;"; break;
-        case L'"': escaped += L"&quot;"; break;
-        case L'\'': escaped += L"&#39;"; break;
+        case L'&':
+            escaped += L"&amp;";
+            break;
+        case L'<':
+            escaped += L"&lt;";
+            break;
+        case L'>':
+            escaped += L"&gt;";
+            break;
+        case L'"':
+            escaped += L"&quot;";
+            break;
+        case L'\'':
+            escaped += L"&#39;";
+            break;
         default: {
             const auto code = static_cast<std::uint32_t>(character);
             const bool allowed = code == 0x9 || code == 0xA || code == 0xD || (code >= 0x20 && code <= 0xD7FF) ||

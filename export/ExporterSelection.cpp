@@ -29,14 +29,22 @@ std::array<CommonLib::Font, 4> BookFonts(const TarnDataModel& model)
 std::unique_ptr<IBookExporter> CreateBookExporter(const TarnDataModel& model, int fileTypeIndex)
 {
     switch (fileTypeIndex) {
-    case 2: return std::make_unique<RtfExporter>(BookFonts(model), model.GetNewPagePerSection());
-    case 3: return std::make_unique<HtmlExporter>(BookFonts(model));
-    case 4: return std::make_unique<XmlExporter>();
-    case 5: return std::make_unique<JsonExporter>();
-    case 6: return std::make_unique<CogExporter>();
-    case EpubFileType: return std::make_unique<EpubExporter>(BookFonts(model), model.GetNewPagePerSection());
-    case TweeFileType: return std::make_unique<TweeExporter>();
-    default: return std::make_unique<TxtExporter>();
+    case 2:
+        return std::make_unique<RtfExporter>(BookFonts(model), model.GetNewPagePerSection());
+    case 3:
+        return std::make_unique<HtmlExporter>(BookFonts(model));
+    case 4:
+        return std::make_unique<XmlExporter>();
+    case 5:
+        return std::make_unique<JsonExporter>();
+    case 6:
+        return std::make_unique<CogExporter>();
+    case EpubFileType:
+        return std::make_unique<EpubExporter>(BookFonts(model), model.GetNewPagePerSection());
+    case TweeFileType:
+        return std::make_unique<TweeExporter>();
+    default:
+        return std::make_unique<TxtExporter>();
     }
 }
 

@@ -27,8 +27,7 @@ void WriteAuthorMeta(std::ostream& output, int indent, const BookDetails& detail
     }
 }
 
-void WriteStyleRules(std::ostream& output, const std::array<CommonLib::Font, 4>& fonts, int selectorIndent,
-                     int propertyIndent)
+void WriteStyleRules(std::ostream& output, const std::array<CommonLib::Font, 4>& fonts, int selectorIndent, int propertyIndent)
 {
     const auto rule = [&](const char* selector, std::initializer_list<std::string> properties) {
         WriteHtmlLine(output, selectorIndent, selector);
@@ -57,8 +56,7 @@ void WriteParagraphs(std::ostream& output, int indent, const std::wstring& text)
     }
 }
 
-void WriteSectionContents(std::ostream& output, const Section& section, const TarnDataModel& model,
-                          const LinkTemplate& link)
+void WriteSectionContents(std::ostream& output, const Section& section, const TarnDataModel& model, const LinkTemplate& link)
 {
     const StoryGraph& graph = model.GetStoryGraph();
     WriteHtmlLine(output, 4, "<div class=\"sectionText\">");

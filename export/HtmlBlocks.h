@@ -25,14 +25,12 @@ void WriteAuthorMeta(std::ostream& output, int indent, const BookDetails& detail
 
 // The style rules for the fonts in role order (main text, section number, header, footer),
 // with selectors and properties at the given indents.
-void WriteStyleRules(std::ostream& output, const std::array<CommonLib::Font, 4>& fonts, int selectorIndent,
-                     int propertyIndent);
+void WriteStyleRules(std::ostream& output, const std::array<CommonLib::Font, 4>& fonts, int selectorIndent, int propertyIndent);
 
 // A section's text paragraphs and its list of visible choices, each choice rendered with
 // the book's choice format whose "{{destination}}" became the choice's link.
 using LinkTemplate = std::function<std::wstring(const Choice&)>;
-void WriteSectionContents(std::ostream& output, const Section& section, const TarnDataModel& model,
-                          const LinkTemplate& link);
+void WriteSectionContents(std::ostream& output, const Section& section, const TarnDataModel& model, const LinkTemplate& link);
 
 // One paragraph line per piece of the text between CR LF pairs.
 void WriteParagraphs(std::ostream& output, int indent, const std::wstring& text);

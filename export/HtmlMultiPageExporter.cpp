@@ -1,7 +1,7 @@
 #include "export/HtmlMultiPageExporter.h"
 
-#include "export/ExportText.h"
 #include "document/TarnDataModel.h"
+#include "export/ExportText.h"
 #include "export/HtmlBlocks.h"
 
 namespace TarnViewModel {
@@ -29,8 +29,7 @@ void WritePageHead(std::ostream& output, const std::wstring& title, const BookDe
 }  // namespace
 
 void HtmlMultiPageExporter::WriteStyleSheet(const CommonLib::Font& mainText, const CommonLib::Font& sectionNumber,
-                                            const CommonLib::Font& header, const CommonLib::Font& footer,
-                                            std::ostream& output)
+                                            const CommonLib::Font& header, const CommonLib::Font& footer, std::ostream& output)
 {
     WriteStyleRules(output, {mainText, sectionNumber, header, footer}, 0, 2);
 }
@@ -46,8 +45,8 @@ void HtmlMultiPageExporter::WriteTitlePage(const std::wstring& title, std::ostre
     WriteHtmlLine(output, 0, "</html>");
 }
 
-void HtmlMultiPageExporter::WriteSectionPage(const Section& section, const TarnDataModel& model,
-                                             const std::wstring& linkPrefix, std::ostream& output)
+void HtmlMultiPageExporter::WriteSectionPage(const Section& section, const TarnDataModel& model, const std::wstring& linkPrefix,
+                                             std::ostream& output)
 {
     const std::wstring number = std::to_wstring(section.number);
     WritePageHead(output, number, &model.GetDetails());

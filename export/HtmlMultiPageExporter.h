@@ -8,8 +8,8 @@ namespace TarnViewModel {
 // link to their destinations' pages, and one shared style sheet.
 class HtmlMultiPageExporter : public IMultiPageExporter {
 public:
-    void WriteStyleSheet(const CommonLib::Font& mainText, const CommonLib::Font& sectionNumber,
-                         const CommonLib::Font& header, const CommonLib::Font& footer, std::ostream& output) override;
+    void WriteStyleSheet(const CommonLib::Font& mainText, const CommonLib::Font& sectionNumber, const CommonLib::Font& header,
+                         const CommonLib::Font& footer, std::ostream& output) override;
     void WriteTitlePage(const std::wstring& title, std::ostream& output) override;
     void WriteSectionPage(const Section& section, const TarnDataModel& model, const std::wstring& linkPrefix,
                           std::ostream& output) override;

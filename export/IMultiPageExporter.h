@@ -14,9 +14,8 @@ class TarnDataModel;
 class IMultiPageExporter {
 public:
     virtual ~IMultiPageExporter() = default;
-    virtual void WriteStyleSheet(const CommonLib::Font& mainText, const CommonLib::Font& sectionNumber,
-                                 const CommonLib::Font& header, const CommonLib::Font& footer,
-                                 std::ostream& output) = 0;
+    virtual void WriteStyleSheet(const CommonLib::Font& mainText, const CommonLib::Font& sectionNumber, const CommonLib::Font& header,
+                                 const CommonLib::Font& footer, std::ostream& output) = 0;
     virtual void WriteTitlePage(const std::wstring& title, std::ostream& output) = 0;
     virtual void WriteSectionPage(const Section& section, const TarnDataModel& model, const std::wstring& linkPrefix,
                                   std::ostream& output) = 0;

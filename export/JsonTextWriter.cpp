@@ -66,19 +66,32 @@ std::string JsonEscaped(const std::string& utf8)
     text.reserve(utf8.size());
     for (const char character : utf8) {
         const auto byte = static_cast<unsigned char>(character);
-        if (byte == 0x20 || byte == 0x21 || (byte >= 0x23 && byte <= 0x2E) || (byte >= 0x30 && byte <= 0x5B) ||
-            byte >= 0x5D) {
+        if (byte == 0x20 || byte == 0x21 || (byte >= 0x23 && byte <= 0x2E) || (byte >= 0x30 && byte <= 0x5B) || byte >= 0x5D) {
             text += character;
             continue;
         }
         switch (character) {
-        case '\b': text += "\\b"; break;
-        case '\f': text += "\\f"; break;
-        case '\n': text += "\\n"; break;
-        case '\r': text += "\\r"; break;
-        case '/': text += "\\/"; break;
-        case '"': text += "\\\""; break;
-        case '\\': text += "\\\\"; break;
+        case '\b':
+            text += "\\b";
+            break;
+        case '\f':
+            text += "\\f";
+            break;
+        case '\n':
+            text += "\\n";
+            break;
+        case '\r':
+            text += "\\r";
+            break;
+        case '/':
+            text += "\\/";
+            break;
+        case '"':
+            text += "\\\"";
+            break;
+        case '\\':
+            text += "\\\\";
+            break;
         default:
             text += "\\u00";
             text += Hex[byte >> 4];

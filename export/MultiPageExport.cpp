@@ -47,8 +47,7 @@ void RemoveStalePages(const TarnDataModel& model, const std::wstring& folder)
 
 }  // namespace
 
-void ExportPages(const TarnDataModel& model, const std::wstring& folder,
-                 const std::function<void(std::size_t written)>& pageWritten)
+void ExportPages(const TarnDataModel& model, const std::wstring& folder, const std::function<void(std::size_t written)>& pageWritten)
 {
     using CommonLib::FontType;
     HtmlMultiPageExporter exporter;
@@ -65,8 +64,8 @@ void ExportPages(const TarnDataModel& model, const std::wstring& folder,
         }
     });
     ExportFile styles(staged.Add(L"styles.css"), Later);
-    exporter.WriteStyleSheet(model.GetFont(FontType::MainBook), model.GetFont(FontType::SectionNumber),
-                             model.GetFont(FontType::Header), model.GetFont(FontType::Footer), styles.Stream());
+    exporter.WriteStyleSheet(model.GetFont(FontType::MainBook), model.GetFont(FontType::SectionNumber), model.GetFont(FontType::Header),
+                             model.GetFont(FontType::Footer), styles.Stream());
     styles.Close();
     staged.Commit();
     RemoveStalePages(model, folder);

@@ -13,7 +13,6 @@ class TarnDataModel;
 // together, so a failure leaves the folder as it was. Then the pages an earlier export
 // wrote for sections the book no longer has go; every other file stays. Throws
 // ExportException when a file cannot be written or moved in.
-void ExportPages(const TarnDataModel& model, const std::wstring& folder,
-                 const std::function<void(std::size_t written)>& pageWritten = {});
+void ExportPages(const TarnDataModel& model, const std::wstring& folder, const std::function<void(std::size_t written)>& pageWritten = {});
 
 }  // namespace TarnViewModel

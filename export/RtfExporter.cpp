@@ -47,8 +47,7 @@ std::string Escaped(const std::wstring& text, bool paragraphs)
 
 RtfExporter::RtfExporter(const std::array<CommonLib::Font, 4>& fonts, bool newPagePerSection)
     : fonts_(fonts), newPagePerSection_(newPagePerSection)
-{
-}
+{}
 
 std::string RtfExporter::Selector(FontType type) const
 {

@@ -36,7 +36,8 @@ public:
     void LineTo(pointf to)
     {
         const pointf from = points_.back();
-        Add({from.x + (to.x - from.x) / 3, from.y + (to.y - from.y) / 3}, {from.x + (to.x - from.x) * 2 / 3, from.y + (to.y - from.y) * 2 / 3}, to);
+        Add({from.x + (to.x - from.x) / 3, from.y + (to.y - from.y) / 3},
+            {from.x + (to.x - from.x) * 2 / 3, from.y + (to.y - from.y) * 2 / 3}, to);
     }
 
     void Add(pointf first, pointf second, pointf to)
@@ -57,7 +58,10 @@ private:
     std::vector<pointf> points_;
 };
 
-double HalfHeight(Agnode_t* node) { return ND_ht(node) / 2; }
+double HalfHeight(Agnode_t* node)
+{
+    return ND_ht(node) / 2;
+}
 
 std::vector<pointf> LoopRoute(Agnode_t* node)
 {
@@ -65,7 +69,8 @@ std::vector<pointf> LoopRoute(Agnode_t* node)
     const double right = centre.x + ND_rw(node);
     const double quarter = HalfHeight(node) / 2;
     RouteBuilder route({right, centre.y + quarter});
-    route.Add({right + LoopReach, centre.y + quarter * 3}, {right + LoopReach, centre.y - quarter * 3}, {right + ArrowLength, centre.y - quarter});
+    route.Add({right + LoopReach, centre.y + quarter * 3}, {right + LoopReach, centre.y - quarter * 3},
+              {right + ArrowLength, centre.y - quarter});
     return route.ArrowTo({right, centre.y - quarter});
 }
 
@@ -134,7 +139,10 @@ std::vector<pointf> ChainPlaces(Agraph_t* graph, double shift, Agedge_t* edge, A
     return places;
 }
 
-bool RunsBetweenRanks(Agedge_t* edge) { return ND_rank(agtail(edge)) != ND_rank(aghead(edge)); }
+bool RunsBetweenRanks(Agedge_t* edge)
+{
+    return ND_rank(agtail(edge)) != ND_rank(aghead(edge));
+}
 
 }  // namespace
 

@@ -22,7 +22,8 @@ namespace {
 
 const std::filesystem::path& Folder()
 {
-    static const std::filesystem::path folder = std::filesystem::temp_directory_path() / ("brindle-spelling-fuzz-" + std::to_string(getpid()));
+    static const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("brindle-spelling-fuzz-" + std::to_string(getpid()));
     return folder;
 }
 

@@ -246,8 +246,7 @@ void StoryGraph::VisitSectionChoices(std::uint32_t number, bool descending, cons
     }
 }
 
-void StoryGraph::VisitChoicesOfSections(const std::vector<std::uint32_t>& numbers,
-                                        const ChoiceCallback& callback) const
+void StoryGraph::VisitChoicesOfSections(const std::vector<std::uint32_t>& numbers, const ChoiceCallback& callback) const
 {
     std::vector<Uuid> sectionIds;
     sectionIds.reserve(numbers.size());
@@ -276,9 +275,7 @@ std::uint32_t StoryGraph::ChoiceCount(std::uint32_t number) const
 bool StoryGraph::HasChoices(std::uint32_t number, bool includeHidden) const
 {
     const ChoiceOrder& order = OrderOf(CheckedSection(number, SectionNotVisitable));
-    return std::any_of(order.begin(), order.end(), [&](const Uuid& id) {
-        return includeHidden || !choices_.at(id).hidden;
-    });
+    return std::any_of(order.begin(), order.end(), [&](const Uuid& id) { return includeHidden || !choices_.at(id).hidden; });
 }
 
 }  // namespace TarnViewModel

@@ -186,8 +186,7 @@ std::uint32_t StoryGraph::ShuffleSearch::Score(const std::vector<std::uint32_t>&
             const std::uint32_t destination = numbers[destinationIndex];
             // Any distance of 4 or more scores the same 10, so capping before squaring
             // keeps large gaps from overflowing.
-            const std::int64_t distance =
-                std::min<std::int64_t>(std::llabs(std::int64_t{destination} - std::int64_t{previous}), 4);
+            const std::int64_t distance = std::min<std::int64_t>(std::llabs(std::int64_t{destination} - std::int64_t{previous}), 4);
             sum += static_cast<std::uint32_t>(std::min<std::int64_t>(distance * distance, 10));
             previous = destination;
         }

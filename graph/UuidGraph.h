@@ -39,8 +39,7 @@ public:
 
 private:
     // List storage everywhere keeps descriptors stable across unrelated removals.
-    using Graph = boost::adjacency_list<boost::listS, boost::listS, boost::bidirectionalS, Uuid, Uuid,
-                                        boost::no_property, boost::listS>;
+    using Graph = boost::adjacency_list<boost::listS, boost::listS, boost::bidirectionalS, Uuid, Uuid, boost::no_property, boost::listS>;
     using Vertex = Graph::vertex_descriptor;
     using Edge = Graph::edge_descriptor;
 

@@ -11,10 +11,8 @@ namespace TarnViewModel {
 class ImportException : public std::runtime_error {
 public:
     ImportException(const std::string& fileName, std::size_t line, const std::string& reason)
-        : std::runtime_error("Cannot import \"" + fileName + "\"" + (line > 0 ? ", line " + std::to_string(line) : "") + ": " +
-                             reason)
-    {
-    }
+        : std::runtime_error("Cannot import \"" + fileName + "\"" + (line > 0 ? ", line " + std::to_string(line) : "") + ": " + reason)
+    {}
 };
 
 }  // namespace TarnViewModel

@@ -57,7 +57,8 @@ std::wstring EditorText(const std::string& utf8)
 // A name that is a section number as the program writes one: no sign, no leading zero.
 std::uint32_t NumberNamed(const std::string& name)
 {
-    if (name.empty() || name.size() > 5 || name[0] == '0' || !std::all_of(name.begin(), name.end(), [](unsigned char c) { return std::isdigit(c); })) {
+    if (name.empty() || name.size() > 5 || name[0] == '0' ||
+        !std::all_of(name.begin(), name.end(), [](unsigned char c) { return std::isdigit(c); })) {
         return 0;
     }
     const auto number = static_cast<std::uint32_t>(std::stoul(name));
@@ -124,8 +125,8 @@ std::optional<ImportedPassage> ExportedPassage(const TwinePassage& passage, cons
         ImportedChoice choice;
         choice.target = arrow == std::string::npos ? inside : inside.substr(arrow + 2);
         choice.text = arrow == std::string::npos ? L"" : Wide(inside.substr(0, arrow));
-        if (const auto exact = brindle.get_optional<std::string>(boost::property_tree::ptree::path_type(
-                "texts/" + std::to_string(imported.choices.size()), '/'))) {
+        if (const auto exact = brindle.get_optional<std::string>(
+                boost::property_tree::ptree::path_type("texts/" + std::to_string(imported.choices.size()), '/'))) {
             choice.text = Wide(*exact);
         }
         imported.choices.push_back(std::move(choice));
@@ -216,8 +217,7 @@ struct KeptData {
     std::map<std::string, boost::property_tree::ptree> sections;
 };
 
-KeptData ReadKeptData(const TwineStory& story, const TwinePassage* holder, const std::string& fileName,
-                      std::vector<std::string>& warnings)
+KeptData ReadKeptData(const TwineStory& story, const TwinePassage* holder, const std::string& fileName, std::vector<std::string>& warnings)
 {
     KeptData kept{story.author, story.language, {}};
     if (holder == nullptr) {
@@ -261,8 +261,9 @@ public:
         }
         const std::uint32_t startNumber = NumberNamed(start->name);
         Assign(start->name, 1);
-        const auto one = std::find_if(passages.begin(), passages.end(),
-                                      [start](const ImportedPassage& passage) { return passage.passage != start && passage.passage->name == "1"; });
+        const auto one = std::find_if(passages.begin(), passages.end(), [start](const ImportedPassage& passage) {
+            return passage.passage != start && passage.passage->name == "1";
+        });
         if (one != passages.end()) {
             displaced_ = true;
             if (startNumber != 0) {
@@ -379,8 +380,8 @@ BookFileContents ImportStory(const TwineStory& story, const std::string& fileNam
     });
     Numbers numbers(passages, start == passages.end() ? nullptr : start->passage);
     if (numbers.Displaced()) {
-        warnings.push_back("\"" + fileName + "\": section 1 is the start passage \"" + start->passage->name + "\", so passage \"1\" becomes section " +
-                           std::to_string(numbers.Of("1")));
+        warnings.push_back("\"" + fileName + "\": section 1 is the start passage \"" + start->passage->name +
+                           "\", so passage \"1\" becomes section " + std::to_string(numbers.Of("1")));
     }
     for (const ImportedPassage& passage : passages) {
         if (!numbers.Has(passage.passage->name)) {

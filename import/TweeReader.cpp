@@ -150,9 +150,8 @@ TwineStory ReadTwee(const std::string& text, const std::string& fileName, std::v
             seen = true;
             continue;
         }
-        const bool code = std::find_if(header.tags.begin(), header.tags.end(), [](const std::string& tag) {
-                              return tag == "script" || tag == "stylesheet";
-                          }) != header.tags.end();
+        const bool code = std::find_if(header.tags.begin(), header.tags.end(),
+                                       [](const std::string& tag) { return tag == "script" || tag == "stylesheet"; }) != header.tags.end();
         if (code) {
             warnings.push_back(where + "passage \"" + header.name + "\" is the story's script or style sheet; it is left out");
             continue;

@@ -21,7 +21,8 @@ bool IsSpace(char character)
 
 std::string Lower(std::string text)
 {
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char character) { return static_cast<char>(std::tolower(character)); });
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char character) { return static_cast<char>(std::tolower(character)); });
     return text;
 }
 
@@ -69,7 +70,7 @@ void AppendUtf8(std::string& text, std::uint32_t code)
 // written.
 std::string Decoded(const std::string& text)
 {
-    static const std::map<std::string, std::uint32_t> Named{{"amp", '&'}, {"lt", '<'},    {"gt", '>'},
+    static const std::map<std::string, std::uint32_t> Named{{"amp", '&'},  {"lt", '<'},    {"gt", '>'},
                                                             {"quot", '"'}, {"apos", '\''}, {"nbsp", 0xA0}};
     std::string decoded;
     decoded.reserve(text.size());
@@ -86,8 +87,9 @@ std::string Decoded(const std::string& text)
         if (name.size() > 1 && name[0] == '#') {
             const bool hex = name[1] == 'x' || name[1] == 'X';
             const std::string digits = name.substr(hex ? 2 : 1);
-            known = !digits.empty() && digits.size() <= 7 &&
-                    std::all_of(digits.begin(), digits.end(), [hex](unsigned char digit) { return hex ? std::isxdigit(digit) : std::isdigit(digit); });
+            known = !digits.empty() && digits.size() <= 7 && std::all_of(digits.begin(), digits.end(), [hex](unsigned char digit) {
+                return hex ? std::isxdigit(digit) : std::isdigit(digit);
+            });
             if (known) {
                 code = static_cast<std::uint32_t>(std::stoul(digits, nullptr, hex ? 16 : 10));
             }
@@ -185,8 +187,8 @@ public:
 
     std::size_t LineAt(std::size_t position)
     {
-        line_ += static_cast<std::size_t>(std::count(text_.begin() + static_cast<std::ptrdiff_t>(counted_),
-                                                     text_.begin() + static_cast<std::ptrdiff_t>(position), '\n'));
+        line_ += static_cast<std::size_t>(
+            std::count(text_.begin() + static_cast<std::ptrdiff_t>(counted_), text_.begin() + static_cast<std::ptrdiff_t>(position), '\n'));
         counted_ = position;
         return line_;
     }
@@ -262,8 +264,7 @@ std::vector<TwineStory> ReadTwineHtml(const std::string& html, const std::string
             read.passages.push_back({name, Words(Attribute(data, "tags")), "", WithoutCarriageReturns(Decoded(text)), passageLine});
         }
         if (read.passages.empty()) {
-            warnings.push_back("\"" + fileName + "\", line " + std::to_string(storyLine) + ": story \"" + read.name +
-                               "\" has no passages");
+            warnings.push_back("\"" + fileName + "\", line " + std::to_string(storyLine) + ": story \"" + read.name + "\" has no passages");
         }
         stories.push_back(std::move(read));
         story = next;

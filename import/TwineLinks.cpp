@@ -85,8 +85,8 @@ bool IsWebAddress(const std::string& target)
         return false;
     }
     std::size_t end = start;
-    while (end < target.size() && (std::isalnum(static_cast<unsigned char>(target[end])) != 0 || target[end] == '+' ||
-                                   target[end] == '.' || target[end] == '-')) {
+    while (end < target.size() &&
+           (std::isalnum(static_cast<unsigned char>(target[end])) != 0 || target[end] == '+' || target[end] == '.' || target[end] == '-')) {
         ++end;
     }
     std::string scheme = target.substr(start, end - start);
@@ -204,8 +204,8 @@ Markup HarloweAt(std::string_view line, std::size_t open)
             break;
         }
     }
-    const bool plain = Take(line, position, ")") &&
-                       (name == "linkgoto" ? arguments.size() == 1 || arguments.size() == 2 : arguments.size() == (name == "goto" ? 1u : 2u));
+    const bool plain = Take(line, position, ")") && (name == "linkgoto" ? arguments.size() == 1 || arguments.size() == 2
+                                                                        : arguments.size() == (name == "goto" ? 1u : 2u));
     if (!plain) {
         return {Markup::Kind::Unread, {}, {}, open + 1};
     }
@@ -219,9 +219,12 @@ Markup HarloweAt(std::string_view line, std::size_t open)
 Markup MarkupAt(std::string_view line, std::size_t at)
 {
     switch (line[at]) {
-    case '[': return line.substr(at, 2) == "[[" ? LinkAt(line, at) : Markup{};
-    case '<': return line.substr(at, 2) == "<<" ? SugarCubeAt(line, at) : Markup{};
-    default: return HarloweAt(line, at);
+    case '[':
+        return line.substr(at, 2) == "[[" ? LinkAt(line, at) : Markup{};
+    case '<':
+        return line.substr(at, 2) == "<<" ? SugarCubeAt(line, at) : Markup{};
+    default:
+        return HarloweAt(line, at);
     }
 }
 

@@ -20,10 +20,14 @@ const std::array<std::pair<PaperSize, const char*>, 4> Names{
 QPageSize QtPageSize(PaperSize paper)
 {
     switch (paper) {
-    case PaperSize::A5: return QPageSize(QPageSize::A5);
-    case PaperSize::Letter: return QPageSize(QPageSize::Letter);
-    case PaperSize::Trade6x9: return QPageSize(QSizeF(6, 9), QPageSize::Inch, QStringLiteral("6 x 9 in"));
-    case PaperSize::A4: break;
+    case PaperSize::A5:
+        return QPageSize(QPageSize::A5);
+    case PaperSize::Letter:
+        return QPageSize(QPageSize::Letter);
+    case PaperSize::Trade6x9:
+        return QPageSize(QSizeF(6, 9), QPageSize::Inch, QStringLiteral("6 x 9 in"));
+    case PaperSize::A4:
+        break;
     }
     return QPageSize(QPageSize::A4);
 }
@@ -52,8 +56,7 @@ void CheckPageSetup(const PageSetup& setup)
 {
     if (!(setup.margin >= PageSetup::SmallestMargin && setup.margin <= PageSetup::LargestMargin)) {
         std::ostringstream message;
-        message << "The margin must be from " << PageSetup::SmallestMargin << " to " << PageSetup::LargestMargin
-                << " mm.";
+        message << "The margin must be from " << PageSetup::SmallestMargin << " to " << PageSetup::LargestMargin << " mm.";
         throw TarnViewModel::ExportException(message.str());
     }
 }

@@ -57,14 +57,10 @@ bool IsBlank(const std::wstring& text)
 class BookPrinter {
 public:
     BookPrinter(const PrintedBook& book, QPdfWriter& writer, const PageSetup& setup)
-        : book_(book),
-          main_(PrintFont(book.fonts[0], false)),
-          number_(PrintFont(book.fonts[1], true)),
-          header_(PrintFont(book.fonts[2], true)),
-          pages_(writer, setup.margin, PrintFont(book.fonts[3], false), LaidOutText(book.footer)),
+        : book_(book), main_(PrintFont(book.fonts[0], false)), number_(PrintFont(book.fonts[1], true)),
+          header_(PrintFont(book.fonts[2], true)), pages_(writer, setup.margin, PrintFont(book.fonts[3], false), LaidOutText(book.footer)),
           line_(pages_.LineHeight(main_))
-    {
-    }
+    {}
 
     void PrintTitle()
     {

@@ -19,7 +19,7 @@ using PrintProgress = std::function<void(std::size_t done, std::size_t total)>;
 // footer and page number at the foot of every page. Fonts are embedded and the text can be
 // selected and searched. Returns nothing once a stop is requested. Throws ExportException
 // when the setup is out of range. Safe away from the user-interface thread.
-std::optional<std::string> WritePdfBook(const PrintedBook& book, const PageSetup& setup,
-                                        const PrintProgress& progress = {}, std::stop_token stop = {});
+std::optional<std::string> WritePdfBook(const PrintedBook& book, const PageSetup& setup, const PrintProgress& progress = {},
+                                        std::stop_token stop = {});
 
 }  // namespace TarnGui

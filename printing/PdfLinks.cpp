@@ -257,8 +257,8 @@ public:
                 text_ += entry;
             }
         }
-        text_ += "trailer\n<<\n/Size " + std::to_string(next_) + "\n" + trailerEntries + ">>\nstartxref\n" +
-                 std::to_string(table) + "\n%%EOF\n";
+        text_ +=
+            "trailer\n<<\n/Size " + std::to_string(next_) + "\n" + trailerEntries + ">>\nstartxref\n" + std::to_string(table) + "\n%%EOF\n";
         return std::move(text_);
     }
 
@@ -313,9 +313,9 @@ std::string WithLinks(const std::string& pdf, const std::vector<PdfLink>& links,
         std::string array = "[";
         for (const PdfLink* link : pageLinks) {
             const std::size_t number = update.Allocate();
-            update.Write(number, "<<\n/Type /Annot\n/Subtype /Link\n/P " + std::to_string(pages[page]) + " 0 R\n/Rect [" + Points(link->left) + " " + Points(link->bottom) + " " +
-                                     Points(link->right) + " " + Points(link->top) + "]\n/Border [0 0 0]\n/Dest " +
-                                     DestinationName(link->section) + "\n>>");
+            update.Write(number, "<<\n/Type /Annot\n/Subtype /Link\n/P " + std::to_string(pages[page]) + " 0 R\n/Rect [" +
+                                     Points(link->left) + " " + Points(link->bottom) + " " + Points(link->right) + " " + Points(link->top) +
+                                     "]\n/Border [0 0 0]\n/Dest " + DestinationName(link->section) + "\n>>");
             array += " " + std::to_string(number) + " 0 R";
         }
         update.Write(annotationsOfPage[page], array + " ]");

@@ -27,8 +27,7 @@ struct PdfDestination {
 // its section's destination, names every destination "sN" for section N, and gives the
 // document its author and language. Throws ExportException when the file is not laid out
 // as that writer lays its files out.
-std::string WithLinks(const std::string& pdf, const std::vector<PdfLink>& links,
-                      const std::vector<PdfDestination>& destinations, const std::wstring& author,
-                      const std::wstring& language);
+std::string WithLinks(const std::string& pdf, const std::vector<PdfLink>& links, const std::vector<PdfDestination>& destinations,
+                      const std::wstring& author, const std::wstring& language);
 
 }  // namespace TarnGui

@@ -16,11 +16,11 @@ using TarnViewModel::Choice;
 using TarnViewModel::Section;
 
 const wchar_t* const Words[] = {
-    L"the",    L"you",    L"and",     L"of",     L"a",      L"to",      L"your",   L"in",      L"is",    L"it",
-    L"door",   L"sword",  L"corridor", L"torch", L"goblin", L"stairs",  L"dark",   L"cold",    L"old",   L"gold",
-    L"walk",   L"hear",   L"see",     L"open",   L"climb",  L"fight",   L"run",    L"wait",    L"north", L"east",
-    L"south",  L"west",   L"wall",    L"river",  L"bridge", L"forest",  L"tower",  L"wizard",  L"key",   L"chest",
-    L"stamina", L"skill", L"luck",    L"shadow", L"stone",  L"silent",  L"ancient", L"narrow",  L"you're", L"steps",
+    L"the",     L"you",   L"and",      L"of",     L"a",      L"to",     L"your",    L"in",     L"is",     L"it",
+    L"door",    L"sword", L"corridor", L"torch",  L"goblin", L"stairs", L"dark",    L"cold",   L"old",    L"gold",
+    L"walk",    L"hear",  L"see",      L"open",   L"climb",  L"fight",  L"run",     L"wait",   L"north",  L"east",
+    L"south",   L"west",  L"wall",     L"river",  L"bridge", L"forest", L"tower",   L"wizard", L"key",    L"chest",
+    L"stamina", L"skill", L"luck",     L"shadow", L"stone",  L"silent", L"ancient", L"narrow", L"you're", L"steps",
 };
 
 class Volume {
@@ -95,10 +95,9 @@ private:
             }
             return std::min(section + 1, reached - 1);
         }
-        const auto found = roll < 88 ? Pick(section, reached, at(depth_[section]))
-                                     : Pick(section, reached, [&](std::uint32_t depth) {
-                                           return depth < depth_[section] && depth + BackSteps >= depth_[section];
-                                       });
+        const auto found = roll < 88 ? Pick(section, reached, at(depth_[section])) : Pick(section, reached, [&](std::uint32_t depth) {
+            return depth < depth_[section] && depth + BackSteps >= depth_[section];
+        });
         return found.value_or(section);
     }
 
@@ -162,8 +161,8 @@ private:
         int untilStop = sentenceLength(random_);
         int sentences = 0;
         for (unsigned n = 0; n < wordCount; ++n) {
-            const bool first = text.empty() || text.back() == L'\n' ||
-                               (text.size() >= 2 && text.back() == L' ' && text[text.size() - 2] == L'.');
+            const bool first =
+                text.empty() || text.back() == L'\n' || (text.size() >= 2 && text.back() == L' ' && text[text.size() - 2] == L'.');
             std::wstring next = Words[word(random_)];
             if (first) {
                 next[0] = static_cast<wchar_t>(std::towupper(next[0]));
@@ -232,8 +231,7 @@ GeneratedBook GenerateGamebook(std::uint32_t sectionCount, unsigned seed)
     for (const auto& [source, destination] : chain) {
         addChoice(source, destination);
     }
-    std::sort(book.sections.begin(), book.sections.end(),
-              [](const Section& a, const Section& b) { return a.number < b.number; });
+    std::sort(book.sections.begin(), book.sections.end(), [](const Section& a, const Section& b) { return a.number < b.number; });
     return book;
 }
 

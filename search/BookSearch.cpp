@@ -18,8 +18,7 @@ void AddMatches(std::vector<BookMatch>& matches, const SearchPattern& pattern, c
     }
 }
 
-void AddSectionMatches(std::vector<BookMatch>& matches, const StoryGraph& graph, const SearchPattern& pattern,
-                       const Section& section)
+void AddSectionMatches(std::vector<BookMatch>& matches, const StoryGraph& graph, const SearchPattern& pattern, const Section& section)
 {
     AddMatches(matches, pattern, section.text, section.number, SearchField::Text, 0);
     AddMatches(matches, pattern, section.summary, section.number, SearchField::Summary, 1);
@@ -31,7 +30,8 @@ void AddSectionMatches(std::vector<BookMatch>& matches, const StoryGraph& graph,
 
 std::wstring OnOneLine(std::wstring text)
 {
-    std::replace_if(text.begin(), text.end(), [](wchar_t c) { return c == L'\r' || c == L'\n' || c == L'\t'; }, L' ');
+    std::replace_if(
+        text.begin(), text.end(), [](wchar_t c) { return c == L'\r' || c == L'\n' || c == L'\t'; }, L' ');
     return text;
 }
 
@@ -73,9 +73,12 @@ BookPlace EndOf(const BookMatch& match)
 const std::wstring& MatchedText(const StoryGraph& graph, const BookMatch& match)
 {
     switch (match.field) {
-    case SearchField::Summary: return graph.GetSection(match.section).summary;
-    case SearchField::ChoiceText: return graph.GetChoice(match.choice).text;
-    case SearchField::Text: break;
+    case SearchField::Summary:
+        return graph.GetSection(match.section).summary;
+    case SearchField::ChoiceText:
+        return graph.GetChoice(match.choice).text;
+    case SearchField::Text:
+        break;
     }
     return graph.GetSection(match.section).text;
 }

@@ -56,8 +56,8 @@ SearchPattern::SearchPattern(const std::wstring& pattern, SearchOptions options)
         // Boost adds the expression itself, narrowed, after its reason; the pattern box shows it already.
         std::string reason = error.what();
         reason = reason.substr(0, reason.find("  The error occurred"));
-        throw SearchPatternError("The regular expression cannot be read at character " + std::to_string(error.position() + 1) +
-                                 ": " + reason);
+        throw SearchPatternError("The regular expression cannot be read at character " + std::to_string(error.position() + 1) + ": " +
+                                 reason);
     }
 }
 

@@ -48,8 +48,7 @@ public:
     std::wstring ReplaceAll(const std::wstring& text, const std::wstring& replacement) const;
     // The same, or nothing once it would grow longer than `longest` characters, so that a
     // replacement too large to keep is never made whole.
-    std::optional<std::wstring> ReplaceAllWithin(const std::wstring& text, const std::wstring& replacement,
-                                                 std::size_t longest) const;
+    std::optional<std::wstring> ReplaceAllWithin(const std::wstring& text, const std::wstring& replacement, std::size_t longest) const;
 
 private:
     template <class Match>

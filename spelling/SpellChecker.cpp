@@ -104,8 +104,8 @@ bool SpellChecker::IsCorrect(std::wstring_view word) const
         return !encoded.empty() && hunspell_->spell(encoded);
     };
     // Not every dictionary maps the typographic apostrophe to the plain one.
-    const bool correct = spelled(word) ||
-                         (word.find(TypographicApostrophe) != std::wstring_view::npos && spelled(WithPlainApostrophes(word)));
+    const bool correct =
+        spelled(word) || (word.find(TypographicApostrophe) != std::wstring_view::npos && spelled(WithPlainApostrophes(word)));
     if (answers_.size() >= MostAnswersKept) {
         answers_.clear();
     }

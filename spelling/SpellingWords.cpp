@@ -43,12 +43,12 @@ std::vector<WordSpan> FindWords(std::wstring_view text)
     std::wstring replaced;
     if (!std::all_of(text.begin(), text.end(), IsCodePoint)) {
         replaced.assign(text);
-        std::replace_if(replaced.begin(), replaced.end(), [](wchar_t c) { return !IsCodePoint(c); }, L'\uFFFD');
+        std::replace_if(
+            replaced.begin(), replaced.end(), [](wchar_t c) { return !IsCodePoint(c); }, L'\uFFFD');
         text = replaced;
     }
     std::vector<WordSpan> words;
-    const boundary::segment_index<std::wstring_view::const_iterator> segments(boundary::word, text.begin(), text.end(),
-                                                                             WordBreakLocale());
+    const boundary::segment_index<std::wstring_view::const_iterator> segments(boundary::word, text.begin(), text.end(), WordBreakLocale());
     for (const auto& segment : segments) {
         if ((segment.rule() & (boundary::word_letters | boundary::word_kana | boundary::word_ideo)) == 0) {
             continue;

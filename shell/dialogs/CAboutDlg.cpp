@@ -41,8 +41,10 @@ CAboutDlg::CAboutDlg(const UrlOpener& open, QWidget* parent) : QDialog(parent)
     layout->addWidget(new QLabel(QStringLiteral("Version %1").arg(ProgramVersion), this));
     layout->addWidget(new QLabel(QStringLiteral("Built %1").arg(QStringLiteral(__DATE__)), this));
     auto* links = new QHBoxLayout;
-    links->addWidget(new CClickableImage(QStringLiteral("Mastodon"), [open] { open(SocialPageOne); }, this));
-    links->addWidget(new CClickableImage(QStringLiteral("Blog"), [open] { open(SocialPageTwo); }, this));
+    links->addWidget(new CClickableImage(
+        QStringLiteral("Mastodon"), [open] { open(SocialPageOne); }, this));
+    links->addWidget(new CClickableImage(
+        QStringLiteral("Blog"), [open] { open(SocialPageTwo); }, this));
     layout->addLayout(links);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

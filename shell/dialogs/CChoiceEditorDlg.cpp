@@ -45,8 +45,8 @@ std::optional<qulonglong> TypedNumber(const QString& typed)
 
 }  // namespace
 
-CChoiceEditorDlg::CChoiceEditorDlg(const TarnViewModel::DestinationList& destinations, std::uint32_t destination,
-                                   const std::wstring& text, bool hidden, QWidget* parent)
+CChoiceEditorDlg::CChoiceEditorDlg(const TarnViewModel::DestinationList& destinations, std::uint32_t destination, const std::wstring& text,
+                                   bool hidden, QWidget* parent)
     : QDialog(parent), text_(new QPlainTextEdit(this)), destination_(new QComboBox(this)),
       hidden_(new QCheckBox(QStringLiteral("hidden"), this))
 {
@@ -105,8 +105,7 @@ void CChoiceEditorDlg::accept()
         return;
     }
     if (destination > TarnViewModel::TarnDataModel::HighestNumber) {
-        QMessageBox::warning(this, LoadString(Strings::ApplicationTitle),
-                             QStringLiteral("Section number must be between 1 and 10000"));
+        QMessageBox::warning(this, LoadString(Strings::ApplicationTitle), QStringLiteral("Section number must be between 1 and 10000"));
         destination_->setFocus();
         return;
     }

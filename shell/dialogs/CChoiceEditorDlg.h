@@ -15,8 +15,8 @@ namespace TarnGui {
 class CChoiceEditorDlg : public QDialog {
     Q_OBJECT
 public:
-    CChoiceEditorDlg(const TarnViewModel::DestinationList& destinations, std::uint32_t destination, const std::wstring& text,
-                     bool hidden, QWidget* parent);
+    CChoiceEditorDlg(const TarnViewModel::DestinationList& destinations, std::uint32_t destination, const std::wstring& text, bool hidden,
+                     QWidget* parent);
 
     QPlainTextEdit* TextBox() const { return text_; }
     std::wstring Text() const;

@@ -19,8 +19,7 @@ QString QtFilter(const FileFilter& filter)
 
 std::vector<FileFilter> BookFileFilters()
 {
-    return {{LoadString(Strings::BrindleFiles), QStringLiteral("*.brindle")},
-            {LoadString(Strings::AllFiles), QStringLiteral("*.*")}};
+    return {{LoadString(Strings::BrindleFiles), QStringLiteral("*.brindle")}, {LoadString(Strings::AllFiles), QStringLiteral("*.*")}};
 }
 
 QStringList QtFilters(const std::vector<FileFilter>& filters)
@@ -48,7 +47,8 @@ int FilterForName(const std::vector<FileFilter>& filters, int chosenIndex, const
         return filter.pattern.startsWith(QStringLiteral("*.")) && filter.pattern != QStringLiteral("*.*") &&
                fileName.endsWith(filter.pattern.mid(1), Qt::CaseInsensitive);
     };
-    if (chosenIndex >= 1 && chosenIndex <= static_cast<int>(filters.size()) && matches(filters[static_cast<std::size_t>(chosenIndex - 1)])) {
+    if (chosenIndex >= 1 && chosenIndex <= static_cast<int>(filters.size()) &&
+        matches(filters[static_cast<std::size_t>(chosenIndex - 1)])) {
         return chosenIndex;
     }
     for (std::size_t index = 0; index < filters.size(); ++index) {

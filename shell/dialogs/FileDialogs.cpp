@@ -12,8 +12,7 @@ namespace {
 
 QString Extension(const FileFilter& filter)
 {
-    return filter.pattern.startsWith(QStringLiteral("*.")) && filter.pattern != QStringLiteral("*.*") ? filter.pattern.mid(2)
-                                                                                                     : QString();
+    return filter.pattern.startsWith(QStringLiteral("*.")) && filter.pattern != QStringLiteral("*.*") ? filter.pattern.mid(2) : QString();
 }
 
 // The desktop's own dialog where it has one (its platform theme, or the XDG portal); Qt's,
@@ -26,9 +25,8 @@ void PrepareFileDialog(QFileDialog& dialog, FileIconsByName& icons)
 
 }  // namespace
 
-std::optional<ChosenFile> AskFileName(QWidget* parent, FileDialogKind kind, const std::vector<FileFilter>& filters,
-                                      int preselectedFilter, const QString& proposedName, const QString& title,
-                                      const QString& folder)
+std::optional<ChosenFile> AskFileName(QWidget* parent, FileDialogKind kind, const std::vector<FileFilter>& filters, int preselectedFilter,
+                                      const QString& proposedName, const QString& title, const QString& folder)
 {
     FileIconsByName icons;
     QFileDialog dialog(parent);
@@ -86,8 +84,7 @@ std::optional<QString> AskFolder(QWidget* parent, const QString& folder)
     return dialog.selectedFiles().front();
 }
 
-QMessageBox::StandardButton Ask(QWidget* parent, const QString& question, QMessageBox::Icon icon,
-                                QMessageBox::StandardButtons buttons)
+QMessageBox::StandardButton Ask(QWidget* parent, const QString& question, QMessageBox::Icon icon, QMessageBox::StandardButtons buttons)
 {
     QMessageBox box(icon, LoadString(Strings::ApplicationTitle), question, buttons, parent);
     return static_cast<QMessageBox::StandardButton>(box.exec());

@@ -38,7 +38,8 @@ std::optional<std::string> WritePdfWithProgress(QWidget* parent, const PrintedBo
                 book, setup,
                 [&dialog, step](std::size_t done, std::size_t) {
                     if (done % step == 0) {
-                        QMetaObject::invokeMethod(&dialog, [&dialog, done] { dialog.setValue(static_cast<int>(done)); }, Qt::QueuedConnection);
+                        QMetaObject::invokeMethod(
+                            &dialog, [&dialog, done] { dialog.setValue(static_cast<int>(done)); }, Qt::QueuedConnection);
                     }
                 },
                 stop.get_token());

@@ -308,15 +308,14 @@ QRect CFlowchart::ToWindow(const QRectF& documentRect) const
 {
     const double scale = ChartScale(zoom_);
     const QRectF device((documentRect.left() + ChartMargin) * scale - horizontalScrollBar()->value(),
-                        (documentRect.top() + ChartMargin) * scale - verticalScrollBar()->value(),
-                        documentRect.width() * scale, documentRect.height() * scale);
+                        (documentRect.top() + ChartMargin) * scale - verticalScrollBar()->value(), documentRect.width() * scale,
+                        documentRect.height() * scale);
     return device.toAlignedRect().adjusted(-1, -1, 1, 1);
 }
 
 QRect CFlowchart::BoxWindowArea(const FlowchartBox& box) const
 {
-    return ToWindow(BoxPaintArea(box)).adjusted(-SelectionRingReach, -SelectionRingReach, SelectionRingReach,
-                                                 SelectionRingReach);
+    return ToWindow(BoxPaintArea(box)).adjusted(-SelectionRingReach, -SelectionRingReach, SelectionRingReach, SelectionRingReach);
 }
 
 void CFlowchart::paintEvent(QPaintEvent* event)
@@ -336,8 +335,8 @@ void CFlowchart::paintEvent(QPaintEvent* event)
         painter.setPen(QPen(palette().color(QPalette::Highlight), SelectionRingWidth));
         painter.setBrush(Qt::NoBrush);
         const double reach = SelectionRingGap + SelectionRingWidth / 2;
-        const QRectF ring = QRectF(ToWindowPoint(box->rect.topLeft()), ToWindowPoint(box->rect.bottomRight()))
-                                .adjusted(-reach, -reach, reach, reach);
+        const QRectF ring =
+            QRectF(ToWindowPoint(box->rect.topLeft()), ToWindowPoint(box->rect.bottomRight())).adjusted(-reach, -reach, reach, reach);
         painter.drawRoundedRect(ring, reach, reach);
     }
     painter.resetTransform();
@@ -382,15 +381,33 @@ void CFlowchart::keyPressEvent(QKeyEvent* event)
     QScrollBar* vertical = verticalScrollBar();
     QScrollBar* horizontal = horizontalScrollBar();
     switch (event->key()) {
-    case Qt::Key_PageUp: vertical->triggerAction(QAbstractSlider::SliderPageStepSub); break;
-    case Qt::Key_PageDown: vertical->triggerAction(QAbstractSlider::SliderPageStepAdd); break;
-    case Qt::Key_Home: vertical->triggerAction(QAbstractSlider::SliderToMinimum); break;
-    case Qt::Key_End: vertical->triggerAction(QAbstractSlider::SliderToMaximum); break;
-    case Qt::Key_Up: vertical->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
-    case Qt::Key_Down: vertical->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
-    case Qt::Key_Left: horizontal->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
-    case Qt::Key_Right: horizontal->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
-    default: QAbstractScrollArea::keyPressEvent(event); return;
+    case Qt::Key_PageUp:
+        vertical->triggerAction(QAbstractSlider::SliderPageStepSub);
+        break;
+    case Qt::Key_PageDown:
+        vertical->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        break;
+    case Qt::Key_Home:
+        vertical->triggerAction(QAbstractSlider::SliderToMinimum);
+        break;
+    case Qt::Key_End:
+        vertical->triggerAction(QAbstractSlider::SliderToMaximum);
+        break;
+    case Qt::Key_Up:
+        vertical->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        break;
+    case Qt::Key_Down:
+        vertical->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        break;
+    case Qt::Key_Left:
+        horizontal->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        break;
+    case Qt::Key_Right:
+        horizontal->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        break;
+    default:
+        QAbstractScrollArea::keyPressEvent(event);
+        return;
     }
     event->accept();
 }

@@ -31,8 +31,7 @@ CFlowchartPane::CFlowchartPane(TarnViewModel::TarnDataModel& model, QWidget* par
     layout->addWidget(chart_, 1);
     content->setFocusProxy(chart_);
     setWidget(content);
-    chart_->SetSelectHandler(
-        [this, &model](std::uint32_t number) { RunGuarded(this, [&] { model.SetCurrentSection(number); }); });
+    chart_->SetSelectHandler([this, &model](std::uint32_t number) { RunGuarded(this, [&] { model.SetCurrentSection(number); }); });
 }
 
 void CFlowchartPane::SetController(TarnViewModel::FlowchartController* controller)
@@ -65,8 +64,8 @@ std::pair<double, double> CFlowchartPane::MeasureSection(std::uint32_t number, c
     return {size.width(), size.height()};
 }
 
-void CFlowchartPane::AddSectionNode(std::uint32_t number, const std::wstring& label, const TarnViewModel::Colour& colour,
-                                    double left, double top, double width, double height)
+void CFlowchartPane::AddSectionNode(std::uint32_t number, const std::wstring& label, const TarnViewModel::Colour& colour, double left,
+                                    double top, double width, double height)
 {
     chart_->AddBox(number, ToQString(label), ToQColor(colour), QRectF(left, top, width, height));
 }
@@ -201,11 +200,15 @@ void CFlowchartPane::WaitForLayout()
 void CFlowchartPane::ShowLayoutStatus(TarnViewModel::LayoutStatus status, const std::wstring& error)
 {
     switch (status) {
-    case TarnViewModel::LayoutStatus::Running: toolBar_->ShowLayoutStatus(LoadString(Strings::LayoutRunning)); break;
+    case TarnViewModel::LayoutStatus::Running:
+        toolBar_->ShowLayoutStatus(LoadString(Strings::LayoutRunning));
+        break;
     case TarnViewModel::LayoutStatus::Failed:
         toolBar_->ShowLayoutStatus(LoadString(Strings::LayoutFailed).arg(ToQString(error)));
         break;
-    case TarnViewModel::LayoutStatus::Idle: toolBar_->ShowLayoutStatus(QString()); break;
+    case TarnViewModel::LayoutStatus::Idle:
+        toolBar_->ShowLayoutStatus(QString());
+        break;
     }
     settled_ = status != TarnViewModel::LayoutStatus::Running;
     if (settled_) {

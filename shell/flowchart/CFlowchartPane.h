@@ -27,8 +27,8 @@ public:
     CFlowchartToolBar* ToolBar() const { return toolBar_; }
 
     std::pair<double, double> MeasureSection(std::uint32_t number, const std::wstring& label) override;
-    void AddSectionNode(std::uint32_t number, const std::wstring& label, const TarnViewModel::Colour& colour, double left,
-                        double top, double width, double height) override;
+    void AddSectionNode(std::uint32_t number, const std::wstring& label, const TarnViewModel::Colour& colour, double left, double top,
+                        double width, double height) override;
     void UpdateSectionNode(std::uint32_t number, const std::wstring& label, double width, double height) override;
     void AddChoiceEdge(const TarnViewModel::Uuid& id, const TarnViewModel::RoutePoints& points, bool hidden) override;
     void SetChoiceHidden(const TarnViewModel::Uuid& id, bool hidden) override;

@@ -43,8 +43,7 @@ CFlowchartToolBar::CFlowchartToolBar(QWidget* parent) : QToolBar(parent), zoomBo
     addWidget(zoomBox_);
     zoomOut_ = ZoomAction(this, QStringLiteral("zoom-out"), QStringLiteral("\u2212"), Strings::ZoomOut);
     zoomIn_ = ZoomAction(this, QStringLiteral("zoom-in"), QStringLiteral("+"), Strings::ZoomIn);
-    fitWholeChart_ = ZoomAction(this, QStringLiteral("zoom-fit-best"), CommandTooltip(Strings::FitWholeChart),
-                                Strings::FitWholeChart);
+    fitWholeChart_ = ZoomAction(this, QStringLiteral("zoom-fit-best"), CommandTooltip(Strings::FitWholeChart), Strings::FitWholeChart);
     fitWidth_ = ZoomAction(this, QStringLiteral("zoom-fit-width"), CommandTooltip(Strings::FitWidth), Strings::FitWidth);
     layoutStatus_ = new QLabel(this);
     layoutStatus_->setContentsMargins(8, 0, 8, 0);

@@ -18,9 +18,8 @@ BookAutosave::BookAutosave(TarnViewModel::TarnDataModel& model, QMainWindow* win
     : QObject(window), model_(model), window_(window), session_(std::make_unique<TarnViewModel::RecoverySession>())
 {
     // Outcomes come back through the event queue; once this object is gone they are dropped.
-    controller_ = std::make_unique<TarnViewModel::AutosaveController>(model_, *session_, [this](std::function<void()> done) {
-        QMetaObject::invokeMethod(this, std::move(done), Qt::QueuedConnection);
-    });
+    controller_ = std::make_unique<TarnViewModel::AutosaveController>(
+        model_, *session_, [this](std::function<void()> done) { QMetaObject::invokeMethod(this, std::move(done), Qt::QueuedConnection); });
     controller_->SetFailureReport([this](std::exception_ptr failure) {
         window_->statusBar()->showMessage(QStringLiteral("No recovery copy could be kept: %1").arg(FailureMessage(failure)));
     });

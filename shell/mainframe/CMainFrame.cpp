@@ -112,11 +112,9 @@ void CMainFrame::CreateControllers()
 {
     frameworkController_ = std::make_unique<TarnViewModel::FrameworkController>(model_, this);
     // Layouts run on a worker thread; their results come back through the event queue.
-    auto layoutWorker = std::make_unique<TarnViewModel::LayoutWorker>([](std::function<void()> done) {
-        QMetaObject::invokeMethod(qApp, std::move(done), Qt::QueuedConnection);
-    });
-    flowchartController_ =
-        std::make_unique<TarnViewModel::FlowchartController>(model_, flowchartPane_, std::move(layoutWorker));
+    auto layoutWorker = std::make_unique<TarnViewModel::LayoutWorker>(
+        [](std::function<void()> done) { QMetaObject::invokeMethod(qApp, std::move(done), Qt::QueuedConnection); });
+    flowchartController_ = std::make_unique<TarnViewModel::FlowchartController>(model_, flowchartPane_, std::move(layoutWorker));
     outlineController_ = std::make_unique<TarnViewModel::BookOutlineController>(model_, outlinePane_);
     choicesController_ = std::make_unique<TarnViewModel::ChoicesController>(model_, choicesPane_);
     sectionPropertiesController_ = std::make_unique<TarnViewModel::SectionPropertiesController>(model_, sectionPropertiesPane_);
@@ -167,15 +165,18 @@ bool CMainFrame::AskSaveChanges()
         // A failed save is shown here and leaves the book modified, which cancels.
         RunGuarded(this, [this] { SaveBook(); });
         return false;
-    case QMessageBox::No: return true;
-    default: return false;
+    case QMessageBox::No:
+        return true;
+    default:
+        return false;
     }
 }
 
 std::pair<bool, std::wstring> CMainFrame::AskSaveFileName(const std::wstring& currentPath)
 {
     const QString proposed = currentPath.empty() ? LoadString(Strings::Untitled) : ToQString(currentPath);
-    const std::optional<ChosenFile> chosen = AskFileName(this, FileDialogKind::Save, BookFileFilters(), 1, proposed, QStringLiteral("Save Book As"));
+    const std::optional<ChosenFile> chosen =
+        AskFileName(this, FileDialogKind::Save, BookFileFilters(), 1, proposed, QStringLiteral("Save Book As"));
     if (!chosen) {
         return {false, L""};
     }
@@ -273,8 +274,9 @@ void CMainFrame::UpdateCaption()
 {
     const std::wstring& path = model_.GetFilePath();
     const QString name = path.empty() ? LoadString(Strings::Untitled) : QFileInfo(ToQString(path)).fileName();
-    setWindowTitle(QStringLiteral("%1%2 - %3").arg(name, model_.IsModified() || sectionView_->HasTypedText() ? QStringLiteral("*") : QString(),
-                                                   LoadString(Strings::ApplicationTitle)));
+    setWindowTitle(QStringLiteral("%1%2 - %3")
+                       .arg(name, model_.IsModified() || sectionView_->HasTypedText() ? QStringLiteral("*") : QString(),
+                            LoadString(Strings::ApplicationTitle)));
 }
 
 QString CMainFrame::BookFolder() const

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "controllers/IFrameworkView.h"
-#include "search/BookSearch.h"
 #include "document/BookLock.h"
 #include "document/DocumentNotifications.h"
+#include "search/BookSearch.h"
 
 #include <QMainWindow>
 #include <QUrl>

@@ -70,18 +70,21 @@ void CMainFrame::CreateToolPanes()
         }
     });
     AddCommand(Strings::PlayFromHere, QStringLiteral("Play from &Here"), [this] { OnPlay(true); })->setShortcut(QKeySequence(Qt::Key_F5));
-    AddCommand(Strings::PlayFromStart, QStringLiteral("Play from Section &1"), [this] { OnPlay(false); })
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F5));
+    AddCommand(Strings::PlayFromStart, QStringLiteral("Play from Section &1"), [this] {
+        OnPlay(false);
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F5));
     connect(playPane_, &CPlayPane::EditSection, this, [this](std::uint32_t number) {
         RunGuarded(this, [this, number] { model_.SetCurrentSection(number); });
         sectionView_->TextBox()->setFocus(Qt::OtherFocusReason);
     });
     AddCommand(Strings::EditFind, QStringLiteral("&Find..."), [this] { OnFind(false); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-    AddCommand(Strings::EditReplace, QStringLiteral("R&eplace..."), [this] { OnFind(true); })
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    AddCommand(Strings::EditReplace, QStringLiteral("R&eplace..."), [this] {
+        OnFind(true);
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     AddCommand(Strings::FindNext, QStringLiteral("Find &Next"), [this] { OnFindNext(true); })->setShortcut(QKeySequence(Qt::Key_F3));
-    AddCommand(Strings::FindPrevious, QStringLiteral("Find Pre&vious"), [this] { OnFindNext(false); })
-        ->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3));
+    AddCommand(Strings::FindPrevious, QStringLiteral("Find Pre&vious"), [this] {
+        OnFindNext(false);
+    })->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3));
 }
 
 void CMainFrame::CreateToolControllers()
@@ -108,8 +111,7 @@ void CMainFrame::CreateToolControllers()
     problemsController_ = std::make_unique<TarnViewModel::ProblemsController>(model_, problemsPane_);
     // The book is checked only while someone can see the list.
     problemsController_->SetShown(false);
-    connect(problemsPane_, &QDockWidget::visibilityChanged, this,
-            [this](bool visible) { problemsController_->SetShown(visible); });
+    connect(problemsPane_, &QDockWidget::visibilityChanged, this, [this](bool visible) { problemsController_->SetShown(visible); });
     CreateSpelling();
 }
 
@@ -121,9 +123,8 @@ void CMainFrame::CreateSpelling()
     choicesPane_->SetChoiceTextSetUp([this](QPlainTextEdit* choiceText) {
         spelling_->Attach(choiceText, [choiceText] { return choiceText->createStandardContextMenu(); });
     });
-    connect(spelling_, &SpellingService::Notice, this, [this](const QString& message) {
-        statusBar()->showMessage(message, NoticeMilliseconds);
-    });
+    connect(spelling_, &SpellingService::Notice, this,
+            [this](const QString& message) { statusBar()->showMessage(message, NoticeMilliseconds); });
     auto* check = new QAction(QStringLiteral("Check &Spelling"), this);
     check->setStatusTip(CommandPrompt(Strings::CheckSpelling));
     check->setCheckable(true);
@@ -177,8 +178,12 @@ void CMainFrame::OnPlay(bool fromHere)
 void CMainFrame::ShowMatch(const TarnViewModel::BookMatch& match, bool focus)
 {
     switch (match.field) {
-    case TarnViewModel::SearchField::Text: sectionView_->SelectText(match.range.start, match.range.length, focus); break;
-    case TarnViewModel::SearchField::ChoiceText: choicesPane_->SelectChoice(match.choice); break;
+    case TarnViewModel::SearchField::Text:
+        sectionView_->SelectText(match.range.start, match.range.length, focus);
+        break;
+    case TarnViewModel::SearchField::ChoiceText:
+        choicesPane_->SelectChoice(match.choice);
+        break;
     case TarnViewModel::SearchField::Summary:
         sectionPropertiesPane_->raise();
         sectionPropertiesPane_->SelectInSummary(match.range.start, match.range.length);
@@ -199,9 +204,8 @@ void CMainFrame::OnGoToSection()
         // Whatever is not a number from 1 to the highest is refused as the document refuses it.
         bool isNumber = false;
         const qulonglong number = typed.trimmed().toULongLong(&isNumber);
-        model_.GoToSection(!isNumber ? 0
-                                     : static_cast<std::uint32_t>(std::min<qulonglong>(
-                                           number, TarnViewModel::TarnDataModel::HighestNumber + 1ULL)));
+        model_.GoToSection(
+            !isNumber ? 0 : static_cast<std::uint32_t>(std::min<qulonglong>(number, TarnViewModel::TarnDataModel::HighestNumber + 1ULL)));
     });
 }
 

@@ -36,10 +36,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
-#include <QScopedValueRollback>
 #include <QDockWidget>
 #include <QFile>
 #include <QInputDialog>
+#include <QScopedValueRollback>
 #include <QSettings>
 #include <QUrlQuery>
 
@@ -53,20 +53,17 @@ const std::wstring DefaultFooter = L"Written with The Brindle Story Studio";
 
 std::vector<FileFilter> BookExportFilters()
 {
-    return {{LoadString(Strings::TextFiles), QStringLiteral("*.txt")},
-            {LoadString(Strings::RichTextFiles), QStringLiteral("*.rtf")},
-            {LoadString(Strings::HtmlFiles), QStringLiteral("*.html")},
-            {LoadString(Strings::XmlFiles), QStringLiteral("*.xml")},
-            {LoadString(Strings::JsonFiles), QStringLiteral("*.json")},
-            {LoadString(Strings::ChoiceScriptFiles), QStringLiteral("*.txt")},
-            {LoadString(Strings::EpubFiles), QStringLiteral("*.epub")},
-            {LoadString(Strings::PdfFiles), QStringLiteral("*.pdf")},
+    return {{LoadString(Strings::TextFiles), QStringLiteral("*.txt")},  {LoadString(Strings::RichTextFiles), QStringLiteral("*.rtf")},
+            {LoadString(Strings::HtmlFiles), QStringLiteral("*.html")}, {LoadString(Strings::XmlFiles), QStringLiteral("*.xml")},
+            {LoadString(Strings::JsonFiles), QStringLiteral("*.json")}, {LoadString(Strings::ChoiceScriptFiles), QStringLiteral("*.txt")},
+            {LoadString(Strings::EpubFiles), QStringLiteral("*.epub")}, {LoadString(Strings::PdfFiles), QStringLiteral("*.pdf")},
             {LoadString(Strings::TweeFiles), QStringLiteral("*.twee")}};
 }
 
 std::vector<FileFilter> StoryImportFilters()
 {
-    return {{QStringLiteral("Twine stories"), QStringLiteral("*.twee *.tw *.html *.htm")}, {QStringLiteral("All files"), QStringLiteral("*")}};
+    return {{QStringLiteral("Twine stories"), QStringLiteral("*.twee *.tw *.html *.htm")},
+            {QStringLiteral("All files"), QStringLiteral("*")}};
 }
 
 // The story to import from a file of several, asked for by name; nothing when cancelled.
@@ -81,9 +78,9 @@ std::optional<std::size_t> AskForStory(QWidget* parent, const TarnViewModel::Twi
         names << QStringLiteral("%1. %2").arg(names.size() + 1).arg(QString::fromStdString(story.name));
     }
     bool chosen = false;
-    const QString name = QInputDialog::getItem(parent, QStringLiteral("Import Story"),
-                                               QStringLiteral("The file holds %1 stories. Import which one?").arg(names.size()), names, 0,
-                                               false, &chosen);
+    const QString name =
+        QInputDialog::getItem(parent, QStringLiteral("Import Story"),
+                              QStringLiteral("The file holds %1 stories. Import which one?").arg(names.size()), names, 0, false, &chosen);
     if (!chosen) {
         return std::nullopt;
     }
@@ -198,9 +195,11 @@ bool CMainFrame::MayOpenLockedBook(const QString& path)
     if (!owner) {
         return true;
     }
-    const QString question = QStringLiteral("\"%1\" is open in %2 by %3 on %4 since %5.\n\nChanges made in both places will overwrite each other. Open it anyway?")
-                                 .arg(QFileInfo(path).fileName(), QString::fromStdString(owner->program), QString::fromStdString(owner->user),
-                                      QString::fromStdString(owner->host), QString::fromStdString(owner->since));
+    const QString question =
+        QStringLiteral(
+            "\"%1\" is open in %2 by %3 on %4 since %5.\n\nChanges made in both places will overwrite each other. Open it anyway?")
+            .arg(QFileInfo(path).fileName(), QString::fromStdString(owner->program), QString::fromStdString(owner->user),
+                 QString::fromStdString(owner->host), QString::fromStdString(owner->since));
     return Ask(this, question, QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
@@ -210,7 +209,8 @@ bool CMainFrame::SaveBook()
     if (!model_.GetFilePath().empty()) {
         if (model_.ChangedOnDisk()) {
             const QString question =
-                QStringLiteral("\"%1\" has been changed by another program since it was opened or saved here.\n\nReplace it with this version?")
+                QStringLiteral(
+                    "\"%1\" has been changed by another program since it was opened or saved here.\n\nReplace it with this version?")
                     .arg(QFileInfo(ToQString(model_.GetFilePath())).fileName());
             if (Ask(this, question, QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
                 return false;
@@ -242,7 +242,8 @@ void CMainFrame::OnImportStory()
 {
     RunGuarded(this, [this] {
         CommitTypedText();
-        const std::optional<ChosenFile> chosen = AskFileName(this, FileDialogKind::Open, StoryImportFilters(), 1, QString(), QStringLiteral("Import Story"), BookFolder());
+        const std::optional<ChosenFile> chosen =
+            AskFileName(this, FileDialogKind::Open, StoryImportFilters(), 1, QString(), QStringLiteral("Import Story"), BookFolder());
         if (!chosen) {
             return;
         }
@@ -297,7 +298,8 @@ void CMainFrame::OnExportBook()
         if (!type.OnePagePerSection()) {
             const std::vector<FileFilter> filters = BookExportFilters();
             const QString proposed = ProposedBaseName(ToQString(model_.GetFilePath())) + QStringLiteral(".html");
-            const std::optional<ChosenFile> chosen = AskFileName(this, FileDialogKind::Save, filters, HtmlFilter, proposed, QStringLiteral("Export Book"), BookFolder());
+            const std::optional<ChosenFile> chosen =
+                AskFileName(this, FileDialogKind::Save, filters, HtmlFilter, proposed, QStringLiteral("Export Book"), BookFolder());
             if (!chosen) {
                 return;
             }
@@ -323,8 +325,7 @@ void CMainFrame::OnExportBook()
             return;
         }
         if (!QDir(*folder).isEmpty() &&
-            Ask(this, LoadString(Strings::FolderNotEmpty), QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No) !=
-                QMessageBox::Yes) {
+            Ask(this, LoadString(Strings::FolderNotEmpty), QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
             return;
         }
         {
@@ -358,8 +359,8 @@ void CMainFrame::OnExportGraph()
     RunGuarded(this, [this] {
         CommitTypedText();
         const QString proposed = ProposedBaseName(ToQString(model_.GetFilePath())) + QStringLiteral(".png");
-        const std::optional<ChosenFile> chosen =
-            AskFileName(this, FileDialogKind::Save, ImageExportFilters(), PngFilter, proposed, QStringLiteral("Export Flowchart Image"), BookFolder());
+        const std::optional<ChosenFile> chosen = AskFileName(this, FileDialogKind::Save, ImageExportFilters(), PngFilter, proposed,
+                                                             QStringLiteral("Export Flowchart Image"), BookFolder());
         if (!chosen) {
             return;
         }
@@ -405,14 +406,14 @@ bool CMainFrame::MayRemoveSection(std::uint32_t number)
         return true;
     }
     std::size_t leading = 0;
-    model_.GetStoryGraph().VisitChoices([&](const TarnViewModel::Choice& choice) {
-        leading += choice.destination == number && choice.source != number ? 1 : 0;
-    });
+    model_.GetStoryGraph().VisitChoices(
+        [&](const TarnViewModel::Choice& choice) { leading += choice.destination == number && choice.source != number ? 1 : 0; });
     if (leading == 0) {
         return true;
     }
-    const QString question = leading == 1 ? QStringLiteral("Section %1 has 1 choice leading to it. Remove it and the choice?").arg(number)
-                                          : QStringLiteral("Section %1 has %2 choices leading to it. Remove it and them?").arg(number).arg(leading);
+    const QString question = leading == 1
+                                 ? QStringLiteral("Section %1 has 1 choice leading to it. Remove it and the choice?").arg(number)
+                                 : QStringLiteral("Section %1 has %2 choices leading to it. Remove it and them?").arg(number).arg(leading);
     QMessageBox box(QMessageBox::Question, LoadString(Strings::ApplicationTitle), question, QMessageBox::Yes | QMessageBox::No, this);
     box.setDefaultButton(QMessageBox::No);
     auto* dontAsk = new QCheckBox(QStringLiteral("Don't ask again"), &box);
@@ -469,8 +470,8 @@ void CMainFrame::OnNextView()
 void CMainFrame::StepPane(int step)
 {
     QWidget* focus = QApplication::focusWidget();
-    const auto holder = std::find_if(panes_.begin(), panes_.end(),
-                                     [focus](QDockWidget* pane) { return focus != nullptr && pane->isAncestorOf(focus); });
+    const auto holder =
+        std::find_if(panes_.begin(), panes_.end(), [focus](QDockWidget* pane) { return focus != nullptr && pane->isAncestorOf(focus); });
     if (holder == panes_.end()) {
         return;
     }

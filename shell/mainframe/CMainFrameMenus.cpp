@@ -69,11 +69,11 @@ QAction* CMainFrame::AddCommand(unsigned command, const QString& text, std::func
 void CMainFrame::CreateActions()
 {
     AddCommand(Strings::FileNew, QStringLiteral("&New"), [this] { OnFileNew(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    AddCommand(Strings::FileOpen, QStringLiteral("&Open..."), [this] { OnFileOpen(); })
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    AddCommand(Strings::FileOpen, QStringLiteral("&Open..."), [this] { OnFileOpen(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     AddCommand(Strings::FileSave, QStringLiteral("&Save"), [this] { OnFileSave(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    AddCommand(Strings::FileSaveAs, QStringLiteral("Save &As..."), [this] { OnFileSaveAs(); })
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    AddCommand(Strings::FileSaveAs, QStringLiteral("Save &As..."), [this] {
+        OnFileSaveAs();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     AddCommand(Strings::FileClose, QStringLiteral("&Close"), [this] { OnFileClose(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
     AddCommand(Strings::ImportStory, QStringLiteral("&Import Story..."), [this] { OnImportStory(); });
     AddCommand(Strings::ExportBook, QStringLiteral("Export &Book"), [this] { OnExportBook(); });
@@ -82,30 +82,37 @@ void CMainFrame::CreateActions()
 
     AddCommand(Strings::EditUndo, QStringLiteral("&Undo"), [this] { OnUndo(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     // Ctrl+Y, and Ctrl+Shift+Z as Linux programs have it.
-    AddCommand(Strings::EditRedo, QStringLiteral("&Redo"), [this] { OnRedo(); })
-        ->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    AddCommand(Strings::EditCut, QStringLiteral("Cu&t"), [] { FocusedText::Find().Run([](auto* edit) { edit->cut(); }); })
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
-    AddCommand(Strings::EditCopy, QStringLiteral("&Copy"), [] { FocusedText::Find().Run([](auto* edit) { edit->copy(); }); })
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
-    AddCommand(Strings::EditPaste, QStringLiteral("&Paste"), [] { FocusedText::Find().Run([](auto* edit) { edit->paste(); }); })
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
+    AddCommand(Strings::EditRedo, QStringLiteral("&Redo"), [this] {
+        OnRedo();
+    })->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    AddCommand(Strings::EditCut, QStringLiteral("Cu&t"), [] {
+        FocusedText::Find().Run([](auto* edit) { edit->cut(); });
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
+    AddCommand(Strings::EditCopy, QStringLiteral("&Copy"), [] {
+        FocusedText::Find().Run([](auto* edit) { edit->copy(); });
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
+    AddCommand(Strings::EditPaste, QStringLiteral("&Paste"), [] {
+        FocusedText::Find().Run([](auto* edit) { edit->paste(); });
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
 
-    AddCommand(Strings::GoToSection, QStringLiteral("&Go to Section..."), [this] { OnGoToSection(); })
-        ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    AddCommand(Strings::GoToSection, QStringLiteral("&Go to Section..."), [this] {
+        OnGoToSection();
+    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
     AddCommand(Strings::BookStatistics, QStringLiteral("S&tatistics..."), [this] { OnBookStatistics(); });
 
     AddCommand(Strings::ResetViews, QStringLiteral("&Reset Views"), [this] { OnResetViews(); });
-    AddCommand(Strings::PreviousView, QStringLiteral("&Previous View"), [this] { OnPreviousView(); })
-        ->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6));
+    AddCommand(Strings::PreviousView, QStringLiteral("&Previous View"), [this] {
+        OnPreviousView();
+    })->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6));
     AddCommand(Strings::NextView, QStringLiteral("&Next View"), [this] { OnNextView(); })->setShortcut(QKeySequence(Qt::Key_F6));
 
     AddCommand(Strings::AddSection, QStringLiteral("&Add Section"), [this] { OnAddSection(); });
     AddCommand(Strings::RemoveSection, QStringLiteral("&Remove Section"), [this] { OnRemoveSection(); });
     AddCommand(Strings::ShuffleSections, QStringLiteral("&Shuffle Sections"), [this] { OnShuffleSections(); });
 
-    AddCommand(Strings::OnlineHelp, QStringLiteral("Online &Help"), [this] { OpenVersionPage(HelpPage); })
-        ->setShortcut(QKeySequence(Qt::Key_F1));
+    AddCommand(Strings::OnlineHelp, QStringLiteral("Online &Help"), [this] {
+        OpenVersionPage(HelpPage);
+    })->setShortcut(QKeySequence(Qt::Key_F1));
     AddCommand(Strings::CheckForUpdates, QStringLiteral("Check For &Updates"), [this] { OpenVersionPage(UpdatePage); });
     AddCommand(Strings::SendFeedback, QStringLiteral("Send &Feedback"), [this] { SendFeedback(); });
     AddCommand(Strings::OpenSampleBook, QStringLiteral("Open &Sample Book"), [this] { OnOpenSampleBook(); });

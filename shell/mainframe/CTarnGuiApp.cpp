@@ -50,9 +50,11 @@ bool CTarnGuiApp::InitInstance(const QStringList& arguments, bool showMaximised)
     // the author saves it, or closes it knowingly, first.
     if (mainFrame_->Autosave().OfferRecovery()) {
         if (arguments.size() > 1 && arguments.at(1) != SampleBookArgument &&
-            QFileInfo(arguments.at(1)).absoluteFilePath() != QFileInfo(QString::fromStdWString(document_.GetFilePath())).absoluteFilePath()) {
+            QFileInfo(arguments.at(1)).absoluteFilePath() !=
+                QFileInfo(QString::fromStdWString(document_.GetFilePath())).absoluteFilePath()) {
             mainFrame_->statusBar()->showMessage(
-                QStringLiteral("The restored work is open; \"%1\" was not opened. Open it once the restored work is saved.").arg(arguments.at(1)));
+                QStringLiteral("The restored work is open; \"%1\" was not opened. Open it once the restored work is saved.")
+                    .arg(arguments.at(1)));
         }
     } else if (arguments.size() > 1 && arguments.at(1) == SampleBookArgument) {
         mainFrame_->OnOpenSampleBook();

@@ -37,8 +37,7 @@ CBookPropertiesPane::CBookPropertiesPane(TarnViewModel::TarnDataModel& model, QW
     grid_->AddProperty(Title, PropertyKind::Text, LoadString(Strings::BookTitle), LoadString(Strings::BookTitleInfo));
     grid_->AddProperty(Author, PropertyKind::Text, LoadString(Strings::BookAuthor), LoadString(Strings::BookAuthorInfo));
     grid_->AddProperty(Language, PropertyKind::Text, LoadString(Strings::BookLanguage), LoadString(Strings::BookLanguageInfo));
-    grid_->AddProperty(Identifier, PropertyKind::Text, LoadString(Strings::BookIdentifier),
-                       LoadString(Strings::BookIdentifierInfo));
+    grid_->AddProperty(Identifier, PropertyKind::Text, LoadString(Strings::BookIdentifier), LoadString(Strings::BookIdentifierInfo));
     grid_->SetEditable(Identifier, false);
     grid_->AddProperty(Footer, PropertyKind::Text, LoadString(Strings::BookFooter), LoadString(Strings::BookFooterInfo));
     grid_->AddGroup(LoadString(Strings::BookStyles));
@@ -53,13 +52,12 @@ CBookPropertiesPane::CBookPropertiesPane(TarnViewModel::TarnDataModel& model, QW
                        LoadString(Strings::ChoiceFormatNameInfo));
     grid_->AddProperty(ChoiceFormat, PropertyKind::Text, LoadString(Strings::ChoiceFormat), LoadString(Strings::ChoiceFormatInfo));
     setWidget(grid_);
-    connect(grid_, &PropertyGrid::PropertyChanged, this,
-            [this](int id, const QVariant& value) {
-                if (!RunGuarded(this, [&] { ChangeProperty(id, value); })) {
-                    // A refused language gives way to the book's own.
-                    ShowDetails(model_.GetDetails());
-                }
-            });
+    connect(grid_, &PropertyGrid::PropertyChanged, this, [this](int id, const QVariant& value) {
+        if (!RunGuarded(this, [&] { ChangeProperty(id, value); })) {
+            // A refused language gives way to the book's own.
+            ShowDetails(model_.GetDetails());
+        }
+    });
 }
 
 void CBookPropertiesPane::ShowTitle(const std::wstring& title)
@@ -131,13 +129,23 @@ void CBookPropertiesPane::ChangeProperty(int id, const QVariant& value)
     const auto setFooter = [this](const std::wstring& text) { model_.SetFooter(text); };
     const auto setFormat = [this](const std::wstring& text) { model_.SetChoiceFormat(text); };
     switch (id) {
-    case Title: ChangeText(model_.GetTitle(), ToWString(value.toString()), setTitle); return;
-    case Author: ChangeText(model_.GetDetails().author, ToWString(value.toString()), setAuthor); return;
-    case Language: ChangeText(model_.GetDetails().language, ToWString(value.toString()), setLanguage); return;
-    case Footer: ChangeText(model_.GetFooter(), ToWString(value.toString()), setFooter); return;
+    case Title:
+        ChangeText(model_.GetTitle(), ToWString(value.toString()), setTitle);
+        return;
+    case Author:
+        ChangeText(model_.GetDetails().author, ToWString(value.toString()), setAuthor);
+        return;
+    case Language:
+        ChangeText(model_.GetDetails().language, ToWString(value.toString()), setLanguage);
+        return;
+    case Footer:
+        ChangeText(model_.GetFooter(), ToWString(value.toString()), setFooter);
+        return;
     case MainFont:
     case HeaderFont:
-    case FooterFont: ChangeFont(static_cast<Property>(id), ChosenFont(value.value<QFont>())); return;
+    case FooterFont:
+        ChangeFont(static_cast<Property>(id), ChosenFont(value.value<QFont>()));
+        return;
     case NewPagePerSection:
         if (value.toBool() != model_.GetNewPagePerSection()) {
             model_.SetNewPagePerSectionRecorded(value.toBool());
@@ -150,8 +158,11 @@ void CBookPropertiesPane::ChangeProperty(int id, const QVariant& value)
         }
         return;
     }
-    case ChoiceFormat: ChangeText(model_.GetChoiceFormat(), ToWString(value.toString()), setFormat); return;
-    default: throw UnexpectedValueException("Don't know what to do with this property");
+    case ChoiceFormat:
+        ChangeText(model_.GetChoiceFormat(), ToWString(value.toString()), setFormat);
+        return;
+    default:
+        throw UnexpectedValueException("Don't know what to do with this property");
     }
 }
 
@@ -188,8 +199,7 @@ void CBookPropertiesPane::ChangeFont(Property property, const CommonLib::Font& f
 
 CommonLib::Font CBookPropertiesPane::ChosenFont(const QFont& font) const
 {
-    const int points = font.pointSize() > 0 ? font.pointSize()
-                                            : static_cast<int>(std::lround(font.pixelSize() * 72.0 / logicalDpiY()));
+    const int points = font.pointSize() > 0 ? font.pointSize() : static_cast<int>(std::lround(font.pixelSize() * 72.0 / logicalDpiY()));
     return {ToWString(font.family()), points};
 }
 

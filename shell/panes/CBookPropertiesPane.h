@@ -20,8 +20,19 @@ class PropertyGrid;
 class CBookPropertiesPane : public QDockWidget, public TarnViewModel::IBookPropertiesView {
     Q_OBJECT
 public:
-    enum Property { Title = 0, Footer = 1, MainFont = 2, HeaderFont = 3, FooterFont = 4, NewPagePerSection = 5,
-                    ChoiceFormatName = 6, ChoiceFormat = 7, Author = 8, Language = 9, Identifier = 10 };
+    enum Property {
+        Title = 0,
+        Footer = 1,
+        MainFont = 2,
+        HeaderFont = 3,
+        FooterFont = 4,
+        NewPagePerSection = 5,
+        ChoiceFormatName = 6,
+        ChoiceFormat = 7,
+        Author = 8,
+        Language = 9,
+        Identifier = 10
+    };
 
     CBookPropertiesPane(TarnViewModel::TarnDataModel& model, QWidget* parent);
 

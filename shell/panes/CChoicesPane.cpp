@@ -71,9 +71,8 @@ CChoicesPane::CChoicesPane(TarnViewModel::TarnDataModel& model, QWidget* parent)
     content->setFocusProxy(list_);
     setWidget(content);
 
-    connect(add_, &QPushButton::clicked, this, [this] {
-        RunGuarded(this, [this] { controller_->OpenChoiceEditor(TarnViewModel::Uuid{}); });
-    });
+    connect(add_, &QPushButton::clicked, this,
+            [this] { RunGuarded(this, [this] { controller_->OpenChoiceEditor(TarnViewModel::Uuid{}); }); });
     connect(remove_, &QPushButton::clicked, this, [this] { RunGuarded(this, [this] { model_.DeleteChoices(SelectedIds()); }); });
     const auto edit = [this] {
         const std::vector<TarnViewModel::Uuid> ids = SelectedIds();

@@ -30,10 +30,8 @@ public:
     QListWidget* List() const { return list_; }
     void SelectChoice(const TarnViewModel::Uuid& id);
 
-    void AddChoiceRow(const TarnViewModel::Uuid& id, std::size_t index, std::uint32_t destination,
-                      const std::wstring& text) override;
-    void UpdateChoiceRow(const TarnViewModel::Uuid& id, std::size_t index, std::uint32_t destination,
-                         const std::wstring& text) override;
+    void AddChoiceRow(const TarnViewModel::Uuid& id, std::size_t index, std::uint32_t destination, const std::wstring& text) override;
+    void UpdateChoiceRow(const TarnViewModel::Uuid& id, std::size_t index, std::uint32_t destination, const std::wstring& text) override;
     void RemoveChoiceRow(const TarnViewModel::Uuid& id) override;
     void ClearChoiceRows() override;
     void EnableChoices(bool enable) override;

@@ -23,17 +23,10 @@
 namespace TarnGui {
 
 CFindReplacePane::CFindReplacePane(QWidget* parent)
-    : QDockWidget(LoadString(Strings::FindReplaceCaption), parent),
-      find_(new QLineEdit),
-      replace_(new QLineEdit),
-      replaceRow_(new QWidget),
-      matchCase_(new QCheckBox(QStringLiteral("Match &case"))),
-      wholeWord_(new QCheckBox(QStringLiteral("&Whole word"))),
-      regularExpression_(new QCheckBox(QStringLiteral("Regular e&xpression"))),
-      replaceOne_(new QPushButton(QStringLiteral("&Replace"))),
-      replaceAll_(new QPushButton(QStringLiteral("Replace &All"))),
-      summary_(new QLabel),
-      list_(new QListView)
+    : QDockWidget(LoadString(Strings::FindReplaceCaption), parent), find_(new QLineEdit), replace_(new QLineEdit), replaceRow_(new QWidget),
+      matchCase_(new QCheckBox(QStringLiteral("Match &case"))), wholeWord_(new QCheckBox(QStringLiteral("&Whole word"))),
+      regularExpression_(new QCheckBox(QStringLiteral("Regular e&xpression"))), replaceOne_(new QPushButton(QStringLiteral("&Replace"))),
+      replaceAll_(new QPushButton(QStringLiteral("Replace &All"))), summary_(new QLabel), list_(new QListView)
 {
     setObjectName(QStringLiteral("FindReplacePane"));
     find_->setPlaceholderText(QStringLiteral("Find in texts, summaries and choices"));
@@ -121,10 +114,11 @@ bool CFindReplacePane::MayDeleteAllMatches()
     if (count == 0) {
         return true;
     }
-    const QString question = count == 1 ? QStringLiteral("The replacement is empty, so Replace All will delete the one match of \"%1\".\n\nDelete it?")
-                                              .arg(find_->text())
-                                        : QStringLiteral("The replacement is empty, so Replace All will delete all %1 matches of \"%2\".\n\nDelete them?")
-                                              .arg(QString::number(count), find_->text());
+    const QString question =
+        count == 1 ? QStringLiteral("The replacement is empty, so Replace All will delete the one match of \"%1\".\n\nDelete it?")
+                         .arg(find_->text())
+                   : QStringLiteral("The replacement is empty, so Replace All will delete all %1 matches of \"%2\".\n\nDelete them?")
+                         .arg(QString::number(count), find_->text());
     return Ask(this, question, QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
@@ -165,8 +159,7 @@ void CFindReplacePane::Search()
     if (controller_ == nullptr) {
         return;
     }
-    const TarnViewModel::SearchOptions options{
-        matchCase_->isChecked(), wholeWord_->isChecked(), regularExpression_->isChecked()};
+    const TarnViewModel::SearchOptions options{matchCase_->isChecked(), wholeWord_->isChecked(), regularExpression_->isChecked()};
     Run([&] {
         controller_->Search(ToWString(find_->text()), options);
         ShowError(QString());

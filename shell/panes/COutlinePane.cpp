@@ -27,11 +27,16 @@ QVariant OutlineModel::data(const QModelIndex& index, int role) const
     }
     const Entry& entry = entries_[static_cast<std::size_t>(index.row())];
     switch (role) {
-    case Qt::DisplayRole: return entry.text;
-    case Qt::DecorationRole: return entry.colour;
-    case OutlineItemDelegate::IsSectionRole: return entry.isSection;
-    case OutlineItemDelegate::VisitedRole: return visited_.count(static_cast<std::uint32_t>(index.row() + 1)) != 0;
-    default: return {};
+    case Qt::DisplayRole:
+        return entry.text;
+    case Qt::DecorationRole:
+        return entry.colour;
+    case OutlineItemDelegate::IsSectionRole:
+        return entry.isSection;
+    case OutlineItemDelegate::VisitedRole:
+        return visited_.count(static_cast<std::uint32_t>(index.row() + 1)) != 0;
+    default:
+        return {};
     }
 }
 
@@ -121,17 +126,16 @@ COutlinePane::COutlinePane(TarnViewModel::TarnDataModel& model, QWidget* parent)
     setWidget(list_);
     // The author's pick, by mouse or keyboard, makes the section current; changes of the
     // current row while the pane follows the document are not passed back.
-    connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this, &model](const QModelIndex& index) {
-                const auto number = static_cast<std::uint32_t>(index.row() + 1);
-                if (!following_ && index.isValid() && number != model.GetCurrentSection()) {
-                    RunGuarded(this, [&] { model.SetCurrentSection(number); });
-                }
-            });
+    connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this, &model](const QModelIndex& index) {
+        const auto number = static_cast<std::uint32_t>(index.row() + 1);
+        if (!following_ && index.isValid() && number != model.GetCurrentSection()) {
+            RunGuarded(this, [&] { model.SetCurrentSection(number); });
+        }
+    });
 }
 
-void COutlinePane::SetOutlineEntry(std::uint32_t number, const std::wstring& text,
-                                   const CommonLib::ColourUtilities::RGBColour& colour, bool isSection)
+void COutlinePane::SetOutlineEntry(std::uint32_t number, const std::wstring& text, const CommonLib::ColourUtilities::RGBColour& colour,
+                                   bool isSection)
 {
     const QScopedValueRollback<bool> following(following_, true);
     entries_.SetEntry(number, ToQString(text), ToQColor(colour), isSection);

@@ -17,15 +17,9 @@
 namespace TarnGui {
 
 CPlayPane::CPlayPane(QWidget* parent)
-    : QDockWidget(LoadString(Strings::PlayCaption), parent),
-      heading_(new QLabel),
-      text_(new QPlainTextEdit),
-      note_(new QLabel),
-      choices_(new QWidget),
-      choicesLayout_(new QVBoxLayout(choices_)),
-      path_(new QListWidget),
-      back_(new QPushButton(QStringLiteral("Bac&k"))),
-      forward_(new QPushButton(QStringLiteral("For&ward"))),
+    : QDockWidget(LoadString(Strings::PlayCaption), parent), heading_(new QLabel), text_(new QPlainTextEdit), note_(new QLabel),
+      choices_(new QWidget), choicesLayout_(new QVBoxLayout(choices_)), path_(new QListWidget),
+      back_(new QPushButton(QStringLiteral("Bac&k"))), forward_(new QPushButton(QStringLiteral("For&ward"))),
       edit_(new QPushButton(QStringLiteral("Edi&t this section")))
 {
     setObjectName(QStringLiteral("PlayPane"));

@@ -23,10 +23,14 @@ QVariant ProblemListModel::data(const QModelIndex& index, int role) const
     }
     const TarnViewModel::ProblemRow& row = rows_[static_cast<std::size_t>(index.row())];
     switch (role) {
-    case Qt::DisplayRole: return ToQString(row.text);
-    case Qt::DecorationRole: return row.kind == TarnViewModel::ProblemKind::Ending ? ending_ : problem_;
-    case SectionRole: return row.section;
-    default: return {};
+    case Qt::DisplayRole:
+        return ToQString(row.text);
+    case Qt::DecorationRole:
+        return row.kind == TarnViewModel::ProblemKind::Ending ? ending_ : problem_;
+    case SectionRole:
+        return row.section;
+    default:
+        return {};
     }
 }
 
@@ -38,8 +42,7 @@ void ProblemListModel::SetRows(std::vector<TarnViewModel::ProblemRow> rows)
 }
 
 CProblemsPane::CProblemsPane(TarnViewModel::TarnDataModel& model, QWidget* parent)
-    : QDockWidget(LoadString(Strings::ProblemsCaption), parent),
-      list_(new QListView),
+    : QDockWidget(LoadString(Strings::ProblemsCaption), parent), list_(new QListView),
       rows_(style()->standardIcon(QStyle::SP_MessageBoxWarning), style()->standardIcon(QStyle::SP_MessageBoxInformation))
 {
     setObjectName(QStringLiteral("ProblemsPane"));

@@ -24,12 +24,10 @@ CSectionPropertiesPane::CSectionPropertiesPane(TarnViewModel::TarnDataModel& mod
     setObjectName(QStringLiteral("SectionPropertiesPane"));
     grid_->AddGroup(LoadString(Strings::SectionDetails));
     grid_->AddProperty(Number, PropertyKind::Number, LoadString(Strings::SectionNumber), LoadString(Strings::SectionNumberInfo));
-    grid_->AddProperty(Shiftable, PropertyKind::Boolean, LoadString(Strings::SectionShiftable),
-                       LoadString(Strings::SectionShiftableInfo));
+    grid_->AddProperty(Shiftable, PropertyKind::Boolean, LoadString(Strings::SectionShiftable), LoadString(Strings::SectionShiftableInfo));
     grid_->AddProperty(Summary, PropertyKind::Text, LoadString(Strings::SectionSummary), LoadString(Strings::SectionSummaryInfo));
     grid_->AddGroup(LoadString(Strings::SectionDisplayDetails));
-    grid_->AddProperty(BackgroundColour, PropertyKind::Colour, LoadString(Strings::SectionColour),
-                       LoadString(Strings::SectionColourInfo));
+    grid_->AddProperty(BackgroundColour, PropertyKind::Colour, LoadString(Strings::SectionColour), LoadString(Strings::SectionColourInfo));
     setWidget(grid_);
     connect(grid_, &PropertyGrid::PropertyChanged, this,
             [this](int id, const QVariant& value) { RunGuarded(this, [&] { ChangeProperty(id, value); }); });
@@ -96,7 +94,9 @@ void CSectionPropertiesPane::ChangeProperty(int id, const QVariant& value)
     const TarnViewModel::Section& section = graph.GetSection(number);
     std::unique_ptr<TarnViewModel::ICommand> command;
     switch (id) {
-    case Number: ChangeNumber(value.toString()); return;
+    case Number:
+        ChangeNumber(value.toString());
+        return;
     case Summary: {
         const std::wstring summary = ToWString(value.toString());
         if (summary == section.summary) {
@@ -121,7 +121,8 @@ void CSectionPropertiesPane::ChangeProperty(int id, const QVariant& value)
             section.backgroundColour, colour);
         break;
     }
-    default: throw UnexpectedValueException("Don't know what to do with this property");
+    default:
+        throw UnexpectedValueException("Don't know what to do with this property");
     }
     command->Execute();
     model_.RecordCommand(std::move(command));
@@ -133,8 +134,8 @@ void CSectionPropertiesPane::ChangeNumber(const QString& typed)
 {
     bool isNumber = false;
     const qulonglong wanted = typed.toULongLong(&isNumber);
-    const auto number = static_cast<std::uint32_t>(
-        isNumber ? std::min<qulonglong>(wanted, TarnViewModel::TarnDataModel::HighestNumber + 1ULL) : 0);
+    const auto number =
+        static_cast<std::uint32_t>(isNumber ? std::min<qulonglong>(wanted, TarnViewModel::TarnDataModel::HighestNumber + 1ULL) : 0);
     TarnViewModel::CheckSectionNumber(number);
     if (number == shown_) {
         return;

@@ -168,8 +168,7 @@ void CSectionView::ShowSection(std::uint32_t number, const std::wstring& text)
     }
     ShowText(text);
     const TarnViewModel::StoryGraph& graph = model_.GetStoryGraph();
-    ShowSectionColour(graph.HasSection(number) ? graph.GetSection(number).backgroundColour
-                                               : CommonLib::ColourUtilities::RGBColour{});
+    ShowSectionColour(graph.HasSection(number) ? graph.GetSection(number).backgroundColour : CommonLib::ColourUtilities::RGBColour{});
 }
 
 void CSectionView::EnableEditing(bool enable)

@@ -9,9 +9,12 @@ namespace {
 QString FieldName(TarnViewModel::SearchField field)
 {
     switch (field) {
-    case TarnViewModel::SearchField::Summary: return QStringLiteral("Summary");
-    case TarnViewModel::SearchField::ChoiceText: return QStringLiteral("Choice");
-    case TarnViewModel::SearchField::Text: break;
+    case TarnViewModel::SearchField::Summary:
+        return QStringLiteral("Summary");
+    case TarnViewModel::SearchField::ChoiceText:
+        return QStringLiteral("Choice");
+    case TarnViewModel::SearchField::Text:
+        break;
     }
     return QStringLiteral("Text");
 }
@@ -30,15 +33,20 @@ QVariant MatchListModel::data(const QModelIndex& index, int role) const
     }
     const TarnViewModel::FoundMatch& found = matches_[static_cast<std::size_t>(index.row())];
     switch (role) {
-    case PlaceRole: return QStringLiteral("%1 \u00b7 %2").arg(found.match.section).arg(FieldName(found.match.field));
-    case BeforeRole: return ToQString(found.snippet.before);
-    case MatchedRole: return ToQString(found.snippet.matched);
-    case AfterRole: return ToQString(found.snippet.after);
+    case PlaceRole:
+        return QStringLiteral("%1 \u00b7 %2").arg(found.match.section).arg(FieldName(found.match.field));
+    case BeforeRole:
+        return ToQString(found.snippet.before);
+    case MatchedRole:
+        return ToQString(found.snippet.matched);
+    case AfterRole:
+        return ToQString(found.snippet.after);
     case Qt::DisplayRole:
         return QStringLiteral("%1: %2%3%4")
             .arg(data(index, PlaceRole).toString(), ToQString(found.snippet.before), ToQString(found.snippet.matched),
                  ToQString(found.snippet.after));
-    default: return {};
+    default:
+        return {};
     }
 }
 

@@ -32,13 +32,16 @@ QString DisplayText(PropertyKind kind, const QVariant& value)
         return {};
     }
     switch (kind) {
-    case PropertyKind::Boolean: return YesNoText(value.toBool());
+    case PropertyKind::Boolean:
+        return YesNoText(value.toBool());
     case PropertyKind::Font: {
         const QFont font = value.value<QFont>();
         return QStringLiteral("%1, %2").arg(font.family()).arg(font.pointSize());
     }
-    case PropertyKind::Colour: return value.value<QColor>().name(QColor::HexRgb).toUpper();
-    default: return value.toString();
+    case PropertyKind::Colour:
+        return value.value<QColor>().name(QColor::HexRgb).toUpper();
+    default:
+        return value.toString();
     }
 }
 
@@ -60,16 +63,14 @@ QString YesNoText(bool value)
     return LoadString(value ? Strings::Yes : Strings::No);
 }
 
-PropertyGrid::PropertyGrid(QWidget* parent)
-    : QWidget(parent), tree_(new QTreeWidget(this)), description_(new QLabel(this))
+PropertyGrid::PropertyGrid(QWidget* parent) : QWidget(parent), tree_(new QTreeWidget(this)), description_(new QLabel(this))
 {
     tree_->setColumnCount(2);
     tree_->setHeaderHidden(true);
     tree_->setAlternatingRowColors(true);
     tree_->setIconSize(QSize(36, 14));
     tree_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    tree_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
-                           QAbstractItemView::EditKeyPressed);
+    tree_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
     tree_->header()->setStretchLastSection(true);
     tree_->setItemDelegate(new PropertyGridDelegate(*this));
     description_->setWordWrap(true);
@@ -82,8 +83,7 @@ PropertyGrid::PropertyGrid(QWidget* parent)
     layout->addWidget(tree_, 1);
     layout->addWidget(description_);
     setFocusProxy(tree_);
-    connect(tree_, &QTreeWidget::currentItemChanged, this,
-            [this](const QTreeWidgetItem* current) { ShowDescription(current); });
+    connect(tree_, &QTreeWidget::currentItemChanged, this, [this](const QTreeWidgetItem* current) { ShowDescription(current); });
 }
 
 // Names get the room they need, but never so much that a narrow pane hides the values.
@@ -216,8 +216,8 @@ void PropertyGrid::ShowDescription(const QTreeWidgetItem* item)
         description_->clear();
         return;
     }
-    description_->setText(QStringLiteral("<b>%1</b><br>%2")
-                              .arg(item->text(0).toHtmlEscaped(), item->data(0, Qt::ToolTipRole).toString().toHtmlEscaped()));
+    description_->setText(
+        QStringLiteral("<b>%1</b><br>%2").arg(item->text(0).toHtmlEscaped(), item->data(0, Qt::ToolTipRole).toString().toHtmlEscaped()));
 }
 
 }  // namespace TarnGui

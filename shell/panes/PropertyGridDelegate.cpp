@@ -41,8 +41,7 @@ QWidget* PropertyGridDelegate::createEditor(QWidget* parent, const QStyleOptionV
     case PropertyKind::Colour: {
         // The dialog opens once the view has finished starting the edit.
         QMetaObject::invokeMethod(
-            &grid_, [grid = &grid_, edited = QPersistentModelIndex(index)] { grid->OpenDialog(edited); },
-            Qt::QueuedConnection);
+            &grid_, [grid = &grid_, edited = QPersistentModelIndex(index)] { grid->OpenDialog(edited); }, Qt::QueuedConnection);
         return nullptr;
     }
     }
@@ -64,8 +63,8 @@ void PropertyGridDelegate::setModelData(QWidget* editor, QAbstractItemModel*, co
     if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
         grid_.Commit(index, edit->text());
     } else if (auto* list = qobject_cast<QComboBox*>(editor)) {
-        grid_.Commit(index, PropertyKindAt(index) == PropertyKind::Boolean ? QVariant(list->currentIndex() == 0)
-                                                                   : QVariant(list->currentText()));
+        grid_.Commit(index,
+                     PropertyKindAt(index) == PropertyKind::Boolean ? QVariant(list->currentIndex() == 0) : QVariant(list->currentText()));
     }
 }
 

@@ -25,9 +25,8 @@ enum BlockState { Unchecked = -1, Checked = 1 };
 
 bool SameRanges(const QList<QTextLayout::FormatRange>& a, const QList<QTextLayout::FormatRange>& b)
 {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const auto& x, const auto& y) {
-        return x.start == y.start && x.length == y.length && x.format == y.format;
-    });
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](const auto& x, const auto& y) { return x.start == y.start && x.length == y.length && x.format == y.format; });
 }
 
 }  // namespace

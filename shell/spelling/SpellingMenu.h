@@ -17,8 +17,7 @@ class SpellingService;
 class SpellingMenu : public QObject {
     Q_OBJECT
 public:
-    SpellingMenu(QPlainTextEdit* editor, const SpellingHighlighter* highlighter, SpellingService& service,
-                 std::function<QMenu*()> ownMenu);
+    SpellingMenu(QPlainTextEdit* editor, const SpellingHighlighter* highlighter, SpellingService& service, std::function<QMenu*()> ownMenu);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -205,7 +205,8 @@ TEST_F(CliProcessTest, APipeThatNoProgramReadsIsRefusedAtOnce)
     ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
     const Outcome exported = Run({"export", BookPath(), "--format", "txt", "-o", pipe.string(), "--force"});
     EXPECT_EQ(exported.status, 1);
-    EXPECT_EQ(exported.errors, "brindle: Cannot create the file \"" + pipe.string() + "\": no program is reading from it (No such device or address).\n");
+    EXPECT_EQ(exported.errors,
+              "brindle: Cannot create the file \"" + pipe.string() + "\": no program is reading from it (No such device or address).\n");
     ASSERT_EQ(Run({"export", BookPath(), "--format", "twee", "-o", folder_.Path("story.twee").string()}).status, 0);
     const Outcome imported = Run({"import", folder_.Path("story.twee").string(), "-o", pipe.string(), "--force"});
     EXPECT_EQ(imported.status, 1);
@@ -252,9 +253,8 @@ TEST_F(CliProcessTest, CheckSaysWhetherAnythingIsWrong)
     book.Save(Book());
     const Outcome problems = Run({"check", BookPath(), "--json"});
     EXPECT_EQ(problems.status, 1);
-    EXPECT_EQ(problems.output,
-              "{\"unreachable\":[5],\"emptySlots\":[4],\"choicesToEmptySlots\":[],\"emptyText\":[5],"
-              "\"duplicateChoices\":[],\"endings\":[2,3,5],\"ok\":false}\n");
+    EXPECT_EQ(problems.output, "{\"unreachable\":[5],\"emptySlots\":[4],\"choicesToEmptySlots\":[],\"emptyText\":[5],"
+                               "\"duplicateChoices\":[],\"endings\":[2,3,5],\"ok\":false}\n");
 }
 
 TEST_F(CliProcessTest, StatsCountTheBook)
@@ -338,16 +338,19 @@ TEST_F(CliProcessTest, BooksAndStoriesBeyondWhatABookMayHoldAreRefusedAsTheyAreR
             story << "[[" << link << "]]";
         }
     }
-    const std::string says = folder_.Path("many.brindle").string() + "\", line 1003: section 1 has more than 1000 choices, the most a section may have.";
-    for (const std::vector<std::string>& command : {std::vector<std::string>{"graph", folder_.Path("many.brindle").string(), "-o", folder_.Path("many.png").string()},
-                                                     {"export", folder_.Path("many.brindle").string(), "--format", "txt", "-o", folder_.Path("many.txt").string()}}) {
+    const std::string says =
+        folder_.Path("many.brindle").string() + "\", line 1003: section 1 has more than 1000 choices, the most a section may have.";
+    for (const std::vector<std::string>& command :
+         {std::vector<std::string>{"graph", folder_.Path("many.brindle").string(), "-o", folder_.Path("many.png").string()},
+          {"export", folder_.Path("many.brindle").string(), "--format", "txt", "-o", folder_.Path("many.txt").string()}}) {
         const Outcome outcome = Run(command);
         EXPECT_EQ(outcome.status, 2) << command[0];
         EXPECT_NE(outcome.errors.find(says), std::string::npos) << outcome.errors;
     }
     const Outcome imported = Run({"import", folder_.Path("many.twee").string(), "-o", folder_.Path("story.brindle").string()});
     EXPECT_NE(imported.status, 0);
-    EXPECT_NE(imported.errors.find("passage \"Start\" has more than 1000 links; a section may have at most 1000 choices"), std::string::npos)
+    EXPECT_NE(imported.errors.find("passage \"Start\" has more than 1000 links; a section may have at most 1000 choices"),
+              std::string::npos)
         << imported.errors;
     for (const char* written : {"many.png", "many.txt", "story.brindle"}) {
         EXPECT_FALSE(std::filesystem::exists(folder_.Path(written))) << written;

@@ -33,8 +33,7 @@ class ScriptedCommand : public ICommand {
 public:
     ScriptedCommand(std::string name, std::vector<std::string>& log, bool failExecute = false)
         : name_(std::move(name)), log_(log), failExecute_(failExecute)
-    {
-    }
+    {}
     void Execute() override
     {
         if (failExecute_) {
@@ -92,16 +91,14 @@ TEST(Commands, StructuralCommandsCallTheTargetBothWays)
 TEST(Commands, PropertyCommandsCallTheSetterWithNewThenOldValue)
 {
     std::vector<std::wstring> texts;
-    UpdatePropertyCommand1Arg<const std::wstring&> text([&](const std::wstring& t) { texts.push_back(t); },
-                                                        L"old", L"new");
+    UpdatePropertyCommand1Arg<const std::wstring&> text([&](const std::wstring& t) { texts.push_back(t); }, L"old", L"new");
     text.Execute();
     text.Undo();
     text.Execute();
     EXPECT_EQ(texts, (std::vector<std::wstring>{L"new", L"old", L"new"}));
 
     std::vector<std::pair<unsigned, unsigned>> numbers;
-    UpdatePropertyCommand2Args<unsigned int> number([&](unsigned a, unsigned b) { numbers.emplace_back(a, b); }, 3,
-                                                    7);
+    UpdatePropertyCommand2Args<unsigned int> number([&](unsigned a, unsigned b) { numbers.emplace_back(a, b); }, 3, 7);
     number.Execute();
     number.Undo();
     EXPECT_EQ(numbers, (std::vector<std::pair<unsigned, unsigned>>{{3, 7}, {7, 3}}));

@@ -1,5 +1,5 @@
-#include "RecordingViews.h"
 #include "controllers/BookOutlineController.h"
+#include "RecordingViews.h"
 #include "document/TarnDataModel.h"
 #include "support/TempFolder.h"
 
@@ -22,12 +22,11 @@ TEST_F(BookOutlineControllerTest, GapsAreListedAsEmptySlotsAndDisappearWithTheHi
     model.CreateSection(2, L"Cave");
     view.Clear();
     model.CreateSection(5, L"");
-    EXPECT_EQ(view.Calls(), (Calls{"SetOutlineEntry 3,3 <Empty>,false", "SetOutlineEntry 4,4 <Empty>,false",
-                                   "SetOutlineEntry 5,5,true"}));
+    EXPECT_EQ(view.Calls(), (Calls{"SetOutlineEntry 3,3 <Empty>,false", "SetOutlineEntry 4,4 <Empty>,false", "SetOutlineEntry 5,5,true"}));
     view.Clear();
     model.DeleteSectionAndChoices(5);
-    EXPECT_EQ(view.Calls(), (Calls{"SetOutlineEntry 5,5 <Empty>,false", "RemoveOutlineEntry 5", "RemoveOutlineEntry 4",
-                                   "RemoveOutlineEntry 3"}));
+    EXPECT_EQ(view.Calls(),
+              (Calls{"SetOutlineEntry 5,5 <Empty>,false", "RemoveOutlineEntry 5", "RemoveOutlineEntry 4", "RemoveOutlineEntry 3"}));
 }
 
 TEST_F(BookOutlineControllerTest, ALoadedBookIsListedInOneUpdateAndTheCurrentEntrySelected)
@@ -64,8 +63,8 @@ TEST_F(BookOutlineControllerTest, SwappingAndRenumberingKeepTheSelectionOnTheMov
     model.SetCurrentSection(3);
     view.Clear();
     model.SetSectionNumber(3, 5);
-    EXPECT_EQ(view.Calls(), (Calls{"SetOutlineEntry 3,3 <Empty>,false", "SetOutlineEntry 4,4 <Empty>,false",
-                                   "SetOutlineEntry 5,5,true", "SelectOutlineEntry 5"}));
+    EXPECT_EQ(view.Calls(), (Calls{"SetOutlineEntry 3,3 <Empty>,false", "SetOutlineEntry 4,4 <Empty>,false", "SetOutlineEntry 5,5,true",
+                                   "SelectOutlineEntry 5"}));
 }
 
 TEST_F(BookOutlineControllerTest, AShuffleIsListedInTheNextTurnAndALaterLoadDropsThatListing)

@@ -1,8 +1,8 @@
+#include "controllers/BookPreviewController.h"
 #include "PreviewText.h"
 #include "commands/BulkCommand.h"
 #include "commands/CompositeCommand.h"
 #include "commands/UpdatePropertyCommand.h"
-#include "controllers/BookPreviewController.h"
 #include "document/TarnDataModel.h"
 #include "support/TempFolder.h"
 

@@ -1,5 +1,5 @@
-#include "DeferredSteps.h"
 #include "controllers/FindReplaceController.h"
+#include "DeferredSteps.h"
 #include "document/BookLimits.h"
 #include "document/TarnDataModel.h"
 #include "samplebooks/GamebookGenerator.h"

@@ -1,5 +1,5 @@
-#include "RecordingViews.h"
 #include "controllers/FlowchartController.h"
+#include "RecordingViews.h"
 #include "controllers/SectionLabel.h"
 #include "document/TarnDataModel.h"
 #include "support/TempFolder.h"
@@ -45,8 +45,9 @@ TEST_F(FlowchartControllerTest, ANewSectionIsMeasuredRaisedToTheSmallestBoxAndLa
     model.NewBook(L"Quest", L"");
     view.Clear();
     model.CreateSection(2, L"Cave");
-    EXPECT_EQ(view.Calls(), (Calls{"BeginUpdate", "MeasureSection 2,Cave", "AddSectionNode 2,Cave,0,70,80,50", "SetGraphSize", "BeginLayout",
-                                   "SetGraphSize", "SetSectionPosition 1", "SetSectionPosition 2", "EndLayout", "EndUpdate"}));
+    EXPECT_EQ(view.Calls(),
+              (Calls{"BeginUpdate", "MeasureSection 2,Cave", "AddSectionNode 2,Cave,0,70,80,50", "SetGraphSize", "BeginLayout",
+                     "SetGraphSize", "SetSectionPosition 1", "SetSectionPosition 2", "EndLayout", "EndUpdate"}));
 }
 
 TEST_F(FlowchartControllerTest, ZoomStepsBetweenTenAndFourHundredPercent)
@@ -158,18 +159,19 @@ TEST_F(FlowchartControllerTest, LoadingAddsEverythingBeforeOneLayoutAndAFailedLo
     model.Load(folder.WidePath("book.brindle"));
     const Calls& calls = view.Calls();
     // Until the layout, the boxes stand in rows.
-    const Calls expected{"ClearAll", "BeginUpdate", "MeasureSection 1,", "AddSectionNode 1,,0,0,80,50",
-                         "MeasureSection 2,", "AddSectionNode 2,,100,0,80,50", "SetGraphSize", "AddChoiceEdge 0,false",
-                         "BeginLayout", "SetGraphSize"};
+    const Calls expected{"ClearAll",          "BeginUpdate",
+                         "MeasureSection 1,", "AddSectionNode 1,,0,0,80,50",
+                         "MeasureSection 2,", "AddSectionNode 2,,100,0,80,50",
+                         "SetGraphSize",      "AddChoiceEdge 0,false",
+                         "BeginLayout",       "SetGraphSize"};
     const auto begin = std::search(calls.begin(), calls.end(), expected.begin(), expected.end());
     ASSERT_NE(begin, calls.end());
     EXPECT_EQ(view.Count("BeginLayout"), 1u);
     EXPECT_NE(std::find(begin, calls.end(), "EndUpdate"), calls.end());
 
-    TestSupport::WriteBytes(folder.Path("bad.brindle"),
-                            "<?xml version=\"1.0\"?><book><sections><section><number>5</number></section>"
-                            "<section><number>6</number><choices><choice><destination>x</destination></choice>"
-                            "</choices></section></sections></book>");
+    TestSupport::WriteBytes(folder.Path("bad.brindle"), "<?xml version=\"1.0\"?><book><sections><section><number>5</number></section>"
+                                                        "<section><number>6</number><choices><choice><destination>x</destination></choice>"
+                                                        "</choices></section></sections></book>");
     view.Clear();
     EXPECT_ANY_THROW(model.Load(folder.WidePath("bad.brindle")));
     EXPECT_TRUE(view.Calls().empty());

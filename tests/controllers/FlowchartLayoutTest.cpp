@@ -50,8 +50,7 @@ public:
     };
 
     std::pair<double, double> MeasureSection(std::uint32_t, const std::wstring&) override { return {80, 50}; }
-    void AddSectionNode(std::uint32_t number, const std::wstring&, const Colour&, double left, double top, double,
-                        double) override
+    void AddSectionNode(std::uint32_t number, const std::wstring&, const Colour&, double left, double top, double, double) override
     {
         boxes[number] = {left, top};
     }
@@ -306,8 +305,7 @@ TEST_F(FlowchartLayoutTest, ANewBookOrTheControllerGoingDropsTheLayoutUnderWay)
 TEST(FlowchartLayoutOfSmallBooks, IsGraphvizsDefaultLayout)
 {
     TestSupport::TempFolder folder;
-    SampleBooks::MakeDocument(SampleBooks::GenerateGamebook(FlowchartGraph::LargeGraphNodes - 1))
-        ->Save(folder.WidePath("small.brindle"));
+    SampleBooks::MakeDocument(SampleBooks::GenerateGamebook(FlowchartGraph::LargeGraphNodes - 1))->Save(folder.WidePath("small.brindle"));
     TarnDataModel model;
     ChartView chart;
     FlowchartController controller(model, &chart);

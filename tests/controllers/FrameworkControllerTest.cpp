@@ -1,5 +1,5 @@
-#include "RecordingViews.h"
 #include "controllers/FrameworkController.h"
+#include "RecordingViews.h"
 #include "document/TarnDataModel.h"
 #include "support/TempFolder.h"
 

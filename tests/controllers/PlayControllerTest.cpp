@@ -1,5 +1,5 @@
-#include "DeferredSteps.h"
 #include "controllers/PlayController.h"
+#include "DeferredSteps.h"
 #include "document/TarnDataModel.h"
 #include "graph/TarnDataModelException.h"
 #include "support/TestData.h"
@@ -176,8 +176,8 @@ TEST(PlayController, ABookWithoutSectionOneStartsFromItsLowest)
     model.Load((TestSupport::TestData() / "merged-and-dangling.brindle").wstring());
     play.PlayFromStart();
     EXPECT_EQ(view.page.section, 5u);
-    const auto toSlot = std::find_if(view.page.choices.begin(), view.page.choices.end(),
-                                     [](const PlayChoice& choice) { return choice.destination == 12; });
+    const auto toSlot =
+        std::find_if(view.page.choices.begin(), view.page.choices.end(), [](const PlayChoice& choice) { return choice.destination == 12; });
     ASSERT_NE(toSlot, view.page.choices.end());
     play.Follow(toSlot->id);
     EXPECT_EQ(view.path, (std::vector<std::uint32_t>{5, 12}));

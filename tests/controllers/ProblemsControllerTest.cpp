@@ -1,6 +1,6 @@
+#include "controllers/ProblemsController.h"
 #include "DeferredSteps.h"
 #include "analysis/BookCheck.h"
-#include "controllers/ProblemsController.h"
 #include "document/TarnDataModel.h"
 
 #include <gtest/gtest.h>
@@ -52,16 +52,15 @@ TEST_F(ProblemsControllerTest, EditsThatMakeAndMendEachProblemShowInTheList)
 
     model.CreateSection(3, L"");
     EXPECT_EQ(Texts(), (std::vector<std::wstring>{L"No path from section 1 reaches section 3", L"Section 2 is an empty slot",
-                                                   L"Section 3 has no text",
-                                                   L"Section 1 is an ending: confirm that it should be",
-                                                   L"Section 3 is an ending: confirm that it should be"}));
+                                                  L"Section 3 has no text", L"Section 1 is an ending: confirm that it should be",
+                                                  L"Section 3 is an ending: confirm that it should be"}));
     model.SetSectionText(3, L"The end.");
     model.AddChoiceTo(1, 3, L"Go", false);
     model.AddChoiceTo(1, 3, L"Go on", false);
     // A choice to the empty slot fills it with a new section.
     model.AddChoiceTo(3, 2, L"Back", true);
     EXPECT_EQ(Texts(), (std::vector<std::wstring>{L"Section 2 has no text", L"Section 1 has 2 choices to section 3",
-                                                   L"Section 2 is an ending: confirm that it should be"}));
+                                                  L"Section 2 is an ending: confirm that it should be"}));
     ASSERT_EQ(view.rows.size(), 3u);
     EXPECT_EQ(view.rows[1].section, 1u);
     EXPECT_EQ(view.rows[1].kind, ProblemKind::RepeatedChoice);
@@ -115,7 +114,7 @@ TEST_F(ProblemsControllerTest, WritingInASectionChangesOnlyItsOwnRowAndOtherProp
     // A renumbering is checked whole again.
     model.SetSectionNumber(2, 5);
     EXPECT_EQ(Texts(), (std::vector<std::wstring>{L"Section 2 is an empty slot", L"Section 3 is an empty slot",
-                                                   L"Section 4 is an empty slot", L"Section 5 is an ending: confirm that it should be"}));
+                                                  L"Section 4 is an empty slot", L"Section 5 is an ending: confirm that it should be"}));
 }
 
 TEST_F(ProblemsControllerTest, AHiddenListIsCheckedOnlyOnceItShows)

@@ -90,8 +90,8 @@ public:
         Log("MeasureSection", number, label);
         return measured;
     }
-    void AddSectionNode(std::uint32_t number, const std::wstring& label, const Colour&, double left, double top,
-                        double width, double height) override
+    void AddSectionNode(std::uint32_t number, const std::wstring& label, const Colour&, double left, double top, double width,
+                        double height) override
     {
         Log("AddSectionNode", number, label, left, top, width, height);
     }
@@ -99,18 +99,12 @@ public:
     {
         Log("UpdateSectionNode", number, label, width, height);
     }
-    void AddChoiceEdge(const Uuid&, const RoutePoints& points, bool hidden) override
-    {
-        Log("AddChoiceEdge", points.size(), hidden);
-    }
+    void AddChoiceEdge(const Uuid&, const RoutePoints& points, bool hidden) override { Log("AddChoiceEdge", points.size(), hidden); }
     void SetChoiceHidden(const Uuid&, bool hidden) override { Log("SetChoiceHidden", hidden); }
     void BeginLayout() override { Log("BeginLayout"); }
     void EndLayout() override { Log("EndLayout"); }
     void SetSectionPosition(std::uint32_t number, double, double) override { Log("SetSectionPosition", number); }
-    void SetChoicePoints(const Uuid&, const RoutePoints& points) override
-    {
-        Log("SetChoicePoints", points.empty() ? "empty" : "route");
-    }
+    void SetChoicePoints(const Uuid&, const RoutePoints& points) override { Log("SetChoicePoints", points.empty() ? "empty" : "route"); }
     void RemoveSectionNode(std::uint32_t number) override { Log("RemoveSectionNode", number); }
     void RemoveChoiceEdge(const Uuid&) override { Log("RemoveChoiceEdge"); }
     void SelectSectionNode(std::uint32_t number) override { Log("SelectSectionNode", number); }
@@ -212,20 +206,14 @@ public:
 class RecordingBookPropertiesView : public TarnViewModel::IBookPropertiesView, public CallLog {
 public:
     void ShowTitle(const std::wstring& title) override { Log("ShowTitle", title); }
-    void ShowDetails(const TarnViewModel::BookDetails& details) override
-    {
-        Log("ShowDetails", details.author, details.language);
-    }
+    void ShowDetails(const TarnViewModel::BookDetails& details) override { Log("ShowDetails", details.author, details.language); }
     void ShowFooter(const std::wstring& footer) override { Log("ShowFooter", footer); }
     void ClearProperties() override { Log("ClearProperties"); }
     void ShowMainFont(const CommonLib::Font& font) override { Log("ShowMainFont", font.faceName, font.size); }
     void ShowHeaderFont(const CommonLib::Font& font) override { Log("ShowHeaderFont", font.faceName, font.size); }
     void ShowFooterFont(const CommonLib::Font& font) override { Log("ShowFooterFont", font.faceName, font.size); }
     void ShowNewPagePerSection(bool newPage) override { Log("ShowNewPagePerSection", newPage); }
-    void AddChoiceTemplateOption(const TarnViewModel::ChoiceTemplate& option) override
-    {
-        Log("AddChoiceTemplateOption", option.name);
-    }
+    void AddChoiceTemplateOption(const TarnViewModel::ChoiceTemplate& option) override { Log("AddChoiceTemplateOption", option.name); }
     void ShowChoiceFormat(const std::wstring& name, const std::wstring& format, bool editable) override
     {
         Log("ShowChoiceFormat", name, format, editable);

@@ -70,10 +70,9 @@ TEST_F(ChoicesControllerTest, TheListShowsTheCurrentSectionsChoicesWithHiddenOne
     model.AddChoiceTo(2, 1, L"Back", false);
     view.Clear();
     model.SetCurrentSection(1);
-    EXPECT_EQ(view.Calls(), (Calls{"ClearChoiceRows", "EnableChoices true", "EnableMoveChoiceDown false",
-                                   "EnableMoveChoiceUp false", "AddChoiceRow 0,2,Go - 2", "EnableMoveChoiceDown false",
-                                   "EnableMoveChoiceUp false", "AddChoiceRow 1,2,*hidden* Sneak - 2",
-                                   "EnableMoveChoiceDown false", "EnableMoveChoiceUp false"}));
+    EXPECT_EQ(view.Calls(), (Calls{"ClearChoiceRows", "EnableChoices true", "EnableMoveChoiceDown false", "EnableMoveChoiceUp false",
+                                   "AddChoiceRow 0,2,Go - 2", "EnableMoveChoiceDown false", "EnableMoveChoiceUp false",
+                                   "AddChoiceRow 1,2,*hidden* Sneak - 2", "EnableMoveChoiceDown false", "EnableMoveChoiceUp false"}));
     view.Clear();
     model.AddChoiceTo(2, 2, L"Loop", false);
     EXPECT_TRUE(view.Calls().empty());

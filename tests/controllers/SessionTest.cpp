@@ -83,9 +83,8 @@ TEST_F(SessionTest, WritingRenumberingShufflingAndUndoingKeepEveryViewInStep)
     Renumber(3, 2);
     EXPECT_EQ(outlineView.Calls(), (Calls{"SetOutlineEntry 3,3 - Go north,true", "SetOutlineEntry 2,2 - Go south,true"}));
     EXPECT_EQ(choicesView.Calls(), (Calls{"RemoveChoiceRow", "RemoveChoiceRow", "AddChoiceRow 0,3,Go north, turn to 3",
-                                          "EnableMoveChoiceDown false", "EnableMoveChoiceUp false",
-                                          "AddChoiceRow 1,2,Go south, turn to 2", "EnableMoveChoiceDown false",
-                                          "EnableMoveChoiceUp false"}));
+                                          "EnableMoveChoiceDown false", "EnableMoveChoiceUp false", "AddChoiceRow 1,2,Go south, turn to 2",
+                                          "EnableMoveChoiceDown false", "EnableMoveChoiceUp false"}));
     EXPECT_EQ(flowchartView.Count("BeginLayout"), 1u);
     EXPECT_TRUE(flowchartView.Contains("SwapSectionNodes 2,3"));
     ExpectPreviewInStep();

@@ -49,8 +49,7 @@ protected:
     TarnDataModel model;
     SpellingView view;
     TestSupport::PostedQueue queue;
-    SpellCheckController spelling{model, &view, queue.Dispatcher(), {dictionary.Folder()},
-                                  UserDictionary(data.Path("dictionary.txt"))};
+    SpellCheckController spelling{model, &view, queue.Dispatcher(), {dictionary.Folder()}, UserDictionary(data.Path("dictionary.txt"))};
 };
 
 TEST_F(SpellCheckControllerTest, TheBooksLanguageIsReadOnTheWorkerAndFollowedThroughChanges)
@@ -73,9 +72,9 @@ TEST_F(SpellCheckControllerTest, TheBooksLanguageIsReadOnTheWorkerAndFollowedThr
     EXPECT_NE(view.checker, nullptr);
     model.SetLanguage(L"fr-FR");
     Loaded();
-    EXPECT_EQ(view.notices, (std::vector<std::wstring>{
-                                L"No spelling dictionary for the language \"fr-FR\" is installed, so spelling is not checked. "
-                                L"Install a Hunspell dictionary for it, such as one of Debian's hunspell packages."}));
+    EXPECT_EQ(view.notices,
+              (std::vector<std::wstring>{L"No spelling dictionary for the language \"fr-FR\" is installed, so spelling is not checked. "
+                                         L"Install a Hunspell dictionary for it, such as one of Debian's hunspell packages."}));
 
     // Switched off and on again, the author is told again.
     spelling.SetEnabled(false);
@@ -90,8 +89,8 @@ TEST_F(SpellCheckControllerTest, TheBooksLanguageIsReadOnTheWorkerAndFollowedThr
 TEST_F(SpellCheckControllerTest, OnlyTheLastLanguageAskedForIsUsed)
 {
     TestSupport::TinyDictionary american{{"color"}, "en_US"};
-    SpellCheckController both{model, &view, queue.Dispatcher(), {dictionary.Folder(), american.Folder()},
-                              UserDictionary(data.Path("dictionary.txt"))};
+    SpellCheckController both{
+        model, &view, queue.Dispatcher(), {dictionary.Folder(), american.Folder()}, UserDictionary(data.Path("dictionary.txt"))};
     both.SetEnabled(true);
     model.SetLanguage(L"en-US");
     both.Finish();
@@ -127,8 +126,8 @@ TEST_F(SpellCheckControllerTest, AddedWordsAreKeptInTheUsersFileAndIgnoredOnesFo
 TEST_F(SpellCheckControllerTest, AWordThatCannotBeSavedStaysMarked)
 {
     TestSupport::WriteBytes(data.Path("file"), "");
-    SpellCheckController blocked{model, &view, queue.Dispatcher(), {dictionary.Folder()},
-                                 UserDictionary(data.Path("file") / "dictionary.txt")};
+    SpellCheckController blocked{
+        model, &view, queue.Dispatcher(), {dictionary.Folder()}, UserDictionary(data.Path("file") / "dictionary.txt")};
     blocked.SetEnabled(true);
     blocked.Finish();
     queue.RunAll();
@@ -145,8 +144,8 @@ TEST_F(SpellCheckControllerTest, AnUnreadableDictionaryIsReportedOnceAndLeavesSp
     model.SetLanguage(L"en-GB");
     Loaded();
     EXPECT_EQ(view.checker, nullptr);
-    EXPECT_EQ(view.failures, (std::vector<std::string>{"The spelling dictionary " + dictionary.Words().string() +
-                                                        " cannot be read, or is empty."}));
+    EXPECT_EQ(view.failures,
+              (std::vector<std::string>{"The spelling dictionary " + dictionary.Words().string() + " cannot be read, or is empty."}));
 }
 
 }  // namespace

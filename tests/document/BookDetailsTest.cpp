@@ -20,8 +20,8 @@ TEST(LanguageTag, AcceptsWellFormedTagsAndRefusesTheRest)
                                L"sl-rozaj-biske", L"en-US-x-twain", L"x-private", L"haw", L"zh-yue-HK"}) {
         EXPECT_TRUE(IsLanguageTag(tag)) << std::wstring(tag).size();
     }
-    for (const wchar_t* tag : {L"", L"e", L"english language", L"en_GB", L"en-", L"-en", L"en--GB", L"en-GB-", L"123",
-                               L"en-toolongsubtag", L"fr-\u00e9t\u00e9", L"en-GB\n"}) {
+    for (const wchar_t* tag : {L"", L"e", L"english language", L"en_GB", L"en-", L"-en", L"en--GB", L"en-GB-", L"123", L"en-toolongsubtag",
+                               L"fr-\u00e9t\u00e9", L"en-GB\n"}) {
         EXPECT_FALSE(IsLanguageTag(tag)) << std::wstring(tag).size();
     }
 }
@@ -101,8 +101,7 @@ TEST(BookDetails, ALanguageThatIsNoTagIsRefusedBeforeAnythingChanges)
         model.SetLanguage(L"English (UK)");
         FAIL() << "an untagged language was taken";
     } catch (const TarnDataModelException& error) {
-        EXPECT_EQ(std::string(error.what()),
-                  "\"English (UK)\" is not a language tag. Write one such as \"en\", \"en-GB\" or \"fr-CA\".");
+        EXPECT_EQ(std::string(error.what()), "\"English (UK)\" is not a language tag. Write one such as \"en\", \"en-GB\" or \"fr-CA\".");
     }
     EXPECT_EQ(model.GetDetails().language, L"en-GB");
     EXPECT_FALSE(model.IsModified());

@@ -87,7 +87,8 @@ TEST_F(BookFileErrors, UnreadableFilesNameTheReadError)
     ExpectRefusedPath<xml_parser_error>(folder.WidePath("folder.brindle"), "read error: a folder");
     ExpectRefused<xml_parser_error>(Header + "<book>\n<title>\xff\xfe</title></book>",
                                     "bad.brindle(3): read error: the file is not UTF-8: byte 0xFF is not part of a UTF-8 character");
-    ExpectRefused<xml_parser_error>(Header + "<book><title>\xc3", "bad.brindle(2): read error: the file is not UTF-8: byte 0xC3 begins a character");
+    ExpectRefused<xml_parser_error>(Header + "<book><title>\xc3",
+                                    "bad.brindle(2): read error: the file is not UTF-8: byte 0xC3 begins a character");
     ExpectRefused<xml_parser_error>(std::string("\xff\xfe<\0b\0", 6), "bad.brindle: read error: the file is UTF-16, not UTF-8");
     ExpectRefused<xml_parser_error>(std::string("\0<\0b", 4), "read error: the file is UTF-16, not UTF-8");
 }
@@ -111,11 +112,12 @@ TEST_F(BookFileErrors, MalformedXmlNamesTheReadersMessageAndLine)
 TEST_F(BookFileErrors, AReferenceToTheNulCharacterIsRefusedWithItsLine)
 {
     for (const std::string reference : {"&#0;", "&#x00;", "&#000;"}) {
-        ExpectRefused<xml_parser_error>(Book("<section><number>1</number>\n<text><line order=\"0\">Before" + reference +
-                                             "after</line></text></section>"),
-                                        "(3): \"" + reference + "\" stands for the NUL character, which no text can hold");
+        ExpectRefused<xml_parser_error>(
+            Book("<section><number>1</number>\n<text><line order=\"0\">Before" + reference + "after</line></text></section>"),
+            "(3): \"" + reference + "\" stands for the NUL character, which no text can hold");
     }
-    WriteBytes(folder.Path("fine.brindle"), Book("<section><number>1</number><text><line order=\"0\">&#10;&#x30;&#0a;</line></text></section>"));
+    WriteBytes(folder.Path("fine.brindle"),
+               Book("<section><number>1</number><text><line order=\"0\">&#10;&#x30;&#0a;</line></text></section>"));
     EXPECT_NO_THROW(model.Load(folder.WidePath("fine.brindle")));
 }
 
@@ -131,8 +133,9 @@ TEST_F(BookFileErrors, MissingRequiredElementsAreNamed)
 TEST_F(BookFileErrors, NumbersThatAreNotNumbersOrOutOfRangeAreRefused)
 {
     const std::string conversion = "conversion of data to type \"unsigned int\" failed";
-    ExpectRefused(Book("\n<section>\n<number>-1</number></section>"),
-                  "Cannot open \"" + folder.Path("bad.brindle").string() + "\", line 4: Section number \"-1\" is not a number (" + conversion + ")");
+    ExpectRefused(Book("\n<section>\n<number>-1</number></section>"), "Cannot open \"" + folder.Path("bad.brindle").string() +
+                                                                          "\", line 4: Section number \"-1\" is not a number (" +
+                                                                          conversion + ")");
     ExpectRefused(Book("<section><number>twelve</number></section>"), conversion);
     ExpectRefused(Book("<section><number>12a</number></section>"), conversion);
     ExpectRefused(Book("<section><number>99999999999</number></section>"), conversion);

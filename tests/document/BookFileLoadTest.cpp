@@ -124,8 +124,7 @@ TEST(BookFileLoad, RepeatedSectionsMergeAndDanglingDestinationsGetSections)
     EXPECT_FALSE(five.shiftable);
     EXPECT_EQ(five.backgroundColour, (RGBColour{0, 255, 0})) << "an invalid colour keeps the earlier one";
     using C = BookContent::ChoiceContent;
-    EXPECT_EQ(ChoicesOf(model, 5), (std::vector<C>{{12, L"To twelve", false}, {7, L"To seven", false},
-                                                   {7, L"Again to seven", false}}));
+    EXPECT_EQ(ChoicesOf(model, 5), (std::vector<C>{{12, L"To twelve", false}, {7, L"To seven", false}, {7, L"Again to seven", false}}));
     EXPECT_EQ(ChoicesOf(model, 7), (std::vector<C>{{5, L"Back", false}}));
     const Section& twelve = graph.GetSection(12);
     EXPECT_EQ(twelve.summary, L"");
@@ -157,8 +156,7 @@ TEST(BookFileLoad, LeavesAnUnmodifiedBookWithoutHistoryAndSelectsTheLowestSectio
     EXPECT_EQ(model.GetCurrentSection(), 5u);
     const std::vector<std::string> events = recorder.Take();
     const auto position = [&events](const std::string& prefix) {
-        return std::find_if(events.begin(), events.end(), [&](const std::string& e) { return e.rfind(prefix, 0) == 0; }) -
-               events.begin();
+        return std::find_if(events.begin(), events.end(), [&](const std::string& e) { return e.rfind(prefix, 0) == 0; }) - events.begin();
     };
     EXPECT_LT(position("BookReset"), position("BookLoaded"));
     EXPECT_LT(position("BookLoaded"), position("TitleChanged"));
@@ -166,8 +164,8 @@ TEST(BookFileLoad, LeavesAnUnmodifiedBookWithoutHistoryAndSelectsTheLowestSectio
     EXPECT_LT(position("FooterChanged"), position("NewPagePerSectionChanged"));
     EXPECT_LT(position("NewPagePerSectionChanged"), position("SectionSelected"));
     EXPECT_EQ(std::count_if(events.begin(), events.end(), [](const std::string& e) { return e.rfind("BookLoaded", 0) == 0; }), 1);
-    const auto lastUndo = std::find_if(events.rbegin(), events.rend(),
-                                       [](const std::string& e) { return e.rfind("UndoRedoChanged", 0) == 0; });
+    const auto lastUndo =
+        std::find_if(events.rbegin(), events.rend(), [](const std::string& e) { return e.rfind("UndoRedoChanged", 0) == 0; });
     ASSERT_NE(lastUndo, events.rend());
     EXPECT_EQ(*lastUndo, "UndoRedoChanged 0 0");
 }

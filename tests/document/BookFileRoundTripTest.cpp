@@ -27,8 +27,8 @@ public:
 
     std::wstring Line()
     {
-        static const std::vector<std::wstring> words{L"turn", L"&", L"<b>", L"\"quoted\"", L"it's", L"caf\u00e9",
-                                                     L"\u2603", L"a\rb", L"c\nd", L"tab\there", L"{{text}}"};
+        static const std::vector<std::wstring> words{L"turn",   L"&",    L"<b>",  L"\"quoted\"", L"it's",    L"caf\u00e9",
+                                                     L"\u2603", L"a\rb", L"c\nd", L"tab\there",  L"{{text}}"};
         switch (random_() % 6) {
         case 0:
             return L"";
@@ -76,8 +76,8 @@ void FillRandomBook(TarnDataModel& model, std::mt19937& random)
     for (std::uint32_t number : numbers) {
         model.SetSectionText(number, text.Text());
         model.SetSectionShiftable(number, random() % 2 == 0);
-        model.SetSectionBackgroundColour(number, {static_cast<std::uint8_t>(random()), static_cast<std::uint8_t>(random()),
-                                                  static_cast<std::uint8_t>(random())});
+        model.SetSectionBackgroundColour(
+            number, {static_cast<std::uint8_t>(random()), static_cast<std::uint8_t>(random()), static_cast<std::uint8_t>(random())});
         const int choices = static_cast<int>(random() % 4);
         for (int choice = 0; choice < choices; ++choice) {
             model.AddChoiceTo(number, numbers[random() % numbers.size()], text.Text(), random() % 3 == 0);
@@ -156,8 +156,7 @@ boost::property_tree::wptree LibraryTree(const TarnDataModel& model)
     book.put(L"formats.choice", model.GetChoiceFormat());
     book.put(L"options.newpagepersection", boolean(model.GetNewPagePerSection()));
     wptree& styles = book.put_child(L"styles", wptree());
-    for (const auto& [name, type] : {std::pair{L"text", CommonLib::FontType::MainBook},
-                                     std::pair{L"header", CommonLib::FontType::Header},
+    for (const auto& [name, type] : {std::pair{L"text", CommonLib::FontType::MainBook}, std::pair{L"header", CommonLib::FontType::Header},
                                      std::pair{L"footer", CommonLib::FontType::Footer}}) {
         wptree& style = styles.add(L"style", L"");
         style.put(L"<xmlattr>.name", name);

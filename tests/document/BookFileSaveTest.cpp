@@ -10,8 +10,6 @@
 #include <boost/uuid/uuid_io.hpp>
 #include <gtest/gtest.h>
 
-
-
 namespace {
 
 using namespace TarnViewModel;
@@ -99,27 +97,32 @@ TEST_F(BookFileSave, SmallestBookHasEveryElement)
     empty.SetTitle(L"");
     empty.SetLanguage(L"en");
     empty.Save(folder.WidePath("empty.brindle"));
-    EXPECT_EQ(ReadBytes(folder.Path("empty.brindle")),
-              "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
-              "<book version=\"2\">\n"
-              "\t<title/>\n"
-              "\t<author/>\n"
-              "\t<language>en</language>\n"
-              "\t<identifier>" + boost::uuids::to_string(empty.GetDetails().identifier) + "</identifier>\n"
-              "\t<sections/>\n"
-              "\t<footer/>\n"
-              "\t<formats>\n"
-              "\t\t<choice>{{text}}, turn to {{destination}}</choice>\n"
-              "\t</formats>\n"
-              "\t<options>\n"
-              "\t\t<newpagepersection>false</newpagepersection>\n"
-              "\t</options>\n"
-              "\t<styles>\n"
-              "\t\t<style name=\"text\">\n\t\t\t<font>\n\t\t\t\t<name>Cambria</name>\n\t\t\t\t<size>10</size>\n\t\t\t</font>\n\t\t</style>\n"
-              "\t\t<style name=\"header\">\n\t\t\t<font>\n\t\t\t\t<name>Cambria</name>\n\t\t\t\t<size>36</size>\n\t\t\t</font>\n\t\t</style>\n"
-              "\t\t<style name=\"footer\">\n\t\t\t<font>\n\t\t\t\t<name>Consolas</name>\n\t\t\t\t<size>8</size>\n\t\t\t</font>\n\t\t</style>\n"
-              "\t</styles>\n"
-              "</book>\n");
+    EXPECT_EQ(
+        ReadBytes(folder.Path("empty.brindle")),
+        "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n"
+        "<book version=\"2\">\n"
+        "\t<title/>\n"
+        "\t<author/>\n"
+        "\t<language>en</language>\n"
+        "\t<identifier>" +
+            boost::uuids::to_string(empty.GetDetails().identifier) +
+            "</identifier>\n"
+            "\t<sections/>\n"
+            "\t<footer/>\n"
+            "\t<formats>\n"
+            "\t\t<choice>{{text}}, turn to {{destination}}</choice>\n"
+            "\t</formats>\n"
+            "\t<options>\n"
+            "\t\t<newpagepersection>false</newpagepersection>\n"
+            "\t</options>\n"
+            "\t<styles>\n"
+            "\t\t<style name=\"text\">\n\t\t\t<font>\n\t\t\t\t<name>Cambria</name>\n\t\t\t\t<size>10</size>\n\t\t\t</font>\n\t\t</style>\n"
+            "\t\t<style "
+            "name=\"header\">\n\t\t\t<font>\n\t\t\t\t<name>Cambria</name>\n\t\t\t\t<size>36</size>\n\t\t\t</font>\n\t\t</style>\n"
+            "\t\t<style "
+            "name=\"footer\">\n\t\t\t<font>\n\t\t\t\t<name>Consolas</name>\n\t\t\t\t<size>8</size>\n\t\t\t</font>\n\t\t</style>\n"
+            "\t</styles>\n"
+            "</book>\n");
 }
 
 TEST_F(BookFileSave, StoresThePathClearsModifiedAndCommitsPendingEdits)

@@ -1,5 +1,5 @@
-#include "document/BookFileWriter.h"
 #include "document/BookLimits.h"
+#include "document/BookFileWriter.h"
 #include "document/BookSize.h"
 #include "document/TarnDataModel.h"
 #include "document/XmlTextWriter.h"
@@ -23,8 +23,16 @@ using TestSupport::TempFolder;
 
 // Texts the writer escapes, splits into paragraphs, replaces or marks as spaces.
 const std::wstring Awkward[] = {
-    L"", L"plain", L"''''\"\"\"", L"<&>", L"   ", L" \r\n  \r\n", L"\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n",
-    L"\x01\x1f\xfffe\xffff", L"caf\xe9 \x20ac \U0001F409", std::wstring(L"nul\0inside", 10),
+    L"",
+    L"plain",
+    L"''''\"\"\"",
+    L"<&>",
+    L"   ",
+    L" \r\n  \r\n",
+    L"\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n",
+    L"\x01\x1f\xfffe\xffff",
+    L"caf\xe9 \x20ac \U0001F409",
+    std::wstring(L"nul\0inside", 10),
 };
 
 TEST(BookSize, EncodedSizeIsExactlyWhatTheWriterWrites)

@@ -57,8 +57,7 @@ TEST(DocumentNotifications, SlotsRunInConnectionOrderWithThePayload)
         EXPECT_EQ(p, SectionProperty::Number);
         calls.push_back("first");
     });
-    auto second = raiser.ConnectSectionUpdated(
-        [&](std::uint32_t, const Section&, SectionProperty) { calls.push_back("second"); });
+    auto second = raiser.ConnectSectionUpdated([&](std::uint32_t, const Section&, SectionProperty) { calls.push_back("second"); });
     raiser.sectionUpdated_(3, section, SectionProperty::Number);
     EXPECT_EQ(calls, (std::vector<std::string>{"first", "second"}));
 }

@@ -112,9 +112,9 @@ TEST_F(EditNotifications, GoingToASectionSelectsItAndRefusesNumbersWithoutOne)
 {
     model.GoToSection(2);
     EXPECT_EQ(recorder.Take(), (Events{"CommitPendingEdits", "SectionSelected 2"}));
-    for (const auto& [number, message] : {std::pair{42u, "There is no section 42 in this book."},
-                                          std::pair{0u, "Section number must be between 1 and 10000"},
-                                          std::pair{10001u, "Section number must be between 1 and 10000"}}) {
+    for (const auto& [number, message] :
+         {std::pair{42u, "There is no section 42 in this book."}, std::pair{0u, "Section number must be between 1 and 10000"},
+          std::pair{10001u, "Section number must be between 1 and 10000"}}) {
         try {
             model.GoToSection(number);
             ADD_FAILURE() << number;

@@ -38,16 +38,16 @@ TEST_F(EditingCommands, PropertyCommandsBoundToTheSetters)
         model.RecordCommand(std::move(command));
     };
     ExpectUndoable([&] {
-        record(std::make_unique<UpdatePropertyCommand<const std::wstring&>>(
-            [&](const std::wstring& t) { model.SetTitle(t); }, model.GetTitle(), L"The Caverns"));
+        record(std::make_unique<UpdatePropertyCommand<const std::wstring&>>([&](const std::wstring& t) { model.SetTitle(t); },
+                                                                            model.GetTitle(), L"The Caverns"));
     });
     ExpectUndoable([&] {
-        record(std::make_unique<UpdatePropertyCommand1Arg<const std::wstring&>>(
-            [&](const std::wstring& t) { model.SetSectionText(2, t); }, L"", L"A dark room.\r\nA door."));
+        record(std::make_unique<UpdatePropertyCommand1Arg<const std::wstring&>>([&](const std::wstring& t) { model.SetSectionText(2, t); },
+                                                                                L"", L"A dark room.\r\nA door."));
     });
     ExpectUndoable([&] {
-        record(std::make_unique<UpdatePropertyCommand1Arg<const std::wstring&>>(
-            [&](const std::wstring& f) { model.SetChoiceFormat(f); }, model.GetChoiceFormat(), L"{{text}} ({{destination}})"));
+        record(std::make_unique<UpdatePropertyCommand1Arg<const std::wstring&>>([&](const std::wstring& f) { model.SetChoiceFormat(f); },
+                                                                                model.GetChoiceFormat(), L"{{text}} ({{destination}})"));
     });
     ExpectUndoable([&] {
         record(std::make_unique<UpdatePropertyCommand1Arg<CommonLib::ColourUtilities::RGBColour>>(
@@ -55,12 +55,12 @@ TEST_F(EditingCommands, PropertyCommandsBoundToTheSetters)
             CommonLib::ColourUtilities::RGBColour{}, CommonLib::ColourUtilities::RGBColour{10, 20, 30}));
     });
     ExpectUndoable([&] {
-        record(std::make_unique<UpdatePropertyCommand2Args<unsigned int>>(
-            [&](unsigned a, unsigned b) { model.SetSectionNumber(a, b); }, 3u, 7u));
+        record(std::make_unique<UpdatePropertyCommand2Args<unsigned int>>([&](unsigned a, unsigned b) { model.SetSectionNumber(a, b); }, 3u,
+                                                                          7u));
     });
     ExpectUndoable([&] {
-        record(std::make_unique<UpdatePropertyCommand2Args<unsigned int>>(
-            [&](unsigned a, unsigned b) { model.SetSectionNumber(a, b); }, 2u, 3u));
+        record(std::make_unique<UpdatePropertyCommand2Args<unsigned int>>([&](unsigned a, unsigned b) { model.SetSectionNumber(a, b); }, 2u,
+                                                                          3u));
     });
 }
 
@@ -103,31 +103,27 @@ TEST_F(EditingCommands, FailuresLeaveDocumentHistoriesAndFlagAlone)
     const bool modified = model.IsModified();
     const std::string outOfRange = "Section number must be between 1 and 10000";
 
-    ExpectThrowWithMessage<TarnDataModelException>([&] { model.CreateSection(2, L""); },
-                                                   "Section with this number already exists");
+    ExpectThrowWithMessage<TarnDataModelException>([&] { model.CreateSection(2, L""); }, "Section with this number already exists");
     ExpectThrowWithMessage<TarnDataModelException>([&] { model.CreateSection(0, L""); }, outOfRange);
     ExpectThrowWithMessage<TarnDataModelException>([&] { model.AddChoiceTo(9, 2, L"", false); },
                                                    "Section cannot be visited - it does not exist");
     ExpectThrowWithMessage<TarnDataModelException>([&] { model.AddChoiceTo(1, 0, L"", false); }, outOfRange);
-    ExpectThrowWithMessage<TarnDataModelException>([&] { model.EditChoice(NewId(), 2, L"", false); },
-                                                   "Choice does not exist");
+    ExpectThrowWithMessage<TarnDataModelException>([&] { model.EditChoice(NewId(), 2, L"", false); }, "Choice does not exist");
     ExpectThrowWithMessage<TarnDataModelException>([&] { model.EditChoice(toTwo, 0, L"", false); }, outOfRange);
-    ExpectThrowWithMessage<TarnDataModelException>([&] { model.SetChoiceOrder(1, NewId()); },
-                                                   "Choice does not exist");
-    ExpectThrowWithMessage<TarnDataModelException>([&] { model.DeleteChoices({toTwo, NewId()}); },
-                                                   "Choice does not exist");
-    ExpectThrowWithMessage<TarnDataModelException>([&] { model.DeleteChoices({toTwo, toThree, toTwo}); },
-                                                   "Choice is listed more than once");
+    ExpectThrowWithMessage<TarnDataModelException>([&] { model.SetChoiceOrder(1, NewId()); }, "Choice does not exist");
+    ExpectThrowWithMessage<TarnDataModelException>([&] { model.DeleteChoices({toTwo, NewId()}); }, "Choice does not exist");
+    ExpectThrowWithMessage<TarnDataModelException>(
+        [&] {
+            model.DeleteChoices({toTwo, toThree, toTwo});
+        },
+        "Choice is listed more than once");
     ExpectThrowWithMessage<TarnDataModelException>([&] { model.DeleteSectionAndChoices(9); },
                                                    "Section cannot be visited - it does not exist");
-    ExpectThrowWithMessage<TarnDataModelException>([&] { model.SetSectionShiftableRecorded(9, true); },
-                                                   "Section does not exist");
-    ExpectThrowWithMessage<TarnDataModelException>([&] { model.SetSectionText(9, L"x"); },
-                                                   "Section does not exist");
+    ExpectThrowWithMessage<TarnDataModelException>([&] { model.SetSectionShiftableRecorded(9, true); }, "Section does not exist");
+    ExpectThrowWithMessage<TarnDataModelException>([&] { model.SetSectionText(9, L"x"); }, "Section does not exist");
     ExpectThrowWithMessage<TarnDataModelException>([&] { model.DeleteSection(Graph().GetSection(2)); },
                                                    "Section cannot be deleted while choices lead from or into it");
-    ExpectThrowWithMessage<std::runtime_error>([&] { model.GetFont(static_cast<CommonLib::FontType>(7)); },
-                                               "Resource not in map");
+    ExpectThrowWithMessage<std::runtime_error>([&] { model.GetFont(static_cast<CommonLib::FontType>(7)); }, "Resource not in map");
 
     EXPECT_EQ(Snapshot(), before);
     EXPECT_EQ(model.CanUndo(), couldUndo);

@@ -1,5 +1,5 @@
-#include "document/BookFileWriter.h"
 #include "document/RecoveryFiles.h"
+#include "document/BookFileWriter.h"
 #include "document/TarnDataModel.h"
 #include "support/TempFolder.h"
 

@@ -112,8 +112,8 @@ TEST_F(UndoHistory, RandomEditsUndoToTheFirstStateExactly)
         } else {
             const std::uint32_t number = anySection();
             auto command = std::make_unique<UpdatePropertyCommand1Arg<const std::wstring&>>(
-                [this, number](const std::wstring& t) { model.SetSectionText(number, t); },
-                Graph().GetSection(number).text, L"Text " + std::to_wstring(step));
+                [this, number](const std::wstring& t) { model.SetSectionText(number, t); }, Graph().GetSection(number).text,
+                L"Text " + std::to_wstring(step));
             command->Execute();
             model.RecordCommand(std::move(command));
         }

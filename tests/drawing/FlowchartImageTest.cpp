@@ -84,8 +84,10 @@ TEST_F(FlowchartImageTest, DrawsOnWhiteWithTheSelectionSolidAndHiddenChoicesDash
 TEST_F(FlowchartImageTest, WritesEveryFormatSoThatItReadsBack)
 {
     const QImage image = RenderFlowchartImage(scene, fonts, 1.0);
-    for (const auto& [type, name, magic] : {std::tuple{ImageType::Bmp, "chart.bmp", "BM"}, {ImageType::Png, "chart.png", "\x89PNG"},
-                                             {ImageType::Jpeg, "chart.jpg", "\xFF\xD8"}, {ImageType::Gif, "chart.gif", "GIF8"}}) {
+    for (const auto& [type, name, magic] : {std::tuple{ImageType::Bmp, "chart.bmp", "BM"},
+                                            {ImageType::Png, "chart.png", "\x89PNG"},
+                                            {ImageType::Jpeg, "chart.jpg", "\xFF\xD8"},
+                                            {ImageType::Gif, "chart.gif", "GIF8"}}) {
         WriteFlowchartImage(image, Path(name), type);
         EXPECT_EQ(ReadBytes(folder.Path(name)).rfind(magic, 0), 0u) << name;
         const QImage back(Path(name));

@@ -1,9 +1,9 @@
-#include "support/ExportBooks.h"
 #include "export/EpubExporter.h"
 #include "export/ExportFile.h"
 #include "export/ExporterSelection.h"
 #include "samplebooks/GamebookGenerator.h"
 #include "samplebooks/GeneratedDocument.h"
+#include "support/ExportBooks.h"
 #include "support/ProgramOutput.h"
 #include "support/TempFolder.h"
 
@@ -69,8 +69,7 @@ std::vector<std::pair<std::string, std::string>> Entries(const std::string& byte
 std::pair<bool, std::string> EpubCheck(const std::filesystem::path& path)
 {
     // Run through Java, as the command itself needs the system to know jar files.
-    const auto [status, report] =
-        TestSupport::RunProgram("java -jar /usr/share/java/epubcheck.jar --quiet '" + path.string() + "' 2>&1");
+    const auto [status, report] = TestSupport::RunProgram("java -jar /usr/share/java/epubcheck.jar --quiet '" + path.string() + "' 2>&1");
     return {status == 0 && report.find("WARNING") == std::string::npos && report.find("ERROR") == std::string::npos, report};
 }
 
@@ -127,8 +126,7 @@ TEST(EpubExport, ChoicesLinkToTheirSectionsHiddenOnesAreLeftOutAndThePackageName
         entries[name] = contents;
     }
     const std::string& sections = entries["EPUB/sections-1.xhtml"];
-    EXPECT_NE(sections.find("<li>Go &lt;b&gt;north&lt;/b&gt;, turn to <a href=\"sections-1.xhtml#s3\">3</a></li>"),
-              std::string::npos)
+    EXPECT_NE(sections.find("<li>Go &lt;b&gt;north&lt;/b&gt;, turn to <a href=\"sections-1.xhtml#s3\">3</a></li>"), std::string::npos)
         << sections;
     EXPECT_NE(sections.find("<li>Wait<br/>longer, turn to <a href=\"sections-1.xhtml#s1\">1</a></li>"), std::string::npos);
     EXPECT_NE(sections.find("<li>Turn to <a href=\"sections-1.xhtml#s5\">5</a></li>"), std::string::npos);

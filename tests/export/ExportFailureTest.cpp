@@ -1,9 +1,9 @@
-#include "support/ExportBooks.h"
 #include "export/ExportException.h"
 #include "export/ExportFile.h"
 #include "export/JsonExporter.h"
 #include "export/MultiPageExport.h"
 #include "export/TxtExporter.h"
+#include "support/ExportBooks.h"
 #include "support/FileSizeLimit.h"
 #include "support/TempFolder.h"
 

@@ -1,7 +1,7 @@
-#include "support/ExportBooks.h"
 #include "export/ExportFile.h"
 #include "export/ExporterSelection.h"
 #include "export/MultiPageExport.h"
+#include "support/ExportBooks.h"
 #include "support/TempFolder.h"
 #include "support/TestData.h"
 

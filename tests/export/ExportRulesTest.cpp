@@ -1,4 +1,3 @@
-#include "support/ExportBooks.h"
 #include "export/CogExporter.h"
 #include "export/ExporterSelection.h"
 #include "export/FormatChoice.h"
@@ -6,6 +5,7 @@
 #include "export/HtmlMultiPageExporter.h"
 #include "export/RtfExporter.h"
 #include "export/TxtExporter.h"
+#include "support/ExportBooks.h"
 
 #include <gtest/gtest.h>
 
@@ -65,17 +65,15 @@ TEST(ExportRules, EmptyBooksKeepEachFormatsFrame)
     const auto model = TestSupport::MakeEmptyBook(L"");
     EXPECT_EQ(Exported(*model, 1), "Empty\n\n\n");
     EXPECT_EQ(Exported(*model, 6), "*title Empty\n\n");
-    EXPECT_EQ(Exported(*model, 4),
-              "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<book>\n  <version>2</version>\n  <title>Empty</title>\n"
-              "  <sections/>\n  <footer/>\n</book>\n");
+    EXPECT_EQ(Exported(*model, 4), "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<book>\n  <version>2</version>\n  <title>Empty</title>\n"
+                                   "  <sections/>\n  <footer/>\n</book>\n");
     EXPECT_EQ(Exported(*model, 5),
               "{\n    \"book\": {\n        \"version\": \"2\",\n        \"title\": \"Empty\",\n        \"sections\": [],\n"
               "        \"footer\": \"\"\n    }\n}\n");
     const std::string rtf = Exported(*model, 2);
     EXPECT_NE(rtf.find("\\qc\\b\\f2\\fs72 Empty\\b0\\par\n{\\footer\n\\pard\\qc\\f3\\fs16 \n}\n}\n"), std::string::npos) << rtf;
     const std::string html = Exported(*model, 3);
-    EXPECT_NE(html.find("  <h1>Empty</h1>\n  <div class=\"footer\">\n    <p></p>\n  </div>\n</div>\n</body>\n</html>"),
-              std::string::npos)
+    EXPECT_NE(html.find("  <h1>Empty</h1>\n  <div class=\"footer\">\n    <p></p>\n  </div>\n</div>\n</body>\n</html>"), std::string::npos)
         << html;
 }
 
@@ -126,11 +124,10 @@ TEST(ExportRules, PagesLinkThroughThePrefixAndTheTitlePageHasTheBookTitle)
     EXPECT_NE(page.str().find("turn to <a href=\"book/3.html\">3</a></li>\n"), std::string::npos);
     std::ostringstream title;
     HtmlMultiPageExporter().WriteTitlePage(L"Quest & Co", title);
-    EXPECT_EQ(title.str(),
-              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<html>\n<head>\n"
-              "  <meta http-equiv=\"Content-Type\" content=\"text/html; charset=UTF-8\" />\n"
-              "  <link rel=\"stylesheet\" href=\"styles.css\" />\n  <title>Quest & Co</title>\n</head>\n"
-              "<body>\n<div class=\"book\">\n  <h1>Quest & Co</h1>\n</div>\n</body>\n</html>\n");
+    EXPECT_EQ(title.str(), "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<html>\n<head>\n"
+                           "  <meta http-equiv=\"Content-Type\" content=\"text/html; charset=UTF-8\" />\n"
+                           "  <link rel=\"stylesheet\" href=\"styles.css\" />\n  <title>Quest & Co</title>\n</head>\n"
+                           "<body>\n<div class=\"book\">\n  <h1>Quest & Co</h1>\n</div>\n</body>\n</html>\n");
 }
 
 }  // namespace

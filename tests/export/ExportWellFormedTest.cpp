@@ -1,6 +1,6 @@
-#include "support/ExportBooks.h"
 #include "export/JsonExporter.h"
 #include "export/XmlExporter.h"
+#include "support/ExportBooks.h"
 
 #include <boost/locale/encoding_utf.hpp>
 #include <boost/property_tree/json_parser.hpp>
@@ -19,8 +19,8 @@ using boost::property_tree::ptree;
 // Texts over every control character, markup, quotes, escapes, and characters from all planes.
 std::wstring RandomText(std::mt19937& random)
 {
-    static const std::wstring pieces[] = {L"<",     L">",   L"&",     L"\"",     L"'",      L"\\",     L"/",
-                                          L"\r\n",  L"\t",  L" ",     L"]]>",    L"&amp;",  L"\u00e9", L"\U0001F409",
+    static const std::wstring pieces[] = {L"<",      L">",      L"&",    L"\"",       L"'",     L"\\",     L"/",
+                                          L"\r\n",   L"\t",     L" ",    L"]]>",      L"&amp;", L"\u00e9", L"\U0001F409",
                                           L"\uFFFE", L"\uFFFF", L"text", L"{{text}}", L"\u2028"};
     std::wstring text;
     const int count = static_cast<int>(random() % 12);
@@ -170,8 +170,7 @@ TEST(ExportWellFormed, XmlAndJsonMatchThePropertyTreeWritersForOrdinaryText)
         std::ostringstream ours;
         XmlExporter().Export(model, ours);
         std::ostringstream library;
-        boost::property_tree::write_xml(library, trees.xml,
-                                        boost::property_tree::xml_writer_make_settings<std::string>(' ', 2, "utf-8"));
+        boost::property_tree::write_xml(library, trees.xml, boost::property_tree::xml_writer_make_settings<std::string>(' ', 2, "utf-8"));
         EXPECT_EQ(ours.str(), library.str());
 
         std::ostringstream oursJson;

@@ -51,9 +51,9 @@ TEST(TweeConsumer, ExtweeReadsEveryPassageAndResolvesEveryLink)
     std::size_t choices = 0;
     model->GetStoryGraph().VisitChoices([&choices](const Choice&) { ++choices; });
 
-    const TestSupport::ProgramOutput read = TestSupport::RunProgram(
-        "node " + Quoted(TestSupport::TestData().parent_path() / "export" / "consumers" / "extwee-links.mjs") + " " + Quoted(modules) + " " +
-        Quoted(twee) + " 2>&1");
+    const TestSupport::ProgramOutput read =
+        TestSupport::RunProgram("node " + Quoted(TestSupport::TestData().parent_path() / "export" / "consumers" / "extwee-links.mjs") +
+                                " " + Quoted(modules) + " " + Quoted(twee) + " 2>&1");
     ASSERT_EQ(read.status, 0) << read.text;
     std::istringstream json(read.text);
     boost::property_tree::ptree story;

@@ -4,8 +4,8 @@
 
 #include <clocale>
 #include <cmath>
-#include <string>
 #include <map>
+#include <string>
 
 namespace {
 

@@ -1,5 +1,5 @@
-#include "flowchart/FlowchartGraph.h"
 #include "flowchart/LayoutWorker.h"
+#include "flowchart/FlowchartGraph.h"
 #include "support/PostedQueue.h"
 
 #include <gtest/gtest.h>

@@ -128,29 +128,26 @@ TEST_F(StoryGraphChoices, FailingOperationsThrowAndChangeNothing)
     Link(graph, 2, 2);
     const GraphSnapshot before = GraphSnapshot::Of(graph);
 
-    ExpectThrowWithMessage<TarnDataModelException>([&] { graph.AddChoice(existing); },
-                                                   "Choice with this id already exists");
-    ExpectThrowWithMessage<TarnDataModelException>([&] { graph.AddChoice(MakeChoice(1, 9)); },
-                                                   "Section does not exist");
-    ExpectThrowWithMessage<TarnDataModelException>([&] { graph.AddChoice(MakeChoice(9, 1)); },
-                                                   "Section does not exist");
+    ExpectThrowWithMessage<TarnDataModelException>([&] { graph.AddChoice(existing); }, "Choice with this id already exists");
+    ExpectThrowWithMessage<TarnDataModelException>([&] { graph.AddChoice(MakeChoice(1, 9)); }, "Section does not exist");
+    ExpectThrowWithMessage<TarnDataModelException>([&] { graph.AddChoice(MakeChoice(9, 1)); }, "Section does not exist");
     ExpectThrowWithMessage<TarnDataModelException>([&] { graph.GetChoice(NewId()); }, "Choice does not exist");
     ExpectThrowWithMessage<TarnDataModelException>([&] { graph.DeleteChoice(NewId()); }, "Choice does not exist");
-    ExpectThrowWithMessage<TarnDataModelException>([&] { graph.UpdateChoice(NewId(), existing); },
-                                                   "Choice cannot be updated");
+    ExpectThrowWithMessage<TarnDataModelException>([&] { graph.UpdateChoice(NewId(), existing); }, "Choice cannot be updated");
     Choice badDestination = existing;
     badDestination.destination = 9;
-    ExpectThrowWithMessage<TarnDataModelException>([&] { graph.UpdateChoice(existing.id, badDestination); },
-                                                   "Section does not exist");
+    ExpectThrowWithMessage<TarnDataModelException>([&] { graph.UpdateChoice(existing.id, badDestination); }, "Section does not exist");
     const std::string notVisitable = "Section cannot be visited - it does not exist";
-    ExpectThrowWithMessage<TarnDataModelException>([&] { graph.VisitSectionChoices(9, false, [](const Choice&) {}); },
-                                                   notVisitable);
+    ExpectThrowWithMessage<TarnDataModelException>([&] { graph.VisitSectionChoices(9, false, [](const Choice&) {}); }, notVisitable);
     ExpectThrowWithMessage<TarnDataModelException>([&] { graph.ChoiceCount(9); }, notVisitable);
     ExpectThrowWithMessage<TarnDataModelException>([&] { graph.HasChoices(9, true); }, notVisitable);
 
     int calls = 0;
     ExpectThrowWithMessage<TarnDataModelException>(
-        [&] { graph.VisitChoicesOfSections({1, 9}, [&calls](const Choice&) { ++calls; }); }, notVisitable);
+        [&] {
+            graph.VisitChoicesOfSections({1, 9}, [&calls](const Choice&) { ++calls; });
+        },
+        notVisitable);
     EXPECT_EQ(calls, 0) << "the numbers are checked before any callback";
 
     EXPECT_EQ(GraphSnapshot::Of(graph), before);

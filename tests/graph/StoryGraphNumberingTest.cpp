@@ -75,8 +75,7 @@ TEST(StoryGraphNumbering, ApplyNumbersRewritesAndRefusesCollisions)
     const GraphSnapshot before = GraphSnapshot::Of(graph);
     Numbering collision;
     collision[graph.GetSection(1).id] = 2;
-    ExpectThrowWithMessage<TarnDataModelException>([&] { graph.ApplyNumbers(collision); },
-                                                   "Numbering gives two sections the same number");
+    ExpectThrowWithMessage<TarnDataModelException>([&] { graph.ApplyNumbers(collision); }, "Numbering gives two sections the same number");
     EXPECT_EQ(GraphSnapshot::Of(graph), before);
 
     graph.ApplyNumbers(original);

@@ -95,14 +95,11 @@ TEST(StoryGraphSections, FailingOperationsThrowAndChangeNothing)
     Link(graph, 1, 2);
     const GraphSnapshot before = GraphSnapshot::Of(graph);
 
-    ExpectThrowWithMessage<TarnDataModelException>([&] { graph.AddSection(MakeSection(2)); },
-                                                   "Section with this number already exists");
+    ExpectThrowWithMessage<TarnDataModelException>([&] { graph.AddSection(MakeSection(2)); }, "Section with this number already exists");
     ExpectThrowWithMessage<TarnDataModelException>([&] { graph.GetSection(3); }, "Section does not exist");
     ExpectThrowWithMessage<TarnDataModelException>([&] { graph.DeleteSection(3); }, "Section does not exist");
-    ExpectThrowWithMessage<TarnDataModelException>([&] { graph.UpdateSection(3, MakeSection(3)); },
-                                                   "Section cannot be updated");
-    ExpectThrowWithMessage<TarnDataModelException>([&] { graph.UpdateSection(3, MakeSection(1)); },
-                                                   "Section cannot be updated");
+    ExpectThrowWithMessage<TarnDataModelException>([&] { graph.UpdateSection(3, MakeSection(3)); }, "Section cannot be updated");
+    ExpectThrowWithMessage<TarnDataModelException>([&] { graph.UpdateSection(3, MakeSection(1)); }, "Section cannot be updated");
     EXPECT_EQ(GraphSnapshot::Of(graph), before);
 }
 

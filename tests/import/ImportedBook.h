@@ -43,8 +43,7 @@ inline std::vector<ImportedSection> SectionsOf(const TarnViewModel::StoryGraph& 
 
 inline std::ostream& operator<<(std::ostream& out, const ImportedChoice& choice)
 {
-    return out << "->" << choice.destination << (choice.hidden ? " hidden" : "") << " \"" << TarnViewModel::Utf8(choice.text)
-               << "\"";
+    return out << "->" << choice.destination << (choice.hidden ? " hidden" : "") << " \"" << TarnViewModel::Utf8(choice.text) << "\"";
 }
 
 inline std::ostream& operator<<(std::ostream& out, const ImportedSection& section)

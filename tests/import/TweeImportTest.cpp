@@ -20,9 +20,9 @@
 namespace {
 
 using namespace TarnViewModel;
-using TestSupport::ImportedSection;
 using testing::ElementsAre;
 using testing::HasSubstr;
+using TestSupport::ImportedSection;
 
 BookFileContents Imported(const TwineFile& file, std::vector<std::string>& warnings)
 {
@@ -39,10 +39,11 @@ TEST(TweeImport, AForeignStoryBecomesABookAndWhatItCannotHoldIsAWarning)
     const BookFileContents book = ImportStory(file.stories[0], path, warnings);
     EXPECT_EQ(book.title, L"A Twee Tale");
     // Nothing said where to start, so the passages are numbered in file order.
-    EXPECT_THAT(TestSupport::SectionsOf(book.graph),
-                ElementsAre(ImportedSection{1, L"First line.", L"Begin", {{2, L"Go on", false}}},
-                            ImportedSection{2, L"Middle End here.", L"Middle", {{3, L"End", false}, {1, L"Back", false}, {2, L"Middle", false}}},
-                            ImportedSection{3, L":: not a header", L"End", {}}));
+    EXPECT_THAT(
+        TestSupport::SectionsOf(book.graph),
+        ElementsAre(ImportedSection{1, L"First line.", L"Begin", {{2, L"Go on", false}}},
+                    ImportedSection{2, L"Middle End here.", L"Middle", {{3, L"End", false}, {1, L"Back", false}, {2, L"Middle", false}}},
+                    ImportedSection{3, L":: not a header", L"End", {}}));
     const std::string where = "\"" + path + "\", line ";
     EXPECT_THAT(warnings, ElementsAre(HasSubstr(where + "5: the StoryData is not JSON ("),
                                       where + "17: passage \"UserScript\" is the story's script or style sheet; it is left out",
@@ -57,10 +58,11 @@ TEST(TweeImport, NumberedPassagesKeepTheirNumbersAndTheStartIsSectionOne)
                                          "n.twee");
     std::vector<std::string> warnings;
     const BookFileContents book = Imported(file, warnings);
-    EXPECT_THAT(TestSupport::SectionsOf(book.graph),
-                ElementsAre(ImportedSection{1, L"", L"Hall", {{7, L"", false}}},
-                            ImportedSection{3, L"Three Hall 3 Nowhere", L"", {{1, L"Hall", false}, {3, L"", false}, {9, L"Nowhere", false}}},
-                            ImportedSection{7, L"", L"", {}}, ImportedSection{8, L"", L"Yard", {}}, ImportedSection{9, L"", L"Nowhere", {}}));
+    EXPECT_THAT(
+        TestSupport::SectionsOf(book.graph),
+        ElementsAre(ImportedSection{1, L"", L"Hall", {{7, L"", false}}},
+                    ImportedSection{3, L"Three Hall 3 Nowhere", L"", {{1, L"Hall", false}, {3, L"", false}, {9, L"Nowhere", false}}},
+                    ImportedSection{7, L"", L"", {}}, ImportedSection{8, L"", L"Yard", {}}, ImportedSection{9, L"", L"Nowhere", {}}));
     EXPECT_THAT(warnings, ElementsAre("\"story.twee\": there is no passage \"Nowhere\"; section 9 is made for the links to it, empty"));
     EXPECT_EQ(boost::uuids::to_string(book.details.identifier), "d674c58c-defa-4f70-b7a2-27742230c0fc");
 }
@@ -71,9 +73,13 @@ TEST(TweeImport, CrLfFilesAndEveryLinkFormReadAsLfFilesDo)
     std::vector<std::string> warnings;
     const BookFileContents book = Imported(ReadTwineText(story, "crlf.twee"), warnings);
     EXPECT_THAT(TestSupport::SectionsOf(book.graph),
-                ElementsAre(ImportedSection{1, L"Go a c d e->f g B", L"Start",
-                                            {{2, L"a", false}, {2, L"c", false}, {2, L"d", false}, {2, L"e->f", false}, {2, L"g", false}, {2, L"B", false}}},
-                            ImportedSection{2, L"End.", L"B", {}}));
+                ElementsAre(
+                    ImportedSection{
+                        1,
+                        L"Go a c d e->f g B",
+                        L"Start",
+                        {{2, L"a", false}, {2, L"c", false}, {2, L"d", false}, {2, L"e->f", false}, {2, L"g", false}, {2, L"B", false}}},
+                    ImportedSection{2, L"End.", L"B", {}}));
     EXPECT_TRUE(warnings.empty());
 }
 
@@ -82,23 +88,26 @@ TEST(TweeImport, CrLfFilesAndEveryLinkFormReadAsLfFilesDo)
 TEST(TweeImport, AByteOrderMarkOldMacLineEndsAndLeadingBlankLinesReadAsTwineReadsThem)
 {
     std::vector<std::string> warnings;
-    const BookFileContents marked = Imported(ReadTwineText("\xEF\xBB\xBF:: Start\n\n  \n  Indented title\n[[Boat]]\n:: Boat\nAfloat.\n", "bom.twee"), warnings);
-    EXPECT_THAT(TestSupport::SectionsOf(marked.graph),
-                ElementsAre(ImportedSection{1, L"  Indented title", L"Start", {{2, L"Boat", false}}}, ImportedSection{2, L"Afloat.", L"Boat", {}}));
-    const BookFileContents mac = Imported(ReadTwineText(":: Start\rLine one\r\rLine two\r[[Boat]]\r:: Boat\rAfloat.\r", "mac.twee"), warnings);
-    EXPECT_THAT(TestSupport::SectionsOf(mac.graph), ElementsAre(ImportedSection{1, L"Line one\r\n\r\nLine two", L"Start", {{2, L"Boat", false}}},
-                                                               ImportedSection{2, L"Afloat.", L"Boat", {}}));
+    const BookFileContents marked =
+        Imported(ReadTwineText("\xEF\xBB\xBF:: Start\n\n  \n  Indented title\n[[Boat]]\n:: Boat\nAfloat.\n", "bom.twee"), warnings);
+    EXPECT_THAT(TestSupport::SectionsOf(marked.graph), ElementsAre(ImportedSection{1, L"  Indented title", L"Start", {{2, L"Boat", false}}},
+                                                                   ImportedSection{2, L"Afloat.", L"Boat", {}}));
+    const BookFileContents mac =
+        Imported(ReadTwineText(":: Start\rLine one\r\rLine two\r[[Boat]]\r:: Boat\rAfloat.\r", "mac.twee"), warnings);
+    EXPECT_THAT(TestSupport::SectionsOf(mac.graph),
+                ElementsAre(ImportedSection{1, L"Line one\r\n\r\nLine two", L"Start", {{2, L"Boat", false}}},
+                            ImportedSection{2, L"Afloat.", L"Boat", {}}));
     EXPECT_TRUE(warnings.empty());
 }
 
 TEST(TweeImport, ALinkToAWebAddressKeepsItsWordsAndMakesNoChoice)
 {
     std::vector<std::string> warnings;
-    const BookFileContents book = Imported(
-        ReadTwineText(":: Start\nBy [[Iain Merrick->http://example.com/iain]] and [[mail us|mailto:a@example.com]].\n"
-                      "[[https://example.com/only]]\n[[On->Chapter 2: The Dock]]\n:: Chapter 2: The Dock\nHere.\n",
-                      "web.twee"),
-        warnings);
+    const BookFileContents book =
+        Imported(ReadTwineText(":: Start\nBy [[Iain Merrick->http://example.com/iain]] and [[mail us|mailto:a@example.com]].\n"
+                               "[[https://example.com/only]]\n[[On->Chapter 2: The Dock]]\n:: Chapter 2: The Dock\nHere.\n",
+                               "web.twee"),
+                 warnings);
     EXPECT_THAT(TestSupport::SectionsOf(book.graph),
                 ElementsAre(ImportedSection{1, L"By Iain Merrick and mail us.\r\nhttps://example.com/only", L"Start", {{2, L"On", false}}},
                             ImportedSection{2, L"Here.", L"Chapter 2: The Dock", {}}));
@@ -133,10 +142,15 @@ TEST(TweeImport, PlainMacroLinksAreChoicesAndTheRestAreNamedOncePerPassage)
     const BookFileContents book = Imported(ReadTwineText(story, "macros.twee"), warnings);
     const auto sections = TestSupport::SectionsOf(book.graph);
     ASSERT_EQ(sections.size(), 5u);
-    EXPECT_EQ(sections[0], (ImportedSection{1, L"Then Run or Wait.\r\n<<set $x to 1>><<goto $next>> <<link \"Think\">><<set $y to 2>><</link>>", L"Start",
-                                            {{3, L"Open the door", false}, {4, L"Run", false}, {5, L"Wait", false}, {3, L"Door", false}}}));
+    EXPECT_EQ(sections[0],
+              (ImportedSection{1,
+                               L"Then Run or Wait.\r\n<<set $x to 1>><<goto $next>> <<link \"Think\">><<set $y to 2>><</link>>",
+                               L"Start",
+                               {{3, L"Open the door", false}, {4, L"Run", false}, {5, L"Wait", false}, {3, L"Door", false}}}));
     // A line of nothing but links goes, as with Twine's own links.
-    EXPECT_EQ(sections[1], (ImportedSection{2, L"(link-goto: $where) (print: 2)", L"Harlowe",
+    EXPECT_EQ(sections[1], (ImportedSection{2,
+                                            L"(link-goto: $where) (print: 2)",
+                                            L"Harlowe",
                                             {{4, L"Go out", false}, {3, L"Door", false}, {3, L"door", false}, {5, L"Cellar", false}}}));
     EXPECT_THAT(warnings,
                 ElementsAre(HasSubstr("passage \"Start\" goes on through macros that name the passage by code, not by a plain name"),
@@ -149,7 +163,8 @@ TEST(TweeImport, CharactersNoBookCanHoldAreReplacedWithAWarningAndTheBookOpensAg
     std::vector<std::string> warnings;
     const std::string story = std::string(":: Start\nA NUL") + '\0' + " and a bell\a.\n[[B]]\n:: B\nEnd \xEF\xBF\xBE.\n";
     BookFileContents book = Imported(ReadTwineText(story, "nul.twee"), warnings);
-    EXPECT_THAT(warnings, ElementsAre("\"nul.twee\", line 2: 3 characters that no book can hold, such as NUL, are each replaced by U+FFFD"));
+    EXPECT_THAT(warnings,
+                ElementsAre("\"nul.twee\", line 2: 3 characters that no book can hold, such as NUL, are each replaced by U+FFFD"));
     EXPECT_EQ(book.graph.GetSection(1).text, L"A NUL\uFFFD and a bell\uFFFD.");
     TarnDataModel model;
     model.OpenImported(std::move(book));

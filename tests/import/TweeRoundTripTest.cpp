@@ -78,10 +78,22 @@ TEST(TweeRoundTrip, AStoryKeepsItsFormatAndVersionAndABookBegunHereIsHarlowe)
 
 // Texts that Twee, Twine's links, JSON or the line structure could take for their own.
 const std::wstring Hostile[] = {
-    L"", L":: header?", L"\\\\:: two backslashes", L"[[link->1]] and [[2]]", L"]] ->  <- | ][",
-    L"{\"json\": [1, 2]}", L"trailing blank lines\r\n\r\n\r\n", L"\r\n\r\nleading", L"tab\tand \\ backslash",
-    L"lone\rCR", L"caf\u00e9 \U0001F409 \u202Eright-to-left", L"  indented\r\n\t:: indented header",
-    L"\"quotes\" and 'apostrophes' & <markup>", L"-> at the start", L"ends with ->", L"::",
+    L"",
+    L":: header?",
+    L"\\\\:: two backslashes",
+    L"[[link->1]] and [[2]]",
+    L"]] ->  <- | ][",
+    L"{\"json\": [1, 2]}",
+    L"trailing blank lines\r\n\r\n\r\n",
+    L"\r\n\r\nleading",
+    L"tab\tand \\ backslash",
+    L"lone\rCR",
+    L"caf\u00e9 \U0001F409 \u202Eright-to-left",
+    L"  indented\r\n\t:: indented header",
+    L"\"quotes\" and 'apostrophes' & <markup>",
+    L"-> at the start",
+    L"ends with ->",
+    L"::",
 };
 
 TEST(TweeRoundTrip, GeneratedBooksWithHostileTextsComeBackAsTheyWere)

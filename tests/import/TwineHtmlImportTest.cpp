@@ -11,8 +11,8 @@
 namespace {
 
 using namespace TarnViewModel;
-using TestSupport::ImportedSection;
 using testing::ElementsAre;
+using TestSupport::ImportedSection;
 
 TEST(TwineHtmlImport, APublishedStoryIsReadWithItsEntitiesDecodedAndItsCodeLeftAlone)
 {
@@ -25,12 +25,17 @@ TEST(TwineHtmlImport, APublishedStoryIsReadWithItsEntitiesDecodedAndItsCodeLeftA
     EXPECT_EQ(book.title, L"The Dark Cellar");
     EXPECT_EQ(boost::uuids::to_string(book.details.identifier), "a1b2c3d4-e5f6-4a7b-8c9d-0e1f2a3b4c5d");
     // The start passage takes section 1; a link to a passage the story lacks makes one.
-    EXPECT_THAT(TestSupport::SectionsOf(book.graph),
-                ElementsAre(ImportedSection{1, L"Welcome, it's late \u2014 \u20AC5 to enter.", L"Intro", {{2, L"Enter", false}, {2, L"Sneak in", false}}},
-                            ImportedSection{2, L"It is dark & cold. You hear \"drip\" <drip>.\r\nYou could also go back or Ghost Room.", L"Cellar",
-                                            {{3, L"Climb the stairs", false}, {2, L"Cellar", false}, {1, L"go back", false}, {4, L"Ghost Room", false}}},
-                            ImportedSection{3, L"The end.", L"Hall", {}}, ImportedSection{4, L"", L"Ghost Room", {}}));
-    EXPECT_THAT(warnings, ElementsAre("\"" + path + "\": there is no passage \"Ghost Room\"; section 4 is made for the links to it, empty"));
+    EXPECT_THAT(
+        TestSupport::SectionsOf(book.graph),
+        ElementsAre(
+            ImportedSection{1, L"Welcome, it's late \u2014 \u20AC5 to enter.", L"Intro", {{2, L"Enter", false}, {2, L"Sneak in", false}}},
+            ImportedSection{2,
+                            L"It is dark & cold. You hear \"drip\" <drip>.\r\nYou could also go back or Ghost Room.",
+                            L"Cellar",
+                            {{3, L"Climb the stairs", false}, {2, L"Cellar", false}, {1, L"go back", false}, {4, L"Ghost Room", false}}},
+            ImportedSection{3, L"The end.", L"Hall", {}}, ImportedSection{4, L"", L"Ghost Room", {}}));
+    EXPECT_THAT(warnings,
+                ElementsAre("\"" + path + "\": there is no passage \"Ghost Room\"; section 4 is made for the links to it, empty"));
 }
 
 TEST(TwineHtmlImport, AnArchiveGivesEachOfItsStories)
@@ -73,9 +78,10 @@ TEST(TwineHtmlImport, AmpersandsAndUnclosedStoriesAndPassagesAreReadInOnePass)
 
 TEST(TwineHtmlImport, MarkupAsTwineWritesItNotAsXmlRequires)
 {
-    const std::string html = "<TW-STORYDATA name=Bare startnode=2 hidden>\n"
-                             "<tw-passagedata pid=1 name='It&apos;s' tags=\"a  b\">One &amp two &#0; &#x110000; &bogus; &#65;</tw-passagedata>\n"
-                             "<tw-passagedata pid=\"2\" name=\"Unclosed\">Runs to the end";
+    const std::string html =
+        "<TW-STORYDATA name=Bare startnode=2 hidden>\n"
+        "<tw-passagedata pid=1 name='It&apos;s' tags=\"a  b\">One &amp two &#0; &#x110000; &bogus; &#65;</tw-passagedata>\n"
+        "<tw-passagedata pid=\"2\" name=\"Unclosed\">Runs to the end";
     std::vector<std::string> warnings;
     const TwineFile file = ReadTwineText(html, "bare.html");
     ASSERT_EQ(file.stories.size(), 1u);

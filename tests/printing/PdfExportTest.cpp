@@ -20,10 +20,10 @@ namespace {
 
 using namespace TarnGui;
 using TarnViewModel::TarnDataModel;
-using TestSupport::RunProgram;
-using TestSupport::TempFolder;
 using testing::HasSubstr;
 using testing::Not;
+using TestSupport::RunProgram;
+using TestSupport::TempFolder;
 
 // A link annotation as read back; its page counts from 1, as poppler counts.
 using Link = PdfLink;
@@ -227,9 +227,7 @@ TEST(PdfExport, EveryChoiceOfAGeneratedBookLinksToItsSectionsHeading)
     }
 
     std::size_t visible = 0;
-    model->GetStoryGraph().VisitChoices([&](const TarnViewModel::Choice& choice) {
-        visible += choice.hidden ? 0 : 1;
-    });
+    model->GetStoryGraph().VisitChoices([&](const TarnViewModel::Choice& choice) { visible += choice.hidden ? 0 : 1; });
     const std::vector<Link> links = pdf.Links();
     EXPECT_EQ(links.size(), visible);
     for (const Link& link : links) {
@@ -238,8 +236,7 @@ TEST(PdfExport, EveryChoiceOfAGeneratedBookLinksToItsSectionsHeading)
     // Each link covers its destination's number where it stands on the page.
     for (std::size_t index = 0; index < links.size(); index += links.size() / 25) {
         const Link& link = links[index];
-        EXPECT_EQ(pdf.TextIn(link.page, link.left, link.bottom, link.right, link.top, 842),
-                  std::to_string(link.section) + "\n\n\f")
+        EXPECT_EQ(pdf.TextIn(link.page, link.left, link.bottom, link.right, link.top, 842), std::to_string(link.section) + "\n\n\f")
             << "link " << index << " on page " << link.page;
     }
     // About four sections to an A4 page of 10-point text.

@@ -41,8 +41,8 @@ TEST(GamebookGenerator, MatchesTheFiguresOfPublishedGamebooks)
         empty += choice.text.empty() ? 1 : 0;
     }
     EXPECT_NEAR(static_cast<double>(empty) / static_cast<double>(book.choices.size()), 0.21, 0.03);
-    const auto endings = std::count_if(book.sections.begin(), book.sections.end(),
-                                       [&](const auto& section) { return !next.contains(section.number); });
+    const auto endings =
+        std::count_if(book.sections.begin(), book.sections.end(), [&](const auto& section) { return !next.contains(section.number); });
     EXPECT_NEAR(static_cast<double>(endings) / 3000, 0.044, 0.015);
 
     // Every section is reached from section 1; most choices lead one step deeper.

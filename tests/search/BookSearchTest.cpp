@@ -1,5 +1,5 @@
-#include "document/TarnDataModel.h"
 #include "search/BookSearch.h"
+#include "document/TarnDataModel.h"
 
 #include <gtest/gtest.h>
 

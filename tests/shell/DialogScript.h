@@ -112,8 +112,7 @@ private:
     {
         auto* expected = qobject_cast<Dialog*>(dialog);
         if (expected == nullptr) {
-            ADD_FAILURE() << "expected a " << Dialog::staticMetaObject.className() << ", got "
-                          << dialog->windowTitle().toStdString();
+            ADD_FAILURE() << "expected a " << Dialog::staticMetaObject.className() << ", got " << dialog->windowTitle().toStdString();
             qobject_cast<QDialog*>(dialog)->reject();
         }
         return expected;

@@ -10,9 +10,9 @@
 
 #include <QAction>
 #include <QPlainTextEdit>
-#include <QTest>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QTest>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -78,7 +78,10 @@ protected:
             ASSERT_TRUE(settled.wait(60000));
         }
     }
-    void WaitForScript() { ASSERT_TRUE(QTest::qWaitFor([this] { return script_.Finished(); }, 5000)); }
+    void WaitForScript()
+    {
+        ASSERT_TRUE(QTest::qWaitFor([this] { return script_.Finished(); }, 5000));
+    }
     // The File menu's entry for a recent book, or null.
     QAction* RecentEntry(const QString& path)
     {

@@ -22,8 +22,8 @@ int main(int argc, char** argv)
     qputenv("XDG_DATA_HOME", (settings.path() + QStringLiteral("/data")).toLocal8Bit());
     const TestSupport::TinyDictionary dictionary({"the/S", "dragon/S", "sleeps", "knight/S", "knight's", "gate/S", "open"});
     // Ahead of the system's data folders, which also hold the types of files.
-    const QByteArray system = qEnvironmentVariableIsEmpty("XDG_DATA_DIRS") ? QByteArrayLiteral("/usr/local/share:/usr/share")
-                                                                          : qgetenv("XDG_DATA_DIRS");
+    const QByteArray system =
+        qEnvironmentVariableIsEmpty("XDG_DATA_DIRS") ? QByteArrayLiteral("/usr/local/share:/usr/share") : qgetenv("XDG_DATA_DIRS");
     qputenv("XDG_DATA_DIRS", QByteArray::fromStdString(dictionary.DataFolder().string()) + ':' + system);
     TarnGui::TarnApplication application(argc, argv);
     testing::InitGoogleTest(&argc, argv);

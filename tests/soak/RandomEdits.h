@@ -18,8 +18,7 @@ class RandomEdits {
 public:
     RandomEdits(TarnGui::CMainFrame& frame, TarnViewModel::TarnDataModel& model, unsigned seed)
         : frame_(frame), model_(model), random_(seed)
-    {
-    }
+    {}
 
     void Edit()
     {
@@ -118,15 +117,22 @@ private:
     void ChangeChoice()
     {
         std::vector<TarnViewModel::Choice> choices;
-        model_.GetStoryGraph().VisitSectionChoices(AnySection(), true, [&choices](const TarnViewModel::Choice& choice) { choices.push_back(choice); });
+        model_.GetStoryGraph().VisitSectionChoices(AnySection(), true,
+                                                   [&choices](const TarnViewModel::Choice& choice) { choices.push_back(choice); });
         if (choices.empty()) {
             return;
         }
         const TarnViewModel::Choice& choice = choices[Pick(static_cast<std::uint32_t>(choices.size()))];
         switch (Pick(3)) {
-        case 0: model_.EditChoice(choice.id, choice.destination, Words(), !choice.hidden); break;
-        case 1: model_.SetChoiceOrder(static_cast<std::int32_t>(Pick(4)), choice.id); break;
-        default: model_.DeleteChoices({choice.id}); break;
+        case 0:
+            model_.EditChoice(choice.id, choice.destination, Words(), !choice.hidden);
+            break;
+        case 1:
+            model_.SetChoiceOrder(static_cast<std::int32_t>(Pick(4)), choice.id);
+            break;
+        default:
+            model_.DeleteChoices({choice.id});
+            break;
         }
     }
 

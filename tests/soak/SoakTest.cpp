@@ -77,7 +77,8 @@ int CopiesOnDisk()
 {
     int copies = 0;
     std::error_code error;
-    for (std::filesystem::directory_iterator entry(TarnViewModel::RecoveryFolder(), error), end; !error && entry != end; entry.increment(error)) {
+    for (std::filesystem::directory_iterator entry(TarnViewModel::RecoveryFolder(), error), end; !error && entry != end;
+         entry.increment(error)) {
         copies += entry->path().extension() == ".brindle" ? 1 : 0;
     }
     return copies;

@@ -75,10 +75,9 @@ TEST(DictionaryFolders, TheUsersFolderComesFirstThenEachDataFolder)
     const std::vector<std::filesystem::path> folders = TarnViewModel::DictionaryFolders();
     oldHome != nullptr ? setenv("XDG_DATA_HOME", savedHome.c_str(), 1) : unsetenv("XDG_DATA_HOME");
     oldDirs != nullptr ? setenv("XDG_DATA_DIRS", savedDirs.c_str(), 1) : unsetenv("XDG_DATA_DIRS");
-    EXPECT_EQ(folders, (std::vector<std::filesystem::path>{"/home/a/data/hunspell", "/opt/share/hunspell",
-                                                            "/opt/share/myspell/dicts", "/opt/share/myspell",
-                                                            "/usr/share/hunspell", "/usr/share/myspell/dicts",
-                                                            "/usr/share/myspell"}));
+    EXPECT_EQ(folders, (std::vector<std::filesystem::path>{"/home/a/data/hunspell", "/opt/share/hunspell", "/opt/share/myspell/dicts",
+                                                           "/opt/share/myspell", "/usr/share/hunspell", "/usr/share/myspell/dicts",
+                                                           "/usr/share/myspell"}));
 }
 
 }  // namespace

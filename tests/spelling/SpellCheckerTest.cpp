@@ -62,7 +62,9 @@ TEST(SpellChecker, AMissingOrEmptyDictionaryIsNamedInTheError)
     TestSupport::WriteBytes(folder.Path("xx.dic"), "");
     for (const char* name : {"none.dic", "xx.dic"}) {
         TestSupport::ExpectThrowWithMessage<TarnViewModel::SpellingError>(
-            [&] { SpellChecker(DictionaryFiles{folder.Path("xx.aff"), folder.Path(name)}); },
+            [&] {
+                SpellChecker(DictionaryFiles{folder.Path("xx.aff"), folder.Path(name)});
+            },
             "The spelling dictionary " + folder.Path(name).string() + " cannot be read, or is empty.");
     }
 }

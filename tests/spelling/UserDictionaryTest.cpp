@@ -1,5 +1,5 @@
-#include "spelling/SpellingError.h"
 #include "spelling/UserDictionary.h"
+#include "spelling/SpellingError.h"
 #include "support/ExpectMessage.h"
 #include "support/TempFolder.h"
 
@@ -20,13 +20,15 @@ TEST(UserDictionary, WordsAddedAreKeptOneToALineInAFolderMadeForThem)
     dictionary.Add(L"Tarn\u2019s");
     dictionary.Add(L"\U0001D400bc");
     EXPECT_EQ(dictionary.Words(), (std::vector<std::wstring>{L"Grimsby", L"Tarn\u2019s", L"\U0001D400bc"}));
-    EXPECT_EQ(TestSupport::ReadBytes(dictionary.File()), "Grimsby\nTarn\xe2\x80\x99s\n\xf0\x9d\x90\x80" "bc\n");
+    EXPECT_EQ(TestSupport::ReadBytes(dictionary.File()), "Grimsby\nTarn\xe2\x80\x99s\n\xf0\x9d\x90\x80"
+                                                         "bc\n");
 }
 
 TEST(UserDictionary, ALineEndingOrBytesFromElsewhereAreReadAsWellAsCanBe)
 {
     TestSupport::TempFolder folder;
-    TestSupport::WriteBytes(folder.Path("words.txt"), "Grimsby\r\n\r\nbad\xff" "byte\nlast");
+    TestSupport::WriteBytes(folder.Path("words.txt"), "Grimsby\r\n\r\nbad\xff"
+                                                      "byte\nlast");
     EXPECT_EQ(UserDictionary(folder.Path("words.txt")).Words(), (std::vector<std::wstring>{L"Grimsby", L"badbyte", L"last"}));
 }
 
@@ -43,8 +45,7 @@ TEST(UserDictionary, AFileThatCannotBeWrittenIsNamedAndKeepsItsWords)
     }
     chmod(dictionary.File().c_str(), 0444);
     TestSupport::ExpectThrowWithMessage<TarnViewModel::SpellingError>(
-        [&] { dictionary.Add(L"Tarn"); },
-        "Your dictionary " + dictionary.File().string() + " cannot be written: Permission denied.");
+        [&] { dictionary.Add(L"Tarn"); }, "Your dictionary " + dictionary.File().string() + " cannot be written: Permission denied.");
     EXPECT_EQ(dictionary.Words(), std::vector<std::wstring>{L"Grimsby"});
 }
 

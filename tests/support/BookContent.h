@@ -37,15 +37,14 @@ struct BookContent {
 
     static BookContent Of(const TarnViewModel::TarnDataModel& model)
     {
-        BookContent content{model.GetTitle(), model.GetDetails(), model.GetFooter(), model.GetChoiceFormat(),
-                            model.GetNewPagePerSection(), {}, {}};
+        BookContent content{
+            model.GetTitle(), model.GetDetails(), model.GetFooter(), model.GetChoiceFormat(), model.GetNewPagePerSection(), {}, {}};
         for (int type = 0; type < 4; ++type) {
             content.fonts.push_back(model.GetFont(static_cast<CommonLib::FontType>(type)));
         }
         const auto& graph = model.GetStoryGraph();
         graph.VisitSections([&](const TarnViewModel::Section& section) {
-            SectionContent entry{section.number, section.summary, section.text, section.shiftable,
-                                 section.backgroundColour, {}};
+            SectionContent entry{section.number, section.summary, section.text, section.shiftable, section.backgroundColour, {}};
             graph.VisitSectionChoices(section.number, false, [&entry](const TarnViewModel::Choice& choice) {
                 entry.choices.push_back(ChoiceContent{choice.destination, choice.text, choice.hidden});
             });

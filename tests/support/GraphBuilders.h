@@ -15,8 +15,8 @@ inline TarnViewModel::Section MakeSection(std::uint32_t number, std::wstring sum
     return section;
 }
 
-inline TarnViewModel::Choice MakeChoice(std::uint32_t source, std::uint32_t destination, std::int32_t order = 0,
-                                        std::wstring text = L"", bool hidden = false)
+inline TarnViewModel::Choice MakeChoice(std::uint32_t source, std::uint32_t destination, std::int32_t order = 0, std::wstring text = L"",
+                                        bool hidden = false)
 {
     TarnViewModel::Choice choice;
     choice.source = source;
@@ -35,8 +35,7 @@ inline void AddSections(TarnViewModel::StoryGraph& graph, std::initializer_list<
 }
 
 // Adds a choice (appended to its source) and returns it as stored.
-inline TarnViewModel::Choice Link(TarnViewModel::StoryGraph& graph, std::uint32_t source, std::uint32_t destination,
-                                  bool hidden = false)
+inline TarnViewModel::Choice Link(TarnViewModel::StoryGraph& graph, std::uint32_t source, std::uint32_t destination, bool hidden = false)
 {
     TarnViewModel::Choice choice = MakeChoice(source, destination, 0, L"", hidden);
     graph.AddChoice(choice);

@@ -24,11 +24,9 @@ struct GraphSnapshot {
         snapshot.choices = graph.AllChoices();
         for (const auto& section : snapshot.sections) {
             auto& order = snapshot.orderBySection[section.number];
-            graph.VisitSectionChoices(section.number, false,
-                                      [&order](const TarnViewModel::Choice& c) { order.push_back(c.id); });
+            graph.VisitSectionChoices(section.number, false, [&order](const TarnViewModel::Choice& c) { order.push_back(c.id); });
             auto& incident = snapshot.incidentBySection[section.number];
-            graph.VisitChoicesOfSections({section.number},
-                                         [&incident](const TarnViewModel::Choice& c) { incident.push_back(c.id); });
+            graph.VisitChoicesOfSections({section.number}, [&incident](const TarnViewModel::Choice& c) { incident.push_back(c.id); });
         }
         return snapshot;
     }

@@ -16,9 +16,9 @@ public:
     {
         std::filesystem::create_directory(Folder());
         WriteBytes(Affixes(name), "SET UTF-8\n"
-                                                "TRY esianrtolcdugmphbyfvkwzESIANRTOLCDUGMPHBYFVKWZ'\n"
-                                                "SFX S Y 1\n"
-                                                "SFX S 0 s .\n");
+                                  "TRY esianrtolcdugmphbyfvkwzESIANRTOLCDUGMPHBYFVKWZ'\n"
+                                  "SFX S Y 1\n"
+                                  "SFX S 0 s .\n");
         std::string list = std::to_string(words.size()) + "\n";
         for (const std::string& word : words) {
             list += word + "\n";

@@ -29,8 +29,8 @@ TEST(FileDialogFilterTest, LabelsThatNameTheirPatternAreNotRepeated)
 
 TEST(FileDialogFilterTest, ANameTypedWithAnotherTypesExtensionTakesThatType)
 {
-    const std::vector<FileFilter> filters{{"Text Files", "*.txt"}, {"HTML Files", "*.html"}, {"ChoiceScript", "*.txt"},
-                                          {"PDF documents", "*.pdf"}};
+    const std::vector<FileFilter> filters{
+        {"Text Files", "*.txt"}, {"HTML Files", "*.html"}, {"ChoiceScript", "*.txt"}, {"PDF documents", "*.pdf"}};
     EXPECT_EQ(FilterForName(filters, 2, "/home/me/book.pdf"), 4);
     EXPECT_EQ(FilterForName(filters, 2, "/home/me/book.PDF"), 4);
     EXPECT_EQ(FilterForName(filters, 2, "/home/me/book.html"), 2);

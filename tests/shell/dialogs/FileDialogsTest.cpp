@@ -1,5 +1,5 @@
-#include "shell/DialogScript.h"
 #include "shell/dialogs/FileDialogs.h"
+#include "shell/DialogScript.h"
 #include "shell/dialogs/FileIconsByName.h"
 
 #include <QFileInfo>

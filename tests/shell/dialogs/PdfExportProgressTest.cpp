@@ -1,8 +1,8 @@
+#include "shell/dialogs/PdfExportProgress.h"
 #include "export/ExportException.h"
 #include "printing/PrintedBook.h"
 #include "samplebooks/GamebookGenerator.h"
 #include "samplebooks/GeneratedDocument.h"
-#include "shell/dialogs/PdfExportProgress.h"
 
 #include <QProgressDialog>
 #include <QPushButton>

@@ -96,8 +96,8 @@ TEST_F(FlowchartWindowTest, KeysAndTheWheelScrollWithinTheRange)
     EXPECT_EQ(bar->value(), 0);
     QTest::keyClick(&chart, Qt::Key_Down);
     EXPECT_EQ(bar->value(), 10);
-    QWheelEvent down(QPointF(50, 50), chart.mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, -120), Qt::NoButton,
-                     Qt::NoModifier, Qt::NoScrollPhase, false);
+    QWheelEvent down(QPointF(50, 50), chart.mapToGlobal(QPointF(50, 50)), QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier,
+                     Qt::NoScrollPhase, false);
     QApplication::sendEvent(chart.viewport(), &down);
     EXPECT_EQ(bar->value(), 20);
     // Zooming out shrinks the range; the position stays inside it.

@@ -11,7 +11,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QPushButton>
 #include <QDockWidget>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -19,15 +18,16 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QStatusBar>
 #include <QStatusTipEvent>
-#include <QPlainTextEdit>
-#include <QRadioButton>
 #include <QTest>
 
 #include <filesystem>
-#include <map>
 #include <fstream>
+#include <map>
 #include <set>
 
 #include <unistd.h>
@@ -385,10 +385,9 @@ TEST_F(MainWindowCommandsTest, GoToSectionMakesTheNumberCurrentOrSaysWhyNot)
         WaitForScript();
         EXPECT_EQ(Model().GetCurrentSection(), 22u) << typed.toStdString();
     }
-    EXPECT_EQ(script_.Messages(), (std::vector<std::string>{"There is no section 29 in this book.",
-                                                            "Section number must be between 1 and 10000",
-                                                            "Section number must be between 1 and 10000",
-                                                            "Section number must be between 1 and 10000"}));
+    EXPECT_EQ(script_.Messages(),
+              (std::vector<std::string>{"There is no section 29 in this book.", "Section number must be between 1 and 10000",
+                                        "Section number must be between 1 and 10000", "Section number must be between 1 and 10000"}));
     EXPECT_EQ(Frame().Action(Strings::GoToSection)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_G));
 }
 
@@ -556,7 +555,8 @@ TEST_F(MainWindowCommandsTest, FileDialogsStartInTheBooksFolder)
         script_.Then([](QWidget* dialog) {
             auto* files = qobject_cast<QFileDialog*>(dialog);
             ASSERT_NE(files, nullptr);
-            EXPECT_TRUE(files->directory().absolutePath().endsWith(QStringLiteral("/books"))) << files->directory().absolutePath().toStdString();
+            EXPECT_TRUE(files->directory().absolutePath().endsWith(QStringLiteral("/books")))
+                << files->directory().absolutePath().toStdString();
             files->reject();
         });
         Run(command);
@@ -614,7 +614,8 @@ TEST_F(MainWindowCommandsTest, ThePlayPanesButtonsLeaveTheMenusTheirKeys)
         }
         const QKeySequence mnemonic = QKeySequence::mnemonic(button->text());
         for (QAction* menu : Frame().menuBar()->actions()) {
-            EXPECT_NE(mnemonic, QKeySequence::mnemonic(menu->text())) << button->text().toStdString() << " takes the key of " << menu->text().toStdString();
+            EXPECT_NE(mnemonic, QKeySequence::mnemonic(menu->text()))
+                << button->text().toStdString() << " takes the key of " << menu->text().toStdString();
         }
     }
 }

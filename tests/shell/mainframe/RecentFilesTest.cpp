@@ -17,8 +17,8 @@ TEST_F(RecentFilesTest, KeepsFourNewestFirstWithoutDuplicatesAcrossRuns)
 {
     {
         RecentFiles recent;
-        for (const char* name : {"/books/a.brindle", "/books/b.brindle", "/books/c.brindle", "/books/d.brindle",
-                                 "/books/e.brindle", "/books/c.brindle"}) {
+        for (const char* name :
+             {"/books/a.brindle", "/books/b.brindle", "/books/c.brindle", "/books/d.brindle", "/books/e.brindle", "/books/c.brindle"}) {
             recent.Add(QString::fromLatin1(name));
         }
     }

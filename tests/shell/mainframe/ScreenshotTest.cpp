@@ -42,9 +42,9 @@ protected:
         for (const auto& [number, colour] : colours) {
             book.SetSectionBackgroundColour(number, colour);
         }
-        const std::vector<std::pair<std::uint32_t, const wchar_t*>> summaries{
-            {2, L"Cliff path"}, {3, L"The wreck"}, {4, L"Keeper's door"}, {5, L"Window"},
-            {6, L"Sea chest"},  {7, L"The stair"}, {8, L"The lamp"}};
+        const std::vector<std::pair<std::uint32_t, const wchar_t*>> summaries{{2, L"Cliff path"}, {3, L"The wreck"}, {4, L"Keeper's door"},
+                                                                              {5, L"Window"},     {6, L"Sea chest"}, {7, L"The stair"},
+                                                                              {8, L"The lamp"}};
         for (const auto& [number, summary] : summaries) {
             book.SetSectionSummary(number, summary);
         }

@@ -186,8 +186,7 @@ TEST_F(ChoicesPaneTest, EditingChangesTheChoiceInPlace)
         qobject_cast<QDialog*>(dialog)->accept();
     });
     ClickRow(0);
-    QTest::mouseDClick(Pane().List()->viewport(), Qt::LeftButton, {},
-                       Pane().List()->visualItemRect(Pane().List()->item(0)).center());
+    QTest::mouseDClick(Pane().List()->viewport(), Qt::LeftButton, {}, Pane().List()->visualItemRect(Pane().List()->item(0)).center());
     WaitForScript();
     EXPECT_EQ(Model().GetStoryGraph().GetChoice(first_).destination, 3U);
     EXPECT_EQ(Model().GetStoryGraph().GetChoice(first_).order, 1);

@@ -121,8 +121,8 @@ TEST_F(FindReplacePaneTest, ABadExpressionIsShownBesideTheBoxAndListsNothing)
     // One that Boost gives up on while searching is shown in the same place.
     Model().SetSectionText(2, std::wstring(20000, L'a'));
     Find(QStringLiteral("(a|aa)*(b|c)*d"));
-    ASSERT_TRUE(QTest::qWaitFor(
-        [this] { return Pane().Summary()->text().startsWith(QStringLiteral("The regular expression takes too long")); }));
+    ASSERT_TRUE(
+        QTest::qWaitFor([this] { return Pane().Summary()->text().startsWith(QStringLiteral("The regular expression takes too long")); }));
     EXPECT_EQ(Listed(), 0);
 }
 

@@ -132,8 +132,7 @@ TEST_F(OutlinePreviewTest, ThePreviewReadsLikeABookInOneFontWithBoldNumbersAndSp
             const QTextCharFormat format = fragment.fragment().charFormat();
             EXPECT_EQ(format.fontFamilies().toStringList().value(0, document->defaultFont().family()), QStringLiteral("DejaVu Serif"))
                 << fragment.fragment().text().toStdString();
-            const bool isNumberLine = block.text() == fragment.fragment().text() &&
-                                      block.text().toUInt() > 0 && !format.isAnchor();
+            const bool isNumberLine = block.text() == fragment.fragment().text() && block.text().toUInt() > 0 && !format.isAnchor();
             if (isNumberLine) {
                 EXPECT_EQ(format.fontWeight(), QFont::Bold) << block.text().toStdString();
                 ++headings;

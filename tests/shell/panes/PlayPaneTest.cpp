@@ -8,8 +8,8 @@
 
 #include <QLabel>
 #include <QListView>
-#include <QPlainTextEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 namespace TestSupport {
@@ -108,8 +108,7 @@ TEST_F(PlayPaneTest, AHiddenChoiceIsListedApartAndARemovedSectionEndsThePath)
 
     Model().DeleteSectionAndChoices(destination);
     ASSERT_TRUE(QTest::qWaitFor([&] { return Heading() == QString::number(source); }));
-    EXPECT_EQ(Pane().Note()->text(),
-              QStringLiteral("Section %1 was removed from the book, so the path ends before it.").arg(destination));
+    EXPECT_EQ(Pane().Note()->text(), QStringLiteral("Section %1 was removed from the book, so the path ends before it.").arg(destination));
     EXPECT_EQ(Pane().Path()->count(), 1);
     Frame().OnUndo();
 }
@@ -125,8 +124,7 @@ TEST_F(PlayPaneTest, ThePathIsMarkedInTheChartAndTheOutlineWhileThePaneShows)
     const std::set<std::uint32_t> path{1, second};
     EXPECT_EQ(ChartMarks(), path);
     EXPECT_EQ(OutlineMarks(), path);
-    EXPECT_EQ(Pane().Text()->document()->defaultFont().family().toStdWString(),
-              Model().GetFont(CommonLib::FontType::MainBook).faceName);
+    EXPECT_EQ(Pane().Text()->document()->defaultFont().family().toStdWString(), Model().GetFont(CommonLib::FontType::MainBook).faceName);
 
     // The marks follow a renumbering.
     const std::uint32_t renumbered = Model().GetStoryGraph().LastSectionNumber() + 5;

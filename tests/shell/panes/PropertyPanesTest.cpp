@@ -72,8 +72,7 @@ TEST_F(PropertyPanesTest, AuthorAndLanguageAreTypedAndUndoneAndTheIdentifierOnly
     EXPECT_EQ(Book().Shown(CBookPropertiesPane::Language), language);
     EXPECT_EQ(Model().CanUndo(), undoable);
 
-    EXPECT_EQ(Book().Shown(CBookPropertiesPane::Identifier).toStdString(),
-              boost::uuids::to_string(Model().GetDetails().identifier));
+    EXPECT_EQ(Book().Shown(CBookPropertiesPane::Identifier).toStdString(), boost::uuids::to_string(Model().GetDetails().identifier));
     EXPECT_FALSE(Book().Editable(CBookPropertiesPane::Identifier));
 }
 
@@ -211,8 +210,8 @@ TEST_F(PropertyPanesTest, TheChartsSelectionRingFollowsARenumberedSection)
 TEST_F(PropertyPanesTest, NumbersOutsideTheBookAreRefused)
 {
     const auto undoable = Model().CanUndo();
-    for (const QString& typed : {QStringLiteral("0"), QStringLiteral("10001"), QStringLiteral("99999999"),
-                                QStringLiteral("4294967297"), QStringLiteral("123456789012345678901234567890")}) {
+    for (const QString& typed : {QStringLiteral("0"), QStringLiteral("10001"), QStringLiteral("99999999"), QStringLiteral("4294967297"),
+                                 QStringLiteral("123456789012345678901234567890")}) {
         script_.ThenAnswer(QMessageBox::Ok);
         Section().Type(CSectionPropertiesPane::Number, typed);
         WaitForScript();

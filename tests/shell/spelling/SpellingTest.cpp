@@ -102,15 +102,14 @@ TEST_F(SpellingTest, MisspelledWordsAreUnderlinedAndCorrectedFromTheRightClickMe
     EXPECT_TRUE(entries.contains(QStringLiteral("Ignore")));
     EXPECT_TRUE(entries.contains(QStringLiteral("Add to dictionary")));
     // The editor's own commands follow.
-    const QStringList editorMenu{QStringLiteral("&Undo"), QStringLiteral("&Redo"), QStringLiteral("-"),         QStringLiteral("Cu&t"),
+    const QStringList editorMenu{QStringLiteral("&Undo"), QStringLiteral("&Redo"),  QStringLiteral("-"), QStringLiteral("Cu&t"),
                                  QStringLiteral("&Copy"), QStringLiteral("&Paste"), QStringLiteral("-"), QStringLiteral("Select &All")};
     EXPECT_EQ(entries.mid(entries.size() - editorMenu.size()), editorMenu);
     menu->actions().front()->trigger();
     menu->close();
     ASSERT_TRUE(QTest::qWaitFor([this] { return Underlined(Editor()).size() == 1; }));
     Editor()->clearFocus();
-    EXPECT_EQ(Model().GetStoryGraph().GetSection(1).text,
-              L"The \U0001F409 dragon sleeps; the knight\u2019s 3rd gate-open, Grimsby.");
+    EXPECT_EQ(Model().GetStoryGraph().GetSection(1).text, L"The \U0001F409 dragon sleeps; the knight\u2019s 3rd gate-open, Grimsby.");
 
     // A correct word has the editor's menu alone.
     QMenu* plain = RightClick(Editor(), 1);

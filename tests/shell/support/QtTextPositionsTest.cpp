@@ -1,5 +1,5 @@
-#include "drawing/QtText.h"
 #include "shell/support/QtTextPositions.h"
+#include "drawing/QtText.h"
 
 #include <QTextCursor>
 #include <QTextDocument>
@@ -70,8 +70,7 @@ TEST(QtTextPositionsTest, FollowsAQtDocumentThroughRandomEdits)
         cursor.insertText(ToQString(text));
         positions.Replace(start, end - start, text);
         ASSERT_EQ(positions.ToQt(positions.Length()), document.characterCount() - 1) << "step " << step;
-        ASSERT_EQ(DocumentText(document, positions.ToQt(start), positions.ToQt(start + text.size())), AsQtShowsIt(text))
-            << "step " << step;
+        ASSERT_EQ(DocumentText(document, positions.ToQt(start), positions.ToQt(start + text.size())), AsQtShowsIt(text)) << "step " << step;
     }
 }
 
