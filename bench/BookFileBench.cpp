@@ -113,11 +113,11 @@ BENCHMARK(AutosaveCopy)->Unit(benchmark::kMillisecond);
 void AutosaveWrite(benchmark::State& state)
 {
     auto model = BenchSupport::MakeDocument(Sections);
-    const BookCopy book = model->Snapshot();
+    const SharedBook book = model->Snapshot();
     const auto folder = std::filesystem::temp_directory_path() / "brindle-bench-recovery";
     RecoverySession session(folder.string());
     for (auto _ : state) {
-        session.Write(book, L"/books/big.brindle", std::chrono::system_clock::now());
+        session.Write(*book, L"/books/big.brindle", std::chrono::system_clock::now());
     }
     session.Remove();
 }

@@ -27,7 +27,8 @@ void ExportSingleFile(benchmark::State& state)
     const std::wstring path = (std::filesystem::temp_directory_path() / "brindle-export-bench").wstring();
     for (auto _ : state) {
         ExportFile file(path, ReplacingFile::Sync::OnCommit, ExportLineEnds(static_cast<int>(state.range(0))));
-        CreateBookExporter(model, static_cast<int>(state.range(0)))->Export(model, file.Stream());
+        const TarnViewModel::SharedBook book = model.Snapshot();
+        CreateBookExporter(*book, static_cast<int>(state.range(0)))->Export(*book, file.Stream());
         file.Close();
     }
     state.counters["file_MB"] = static_cast<double>(std::filesystem::file_size(path)) / (1024.0 * 1024.0);
@@ -42,7 +43,7 @@ void ExportMultiPage(benchmark::State& state)
     const auto folder = std::filesystem::temp_directory_path() / "brindle-pages-bench";
     std::filesystem::create_directories(folder);
     for (auto _ : state) {
-        ExportPages(model, folder.wstring());
+        ExportPages(*model.Snapshot(), folder.wstring());
     }
 }
 BENCHMARK(ExportMultiPage)->Unit(benchmark::kMillisecond);

@@ -18,7 +18,7 @@ void ImportTwee(benchmark::State& state)
 {
     const auto model = BenchSupport::MakeDocument(static_cast<std::uint32_t>(state.range(0)));
     std::ostringstream twee;
-    TweeExporter().Export(*model, twee);
+    TweeExporter().Export(*model->Snapshot(), twee);
     const std::string text = twee.str();
     for (auto _ : state) {
         const TwineFile file = ReadTwineText(text, "book.twee");

@@ -302,7 +302,7 @@ void BM_StartupToRecoveryOffer(benchmark::State& state)
         auto book = BenchSupport::MakeDocument(10000);
         for (int copy = 0; copy < 3; ++copy) {
             TarnViewModel::RecoverySession session;
-            session.Write(book->Snapshot(), L"/books/big.brindle", std::chrono::system_clock::now());
+            session.Write(*book->Snapshot(), L"/books/big.brindle", std::chrono::system_clock::now());
         }
     }
     double toOffer = 0;

@@ -44,11 +44,4 @@ void LoadBookInto(TarnViewModel::TarnDataModel& model, const std::string& path)
     Reading([&] { model.Load(TarnViewModel::WidePath(path)); });
 }
 
-const TarnViewModel::TarnDataModel& LoadBook(const std::string& path)
-{
-    static TarnViewModel::TarnDataModel model;
-    LoadBookInto(model, path);
-    return model;
-}
-
 }  // namespace BrindleCli

@@ -18,7 +18,4 @@ const TarnViewModel::BookFileContents& ReadBook(const std::string& path);
 // Opens the book in the document, as the desktop program opens it.
 void LoadBookInto(TarnViewModel::TarnDataModel& model, const std::string& path);
 
-// The book opened in a document of its own, kept the same way as the contents.
-const TarnViewModel::TarnDataModel& LoadBook(const std::string& path);
-
 }  // namespace BrindleCli

@@ -1,8 +1,8 @@
 #include "cli/BookLoading.h"
 #include "cli/CliCommands.h"
 #include "cli/OffscreenGui.h"
+#include "document/BookSnapshot.h"
 #include "document/NativePath.h"
-#include "document/TarnDataModel.h"
 #include "export/ExportException.h"
 #include "export/ExportFile.h"
 #include "export/ExporterSelection.h"
@@ -33,7 +33,7 @@ std::function<void(std::size_t)> ProgressReport(std::size_t total, const std::st
     };
 }
 
-void ExportFolder(const TarnViewModel::TarnDataModel& model, const Options& options, std::ostream& errors)
+void ExportFolder(const TarnViewModel::BookSnapshot& book, const Options& options, std::ostream& errors)
 {
     const std::filesystem::path folder(options.output);
     std::error_code error;
@@ -47,8 +47,8 @@ void ExportFolder(const TarnViewModel::TarnDataModel& model, const Options& opti
     } else {
         std::filesystem::create_directories(folder);
     }
-    TarnViewModel::ExportPages(model, TarnViewModel::WidePath(folder.string()),
-                               ProgressReport(model.GetStoryGraph().SectionCount(), "pages written", errors));
+    TarnViewModel::ExportPages(book, TarnViewModel::WidePath(folder.string()),
+                               ProgressReport(book.SectionCount(), "pages written", errors));
 }
 
 TarnGui::PageSetup PageSetupOf(const Options& options)
@@ -66,12 +66,12 @@ TarnGui::PageSetup PageSetupOf(const Options& options)
     return setup;
 }
 
-void ExportPdf(const TarnViewModel::TarnDataModel& model, const Options& options, const TarnGui::PageSetup& setup, std::ostream& errors)
+void ExportPdf(const TarnViewModel::BookSnapshot& book, const Options& options, const TarnGui::PageSetup& setup, std::ostream& errors)
 {
     const OffscreenGui gui;
-    const auto report = ProgressReport(model.GetStoryGraph().SectionCount(), "sections laid out", errors);
+    const auto report = ProgressReport(book.SectionCount(), "sections laid out", errors);
     const std::optional<std::string> pdf =
-        TarnGui::WritePdfBook(TarnGui::CopyPrintedBook(model), setup, [&](std::size_t done, std::size_t) { report(done); });
+        TarnGui::WritePdfBook(TarnGui::CopyPrintedBook(book), setup, [&](std::size_t done, std::size_t) { report(done); });
     TarnViewModel::ExportFile file(TarnViewModel::WidePath(options.output), TarnViewModel::ReplacingFile::Sync::OnCommit,
                                    TarnViewModel::ExportFile::LineEnds::AsWritten);
     file.Stream() << *pdf;
@@ -90,18 +90,18 @@ int RunExport(const Options& options, std::ostream& errors)
     }
     const std::optional<TarnGui::PageSetup> setup = pdf ? std::optional(PageSetupOf(options)) : std::nullopt;
     TarnViewModel::RefuseExportOverBook(TarnViewModel::WidePath(options.output), TarnViewModel::WidePath(options.book));
-    const TarnViewModel::TarnDataModel& model = LoadBook(options.book);
+    const TarnViewModel::SharedBook book = TarnViewModel::BookSnapshot::Of(ReadBook(options.book));
     if (setup) {
-        ExportPdf(model, options, *setup, errors);
+        ExportPdf(*book, options, *setup, errors);
         return 0;
     }
     if (format == SingleFileFormats.end()) {
-        ExportFolder(model, options, errors);
+        ExportFolder(*book, options, errors);
         return 0;
     }
     TarnViewModel::ExportFile file(TarnViewModel::WidePath(options.output), TarnViewModel::ReplacingFile::Sync::OnCommit,
                                    TarnViewModel::ExportLineEnds(format->second));
-    TarnViewModel::CreateBookExporter(model, format->second)->Export(model, file.Stream());
+    TarnViewModel::CreateBookExporter(*book, format->second)->Export(*book, file.Stream());
     file.Close();
     return 0;
 }

@@ -4,15 +4,9 @@
 
 namespace TarnViewModel {
 
-AutosaveController::AutosaveController(TarnDataModel& model, RecoverySession& session, SerialWorker::Dispatcher dispatcher, Clock clock)
-    : model_(model), session_(session), clock_(std::move(clock)), self_(std::make_shared<AutosaveController*>(this)),
-      worker_(std::move(dispatcher))
+AutosaveController::AutosaveController(TarnDataModel& model, RecoverySession& session, Background::Dispatcher dispatcher, Clock clock)
+    : model_(model), session_(session), clock_(std::move(clock)), worker_(std::move(dispatcher), Background::Backlog::Queue)
 {}
-
-AutosaveController::~AutosaveController()
-{
-    *self_ = nullptr;
-}
 
 void AutosaveController::Tick()
 {
@@ -30,21 +24,16 @@ void AutosaveController::Tick()
     writing_ = true;
     hasCopy_ = true;
     copiedRevision_ = model_.Revision();
-    auto book = std::make_shared<const BookCopy>(model_.Snapshot());
+    const SharedBook book = model_.Snapshot();
     RecoverySession& session = session_;
     worker_.Post([&session, book, path = model_.GetFilePath(), when = clock_()] { session.Write(*book, path, when); },
-                 [self = self_](std::exception_ptr failure) {
-                     AutosaveController* controller = *self;
-                     if (controller == nullptr) {
-                         return;
-                     }
-                     controller->writing_ = false;
-                     if (failure) {
-                         // The next tick tries again.
-                         controller->copiedRevision_ = 0;
-                         if (controller->report_) {
-                             controller->report_(failure);
-                         }
+                 [this] { writing_ = false; },
+                 [this](std::exception_ptr failure) {
+                     writing_ = false;
+                     // The next tick tries again.
+                     copiedRevision_ = 0;
+                     if (report_) {
+                         report_(failure);
                      }
                  });
 }
@@ -56,7 +45,12 @@ void AutosaveController::Discard()
     }
     hasCopy_ = false;
     RecoverySession& session = session_;
-    worker_.Post([&session] { session.Remove(); });
+    worker_.Post([&session] { session.Remove(); }, [] {},
+                 [this](std::exception_ptr failure) {
+                     if (report_) {
+                         report_(failure);
+                     }
+                 });
 }
 
 void AutosaveController::Finish()

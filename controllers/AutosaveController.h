@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controllers/SerialWorker.h"
+#include "background/Worker.h"
 #include "document/RecoveryFiles.h"
 
 #include <chrono>
@@ -23,12 +23,10 @@ public:
     // Gets the error of a copy that could not be written, to show it.
     using FailureReport = std::function<void(std::exception_ptr failure)>;
 
-    AutosaveController(TarnDataModel& model, RecoverySession& session, SerialWorker::Dispatcher dispatcher,
+    AutosaveController(TarnDataModel& model, RecoverySession& session, Background::Dispatcher dispatcher,
                        Clock clock = std::chrono::system_clock::now);
     AutosaveController(const AutosaveController&) = delete;
     AutosaveController& operator=(const AutosaveController&) = delete;
-    // Finishes a copy under way.
-    ~AutosaveController();
 
     // Writes a copy when the book has changed since the last one and is not saved; removes
     // the copy when the book is saved. At most one copy is written at a time.
@@ -47,9 +45,9 @@ private:
     std::uint64_t copiedRevision_ = 0;
     bool hasCopy_ = false;
     bool writing_ = false;
-    // Outcomes that arrive after the controller is gone are dropped.
-    std::shared_ptr<AutosaveController*> self_;
-    SerialWorker worker_;
+    // Last, so that it goes first: it finishes a copy under way, and no outcome arrives once
+    // the controller is going.
+    Background::Worker worker_;
 };
 
 }  // namespace TarnViewModel

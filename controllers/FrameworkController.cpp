@@ -56,12 +56,13 @@ void FrameworkController::AddNewSection()
 
 void FrameworkController::ExportBook(std::ostream& output, int fileTypeIndex)
 {
-    CreateBookExporter(model_, fileTypeIndex)->Export(model_, output);
+    const TarnViewModel::SharedBook book = model_.Snapshot();
+    CreateBookExporter(*book, fileTypeIndex)->Export(*book, output);
 }
 
 void FrameworkController::ExportBookMultiPage(const std::wstring& folder)
 {
-    ExportPages(model_, folder);
+    ExportPages(*model_.Snapshot(), folder);
 }
 
 }  // namespace TarnViewModel

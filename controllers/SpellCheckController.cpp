@@ -7,23 +7,14 @@
 
 namespace TarnViewModel {
 
-struct SpellCheckController::Loaded {
-    std::unique_ptr<SpellChecker> checker;
-};
-
-SpellCheckController::SpellCheckController(TarnDataModel& model, ISpellCheckView* view, SerialWorker::Dispatcher dispatcher,
+SpellCheckController::SpellCheckController(TarnDataModel& model, ISpellCheckView* view, Background::Dispatcher dispatcher,
                                            std::vector<std::filesystem::path> dictionaryFolders, UserDictionary userDictionary)
     : model_(model), view_(view), folders_(std::move(dictionaryFolders)), userDictionary_(std::move(userDictionary)),
-      self_(std::make_shared<SpellCheckController*>(this)), worker_(std::move(dispatcher))
+      worker_(std::move(dispatcher), Background::Backlog::Queue)
 {
     connections_.emplace_back(model_.ConnectDetailsChanged([this](const BookDetails&) { Reload(); }));
     connections_.emplace_back(model_.ConnectBookLoaded([this](auto&&...) { Reload(); }));
     connections_.emplace_back(model_.ConnectBookReset([this] { Reload(); }));
-}
-
-SpellCheckController::~SpellCheckController()
-{
-    *self_ = nullptr;
 }
 
 std::wstring SpellCheckController::Language() const
@@ -54,37 +45,34 @@ void SpellCheckController::Reload()
     if (language.empty()) {
         return;
     }
-    auto loaded = std::make_shared<Loaded>();
     worker_.Post(
-        [loaded, language, folders = folders_, userDictionary = userDictionary_] {
+        [language, folders = folders_, userDictionary = userDictionary_]() -> std::unique_ptr<SpellChecker> {
             const std::optional<DictionaryFiles> files = FindDictionary(language, folders);
             if (!files) {
-                return;
+                return nullptr;
             }
             auto checker = std::make_unique<SpellChecker>(*files);
             for (const std::wstring& word : userDictionary.Words()) {
                 checker->Accept(word);
             }
-            loaded->checker = std::move(checker);
+            return checker;
         },
-        [self = self_, loaded, language, generation = generation_](std::exception_ptr failure) {
-            SpellCheckController* controller = *self;
-            if (controller == nullptr || generation != controller->generation_) {
+        [this, language, generation = generation_](std::unique_ptr<SpellChecker> checker) {
+            if (generation != generation_) {
                 return;
             }
-            if (failure) {
-                if (controller->told_.insert(language).second) {
-                    controller->view_->ShowSpellingFailure(failure);
-                }
+            if (!checker) {
+                Tell(language, L"No spelling dictionary for the language \"" + language +
+                                   L"\" is installed, so spelling is not checked. Install a Hunspell dictionary for it, "
+                                   L"such as one of Debian's hunspell packages.");
                 return;
             }
-            if (!loaded->checker) {
-                controller->Tell(language, L"No spelling dictionary for the language \"" + language +
-                                               L"\" is installed, so spelling is not checked. Install a Hunspell dictionary for it, "
-                                               L"such as one of Debian's hunspell packages.");
-                return;
+            Use(std::move(checker));
+        },
+        [this, language, generation = generation_](std::exception_ptr failure) {
+            if (generation == generation_ && told_.insert(language).second) {
+                view_->ShowSpellingFailure(failure);
             }
-            controller->Use(std::move(loaded->checker));
         });
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "background/Worker.h"
 #include "controllers/ISpellCheckView.h"
-#include "controllers/SerialWorker.h"
 #include "document/DocumentNotifications.h"
 #include "spelling/UserDictionary.h"
 
@@ -21,11 +21,10 @@ class TarnDataModel;
 // waits for it; a language without a dictionary is reported once and left unchecked.
 class SpellCheckController {
 public:
-    SpellCheckController(TarnDataModel& model, ISpellCheckView* view, SerialWorker::Dispatcher dispatcher,
+    SpellCheckController(TarnDataModel& model, ISpellCheckView* view, Background::Dispatcher dispatcher,
                          std::vector<std::filesystem::path> dictionaryFolders, UserDictionary userDictionary);
     SpellCheckController(const SpellCheckController&) = delete;
     SpellCheckController& operator=(const SpellCheckController&) = delete;
-    ~SpellCheckController();
 
     void SetEnabled(bool enabled);
     bool Enabled() const { return enabled_; }
@@ -40,8 +39,6 @@ public:
     void Finish();
 
 private:
-    struct Loaded;
-
     void Reload();
     void Use(std::unique_ptr<SpellChecker> checker);
     void Tell(const std::wstring& language, const std::wstring& message);
@@ -63,9 +60,8 @@ private:
     // change of book.
     std::set<std::wstring> told_;
     std::vector<boost::signals2::scoped_connection> connections_;
-    // Outcomes that arrive after the controller is gone are dropped.
-    std::shared_ptr<SpellCheckController*> self_;
-    SerialWorker worker_;
+    // Last, so that it goes first: no outcome arrives once the controller is going.
+    Background::Worker worker_;
 };
 
 }  // namespace TarnViewModel

@@ -1,6 +1,7 @@
 #include "document/BookFileWriter.h"
 
 #include "document/BookFileValues.h"
+#include "document/NativePath.h"
 #include "document/ReplacingFile.h"
 #include "document/TarnDataModel.h"
 #include "document/XmlTextWriter.h"
@@ -44,9 +45,7 @@ void WriteChoice(XmlTextWriter& writer, const Choice& choice)
     writer.End(L"choice");
 }
 
-// visitChoices calls its argument with each of the section's choices, in order.
-template <class VisitChoices>
-void WriteSection(XmlTextWriter& writer, const Section& section, std::size_t choiceCount, VisitChoices visitChoices)
+void WriteSection(XmlTextWriter& writer, const BookSnapshot& book, const Section& section)
 {
     writer.Start(L"section");
     writer.Leaf(L"number", std::to_wstring(section.number));
@@ -54,11 +53,11 @@ void WriteSection(XmlTextWriter& writer, const Section& section, std::size_t cho
     writer.Leaf(L"summary", section.summary);
     WriteParagraphs(writer, L"text", section.text);
     writer.Leaf(L"backgroundcolour", CommonLib::ColourUtilities::ToString(section.backgroundColour));
-    if (choiceCount == 0) {
+    if (book.ChoiceCount(section.number) == 0) {
         writer.Leaf(L"choices", L"");
     } else {
         writer.Start(L"choices");
-        visitChoices([&writer](const Choice& choice) { WriteChoice(writer, choice); });
+        book.VisitSectionChoices(section.number, false, [&writer](const Choice& choice) { WriteChoice(writer, choice); });
         writer.End(L"choices");
     }
     writer.End(L"section");
@@ -74,91 +73,48 @@ void WriteStyle(XmlTextWriter& writer, const wchar_t* name, const CommonLib::Fon
     writer.End(L"style");
 }
 
-// The book-wide values of the file, where they lie: in the open book or in a copy of it.
-struct BookValues {
-    const std::wstring& title;
-    const BookDetails& details;
-    const std::wstring& footer;
-    const std::wstring& choiceFormat;
-    bool newPagePerSection;
-    CommonLib::Font mainFont;
-    CommonLib::Font headerFont;
-    CommonLib::Font footerFont;
-};
+}  // namespace
 
-// walkSections calls its argument with each section, its number of choices and a visitor
-// of its choices, in ascending order.
-template <class WalkSections>
-std::string BookText(const BookValues& book, bool hasSections, WalkSections walkSections)
+std::string BookFileText(const BookSnapshot& book)
 {
     XmlTextWriter writer;
     writer.StartWithAttribute(L"book", L"version", L"2");
-    writer.Leaf(L"title", book.title);
-    writer.Leaf(L"author", book.details.author);
-    writer.Leaf(L"language", book.details.language);
-    writer.Leaf(L"identifier", boost::uuids::to_wstring(book.details.identifier));
+    writer.Leaf(L"title", book.GetTitle());
+    const BookDetails& details = book.GetDetails();
+    writer.Leaf(L"author", details.author);
+    writer.Leaf(L"language", details.language);
+    writer.Leaf(L"identifier", boost::uuids::to_wstring(details.identifier));
     // Only imported stories have these, so a book begun here is written as before.
-    if (!book.details.storyFormat.empty() || !book.details.storyFormatVersion.empty()) {
-        writer.Leaf(L"storyFormat", book.details.storyFormat);
-        writer.Leaf(L"storyFormatVersion", book.details.storyFormatVersion);
+    if (!details.storyFormat.empty() || !details.storyFormatVersion.empty()) {
+        writer.Leaf(L"storyFormat", details.storyFormat);
+        writer.Leaf(L"storyFormatVersion", details.storyFormatVersion);
     }
-    if (!hasSections) {
+    if (book.SectionCount() == 0) {
         writer.Leaf(L"sections", L"");
     } else {
         writer.Start(L"sections");
-        walkSections([&writer](const Section& section, std::size_t choiceCount, auto visitChoices) {
-            WriteSection(writer, section, choiceCount, visitChoices);
-        });
+        book.VisitSections([&writer, &book](const Section& section) { WriteSection(writer, book, section); });
         writer.End(L"sections");
     }
-    WriteParagraphs(writer, L"footer", book.footer);
+    WriteParagraphs(writer, L"footer", book.GetFooter());
     writer.Start(L"formats");
-    writer.Leaf(L"choice", book.choiceFormat);
+    writer.Leaf(L"choice", book.GetChoiceFormat());
     writer.End(L"formats");
     writer.Start(L"options");
-    writer.Leaf(L"newpagepersection", BooleanText(book.newPagePerSection));
+    writer.Leaf(L"newpagepersection", BooleanText(book.GetNewPagePerSection()));
     writer.End(L"options");
     writer.Start(L"styles");
-    WriteStyle(writer, L"text", book.mainFont);
-    WriteStyle(writer, L"header", book.headerFont);
-    WriteStyle(writer, L"footer", book.footerFont);
+    WriteStyle(writer, L"text", book.GetFont(FontType::MainBook));
+    WriteStyle(writer, L"header", book.GetFont(FontType::Header));
+    WriteStyle(writer, L"footer", book.GetFont(FontType::Footer));
     writer.End(L"styles");
     writer.End(L"book");
     return writer.Text();
 }
 
-}  // namespace
-
 std::string BookFileText(const TarnDataModel& model)
 {
-    const StoryGraph& graph = model.GetStoryGraph();
-    return BookText({model.GetTitle(), model.GetDetails(), model.GetFooter(), model.GetChoiceFormat(), model.GetNewPagePerSection(),
-                     model.GetFont(FontType::MainBook), model.GetFont(FontType::Header), model.GetFont(FontType::Footer)},
-                    graph.SectionCount() > 0, [&graph](auto write) {
-                        graph.VisitSections([&](const Section& section) {
-                            write(section, graph.ChoiceCount(section.number),
-                                  [&](auto visit) { graph.VisitSectionChoices(section.number, false, visit); });
-                        });
-                    });
-}
-
-std::string BookFileText(const BookCopy& book)
-{
-    return BookText(
-        {book.title, book.details, book.footer, book.choiceFormat, book.newPagePerSection, book.mainFont, book.headerFont, book.footerFont},
-        !book.sections.empty(), [&book](auto write) {
-            const Choice* next = book.choices.data();
-            for (std::size_t index = 0; index < book.sections.size(); ++index) {
-                const Choice* const first = next;
-                const std::size_t count = book.choiceCounts[index];
-                next += count;
-                write(book.sections[index], count, [first, count](auto visit) {
-                    for (const Choice* choice = first; choice != first + count; ++choice) {
-                        visit(*choice);
-                    }
-                });
-            }
-        });
+    return BookFileText(*model.Snapshot());
 }
 
 void WriteBookFile(const std::string& fileName, const std::string& text)
@@ -166,6 +122,13 @@ void WriteBookFile(const std::string& fileName, const std::string& text)
     ReplacingFile file(fileName);
     file.Stream().write(text.data(), static_cast<std::streamsize>(text.size()));
     file.Commit();
+}
+
+std::optional<FileStamp> WriteBook(const BookSnapshot& book, const std::wstring& path)
+{
+    const std::string fileName = NativePath(path);
+    WriteBookFile(fileName, BookFileText(book));
+    return FileStamp::Of(fileName);
 }
 
 }  // namespace TarnViewModel

@@ -94,12 +94,12 @@ void RecoverySession::Lock()
     }
 }
 
-void RecoverySession::Write(const BookCopy& book, const std::wstring& bookPath, std::chrono::system_clock::time_point when)
+void RecoverySession::Write(const BookSnapshot& book, const std::wstring& bookPath, std::chrono::system_clock::time_point when)
 {
     Lock();
     WriteBookFile(copyFile_, BookFileText(book));
     hasCopy_ = true;
-    WriteBookFile(noteFile_, NoteText(bookPath, book.title, when));
+    WriteBookFile(noteFile_, NoteText(bookPath, book.GetTitle(), when));
 }
 
 void RecoverySession::Remove()

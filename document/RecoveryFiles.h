@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/BookCopy.h"
+#include "document/BookSnapshot.h"
 
 #include <chrono>
 #include <cstdint>
@@ -36,7 +36,7 @@ public:
 
     // Writes the copy, then its note; from one thread at a time, any thread. Throws the XML
     // writer's "write error" naming the file when either cannot be written.
-    void Write(const BookCopy& book, const std::wstring& bookPath, std::chrono::system_clock::time_point when);
+    void Write(const BookSnapshot& book, const std::wstring& bookPath, std::chrono::system_clock::time_point when);
     // Removes the copy and its note, if there are any.
     void Remove();
     bool HasCopy() const { return hasCopy_; }

@@ -94,9 +94,10 @@ void TarnDataModel::Clear()
     filePath_.clear();
     diskStamp_.reset();
     newPagePerSection_ = false;
-    SetMainFont(Font{L"Cambria", 10});
-    SetHeaderFont(Font{L"Cambria", 36});
-    SetFooterFont(Font{L"Consolas", 8});
+    const BookFonts fonts = DefaultBookFonts();
+    SetMainFont(fonts[static_cast<std::size_t>(FontType::MainBook)]);
+    SetHeaderFont(fonts[static_cast<std::size_t>(FontType::Header)]);
+    SetFooterFont(fonts[static_cast<std::size_t>(FontType::Footer)]);
     ClearHistories();
     MarkSaved();
     RaiseUndoRedoChanged();
@@ -141,6 +142,7 @@ void TarnDataModel::ClearHistories()
     undoHistory_.clear();
     redoHistory_.clear();
     baseState_ = ++lastState_;
+    ++book_;
 }
 
 void TarnDataModel::RaiseUndoRedoChanged()
@@ -247,27 +249,20 @@ void TarnDataModel::UpdateModified()
     modified_ = changedBeyondHistory_ || CurrentState() != savedState_;
 }
 
-BookCopy TarnDataModel::Snapshot() const
+SharedBook TarnDataModel::Snapshot() const
 {
-    BookCopy book{title_,
-                  details_,
-                  footer_,
-                  choiceFormat_,
-                  newPagePerSection_,
-                  GetFont(CommonLib::FontType::MainBook),
-                  GetFont(CommonLib::FontType::Header),
-                  GetFont(CommonLib::FontType::Footer),
-                  {},
-                  {},
-                  {}};
-    book.sections.reserve(graph_.SectionCount());
-    book.choiceCounts.reserve(graph_.SectionCount());
-    graph_.VisitSections([&book, this](const Section& section) {
-        book.sections.push_back(section);
-        book.choiceCounts.push_back(graph_.ChoiceCount(section.number));
-        graph_.VisitSectionChoices(section.number, false, [&book](const Choice& choice) { book.choices.push_back(choice); });
-    });
-    return book;
+    return BookSnapshot::Of(
+        graph_,
+        {title_,
+         details_,
+         footer_,
+         choiceFormat_,
+         newPagePerSection_,
+         {GetFont(FontType::MainBook), GetFont(FontType::SectionNumber), GetFont(FontType::Header), GetFont(FontType::Footer)},
+         {},
+         {},
+         {}},
+        {book_, CurrentState(), revision_});
 }
 
 std::uint64_t TarnDataModel::FileSize() const

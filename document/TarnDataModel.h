@@ -2,9 +2,9 @@
 
 #include "commands/ICommand.h"
 #include "commands/ICommandTarget.h"
-#include "document/BookCopy.h"
 #include "document/BookDetails.h"
 #include "document/BookFileContents.h"
+#include "document/BookSnapshot.h"
 #include "document/ChoiceTemplate.h"
 #include "document/DocumentNotifications.h"
 #include "document/FileStamp.h"
@@ -90,8 +90,8 @@ public:
     bool IsModified() const { return modified_; }
     // Changes with every change to the book, saved or not, and with every book loaded or made.
     std::uint64_t Revision() const { return revision_; }
-    // A copy of everything the book file holds, for writing it on another thread.
-    BookCopy Snapshot() const;
+    // The book as it is now, for reading it on another thread.
+    SharedBook Snapshot() const;
     // The bytes the book's file takes at most, as it is now.
     std::uint64_t FileSize() const;
     // The bytes the book's file may still grow by.
@@ -128,6 +128,10 @@ public:
     bool ChangedOnDisk() const;
     // Writes the book to the file, replacing it only once the new text is on disk.
     void Save(const std::wstring& path);
+    // The snapshot has been written to the file at the path, which now has the stamp: the
+    // book as it was then is the one on disk, and edits made since stay unsaved. Changes
+    // nothing when another book has been opened since the snapshot was taken.
+    void MarkSnapshotSaved(const BookSnapshot& book, const std::wstring& path, std::optional<FileStamp> stamp);
     void AddChoiceTemplate(const std::wstring& name, const std::wstring& format);
     void ResetChoiceTemplates();
 
@@ -191,6 +195,9 @@ private:
     std::wstring choiceFormat_;
     bool modified_ = false;
     std::uint64_t revision_ = 0;
+    // Counts the books opened or begun, so that a save that ends later is told from one of
+    // another book.
+    std::uint64_t book_ = 0;
     std::uint64_t lastState_ = 0;
     // The state below the undo history: where undoing everything kept leads.
     std::uint64_t baseState_ = 0;

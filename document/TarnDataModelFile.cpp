@@ -66,11 +66,9 @@ void TarnDataModel::Replace(BookFileContents contents)
     details_ = std::move(contents.details);
     graph_ = std::move(contents.graph);
     partsSize_ = SizeInFile(graph_);
-    for (const auto& [type, font] : contents.fonts) {
-        SetFont(type, font);
-        if (type == FontType::MainBook) {
-            SetFont(FontType::SectionNumber, Font{font.faceName, font.size + 3});
-        }
+    const BookFonts fonts = FontsOfStyles(contents.fonts);
+    for (FontType type : {FontType::MainBook, FontType::SectionNumber, FontType::Header, FontType::Footer}) {
+        SetFont(type, fonts[static_cast<std::size_t>(type)]);
     }
     footer_ = std::move(contents.footer);
     choiceFormat_ = std::move(contents.choiceFormat);
@@ -116,11 +114,25 @@ bool TarnDataModel::ChangedOnDisk() const
 void TarnDataModel::Save(const std::wstring& path)
 {
     commitPendingEdits_();
-    const std::string fileName = NativePath(path);
-    WriteBookFile(fileName, BookFileText(*this));
+    const SharedBook book = Snapshot();
+    MarkSnapshotSaved(*book, path, WriteBook(*book, path));
+}
+
+void TarnDataModel::MarkSnapshotSaved(const BookSnapshot& book, const std::wstring& path, std::optional<FileStamp> stamp)
+{
+    if (book.GetOrigin().book != book_) {
+        return;
+    }
     filePath_ = path;
-    diskStamp_ = FileStamp::Of(fileName);
-    MarkSaved();
+    diskStamp_ = stamp;
+    if (book.GetOrigin().revision == revision_) {
+        MarkSaved();
+        return;
+    }
+    // Edited since: undoing back to the saved state shows the book unmodified again, unless
+    // a change that no undo reaches came before or after the snapshot.
+    savedState_ = book.GetOrigin().state;
+    UpdateModified();
 }
 
 }  // namespace TarnViewModel

@@ -1,6 +1,6 @@
 #include "export/CogExporter.h"
 
-#include "document/TarnDataModel.h"
+#include "document/BookSnapshot.h"
 #include "export/ExportText.h"
 #include "export/FormatChoice.h"
 
@@ -92,14 +92,13 @@ std::string OneLine(const std::wstring& text)
 
 }  // namespace
 
-void CogExporter::Export(const TarnDataModel& model, std::ostream& output)
+void CogExporter::Export(const BookSnapshot& book, std::ostream& output)
 {
-    const StoryGraph& graph = model.GetStoryGraph();
-    output << "*title " << Utf8(model.GetTitle()) << '\n';
-    if (!model.GetDetails().author.empty()) {
-        output << "*author " << Utf8(model.GetDetails().author) << '\n';
+    output << "*title " << Utf8(book.GetTitle()) << '\n';
+    if (!book.GetDetails().author.empty()) {
+        output << "*author " << Utf8(book.GetDetails().author) << '\n';
     }
-    graph.VisitSections([&](const Section& section) {
+    book.VisitSections([&](const Section& section) {
         output << "\n*label " << section.number << '\n';
         for (const std::string& line : Lines(section.text)) {
             const std::string text = TextLine(line);
@@ -107,16 +106,16 @@ void CogExporter::Export(const TarnDataModel& model, std::ostream& output)
                 output << text << "\n\n";
             }
         }
-        if (!graph.HasChoices(section.number, true)) {
+        if (!book.HasChoices(section.number, true)) {
             output << "*ending\n";
             return;
         }
         output << "*choice\n";
-        graph.VisitSectionChoices(section.number, false, [&](const Choice& choice) {
+        book.VisitSectionChoices(section.number, false, [&](const Choice& choice) {
             // ChoiceScript refuses an option without a text.
             std::string option = Unindented(OneLine(choice.text));
             if (option.empty()) {
-                option = Unindented(OneLine(FormatChoice(L"", choice.destination, model.GetChoiceFormat()).text));
+                option = Unindented(OneLine(FormatChoice(L"", choice.destination, book.GetChoiceFormat()).text));
             }
             if (option.empty()) {
                 option = std::to_string(choice.destination);
@@ -125,7 +124,7 @@ void CogExporter::Export(const TarnDataModel& model, std::ostream& output)
         });
     });
     output << '\n';
-    for (const std::string& line : Lines(model.GetFooter())) {
+    for (const std::string& line : Lines(book.GetFooter())) {
         output << "*comment " << line << '\n';
     }
 }

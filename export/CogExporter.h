@@ -8,7 +8,7 @@ namespace TarnViewModel {
 // with one goto per option, or an ending.
 class CogExporter : public IBookExporter {
 public:
-    void Export(const TarnDataModel& model, std::ostream& output) override;
+    void Export(const BookSnapshot& book, std::ostream& output) override;
 };
 
 }  // namespace TarnViewModel

@@ -1,6 +1,6 @@
 #include "export/EpubExporter.h"
 
-#include "document/TarnDataModel.h"
+#include "document/BookSnapshot.h"
 #include "export/ExportText.h"
 #include "export/FormatChoice.h"
 #include "export/ZipArchive.h"
@@ -89,14 +89,14 @@ const std::string DocumentEnd = "</body>\n</html>\n";
 
 class EpubBook {
 public:
-    explicit EpubBook(const TarnDataModel& model) : model_(model), graph_(model.GetStoryGraph())
+    explicit EpubBook(const BookSnapshot& book) : book_(book)
     {
-        const BookDetails& details = model.GetDetails();
-        title_ = XmlEscaped(ShownTitle(model.GetTitle()));
+        const BookDetails& details = book.GetDetails();
+        title_ = XmlEscaped(ShownTitle(book.GetTitle()));
         language_ = XmlEscaped(details.language);
-        documentOf_.assign(graph_.LastSectionNumber() + 1, NoDocument);
+        documentOf_.assign(book_.LastSectionNumber() + 1, NoDocument);
         std::size_t index = 0;
-        graph_.VisitSections([&](const Section& section) { documentOf_[section.number] = index++ / EpubExporter::SectionsPerDocument; });
+        book_.VisitSections([&](const Section& section) { documentOf_[section.number] = index++ / EpubExporter::SectionsPerDocument; });
         documents_ = std::max<std::size_t>((index + EpubExporter::SectionsPerDocument - 1) / EpubExporter::SectionsPerDocument, 1);
     }
 
@@ -107,13 +107,13 @@ public:
             document = DocumentStart(title_, language_);
         }
         documents.front() += "<h1>" + title_ + "</h1>\n";
-        if (!model_.GetDetails().author.empty()) {
-            documents.front() += "<p class=\"author\">" + XmlEscaped(model_.GetDetails().author) + "</p>\n";
+        if (!book_.GetDetails().author.empty()) {
+            documents.front() += "<p class=\"author\">" + XmlEscaped(book_.GetDetails().author) + "</p>\n";
         }
-        graph_.VisitSections([&](const Section& section) { AddSection(section, documents[documentOf_[section.number]]); });
+        book_.VisitSections([&](const Section& section) { AddSection(section, documents[documentOf_[section.number]]); });
         std::string& last = documents.back();
         last += "<div class=\"footer\">\n";
-        for (const std::wstring& piece : PiecesBetweenLineBreaks(model_.GetFooter())) {
+        for (const std::wstring& piece : PiecesBetweenLineBreaks(book_.GetFooter())) {
             last += "<p>" + XmlEscaped(piece) + "</p>\n";
         }
         last += "</div>\n";
@@ -126,10 +126,10 @@ public:
     std::string Navigation() const
     {
         std::string nav = DocumentStart(title_, language_, false) + "<nav epub:type=\"toc\" id=\"toc\">\n<h1>" + title_ + "</h1>\n<ol>\n";
-        if (graph_.SectionCount() == 0) {
+        if (book_.SectionCount() == 0) {
             nav += "<li><a href=\"" + DocumentName(0) + "\">" + title_ + "</a></li>\n";
         }
-        graph_.VisitSections([&](const Section& section) {
+        book_.VisitSections([&](const Section& section) {
             nav += "<li><a href=\"" + Link(documentOf_[section.number], section.number) + "\">" + std::to_string(section.number) +
                    "</a></li>\n";
         });
@@ -138,7 +138,7 @@ public:
 
     std::string Package(const std::string& modified) const
     {
-        const BookDetails& details = model_.GetDetails();
+        const BookDetails& details = book_.GetDetails();
         std::string package = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                               "<package xmlns=\"http://www.idpf.org/2007/opf\" version=\"3.0\" unique-identifier=\"book-id\" xml:lang=\"" +
                               language_ +
@@ -173,9 +173,9 @@ private:
                 document += "<p>" + XmlEscaped(piece) + "</p>\n";
             }
         }
-        if (graph_.HasChoices(section.number, false)) {
+        if (book_.HasChoices(section.number, false)) {
             document += "<ul class=\"choices\">\n";
-            graph_.VisitSectionChoices(section.number, false, [&](const Choice& choice) {
+            book_.VisitSectionChoices(section.number, false, [&](const Choice& choice) {
                 if (!choice.hidden) {
                     document += "<li>" + ChoiceLine(choice) + "</li>\n";
                 }
@@ -187,7 +187,7 @@ private:
 
     std::string ChoiceLine(const Choice& choice) const
     {
-        const auto formatted = FormatChoice(ReducedLineBreaks(choice.text), choice.destination, model_.GetChoiceFormat());
+        const auto formatted = FormatChoice(ReducedLineBreaks(choice.text), choice.destination, book_.GetChoiceFormat());
         const bool linked =
             formatted.hasDestination && choice.destination < documentOf_.size() && documentOf_[choice.destination] != NoDocument;
         if (!linked) {
@@ -200,8 +200,7 @@ private:
                Xhtml(text.substr(formatted.destinationPosition + formatted.destinationLength));
     }
 
-    const TarnDataModel& model_;
-    const StoryGraph& graph_;
+    const BookSnapshot& book_;
     std::string title_;
     std::string language_;
     // The content document holding each number's section, by number.
@@ -239,18 +238,18 @@ EpubExporter::EpubExporter(const std::array<CommonLib::Font, 4>& fonts, bool new
     : fonts_(fonts), newPagePerSection_(newPagePerSection), modified_(modified)
 {}
 
-void EpubExporter::Export(const TarnDataModel& model, std::ostream& output)
+void EpubExporter::Export(const BookSnapshot& book, std::ostream& output)
 {
     const std::time_t modified = std::chrono::system_clock::to_time_t(modified_);
-    const EpubBook book(model);
+    const EpubBook epub(book);
     ZipArchive archive(modified);
     // Readers recognise the format from the first entry, stored as it is.
     archive.AddStored("mimetype", "application/epub+zip");
     archive.AddCompressed("META-INF/container.xml", Container);
-    archive.AddCompressed("EPUB/package.opf", book.Package(Timestamp(modified)));
-    archive.AddCompressed("EPUB/nav.xhtml", book.Navigation());
+    archive.AddCompressed("EPUB/package.opf", epub.Package(Timestamp(modified)));
+    archive.AddCompressed("EPUB/nav.xhtml", epub.Navigation());
     archive.AddCompressed("EPUB/style.css", StyleSheet(fonts_, newPagePerSection_));
-    std::vector<std::string> documents = book.ContentDocuments();
+    std::vector<std::string> documents = epub.ContentDocuments();
     for (std::size_t document = 0; document < documents.size(); ++document) {
         archive.AddCompressed("EPUB/" + DocumentName(document), std::move(documents[document]));
     }

@@ -23,7 +23,7 @@ public:
     EpubExporter(const std::array<CommonLib::Font, 4>& fonts, bool newPagePerSection,
                  std::chrono::system_clock::time_point modified = std::chrono::system_clock::now());
 
-    void Export(const TarnDataModel& model, std::ostream& output) override;
+    void Export(const BookSnapshot& book, std::ostream& output) override;
 
 private:
     std::array<CommonLib::Font, 4> fonts_;

@@ -1,6 +1,6 @@
 #include "export/ExporterSelection.h"
 
-#include "document/TarnDataModel.h"
+#include "document/BookSnapshot.h"
 #include "export/CogExporter.h"
 #include "export/EpubExporter.h"
 #include "export/HtmlExporter.h"
@@ -17,22 +17,15 @@ namespace {
 constexpr int EpubFileType = 7;
 constexpr int TweeFileType = 9;
 
-std::array<CommonLib::Font, 4> BookFonts(const TarnDataModel& model)
-{
-    using CommonLib::FontType;
-    return {model.GetFont(FontType::MainBook), model.GetFont(FontType::SectionNumber), model.GetFont(FontType::Header),
-            model.GetFont(FontType::Footer)};
-}
-
 }  // namespace
 
-std::unique_ptr<IBookExporter> CreateBookExporter(const TarnDataModel& model, int fileTypeIndex)
+std::unique_ptr<IBookExporter> CreateBookExporter(const BookSnapshot& book, int fileTypeIndex)
 {
     switch (fileTypeIndex) {
     case 2:
-        return std::make_unique<RtfExporter>(BookFonts(model), model.GetNewPagePerSection());
+        return std::make_unique<RtfExporter>(book.GetFonts(), book.GetNewPagePerSection());
     case 3:
-        return std::make_unique<HtmlExporter>(BookFonts(model));
+        return std::make_unique<HtmlExporter>(book.GetFonts());
     case 4:
         return std::make_unique<XmlExporter>();
     case 5:
@@ -40,7 +33,7 @@ std::unique_ptr<IBookExporter> CreateBookExporter(const TarnDataModel& model, in
     case 6:
         return std::make_unique<CogExporter>();
     case EpubFileType:
-        return std::make_unique<EpubExporter>(BookFonts(model), model.GetNewPagePerSection());
+        return std::make_unique<EpubExporter>(book.GetFonts(), book.GetNewPagePerSection());
     case TweeFileType:
         return std::make_unique<TweeExporter>();
     default:

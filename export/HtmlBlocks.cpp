@@ -1,6 +1,6 @@
 #include "export/HtmlBlocks.h"
 
-#include "document/TarnDataModel.h"
+#include "document/BookSnapshot.h"
 #include "export/ExportText.h"
 #include "export/FormatChoice.h"
 
@@ -56,20 +56,19 @@ void WriteParagraphs(std::ostream& output, int indent, const std::wstring& text)
     }
 }
 
-void WriteSectionContents(std::ostream& output, const Section& section, const TarnDataModel& model, const LinkTemplate& link)
+void WriteSectionContents(std::ostream& output, const Section& section, const BookSnapshot& book, const LinkTemplate& link)
 {
-    const StoryGraph& graph = model.GetStoryGraph();
     WriteHtmlLine(output, 4, "<div class=\"sectionText\">");
     WriteParagraphs(output, 6, section.text);
     WriteHtmlLine(output, 4, "</div>");
-    if (!graph.HasChoices(section.number, false)) {
+    if (!book.HasChoices(section.number, false)) {
         return;
     }
     WriteHtmlLine(output, 4, "<ul class=\"sectionChoices\">");
-    graph.VisitSectionChoices(section.number, false, [&](const Choice& choice) {
+    book.VisitSectionChoices(section.number, false, [&](const Choice& choice) {
         if (!choice.hidden) {
             const std::wstring format =
-                boost::algorithm::replace_all_copy(model.GetChoiceFormat(), std::wstring(L"{{destination}}"), link(choice));
+                boost::algorithm::replace_all_copy(book.GetChoiceFormat(), std::wstring(L"{{destination}}"), link(choice));
             const auto formatted = FormatChoice(choice.text, choice.destination, format);
             WriteHtmlLine(output, 6, "<li class=\"choice\">" + Utf8(formatted.text) + "</li>");
         }

@@ -12,7 +12,7 @@
 
 namespace TarnViewModel {
 
-class TarnDataModel;
+class BookSnapshot;
 
 // The pieces that the single-page and the multi-page HTML exports share. Author text is
 // written as it stands, so that markup typed by the author takes effect.
@@ -30,7 +30,7 @@ void WriteStyleRules(std::ostream& output, const std::array<CommonLib::Font, 4>&
 // A section's text paragraphs and its list of visible choices, each choice rendered with
 // the book's choice format whose "{{destination}}" became the choice's link.
 using LinkTemplate = std::function<std::wstring(const Choice&)>;
-void WriteSectionContents(std::ostream& output, const Section& section, const TarnDataModel& model, const LinkTemplate& link);
+void WriteSectionContents(std::ostream& output, const Section& section, const BookSnapshot& book, const LinkTemplate& link);
 
 // One paragraph line per piece of the text between CR LF pairs.
 void WriteParagraphs(std::ostream& output, int indent, const std::wstring& text);

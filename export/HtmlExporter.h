@@ -12,7 +12,7 @@ class HtmlExporter : public IBookExporter {
 public:
     // The fonts in role order: main text, section number, header, footer.
     explicit HtmlExporter(const std::array<CommonLib::Font, 4>& fonts);
-    void Export(const TarnDataModel& model, std::ostream& output) override;
+    void Export(const BookSnapshot& book, std::ostream& output) override;
 
 private:
     std::array<CommonLib::Font, 4> fonts_;

@@ -1,6 +1,6 @@
 #include "export/HtmlMultiPageExporter.h"
 
-#include "document/TarnDataModel.h"
+#include "document/BookSnapshot.h"
 #include "export/ExportText.h"
 #include "export/HtmlBlocks.h"
 
@@ -45,15 +45,15 @@ void HtmlMultiPageExporter::WriteTitlePage(const std::wstring& title, std::ostre
     WriteHtmlLine(output, 0, "</html>");
 }
 
-void HtmlMultiPageExporter::WriteSectionPage(const Section& section, const TarnDataModel& model, const std::wstring& linkPrefix,
+void HtmlMultiPageExporter::WriteSectionPage(const Section& section, const BookSnapshot& book, const std::wstring& linkPrefix,
                                              std::ostream& output)
 {
     const std::wstring number = std::to_wstring(section.number);
-    WritePageHead(output, number, &model.GetDetails());
+    WritePageHead(output, number, &book.GetDetails());
     WriteHtmlLine(output, 0, "<body>");
     WriteHtmlLine(output, 2, "<div class=\"section\">");
     WriteHtmlLine(output, 4, "<h2 class=\"sectionNumber\">" + Utf8(number) + "</h2>");
-    WriteSectionContents(output, section, model, [&linkPrefix](const Choice& choice) {
+    WriteSectionContents(output, section, book, [&linkPrefix](const Choice& choice) {
         return L"<a href=\"" + linkPrefix + std::to_wstring(choice.destination) + L".html\">{{destination}}</a>";
     });
     WriteHtmlLine(output, 2, "</div>");

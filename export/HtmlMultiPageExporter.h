@@ -11,8 +11,7 @@ public:
     void WriteStyleSheet(const CommonLib::Font& mainText, const CommonLib::Font& sectionNumber, const CommonLib::Font& header,
                          const CommonLib::Font& footer, std::ostream& output) override;
     void WriteTitlePage(const std::wstring& title, std::ostream& output) override;
-    void WriteSectionPage(const Section& section, const TarnDataModel& model, const std::wstring& linkPrefix,
-                          std::ostream& output) override;
+    void WriteSectionPage(const Section& section, const BookSnapshot& book, const std::wstring& linkPrefix, std::ostream& output) override;
 };
 
 }  // namespace TarnViewModel

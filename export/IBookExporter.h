@@ -4,14 +4,14 @@
 
 namespace TarnViewModel {
 
-class TarnDataModel;
+class BookSnapshot;
 
 // Writes a whole book to one output stream. Line ends are written as LF; the output layer
 // in front of a file stores each as CR LF.
 class IBookExporter {
 public:
     virtual ~IBookExporter() = default;
-    virtual void Export(const TarnDataModel& model, std::ostream& output) = 0;
+    virtual void Export(const BookSnapshot& book, std::ostream& output) = 0;
 };
 
 }  // namespace TarnViewModel

@@ -8,7 +8,7 @@
 
 namespace TarnViewModel {
 
-class TarnDataModel;
+class BookSnapshot;
 
 // Writes a book as one page per section and a shared style sheet, one stream per file.
 class IMultiPageExporter {
@@ -17,7 +17,7 @@ public:
     virtual void WriteStyleSheet(const CommonLib::Font& mainText, const CommonLib::Font& sectionNumber, const CommonLib::Font& header,
                                  const CommonLib::Font& footer, std::ostream& output) = 0;
     virtual void WriteTitlePage(const std::wstring& title, std::ostream& output) = 0;
-    virtual void WriteSectionPage(const Section& section, const TarnDataModel& model, const std::wstring& linkPrefix,
+    virtual void WriteSectionPage(const Section& section, const BookSnapshot& book, const std::wstring& linkPrefix,
                                   std::ostream& output) = 0;
 };
 

@@ -1,6 +1,6 @@
 #include "export/JsonExporter.h"
 
-#include "document/TarnDataModel.h"
+#include "document/BookSnapshot.h"
 #include "export/ExportText.h"
 #include "export/JsonTextWriter.h"
 
@@ -8,25 +8,24 @@
 
 namespace TarnViewModel {
 
-void JsonExporter::Export(const TarnDataModel& model, std::ostream& output)
+void JsonExporter::Export(const BookSnapshot& book, std::ostream& output)
 {
-    const StoryGraph& graph = model.GetStoryGraph();
     JsonTextWriter writer;
     writer.StartObject(nullptr);
     writer.StartObject("book");
     writer.Member("version", "2");
-    writer.Member("title", Utf8(model.GetTitle()));
-    if (graph.SectionCount() == 0) {
+    writer.Member("title", Utf8(book.GetTitle()));
+    if (book.SectionCount() == 0) {
         writer.EmptyArray("sections");
     } else {
         writer.StartArray("sections");
-        graph.VisitSections([&](const Section& section) {
+        book.VisitSections([&](const Section& section) {
             writer.StartObject(nullptr);
             writer.Member("number", std::to_string(section.number));
             writer.Member("text", Utf8(ReducedLineBreaks(section.text)));
-            if (graph.HasChoices(section.number, true)) {
+            if (book.HasChoices(section.number, true)) {
                 writer.StartArray("choices");
-                graph.VisitSectionChoices(section.number, false, [&](const Choice& choice) {
+                book.VisitSectionChoices(section.number, false, [&](const Choice& choice) {
                     writer.StartObject(nullptr);
                     writer.Member("text", Utf8(ReducedLineBreaks(choice.text)));
                     writer.Member("destination", std::to_string(choice.destination));
@@ -39,7 +38,7 @@ void JsonExporter::Export(const TarnDataModel& model, std::ostream& output)
         });
         writer.End();
     }
-    writer.Member("footer", Utf8(ReducedLineBreaks(model.GetFooter())));
+    writer.Member("footer", Utf8(ReducedLineBreaks(book.GetFooter())));
     writer.End();
     writer.End();
     output << writer.Text();

@@ -8,7 +8,7 @@ namespace TarnViewModel {
 class JsonExporter : public IBookExporter {
 public:
     // Throws the JSON writer's "write error" when the stream has failed.
-    void Export(const TarnDataModel& model, std::ostream& output) override;
+    void Export(const BookSnapshot& book, std::ostream& output) override;
 };
 
 }  // namespace TarnViewModel

@@ -1,7 +1,7 @@
 #include "export/MultiPageExport.h"
 
+#include "document/BookSnapshot.h"
 #include "document/NativePath.h"
-#include "document/TarnDataModel.h"
 #include "export/ExportFile.h"
 #include "export/HtmlMultiPageExporter.h"
 #include "export/StagedFolder.h"
@@ -33,13 +33,13 @@ bool IsSectionPage(const std::filesystem::path& file, std::uint32_t& number)
 }
 
 // Pages of sections the book no longer has would be read as part of it.
-void RemoveStalePages(const TarnDataModel& model, const std::wstring& folder)
+void RemoveStalePages(const BookSnapshot& book, const std::wstring& folder)
 {
     std::error_code error;
     for (std::filesystem::directory_iterator entry(NativePath(folder), error), end; !error && entry != end; entry.increment(error)) {
         std::uint32_t number = 0;
         std::error_code kind;
-        if (entry->is_regular_file(kind) && IsSectionPage(entry->path(), number) && !model.GetStoryGraph().HasSection(number)) {
+        if (entry->is_regular_file(kind) && IsSectionPage(entry->path(), number) && !book.HasSection(number)) {
             std::filesystem::remove(entry->path(), kind);
         }
     }
@@ -47,7 +47,7 @@ void RemoveStalePages(const TarnDataModel& model, const std::wstring& folder)
 
 }  // namespace
 
-void ExportPages(const TarnDataModel& model, const std::wstring& folder, const std::function<void(std::size_t written)>& pageWritten)
+void ExportPages(const BookSnapshot& book, const std::wstring& folder, const std::function<void(std::size_t written)>& pageWritten)
 {
     using CommonLib::FontType;
     HtmlMultiPageExporter exporter;
@@ -55,20 +55,20 @@ void ExportPages(const TarnDataModel& model, const std::wstring& folder, const s
     StagedFolder staged(folder);
     constexpr auto Later = ReplacingFile::Sync::ByCaller;
     // Names are made only of digits, so no page can land outside the folder.
-    model.GetStoryGraph().VisitSections([&](const Section& section) {
+    book.VisitSections([&](const Section& section) {
         ExportFile page(staged.Add(std::to_wstring(section.number) + L".html"), Later);
-        exporter.WriteSectionPage(section, model, L"", page.Stream());
+        exporter.WriteSectionPage(section, book, L"", page.Stream());
         page.Close();
         if (pageWritten) {
             pageWritten(++written);
         }
     });
     ExportFile styles(staged.Add(L"styles.css"), Later);
-    exporter.WriteStyleSheet(model.GetFont(FontType::MainBook), model.GetFont(FontType::SectionNumber), model.GetFont(FontType::Header),
-                             model.GetFont(FontType::Footer), styles.Stream());
+    exporter.WriteStyleSheet(book.GetFont(FontType::MainBook), book.GetFont(FontType::SectionNumber), book.GetFont(FontType::Header),
+                             book.GetFont(FontType::Footer), styles.Stream());
     styles.Close();
     staged.Commit();
-    RemoveStalePages(model, folder);
+    RemoveStalePages(book, folder);
 }
 
 }  // namespace TarnViewModel

@@ -1,6 +1,6 @@
 #include "export/RtfExporter.h"
 
-#include "document/TarnDataModel.h"
+#include "document/BookSnapshot.h"
 #include "export/ExportText.h"
 #include "export/FormatChoice.h"
 
@@ -55,33 +55,32 @@ std::string RtfExporter::Selector(FontType type) const
     return "\\f" + std::to_string(index) + "\\fs" + FontSizeText(fonts_[index].size, 2);
 }
 
-void RtfExporter::Export(const TarnDataModel& model, std::ostream& output)
+void RtfExporter::Export(const BookSnapshot& book, std::ostream& output)
 {
-    const StoryGraph& graph = model.GetStoryGraph();
     output << "{\\rtf1\\adeflang1025\\ansi\\deff0{\\fonttbl";
     for (std::size_t index = 0; index < fonts_.size(); ++index) {
         output << "{\\f" << index << "\\fnil " << Escaped(fonts_[index].faceName, false) << "; } ";
     }
     output << "}\n";
     output << "{\\*\\generator Brindle Story Studio;}\\viewkind4\\uc1\\pard\\lang2057\n";
-    output << "\\qc\\b" << Selector(FontType::Header) << ' ' << Escaped(model.GetTitle(), false) << "\\b0\\par\n";
-    graph.VisitSections([&](const Section& section) {
+    output << "\\qc\\b" << Selector(FontType::Header) << ' ' << Escaped(book.GetTitle(), false) << "\\b0\\par\n";
+    book.VisitSections([&](const Section& section) {
         output << Selector(FontType::SectionNumber) << "\\pard" << (newPagePerSection_ ? "\\page" : "") << "\\par\n";
         output << "\\b " << section.number << "\\b0" << Selector(FontType::MainBook) << "\\par\n";
         output << Escaped(section.text, true) << "\\par\n";
-        if (!graph.HasChoices(section.number, false)) {
+        if (!book.HasChoices(section.number, false)) {
             return;
         }
         output << "\\par\n";
-        graph.VisitSectionChoices(section.number, false, [&](const Choice& choice) {
+        book.VisitSectionChoices(section.number, false, [&](const Choice& choice) {
             if (!choice.hidden) {
-                const auto formatted = FormatChoice(choice.text, choice.destination, model.GetChoiceFormat());
+                const auto formatted = FormatChoice(choice.text, choice.destination, book.GetChoiceFormat());
                 output << Escaped(formatted.text, true) << "\\par\n";
             }
         });
     });
     output << "{\\footer\n";
-    output << "\\pard\\qc" << Selector(FontType::Footer) << ' ' << Escaped(model.GetFooter(), true) << '\n';
+    output << "\\pard\\qc" << Selector(FontType::Footer) << ' ' << Escaped(book.GetFooter(), true) << '\n';
     output << "}\n}\n";
 }
 

@@ -13,7 +13,7 @@ class RtfExporter : public IBookExporter {
 public:
     // The fonts in role order: main text, section number, header, footer.
     RtfExporter(const std::array<CommonLib::Font, 4>& fonts, bool newPagePerSection);
-    void Export(const TarnDataModel& model, std::ostream& output) override;
+    void Export(const BookSnapshot& book, std::ostream& output) override;
 
 private:
     std::string Selector(CommonLib::FontType type) const;

@@ -1,6 +1,6 @@
 #include "export/TweeExporter.h"
 
-#include "document/TarnDataModel.h"
+#include "document/BookSnapshot.h"
 #include "document/TweeFormat.h"
 #include "export/ExportText.h"
 #include "export/JsonTextWriter.h"
@@ -64,9 +64,9 @@ std::wstring LinkText(const std::wstring& text)
     return link;
 }
 
-void WriteStoryData(const TarnDataModel& model, std::ostream& output)
+void WriteStoryData(const BookSnapshot& book, std::ostream& output)
 {
-    const BookDetails& details = model.GetDetails();
+    const BookDetails& details = book.GetDetails();
     const bool imported = !details.storyFormat.empty();
     JsonTextWriter json;
     json.StartObject(nullptr);
@@ -75,9 +75,8 @@ void WriteStoryData(const TarnDataModel& model, std::ostream& output)
     if (!imported || !details.storyFormatVersion.empty()) {
         json.Member("format-version", imported ? Utf8(details.storyFormatVersion) : OwnStoryFormatVersion);
     }
-    const StoryGraph& graph = model.GetStoryGraph();
-    if (graph.SectionCount() > 0) {
-        json.Member("start", std::to_string(graph.HasSection(1) ? 1 : graph.FirstSectionNumber()));
+    if (book.SectionCount() > 0) {
+        json.Member("start", std::to_string(book.HasSection(1) ? 1 : book.FirstSectionNumber()));
     }
     json.End();
     output << ":: StoryData\n" << json.Text() << '\n';
@@ -86,7 +85,7 @@ void WriteStoryData(const TarnDataModel& model, std::ostream& output)
 // The section's passage; and, into the book's data, what plain Twee cannot hold of it: how
 // many lines of its text come before the links, its summary, which choices are hidden, and
 // choice texts that a link cannot hold as they are.
-void WriteSection(const StoryGraph& graph, const Section& section, std::ostream& output, JsonTextWriter& data)
+void WriteSection(const BookSnapshot& book, const Section& section, std::ostream& output, JsonTextWriter& data)
 {
     const std::vector<std::string> lines = ContentLines(section.text);
     output << ":: " << section.number << '\n';
@@ -97,7 +96,7 @@ void WriteSection(const StoryGraph& graph, const Section& section, std::ostream&
     std::vector<std::string> hidden;
     std::vector<std::pair<std::string, std::string>> texts;
     std::size_t index = 0;
-    graph.VisitSectionChoices(section.number, false, [&](const Choice& choice) {
+    book.VisitSectionChoices(section.number, false, [&](const Choice& choice) {
         const std::wstring link = LinkText(choice.text);
         links += "[[" + (choice.text.empty() ? "" : Utf8(link) + "->") + std::to_string(choice.destination) + "]]\n";
         if (choice.hidden) {
@@ -137,21 +136,20 @@ void WriteSection(const StoryGraph& graph, const Section& section, std::ostream&
 
 }  // namespace
 
-void TweeExporter::Export(const TarnDataModel& model, std::ostream& output)
+void TweeExporter::Export(const BookSnapshot& book, std::ostream& output)
 {
     output << ":: StoryTitle\n";
-    for (const std::string& line : ContentLines(model.GetTitle())) {
+    for (const std::string& line : ContentLines(book.GetTitle())) {
         output << line << '\n';
     }
     output << '\n';
-    WriteStoryData(model, output);
+    WriteStoryData(book, output);
     JsonTextWriter data;
     data.StartObject(nullptr);
-    data.Member("author", Utf8(model.GetDetails().author));
-    data.Member("language", Utf8(model.GetDetails().language));
+    data.Member("author", Utf8(book.GetDetails().author));
+    data.Member("language", Utf8(book.GetDetails().language));
     data.StartObject("sections");
-    const StoryGraph& graph = model.GetStoryGraph();
-    graph.VisitSections([&](const Section& section) { WriteSection(graph, section, output, data); });
+    book.VisitSections([&](const Section& section) { WriteSection(book, section, output, data); });
     data.End();
     data.End();
     output << ":: " << TweeSectionData << '\n' << data.Text() << '\n';

@@ -13,7 +13,7 @@ namespace TarnViewModel {
 // LF; the stream must not change them.
 class TweeExporter : public IBookExporter {
 public:
-    void Export(const TarnDataModel& model, std::ostream& output) override;
+    void Export(const BookSnapshot& book, std::ostream& output) override;
 };
 
 }  // namespace TarnViewModel

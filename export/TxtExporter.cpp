@@ -1,25 +1,24 @@
 #include "export/TxtExporter.h"
 
-#include "document/TarnDataModel.h"
+#include "document/BookSnapshot.h"
 #include "export/ExportText.h"
 #include "export/FormatChoice.h"
 
 namespace TarnViewModel {
 
-void TxtExporter::Export(const TarnDataModel& model, std::ostream& output)
+void TxtExporter::Export(const BookSnapshot& book, std::ostream& output)
 {
-    const StoryGraph& graph = model.GetStoryGraph();
-    output << Utf8(model.GetTitle());
-    graph.VisitSections([&](const Section& section) {
+    output << Utf8(book.GetTitle());
+    book.VisitSections([&](const Section& section) {
         output << "\n\n" << section.number << '\n' << Utf8(ReducedLineBreaks(section.text));
-        graph.VisitSectionChoices(section.number, false, [&](const Choice& choice) {
+        book.VisitSectionChoices(section.number, false, [&](const Choice& choice) {
             if (!choice.hidden) {
-                const auto formatted = FormatChoice(choice.text, choice.destination, model.GetChoiceFormat());
+                const auto formatted = FormatChoice(choice.text, choice.destination, book.GetChoiceFormat());
                 output << '\n' << Utf8(ReducedLineBreaks(formatted.text));
             }
         });
     });
-    output << "\n\n\n" << Utf8(ReducedLineBreaks(model.GetFooter()));
+    output << "\n\n\n" << Utf8(ReducedLineBreaks(book.GetFooter()));
 }
 
 }  // namespace TarnViewModel

@@ -8,7 +8,7 @@ namespace TarnViewModel {
 // then the footer.
 class TxtExporter : public IBookExporter {
 public:
-    void Export(const TarnDataModel& model, std::ostream& output) override;
+    void Export(const BookSnapshot& book, std::ostream& output) override;
 };
 
 }  // namespace TarnViewModel

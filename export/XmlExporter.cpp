@@ -1,6 +1,6 @@
 #include "export/XmlExporter.h"
 
-#include "document/TarnDataModel.h"
+#include "document/BookSnapshot.h"
 #include "document/XmlTextWriter.h"
 #include "export/ExportText.h"
 
@@ -34,23 +34,22 @@ std::wstring Value(const std::wstring& text)
 }  // namespace
 
 // The layout is that of the property-tree library's XML writer with two spaces per level.
-void XmlExporter::Export(const TarnDataModel& model, std::ostream& output)
+void XmlExporter::Export(const BookSnapshot& book, std::ostream& output)
 {
-    const StoryGraph& graph = model.GetStoryGraph();
     XmlTextWriter writer(' ', 2);
     writer.Start(L"book");
     writer.Leaf(L"version", L"2");
-    writer.Leaf(L"title", Value(model.GetTitle()));
-    if (graph.SectionCount() == 0) {
+    writer.Leaf(L"title", Value(book.GetTitle()));
+    if (book.SectionCount() == 0) {
         writer.Leaf(L"sections", L"");
     } else {
         writer.Start(L"sections");
-        graph.VisitSections([&](const Section& section) {
+        book.VisitSections([&](const Section& section) {
             writer.StartWithAttribute(L"section", L"number", std::to_wstring(section.number));
             writer.Leaf(L"text", Value(ReducedLineBreaks(section.text)));
-            if (graph.HasChoices(section.number, true)) {
+            if (book.HasChoices(section.number, true)) {
                 writer.Start(L"choices");
-                graph.VisitSectionChoices(section.number, false, [&](const Choice& choice) {
+                book.VisitSectionChoices(section.number, false, [&](const Choice& choice) {
                     writer.Start(L"choice");
                     writer.Leaf(L"text", Value(ReducedLineBreaks(choice.text)));
                     writer.Leaf(L"destination", std::to_wstring(choice.destination));
@@ -63,7 +62,7 @@ void XmlExporter::Export(const TarnDataModel& model, std::ostream& output)
         });
         writer.End(L"sections");
     }
-    writer.Leaf(L"footer", Value(ReducedLineBreaks(model.GetFooter())));
+    writer.Leaf(L"footer", Value(ReducedLineBreaks(book.GetFooter())));
     writer.End(L"book");
     output << writer.Text();
 }

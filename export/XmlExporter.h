@@ -7,7 +7,7 @@ namespace TarnViewModel {
 // The book's content (title, sections with all their choices, footer) as an XML data file.
 class XmlExporter : public IBookExporter {
 public:
-    void Export(const TarnDataModel& model, std::ostream& output) override;
+    void Export(const BookSnapshot& book, std::ostream& output) override;
 };
 
 }  // namespace TarnViewModel

@@ -1,75 +1,28 @@
 #include "flowchart/LayoutWorker.h"
 
-#include <condition_variable>
-#include <mutex>
-#include <optional>
-#include <thread>
-
 namespace TarnViewModel {
 
-// Lives as long as the worker or its thread, whichever is the longer.
-struct LayoutWorker::Shared {
-    struct Job {
-        FlowchartSnapshot snapshot;
-        Done done;
-    };
+LayoutWorker::LayoutWorker(Background::Dispatcher dispatcher) : worker_(std::move(dispatcher), Background::Backlog::NewestOnly) {}
 
-    explicit Shared(Dispatcher dispatch) : dispatch(std::move(dispatch)) {}
-
-    void Serve()
-    {
-        std::unique_lock<std::mutex> lock(mutex);
-        for (;;) {
-            wake.wait(lock, [this] { return stopped || waiting.has_value(); });
-            if (stopped) {
-                return;
-            }
-            Job job = std::move(*waiting);
-            waiting.reset();
-            lock.unlock();
-            LayoutOutcome outcome = AttemptLayout(job.snapshot);
-            lock.lock();
-            // Holding the lock while posting keeps the owner from going away meanwhile.
-            if (!stopped) {
-                dispatch([done = std::move(job.done), outcome = std::move(outcome)]() mutable { done(std::move(outcome)); });
-            }
-        }
-    }
-
-    Dispatcher dispatch;
-    std::mutex mutex;
-    std::condition_variable wake;
-    std::optional<Job> waiting;
-    bool stopped = false;
-};
-
-LayoutWorker::LayoutWorker(Dispatcher dispatcher) : shared_(std::make_shared<Shared>(std::move(dispatcher)))
+void LayoutWorker::Run(FlowchartSnapshot snapshot, Done done)
 {
-    std::thread([shared = shared_] { shared->Serve(); }).detach();
-}
-
-LayoutWorker::~LayoutWorker()
-{
-    {
-        const std::lock_guard<std::mutex> lock(shared_->mutex);
-        shared_->stopped = true;
-        shared_->waiting.reset();
-    }
-    shared_->wake.notify_one();
+    worker_.Post([snapshot = std::move(snapshot)] { return AttemptLayout(snapshot); }, done,
+                 [done](std::exception_ptr failure) {
+                     LayoutOutcome outcome;
+                     try {
+                         std::rethrow_exception(failure);
+                     } catch (const std::exception& e) {
+                         outcome.error = e.what();
+                     } catch (...) {
+                         outcome.error = "The layout failed for a reason Graphviz did not give.";
+                     }
+                     done(std::move(outcome));
+                 });
 }
 
 void LayoutWorker::Soon(std::function<void()> function)
 {
-    shared_->dispatch(std::move(function));
-}
-
-void LayoutWorker::Run(FlowchartSnapshot snapshot, Done done)
-{
-    {
-        const std::lock_guard<std::mutex> lock(shared_->mutex);
-        shared_->waiting = Shared::Job{std::move(snapshot), std::move(done)};
-    }
-    shared_->wake.notify_one();
+    worker_.Soon(std::move(function));
 }
 
 }  // namespace TarnViewModel

@@ -1,34 +1,31 @@
 #include "printing/PrintedBook.h"
 
-#include "document/TarnDataModel.h"
+#include "document/BookSnapshot.h"
 #include "export/ExportText.h"
 
 namespace TarnGui {
 
-PrintedBook CopyPrintedBook(const TarnViewModel::TarnDataModel& model)
+PrintedBook CopyPrintedBook(const TarnViewModel::BookSnapshot& book)
 {
-    using CommonLib::FontType;
-    PrintedBook book;
-    book.title = model.GetTitle();
-    book.author = model.GetDetails().author;
-    book.language = model.GetDetails().language;
-    book.footer = model.GetFooter();
-    book.fonts = {model.GetFont(FontType::MainBook), model.GetFont(FontType::SectionNumber), model.GetFont(FontType::Header),
-                  model.GetFont(FontType::Footer)};
-    book.newPagePerSection = model.GetNewPagePerSection();
-    const TarnViewModel::StoryGraph& graph = model.GetStoryGraph();
-    book.sections.reserve(graph.SectionCount());
-    graph.VisitSections([&](const TarnViewModel::Section& section) {
+    PrintedBook printedBook;
+    printedBook.title = book.GetTitle();
+    printedBook.author = book.GetDetails().author;
+    printedBook.language = book.GetDetails().language;
+    printedBook.footer = book.GetFooter();
+    printedBook.fonts = book.GetFonts();
+    printedBook.newPagePerSection = book.GetNewPagePerSection();
+    printedBook.sections.reserve(book.SectionCount());
+    book.VisitSections([&](const TarnViewModel::Section& section) {
         PrintedSection printed{section.number, TarnViewModel::PiecesBetweenLineBreaks(section.text), {}};
-        graph.VisitSectionChoices(section.number, false, [&](const TarnViewModel::Choice& choice) {
+        book.VisitSectionChoices(section.number, false, [&](const TarnViewModel::Choice& choice) {
             if (!choice.hidden) {
                 printed.choices.push_back(
-                    {TarnViewModel::FormatChoice(choice.text, choice.destination, model.GetChoiceFormat()), choice.destination});
+                    {TarnViewModel::FormatChoice(choice.text, choice.destination, book.GetChoiceFormat()), choice.destination});
             }
         });
-        book.sections.push_back(std::move(printed));
+        printedBook.sections.push_back(std::move(printed));
     });
-    return book;
+    return printedBook;
 }
 
 }  // namespace TarnGui

@@ -9,7 +9,7 @@
 #include <vector>
 
 namespace TarnViewModel {
-class TarnDataModel;
+class BookSnapshot;
 }
 
 namespace TarnGui {
@@ -40,6 +40,6 @@ struct PrintedBook {
     std::vector<PrintedSection> sections;
 };
 
-PrintedBook CopyPrintedBook(const TarnViewModel::TarnDataModel& model);
+PrintedBook CopyPrintedBook(const TarnViewModel::BookSnapshot& book);
 
 }  // namespace TarnGui

@@ -342,7 +342,7 @@ bool CMainFrame::ExportPdf(const QString& path)
     if (pages.exec() != QDialog::Accepted) {
         return false;
     }
-    const std::optional<std::string> pdf = WritePdfWithProgress(this, CopyPrintedBook(model_), pages.Chosen());
+    const std::optional<std::string> pdf = WritePdfWithProgress(this, CopyPrintedBook(*model_.Snapshot()), pages.Chosen());
     if (!pdf) {
         return false;
     }

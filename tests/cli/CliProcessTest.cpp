@@ -62,7 +62,8 @@ protected:
         const auto path = folder_.Path("desktop.out");
         TarnViewModel::ExportFile file(path.wstring(), TarnViewModel::ReplacingFile::Sync::OnCommit,
                                        TarnViewModel::ExportLineEnds(fileTypeIndex));
-        TarnViewModel::CreateBookExporter(model_, fileTypeIndex)->Export(model_, file.Stream());
+        const TarnViewModel::SharedBook book = model_.Snapshot();
+        TarnViewModel::CreateBookExporter(*book, fileTypeIndex)->Export(*book, file.Stream());
         file.Close();
         return ReadBytes(path);
     }
@@ -230,7 +231,7 @@ TEST_F(CliProcessTest, PagesGoIntoAnEmptyFolderOrOneThatIsForced)
     ASSERT_EQ(Run({"export", BookPath(), "--format", "html-pages", "-o", site.string()}).status, 0);
     const auto desktop = folder_.Path("desktop-site");
     std::filesystem::create_directory(desktop);
-    TarnViewModel::ExportPages(model_, desktop.wstring());
+    TarnViewModel::ExportPages(*model_.Snapshot(), desktop.wstring());
     for (const char* page : {"1.html", "2.html", "3.html", "styles.css"}) {
         EXPECT_EQ(ReadBytes(site / page), ReadBytes(desktop / page)) << page;
     }

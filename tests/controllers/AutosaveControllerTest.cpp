@@ -15,19 +15,6 @@ using TestSupport::TempFolder;
 
 using TestSupport::PostedQueue;
 
-// The copy handed to the worker must write the very file that saving the book writes.
-TEST(BookCopy, WritesTheSameFileAsTheBookItWasTakenFrom)
-{
-    const auto model = SampleBooks::MakeDocument(SampleBooks::GenerateGamebook(400));
-    model->SetFooter(L"The end\r\n\u2603");
-    model->SetMainFont(CommonLib::Font{L"Georgia", 12});
-    model->SetNewPagePerSectionRecorded(true);
-    EXPECT_EQ(BookFileText(model->Snapshot()), BookFileText(*model));
-    TarnDataModel empty;
-    empty.Clear();
-    EXPECT_EQ(BookFileText(empty.Snapshot()), BookFileText(empty));
-}
-
 class AutosaveControllerTest : public testing::Test {
 protected:
     AutosaveControllerTest() { model_.NewBook(L"Book", L""); }

@@ -29,7 +29,7 @@ TEST(RecoveryFiles, ACopyIsOfferedOnlyOnceItsProgramHasEnded)
     const Clock::time_point when = Clock::time_point(std::chrono::seconds(1'800'000'000));
     {
         RecoverySession session(state.Root().string());
-        session.Write(model->Snapshot(), L"/books/caves \u00e9.brindle", when);
+        session.Write(*model->Snapshot(), L"/books/caves \u00e9.brindle", when);
         EXPECT_TRUE(FindRecoveryCopies(state.Root().string()).empty()) << "a running program's copy was offered";
     }
     const std::vector<RecoveryCopy> copies = FindRecoveryCopies(state.Root().string());
@@ -54,7 +54,7 @@ TEST(RecoveryFiles, RemovedCopiesAndBadNotesAreNotOffered)
     const auto model = EditedBook();
     {
         RecoverySession session(state.Root().string());
-        session.Write(model->Snapshot(), L"", Clock::now());
+        session.Write(*model->Snapshot(), L"", Clock::now());
         session.Remove();
     }
     TestSupport::WriteBytes(state.Path("broken.recovery"), "<recovery><book>");
@@ -70,7 +70,7 @@ TEST(RecoveryFiles, SeveralCopiesComeNewestFirst)
     const auto model = EditedBook();
     for (const int minute : {3, 1, 2}) {
         RecoverySession session(state.Root().string());
-        session.Write(model->Snapshot(), L"/b" + std::to_wstring(minute), Clock::time_point(std::chrono::minutes(minute)));
+        session.Write(*model->Snapshot(), L"/b" + std::to_wstring(minute), Clock::time_point(std::chrono::minutes(minute)));
     }
     std::vector<std::wstring> books;
     for (const RecoveryCopy& copy : FindRecoveryCopies(state.Root().string())) {
@@ -103,7 +103,7 @@ TEST(RecoveryFiles, AFolderThatCannotBeMadeFailsTheWriteWithItsName)
     TestSupport::WriteBytes(state.Path("file"), "in the way");
     RecoverySession session(state.Path("file").string());
     try {
-        session.Write(EditedBook()->Snapshot(), L"", Clock::now());
+        session.Write(*EditedBook()->Snapshot(), L"", Clock::now());
         ADD_FAILURE() << "the write looked like a success";
     } catch (const std::exception& error) {
         EXPECT_NE(std::string(error.what()).find(state.Path("file").string()), std::string::npos) << error.what();

@@ -34,7 +34,7 @@ std::array<CommonLib::Font, 4> Fonts(const TarnDataModel& model)
 std::string Epub(const TarnDataModel& model)
 {
     std::ostringstream output;
-    EpubExporter(Fonts(model), model.GetNewPagePerSection(), Modified).Export(model, output);
+    EpubExporter(Fonts(model), model.GetNewPagePerSection(), Modified).Export(*model.Snapshot(), output);
     return output.str();
 }
 
@@ -76,7 +76,8 @@ std::pair<bool, std::string> EpubCheck(const std::filesystem::path& path)
 void WriteEpub(const TarnDataModel& model, const std::filesystem::path& path)
 {
     ExportFile file(path.wstring(), ReplacingFile::Sync::OnCommit, ExportLineEnds(7));
-    CreateBookExporter(model, 7)->Export(model, file.Stream());
+    const TarnViewModel::SharedBook book = model.Snapshot();
+    CreateBookExporter(*book, 7)->Export(*book, file.Stream());
     file.Close();
 }
 

@@ -24,7 +24,7 @@ void ExpectExportFails(const std::wstring& path, const TarnDataModel& model)
 {
     try {
         ExportFile file(path);
-        TxtExporter().Export(model, file.Stream());
+        TxtExporter().Export(*model.Snapshot(), file.Stream());
         file.Close();
         FAIL() << "the export looked like a success";
     } catch (const ExportException& error) {
@@ -74,7 +74,7 @@ TEST(ExportFailure, DevicesAreWrittenNeverReplaced)
     const auto model = TestSupport::MakeExportBook();
     ExpectExportFails(L"/dev/full", *model);
     ExportFile discarded(L"/dev/null");
-    TxtExporter().Export(*model, discarded.Stream());
+    TxtExporter().Export(*model->Snapshot(), discarded.Stream());
     discarded.Close();
     EXPECT_TRUE(std::filesystem::is_character_file("/dev/full"));
     EXPECT_TRUE(std::filesystem::is_character_file("/dev/null"));
@@ -86,7 +86,7 @@ TEST(ExportFailure, JsonExportIntoAFailedStreamRaisesTheWritersError)
     std::ostringstream output;
     output.setstate(std::ios::badbit);
     try {
-        JsonExporter().Export(*model, output);
+        JsonExporter().Export(*model->Snapshot(), output);
         FAIL() << "no error";
     } catch (const boost::property_tree::json_parser_error& error) {
         EXPECT_EQ(error.message(), "write error");
@@ -98,9 +98,9 @@ TEST(ExportFailure, PagesReplaceOldOnesAndAMissingFolderIsReported)
     const auto model = TestSupport::MakeExportBook();
     TempFolder folder;
     WriteBytes(folder.Path("3.html"), "old page");
-    ExportPages(*model, folder.Root().wstring());
+    ExportPages(*model->Snapshot(), folder.Root().wstring());
     EXPECT_NE(ReadBytes(folder.Path("3.html")).find("<h2 class=\"sectionNumber\">3</h2>"), std::string::npos);
-    EXPECT_THROW(ExportPages(*model, folder.WidePath("missing")), ExportException);
+    EXPECT_THROW(ExportPages(*model->Snapshot(), folder.WidePath("missing")), ExportException);
 }
 
 std::vector<std::string> Names(const std::filesystem::path& folder)
@@ -119,12 +119,12 @@ TEST(ExportFailure, PagesOfSectionsNoLongerInTheBookGoAndTheAuthorsOwnFilesStay)
     auto model = TestSupport::MakeExportBook();
     TempFolder folder;
     model->CreateSection(40, L"Soon gone");
-    ExportPages(*model, folder.Root().wstring());
+    ExportPages(*model->Snapshot(), folder.Root().wstring());
     ASSERT_TRUE(std::filesystem::exists(folder.Path("40.html")));
     WriteBytes(folder.Path("41.html"), "<p>The author's own page, named like a section's.</p>");
     WriteBytes(folder.Path("about.html"), "<link rel=\"stylesheet\" href=\"styles.css\" />");
     model->DeleteSectionAndChoices(40);
-    ExportPages(*model, folder.Root().wstring());
+    ExportPages(*model->Snapshot(), folder.Root().wstring());
     EXPECT_FALSE(std::filesystem::exists(folder.Path("40.html")));
     EXPECT_TRUE(std::filesystem::exists(folder.Path("41.html")));
     EXPECT_TRUE(std::filesystem::exists(folder.Path("about.html")));
@@ -140,11 +140,11 @@ TEST(ExportFailure, PagesThatFailLeaveTheFolderAsItWas)
     WriteBytes(folder.Path("5.html"), "old page 5");
     {
         TestSupport::FileSizeLimit limit(4096);
-        EXPECT_THROW(ExportPages(*model, folder.Root().wstring()), ExportException);
+        EXPECT_THROW(ExportPages(*model->Snapshot(), folder.Root().wstring()), ExportException);
     }
     std::filesystem::create_directory(folder.Path("3.html"));
     try {
-        ExportPages(*model, folder.Root().wstring());
+        ExportPages(*model->Snapshot(), folder.Root().wstring());
         ADD_FAILURE() << "pages were written over a folder";
     } catch (const ExportException& error) {
         EXPECT_NE(std::string(error.what()).find("3.html"), std::string::npos) << error.what();
@@ -162,7 +162,7 @@ TEST(ExportFailure, PagesReplaceLinksInTheFolderWithoutFollowingThem)
     TempFolder folder;
     WriteBytes(outside.Path("precious.txt"), "keep me");
     std::filesystem::create_symlink(outside.Path("precious.txt"), folder.Path("1.html"));
-    ExportPages(*model, folder.Root().wstring());
+    ExportPages(*model->Snapshot(), folder.Root().wstring());
     EXPECT_EQ(ReadBytes(outside.Path("precious.txt")), "keep me");
     EXPECT_FALSE(std::filesystem::is_symlink(folder.Path("1.html")));
     EXPECT_NE(ReadBytes(folder.Path("1.html")).find("<h2 class=\"sectionNumber\">1</h2>"), std::string::npos);
@@ -178,7 +178,7 @@ TEST(ExportFailure, AWriteThatFailsNamesTheFile)
     TestSupport::FileSizeLimit limit(4096);
     ExportFile file(folder.WidePath("book.json"));
     try {
-        JsonExporter().Export(*large, file.Stream());
+        JsonExporter().Export(*large->Snapshot(), file.Stream());
         file.Close();
         ADD_FAILURE() << "the export looked like a success";
     } catch (const ExportException& error) {
@@ -191,7 +191,7 @@ TEST(ExportFailure, ABookWithoutSectionsExportsOnlyTheStyleSheet)
 {
     const auto model = TestSupport::MakeEmptyBook(L"");
     TempFolder folder;
-    ExportPages(*model, folder.Root().wstring());
+    ExportPages(*model->Snapshot(), folder.Root().wstring());
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder.Root())) {
         names.push_back(entry.path().filename().string());

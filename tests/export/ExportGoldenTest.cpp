@@ -21,7 +21,8 @@ std::string ExportedFile(const TarnDataModel& model, int fileTypeIndex)
 {
     TempFolder folder;
     ExportFile file(folder.WidePath("out"));
-    CreateBookExporter(model, fileTypeIndex)->Export(model, file.Stream());
+    const TarnViewModel::SharedBook book = model.Snapshot();
+    CreateBookExporter(*book, fileTypeIndex)->Export(*book, file.Stream());
     file.Close();
     return ReadBytes(folder.Path("out"));
 }
@@ -48,7 +49,7 @@ TEST(ExportGolden, MultiPageExportWritesOnePagePerSectionAndTheStyleSheet)
 {
     const auto model = TestSupport::MakeExportBook();
     TempFolder folder;
-    ExportPages(*model, folder.Root().wstring());
+    ExportPages(*model->Snapshot(), folder.Root().wstring());
 
     std::set<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder.Root())) {

@@ -19,7 +19,8 @@ using CommonLib::Font;
 std::string Exported(const TarnDataModel& model, int fileTypeIndex)
 {
     std::ostringstream output;
-    CreateBookExporter(model, fileTypeIndex)->Export(model, output);
+    const TarnViewModel::SharedBook book = model.Snapshot();
+    CreateBookExporter(*book, fileTypeIndex)->Export(*book, output);
     return output.str();
 }
 
@@ -85,7 +86,7 @@ TEST(ExportRules, AFormatWithoutDestinationGivesChoicesWithoutNumbersOrLinks)
     EXPECT_NE(Exported(*model, 2).find("\n[Go <b>north</b>]\\par\n"), std::string::npos);
     EXPECT_NE(Exported(*model, 3).find("<li class=\"choice\">[Go <b>north</b>]</li>"), std::string::npos);
     std::ostringstream page;
-    HtmlMultiPageExporter().WriteSectionPage(model->GetStoryGraph().GetSection(1), *model, L"", page);
+    HtmlMultiPageExporter().WriteSectionPage(model->GetStoryGraph().GetSection(1), *model->Snapshot(), L"", page);
     EXPECT_NE(page.str().find("<li class=\"choice\">[Go <b>north</b>]</li>"), std::string::npos);
     // The data formats write the raw choice text whatever the format.
     EXPECT_NE(Exported(*model, 6).find("    #Go <b>north</b>\n"), std::string::npos);
@@ -120,7 +121,7 @@ TEST(ExportRules, PagesLinkThroughThePrefixAndTheTitlePageHasTheBookTitle)
 {
     const auto model = TestSupport::MakeExportBook();
     std::ostringstream page;
-    HtmlMultiPageExporter().WriteSectionPage(model->GetStoryGraph().GetSection(1), *model, L"book/", page);
+    HtmlMultiPageExporter().WriteSectionPage(model->GetStoryGraph().GetSection(1), *model->Snapshot(), L"book/", page);
     EXPECT_NE(page.str().find("turn to <a href=\"book/3.html\">3</a></li>\n"), std::string::npos);
     std::ostringstream title;
     HtmlMultiPageExporter().WriteTitlePage(L"Quest & Co", title);

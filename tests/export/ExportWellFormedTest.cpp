@@ -68,7 +68,7 @@ TEST(ExportWellFormed, XmlAndJsonReadBackWithRealParsersWhateverTheAuthorTyped)
         model.AddChoiceTo(1, 1, choice, round % 2 == 0);
 
         std::stringstream xml;
-        XmlExporter().Export(model, xml);
+        XmlExporter().Export(*model.Snapshot(), xml);
         ptree fromXml;
         ASSERT_NO_THROW(boost::property_tree::read_xml(xml, fromXml)) << xml.str();
         const std::string choiceText = fromXml.get<std::string>("book.sections.section.choices.choice.text");
@@ -80,7 +80,7 @@ TEST(ExportWellFormed, XmlAndJsonReadBackWithRealParsersWhateverTheAuthorTyped)
         EXPECT_EQ(read, expected) << xml.str();
 
         std::stringstream json;
-        JsonExporter().Export(model, json);
+        JsonExporter().Export(*model.Snapshot(), json);
         ptree fromJson;
         ASSERT_NO_THROW(boost::property_tree::read_json(json, fromJson)) << json.str();
         EXPECT_EQ(fromJson.get<std::string>("book.title"), Utf8(model.GetTitle())) << json.str();
@@ -168,13 +168,13 @@ TEST(ExportWellFormed, XmlAndJsonMatchThePropertyTreeWritersForOrdinaryText)
         }
         const LibraryTrees trees = BuildTrees(model);
         std::ostringstream ours;
-        XmlExporter().Export(model, ours);
+        XmlExporter().Export(*model.Snapshot(), ours);
         std::ostringstream library;
         boost::property_tree::write_xml(library, trees.xml, boost::property_tree::xml_writer_make_settings<std::string>(' ', 2, "utf-8"));
         EXPECT_EQ(ours.str(), library.str());
 
         std::ostringstream oursJson;
-        JsonExporter().Export(model, oursJson);
+        JsonExporter().Export(*model.Snapshot(), oursJson);
         std::ostringstream libraryJson;
         boost::property_tree::write_json(libraryJson, trees.json, true);
         EXPECT_EQ(oursJson.str(), libraryJson.str());
@@ -186,7 +186,7 @@ TEST(ExportWellFormed, JsonEscapesControlCharactersAsTheFormatDescribes)
     TarnDataModel model;
     model.NewBook(L"a\tb\x01\x1f\x7f\b\f/", L"");
     std::ostringstream json;
-    JsonExporter().Export(model, json);
+    JsonExporter().Export(*model.Snapshot(), json);
     EXPECT_NE(json.str().find("\"title\": \"a\\u0009b\\u0001\\u001f\x7f\\b\\f\\/\","), std::string::npos) << json.str();
 }
 

@@ -46,7 +46,7 @@ TEST(TweeConsumer, ExtweeReadsEveryPassageAndResolvesEveryLink)
     const std::filesystem::path twee = folder.Path("book.twee");
     {
         std::ofstream output(twee, std::ios::binary);
-        TweeExporter().Export(*model, output);
+        TweeExporter().Export(*model->Snapshot(), output);
     }
     std::size_t choices = 0;
     model->GetStoryGraph().VisitChoices([&choices](const Choice&) { ++choices; });

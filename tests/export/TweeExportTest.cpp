@@ -16,7 +16,7 @@ using namespace TarnViewModel;
 std::string Twee(const TarnDataModel& model)
 {
     std::ostringstream output;
-    TweeExporter().Export(model, output);
+    TweeExporter().Export(*model.Snapshot(), output);
     return output.str();
 }
 

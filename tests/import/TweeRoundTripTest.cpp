@@ -22,7 +22,7 @@ using namespace TarnViewModel;
 std::string Twee(const TarnDataModel& model)
 {
     std::ostringstream output;
-    TweeExporter().Export(model, output);
+    TweeExporter().Export(*model.Snapshot(), output);
     return output.str();
 }
 

@@ -32,7 +32,7 @@ using Link = PdfLink;
 class WrittenPdf {
 public:
     WrittenPdf(const TarnDataModel& model, const PageSetup& setup = {})
-        : bytes_(*WritePdfBook(CopyPrintedBook(model), setup)), path_(folder_.Path("book.pdf"))
+        : bytes_(*WritePdfBook(CopyPrintedBook(*model.Snapshot()), setup)), path_(folder_.Path("book.pdf"))
     {
         std::ofstream(path_, std::ios::binary) << bytes_;
     }
@@ -287,7 +287,7 @@ TEST(PdfExport, AStopOrAMarginOutOfRangeGivesNoFile)
     std::stop_source stop;
     std::size_t reported = 0;
     const auto pdf = WritePdfBook(
-        CopyPrintedBook(*model), {},
+        CopyPrintedBook(*model->Snapshot()), {},
         [&](std::size_t done, std::size_t) {
             reported = done;
             stop.request_stop();
@@ -298,7 +298,7 @@ TEST(PdfExport, AStopOrAMarginOutOfRangeGivesNoFile)
 
     for (const double margin : {4.9, 40.5, -1.0}) {
         try {
-            WritePdfBook(CopyPrintedBook(*model), {PaperSize::A4, margin});
+            WritePdfBook(CopyPrintedBook(*model->Snapshot()), {PaperSize::A4, margin});
             ADD_FAILURE() << margin;
         } catch (const TarnViewModel::ExportException& error) {
             EXPECT_STREQ(error.what(), "The margin must be from 5 to 40 mm.");

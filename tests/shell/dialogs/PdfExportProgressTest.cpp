@@ -19,7 +19,7 @@ class PdfExportProgressTest : public testing::Test {
 protected:
     static const PrintedBook& Book()
     {
-        static const PrintedBook book = CopyPrintedBook(*SampleBooks::MakeDocument(SampleBooks::GenerateGamebook(1000)));
+        static const PrintedBook book = CopyPrintedBook(*SampleBooks::MakeDocument(SampleBooks::GenerateGamebook(1000))->Snapshot());
         return book;
     }
 

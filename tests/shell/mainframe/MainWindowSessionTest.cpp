@@ -105,7 +105,8 @@ TEST_F(MainWindowSessionTest, WritesABookFromNothingThenSavesReopensExportsAndUn
     ASSERT_EQ(opened_.size(), 1u);
     EXPECT_EQ(opened_.back(), QUrl::fromLocalFile(page));
     std::ostringstream expected;
-    TarnViewModel::CreateBookExporter(Model(), 3)->Export(Model(), expected);
+    const TarnViewModel::SharedBook snapshot = Model().Snapshot();
+    TarnViewModel::CreateBookExporter(*snapshot, 3)->Export(*snapshot, expected);
     const std::string written = ReadBytes(page.toStdString());
     EXPECT_NE(written.find("\r\n"), std::string::npos);
     std::string withCrLf;

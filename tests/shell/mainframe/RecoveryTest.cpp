@@ -36,7 +36,7 @@ protected:
         book.NewBook(title, L"");
         book.SetSectionText(1, L"Recovered text");
         TarnViewModel::RecoverySession session;
-        session.Write(book.Snapshot(), bookPath, std::chrono::system_clock::now() - std::chrono::minutes(minutesAgo));
+        session.Write(*book.Snapshot(), bookPath, std::chrono::system_clock::now() - std::chrono::minutes(minutesAgo));
     }
     void ThenPress(const char* button, int row = 0)
     {

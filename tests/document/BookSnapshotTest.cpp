@@ -1,0 +1,148 @@
+// SPDX-License-Identifier: MIT
+#include "document/BookSnapshot.h"
+#include "document/BookFileReader.h"
+#include "document/BookFileWriter.h"
+#include "document/TarnDataModel.h"
+#include "samplebooks/GamebookGenerator.h"
+#include "samplebooks/GeneratedDocument.h"
+#include "support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace TarnViewModel;
+using TestSupport::TempFolder;
+
+std::vector<Choice> ChoicesOf(const StoryGraph& graph, std::uint32_t number, bool descending)
+{
+    std::vector<Choice> choices;
+    graph.VisitSectionChoices(number, descending, [&choices](const Choice& choice) { choices.push_back(choice); });
+    return choices;
+}
+
+std::vector<Choice> ChoicesOf(const BookSnapshot& book, std::uint32_t number, bool descending)
+{
+    std::vector<Choice> choices;
+    book.VisitSectionChoices(number, descending, [&choices](const Choice& choice) { choices.push_back(choice); });
+    return choices;
+}
+
+// Every export reads the snapshot instead of the graph, so it must answer as the graph does,
+// gaps in the numbering and hidden choices included.
+TEST(BookSnapshot, AnswersEveryQuestionAsTheBooksGraphDoes)
+{
+    const auto model = SampleBooks::MakeDocument(SampleBooks::GenerateGamebook(400));
+    model->DeleteSectionAndChoices(7);
+    model->AddChoiceTo(1, 3, L"Hidden way", true);
+    const StoryGraph& graph = model->GetStoryGraph();
+    const SharedBook book = model->Snapshot();
+    ASSERT_EQ(book->SectionCount(), graph.SectionCount());
+    EXPECT_EQ(book->FirstSectionNumber(), graph.FirstSectionNumber());
+    EXPECT_EQ(book->LastSectionNumber(), graph.LastSectionNumber());
+    for (std::uint32_t number = 0; number <= graph.LastSectionNumber() + 2; ++number) {
+        ASSERT_EQ(book->HasSection(number), graph.HasSection(number)) << number;
+        if (!graph.HasSection(number)) {
+            EXPECT_THROW(book->GetSection(number), std::out_of_range);
+            continue;
+        }
+        EXPECT_EQ(book->GetSection(number), graph.GetSection(number));
+        EXPECT_EQ(book->ChoiceCount(number), graph.ChoiceCount(number));
+        EXPECT_EQ(book->HasChoices(number, false), graph.HasChoices(number, false)) << number;
+        EXPECT_EQ(book->HasChoices(number, true), graph.HasChoices(number, true)) << number;
+        EXPECT_EQ(ChoicesOf(*book, number, false), ChoicesOf(graph, number, false)) << number;
+        EXPECT_EQ(ChoicesOf(*book, number, true), ChoicesOf(graph, number, true)) << number;
+    }
+    std::vector<std::uint32_t> visited;
+    book->VisitSections([&visited](const Section& section) { visited.push_back(section.number); });
+    EXPECT_TRUE(std::is_sorted(visited.begin(), visited.end()));
+    EXPECT_EQ(visited.size(), graph.SectionCount());
+}
+
+// A save or an export that runs while the author goes on writing writes the book as it was
+// asked for.
+TEST(BookSnapshot, KeepsTheBookAsItWasWhenTaken)
+{
+    const auto model = SampleBooks::MakeDocument(SampleBooks::GenerateGamebook(400));
+    const SharedBook before = model->Snapshot();
+    const std::string text = BookFileText(*before);
+    model->SetSectionText(1, L"Rewritten");
+    model->SetTitle(L"Another title");
+    model->DeleteSectionAndChoices(2);
+    EXPECT_EQ(BookFileText(*before), text);
+    EXPECT_NE(BookFileText(*model), text);
+    EXPECT_EQ(before->GetSection(2).number, 2u);
+}
+
+TEST(BookSnapshot, OfAFileOpensAsTheDocumentOpensIt)
+{
+    TempFolder folder;
+    const auto model = SampleBooks::MakeDocument(SampleBooks::GenerateGamebook(400));
+    model->SetMainFont(CommonLib::Font{L"Georgia", 12});
+    model->SetFooterFont(CommonLib::Font{L"Courier", 9});
+    const std::wstring path = folder.WidePath("book.brindle");
+    model->Save(path);
+    TarnDataModel opened;
+    opened.Load(path);
+    const SharedBook read = BookSnapshot::Of(ReadBookFile(folder.Path("book.brindle").string()));
+    EXPECT_EQ(BookFileText(*read), BookFileText(opened));
+    EXPECT_EQ(read->GetFonts(), opened.Snapshot()->GetFonts());
+}
+
+class SavedSnapshotTest : public testing::Test {
+protected:
+    SavedSnapshotTest() { model_.NewBook(L"Book", L""); }
+
+    // As the window saves: the snapshot written on a worker while the author goes on.
+    void SaveOnWorker(const std::function<void()>& meanwhile)
+    {
+        const SharedBook book = model_.Snapshot();
+        meanwhile();
+        model_.MarkSnapshotSaved(*book, path_, WriteBook(*book, path_));
+    }
+
+    TempFolder folder_;
+    const std::wstring path_ = folder_.WidePath("book.brindle");
+    TarnDataModel model_;
+};
+
+TEST_F(SavedSnapshotTest, AnEditMadeDuringTheSaveStaysUnsavedAndUndoingItShowsTheSavedBook)
+{
+    model_.AddChoiceTo(1, 2, L"On", false);
+    SaveOnWorker([this] { model_.AddChoiceTo(2, 3, L"Further", false); });
+    EXPECT_EQ(model_.GetFilePath(), path_);
+    EXPECT_TRUE(model_.IsModified());
+    EXPECT_FALSE(model_.ChangedOnDisk());
+    TarnDataModel saved;
+    saved.Load(path_);
+    EXPECT_EQ(saved.GetStoryGraph().ChoiceCount(2), 0u) << "the file holds the book as it was asked for";
+    model_.Undo();
+    EXPECT_FALSE(model_.IsModified());
+    model_.Redo();
+    EXPECT_TRUE(model_.IsModified());
+}
+
+TEST_F(SavedSnapshotTest, ASaveWithNoEditMeanwhileLeavesTheBookSaved)
+{
+    model_.AddChoiceTo(1, 2, L"On", false);
+    SaveOnWorker([] {});
+    EXPECT_FALSE(model_.IsModified());
+}
+
+// The author opened another book while the first was being saved: the new book is neither
+// marked saved nor moved to the first one's file.
+TEST_F(SavedSnapshotTest, ASaveThatEndsAfterAnotherBookOpenedLeavesThatBookAlone)
+{
+    model_.AddChoiceTo(1, 2, L"On", false);
+    SaveOnWorker([this] {
+        model_.NewBook(L"Second", L"");
+        model_.AddChoiceTo(1, 2, L"Elsewhere", false);
+    });
+    EXPECT_TRUE(model_.GetFilePath().empty());
+    EXPECT_TRUE(model_.IsModified());
+}
+
+}  // namespace
