@@ -67,7 +67,11 @@ CFlowchartPane& Chart()
 
 void WaitForLayout()
 {
-    Chart().WaitForLayout();
+    bool settled = false;
+    Chart().WhenLaidOut([&settled] { settled = true; });
+    while (!settled) {
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
 }
 
 // Saves the edited book aside, so that opening another asks nothing.

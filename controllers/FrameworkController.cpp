@@ -54,15 +54,15 @@ void FrameworkController::AddNewSection()
     model_.SetCurrentSection(section.number);
 }
 
-void FrameworkController::ExportBook(std::ostream& output, int fileTypeIndex)
+void FrameworkController::ExportBook(const BookSnapshot& book, std::ostream& output, int fileTypeIndex)
 {
-    const TarnViewModel::SharedBook book = model_.Snapshot();
-    CreateBookExporter(*book, fileTypeIndex)->Export(*book, output);
+    CreateBookExporter(book, fileTypeIndex)->Export(book, output);
 }
 
-void FrameworkController::ExportBookMultiPage(const std::wstring& folder)
+void FrameworkController::ExportBookMultiPage(const BookSnapshot& book, const std::wstring& folder,
+                                              const std::function<void(std::size_t written)>& pageWritten)
 {
-    ExportPages(*model_.Snapshot(), folder);
+    ExportPages(book, folder, pageWritten);
 }
 
 }  // namespace TarnViewModel

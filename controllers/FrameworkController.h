@@ -1,8 +1,11 @@
 #pragma once
 
 #include "controllers/IFrameworkView.h"
+#include "document/BookSnapshot.h"
 #include "document/DocumentNotifications.h"
 
+#include <cstddef>
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -20,10 +23,12 @@ public:
     FrameworkController& operator=(const FrameworkController&) = delete;
 
     void AddNewSection();
-    // The one-based file type index of the save dialog chooses the format.
-    void ExportBook(std::ostream& output, int fileTypeIndex);
+    // The one-based file type index of the save dialog chooses the format. Both exports read
+    // only the snapshot, so that the window runs them on a worker.
+    static void ExportBook(const BookSnapshot& book, std::ostream& output, int fileTypeIndex);
     // Writes one page per section and the style sheet into the folder.
-    void ExportBookMultiPage(const std::wstring& folder);
+    static void ExportBookMultiPage(const BookSnapshot& book, const std::wstring& folder,
+                                    const std::function<void(std::size_t written)>& pageWritten = {});
 
 private:
     TarnDataModel& model_;

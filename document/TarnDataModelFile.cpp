@@ -130,9 +130,11 @@ void TarnDataModel::MarkSnapshotSaved(const BookSnapshot& book, const std::wstri
         return;
     }
     // Edited since: undoing back to the saved state shows the book unmodified again, unless
-    // a change that no undo reaches came before or after the snapshot.
+    // a change that no undo reaches came before or after the snapshot, or one outside any
+    // command came after it.
     savedState_ = book.GetOrigin().state;
     UpdateModified();
+    modified_ = modified_ || unrecordedChange_;
 }
 
 }  // namespace TarnViewModel

@@ -35,8 +35,8 @@ stage "sanitizer tests" bash -c 'cd build-sanitize && ASAN_OPTIONS=detect_leaks=
 
 stage "thread sanitizer build" scripts/build.sh build-thread-sanitize -DBRINDLE_THREAD_SANITIZE=ON \
   -DBRINDLE_BENCHMARKS=OFF -DBRINDLE_UNITY_BUILD=ON \
-  --target background_tests flowchart_tests controllers_tests pdf_export_progress_tests
+  --target background_tests flowchart_tests controllers_tests book_jobs_tests
 # Qt is not built with ThreadSanitizer: races are looked for in the program's own code, not in
 # what Qt's unseen atomics order inside Qt.
 stage "thread sanitizer tests" bash -c 'cd build-thread-sanitize && TSAN_OPTIONS=halt_on_error=1:ignore_noninstrumented_modules=1 \
-  ctest --output-on-failure --timeout 300 -R "^(Worker|LayoutWorker|FlowchartLayout|FlowchartController|AutosaveController|SpellCheckController|PdfExportProgress)"'
+  ctest --output-on-failure --timeout 300 -R "^(Worker|LayoutWorker|FlowchartLayout|FlowchartController|AutosaveController|SpellCheckController|BookJobs)"'

@@ -11,7 +11,6 @@
 #include "shell/support/StringTable.h"
 
 #include <QAction>
-#include <QEventLoop>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -187,14 +186,13 @@ void CFlowchartPane::EndUpdate()
     chart_->EndUpdate();
 }
 
-void CFlowchartPane::WaitForLayout()
+void CFlowchartPane::WhenLaidOut(std::function<void()> step)
 {
     if (settled_) {
+        step();
         return;
     }
-    QEventLoop loop;
-    connect(this, &CFlowchartPane::layoutSettled, &loop, &QEventLoop::quit);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
+    connect(this, &CFlowchartPane::layoutSettled, this, std::move(step), Qt::SingleShotConnection);
 }
 
 void CFlowchartPane::ShowLayoutStatus(TarnViewModel::LayoutStatus status, const std::wstring& error)

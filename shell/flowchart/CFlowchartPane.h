@@ -4,6 +4,8 @@
 
 #include <QDockWidget>
 
+#include <functional>
+
 namespace TarnViewModel {
 class FlowchartController;
 class TarnDataModel;
@@ -56,9 +58,9 @@ public:
 
     // No layout runs or waits.
     bool LayoutSettled() const { return settled_; }
-    // Lets the layout under way arrive, taking no input meanwhile, so that what is drawn
-    // next shows the book as it is.
-    void WaitForLayout();
+    // Runs the step once the layout under way has arrived, at once when none runs, so that
+    // what it draws shows the book as it is.
+    void WhenLaidOut(std::function<void()> step);
 
 signals:
     // The last layout asked for has been shown, or has failed.

@@ -47,6 +47,7 @@ CMainFrame::CMainFrame(TarnViewModel::TarnDataModel& model, RecentFiles& recentF
     // The choices sit under the section editor, between the side columns.
     setCorner(Qt::BottomLeftCorner, Qt::LeftDockWidgetArea);
     setCorner(Qt::BottomRightCorner, Qt::RightDockWidgetArea);
+    jobs_ = std::make_unique<BookJobs>(this);
     CreatePanes();
     CreateActions();
     CreateControllers();
@@ -191,6 +192,9 @@ QAction* CMainFrame::Action(unsigned command) const
 void CMainFrame::closeEvent(QCloseEvent* event)
 {
     setFocus(Qt::OtherFocusReason);
+    // A save or an export under way ends first, so that the question below sees the book as
+    // saved and no file is left half written.
+    jobs_->Finish();
     bool mayClose = false;
     RunGuarded(this, [&] {
         CommitTypedText();

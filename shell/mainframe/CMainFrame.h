@@ -4,6 +4,7 @@
 #include "document/BookLock.h"
 #include "document/DocumentNotifications.h"
 #include "search/BookSearch.h"
+#include "shell/support/BookJobs.h"
 
 #include <QMainWindow>
 #include <QUrl>
@@ -12,6 +13,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 class QDockWidget;
 
@@ -111,6 +113,13 @@ public:
     CProblemsPane* ProblemsPane() const { return problemsPane_; }
     CPlayPane* PlayPane() const { return playPane_; }
     BookAutosave& Autosave() const { return *autosave_; }
+    // Writes the book as it is now to the file on the worker, while the author goes on.
+    void StartSave(const std::wstring& path);
+    // Writes an export of the book as it is now on the worker, then offers to open it.
+    void StartExport(const QString& path, int filterIndex);
+    void StartPagesExport(const QString& folder);
+    // True while a save or an export runs or waits.
+    bool BookJobsBusy() const { return jobs_->Busy(); }
     SpellingService& Spelling() const { return *spelling_; }
 
 protected:
@@ -143,12 +152,14 @@ private:
     void CommitTypedText();
     // The folder of the open book, where file dialogs start; empty for a book never saved.
     QString BookFolder() const;
-    // Saves to the book's file, asking for one when it has none; false when nothing was saved.
-    bool SaveBook();
-    void SaveAs(const std::wstring& path);
-    // Asks for the pages, lays the book out with its progress shown and writes the PDF; false
-    // when the author cancelled.
-    bool ExportPdf(const QString& path);
+    // Saves to the book's file, asking for one when it has none, and returns once the file
+    // is written: for the question about unsaved changes, whose step goes on only then.
+    void SaveBook();
+    // The file to save to: the book's own, once the author agrees to replace a copy that
+    // another program changed, or one the author chooses; nothing when they cancel.
+    std::optional<std::wstring> ChooseSaveFile();
+    // Asks for the pages, then lays the book out and writes the PDF on the worker.
+    void StartPdfExport(const QString& path);
     // Asks before opening a book that another program holds open; true to go on.
     bool MayOpenLockedBook(const QString& path);
     void StepPane(int step);
@@ -210,6 +221,12 @@ private:
     // Set while a book is opened after the author answered for the unsaved changes.
     bool changesSettled_ = false;
     QMetaObject::Connection selectionWatch_;
+    // Saves given to the worker and not yet ended: the book's file changes under them, so
+    // that is no news of another program.
+    int savesUnderWay_ = 0;
+    // Last, so that it goes first: the jobs under way end, and none reports to a window
+    // that is going.
+    std::unique_ptr<BookJobs> jobs_;
 };
 
 }  // namespace TarnGui

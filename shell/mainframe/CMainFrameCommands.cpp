@@ -2,6 +2,7 @@
 
 #include "controllers/FrameworkController.h"
 #include "document/BookFileReader.h"
+#include "document/BookFileWriter.h"
 #include "document/NativePath.h"
 #include "document/TarnDataModel.h"
 #include "drawing/FlowchartImage.h"
@@ -10,10 +11,11 @@
 #include "export/ExporterSelection.h"
 #include "import/StoryImport.h"
 #include "import/TwineFile.h"
+#include "printing/PdfBookWriter.h"
+#include "printing/PrintedBook.h"
 #include "shell/dialogs/CAboutDlg.h"
 #include "shell/dialogs/ExportTypeDlg.h"
 #include "shell/dialogs/FileDialogs.h"
-#include "shell/dialogs/PdfExportProgress.h"
 #include "shell/dialogs/PdfPageSetupDlg.h"
 #include "shell/flowchart/CFlowchart.h"
 #include "shell/flowchart/CFlowchartPane.h"
@@ -169,7 +171,12 @@ void CMainFrame::OpenFile(const QString& path)
 
 void CMainFrame::OnFileSave()
 {
-    RunGuarded(this, [this] { SaveBook(); });
+    RunGuarded(this, [this] {
+        CommitTypedText();
+        if (const std::optional<std::wstring> path = ChooseSaveFile()) {
+            StartSave(*path);
+        }
+    });
     FileStateChanged();
 }
 
@@ -179,7 +186,7 @@ void CMainFrame::OnFileSaveAs()
         CommitTypedText();
         const auto [chosen, path] = AskSaveFileName(model_.GetFilePath());
         if (chosen) {
-            SaveAs(path);
+            StartSave(path);
         }
     });
     FileStateChanged();
@@ -203,39 +210,47 @@ bool CMainFrame::MayOpenLockedBook(const QString& path)
     return Ask(this, question, QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
-bool CMainFrame::SaveBook()
+std::optional<std::wstring> CMainFrame::ChooseSaveFile()
 {
-    CommitTypedText();
-    if (!model_.GetFilePath().empty()) {
-        if (model_.ChangedOnDisk()) {
-            const QString question =
-                QStringLiteral(
-                    "\"%1\" has been changed by another program since it was opened or saved here.\n\nReplace it with this version?")
-                    .arg(QFileInfo(ToQString(model_.GetFilePath())).fileName());
-            if (Ask(this, question, QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
-                return false;
-            }
+    if (model_.GetFilePath().empty()) {
+        const auto [chosen, path] = AskSaveFileName(L"");
+        return chosen ? std::optional(path) : std::nullopt;
+    }
+    if (savesUnderWay_ == 0 && model_.ChangedOnDisk()) {
+        const QString question =
+            QStringLiteral("\"%1\" has been changed by another program since it was opened or saved here.\n\nReplace it with this version?")
+                .arg(QFileInfo(ToQString(model_.GetFilePath())).fileName());
+        if (Ask(this, question, QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
+            return std::nullopt;
         }
-        const WaitCursor wait;
-        model_.Save(model_.GetFilePath());
-        return true;
     }
-    const auto [chosen, path] = AskSaveFileName(L"");
-    if (!chosen) {
-        return false;
-    }
-    SaveAs(path);
-    return true;
+    return model_.GetFilePath();
 }
 
-void CMainFrame::SaveAs(const std::wstring& path)
+void CMainFrame::SaveBook()
 {
-    {
-        const WaitCursor wait;
-        model_.Save(path);
+    CommitTypedText();
+    if (const std::optional<std::wstring> path = ChooseSaveFile()) {
+        StartSave(*path);
+        jobs_->Finish();
     }
-    recentFiles_.Add(ToQString(path));
-    RefreshRecentFiles();
+}
+
+void CMainFrame::StartSave(const std::wstring& path)
+{
+    const TarnViewModel::SharedBook book = model_.Snapshot();
+    ++savesUnderWay_;
+    jobs_->Run(
+        QStringLiteral("Saving the book..."), false,
+        [book, path](const BookJobs::Progress&, std::stop_token) { return TarnViewModel::WriteBook(*book, path); },
+        [this, book, path](std::optional<TarnViewModel::FileStamp> stamp) {
+            --savesUnderWay_;
+            model_.MarkSnapshotSaved(*book, path, stamp);
+            recentFiles_.Add(ToQString(path));
+            RefreshRecentFiles();
+            FileStateChanged();
+        },
+        [this] { --savesUnderWay_; });
 }
 
 void CMainFrame::OnImportStory()
@@ -305,19 +320,10 @@ void CMainFrame::OnExportBook()
             }
             TarnViewModel::RefuseExportOverBook(ToWString(chosen->path), model_.GetFilePath());
             if (chosen->filterIndex == PdfFilter) {
-                if (ExportPdf(chosen->path)) {
-                    OfferToOpen(LoadString(Strings::OpenExportedBook), chosen->path);
-                }
-                return;
+                StartPdfExport(chosen->path);
+            } else {
+                StartExport(chosen->path, chosen->filterIndex);
             }
-            {
-                const WaitCursor wait;
-                TarnViewModel::ExportFile file(ToWString(chosen->path), TarnViewModel::ReplacingFile::Sync::OnCommit,
-                                               TarnViewModel::ExportLineEnds(chosen->filterIndex));
-                frameworkController_->ExportBook(file.Stream(), chosen->filterIndex);
-                file.Close();
-            }
-            OfferToOpen(LoadString(Strings::OpenExportedBook), chosen->path);
             return;
         }
         const std::optional<QString> folder = AskFolder(this, BookFolder());
@@ -328,30 +334,61 @@ void CMainFrame::OnExportBook()
             Ask(this, LoadString(Strings::FolderNotEmpty), QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
             return;
         }
-        {
-            const WaitCursor wait;
-            frameworkController_->ExportBookMultiPage(ToWString(*folder));
-        }
-        OfferToOpen(LoadString(Strings::OpenExportedBook), *folder);
+        StartPagesExport(*folder);
     });
 }
 
-bool CMainFrame::ExportPdf(const QString& path)
+void CMainFrame::StartExport(const QString& path, int filterIndex)
+{
+    const TarnViewModel::SharedBook book = model_.Snapshot();
+    jobs_->Run(
+        QStringLiteral("Exporting the book..."), false,
+        [book, path = ToWString(path), filterIndex](const BookJobs::Progress&, std::stop_token) {
+            TarnViewModel::ExportFile file(path, TarnViewModel::ReplacingFile::Sync::OnCommit, TarnViewModel::ExportLineEnds(filterIndex));
+            TarnViewModel::FrameworkController::ExportBook(*book, file.Stream(), filterIndex);
+            file.Close();
+        },
+        [this, path] { OfferToOpen(LoadString(Strings::OpenExportedBook), path); });
+}
+
+void CMainFrame::StartPagesExport(const QString& folder)
+{
+    const TarnViewModel::SharedBook book = model_.Snapshot();
+    jobs_->Run(
+        QStringLiteral("Writing the book's pages..."), false,
+        [book, folder = ToWString(folder)](const BookJobs::Progress& progress, std::stop_token) {
+            const std::size_t total = book->SectionCount();
+            TarnViewModel::FrameworkController::ExportBookMultiPage(*book, folder,
+                                                                    [&progress, total](std::size_t written) { progress(written, total); });
+        },
+        [this, folder] { OfferToOpen(LoadString(Strings::OpenExportedBook), folder); });
+}
+
+void CMainFrame::StartPdfExport(const QString& path)
 {
     PdfPageSetupDlg pages(this);
     if (pages.exec() != QDialog::Accepted) {
-        return false;
+        return;
     }
-    const std::optional<std::string> pdf = WritePdfWithProgress(this, CopyPrintedBook(*model_.Snapshot()), pages.Chosen());
-    if (!pdf) {
-        return false;
-    }
-    const WaitCursor wait;
-    TarnViewModel::ExportFile file(ToWString(path), TarnViewModel::ReplacingFile::Sync::OnCommit,
-                                   TarnViewModel::ExportFile::LineEnds::AsWritten);
-    file.Stream() << *pdf;
-    file.Close();
-    return true;
+    auto book = std::make_shared<const PrintedBook>(CopyPrintedBook(*model_.Snapshot()));
+    jobs_->Run(
+        QStringLiteral("Laying out the book's pages..."), true,
+        [book, setup = pages.Chosen(), path = ToWString(path)](const BookJobs::Progress& progress, std::stop_token stop) {
+            const std::optional<std::string> pdf = WritePdfBook(*book, setup, progress, stop);
+            if (!pdf) {
+                return false;
+            }
+            TarnViewModel::ExportFile file(path, TarnViewModel::ReplacingFile::Sync::OnCommit,
+                                           TarnViewModel::ExportFile::LineEnds::AsWritten);
+            file.Stream() << *pdf;
+            file.Close();
+            return true;
+        },
+        [this, path](bool written) {
+            if (written) {
+                OfferToOpen(LoadString(Strings::OpenExportedBook), path);
+            }
+        });
 }
 
 void CMainFrame::OnExportGraph()
@@ -365,14 +402,16 @@ void CMainFrame::OnExportGraph()
             return;
         }
         TarnViewModel::RefuseExportOverBook(ToWString(chosen->path), model_.GetFilePath());
-        {
-            const WaitCursor wait;
-            const ImageType type = ImageTypeForFilter(chosen->filterIndex);
-            flowchartPane_->WaitForLayout();
-            const CFlowchart* chart = flowchartPane_->Chart();
-            WriteFlowchartImage(RenderFlowchartImage(chart->Scene(), chart->Fonts(), chart->Zoom()), chosen->path, type);
-        }
-        OfferToOpen(LoadString(Strings::OpenExportedFlowchart), chosen->path);
+        flowchartPane_->WhenLaidOut([this, path = chosen->path, type = ImageTypeForFilter(chosen->filterIndex)] {
+            RunGuarded(this, [&] {
+                {
+                    const WaitCursor wait;
+                    const CFlowchart* chart = flowchartPane_->Chart();
+                    WriteFlowchartImage(RenderFlowchartImage(chart->Scene(), chart->Fonts(), chart->Zoom()), path, type);
+                }
+                OfferToOpen(LoadString(Strings::OpenExportedFlowchart), path);
+            });
+        });
     });
 }
 

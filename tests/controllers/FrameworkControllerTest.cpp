@@ -87,10 +87,10 @@ TEST_F(FrameworkControllerTest, ExportBookChoosesTheFormatByFileTypeIndex)
 {
     model.NewBook(L"Quest", L"End");
     std::ostringstream text;
-    controller.ExportBook(text, 8);
+    FrameworkController::ExportBook(*model.Snapshot(), text, 8);
     EXPECT_EQ(text.str(), "Quest\n\n1\n\n\n\nEnd");
     std::ostringstream cog;
-    controller.ExportBook(cog, 6);
+    FrameworkController::ExportBook(*model.Snapshot(), cog, 6);
     EXPECT_EQ(cog.str().rfind("*title Quest\n", 0), 0u);
 }
 

@@ -125,6 +125,13 @@ TEST_F(SavedSnapshotTest, AnEditMadeDuringTheSaveStaysUnsavedAndUndoingItShowsTh
     EXPECT_TRUE(model_.IsModified());
 }
 
+TEST_F(SavedSnapshotTest, AChangeOutsideAnyCommandMadeDuringTheSaveStaysUnsaved)
+{
+    model_.AddChoiceTo(1, 2, L"On", false);
+    SaveOnWorker([this] { model_.SetSectionText(1, L"Typed meanwhile"); });
+    EXPECT_TRUE(model_.IsModified());
+}
+
 TEST_F(SavedSnapshotTest, ASaveWithNoEditMeanwhileLeavesTheBookSaved)
 {
     model_.AddChoiceTo(1, 2, L"On", false);

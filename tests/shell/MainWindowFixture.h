@@ -48,7 +48,16 @@ protected:
 
     TarnGui::CMainFrame& Frame() { return *app_->MainFrame(); }
     TarnViewModel::TarnDataModel& Model() { return app_->Document(); }
-    void Run(unsigned command) { Frame().Action(command)->trigger(); }
+    // Runs the command and lets a save or an export it began end, answering what it asks.
+    void Run(unsigned command)
+    {
+        Frame().Action(command)->trigger();
+        WaitForBookJobs();
+    }
+    void WaitForBookJobs()
+    {
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !Frame().BookJobsBusy(); }, 60000));
+    }
     // Keys go to the focused widget of the main window, active again after any dialog.
     void Press(QKeySequence keys)
     {

@@ -282,6 +282,7 @@ TEST(Soak, AKilledSessionLeavesARecoveryOfTheLastAutosave)
             restarted.Frame().Autosave().Finish();
             EXPECT_EQ(CopiesOnDisk(), 1) << "run " << run << ": the restored work has no copy before it is saved";
             restarted.Frame().Action(TarnGui::Strings::FileSave)->trigger();
+            ASSERT_TRUE(QTest::qWaitFor([&restarted] { return !restarted.Frame().BookJobsBusy(); }, 60000));
             restarted.Frame().Autosave().Finish();
             EXPECT_EQ(CopiesOnDisk(), 0) << "run " << run;
         }

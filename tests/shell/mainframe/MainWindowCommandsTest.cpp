@@ -91,6 +91,7 @@ TEST_F(MainWindowCommandsTest, TypedTextIsCommittedBeforeSaveAndUndo)
     Model().Save(book.toStdWString());
     TypeIntoSection(QStringLiteral("Dragons"));
     Press(QKeySequence(Qt::CTRL | Qt::Key_S));
+    WaitForBookJobs();
     EXPECT_NE(ReadBytes(book.toStdString()).find("Dragons"), std::string::npos);
 
     TypeIntoSection(QStringLiteral(" roar"));

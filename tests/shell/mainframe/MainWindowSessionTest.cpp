@@ -80,6 +80,7 @@ TEST_F(MainWindowSessionTest, WritesABookFromNothingThenSavesReopensExportsAndUn
     script_.ThenChooseFile(book);
     Press(QKeySequence(Qt::CTRL | Qt::Key_S));
     WaitForScript();
+    WaitForBookJobs();
     EXPECT_FALSE(Model().IsModified());
     EXPECT_EQ(QString::fromStdWString(Model().GetFilePath()), book);
     EXPECT_NE(ReadBytes(book.toStdString()).find("Climb the wall"), std::string::npos);

@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: MIT
+#include "samplebooks/GamebookGenerator.h"
+#include "samplebooks/GeneratedDocument.h"
+#include "shell/MainWindowFixture.h"
+#include "support/ProgramOutput.h"
+
+#include <QTest>
+
+namespace {
+
+using TestSupport::ReadBytes;
+
+// Saves and exports run on a worker from a snapshot, while the author goes on writing.
+class BookJobsWindowTest : public TestSupport::MainWindowFixture {
+protected:
+    void SetUp() override
+    {
+        MainWindowFixture::SetUp();
+        const std::wstring generated = folder_.WidePath("generated.brindle");
+        SampleBooks::MakeDocument(SampleBooks::GenerateGamebook(400))->Save(generated);
+        Model().Load(generated);
+        Model().SetSectionText(1, L"Before the save");
+    }
+};
+
+TEST_F(BookJobsWindowTest, AnEditMadeWhileTheBookIsSavedIsKeptAndLeftUnsaved)
+{
+    const QString book = PathOf("book.brindle");
+    Frame().StartSave(book.toStdWString());
+    Model().SetSectionText(1, L"Typed during the save");
+    WaitForBookJobs();
+    const std::string written = ReadBytes(book.toStdString());
+    EXPECT_NE(written.find("Before the save"), std::string::npos);
+    EXPECT_EQ(written.find("Typed during the save"), std::string::npos);
+    EXPECT_EQ(Model().GetStoryGraph().GetSection(1).text, L"Typed during the save");
+    EXPECT_EQ(QString::fromStdWString(Model().GetFilePath()), book);
+    EXPECT_TRUE(Model().IsModified());
+    EXPECT_FALSE(Model().ChangedOnDisk());
+}
+
+TEST_F(BookJobsWindowTest, AnExportWrittenWhileTheAuthorEditsHoldsTheBookAsAskedFor)
+{
+    const QString text = PathOf("book.txt");
+    script_.ThenAnswer(QMessageBox::No);
+    Frame().StartExport(text, 1);
+    Model().SetSectionText(1, L"Typed during the export");
+    WaitForBookJobs();
+    WaitForScript();
+    EXPECT_EQ(script_.Messages(), std::vector<std::string>{"Do you want to open your exported book?"});
+    const std::string written = ReadBytes(text.toStdString());
+    EXPECT_NE(written.find("Before the save"), std::string::npos);
+    EXPECT_EQ(written.find("Typed during the export"), std::string::npos);
+}
+
+// Closing waits for the save under way, which leaves nothing to ask about.
+TEST_F(BookJobsWindowTest, ClosingDuringASaveWaitsForItAndAsksNothing)
+{
+    const QString book = PathOf("book.brindle");
+    Frame().StartSave(book.toStdWString());
+    EXPECT_TRUE(Frame().close());
+    EXPECT_TRUE(script_.Messages().empty());
+    EXPECT_NE(ReadBytes(book.toStdString()).find("Before the save"), std::string::npos);
+    EXPECT_FALSE(Model().IsModified());
+}
+
+}  // namespace
