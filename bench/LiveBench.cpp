@@ -204,6 +204,76 @@ void Settle()
     loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
+// The longest the window goes without answering input from the moment a save or an export
+// of the book is asked for until it has ended: the work on the window's thread (the snapshot,
+// the outcome) and every turn of its event loop meanwhile. A question it asks at the end is
+// answered No at once.
+double LongestStallDuring(const std::function<void()>& start)
+{
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            dialog->reject();
+        }
+    });
+    answer.start(5);
+    const BenchSupport::EventLoopStalls stalls;
+    start();
+    while (Program().MainFrame()->BookJobsBusy()) {
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    }
+    QApplication::processEvents();
+    return stalls.LongestMs();
+}
+
+// Save, in the window, of the 10,000-section book with a change: range(0) 0 writes it from a
+// snapshot on the worker; 1 writes it on the window's thread, as every save did before.
+void BM_SaveStall(benchmark::State& state)
+{
+    OpenSettled(10000);
+    const std::wstring path = (std::filesystem::temp_directory_path() / "brindle-bench-save.brindle").wstring();
+    double stall = 0;
+    for (auto _ : state) {
+        Program().Document().SetSectionText(1, L"Edited " + std::to_wstring(stall));
+        Settle();
+        stall = std::max(stall, LongestStallDuring([&] {
+                             if (state.range(0) == 0) {
+                                 Program().MainFrame()->StartSave(path);
+                             } else {
+                                 Program().Document().Save(path);
+                             }
+                         }));
+    }
+    state.counters["longest_stall_ms"] = stall;
+}
+BENCHMARK(BM_SaveStall)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// Every export of the 10,000-section book from the window, by the save dialog's file type
+// index (1 text to 9 Twee), 10 for a page per section and 11 for the PDF.
+void BM_ExportStall(benchmark::State& state)
+{
+    OpenSettled(10000);
+    const auto index = static_cast<int>(state.range(0));
+    const auto output = std::filesystem::temp_directory_path() / ("brindle-bench-export-" + std::to_string(index));
+    double stall = 0;
+    for (auto _ : state) {
+        stall = std::max(stall, LongestStallDuring([&] {
+                             CMainFrame& frame = *Program().MainFrame();
+                             if (index == 10) {
+                                 std::filesystem::create_directories(output);
+                                 frame.StartPagesExport(QString::fromStdString(output.string()));
+                             } else if (index == 11) {
+                                 frame.StartPdfExport(QString::fromStdString(output.string()), {});
+                             } else {
+                                 frame.StartExport(QString::fromStdString(output.string()), index);
+                             }
+                         }));
+    }
+    std::filesystem::remove_all(output);
+    state.counters["longest_stall_ms"] = stall;
+}
+BENCHMARK(BM_ExportStall)->DenseRange(1, 11)->Unit(benchmark::kMillisecond)->Iterations(2);
+
 void BM_Edit(benchmark::State& state, std::size_t editIndex)
 {
     const auto sections = static_cast<std::uint32_t>(state.range(0));

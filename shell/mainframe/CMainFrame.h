@@ -3,6 +3,7 @@
 #include "controllers/IFrameworkView.h"
 #include "document/BookLock.h"
 #include "document/DocumentNotifications.h"
+#include "printing/PageSetup.h"
 #include "search/BookSearch.h"
 #include "shell/support/BookJobs.h"
 
@@ -118,6 +119,9 @@ public:
     // Writes an export of the book as it is now on the worker, then offers to open it.
     void StartExport(const QString& path, int filterIndex);
     void StartPagesExport(const QString& folder);
+    // Lays the book out on the pages and writes the PDF on the worker; its progress dialog
+    // can cancel it.
+    void StartPdfExport(const QString& path, const PageSetup& setup);
     // True while a save or an export runs or waits.
     bool BookJobsBusy() const { return jobs_->Busy(); }
     SpellingService& Spelling() const { return *spelling_; }
@@ -158,8 +162,6 @@ private:
     // The file to save to: the book's own, once the author agrees to replace a copy that
     // another program changed, or one the author chooses; nothing when they cancel.
     std::optional<std::wstring> ChooseSaveFile();
-    // Asks for the pages, then lays the book out and writes the PDF on the worker.
-    void StartPdfExport(const QString& path);
     // Asks before opening a book that another program holds open; true to go on.
     bool MayOpenLockedBook(const QString& path);
     void StepPane(int step);

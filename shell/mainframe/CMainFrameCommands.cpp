@@ -320,7 +320,10 @@ void CMainFrame::OnExportBook()
             }
             TarnViewModel::RefuseExportOverBook(ToWString(chosen->path), model_.GetFilePath());
             if (chosen->filterIndex == PdfFilter) {
-                StartPdfExport(chosen->path);
+                PdfPageSetupDlg pages(this);
+                if (pages.exec() == QDialog::Accepted) {
+                    StartPdfExport(chosen->path, pages.Chosen());
+                }
             } else {
                 StartExport(chosen->path, chosen->filterIndex);
             }
@@ -364,17 +367,13 @@ void CMainFrame::StartPagesExport(const QString& folder)
         [this, folder] { OfferToOpen(LoadString(Strings::OpenExportedBook), folder); });
 }
 
-void CMainFrame::StartPdfExport(const QString& path)
+void CMainFrame::StartPdfExport(const QString& path, const PageSetup& setup)
 {
-    PdfPageSetupDlg pages(this);
-    if (pages.exec() != QDialog::Accepted) {
-        return;
-    }
-    auto book = std::make_shared<const PrintedBook>(CopyPrintedBook(*model_.Snapshot()));
+    const TarnViewModel::SharedBook book = model_.Snapshot();
     jobs_->Run(
         QStringLiteral("Laying out the book's pages..."), true,
-        [book, setup = pages.Chosen(), path = ToWString(path)](const BookJobs::Progress& progress, std::stop_token stop) {
-            const std::optional<std::string> pdf = WritePdfBook(*book, setup, progress, stop);
+        [book, setup, path = ToWString(path)](const BookJobs::Progress& progress, std::stop_token stop) {
+            const std::optional<std::string> pdf = WritePdfBook(CopyPrintedBook(*book), setup, progress, stop);
             if (!pdf) {
                 return false;
             }
