@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "analysis/BookReach.h"
 
 #include "graph/StoryGraph.h"

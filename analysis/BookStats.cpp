@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "analysis/BookStats.h"
 
 #include "analysis/BookReach.h"

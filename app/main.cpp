@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/mainframe/CTarnGuiApp.h"
 
 int main(int argc, char** argv)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "HeapUse.h"
 
 #include <malloc.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "BookBuilder.h"
 #include "EventLoopStalls.h"
 #include "document/RecoveryFiles.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ShellBenchSupport.h"
 #include "document/TarnDataModel.h"
 #include "shell/mainframe/CMainFrame.h"

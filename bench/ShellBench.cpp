@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ShellBenchSupport.h"
 #include "drawing/FlowchartImage.h"
 #include "shell/flowchart/CFlowchart.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ShellBenchSupport.h"
 
 #include "BookBuilder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/BookLoading.h"
 
 #include "cli/CliCommands.h"

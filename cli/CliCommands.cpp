@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/CliCommands.h"
 
 namespace BrindleCli {

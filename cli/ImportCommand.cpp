@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/CliCommands.h"
 #include "document/NativePath.h"
 #include "document/TarnDataModel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "analysis/BookCheck.h"
 #include "analysis/BookStats.h"
 #include "cli/BookLoading.h"

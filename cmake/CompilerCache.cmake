@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Compiles through ccache when it is installed, so that a build in any folder reuses what a
 # build of the same sources compiled elsewhere: a fresh clone in CI hits the cache that the
 # developer's checkout filled.

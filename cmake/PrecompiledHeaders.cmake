@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Outside headers that most sources of a library parse again and again, compiled once for each
 # library and test program that uses them: Boost's graph, signals and identifiers under every
 # book, Qt under the window, GoogleTest under every test. Only libraries and programs of many

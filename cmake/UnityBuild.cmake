@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # BRINDLE_UNITY_BUILD compiles each library's and program's sources in batches: a batch parses
 # the headers its sources share and compiles the templates they share once. CMake's own unity
 # build names each source by its absolute path, so that the compiler cache could never share a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "commands/CompositeCommand.h"
 
 namespace TarnViewModel {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controllers/BookChanges.h"
 
 namespace TarnViewModel {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controllers/BookOutlineController.h"
 
 #include "controllers/SectionLabel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controllers/BookPreviewController.h"
 
 #include "document/TarnDataModel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controllers/BookPropertiesController.h"
 
 #include "document/TarnDataModel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controllers/ChoicesController.h"
 
 #include "controllers/SectionLabel.h"

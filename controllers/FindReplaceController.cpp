@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controllers/FindReplaceController.h"
 
 #include "commands/BulkCommand.h"

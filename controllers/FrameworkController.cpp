@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controllers/FrameworkController.h"
 
 #include "commands/SectionCommands.h"

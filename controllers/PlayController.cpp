@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controllers/PlayController.h"
 
 #include "controllers/BookChanges.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controllers/PreviewElements.h"
 
 #include <stdexcept>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controllers/ProblemsController.h"
 
 #include "analysis/BookCheck.h"

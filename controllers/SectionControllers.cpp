@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controllers/SectionControllers.h"
 
 #include "document/TarnDataModel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controllers/SectionLabel.h"
 
 #include <algorithm>

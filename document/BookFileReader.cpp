@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "document/BookFileReader.h"
 
 #include "document/BookFileText.h"

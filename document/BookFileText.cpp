@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "document/BookFileText.h"
 
 #include "document/BookLimits.h"

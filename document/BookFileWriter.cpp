@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "document/BookFileWriter.h"
 
 #include "document/BookFileValues.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "document/BookSize.h"
 
 #include "document/XmlTextWriter.h"

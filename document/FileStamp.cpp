@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "document/FileStamp.h"
 
 #include <sys/stat.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "document/NativePath.h"
 
 #include <boost/locale/encoding_utf.hpp>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "document/ReplacingFile.h"
 
 #include "document/WriteFailure.h"

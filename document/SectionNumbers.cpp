@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "document/SectionNumbers.h"
 
 #include "document/TarnDataModel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "document/TarnDataModel.h"
 
 #include "commands/RenumberSectionsCommand.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "document/XdgFolders.h"
 
 #include <cstdlib>

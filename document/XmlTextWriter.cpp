@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "document/XmlTextWriter.h"
 
 #include <boost/locale/utf.hpp>

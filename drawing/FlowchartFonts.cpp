@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "drawing/FlowchartFonts.h"
 
 #include <QFontDatabase>

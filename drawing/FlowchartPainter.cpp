@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "drawing/FlowchartPainter.h"
 
 #include <QFontMetricsF>

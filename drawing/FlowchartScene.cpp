@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "drawing/FlowchartScene.h"
 
 #include <algorithm>

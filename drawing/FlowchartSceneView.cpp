@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "drawing/FlowchartSceneView.h"
 
 #include "drawing/FlowchartPainter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "drawing/GifWriter.h"
 
 #include "drawing/FlowchartImage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "drawing/PngWriter.h"
 
 #include "drawing/FlowchartImage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "drawing/VisitedMark.h"
 
 #include <QPainter>

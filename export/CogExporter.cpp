@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "export/CogExporter.h"
 
 #include "document/BookSnapshot.h"

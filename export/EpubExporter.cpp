@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "export/EpubExporter.h"
 
 #include "document/BookSnapshot.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "export/ExportFile.h"
 
 #include "document/NativePath.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "export/ExporterSelection.h"
 
 #include "document/BookSnapshot.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "export/FormatChoice.h"
 
 #include <boost/algorithm/string/replace.hpp>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "export/HtmlBlocks.h"
 
 #include "document/BookSnapshot.h"

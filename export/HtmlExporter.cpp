@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "export/HtmlExporter.h"
 
 #include "document/BookSnapshot.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "export/JsonTextWriter.h"
 
 namespace TarnViewModel {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "export/MultiPageExport.h"
 
 #include "document/BookSnapshot.h"

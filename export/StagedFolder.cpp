@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "export/StagedFolder.h"
 
 #include "document/FileDescriptor.h"

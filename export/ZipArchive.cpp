@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "export/ZipArchive.h"
 
 #include "export/ExportException.h"

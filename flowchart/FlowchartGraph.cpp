@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "flowchart/FlowchartGraph.h"
 
 #include "flowchart/RankChainRoute.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "flowchart/FlowchartSnapshot.h"
 
 #include <mutex>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "flowchart/LayoutRunner.h"
 
 namespace TarnViewModel {

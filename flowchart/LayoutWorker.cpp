@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "flowchart/LayoutWorker.h"
 
 namespace TarnViewModel {

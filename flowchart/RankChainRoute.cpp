@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "flowchart/RankChainRoute.h"
 
 #include <graphviz/gvc.h>

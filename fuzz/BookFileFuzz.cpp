@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Feeds arbitrary bytes to the book file reader. Every bad input must end in one of the
 // reader's own errors, and every book read must be written and read back the same;
 // anything else (a crash, a sanitizer report, another exception) is a fault.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes seeds for the fuzzers into a folder: books shaped like real gamebooks, up to the
 // fuzzers' 1 MB input limit, as book files or, with --twee, as Twee stories.
 #include "export/ExportFile.h"

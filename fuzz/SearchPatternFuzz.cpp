@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Feeds arbitrary patterns and texts to the book search: the first byte picks the options,
 // the bytes up to the first NUL are the pattern and the rest the text, both read as UTF-8.
 // Every input must end in matches and replacements inside the text, or in the search's own

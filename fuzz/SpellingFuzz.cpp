@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Feeds arbitrary texts to spell checking: the words found, those marked against a small
 // dictionary and the corrections offered for them, and the author's word list read back.
 // The first byte picks how the rest is read: as UTF-8 (even), or as raw wide characters

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Feeds arbitrary bytes to the Twine story importer, as Twee or as HTML by their first
 // character. Every bad input must end in a book that is written and read back the same, or
 // in the importer's own errors; anything else (a crash, a sanitizer report, another

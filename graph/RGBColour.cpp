@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "graph/RGBColour.h"
 
 namespace CommonLib::ColourUtilities {

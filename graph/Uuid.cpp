@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "graph/Uuid.h"
 
 #include <boost/uuid/random_generator.hpp>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "import/JsonValues.h"
 
 #include <boost/property_tree/json_parser.hpp>

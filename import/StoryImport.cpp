@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "import/StoryImport.h"
 
 #include "document/BookLimits.h"

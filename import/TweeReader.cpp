@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "import/TweeReader.h"
 
 #include "import/JsonValues.h"

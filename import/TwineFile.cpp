@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "import/TwineFile.h"
 
 #include "document/BookFileText.h"

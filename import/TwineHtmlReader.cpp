@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "import/TwineHtmlReader.h"
 
 #include <boost/locale/utf.hpp>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "import/TwineLinks.h"
 
 #include "import/TextScanning.h"

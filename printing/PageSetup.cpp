@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "printing/PageSetup.h"
 
 #include "export/ExportException.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "printing/PdfBookWriter.h"
 
 #include "printing/PdfPages.h"

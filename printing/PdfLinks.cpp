@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "printing/PdfLinks.h"
 
 #include "export/ExportException.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "printing/PdfPages.h"
 
 #include <QFontMetricsF>

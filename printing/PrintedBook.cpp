@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "printing/PrintedBook.h"
 
 #include "document/BookSnapshot.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "samplebooks/GeneratedDocument.h"
 
 namespace SampleBooks {

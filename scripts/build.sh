@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Configures and builds one build folder, or only the targets named after --target:
 # scripts/build.sh FOLDER [cmake options...] [--target TARGET...]
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Lays out every C++ source by .clang-format; with --check, lists the sources that differ
 # instead and fails when there are any.
 set -eu

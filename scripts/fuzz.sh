@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the fuzz targets with clang and runs one of them for a while:
 # scripts/fuzz.sh [SECONDS] [book|twine|search|spelling]. "book" (the default) fuzzes the
 # book file reader, "twine" the Twine story importer, "search" the patterns of Find and

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Registers the built program with the desktop for this user, so that a double-clicked
 # .brindle book opens in it: scripts/install-desktop.sh PROGRAM
 set -euo pipefail

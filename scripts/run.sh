@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds the program, registers it for .brindle files with the
 # desktop and starts it with the book named, or with a copy of the sample book.
 set -euo pipefail

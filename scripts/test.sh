@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, then builds and runs every test: once in an optimised build,
 # once under AddressSanitizer and UndefinedBehaviorSanitizer; the flowchart's layout worker
 # and its controller, autosave's worker, the spelling dictionary's reader and the PDF export's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "search/SearchPattern.h"
 
 #include <locale>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "spelling/DictionaryCatalog.h"
 
 #include "document/XdgFolders.h"

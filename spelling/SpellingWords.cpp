@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "spelling/SpellingWords.h"
 
 #include <boost/locale/boundary.hpp>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "spelling/UserDictionary.h"
 
 #include "document/XdgFolders.h"

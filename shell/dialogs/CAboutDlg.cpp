@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/dialogs/CAboutDlg.h"
 
 #include "shell/support/ProgramVersion.h"

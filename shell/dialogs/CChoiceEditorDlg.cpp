@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/dialogs/CChoiceEditorDlg.h"
 
 #include "document/TarnDataModel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/dialogs/FileDialogFilter.h"
 
 #include "shell/support/StringTable.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/dialogs/FileDialogs.h"
 
 #include "shell/dialogs/FileIconsByName.h"

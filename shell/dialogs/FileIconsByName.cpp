@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/dialogs/FileIconsByName.h"
 
 #include <QFileInfo>

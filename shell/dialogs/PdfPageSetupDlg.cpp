@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/dialogs/PdfPageSetupDlg.h"
 
 #include <QComboBox>

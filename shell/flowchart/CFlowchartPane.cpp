@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/flowchart/CFlowchartPane.h"
 
 #include "controllers/FlowchartController.h"

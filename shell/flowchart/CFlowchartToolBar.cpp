@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/flowchart/CFlowchartToolBar.h"
 
 #include "controllers/FlowchartController.h"

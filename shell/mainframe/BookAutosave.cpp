@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/mainframe/BookAutosave.h"
 
 #include "controllers/AutosaveController.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/mainframe/CMainFrame.h"
 
 #include "controllers/FrameworkController.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/mainframe/CTarnGuiApp.h"
 
 #include "shell/mainframe/BookAutosave.h"

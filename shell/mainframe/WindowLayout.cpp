@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/mainframe/WindowLayout.h"
 
 #include <QMainWindow>

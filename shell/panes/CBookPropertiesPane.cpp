@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/panes/CBookPropertiesPane.h"
 
 #include "commands/UpdatePropertyCommand.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/panes/CChoicesPane.h"
 
 #include "controllers/ChoicesController.h"

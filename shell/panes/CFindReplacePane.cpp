@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/panes/CFindReplacePane.h"
 
 #include "controllers/FindReplaceController.h"

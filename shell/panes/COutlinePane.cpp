@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/panes/COutlinePane.h"
 
 #include "document/TarnDataModel.h"

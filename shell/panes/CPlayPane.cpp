@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/panes/CPlayPane.h"
 
 #include "controllers/PlayController.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/panes/CProblemsPane.h"
 
 #include "document/TarnDataModel.h"

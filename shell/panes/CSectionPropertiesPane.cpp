@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/panes/CSectionPropertiesPane.h"
 
 #include "commands/UpdatePropertyCommand.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/panes/CSectionView.h"
 
 #include "commands/UpdatePropertyCommand.h"

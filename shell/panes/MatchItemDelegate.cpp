@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/panes/MatchItemDelegate.h"
 
 #include "shell/panes/MatchListModel.h"

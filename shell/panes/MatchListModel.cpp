@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/panes/MatchListModel.h"
 
 #include "drawing/QtText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/panes/OutlineItemDelegate.h"
 
 #include "drawing/FlowchartPainter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/panes/PropertyGridDelegate.h"
 
 #include "shell/panes/PropertyGrid.h"

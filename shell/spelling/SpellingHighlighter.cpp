@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/spelling/SpellingHighlighter.h"
 
 #include "shell/support/QtTextPositions.h"

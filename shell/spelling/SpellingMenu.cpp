@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/spelling/SpellingMenu.h"
 
 #include "drawing/QtText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/spelling/SpellingService.h"
 
 #include "controllers/SpellCheckController.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/support/ErrorBoundary.h"
 
 #include "shell/support/StringTable.h"

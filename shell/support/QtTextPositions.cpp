@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/support/QtTextPositions.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "analysis/BookCheck.h"
 #include "document/TarnDataModel.h"
 

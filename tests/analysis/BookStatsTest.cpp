@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "analysis/BookStats.h"
 #include "document/TarnDataModel.h"
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Registers the program in a scratch data folder and checks that the desktop then takes a
 # .brindle file for a Brindle book and opens it with the program.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "commands/BulkCommand.h"
 #include "commands/ChoiceCommands.h"
 #include "commands/CompositeCommand.h"

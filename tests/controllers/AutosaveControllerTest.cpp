@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controllers/AutosaveController.h"
 #include "document/BookFileWriter.h"
 #include "document/TarnDataModel.h"

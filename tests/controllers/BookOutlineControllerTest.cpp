@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controllers/BookOutlineController.h"
 #include "RecordingViews.h"
 #include "document/TarnDataModel.h"

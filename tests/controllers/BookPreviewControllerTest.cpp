@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controllers/BookPreviewController.h"
 #include "PreviewText.h"
 #include "commands/BulkCommand.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controllers/FindReplaceController.h"
 #include "DeferredSteps.h"
 #include "document/BookLimits.h"

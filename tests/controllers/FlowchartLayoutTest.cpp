@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controllers/FlowchartController.h"
 #include "document/TarnDataModel.h"
 #include "samplebooks/GamebookGenerator.h"

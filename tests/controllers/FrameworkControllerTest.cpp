@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controllers/FrameworkController.h"
 #include "RecordingViews.h"
 #include "document/TarnDataModel.h"

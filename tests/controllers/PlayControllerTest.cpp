@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controllers/PlayController.h"
 #include "DeferredSteps.h"
 #include "document/TarnDataModel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controllers/ProblemsController.h"
 #include "DeferredSteps.h"
 #include "analysis/BookCheck.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "RecordingViews.h"
 #include "controllers/BookPropertiesController.h"
 #include "controllers/ChoicesController.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "PreviewText.h"
 #include "RecordingViews.h"
 #include "controllers/BookOutlineController.h"

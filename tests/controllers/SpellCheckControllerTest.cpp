@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controllers/SpellCheckController.h"
 #include "document/TarnDataModel.h"
 #include "spelling/SpellChecker.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "document/LanguageTag.h"
 #include "document/TarnDataModel.h"
 #include "graph/TarnDataModelException.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "document/NativePath.h"
 #include "document/TarnDataModel.h"
 #include "document/WriteFailure.h"

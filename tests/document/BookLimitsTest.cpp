@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "document/BookLimits.h"
 #include "document/BookFileWriter.h"
 #include "document/BookSize.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "document/BookLock.h"
 #include "document/TarnDataModel.h"
 #include "support/TempFolder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "document/DocumentNotifications.h"
 
 #include <gmock/gmock.h>

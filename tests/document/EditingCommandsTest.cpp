@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "commands/UpdatePropertyCommand.h"
 #include "graph/TarnDataModelException.h"
 #include "support/BookFixture.h"

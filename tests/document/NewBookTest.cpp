@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "document/TarnDataModel.h"
 #include "support/DocumentSnapshot.h"
 #include "support/NotificationRecorder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "document/RecoveryFiles.h"
 #include "document/BookFileWriter.h"
 #include "document/TarnDataModel.h"

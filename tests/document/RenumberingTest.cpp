@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "graph/TarnDataModelException.h"
 #include "support/BookFixture.h"
 #include "support/ExpectMessage.h"

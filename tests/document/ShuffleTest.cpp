@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/BookFixture.h"
 #include "support/NotificationRecorder.h"
 #include "support/TempFolder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "commands/UpdatePropertyCommand.h"
 #include "support/BookFixture.h"
 #include "support/NotificationRecorder.h"

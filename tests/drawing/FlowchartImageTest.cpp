@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "drawing/FlowchartImage.h"
 #include "drawing/GifWriter.h"
 #include "drawing/PngWriter.h"

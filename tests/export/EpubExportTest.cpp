@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "export/EpubExporter.h"
 #include "export/ExportFile.h"
 #include "export/ExporterSelection.h"

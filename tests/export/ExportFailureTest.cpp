@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "export/ExportException.h"
 #include "export/ExportFile.h"
 #include "export/JsonExporter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "export/ExportFile.h"
 #include "export/ExporterSelection.h"
 #include "export/MultiPageExport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "export/CogExporter.h"
 #include "export/ExporterSelection.h"
 #include "export/FormatChoice.h"

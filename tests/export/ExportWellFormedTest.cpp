@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "export/JsonExporter.h"
 #include "export/XmlExporter.h"
 #include "support/ExportBooks.h"

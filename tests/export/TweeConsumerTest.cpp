@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "export/TweeExporter.h"
 #include "samplebooks/GamebookGenerator.h"
 #include "samplebooks/GeneratedDocument.h"

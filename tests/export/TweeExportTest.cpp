@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "export/TweeExporter.h"
 #include "support/ExportBooks.h"
 #include "support/TempFolder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "flowchart/LayoutWorker.h"
 #include "flowchart/FlowchartGraph.h"
 #include "support/PostedQueue.h"

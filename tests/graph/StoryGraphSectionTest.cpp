@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "graph/StoryGraph.h"
 #include "graph/TarnDataModelException.h"
 #include "support/ExpectMessage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "graph/UuidGraph.h"
 
 #include <gtest/gtest.h>

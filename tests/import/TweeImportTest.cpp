@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ImportedBook.h"
 #include "document/BookFileReader.h"
 #include "document/BookFileWriter.h"

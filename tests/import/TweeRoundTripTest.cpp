@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ImportedBook.h"
 #include "document/ChoiceTemplates.h"
 #include "export/TweeExporter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "ImportedBook.h"
 #include "import/StoryImport.h"
 #include "import/TwineFile.h"

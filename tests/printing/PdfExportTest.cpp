@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "export/ExportException.h"
 #include "printing/PdfBookWriter.h"
 #include "printing/PdfLinks.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "samplebooks/GamebookGenerator.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "search/BookSearch.h"
 #include "document/TarnDataModel.h"
 

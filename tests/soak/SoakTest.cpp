@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Long sessions of random edits through the real window, as an author's months with a book
 // would be: every kind of edit, with saves, loads, undo, redo and autosaves between them.
 #include "HeapInUse.h"

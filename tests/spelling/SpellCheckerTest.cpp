@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "spelling/SpellChecker.h"
 #include "spelling/SpellingError.h"
 #include "support/ExpectMessage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/NotificationRecorder.h"
 
 #include <boost/locale/encoding_utf.hpp>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "support/TestData.h"
 
 namespace TestSupport {

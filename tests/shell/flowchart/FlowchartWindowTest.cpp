@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/flowchart/CFlowchart.h"
 
 #include <QImage>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "controllers/FrameworkController.h"
 #include "drawing/FlowchartImage.h"
 #include "export/ExporterSelection.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "document/RecoveryFiles.h"
 #include "shell/MainWindowFixture.h"
 #include "shell/dialogs/RecoveryDialog.h"

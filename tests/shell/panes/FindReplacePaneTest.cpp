@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "samplebooks/GamebookGenerator.h"
 #include "samplebooks/GeneratedDocument.h"
 #include "search/BookSearch.h"

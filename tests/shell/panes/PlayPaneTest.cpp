@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/MainWindowFixture.h"
 #include "shell/flowchart/CFlowchart.h"
 #include "shell/flowchart/CFlowchartPane.h"

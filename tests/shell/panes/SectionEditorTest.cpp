@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "document/BookLimits.h"
 #include "shell/MainWindowFixture.h"
 #include "shell/flowchart/CFlowchart.h"

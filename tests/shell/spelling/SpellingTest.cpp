@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/MainWindowFixture.h"
 #include "shell/panes/CChoicesPane.h"
 #include "shell/spelling/SpellingService.h"

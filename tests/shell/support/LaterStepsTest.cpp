@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "shell/support/LaterSteps.h"
 
 #include <QApplication>
