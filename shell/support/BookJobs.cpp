@@ -2,6 +2,7 @@
 #include "shell/support/BookJobs.h"
 
 #include "shell/support/ErrorBoundary.h"
+#include "shell/support/StringTable.h"
 
 #include <QApplication>
 #include <QWidget>
@@ -55,7 +56,7 @@ QPointer<QProgressDialog> BookJobs::ShowProgress(const QString& label, bool canc
 {
     auto* dialog = new QProgressDialog(label, QString(), 0, 0, window_);
     dialog->setObjectName(QStringLiteral("BookJobProgress"));
-    dialog->setWindowTitle(window_->windowTitle());
+    dialog->setWindowTitle(LoadString(Strings::ApplicationTitle));
     // The author may go on writing while the book is written out.
     dialog->setWindowModality(Qt::NonModal);
     dialog->setAutoClose(false);
