@@ -239,7 +239,7 @@ void BM_SaveStall(benchmark::State& state)
         Settle();
         stall = std::max(stall, LongestStallDuring([&] {
                              if (state.range(0) == 0) {
-                                 Program().MainFrame()->StartSave(path);
+                                 Program().MainFrame()->StartSave({path, false});
                              } else {
                                  Program().Document().Save(path);
                              }

@@ -115,8 +115,14 @@ public:
     CProblemsPane* ProblemsPane() const { return problemsPane_; }
     CPlayPane* PlayPane() const { return playPane_; }
     BookAutosave& Autosave() const { return *autosave_; }
+    // Where a save goes, and whether the author chose it in the file dialog, which makes it
+    // one of the recent files.
+    struct SaveTarget {
+        std::wstring path;
+        bool chosen = false;
+    };
     // Writes the book as it is now to the file on the worker, while the author goes on.
-    void StartSave(const std::wstring& path);
+    void StartSave(const SaveTarget& target);
     // Writes an export of the book as it is now on the worker, then offers to open it.
     void StartExport(const QString& path, int filterIndex);
     void StartPagesExport(const QString& folder);
@@ -162,7 +168,7 @@ private:
     void SaveBook();
     // The file to save to: the book's own, once the author agrees to replace a copy that
     // another program changed, or one the author chooses; nothing when they cancel.
-    std::optional<std::wstring> ChooseSaveFile();
+    std::optional<SaveTarget> ChooseSaveFile();
     // Asks before opening a book that another program holds open; true to go on.
     bool MayOpenLockedBook(const QString& path);
     void StepPane(int step);

@@ -174,8 +174,8 @@ void CMainFrame::OnFileSave()
 {
     RunGuarded(this, [this] {
         CommitTypedText();
-        if (const std::optional<std::wstring> path = ChooseSaveFile()) {
-            StartSave(*path);
+        if (const std::optional<SaveTarget> target = ChooseSaveFile()) {
+            StartSave(*target);
         }
     });
     FileStateChanged();
@@ -187,7 +187,7 @@ void CMainFrame::OnFileSaveAs()
         CommitTypedText();
         const auto [chosen, path] = AskSaveFileName(model_.GetFilePath());
         if (chosen) {
-            StartSave(path);
+            StartSave({path, true});
         }
     });
     FileStateChanged();
@@ -211,11 +211,11 @@ bool CMainFrame::MayOpenLockedBook(const QString& path)
     return Ask(this, question, QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
-std::optional<std::wstring> CMainFrame::ChooseSaveFile()
+std::optional<CMainFrame::SaveTarget> CMainFrame::ChooseSaveFile()
 {
     if (model_.GetFilePath().empty()) {
         const auto [chosen, path] = AskSaveFileName(L"");
-        return chosen ? std::optional(path) : std::nullopt;
+        return chosen ? std::optional<SaveTarget>({path, true}) : std::nullopt;
     }
     if (savesUnderWay_ == 0 && model_.ChangedOnDisk()) {
         const QString question =
@@ -225,30 +225,32 @@ std::optional<std::wstring> CMainFrame::ChooseSaveFile()
             return std::nullopt;
         }
     }
-    return model_.GetFilePath();
+    return SaveTarget{model_.GetFilePath(), false};
 }
 
 void CMainFrame::SaveBook()
 {
     CommitTypedText();
-    if (const std::optional<std::wstring> path = ChooseSaveFile()) {
-        StartSave(*path);
+    if (const std::optional<SaveTarget> target = ChooseSaveFile()) {
+        StartSave(*target);
         jobs_->Finish();
     }
 }
 
-void CMainFrame::StartSave(const std::wstring& path)
+void CMainFrame::StartSave(const SaveTarget& target)
 {
     const TarnViewModel::SharedBook book = model_.Snapshot();
     ++savesUnderWay_;
     jobs_->Run(
         QStringLiteral("Saving the book..."), false,
-        [book, path](const BookJobs::Progress&, std::stop_token) { return TarnViewModel::WriteBook(*book, path); },
-        [this, book, path](std::optional<TarnViewModel::FileStamp> stamp) {
+        [book, path = target.path](const BookJobs::Progress&, std::stop_token) { return TarnViewModel::WriteBook(*book, path); },
+        [this, book, target](std::optional<TarnViewModel::FileStamp> stamp) {
             --savesUnderWay_;
-            model_.MarkSnapshotSaved(*book, path, stamp);
-            recentFiles_.Add(ToQString(path));
-            RefreshRecentFiles();
+            model_.MarkSnapshotSaved(*book, target.path, stamp);
+            if (target.chosen) {
+                recentFiles_.Add(ToQString(target.path));
+                RefreshRecentFiles();
+            }
             FileStateChanged();
         },
         [this] { --savesUnderWay_; });

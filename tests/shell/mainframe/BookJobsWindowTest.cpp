@@ -2,6 +2,7 @@
 #include "samplebooks/GamebookGenerator.h"
 #include "samplebooks/GeneratedDocument.h"
 #include "shell/MainWindowFixture.h"
+#include "shell/support/StringTable.h"
 #include "support/ProgramOutput.h"
 
 #include <QTest>
@@ -26,7 +27,7 @@ protected:
 TEST_F(BookJobsWindowTest, AnEditMadeWhileTheBookIsSavedIsKeptAndLeftUnsaved)
 {
     const QString book = PathOf("book.brindle");
-    Frame().StartSave(book.toStdWString());
+    Frame().StartSave({book.toStdWString(), false});
     Model().SetSectionText(1, L"Typed during the save");
     WaitForBookJobs();
     const std::string written = ReadBytes(book.toStdString());
@@ -52,11 +53,22 @@ TEST_F(BookJobsWindowTest, AnExportWrittenWhileTheAuthorEditsHoldsTheBookAsAsked
     EXPECT_EQ(written.find("Typed during the export"), std::string::npos);
 }
 
+// Only a file the author chose joins the recent files, as it did when saving held the window.
+TEST_F(BookJobsWindowTest, ASaveToTheBooksOwnFileLeavesTheRecentFilesAlone)
+{
+    const QString book = PathOf("book.brindle");
+    Model().Save(book.toStdWString());
+    Model().SetSectionText(1, L"Changed");
+    Run(TarnGui::Strings::FileSave);
+    EXPECT_FALSE(Model().IsModified());
+    EXPECT_EQ(RecentEntry(book), nullptr);
+}
+
 // Closing waits for the save under way, which leaves nothing to ask about.
 TEST_F(BookJobsWindowTest, ClosingDuringASaveWaitsForItAndAsksNothing)
 {
     const QString book = PathOf("book.brindle");
-    Frame().StartSave(book.toStdWString());
+    Frame().StartSave({book.toStdWString(), false});
     EXPECT_TRUE(Frame().close());
     EXPECT_TRUE(script_.Messages().empty());
     EXPECT_NE(ReadBytes(book.toStdString()).find("Before the save"), std::string::npos);
