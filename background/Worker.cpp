@@ -40,14 +40,25 @@ struct Worker::Shared {
             busy = false;
             // Posting under the lock keeps the owner from going away meanwhile.
             if (!stopped) {
-                dispatch([owned = owned, delivery = std::move(delivery)] {
-                    if (*owned) {
-                        delivery();
-                    }
-                });
+                Deliver(std::move(delivery));
             }
             idle.notify_all();
         }
+    }
+
+    // Hands the function to the owner's thread, where it runs only while the worker lives.
+    void Deliver(std::function<void()> function)
+    {
+        dispatch([owned = owned, function = std::move(function)] {
+            if (*owned) {
+                function();
+            }
+        });
+    }
+
+    void WaitUntilIdle(std::unique_lock<std::mutex>& lock)
+    {
+        idle.wait(lock, [this] { return jobs.empty() && !busy; });
     }
 
     Dispatcher dispatch;
@@ -79,7 +90,7 @@ Worker::~Worker()
     }
     shared_->wake.notify_one();
     if (shared_->backlog == Backlog::Queue) {
-        shared_->idle.wait(lock, [this] { return shared_->jobs.empty() && !shared_->busy; });
+        shared_->WaitUntilIdle(lock);
     }
 }
 
@@ -97,17 +108,13 @@ void Worker::Submit(Work work, Failed failed)
 
 void Worker::Soon(std::function<void()> function)
 {
-    shared_->dispatch([owned = shared_->owned, function = std::move(function)] {
-        if (*owned) {
-            function();
-        }
-    });
+    shared_->Deliver(std::move(function));
 }
 
 void Worker::Finish()
 {
     std::unique_lock<std::mutex> lock(shared_->mutex);
-    shared_->idle.wait(lock, [this] { return shared_->jobs.empty() && !shared_->busy; });
+    shared_->WaitUntilIdle(lock);
 }
 
 }  // namespace Background

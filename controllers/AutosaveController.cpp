@@ -33,9 +33,7 @@ void AutosaveController::Tick()
                      writing_ = false;
                      // The next tick tries again.
                      copiedRevision_ = 0;
-                     if (report_) {
-                         report_(failure);
-                     }
+                     Report(failure);
                  });
 }
 
@@ -46,12 +44,14 @@ void AutosaveController::Discard()
     }
     hasCopy_ = false;
     RecoverySession& session = session_;
-    worker_.Post([&session] { session.Remove(); }, [] {},
-                 [this](std::exception_ptr failure) {
-                     if (report_) {
-                         report_(failure);
-                     }
-                 });
+    worker_.Post([&session] { session.Remove(); }, [] {}, [this](std::exception_ptr failure) { Report(failure); });
+}
+
+void AutosaveController::Report(std::exception_ptr failure) const
+{
+    if (report_) {
+        report_(failure);
+    }
 }
 
 void AutosaveController::Finish()

@@ -39,6 +39,8 @@ public:
     void SetFailureReport(FailureReport report) { report_ = std::move(report); }
 
 private:
+    void Report(std::exception_ptr failure) const;
+
     TarnDataModel& model_;
     RecoverySession& session_;
     Clock clock_;
