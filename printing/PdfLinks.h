@@ -24,10 +24,9 @@ struct PdfDestination {
     std::uint32_t section = 0;
 };
 
-// The PDF as Qt's writer made it, with an update appended that makes each link area go to
-// its section's destination, names every destination "sN" for section N, and gives the
-// document its author and language. Throws ExportException when the file is not laid out
-// as that writer lays its files out.
+// The PDF with each link area going to its section's destination, every destination named
+// "sN" for section N, and the document given its author and language. Any well-formed PDF
+// will do, however its writer laid it out; throws ExportException when it cannot be read.
 std::string WithLinks(const std::string& pdf, const std::vector<PdfLink>& links, const std::vector<PdfDestination>& destinations,
                       const std::wstring& author, const std::wstring& language);
 
