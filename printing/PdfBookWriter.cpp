@@ -168,7 +168,9 @@ std::optional<std::string> WritePdfBook(const PrintedBook& book, const PageSetup
         links = printer.Pages().Links();
         destinations = printer.Pages().Destinations();
     }
-    return WithLinks(buffer.data().toStdString(), links, destinations, book.author, book.language);
+    const QByteArray& pdf = buffer.data();
+    return WithLinks(std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())), links, destinations, book.author,
+                     book.language);
 }
 
 }  // namespace TarnGui

@@ -107,7 +107,7 @@ void AddAuthorAndLanguage(QPDF& file, const std::wstring& author, const std::wst
 
 }  // namespace
 
-std::string WithLinks(const std::string& pdf, const std::vector<PdfLink>& links, const std::vector<PdfDestination>& destinations,
+std::string WithLinks(std::string_view pdf, const std::vector<PdfLink>& links, const std::vector<PdfDestination>& destinations,
                       const std::wstring& author, const std::wstring& language)
 {
     QPDF file;
@@ -125,6 +125,8 @@ std::string WithLinks(const std::string& pdf, const std::vector<PdfLink>& links,
     QPDFWriter writer(file);
     writer.setOutputMemory();
     writer.setDeterministicID(true);
+    // Qt's page contents are copied as they are, not decoded and compressed again.
+    writer.setDecodeLevel(qpdf_dl_none);
     writer.write();
     const auto buffer = writer.getBufferSharedPointer();
     return std::string(reinterpret_cast<const char*>(buffer->getBuffer()), buffer->getSize());

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace TarnGui {
@@ -27,7 +28,7 @@ struct PdfDestination {
 // The PDF with each link area going to its section's destination, every destination named
 // "sN" for section N, and the document given its author and language. Any well-formed PDF
 // will do, however its writer laid it out; throws ExportException when it cannot be read.
-std::string WithLinks(const std::string& pdf, const std::vector<PdfLink>& links, const std::vector<PdfDestination>& destinations,
+std::string WithLinks(std::string_view pdf, const std::vector<PdfLink>& links, const std::vector<PdfDestination>& destinations,
                       const std::wstring& author, const std::wstring& language);
 
 }  // namespace TarnGui
