@@ -35,6 +35,7 @@
 #include <QTimer>
 
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 
 #include <filesystem>
 #include <fstream>
@@ -109,16 +110,35 @@ void OpenSettled(std::uint32_t sections)
     FillPreview();
 }
 
-double PeakResidentMegabytes()
+// A line of the kernel's account of the program's memory, in megabytes.
+double StatusMegabytes(const std::string& field)
 {
     std::ifstream status("/proc/self/status");
     std::string line;
     while (std::getline(status, line)) {
-        if (line.rfind("VmHWM:", 0) == 0) {
-            return std::stod(line.substr(6)) / 1024.0;
+        if (line.rfind(field, 0) == 0) {
+            return std::stod(line.substr(field.size())) / 1024.0;
         }
     }
     return 0;
+}
+
+double PeakResidentMegabytes()
+{
+    return StatusMegabytes("VmHWM:");
+}
+
+double ResidentMegabytes()
+{
+    return StatusMegabytes("VmRSS:");
+}
+
+// Hands freed memory back and starts the peak again from what the program holds now, so that
+// the peak measured next is that of the work that follows, not of making the test book.
+void RestartPeakResident()
+{
+    malloc_trim(0);
+    std::ofstream("/proc/self/clear_refs") << "5";
 }
 
 // From Open to a window whose panes are all filled and answer input; the chart may still be
@@ -232,6 +252,7 @@ double LongestStallDuring(const std::function<void()>& start)
 void BM_SaveStall(benchmark::State& state)
 {
     OpenSettled(10000);
+    RestartPeakResident();
     const std::wstring path = (std::filesystem::temp_directory_path() / "brindle-bench-save.brindle").wstring();
     double stall = 0;
     for (auto _ : state) {
@@ -246,6 +267,7 @@ void BM_SaveStall(benchmark::State& state)
                          }));
     }
     state.counters["longest_stall_ms"] = stall;
+    state.counters["peak_MB"] = PeakResidentMegabytes();
 }
 BENCHMARK(BM_SaveStall)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(5);
 
@@ -254,6 +276,8 @@ BENCHMARK(BM_SaveStall)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iteratio
 void BM_ExportStall(benchmark::State& state)
 {
     OpenSettled(10000);
+    RestartPeakResident();
+    const double open = ResidentMegabytes();
     const auto index = static_cast<int>(state.range(0));
     const auto output = std::filesystem::temp_directory_path() / ("brindle-bench-export-" + std::to_string(index));
     double stall = 0;
@@ -272,6 +296,8 @@ void BM_ExportStall(benchmark::State& state)
     }
     std::filesystem::remove_all(output);
     state.counters["longest_stall_ms"] = stall;
+    state.counters["open_MB"] = open;
+    state.counters["peak_MB"] = PeakResidentMegabytes();
 }
 BENCHMARK(BM_ExportStall)->DenseRange(1, 11)->Unit(benchmark::kMillisecond)->Iterations(2);
 

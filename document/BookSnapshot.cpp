@@ -21,22 +21,28 @@ BookSnapshot::BookSnapshot(Contents contents, Origin origin) : contents_(std::mo
     if (next != contents_.choices.size()) {
         throw std::invalid_argument("A book's copy counts other choices than it holds.");
     }
-    indexOf_.assign(contents_.sections.empty() ? 0 : contents_.sections.back().number + 1, NoIndex);
+    indexOf_.assign(contents_.sections.empty() ? 0 : contents_.sections.back()->number + 1, NoIndex);
     for (std::size_t index = 0; index < contents_.sections.size(); ++index) {
-        const std::uint32_t number = contents_.sections[index].number;
-        if (index > 0 && number <= contents_.sections[index - 1].number) {
+        const std::uint32_t number = contents_.sections[index]->number;
+        if (index > 0 && number <= contents_.sections[index - 1]->number) {
             throw std::invalid_argument("A book's copy lists its sections out of order.");
         }
         indexOf_[number] = static_cast<std::uint32_t>(index);
     }
 }
 
-std::shared_ptr<const BookSnapshot> BookSnapshot::Of(const StoryGraph& graph, Contents bookWide, Origin origin)
+std::shared_ptr<const BookSnapshot> BookSnapshot::Of(const StoryGraph& graph, Contents bookWide, Origin origin, const BookSnapshot* earlier)
 {
     bookWide.sections.reserve(graph.SectionCount());
     bookWide.choiceCounts.reserve(graph.SectionCount());
-    graph.VisitSections([&bookWide, &graph](const Section& section) {
-        bookWide.sections.push_back(section);
+    graph.VisitSections([&bookWide, &graph, earlier](const Section& section) {
+        // Comparing reads memory already in use; copying a whole book's texts would fault in as
+        // much again, the longest part of a snapshot.
+        if (earlier && earlier->HasSection(section.number) && *earlier->SharedSection(section.number) == section) {
+            bookWide.sections.push_back(earlier->SharedSection(section.number));
+        } else {
+            bookWide.sections.push_back(std::make_shared<const Section>(section));
+        }
         bookWide.choiceCounts.push_back(graph.ChoiceCount(section.number));
         graph.VisitSectionChoices(section.number, false, [&bookWide](const Choice& choice) { bookWide.choices.push_back(choice); });
     });
@@ -70,23 +76,28 @@ std::size_t BookSnapshot::IndexOf(std::uint32_t number) const
 
 const Section& BookSnapshot::GetSection(std::uint32_t number) const
 {
+    return *contents_.sections[IndexOf(number)];
+}
+
+const std::shared_ptr<const Section>& BookSnapshot::SharedSection(std::uint32_t number) const
+{
     return contents_.sections[IndexOf(number)];
 }
 
 std::int32_t BookSnapshot::FirstSectionNumber() const
 {
-    return contents_.sections.empty() ? -1 : static_cast<std::int32_t>(contents_.sections.front().number);
+    return contents_.sections.empty() ? -1 : static_cast<std::int32_t>(contents_.sections.front()->number);
 }
 
 std::uint32_t BookSnapshot::LastSectionNumber() const
 {
-    return contents_.sections.empty() ? 0 : contents_.sections.back().number;
+    return contents_.sections.empty() ? 0 : contents_.sections.back()->number;
 }
 
 void BookSnapshot::VisitSections(const std::function<void(const Section&)>& callback) const
 {
-    for (const Section& section : contents_.sections) {
-        callback(section);
+    for (const auto& section : contents_.sections) {
+        callback(*section);
     }
 }
 

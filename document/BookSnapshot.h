@@ -33,8 +33,9 @@ public:
         std::wstring choiceFormat;
         bool newPagePerSection = false;
         BookFonts fonts;
-        // Ascending by number.
-        std::vector<Section> sections;
+        // Ascending by number. A section unchanged since an earlier snapshot is shared with it,
+        // so that a snapshot of a book being written copies only what was written.
+        std::vector<std::shared_ptr<const Section>> sections;
         // How many choices each section has, and all the choices, section after section, each
         // section's in its order.
         std::vector<std::size_t> choiceCounts;
@@ -51,8 +52,9 @@ public:
 
     BookSnapshot(Contents contents, Origin origin);
     // The book of the graph with the book-wide values of the contents, whose lists are left
-    // empty.
-    static std::shared_ptr<const BookSnapshot> Of(const StoryGraph& graph, Contents bookWide, Origin origin);
+    // empty; the sections that are as they were in the earlier snapshot are shared with it.
+    static std::shared_ptr<const BookSnapshot> Of(const StoryGraph& graph, Contents bookWide, Origin origin,
+                                                  const BookSnapshot* earlier = nullptr);
     // The book a file holds, as it opens.
     static std::shared_ptr<const BookSnapshot> Of(const BookFileContents& file);
 
@@ -87,6 +89,8 @@ private:
 
     Contents contents_;
     Origin origin_;
+    const std::shared_ptr<const Section>& SharedSection(std::uint32_t number) const;
+
     // Where each section's choices start in the list of choices, and one past the last.
     std::vector<std::size_t> firstChoice_;
     // By number: the section's index in the lists, or NoIndex.

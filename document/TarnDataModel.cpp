@@ -144,6 +144,7 @@ void TarnDataModel::ClearHistories()
     redoHistory_.clear();
     baseState_ = ++lastState_;
     ++book_;
+    lastSnapshot_.reset();
 }
 
 void TarnDataModel::RaiseUndoRedoChanged()
@@ -252,7 +253,7 @@ void TarnDataModel::UpdateModified()
 
 SharedBook TarnDataModel::Snapshot() const
 {
-    return BookSnapshot::Of(
+    lastSnapshot_ = BookSnapshot::Of(
         graph_,
         {title_,
          details_,
@@ -263,7 +264,8 @@ SharedBook TarnDataModel::Snapshot() const
          {},
          {},
          {}},
-        {book_, CurrentState(), revision_});
+        {book_, CurrentState(), revision_}, lastSnapshot_.get());
+    return lastSnapshot_;
 }
 
 std::uint64_t TarnDataModel::FileSize() const

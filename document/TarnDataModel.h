@@ -199,6 +199,9 @@ private:
     // Counts the books opened or begun, so that a save that ends later is told from one of
     // another book.
     std::uint64_t book_ = 0;
+    // The latest snapshot, whose unchanged sections the next one shares. Snapshots are made
+    // on the document's own thread only.
+    mutable SharedBook lastSnapshot_;
     std::uint64_t lastState_ = 0;
     // The state below the undo history: where undoing everything kept leads.
     std::uint64_t baseState_ = 0;

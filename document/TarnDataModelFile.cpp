@@ -74,6 +74,8 @@ void TarnDataModel::Replace(BookFileContents contents)
     footer_ = std::move(contents.footer);
     choiceFormat_ = std::move(contents.choiceFormat);
     newPagePerSection_ = contents.newPagePerSection;
+    // Taken while the book opens, so that saving it later copies only what was written since.
+    Snapshot();
 
     bookLoaded_(graph_.AllSections(), graph_.AllChoices());
     titleChanged_(title_);
