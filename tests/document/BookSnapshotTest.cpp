@@ -75,6 +75,21 @@ TEST(BookSnapshot, KeepsTheBookAsItWasWhenTaken)
     EXPECT_EQ(BookFileText(*before), text);
     EXPECT_NE(BookFileText(*model), text);
     EXPECT_EQ(before->GetSection(2).number, 2u);
+
+    // The next snapshot shares only the sections no edit touched, however they were edited.
+    const SharedBook after = model->Snapshot();
+    model->SetSectionText(3, L"Written");
+    model->SetSectionText(4, L"Twice");
+    model->SetSectionText(4, after->GetSection(4).text);
+    model->SetSectionShiftable(5, !after->GetSection(5).shiftable);
+    const SharedBook latest = model->Snapshot();
+    EXPECT_EQ(&latest->GetSection(6), &after->GetSection(6));
+    EXPECT_EQ(&latest->GetSection(4), &after->GetSection(4));
+    EXPECT_NE(&latest->GetSection(3), &after->GetSection(3));
+    EXPECT_NE(&latest->GetSection(5), &after->GetSection(5));
+    EXPECT_EQ(after->GetSection(3).text, before->GetSection(3).text);
+    EXPECT_EQ(latest->GetSection(3).text, L"Written");
+    EXPECT_EQ(BookFileText(*latest), BookFileText(*model));
 }
 
 TEST(BookSnapshot, OfAFileOpensAsTheDocumentOpensIt)
