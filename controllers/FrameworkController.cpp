@@ -32,11 +32,14 @@ FrameworkController::FrameworkController(TarnDataModel& model, IFrameworkView* v
             view_->SetBookHasSections(false);
         }
     }));
-    connections_.emplace_back(model_.ConnectDiscardChangesQuery([this](bool& discard) {
-        if (!view_->AskSaveChanges()) {
-            discard = false;
-        }
-    }));
+}
+
+bool FrameworkController::MayDiscardChanges()
+{
+    // Text still held by an editor counts as a change before anything is decided.
+    model_.CommitPendingEdits();
+    // Answering Yes saves, which settles the question when the save succeeds.
+    return !model_.IsModified() || view_->AskSaveChanges() || !model_.IsModified();
 }
 
 void FrameworkController::AddNewSection()

@@ -23,6 +23,9 @@ public:
     FrameworkController(const FrameworkController&) = delete;
     FrameworkController& operator=(const FrameworkController&) = delete;
 
+    // Asked before the open book is replaced or the window closes: false when the author
+    // chose to keep the book, or a save they asked for failed.
+    bool MayDiscardChanges();
     void AddNewSection();
     // The one-based file type index of the save dialog chooses the format. Both exports read
     // only the snapshot, so that the window runs them on a worker.

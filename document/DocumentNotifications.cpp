@@ -92,11 +92,6 @@ Connection DocumentNotifications::ConnectUndoRedoChanged(const UndoRedoChangedSi
     return undoRedoChanged_.connect(slot);
 }
 
-Connection DocumentNotifications::ConnectDiscardChangesQuery(const DiscardChangesQuerySignal::slot_type& slot)
-{
-    return discardChangesQuery_.connect(slot);
-}
-
 Connection DocumentNotifications::ConnectTitleChanged(const TitleChangedSignal::slot_type& slot)
 {
     return titleChanged_.connect(slot);

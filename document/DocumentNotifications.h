@@ -43,7 +43,6 @@ using ChoiceUpdatedSignal = Signal<void(const Choice&, const Choice&, ChoiceProp
 using ChoiceDeletedSignal = Signal<void(const Choice&, ChoiceDeleteCause)>;
 using UiConfigChangedSignal = Signal<void(const UiConfig&)>;
 using UndoRedoChangedSignal = Signal<void(bool, bool)>;
-using DiscardChangesQuerySignal = Signal<void(bool&)>;
 using TitleChangedSignal = Signal<void(const std::wstring&)>;
 using DetailsChangedSignal = Signal<void(const BookDetails&)>;
 using FooterChangedSignal = Signal<void(const std::wstring&)>;
@@ -83,7 +82,6 @@ public:
     Connection ConnectChoiceDeleted(const ChoiceDeletedSignal::slot_type& slot);
     Connection ConnectUiConfigChanged(const UiConfigChangedSignal::slot_type& slot);
     Connection ConnectUndoRedoChanged(const UndoRedoChangedSignal::slot_type& slot);
-    Connection ConnectDiscardChangesQuery(const DiscardChangesQuerySignal::slot_type& slot);
     Connection ConnectTitleChanged(const TitleChangedSignal::slot_type& slot);
     Connection ConnectDetailsChanged(const DetailsChangedSignal::slot_type& slot);
     Connection ConnectFooterChanged(const FooterChangedSignal::slot_type& slot);
@@ -112,7 +110,6 @@ protected:
     ChoiceDeletedSignal choiceDeleted_;
     UiConfigChangedSignal uiConfigChanged_;
     UndoRedoChangedSignal undoRedoChanged_;
-    DiscardChangesQuerySignal discardChangesQuery_;
     TitleChangedSignal titleChanged_;
     DetailsChangedSignal detailsChanged_;
     FooterChangedSignal footerChanged_;

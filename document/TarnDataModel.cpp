@@ -68,9 +68,6 @@ void TarnDataModel::GoToSection(std::uint32_t number)
 
 void TarnDataModel::NewBook(const std::wstring& title, const std::wstring& footer)
 {
-    if (QueryDiscardChanges()) {
-        return;
-    }
     Clear();
     title_ = title;
     details_ = {L"", LocaleLanguageTag(), NewId(), {}, {}};
@@ -104,18 +101,6 @@ void TarnDataModel::Clear()
     RaiseUndoRedoChanged();
     bookReset_();
     ResetChoiceTemplates();
-}
-
-bool TarnDataModel::QueryDiscardChanges()
-{
-    // Text still held by an editor counts as a change before anything is decided.
-    commitPendingEdits_();
-    if (!modified_) {
-        return false;
-    }
-    bool proceed = true;
-    discardChangesQuery_(proceed);
-    return !proceed && modified_;
 }
 
 void TarnDataModel::CommitPendingEdits()

@@ -103,26 +103,27 @@ public:
     CommonLib::Font GetFont(CommonLib::FontType type) const;
     void SetUiConfig(const UiConfig& config);
 
-    // Book-wide operations.
+    // Book-wide operations. Replacing the book never asks anything: the caller settles the
+    // open book's unsaved changes first.
     void NewBook(const std::wstring& title, const std::wstring& footer);
     void Clear();
-    // True when the operation that asks must be cancelled.
-    bool QueryDiscardChanges();
     // Has every editor hand over text typed but not yet part of the book.
     void CommitPendingEdits();
     void Shuffle();
+    // Throws FileHandlingException when there is no file at the path, so that a missing
+    // book is reported before the author is asked anything.
+    static void CheckFileExists(const std::wstring& path);
     // Replaces the open book by the one in the file; a file that cannot be read in full
     // leaves the open book as it was.
     void Load(const std::wstring& path);
     // Opens a recovery copy as the book kept at bookPath, modified, so that Save writes
-    // where the author expects; the same checks and failures as Load. False when the author
-    // kept the open book instead.
-    bool Recover(const std::wstring& copyPath, const std::wstring& bookPath);
-    // Replaces the open book by one read from another program's file, asking first as New
-    // does: untitled, so that Save asks where, and modified.
+    // where the author expects; the same checks and failures as Load.
+    void Recover(const std::wstring& copyPath, const std::wstring& bookPath);
+    // Replaces the open book by one read from another program's file: untitled, so that Save
+    // asks where, and modified.
     void OpenImported(BookFileContents contents);
     // Replaces the open book by a copy of one that is not the author's to overwrite, such as
-    // the sample book, asking first as New does: untitled, and unmodified until edited.
+    // the sample book: untitled, and unmodified until edited.
     void OpenUntitledCopy(BookFileContents contents);
     // True when the book's file has been written by someone else since this book was
     // loaded from it or saved to it.

@@ -14,16 +14,19 @@ namespace TarnViewModel {
 using CommonLib::Font;
 using CommonLib::FontType;
 
-void TarnDataModel::Load(const std::wstring& path)
+void TarnDataModel::CheckFileExists(const std::wstring& path)
 {
     const std::string fileName = NativePath(path);
     std::error_code error;
     if (!std::filesystem::exists(fileName, error)) {
         throw FileHandlingException::NothingAt(fileName);
     }
-    if (QueryDiscardChanges()) {
-        return;
-    }
+}
+
+void TarnDataModel::Load(const std::wstring& path)
+{
+    CheckFileExists(path);
+    const std::string fileName = NativePath(path);
     // The whole file is read and checked first, so that a bad file leaves the open book
     // as it was.
     const std::optional<FileStamp> stamp = FileStamp::Of(fileName);
@@ -48,9 +51,6 @@ void TarnDataModel::OpenUntitledCopy(BookFileContents contents)
 
 void TarnDataModel::OpenUntitled(BookFileContents contents, bool modified)
 {
-    if (QueryDiscardChanges()) {
-        return;
-    }
     Replace(std::move(contents));
     if (modified) {
         MarkChangedBeyondHistory();
@@ -91,18 +91,13 @@ void TarnDataModel::ShowFirstSection()
     }
 }
 
-bool TarnDataModel::Recover(const std::wstring& copyPath, const std::wstring& bookPath)
+void TarnDataModel::Recover(const std::wstring& copyPath, const std::wstring& bookPath)
 {
-    const std::uint64_t before = revision_;
     Load(copyPath);
-    if (revision_ == before) {
-        return false;
-    }
     filePath_ = bookPath;
     // The copy is newer than whatever is at the book's path now.
     diskStamp_ = FileStamp::Of(NativePath(bookPath));
     MarkChangedBeyondHistory();
-    return true;
 }
 
 bool TarnDataModel::ChangedOnDisk() const

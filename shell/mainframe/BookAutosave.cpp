@@ -77,9 +77,11 @@ bool BookAutosave::OfferRecovery()
             continue;
         }
         const TarnViewModel::RecoveryCopy copy = *chosen;
-        // Declining to give up the open book's changes restores nothing.
         bool restored = false;
-        RunGuarded(window_, [&] { restored = model_.Recover(std::filesystem::path(copy.copyFile).wstring(), copy.bookPath); });
+        RunGuarded(window_, [&] {
+            model_.Recover(std::filesystem::path(copy.copyFile).wstring(), copy.bookPath);
+            restored = true;
+        });
         if (restored) {
             // This session's own copy is on disk before the old one goes.
             controller_->Tick();

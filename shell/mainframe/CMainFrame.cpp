@@ -199,7 +199,7 @@ void CMainFrame::closeEvent(QCloseEvent* event)
     bool mayClose = false;
     RunGuarded(this, [&] {
         CommitTypedText();
-        mayClose = !model_.QueryDiscardChanges();
+        mayClose = frameworkController_->MayDiscardChanges();
     });
     if (mayClose) {
         autosave_->Close();

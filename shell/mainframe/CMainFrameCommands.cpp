@@ -122,7 +122,9 @@ void CMainFrame::OnFileNew()
 {
     RunGuarded(this, [this] {
         CommitTypedText();
-        model_.NewBook(ToWString(LoadString(Strings::Untitled)), DefaultFooter);
+        if (frameworkController_->MayDiscardChanges()) {
+            model_.NewBook(ToWString(LoadString(Strings::Untitled)), DefaultFooter);
+        }
     });
     FileStateChanged();
 }
@@ -137,9 +139,9 @@ void CMainFrame::OnFileClose()
 // about them after choosing.
 void CMainFrame::OnFileOpen()
 {
-    bool cancelled = true;
-    RunGuarded(this, [this, &cancelled] { cancelled = model_.QueryDiscardChanges(); });
-    if (cancelled) {
+    bool mayDiscard = false;
+    RunGuarded(this, [this, &mayDiscard] { mayDiscard = frameworkController_->MayDiscardChanges(); });
+    if (!mayDiscard) {
         return;
     }
     if (const std::optional<ChosenFile> chosen =
@@ -153,19 +155,17 @@ void CMainFrame::OpenFile(const QString& path)
 {
     RunGuarded(this, [this, &path] {
         CommitTypedText();
-        if (!MayOpenLockedBook(path)) {
+        const std::wstring widePath = ToWString(path);
+        TarnViewModel::TarnDataModel::CheckFileExists(widePath);
+        if (!MayOpenLockedBook(path) || !frameworkController_->MayDiscardChanges()) {
             return;
         }
-        const std::wstring widePath = ToWString(path);
         {
             const WaitCursor wait;
             model_.Load(widePath);
         }
-        // Answering Cancel to the save-changes question leaves the old book open.
-        if (model_.GetFilePath() == widePath) {
-            recentFiles_.Add(path);
-            RefreshRecentFiles();
-        }
+        recentFiles_.Add(path);
+        RefreshRecentFiles();
     });
     FileStateChanged();
 }
@@ -278,12 +278,14 @@ void CMainFrame::OnImportStory()
         std::vector<std::string> warnings = file.warnings;
         TarnViewModel::BookFileContents contents = TarnViewModel::ImportStory(file.stories[*story], fileName, warnings);
         contents.footer = DefaultFooter;
-        const std::uint64_t before = model_.Revision();
+        if (!frameworkController_->MayDiscardChanges()) {
+            return;
+        }
         {
             const WaitCursor wait;
             model_.OpenImported(std::move(contents));
         }
-        if (model_.Revision() != before && !warnings.empty()) {
+        if (!warnings.empty()) {
             Ask(this, ImportWarnings(warnings), QMessageBox::Information, QMessageBox::Ok);
         }
     });
@@ -299,6 +301,9 @@ void CMainFrame::OnOpenSampleBook()
             throw std::runtime_error("The sample book is missing from this build of the program.");
         }
         const QByteArray text = sample.readAll();
+        if (!frameworkController_->MayDiscardChanges()) {
+            return;
+        }
         const WaitCursor wait;
         model_.OpenUntitledCopy(TarnViewModel::ReadBookText(text.toStdString(), "the sample book"));
     });

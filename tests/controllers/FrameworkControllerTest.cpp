@@ -59,20 +59,48 @@ TEST_F(FrameworkControllerTest, DeletingTheLastSectionClearsTheHasSectionsFlagOn
     EXPECT_TRUE(view.Contains("SetSectionSelected false"));
 }
 
-TEST_F(FrameworkControllerTest, CancellingTheSaveQuestionKeepsTheModifiedBook)
+TEST_F(FrameworkControllerTest, OnlyAModifiedBookIsAskedAboutAndTheAnswerDecides)
 {
     model.NewBook(L"Quest", L"");
+    view.Clear();
+    EXPECT_TRUE(controller.MayDiscardChanges());
+    EXPECT_EQ(view.Calls(), Calls{});
+
     model.CreateSection(5, L"kept");
     view.answer = false;
     view.Clear();
-    model.NewBook(L"Other", L"");
+    EXPECT_FALSE(controller.MayDiscardChanges());
     EXPECT_EQ(view.Calls(), Calls{"AskSaveChanges"});
-    EXPECT_TRUE(model.GetStoryGraph().HasSection(5));
     EXPECT_TRUE(model.IsModified());
 
     view.answer = true;
-    model.NewBook(L"Other", L"");
-    EXPECT_FALSE(model.GetStoryGraph().HasSection(5));
+    EXPECT_TRUE(controller.MayDiscardChanges());
+}
+
+TEST_F(FrameworkControllerTest, TextAnEditorHoldsCountsBeforeTheQuestion)
+{
+    model.NewBook(L"Quest", L"");
+    auto editor = model.ConnectCommitPendingEdits([this] {
+        if (model.GetStoryGraph().GetSection(1).text.empty()) {
+            model.SetSectionText(1, L"typed");
+        }
+    });
+    view.Clear();
+    view.answer = false;
+    EXPECT_FALSE(controller.MayDiscardChanges());
+    EXPECT_EQ(view.Calls(), Calls{"AskSaveChanges"});
+}
+
+TEST_F(FrameworkControllerTest, AYesThatSavedTheBookLetsItGo)
+{
+    TestSupport::TempFolder folder;
+    model.NewBook(L"Quest", L"");
+    model.CreateSection(5, L"kept");
+    // The window answers Yes by saving and reports the question as not yet settled.
+    view.answer = false;
+    view.onAsk = [&] { model.Save(folder.WidePath("quest.brindle")); };
+    EXPECT_TRUE(controller.MayDiscardChanges());
+    EXPECT_FALSE(model.IsModified());
 }
 
 TEST_F(FrameworkControllerTest, LoadingABookWithoutSectionsLeavesTheFlagCleared)

@@ -12,6 +12,7 @@
 #include <boost/uuid/uuid_io.hpp>
 
 #include <algorithm>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -69,6 +70,9 @@ public:
     bool AskSaveChanges() override
     {
         Log("AskSaveChanges");
+        if (onAsk) {
+            onAsk();
+        }
         return answer;
     }
     std::pair<bool, std::wstring> AskSaveFileName(const std::wstring& currentPath) override
@@ -78,6 +82,7 @@ public:
     }
 
     bool answer = true;
+    std::function<void()> onAsk;
 };
 
 class RecordingFlowchartView : public TarnViewModel::IFlowchartView, public CallLog {

@@ -73,13 +73,18 @@ protected:
     DocumentSnapshot before;
 };
 
-TEST_F(BookFileErrors, MissingFileIsReportedBeforeAnythingIsAsked)
+TEST_F(BookFileErrors, AMissingFileIsReportedAsSuchAndCanBeBeforeAnythingIsAsked)
 {
-    bool asked = false;
-    auto query = model.ConnectDiscardChangesQuery([&asked](bool&) { asked = true; });
-    ExpectRefusedPath<FileHandlingException>(folder.WidePath("nowhere.brindle"),
-                                             "Cannot open file \"" + folder.Path("nowhere.brindle").string() + "\": there is no such file");
-    EXPECT_FALSE(asked);
+    const std::string message = "Cannot open file \"" + folder.Path("nowhere.brindle").string() + "\": there is no such file";
+    ExpectRefusedPath<FileHandlingException>(folder.WidePath("nowhere.brindle"), message);
+    try {
+        TarnDataModel::CheckFileExists(folder.WidePath("nowhere.brindle"));
+        ADD_FAILURE();
+    } catch (const FileHandlingException& error) {
+        EXPECT_EQ(error.what(), message);
+    }
+    TestSupport::WriteBytes(folder.Path("here.brindle"), "");
+    TarnDataModel::CheckFileExists(folder.WidePath("here.brindle"));
 }
 
 TEST_F(BookFileErrors, UnreadableFilesNameTheReadError)

@@ -143,13 +143,10 @@ TEST(BookFileLoad, LeavesAnUnmodifiedBookWithoutHistoryAndSelectsTheLowestSectio
     TarnDataModel model;
     model.NewBook(L"Before", L"");
     model.CreateSection(2, L"unsaved");
-    bool asked = false;
-    auto query = model.ConnectDiscardChangesQuery([&asked](bool&) { asked = true; });
     TestSupport::NotificationRecorder recorder(model);
 
     model.Load(Sample("merged-and-dangling.brindle"));
 
-    EXPECT_TRUE(asked);
     EXPECT_FALSE(model.IsModified());
     EXPECT_FALSE(model.CanUndo());
     EXPECT_FALSE(model.CanRedo());
@@ -169,20 +166,6 @@ TEST(BookFileLoad, LeavesAnUnmodifiedBookWithoutHistoryAndSelectsTheLowestSectio
         std::find_if(events.rbegin(), events.rend(), [](const std::string& e) { return e.rfind("UndoRedoChanged", 0) == 0; });
     ASSERT_NE(lastUndo, events.rend());
     EXPECT_EQ(*lastUndo, "UndoRedoChanged 0 0");
-}
-
-TEST(BookFileLoad, DecliningToDiscardChangesKeepsTheOpenBook)
-{
-    TarnDataModel model;
-    model.NewBook(L"Before", L"");
-    model.CreateSection(2, L"unsaved");
-    auto query = model.ConnectDiscardChangesQuery([](bool& proceed) { proceed = false; });
-    const BookContent before = BookContent::Of(model);
-
-    model.Load(Sample("book-v2.brindle"));
-
-    EXPECT_EQ(BookContent::Of(model), before);
-    EXPECT_TRUE(model.IsModified());
 }
 
 }  // namespace

@@ -18,7 +18,6 @@ public:
     using DocumentNotifications::bookLoaded_;
     using DocumentNotifications::choiceDeleted_;
     using DocumentNotifications::choiceUpdated_;
-    using DocumentNotifications::discardChangesQuery_;
     using DocumentNotifications::fontChanged_;
     using DocumentNotifications::sectionAdded_;
     using DocumentNotifications::sectionUpdated_;
@@ -78,16 +77,6 @@ TEST(DocumentNotifications, ConnectionsDisconnect)
     plain.disconnect();
     raiser.sectionAdded_(Section());
     EXPECT_EQ(added, 12);
-}
-
-TEST(DocumentNotifications, DiscardQueryLetsAListenerStopTheOperation)
-{
-    Raiser raiser;
-    auto keep = raiser.ConnectDiscardChangesQuery([](bool& proceed) { EXPECT_TRUE(proceed); });
-    auto stop = raiser.ConnectDiscardChangesQuery([](bool& proceed) { proceed = false; });
-    bool proceed = true;
-    raiser.discardChangesQuery_(proceed);
-    EXPECT_FALSE(proceed);
 }
 
 TEST(DocumentNotifications, PayloadsOfTheChoiceAndBookNotifications)

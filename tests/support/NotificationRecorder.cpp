@@ -55,7 +55,6 @@ NotificationRecorder::NotificationRecorder(TarnDataModel& model)
     c.emplace_back(
         model.ConnectUiConfigChanged([this](const UiConfig& u) { Write("UiConfigChanged ", u.horizontalDpi, " ", u.verticalDpi); }));
     c.emplace_back(model.ConnectUndoRedoChanged([this](bool undo, bool redo) { Write("UndoRedoChanged ", undo, " ", redo); }));
-    c.emplace_back(model.ConnectDiscardChangesQuery([this](bool&) { Write("DiscardChangesQuery"); }));
     c.emplace_back(model.ConnectTitleChanged([this](const std::wstring& t) { Write("TitleChanged ", Narrow(t)); }));
     c.emplace_back(model.ConnectFooterChanged([this](const std::wstring& t) { Write("FooterChanged ", Narrow(t)); }));
     c.emplace_back(model.ConnectNewPagePerSectionChanged([this](bool b) { Write("NewPagePerSectionChanged ", b); }));

@@ -75,4 +75,31 @@ TEST_F(BookJobsWindowTest, ClosingDuringASaveWaitsForItAndAsksNothing)
     EXPECT_FALSE(Model().IsModified());
 }
 
+// The export goes on with the book as it was asked for while another book takes the window's
+// place, and its outcome reaches the window that is still there.
+TEST_F(BookJobsWindowTest, NewAndOpenWhileExportsRunLeaveTheExportsWhole)
+{
+    const QString generated = QString::fromStdWString(Model().GetFilePath());
+    const QString first = PathOf("first.txt");
+    script_.ThenAnswer(QMessageBox::No);
+    script_.ThenAnswer(QMessageBox::No);
+    Frame().StartExport(first, 1);
+    Run(TarnGui::Strings::FileNew);
+    WaitForScript();
+    EXPECT_EQ(script_.Messages(),
+              (std::vector<std::string>{"Save changes to " + generated.toStdString() + "?", "Do you want to open your exported book?"}));
+    EXPECT_EQ(Model().GetStoryGraph().SectionCount(), 1u);
+    EXPECT_NE(ReadBytes(first.toStdString()).find("Before the save"), std::string::npos);
+
+    const QString second = PathOf("second.txt");
+    script_.ThenAnswer(QMessageBox::No);
+    Frame().StartExport(second, 1);
+    Frame().OpenFile(generated);
+    WaitForBookJobs();
+    WaitForScript();
+    EXPECT_EQ(Model().GetStoryGraph().SectionCount(), 400u);
+    EXPECT_FALSE(Model().IsModified());
+    EXPECT_EQ(ReadBytes(second.toStdString()).find("Before the save"), std::string::npos);
+}
+
 }  // namespace
