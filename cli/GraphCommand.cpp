@@ -39,7 +39,7 @@ TarnGui::ImageType ImageTypeOf(const std::string& path)
 }  // namespace
 
 // The chart is laid out and drawn as the desktop program lays it out and draws it, on Qt's
-// offscreen platform, at the screen resolution its images are made for. The layout runs here
+// offscreen platform. The layout runs here
 // and now, as nothing else waits for it.
 int RunGraph(const Options& options)
 {
@@ -47,7 +47,6 @@ int RunGraph(const Options& options)
     TarnViewModel::RefuseExportOverBook(TarnViewModel::WidePath(options.output), TarnViewModel::WidePath(options.book));
     const OffscreenGui gui;
     TarnViewModel::TarnDataModel model;
-    model.SetUiConfig({96, 96});
     TarnGui::FlowchartSceneView chart;
     TarnViewModel::FlowchartController controller(model, &chart);
     LoadBookInto(model, options.book);

@@ -35,10 +35,6 @@ FlowchartController::FlowchartController(TarnDataModel& model, IFlowchartView* v
         view_->SelectSectionNode(section.number);
     }));
     connections_.emplace_back(model_.ConnectSectionDeleted([this](const Section& section) { OnSectionDeleted(section); }));
-    connections_.emplace_back(model_.ConnectUiConfigChanged([this](const UiConfig& config) {
-        resolutionX_ = config.horizontalDpi;
-        resolutionY_ = config.verticalDpi;
-    }));
     connections_.emplace_back(model_.ConnectChoiceAdded([this](const Choice& choice) { OnChoiceAdded(choice); }));
     // Every removal lays the chart out again, whatever took the choice away.
     connections_.emplace_back(model_.ConnectChoiceDeleted([this](const Choice& choice, ChoiceDeleteCause) { OnChoiceDeleted(choice); }));
@@ -142,8 +138,6 @@ void FlowchartController::OnBookReset()
     layoutPending_ = false;
     wanted_ = false;
     ClearBook();
-    resolutionX_ = 72.0;
-    resolutionY_ = 72.0;
     zoom_ = FullSize;
     UpdateZoom();
 }
@@ -448,8 +442,6 @@ void FlowchartController::StartLayout()
     running_ = true;
     wanted_ = false;
     FlowchartSnapshot snapshot;
-    snapshot.resolutionX = resolutionX_;
-    snapshot.resolutionY = resolutionY_;
     snapshot.nodes.reserve(nodes_.size());
     for (const auto& [key, node] : nodes_) {
         snapshot.nodes.push_back(node);

@@ -119,8 +119,6 @@ private:
     std::unordered_map<NodeKey, Box> boxes_;
     NodeKey nextKey_ = 1;
     std::uint64_t nextEdge_ = 1;
-    double resolutionX_ = 72.0;
-    double resolutionY_ = 72.0;
     int graphWidth_ = 0;
     int graphHeight_ = 0;
 

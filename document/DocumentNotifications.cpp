@@ -82,11 +82,6 @@ Connection DocumentNotifications::ConnectChoiceDeleted(const ChoiceDeletedSignal
     return choiceDeleted_.connect(slot);
 }
 
-Connection DocumentNotifications::ConnectUiConfigChanged(const UiConfigChangedSignal::slot_type& slot)
-{
-    return uiConfigChanged_.connect(slot);
-}
-
 Connection DocumentNotifications::ConnectUndoRedoChanged(const UndoRedoChangedSignal::slot_type& slot)
 {
     return undoRedoChanged_.connect(slot);

@@ -4,7 +4,6 @@
 #include "document/BookDetails.h"
 #include "document/ChoiceTemplate.h"
 #include "document/Font.h"
-#include "document/UiConfig.h"
 #include "graph/Choice.h"
 #include "graph/NotificationTypes.h"
 #include "graph/Numbering.h"
@@ -41,7 +40,6 @@ using SectionDeselectedSignal = Signal<void(std::uint32_t)>;
 using ChoiceAddedSignal = Signal<void(const Choice&)>;
 using ChoiceUpdatedSignal = Signal<void(const Choice&, const Choice&, ChoiceProperty, ChoiceUpdateReason)>;
 using ChoiceDeletedSignal = Signal<void(const Choice&, ChoiceDeleteCause)>;
-using UiConfigChangedSignal = Signal<void(const UiConfig&)>;
 using UndoRedoChangedSignal = Signal<void(bool, bool)>;
 using TitleChangedSignal = Signal<void(const std::wstring&)>;
 using DetailsChangedSignal = Signal<void(const BookDetails&)>;
@@ -80,7 +78,6 @@ public:
     Connection ConnectChoiceAdded(const ChoiceAddedSignal::slot_type& slot);
     Connection ConnectChoiceUpdated(const ChoiceUpdatedSignal::slot_type& slot);
     Connection ConnectChoiceDeleted(const ChoiceDeletedSignal::slot_type& slot);
-    Connection ConnectUiConfigChanged(const UiConfigChangedSignal::slot_type& slot);
     Connection ConnectUndoRedoChanged(const UndoRedoChangedSignal::slot_type& slot);
     Connection ConnectTitleChanged(const TitleChangedSignal::slot_type& slot);
     Connection ConnectDetailsChanged(const DetailsChangedSignal::slot_type& slot);
@@ -108,7 +105,6 @@ protected:
     ChoiceAddedSignal choiceAdded_;
     ChoiceUpdatedSignal choiceUpdated_;
     ChoiceDeletedSignal choiceDeleted_;
-    UiConfigChangedSignal uiConfigChanged_;
     UndoRedoChangedSignal undoRedoChanged_;
     TitleChangedSignal titleChanged_;
     DetailsChangedSignal detailsChanged_;

@@ -41,11 +41,6 @@ Font TarnDataModel::GetFont(FontType type) const
     return found->second;
 }
 
-void TarnDataModel::SetUiConfig(const UiConfig& config)
-{
-    uiConfigChanged_(config);
-}
-
 void TarnDataModel::SetCurrentSection(std::uint32_t number)
 {
     commitPendingEdits_();

@@ -10,7 +10,6 @@
 #include "document/DocumentNotifications.h"
 #include "document/FileStamp.h"
 #include "document/Font.h"
-#include "document/UiConfig.h"
 #include "graph/StoryGraph.h"
 
 #include <deque>
@@ -101,7 +100,6 @@ public:
     // may take; one that makes it smaller always passes.
     void CheckGrowth(std::int64_t growth) const;
     CommonLib::Font GetFont(CommonLib::FontType type) const;
-    void SetUiConfig(const UiConfig& config);
 
     // Book-wide operations. Replacing the book never asks anything: the caller settles the
     // open book's unsaved changes first.

@@ -6,7 +6,6 @@
 #include "shell/support/ErrorBoundary.h"
 
 #include <QFileInfo>
-#include <QScreen>
 #include <QStatusBar>
 
 #include <cstdlib>
@@ -37,9 +36,6 @@ bool CTarnGuiApp::InitInstance(const QStringList& arguments, bool showMaximised)
     // The shuffle draws from the C library's generator.
     std::srand(static_cast<unsigned>(std::time(nullptr)));
     recentFiles_ = std::make_unique<RecentFiles>();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        document_.SetUiConfig({screen->logicalDotsPerInchX(), screen->logicalDotsPerInchY()});
-    }
     mainFrame_ = std::make_unique<CMainFrame>(document_, *recentFiles_);
     mainFrame_->OnFileNew();
     if (mainFrame_->RestoreLayout() || !showMaximised) {

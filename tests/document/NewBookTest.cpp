@@ -104,11 +104,3 @@ TEST(NewBook, ChoiceTemplateNamesAndFonts)
     EXPECT_EQ(model.GetFont(FontType::SectionNumber), (Font{L"Cambria", 13}));
 }
 
-TEST(NewBook, UiConfigIsPassedOn)
-{
-    TarnDataModel model;
-    NotificationRecorder recorder(model);
-    model.SetUiConfig(UiConfig{120.0, 96.0});
-    EXPECT_EQ(recorder.Take(), std::vector<std::string>{"UiConfigChanged 120 96"});
-    EXPECT_FALSE(model.IsModified());
-}

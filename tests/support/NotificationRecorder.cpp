@@ -52,8 +52,6 @@ NotificationRecorder::NotificationRecorder(TarnDataModel& model)
     }));
     c.emplace_back(model.ConnectChoiceDeleted(
         [this](const Choice& ch, ChoiceDeleteCause cause) { Write("ChoiceDeleted ", Describe(ch), " cause ", static_cast<int>(cause)); }));
-    c.emplace_back(
-        model.ConnectUiConfigChanged([this](const UiConfig& u) { Write("UiConfigChanged ", u.horizontalDpi, " ", u.verticalDpi); }));
     c.emplace_back(model.ConnectUndoRedoChanged([this](bool undo, bool redo) { Write("UndoRedoChanged ", undo, " ", redo); }));
     c.emplace_back(model.ConnectTitleChanged([this](const std::wstring& t) { Write("TitleChanged ", Narrow(t)); }));
     c.emplace_back(model.ConnectFooterChanged([this](const std::wstring& t) { Write("FooterChanged ", Narrow(t)); }));
