@@ -103,4 +103,3 @@ TEST(NewBook, ChoiceTemplateNamesAndFonts)
     EXPECT_EQ(model.GetFont(FontType::MainBook), (Font{L"Cambria", 10}));
     EXPECT_EQ(model.GetFont(FontType::SectionNumber), (Font{L"Cambria", 13}));
 }
-
