@@ -38,11 +38,9 @@ std::shared_ptr<const BookSnapshot> BookSnapshot::Of(const StoryGraph& graph, Co
     graph.VisitSections([&bookWide, &graph, earlier](const Section& section) {
         // Comparing reads memory already in use; copying a whole book's texts would fault in as
         // much again, the longest part of a snapshot.
-        if (earlier && earlier->HasSection(section.number) && *earlier->SharedSection(section.number) == section) {
-            bookWide.sections.push_back(earlier->SharedSection(section.number));
-        } else {
-            bookWide.sections.push_back(std::make_shared<const Section>(section));
-        }
+        const bool kept = earlier && earlier->HasSection(section.number);
+        const std::shared_ptr<const Section>* same = kept ? &earlier->SharedSection(section.number) : nullptr;
+        bookWide.sections.push_back(same && **same == section ? *same : std::make_shared<const Section>(section));
         bookWide.choiceCounts.push_back(graph.ChoiceCount(section.number));
         graph.VisitSectionChoices(section.number, false, [&bookWide](const Choice& choice) { bookWide.choices.push_back(choice); });
     });

@@ -20,7 +20,6 @@ FlowchartLayout LayOut(const FlowchartSnapshot& snapshot)
 {
     const std::lock_guard<std::mutex> onlyLayout(GraphvizMutex());
     FlowchartGraph graph;
-    graph.SetResolution(snapshot.resolutionX, snapshot.resolutionY);
     for (const FlowchartSnapshot::Node& node : snapshot.nodes) {
         graph.AddNode(node.number, node.width, node.height);
     }

@@ -24,8 +24,6 @@ struct FlowchartSnapshot {
         std::uint32_t to = 0;
     };
 
-    double resolutionX = 72.0;
-    double resolutionY = 72.0;
     std::vector<Node> nodes;
     std::vector<Edge> edges;
 };
