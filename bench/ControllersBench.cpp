@@ -11,6 +11,7 @@
 #include "controllers/PlayController.h"
 #include "controllers/ProblemsController.h"
 #include "controllers/SectionControllers.h"
+#include "controllers/SectionSelection.h"
 #include "document/ChoiceTemplates.h"
 
 #include <benchmark/benchmark.h>
@@ -32,6 +33,7 @@ std::wstring SavedBook(std::uint32_t sections)
 // The document with every controller the main window creates, each on a view that does nothing.
 struct Application {
     TarnDataModel model;
+    SectionSelection selection{model};
     BenchSupport::NullFrameworkView frameworkView;
     BenchSupport::NullFlowchartView flowchartView;
     BenchSupport::NullOutlineView outlineView;
@@ -40,14 +42,14 @@ struct Application {
     BenchSupport::NullBookPropertiesView bookPropertiesView;
     BenchSupport::NullPreviewView previewView;
     BenchSupport::NullSectionView sectionView;
-    FrameworkController framework{model, &frameworkView};
-    FlowchartController flowchart{model, &flowchartView};
-    BookOutlineController outline{model, &outlineView};
-    ChoicesController choices{model, &choicesView};
-    SectionPropertiesController sectionProperties{model, &sectionPropertiesView};
+    FrameworkController framework{model, selection, &frameworkView};
+    FlowchartController flowchart{model, selection, &flowchartView};
+    BookOutlineController outline{model, selection, &outlineView};
+    ChoicesController choices{model, selection, &choicesView};
+    SectionPropertiesController sectionProperties{model, selection, &sectionPropertiesView};
     BookPropertiesController bookProperties{model, &bookPropertiesView};
-    BookPreviewController preview{model, &previewView};
-    SectionDetailsController sectionDetails{model, &sectionView};
+    BookPreviewController preview{model, selection, &previewView};
+    SectionDetailsController sectionDetails{model, selection, &sectionView};
 };
 
 // One structural edit, end to end: the document, every controller and one full layout.
@@ -72,6 +74,7 @@ void DotLayout(benchmark::State& state)
 {
     const auto sections = static_cast<std::uint32_t>(state.range(0));
     TarnDataModel model;
+    SectionSelection selection{model};
     FlowchartGraph graph;
     // Built in the order the flowchart controller builds it, since dot's work depends on that order.
     const auto loaded = model.ConnectBookLoaded([&](const std::vector<Section>& all, const std::vector<Choice>& choices) {
@@ -106,8 +109,9 @@ void PreviewChoiceFormatChange(benchmark::State& state)
 {
     const auto sections = static_cast<std::uint32_t>(state.range(0));
     TarnDataModel model;
+    SectionSelection selection{model};
     BenchSupport::NullPreviewView view;
-    BookPreviewController preview(model, &view);
+    BookPreviewController preview(model, selection, &view);
     model.Load(SavedBook(sections));
     bool dash = false;
     for (auto _ : state) {
@@ -127,6 +131,7 @@ void ProblemsAfterOneEdit(benchmark::State& state)
         std::vector<std::function<void()>> steps;
     } view;
     TarnDataModel model;
+    SectionSelection selection{model};
     ProblemsController problems(model, &view);
     model.Load(SavedBook(sections));
     bool text = false;
@@ -153,6 +158,7 @@ void PlayStep(benchmark::State& state)
         PlayPage page;
     } view;
     TarnDataModel model;
+    SectionSelection selection{model};
     PlayController play(model, &view);
     model.Load(SavedBook(sections));
     play.PlayFromStart();

@@ -191,8 +191,8 @@ const std::vector<Edit>& Edits()
 {
     static const std::vector<Edit> edits{
         {"type_and_leave_text",
-         [](TarnViewModel::TarnDataModel& model, CMainFrame& frame) {
-             model.SetCurrentSection(7);
+         [](TarnViewModel::TarnDataModel&, CMainFrame& frame) {
+             frame.Selection().SetCurrentSection(7);
              frame.SectionView()->TextBox()->appendPlainText(QStringLiteral("And then the torch goes out."));
              frame.SectionView()->CommitText();
          }},
@@ -546,7 +546,7 @@ void BM_SpellingKeystroke(benchmark::State& state)
     OpenSettled(static_cast<std::uint32_t>(state.range(0)));
     SetSpelling(state.range(1) != 0);
     CMainFrame& frame = *Program().MainFrame();
-    Program().Document().SetCurrentSection(7);
+    frame.Selection().SetCurrentSection(7);
     QPlainTextEdit* editor = frame.SectionView()->TextBox();
     editor->setFocus();
     QTextCursor cursor = editor->textCursor();
@@ -592,7 +592,7 @@ void BM_SpellCheckPage(benchmark::State& state)
         page += book.GetStoryGraph().GetSection(number).text + L"\r\n";
     }
     book.SetSectionText(7, page);
-    book.SetCurrentSection(7);
+    frame.Selection().SetCurrentSection(7);
     Settle();
     for (auto _ : state) {
         state.PauseTiming();

@@ -23,11 +23,11 @@ namespace {
 // flowchart all follow, and the window repaints.
 void BM_SelectSection(benchmark::State& state)
 {
-    TarnViewModel::TarnDataModel& model = BenchSupport::BenchProgram().Document();
+    TarnViewModel::SectionSelection& selection = BenchSupport::BenchProgram().MainFrame()->Selection();
     std::uint32_t number = 1;
     for (auto _ : state) {
         number = number % 2999 + 1 + (number * 7) % 2;
-        model.SetCurrentSection(number);
+        selection.SetCurrentSection(number);
         QApplication::processEvents();
     }
 }
@@ -37,7 +37,7 @@ BENCHMARK(BM_SelectSection)->Unit(benchmark::kMillisecond);
 void BM_TypeInSectionEditor(benchmark::State& state)
 {
     CTarnTextEdit* editor = BenchSupport::BenchProgram().MainFrame()->SectionView()->TextBox();
-    BenchSupport::BenchProgram().Document().SetCurrentSection(1500);
+    BenchSupport::BenchProgram().MainFrame()->Selection().SetCurrentSection(1500);
     editor->setFocus();
     QApplication::processEvents();
     for (auto _ : state) {
@@ -65,7 +65,8 @@ void FillOutline(COutlinePane& pane)
 void BM_FillOutline(benchmark::State& state)
 {
     TarnViewModel::TarnDataModel model;
-    COutlinePane pane(model, nullptr);
+    TarnViewModel::SectionSelection selection(model);
+    COutlinePane pane(selection, nullptr);
     pane.resize(300, 1000);
     pane.show();
     for (auto _ : state) {
@@ -79,7 +80,8 @@ BENCHMARK(BM_FillOutline)->Unit(benchmark::kMillisecond)->Iterations(5);
 void BM_ScrollOutline(benchmark::State& state)
 {
     TarnViewModel::TarnDataModel model;
-    COutlinePane pane(model, nullptr);
+    TarnViewModel::SectionSelection selection(model);
+    COutlinePane pane(selection, nullptr);
     FillOutline(pane);
     pane.resize(300, 1000);
     pane.show();

@@ -3,6 +3,7 @@
 #include "cli/CliCommands.h"
 #include "cli/OffscreenGui.h"
 #include "controllers/FlowchartController.h"
+#include "controllers/SectionSelection.h"
 #include "document/NativePath.h"
 #include "document/TarnDataModel.h"
 #include "drawing/FlowchartImage.h"
@@ -48,7 +49,8 @@ int RunGraph(const Options& options)
     const OffscreenGui gui;
     TarnViewModel::TarnDataModel model;
     TarnGui::FlowchartSceneView chart;
-    TarnViewModel::FlowchartController controller(model, &chart);
+    TarnViewModel::SectionSelection selection(model);
+    TarnViewModel::FlowchartController controller(model, selection, &chart);
     LoadBookInto(model, options.book);
     if (!controller.LayoutError().empty()) {
         throw std::runtime_error(controller.LayoutError());

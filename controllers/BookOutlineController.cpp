@@ -2,11 +2,13 @@
 #include "controllers/BookOutlineController.h"
 
 #include "controllers/SectionLabel.h"
+#include "controllers/SectionSelection.h"
 #include "document/TarnDataModel.h"
 
 namespace TarnViewModel {
 
-BookOutlineController::BookOutlineController(TarnDataModel& model, IBookOutlineView* view) : model_(model), view_(view)
+BookOutlineController::BookOutlineController(TarnDataModel& model, SectionSelection& selection, IBookOutlineView* view)
+    : model_(model), selection_(selection), view_(view)
 {
     connections_.emplace_back(model_.ConnectBookReset([this] {
         ++*listing_;
@@ -16,8 +18,9 @@ BookOutlineController::BookOutlineController(TarnDataModel& model, IBookOutlineV
     connections_.emplace_back(model_.ConnectSectionsRenumbered([this](const NumberChanges&) { ShowAllSoon(); }));
     connections_.emplace_back(model_.ConnectSectionAdded([this](const Section& section) { ShowSection(section); }));
     connections_.emplace_back(model_.ConnectEmptySlotAdded([this](std::uint32_t number) { ShowEmptySlot(number); }));
-    connections_.emplace_back(model_.ConnectSectionSelected([this](const Section& section) { view_->SelectOutlineEntry(section.number); }));
-    connections_.emplace_back(model_.ConnectSectionDeselected([this](std::uint32_t number) { view_->SelectOutlineEntry(number); }));
+    connections_.emplace_back(
+        selection_.ConnectSectionSelected([this](const Section& section) { view_->SelectOutlineEntry(section.number); }));
+    connections_.emplace_back(selection_.ConnectSectionDeselected([this](std::uint32_t number) { view_->SelectOutlineEntry(number); }));
     connections_.emplace_back(model_.ConnectEmptySlotRemoved([this](std::uint32_t number) { view_->RemoveOutlineEntry(number); }));
     connections_.emplace_back(model_.ConnectSectionDeleted([this](const Section& section) { ShowEmptySlot(section.number); }));
     connections_.emplace_back(
@@ -29,7 +32,7 @@ BookOutlineController::BookOutlineController(TarnDataModel& model, IBookOutlineV
             SelectIfCurrent(oldNumber, section.number);
         }));
     connections_.emplace_back(model_.ConnectSectionsSwapped([this](const Section& a, const Section& b) {
-        const std::uint32_t current = model_.GetCurrentSection();
+        const std::uint32_t current = selection_.GetCurrentSection();
         ShowSection(b);
         if (current == a.number) {
             view_->SelectOutlineEntry(b.number);
@@ -65,8 +68,8 @@ void BookOutlineController::ShowAll()
         next = section.number + 1;
     });
     view_->EndUpdate();
-    if (model_.GetCurrentSection() != NoSection) {
-        view_->SelectOutlineEntry(model_.GetCurrentSection());
+    if (selection_.GetCurrentSection() != NoSection) {
+        view_->SelectOutlineEntry(selection_.GetCurrentSection());
     }
 }
 
@@ -84,7 +87,7 @@ void BookOutlineController::ShowEmptySlot(std::uint32_t number)
 
 void BookOutlineController::SelectIfCurrent(std::uint32_t oldNumber, std::uint32_t shown)
 {
-    if (oldNumber == model_.GetCurrentSection()) {
+    if (oldNumber == selection_.GetCurrentSection()) {
         view_->SelectOutlineEntry(shown);
     }
 }

@@ -9,13 +9,14 @@
 
 namespace TarnViewModel {
 
+class SectionSelection;
 class TarnDataModel;
 
 // Keeps the outline listing every number up to the highest section: sections with their
 // labels, empty slots marked as empty.
 class BookOutlineController {
 public:
-    BookOutlineController(TarnDataModel& model, IBookOutlineView* view);
+    BookOutlineController(TarnDataModel& model, SectionSelection& selection, IBookOutlineView* view);
     BookOutlineController(const BookOutlineController&) = delete;
     BookOutlineController& operator=(const BookOutlineController&) = delete;
 
@@ -29,6 +30,7 @@ private:
     void SelectIfCurrent(std::uint32_t current, std::uint32_t shown);
 
     TarnDataModel& model_;
+    SectionSelection& selection_;
     IBookOutlineView* view_;
     std::vector<boost::signals2::scoped_connection> connections_;
     // Tells a listing asked for before the book was loaded or listed again to do nothing.

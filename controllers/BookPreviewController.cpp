@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "controllers/BookPreviewController.h"
 
+#include "controllers/SectionSelection.h"
 #include "document/TarnDataModel.h"
 #include "export/ExportText.h"
 #include "export/FormatChoice.h"
@@ -45,8 +46,9 @@ auto BookPreviewController::Live(Handler handler)
     };
 }
 
-BookPreviewController::BookPreviewController(TarnDataModel& model, IBookPreviewView* view, std::size_t fillStep)
-    : model_(model), view_(view), fillStep_(fillStep)
+BookPreviewController::BookPreviewController(TarnDataModel& model, SectionSelection& selection, IBookPreviewView* view,
+                                             std::size_t fillStep)
+    : model_(model), selection_(selection), view_(view), fillStep_(fillStep)
 {
     connections_.emplace_back(model_.ConnectBookReset([this] {
         entries_.clear();
@@ -59,8 +61,8 @@ BookPreviewController::BookPreviewController(TarnDataModel& model, IBookPreviewV
     connections_.emplace_back(model_.ConnectSectionsRenumbered(Live([this](const NumberChanges&) { OnBookLoaded(); })));
     connections_.emplace_back(model_.ConnectSectionAdded(Live([this](const Section& section) { OnSectionAdded(section); })));
     connections_.emplace_back(model_.ConnectEmptySlotAdded(Live([this](std::uint32_t number) { OnEmptySlotAdded(number); })));
-    connections_.emplace_back(model_.ConnectSectionSelected(Live([this](const Section& section) { Show(section.number); })));
-    connections_.emplace_back(model_.ConnectSectionDeselected(Live([this](std::uint32_t number) {
+    connections_.emplace_back(selection_.ConnectSectionSelected(Live([this](const Section& section) { Show(section.number); })));
+    connections_.emplace_back(selection_.ConnectSectionDeselected(Live([this](std::uint32_t number) {
         if (InList(number)) {
             Show(number);
         }
@@ -77,8 +79,8 @@ BookPreviewController::BookPreviewController(TarnDataModel& model, IBookPreviewV
     connections_.emplace_back(model_.ConnectSectionsSwapped(Live([this](const Section& a, const Section& b) {
         Replace(a.number, SectionEntry(a, false));
         Replace(b.number, SectionEntry(b, false));
-        if (InList(model_.GetCurrentSection())) {
-            Show(model_.GetCurrentSection());
+        if (InList(selection_.GetCurrentSection())) {
+            Show(selection_.GetCurrentSection());
         }
     })));
     connections_.emplace_back(model_.ConnectChoiceAdded(Live([this](const Choice& choice) { OnChoiceAdded(choice); })));
@@ -105,8 +107,8 @@ BookPreviewController::BookPreviewController(TarnDataModel& model, IBookPreviewV
             if (rewriteAfterBulk_) {
                 rewriteAfterBulk_ = false;
                 OnBookLoaded();
-                if (!model_.GetNewPagePerSection() && InList(model_.GetCurrentSection())) {
-                    ScrollTo(model_.GetCurrentSection());
+                if (!model_.GetNewPagePerSection() && InList(selection_.GetCurrentSection())) {
+                    ScrollTo(selection_.GetCurrentSection());
                 }
             }
         }
@@ -170,7 +172,7 @@ std::unique_ptr<Container> BookPreviewController::SectionEntry(const Section& se
 
 bool BookPreviewController::OnDisplay(std::uint32_t number) const
 {
-    return model_.GetNewPagePerSection() ? number == model_.GetCurrentSection() : Shown(number);
+    return model_.GetNewPagePerSection() ? number == selection_.GetCurrentSection() : Shown(number);
 }
 
 std::size_t BookPreviewController::Start(std::uint32_t number)
@@ -282,8 +284,8 @@ void BookPreviewController::OnBookLoaded()
     view_->ClearPreview();
     if (model_.GetNewPagePerSection()) {
         StopFill();
-        if (InList(model_.GetCurrentSection())) {
-            Show(model_.GetCurrentSection());
+        if (InList(selection_.GetCurrentSection())) {
+            Show(selection_.GetCurrentSection());
         }
     } else {
         ShowWholeBook();
@@ -327,7 +329,7 @@ void BookPreviewController::OnSectionUpdated(const Section& section, SectionProp
     if (property == SectionProperty::Number) {
         // Its choices were taken down first and come back one by one afterwards.
         Replace(section.number, SectionEntry(section, false));
-        if (section.number == model_.GetCurrentSection()) {
+        if (section.number == selection_.GetCurrentSection()) {
             Show(section.number);
         }
     } else if (property == SectionProperty::Text && InList(section.number)) {
@@ -455,7 +457,7 @@ void BookPreviewController::OnNewPagePerSection(bool on)
 {
     view_->BeginUpdate();
     view_->ClearPreview();
-    const std::uint32_t current = model_.GetCurrentSection();
+    const std::uint32_t current = selection_.GetCurrentSection();
     if (!on) {
         ShowWholeBook();
         if (InList(current)) {

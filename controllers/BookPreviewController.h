@@ -10,6 +10,7 @@
 
 namespace TarnViewModel {
 
+class SectionSelection;
 class TarnDataModel;
 
 // Keeps the preview showing the book as the reader sees it: the whole book, or only the
@@ -22,7 +23,8 @@ public:
     // More changes than this in one bulk change are taken in by rewriting the whole text.
     static constexpr std::size_t ChangesBeforeRewrite = 64;
 
-    BookPreviewController(TarnDataModel& model, IBookPreviewView* view, std::size_t fillStep = DefaultFillStep);
+    BookPreviewController(TarnDataModel& model, SectionSelection& selection, IBookPreviewView* view,
+                          std::size_t fillStep = DefaultFillStep);
     BookPreviewController(const BookPreviewController&) = delete;
     BookPreviewController& operator=(const BookPreviewController&) = delete;
 
@@ -71,6 +73,7 @@ private:
     static TextRange Heading(const Container& entry, std::size_t start);
 
     TarnDataModel& model_;
+    SectionSelection& selection_;
     IBookPreviewView* view_;
     std::vector<boost::signals2::scoped_connection> connections_;
     // One entry per number up to the highest section; an entry is made when first needed,

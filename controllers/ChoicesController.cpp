@@ -2,6 +2,7 @@
 #include "controllers/ChoicesController.h"
 
 #include "controllers/SectionLabel.h"
+#include "controllers/SectionSelection.h"
 #include "document/TarnDataModel.h"
 #include "export/FormatChoice.h"
 
@@ -20,23 +21,24 @@ std::size_t RowFor(std::int32_t order, std::size_t rowCount)
 
 }  // namespace
 
-ChoicesController::ChoicesController(TarnDataModel& model, IChoicesView* view) : model_(model), view_(view)
+ChoicesController::ChoicesController(TarnDataModel& model, SectionSelection& selection, IChoicesView* view)
+    : model_(model), selection_(selection), view_(view)
 {
     connections_.emplace_back(model_.ConnectBookReset([this] {
         Clear(false);
         selected_.clear();
     }));
-    connections_.emplace_back(model_.ConnectSectionSelected([this](const Section& section) {
+    connections_.emplace_back(selection_.ConnectSectionSelected([this](const Section& section) {
         Clear(true);
         model_.GetStoryGraph().VisitSectionChoices(section.number, false, [this](const Choice& choice) { ShowChoice(choice); });
     }));
     connections_.emplace_back(model_.ConnectChoiceAdded([this](const Choice& choice) {
-        if (choice.source == model_.GetCurrentSection()) {
+        if (choice.source == selection_.GetCurrentSection()) {
             ShowChoice(choice);
         }
     }));
     connections_.emplace_back(model_.ConnectChoiceDeleted([this](const Choice& choice, ChoiceDeleteCause) {
-        if (choice.source != model_.GetCurrentSection()) {
+        if (choice.source != selection_.GetCurrentSection()) {
             return;
         }
         view_->RemoveChoiceRow(choice.id);
@@ -57,7 +59,7 @@ ChoicesController::ChoicesController(TarnDataModel& model, IChoicesView* view) :
             UpdateMoveButtons();
         }
     }));
-    connections_.emplace_back(model_.ConnectSectionDeselected([this](std::uint32_t) { Clear(false); }));
+    connections_.emplace_back(selection_.ConnectSectionDeselected([this](std::uint32_t) { Clear(false); }));
 }
 
 std::wstring ChoicesController::DisplayText(const Choice& choice) const
@@ -99,8 +101,8 @@ void ChoicesController::UpdateMoveButtons()
 
 void ChoicesController::AddChoiceToSelection(const std::wstring& text, std::uint32_t destination, bool hidden)
 {
-    if (model_.GetCurrentSection() != NoSection) {
-        model_.AddChoiceTo(model_.GetCurrentSection(), destination, text, hidden);
+    if (selection_.GetCurrentSection() != NoSection) {
+        model_.AddChoiceTo(selection_.GetCurrentSection(), destination, text, hidden);
     }
 }
 

@@ -8,13 +8,14 @@
 
 namespace TarnViewModel {
 
+class SectionSelection;
 class TarnDataModel;
 
 // Lists the current section's choices and carries the pane's add, edit and reorder
 // requests to the document.
 class ChoicesController {
 public:
-    ChoicesController(TarnDataModel& model, IChoicesView* view);
+    ChoicesController(TarnDataModel& model, SectionSelection& selection, IChoicesView* view);
     ChoicesController(const ChoicesController&) = delete;
     ChoicesController& operator=(const ChoicesController&) = delete;
 
@@ -33,6 +34,7 @@ private:
     DestinationList Destinations() const;
 
     TarnDataModel& model_;
+    SectionSelection& selection_;
     IChoicesView* view_;
     std::vector<boost::signals2::scoped_connection> connections_;
     std::vector<Uuid> selected_;

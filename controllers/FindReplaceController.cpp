@@ -6,6 +6,7 @@
 #include "commands/CompositeCommand.h"
 #include "commands/UpdatePropertyCommand.h"
 #include "controllers/BookChanges.h"
+#include "controllers/SectionSelection.h"
 #include "document/BookLimits.h"
 #include "document/BookSize.h"
 #include "document/TarnDataModel.h"
@@ -33,8 +34,8 @@ std::uint64_t FieldSizeInFile(SearchField field, const std::wstring& text)
 
 }  // namespace
 
-FindReplaceController::FindReplaceController(TarnDataModel& model, IFindReplaceView* view)
-    : model_(model), view_(view),
+FindReplaceController::FindReplaceController(TarnDataModel& model, SectionSelection& selection, IFindReplaceView* view)
+    : model_(model), selection_(selection), view_(view),
       // However often the book changes before the next turn, one step is waiting at a time.
       step_([view](CoalescedStep::Step step) { view->RunSoon(std::move(step)); },
             [this] {
@@ -149,14 +150,14 @@ void FindReplaceController::Go(std::size_t index)
     current_ = index;
     last_ = match;
     cursor_ = {StartOf(match), EndOf(match)};
-    model_.SetCurrentSection(match.section);
+    selection_.SetCurrentSection(match.section);
     view_->ShowCurrentMatch(current_);
     view_->RevealMatch(match);
 }
 
 BookPlace FindReplaceController::SectionStart() const
 {
-    return {model_.GetCurrentSection(), 0, 0};
+    return {selection_.GetCurrentSection(), 0, 0};
 }
 
 std::size_t FindReplaceController::FirstFrom(const BookPlace& place) const

@@ -13,6 +13,7 @@
 namespace TarnViewModel {
 
 class ICommand;
+class SectionSelection;
 class TarnDataModel;
 
 // Finds a pattern across the book a part at a time, so that the author's typing is read
@@ -23,7 +24,7 @@ public:
     // How many sections one turn searches.
     static constexpr std::uint32_t SectionsPerStep = 400;
 
-    FindReplaceController(TarnDataModel& model, IFindReplaceView* view);
+    FindReplaceController(TarnDataModel& model, SectionSelection& selection, IFindReplaceView* view);
     FindReplaceController(const FindReplaceController&) = delete;
     FindReplaceController& operator=(const FindReplaceController&) = delete;
 
@@ -63,6 +64,7 @@ private:
     std::unique_ptr<ICommand> ReplaceCommand(const BookMatch& match, std::wstring replaced);
 
     TarnDataModel& model_;
+    SectionSelection& selection_;
     IFindReplaceView* view_;
 
     std::optional<SearchPattern> pattern_;

@@ -2,6 +2,7 @@
 #include "controllers/FlowchartController.h"
 
 #include "controllers/SectionLabel.h"
+#include "controllers/SectionSelection.h"
 #include "document/TarnDataModel.h"
 
 #include <algorithm>
@@ -23,14 +24,15 @@ constexpr double ArrowheadLength = 10.0;
 
 }  // namespace
 
-FlowchartController::FlowchartController(TarnDataModel& model, IFlowchartView* view, std::unique_ptr<LayoutRunner> runner)
-    : model_(model), view_(view), runner_(std::move(runner))
+FlowchartController::FlowchartController(TarnDataModel& model, SectionSelection& selection, IFlowchartView* view,
+                                         std::unique_ptr<LayoutRunner> runner)
+    : model_(model), selection_(selection), view_(view), runner_(std::move(runner))
 {
     connections_.emplace_back(model_.ConnectBookReset([this] { OnBookReset(); }));
     connections_.emplace_back(model_.ConnectBookLoaded(
         [this](const std::vector<Section>& sections, const std::vector<Choice>& choices) { OnBookLoaded(sections, choices); }));
     connections_.emplace_back(model_.ConnectSectionAdded([this](const Section& section) { OnSectionAdded(section); }));
-    connections_.emplace_back(model_.ConnectSectionSelected([this](const Section& section) {
+    connections_.emplace_back(selection_.ConnectSectionSelected([this](const Section& section) {
         view_->ClearSelection();
         view_->SelectSectionNode(section.number);
     }));
@@ -40,7 +42,7 @@ FlowchartController::FlowchartController(TarnDataModel& model, IFlowchartView* v
     connections_.emplace_back(model_.ConnectChoiceDeleted([this](const Choice& choice, ChoiceDeleteCause) { OnChoiceDeleted(choice); }));
     connections_.emplace_back(model_.ConnectChoiceUpdated(
         [this](const Choice& from, const Choice& to, ChoiceProperty, ChoiceUpdateReason reason) { OnChoiceUpdated(from, to, reason); }));
-    connections_.emplace_back(model_.ConnectSectionDeselected([this](std::uint32_t) { view_->ClearSelection(); }));
+    connections_.emplace_back(selection_.ConnectSectionDeselected([this](std::uint32_t) { view_->ClearSelection(); }));
     connections_.emplace_back(
         model_.ConnectSectionUpdated([this](std::uint32_t oldNumber, const Section& section, SectionProperty property) {
             OnSectionUpdated(oldNumber, section, property);
@@ -175,7 +177,7 @@ void FlowchartController::OnSectionAdded(const Section& section)
 {
     double left = 0;
     double top = graphHeight_ + ProvisionalGap;
-    const auto current = keys_.find(model_.GetCurrentSection());
+    const auto current = keys_.find(selection_.GetCurrentSection());
     if (current != keys_.end()) {
         const Box& above = boxes_.at(current->second);
         left = above.left;

@@ -15,6 +15,7 @@
 
 namespace TarnViewModel {
 
+class SectionSelection;
 class TarnDataModel;
 
 // Mirrors every section and choice into a copy of the book's shape, has it laid out after
@@ -24,7 +25,7 @@ class TarnDataModel;
 // Until the layout arrives, a new box stands in a provisional place with straight arrows.
 class FlowchartController {
 public:
-    FlowchartController(TarnDataModel& model, IFlowchartView* view,
+    FlowchartController(TarnDataModel& model, SectionSelection& selection, IFlowchartView* view,
                         std::unique_ptr<LayoutRunner> runner = std::make_unique<SynchronousLayoutRunner>());
     FlowchartController(const FlowchartController&) = delete;
     FlowchartController& operator=(const FlowchartController&) = delete;
@@ -104,6 +105,7 @@ private:
     bool Fit(double fitting);
 
     TarnDataModel& model_;
+    SectionSelection& selection_;
     IFlowchartView* view_;
     std::vector<boost::signals2::scoped_connection> connections_;
     std::unique_ptr<LayoutRunner> runner_;

@@ -2,13 +2,15 @@
 #include "controllers/FrameworkController.h"
 
 #include "commands/SectionCommands.h"
+#include "controllers/SectionSelection.h"
 #include "document/TarnDataModel.h"
 #include "export/ExporterSelection.h"
 #include "export/MultiPageExport.h"
 
 namespace TarnViewModel {
 
-FrameworkController::FrameworkController(TarnDataModel& model, IFrameworkView* view) : model_(model), view_(view)
+FrameworkController::FrameworkController(TarnDataModel& model, SectionSelection& selection, IFrameworkView* view)
+    : model_(model), selection_(selection), view_(view)
 {
     connections_.emplace_back(model_.ConnectBookReset([this] {
         view_->OnBookReset();
@@ -18,8 +20,8 @@ FrameworkController::FrameworkController(TarnDataModel& model, IFrameworkView* v
     }));
     connections_.emplace_back(model_.ConnectBookLoaded(
         [this](const std::vector<Section>& sections, const std::vector<Choice>&) { view_->SetBookHasSections(!sections.empty()); }));
-    connections_.emplace_back(model_.ConnectSectionSelected([this](const Section&) { view_->SetSectionSelected(true); }));
-    connections_.emplace_back(model_.ConnectSectionDeselected([this](std::uint32_t) { view_->SetSectionSelected(false); }));
+    connections_.emplace_back(selection_.ConnectSectionSelected([this](const Section&) { view_->SetSectionSelected(true); }));
+    connections_.emplace_back(selection_.ConnectSectionDeselected([this](std::uint32_t) { view_->SetSectionSelected(false); }));
     connections_.emplace_back(
         model_.ConnectUndoRedoChanged([this](bool canUndo, bool canRedo) { view_->SetUndoRedoState(canUndo, canRedo); }));
     connections_.emplace_back(model_.ConnectSectionAdded([this](const Section&) {
@@ -44,10 +46,10 @@ bool FrameworkController::MayDiscardChanges()
 
 void FrameworkController::AddNewSection()
 {
-    const std::uint32_t current = model_.GetCurrentSection();
+    const std::uint32_t current = selection_.GetCurrentSection();
     if (current != NoSection && !model_.GetStoryGraph().HasSection(current)) {
         model_.CreateSection(current, L"");
-        model_.SetCurrentSection(current);
+        selection_.SetCurrentSection(current);
         return;
     }
     Section section;
@@ -55,7 +57,7 @@ void FrameworkController::AddNewSection()
     auto command = std::make_unique<AddSectionCommand>(model_, section);
     command->Execute();
     model_.RecordCommand(std::move(command));
-    model_.SetCurrentSection(section.number);
+    selection_.SetCurrentSection(section.number);
 }
 
 void FrameworkController::ExportBook(const BookSnapshot& book, std::ostream& output, int fileTypeIndex)

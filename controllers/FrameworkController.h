@@ -13,13 +13,14 @@
 
 namespace TarnViewModel {
 
+class SectionSelection;
 class TarnDataModel;
 
 // Keeps the main window's command states in step with the document, answers whether
 // unsaved changes may be thrown away, adds sections and exports the book.
 class FrameworkController {
 public:
-    FrameworkController(TarnDataModel& model, IFrameworkView* view);
+    FrameworkController(TarnDataModel& model, SectionSelection& selection, IFrameworkView* view);
     FrameworkController(const FrameworkController&) = delete;
     FrameworkController& operator=(const FrameworkController&) = delete;
 
@@ -36,6 +37,7 @@ public:
 
 private:
     TarnDataModel& model_;
+    SectionSelection& selection_;
     IFrameworkView* view_;
     std::vector<boost::signals2::scoped_connection> connections_;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "controllers/SectionControllers.h"
 
+#include "controllers/SectionSelection.h"
 #include "document/TarnDataModel.h"
 
 namespace TarnViewModel {
@@ -9,32 +10,33 @@ namespace {
 
 // Both panes show the current section's number, which a swap may have changed.
 template <typename View>
-void FollowSwap(const TarnDataModel& model, View* view, const Section& a, const Section& b)
+void FollowSwap(const SectionSelection& selection, View* view, const Section& a, const Section& b)
 {
-    if (b.number == model.GetCurrentSection()) {
+    if (b.number == selection.GetCurrentSection()) {
         view->ShowSectionNumber(a.number);
     }
-    if (a.number == model.GetCurrentSection()) {
+    if (a.number == selection.GetCurrentSection()) {
         view->ShowSectionNumber(b.number);
     }
 }
 
 }  // namespace
 
-SectionDetailsController::SectionDetailsController(TarnDataModel& model, ISectionView* view) : model_(model), view_(view)
+SectionDetailsController::SectionDetailsController(TarnDataModel& model, SectionSelection& selection, ISectionView* view)
+    : model_(model), selection_(selection), view_(view)
 {
     connections_.emplace_back(model_.ConnectBookReset([this] { view_->ClearSection(); }));
-    connections_.emplace_back(model_.ConnectSectionSelected([this](const Section& section) {
+    connections_.emplace_back(selection_.ConnectSectionSelected([this](const Section& section) {
         view_->EnableEditing(true);
         view_->ShowSection(section.number, section.text);
     }));
-    connections_.emplace_back(model_.ConnectSectionDeselected([this](std::uint32_t number) {
+    connections_.emplace_back(selection_.ConnectSectionDeselected([this](std::uint32_t number) {
         view_->EnableEditing(false);
         view_->ShowSection(number, L"");
     }));
     connections_.emplace_back(
         model_.ConnectSectionUpdated([this](std::uint32_t oldNumber, const Section& section, SectionProperty property) {
-            if (oldNumber != model_.GetCurrentSection()) {
+            if (oldNumber != selection_.GetCurrentSection()) {
                 return;
             }
             switch (property) {
@@ -53,7 +55,7 @@ SectionDetailsController::SectionDetailsController(TarnDataModel& model, ISectio
         }));
     connections_.emplace_back(model_.ConnectCommitPendingEdits([this] { view_->CommitText(); }));
     connections_.emplace_back(
-        model_.ConnectSectionsSwapped([this](const Section& a, const Section& b) { FollowSwap(model_, view_, a, b); }));
+        model_.ConnectSectionsSwapped([this](const Section& a, const Section& b) { FollowSwap(selection_, view_, a, b); }));
     connections_.emplace_back(model_.ConnectFontChanged([this](const CommonLib::Font& font, CommonLib::FontType type) {
         if (type == CommonLib::FontType::MainBook) {
             view_->ShowTextFont(font);
@@ -61,24 +63,25 @@ SectionDetailsController::SectionDetailsController(TarnDataModel& model, ISectio
     }));
 }
 
-SectionPropertiesController::SectionPropertiesController(TarnDataModel& model, ISectionPropertiesView* view) : model_(model), view_(view)
+SectionPropertiesController::SectionPropertiesController(TarnDataModel& model, SectionSelection& selection, ISectionPropertiesView* view)
+    : model_(model), selection_(selection), view_(view)
 {
     connections_.emplace_back(model_.ConnectBookReset([this] { view_->ClearProperties(); }));
-    connections_.emplace_back(model_.ConnectSectionSelected([this](const Section& section) {
+    connections_.emplace_back(selection_.ConnectSectionSelected([this](const Section& section) {
         view_->EnableProperties(true);
         view_->ShowSectionNumber(section.number);
         view_->ShowSummary(section.summary);
         view_->ShowShiftable(section.shiftable);
         view_->ShowSectionColour(section.backgroundColour);
     }));
-    connections_.emplace_back(model_.ConnectSectionDeselected([this](std::uint32_t number) {
+    connections_.emplace_back(selection_.ConnectSectionDeselected([this](std::uint32_t number) {
         view_->EnableProperties(false);
         view_->ShowSectionNumber(number);
         view_->ShowSummary(L"Empty Section");
     }));
     connections_.emplace_back(
         model_.ConnectSectionUpdated([this](std::uint32_t oldNumber, const Section& section, SectionProperty property) {
-            if (oldNumber != model_.GetCurrentSection()) {
+            if (oldNumber != selection_.GetCurrentSection()) {
                 return;
             }
             switch (property) {
@@ -99,7 +102,7 @@ SectionPropertiesController::SectionPropertiesController(TarnDataModel& model, I
             }
         }));
     connections_.emplace_back(
-        model_.ConnectSectionsSwapped([this](const Section& a, const Section& b) { FollowSwap(model_, view_, a, b); }));
+        model_.ConnectSectionsSwapped([this](const Section& a, const Section& b) { FollowSwap(selection_, view_, a, b); }));
 }
 
 }  // namespace TarnViewModel

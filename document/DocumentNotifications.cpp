@@ -3,43 +3,63 @@
 
 namespace TarnViewModel {
 
+namespace {
+
+// Grouped slots are called in the order of their groups, and before every slot connected
+// without a group, which is where the last ones go.
+template <class SignalType>
+Connection ConnectIn(SignalType& signal, const typename SignalType::slot_type& slot, Turn turn)
+{
+    switch (turn) {
+    case Turn::First:
+        return signal.connect(-1, slot);
+    case Turn::Ordinary:
+        return signal.connect(0, slot);
+    case Turn::Last:
+        break;
+    }
+    return signal.connect(slot);
+}
+
+}  // namespace
+
 // Out of line so that the signals' construction and destruction are compiled once.
 DocumentNotifications::DocumentNotifications() = default;
 DocumentNotifications::~DocumentNotifications() = default;
 
-Connection DocumentNotifications::ConnectBookReset(const BookResetSignal::slot_type& slot)
+Connection DocumentNotifications::ConnectBookReset(const BookResetSignal::slot_type& slot, Turn turn)
 {
-    return bookReset_.connect(slot);
+    return ConnectIn(bookReset_, slot, turn);
 }
 
-Connection DocumentNotifications::ConnectBookLoaded(const BookLoadedSignal::slot_type& slot)
+Connection DocumentNotifications::ConnectBookLoaded(const BookLoadedSignal::slot_type& slot, Turn turn)
 {
-    return bookLoaded_.connect(slot);
+    return ConnectIn(bookLoaded_, slot, turn);
 }
 
-Connection DocumentNotifications::ConnectSectionAdded(const SectionAddedSignal::slot_type& slot)
+Connection DocumentNotifications::ConnectSectionAdded(const SectionAddedSignal::slot_type& slot, Turn turn)
 {
-    return sectionAdded_.connect(slot);
+    return ConnectIn(sectionAdded_, slot, turn);
 }
 
-Connection DocumentNotifications::ConnectSectionDeleted(const SectionDeletedSignal::slot_type& slot)
+Connection DocumentNotifications::ConnectSectionDeleted(const SectionDeletedSignal::slot_type& slot, Turn turn)
 {
-    return sectionDeleted_.connect(slot);
+    return ConnectIn(sectionDeleted_, slot, turn);
 }
 
-Connection DocumentNotifications::ConnectSectionUpdated(const SectionUpdatedSignal::slot_type& slot)
+Connection DocumentNotifications::ConnectSectionUpdated(const SectionUpdatedSignal::slot_type& slot, Turn turn)
 {
-    return sectionUpdated_.connect(slot);
+    return ConnectIn(sectionUpdated_, slot, turn);
 }
 
-Connection DocumentNotifications::ConnectSectionsSwapped(const SectionsSwappedSignal::slot_type& slot)
+Connection DocumentNotifications::ConnectSectionsSwapped(const SectionsSwappedSignal::slot_type& slot, Turn turn)
 {
-    return sectionsSwapped_.connect(slot);
+    return ConnectIn(sectionsSwapped_, slot, turn);
 }
 
-Connection DocumentNotifications::ConnectSectionsRenumbered(const SectionsRenumberedSignal::slot_type& slot)
+Connection DocumentNotifications::ConnectSectionsRenumbered(const SectionsRenumberedSignal::slot_type& slot, Turn turn)
 {
-    return sectionsRenumbered_.connect(slot);
+    return ConnectIn(sectionsRenumbered_, slot, turn);
 }
 
 Connection DocumentNotifications::ConnectEmptySlotAdded(const EmptySlotAddedSignal::slot_type& slot)
@@ -55,16 +75,6 @@ Connection DocumentNotifications::ConnectEmptySlotRemoved(const EmptySlotRemoved
 Connection DocumentNotifications::ConnectCommitPendingEdits(const CommitPendingEditsSignal::slot_type& slot)
 {
     return commitPendingEdits_.connect(slot);
-}
-
-Connection DocumentNotifications::ConnectSectionSelected(const SectionSelectedSignal::slot_type& slot)
-{
-    return sectionSelected_.connect(slot);
-}
-
-Connection DocumentNotifications::ConnectSectionDeselected(const SectionDeselectedSignal::slot_type& slot)
-{
-    return sectionDeselected_.connect(slot);
 }
 
 Connection DocumentNotifications::ConnectChoiceAdded(const ChoiceAddedSignal::slot_type& slot)
@@ -127,9 +137,9 @@ Connection DocumentNotifications::ConnectBulkChangeBegins(const BulkChangeBegins
     return bulkChangeBegins_.connect(slot);
 }
 
-Connection DocumentNotifications::ConnectBulkChangeEnds(const BulkChangeEndsSignal::slot_type& slot)
+Connection DocumentNotifications::ConnectBulkChangeEnds(const BulkChangeEndsSignal::slot_type& slot, Turn turn)
 {
-    return bulkChangeEnds_.connect(slot);
+    return ConnectIn(bulkChangeEnds_, slot, turn);
 }
 
 }  // namespace TarnViewModel

@@ -35,8 +35,6 @@ using SectionsRenumberedSignal = Signal<void(const NumberChanges&)>;
 using EmptySlotAddedSignal = Signal<void(std::uint32_t)>;
 using EmptySlotRemovedSignal = Signal<void(std::uint32_t)>;
 using CommitPendingEditsSignal = Signal<void()>;
-using SectionSelectedSignal = Signal<void(const Section&)>;
-using SectionDeselectedSignal = Signal<void(std::uint32_t)>;
 using ChoiceAddedSignal = Signal<void(const Choice&)>;
 using ChoiceUpdatedSignal = Signal<void(const Choice&, const Choice&, ChoiceProperty, ChoiceUpdateReason)>;
 using ChoiceDeletedSignal = Signal<void(const Choice&, ChoiceDeleteCause)>;
@@ -51,6 +49,15 @@ using ChoiceFormatChangedSignal = Signal<void(const ChoiceTemplate&)>;
 using BulkChangeBeginsSignal = Signal<void()>;
 using BulkChangeEndsSignal = Signal<void()>;
 
+// When a listener hears a change, among all listeners of that notification. Listeners of
+// one turn hear it in the order they connected.
+enum class Turn {
+    First,
+    Ordinary,
+    // After every ordinary listener, such as the selection following a section to its new number.
+    Last,
+};
+
 // The document's change notifications. Listeners connect through the accessors and keep
 // the returned connection (a scoped_connection disconnects when it goes); only the
 // document raises them. The accessors are out of line, so that the signals' templates are
@@ -62,19 +69,17 @@ public:
     DocumentNotifications& operator=(const DocumentNotifications&) = delete;
     ~DocumentNotifications();
 
-    Connection ConnectBookReset(const BookResetSignal::slot_type& slot);
-    Connection ConnectBookLoaded(const BookLoadedSignal::slot_type& slot);
-    Connection ConnectSectionAdded(const SectionAddedSignal::slot_type& slot);
-    Connection ConnectSectionDeleted(const SectionDeletedSignal::slot_type& slot);
-    Connection ConnectSectionUpdated(const SectionUpdatedSignal::slot_type& slot);
-    Connection ConnectSectionsSwapped(const SectionsSwappedSignal::slot_type& slot);
+    Connection ConnectBookReset(const BookResetSignal::slot_type& slot, Turn turn = Turn::Ordinary);
+    Connection ConnectBookLoaded(const BookLoadedSignal::slot_type& slot, Turn turn = Turn::Ordinary);
+    Connection ConnectSectionAdded(const SectionAddedSignal::slot_type& slot, Turn turn = Turn::Ordinary);
+    Connection ConnectSectionDeleted(const SectionDeletedSignal::slot_type& slot, Turn turn = Turn::Ordinary);
+    Connection ConnectSectionUpdated(const SectionUpdatedSignal::slot_type& slot, Turn turn = Turn::Ordinary);
+    Connection ConnectSectionsSwapped(const SectionsSwappedSignal::slot_type& slot, Turn turn = Turn::Ordinary);
     // Many sections at once took new numbers, their choices following; nothing else changed.
-    Connection ConnectSectionsRenumbered(const SectionsRenumberedSignal::slot_type& slot);
+    Connection ConnectSectionsRenumbered(const SectionsRenumberedSignal::slot_type& slot, Turn turn = Turn::Ordinary);
     Connection ConnectEmptySlotAdded(const EmptySlotAddedSignal::slot_type& slot);
     Connection ConnectEmptySlotRemoved(const EmptySlotRemovedSignal::slot_type& slot);
     Connection ConnectCommitPendingEdits(const CommitPendingEditsSignal::slot_type& slot);
-    Connection ConnectSectionSelected(const SectionSelectedSignal::slot_type& slot);
-    Connection ConnectSectionDeselected(const SectionDeselectedSignal::slot_type& slot);
     Connection ConnectChoiceAdded(const ChoiceAddedSignal::slot_type& slot);
     Connection ConnectChoiceUpdated(const ChoiceUpdatedSignal::slot_type& slot);
     Connection ConnectChoiceDeleted(const ChoiceDeletedSignal::slot_type& slot);
@@ -87,7 +92,7 @@ public:
     Connection ConnectChoiceTemplateAdded(const ChoiceTemplateAddedSignal::slot_type& slot);
     Connection ConnectChoiceFormatChanged(const ChoiceFormatChangedSignal::slot_type& slot);
     Connection ConnectBulkChangeBegins(const BulkChangeBeginsSignal::slot_type& slot);
-    Connection ConnectBulkChangeEnds(const BulkChangeEndsSignal::slot_type& slot);
+    Connection ConnectBulkChangeEnds(const BulkChangeEndsSignal::slot_type& slot, Turn turn = Turn::Ordinary);
 
 protected:
     BookResetSignal bookReset_;
@@ -100,8 +105,6 @@ protected:
     EmptySlotAddedSignal emptySlotAdded_;
     EmptySlotRemovedSignal emptySlotRemoved_;
     CommitPendingEditsSignal commitPendingEdits_;
-    SectionSelectedSignal sectionSelected_;
-    SectionDeselectedSignal sectionDeselected_;
     ChoiceAddedSignal choiceAdded_;
     ChoiceUpdatedSignal choiceUpdated_;
     ChoiceDeletedSignal choiceDeleted_;

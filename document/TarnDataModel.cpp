@@ -5,8 +5,6 @@
 #include "document/BookSize.h"
 #include "document/ChoiceTemplates.h"
 #include "document/LanguageTag.h"
-#include "document/SectionNumbers.h"
-#include "graph/TarnDataModelException.h"
 
 #include <stdexcept>
 #include <string>
@@ -41,26 +39,6 @@ Font TarnDataModel::GetFont(FontType type) const
     return found->second;
 }
 
-void TarnDataModel::SetCurrentSection(std::uint32_t number)
-{
-    commitPendingEdits_();
-    currentSection_ = number;
-    if (graph_.HasSection(number)) {
-        sectionSelected_(Section(graph_.GetSection(number)));
-    } else {
-        sectionDeselected_(number);
-    }
-}
-
-void TarnDataModel::GoToSection(std::uint32_t number)
-{
-    CheckSectionNumber(number);
-    if (!graph_.HasSection(number)) {
-        throw TarnDataModelException("There is no section " + std::to_string(number) + " in this book.");
-    }
-    SetCurrentSection(number);
-}
-
 void TarnDataModel::NewBook(const std::wstring& title, const std::wstring& footer)
 {
     Clear();
@@ -71,7 +49,6 @@ void TarnDataModel::NewBook(const std::wstring& title, const std::wstring& foote
     detailsChanged_(details_);
     footerChanged_(footer_);
     CreateSection(1, L"");
-    SetCurrentSection(1);
     SetSectionShiftableRecorded(1, false);
     SetNewPagePerSectionRecorded(false);
     ClearHistories();
@@ -83,7 +60,6 @@ void TarnDataModel::Clear()
 {
     graph_ = StoryGraph();
     partsSize_ = 0;
-    currentSection_ = NoSection;
     filePath_.clear();
     diskStamp_.reset();
     newPagePerSection_ = false;

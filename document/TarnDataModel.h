@@ -21,8 +21,8 @@
 
 namespace TarnViewModel {
 
-// The book document: the story graph, the book's properties, the selection, the modified
-// flag and the undo and redo histories. Every change marks the book modified and then
+// The book document: the story graph, the book's properties, the modified flag and the
+// undo and redo histories. Every change marks the book modified and then
 // raises its notifications; every check runs before the first change.
 class TarnDataModel final : public ICommandTarget, public DocumentNotifications {
 public:
@@ -72,12 +72,7 @@ public:
     void SetSectionShiftableRecorded(std::uint32_t number, bool shiftable);
     void SetNewPagePerSectionRecorded(bool newPage);
 
-    // Selection and queries.
-    void SetCurrentSection(std::uint32_t number);
-    // Makes the section with the number current; refuses a number outside 1 to the highest
-    // allowed one, or one that no section has.
-    void GoToSection(std::uint32_t number);
-    std::uint32_t GetCurrentSection() const { return currentSection_; }
+    // Queries.
     const StoryGraph& GetStoryGraph() const { return graph_; }
     std::wstring GetChoiceTemplateName(const std::wstring& format) const;
     const std::wstring& GetTitle() const { return title_; }
@@ -157,7 +152,6 @@ private:
     // Puts the contents in place of the open book, telling every view.
     void Replace(BookFileContents contents);
     void OpenUntitled(BookFileContents contents, bool modified);
-    void ShowFirstSection();
     void Replay(History& from, History& to, void (ICommand::*step)());
     void RaiseUndoRedoChanged();
     void MarkModified();
@@ -176,14 +170,11 @@ private:
     void RaiseEmptySlotsAdded(std::uint32_t from, std::uint32_t to);
     void RaiseEmptySlotsRemovedDownTo(std::uint32_t highest);
     std::unique_ptr<ICommand> AddSectionForMissingDestination(std::uint32_t destination, const std::wstring& summary);
-    Uuid CurrentSectionId() const;
-    void FollowSelection(const Uuid& id, const Numbering& numbering);
     void Renumbered(const NumberChanges& changes);
 
     StoryGraph graph_;
     // What the sections and choices take in the file, kept as they change.
     std::uint64_t partsSize_ = 0;
-    std::uint32_t currentSection_ = NoSection;
     History undoHistory_;
     History redoHistory_;
     std::wstring title_;

@@ -36,7 +36,6 @@ void TarnDataModel::Load(const std::wstring& path)
     filePath_ = path;
     diskStamp_ = stamp;
     MarkSaved();
-    ShowFirstSection();
 }
 
 void TarnDataModel::OpenImported(BookFileContents contents)
@@ -57,7 +56,6 @@ void TarnDataModel::OpenUntitled(BookFileContents contents, bool modified)
     } else {
         MarkSaved();
     }
-    ShowFirstSection();
 }
 
 void TarnDataModel::Replace(BookFileContents contents)
@@ -82,13 +80,6 @@ void TarnDataModel::Replace(BookFileContents contents)
     detailsChanged_(details_);
     footerChanged_(footer_);
     newPagePerSectionChanged_(newPagePerSection_);
-}
-
-void TarnDataModel::ShowFirstSection()
-{
-    if (graph_.SectionCount() > 0) {
-        SetCurrentSection(static_cast<std::uint32_t>(graph_.FirstSectionNumber()));
-    }
 }
 
 void TarnDataModel::Recover(const std::wstring& copyPath, const std::wstring& bookPath)

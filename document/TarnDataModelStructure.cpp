@@ -44,9 +44,6 @@ void TarnDataModel::AddSection(const Section& section)
     partsSize_ += size;
     MarkModified();
     sectionAdded_(section);
-    if (section.number == currentSection_) {
-        sectionSelected_(Section(graph_.GetSection(section.number)));
-    }
     bulkChangeEnds_();
 }
 
@@ -60,9 +57,6 @@ void TarnDataModel::DeleteSection(const Section& section)
         throw TarnDataModelException("Section cannot be deleted while choices lead from or into it");
     }
     bulkChangeBegins_();
-    if (currentSection_ != NoSection && currentSection_ == stored.number) {
-        sectionDeselected_(currentSection_);
-    }
     const std::uint32_t highest = graph_.LastSectionNumber();
     graph_.DeleteSection(stored.number);
     partsSize_ -= SizeInFile(stored);
@@ -197,12 +191,6 @@ void TarnDataModel::SetSectionNumber(std::uint32_t from, std::uint32_t to)
         graph_.UpdateSection(from, section);
         MarkModified();
         sectionsSwapped_(section, Section(graph_.GetSection(from)));
-    }
-
-    if (currentSection_ == from) {
-        currentSection_ = to;
-    } else if (currentSection_ == to) {
-        currentSection_ = from;
     }
     for (const auto& pair : moved) {
         choiceAdded_(pair.second);

@@ -2,7 +2,7 @@
 #include "shell/flowchart/CFlowchartPane.h"
 
 #include "controllers/FlowchartController.h"
-#include "document/TarnDataModel.h"
+#include "controllers/SectionSelection.h"
 #include "drawing/FlowchartSceneView.h"
 #include "drawing/QtColour.h"
 #include "drawing/QtText.h"
@@ -17,7 +17,7 @@
 
 namespace TarnGui {
 
-CFlowchartPane::CFlowchartPane(TarnViewModel::TarnDataModel& model, QWidget* parent)
+CFlowchartPane::CFlowchartPane(TarnViewModel::SectionSelection& selection, QWidget* parent)
     : QDockWidget(LoadString(Strings::FlowchartCaption), parent)
 {
     setObjectName(QStringLiteral("FlowchartPane"));
@@ -31,7 +31,7 @@ CFlowchartPane::CFlowchartPane(TarnViewModel::TarnDataModel& model, QWidget* par
     layout->addWidget(chart_, 1);
     content->setFocusProxy(chart_);
     setWidget(content);
-    chart_->SetSelectHandler([this, &model](std::uint32_t number) { RunGuarded(this, [&] { model.SetCurrentSection(number); }); });
+    chart_->SetSelectHandler([this, &selection](std::uint32_t number) { RunGuarded(this, [&] { selection.SetCurrentSection(number); }); });
 }
 
 void CFlowchartPane::SetController(TarnViewModel::FlowchartController* controller)

@@ -9,7 +9,7 @@
 
 namespace TarnViewModel {
 class FlowchartController;
-class TarnDataModel;
+class SectionSelection;
 }  // namespace TarnViewModel
 
 namespace TarnGui {
@@ -22,7 +22,7 @@ class CFlowchartToolBar;
 class CFlowchartPane : public QDockWidget, public TarnViewModel::IFlowchartView {
     Q_OBJECT
 public:
-    CFlowchartPane(TarnViewModel::TarnDataModel& model, QWidget* parent);
+    CFlowchartPane(TarnViewModel::SectionSelection& selection, QWidget* parent);
 
     // Connects the toolbar and shows the controller's zoom.
     void SetController(TarnViewModel::FlowchartController* controller);

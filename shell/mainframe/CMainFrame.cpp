@@ -41,7 +41,7 @@
 namespace TarnGui {
 
 CMainFrame::CMainFrame(TarnViewModel::TarnDataModel& model, RecentFiles& recentFiles)
-    : model_(model), recentFiles_(recentFiles), openUrl_([](const QUrl& url) { return QDesktopServices::openUrl(url); })
+    : model_(model), selection_(model), recentFiles_(recentFiles), openUrl_([](const QUrl& url) { return QDesktopServices::openUrl(url); })
 {
     setObjectName(QStringLiteral("MainFrame"));
     setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowNestedDocks | QMainWindow::AllowTabbedDocks);
@@ -91,18 +91,18 @@ bool CMainFrame::PreviewFilled() const
 
 void CMainFrame::CreatePanes()
 {
-    flowchartPane_ = new CFlowchartPane(model_, this);
-    outlinePane_ = new COutlinePane(model_, this);
+    flowchartPane_ = new CFlowchartPane(selection_, this);
+    outlinePane_ = new COutlinePane(selection_, this);
     sectionPropertiesPane_ = new CSectionPropertiesPane(model_, this);
     bookPropertiesPane_ = new CBookPropertiesPane(model_, this);
-    choicesPane_ = new CChoicesPane(model_, this);
-    previewPane_ = new CPreviewPane(model_, this);
+    choicesPane_ = new CChoicesPane(model_, selection_, this);
+    previewPane_ = new CPreviewPane(selection_, this);
     panes_ = {flowchartPane_, outlinePane_, sectionPropertiesPane_, bookPropertiesPane_, choicesPane_, previewPane_};
     for (QDockWidget* pane : panes_) {
         pane->setAllowedAreas(Qt::AllDockWidgetAreas);
         pane->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
     }
-    sectionView_ = new CSectionView(model_, this);
+    sectionView_ = new CSectionView(model_, selection_, this);
     connect(sectionView_, &CSectionView::TypedTextChanged, this, &CMainFrame::UpdateUndoCommand);
     setCentralWidget(sectionView_);
     CreateToolPanes();
@@ -112,17 +112,18 @@ void CMainFrame::CreatePanes()
 // they hear of every change.
 void CMainFrame::CreateControllers()
 {
-    frameworkController_ = std::make_unique<TarnViewModel::FrameworkController>(model_, this);
+    frameworkController_ = std::make_unique<TarnViewModel::FrameworkController>(model_, selection_, this);
     // Layouts run on a worker thread; their results come back through the event queue.
     auto layoutWorker = std::make_unique<TarnViewModel::LayoutWorker>(
         [](std::function<void()> done) { QMetaObject::invokeMethod(qApp, std::move(done), Qt::QueuedConnection); });
-    flowchartController_ = std::make_unique<TarnViewModel::FlowchartController>(model_, flowchartPane_, std::move(layoutWorker));
-    outlineController_ = std::make_unique<TarnViewModel::BookOutlineController>(model_, outlinePane_);
-    choicesController_ = std::make_unique<TarnViewModel::ChoicesController>(model_, choicesPane_);
-    sectionPropertiesController_ = std::make_unique<TarnViewModel::SectionPropertiesController>(model_, sectionPropertiesPane_);
+    flowchartController_ =
+        std::make_unique<TarnViewModel::FlowchartController>(model_, selection_, flowchartPane_, std::move(layoutWorker));
+    outlineController_ = std::make_unique<TarnViewModel::BookOutlineController>(model_, selection_, outlinePane_);
+    choicesController_ = std::make_unique<TarnViewModel::ChoicesController>(model_, selection_, choicesPane_);
+    sectionPropertiesController_ = std::make_unique<TarnViewModel::SectionPropertiesController>(model_, selection_, sectionPropertiesPane_);
     bookPropertiesController_ = std::make_unique<TarnViewModel::BookPropertiesController>(model_, bookPropertiesPane_);
-    previewController_ = std::make_unique<TarnViewModel::BookPreviewController>(model_, previewPane_);
-    sectionDetailsController_ = std::make_unique<TarnViewModel::SectionDetailsController>(model_, sectionView_);
+    previewController_ = std::make_unique<TarnViewModel::BookPreviewController>(model_, selection_, previewPane_);
+    sectionDetailsController_ = std::make_unique<TarnViewModel::SectionDetailsController>(model_, selection_, sectionView_);
     autosave_ = new BookAutosave(model_, this);
     connect(autosave_, &BookAutosave::Restored, this, &CMainFrame::FileStateChanged);
     flowchartPane_->SetController(flowchartController_.get());

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "controllers/IFrameworkView.h"
+#include "controllers/SectionSelection.h"
 #include "document/BookLock.h"
 #include "document/DocumentNotifications.h"
 #include "printing/PageSetup.h"
@@ -108,6 +109,7 @@ public:
     CPreviewPane* PreviewPane() const { return previewPane_; }
     // False while the preview is still taking in a whole book a step at a time.
     bool PreviewFilled() const;
+    TarnViewModel::SectionSelection& Selection() { return selection_; }
     CSectionPropertiesPane* SectionPropertiesPane() const { return sectionPropertiesPane_; }
     CBookPropertiesPane* BookPropertiesPane() const { return bookPropertiesPane_; }
     CSectionView* SectionView() const { return sectionView_; }
@@ -186,6 +188,8 @@ private:
     void ShowAbout();
 
     TarnViewModel::TarnDataModel& model_;
+    // Before the controllers and panes, which hear of it and outlive none of it.
+    TarnViewModel::SectionSelection selection_;
     RecentFiles& recentFiles_;
     UrlOpener openUrl_;
 

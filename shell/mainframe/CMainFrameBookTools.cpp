@@ -39,7 +39,7 @@ constexpr int NoticeMilliseconds = 15000;
 void CMainFrame::CreateToolPanes()
 {
     findPane_ = new CFindReplacePane(this);
-    problemsPane_ = new CProblemsPane(model_, this);
+    problemsPane_ = new CProblemsPane(selection_, this);
     playPane_ = new CPlayPane(this);
     for (QDockWidget* pane : std::array<QDockWidget*, 3>{findPane_, problemsPane_, playPane_}) {
         pane->setAllowedAreas(Qt::AllDockWidgetAreas);
@@ -75,7 +75,7 @@ void CMainFrame::CreateToolPanes()
         OnPlay(false);
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F5));
     connect(playPane_, &CPlayPane::EditSection, this, [this](std::uint32_t number) {
-        RunGuarded(this, [this, number] { model_.SetCurrentSection(number); });
+        RunGuarded(this, [this, number] { selection_.SetCurrentSection(number); });
         sectionView_->TextBox()->setFocus(Qt::OtherFocusReason);
     });
     AddCommand(Strings::EditFind, QStringLiteral("&Find..."), [this] { OnFind(false); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
@@ -90,7 +90,7 @@ void CMainFrame::CreateToolPanes()
 
 void CMainFrame::CreateToolControllers()
 {
-    findController_ = std::make_unique<TarnViewModel::FindReplaceController>(model_, findPane_);
+    findController_ = std::make_unique<TarnViewModel::FindReplaceController>(model_, selection_, findPane_);
     findPane_->SetController(findController_.get());
     // A book changed while the list is hidden is searched again only once it shows, or
     // when Find Next or Replace needs it.
@@ -165,7 +165,7 @@ void CMainFrame::OnPlay(bool fromHere)
 {
     RunGuarded(this, [this, fromHere] {
         CommitTypedText();
-        const std::uint32_t here = model_.GetCurrentSection();
+        const std::uint32_t here = selection_.GetCurrentSection();
         if (fromHere && model_.GetStoryGraph().HasSection(here)) {
             playController_->PlayFrom(here);
         } else {
@@ -205,7 +205,7 @@ void CMainFrame::OnGoToSection()
         // Whatever is not a number from 1 to the highest is refused as the document refuses it.
         bool isNumber = false;
         const qulonglong number = typed.trimmed().toULongLong(&isNumber);
-        model_.GoToSection(
+        selection_.GoToSection(
             !isNumber ? 0 : static_cast<std::uint32_t>(std::min<qulonglong>(number, TarnViewModel::TarnDataModel::HighestNumber + 1ULL)));
     });
 }

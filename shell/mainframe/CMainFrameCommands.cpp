@@ -436,7 +436,7 @@ void CMainFrame::OnRemoveSection()
 {
     RunGuarded(this, [this] {
         CommitTypedText();
-        const std::uint32_t number = model_.GetCurrentSection();
+        const std::uint32_t number = selection_.GetCurrentSection();
         if (!MayRemoveSection(number)) {
             return;
         }

@@ -2,6 +2,7 @@
 #include "shell/panes/CChoicesPane.h"
 
 #include "controllers/ChoicesController.h"
+#include "controllers/SectionSelection.h"
 #include "document/TarnDataModel.h"
 #include "drawing/QtText.h"
 #include "shell/dialogs/CChoiceEditorDlg.h"
@@ -38,8 +39,8 @@ TarnViewModel::Uuid IdOf(const QListWidgetItem* item)
 
 }  // namespace
 
-CChoicesPane::CChoicesPane(TarnViewModel::TarnDataModel& model, QWidget* parent)
-    : QDockWidget(LoadString(Strings::ChoicesCaption), parent), model_(model)
+CChoicesPane::CChoicesPane(TarnViewModel::TarnDataModel& model, TarnViewModel::SectionSelection& selection, QWidget* parent)
+    : QDockWidget(LoadString(Strings::ChoicesCaption), parent), model_(model), selection_(selection)
 {
     setObjectName(QStringLiteral("ChoicesPane"));
     auto* content = new QWidget(this);
@@ -218,7 +219,7 @@ void CChoicesPane::UpdateButtons()
 void CChoicesPane::Move(int step)
 {
     const std::vector<TarnViewModel::Uuid> ids = SelectedIds();
-    const std::uint32_t section = model_.GetCurrentSection();
+    const std::uint32_t section = selection_.GetCurrentSection();
     const TarnViewModel::StoryGraph& graph = model_.GetStoryGraph();
     if (ids.size() != 1 || !graph.HasSection(section)) {
         return;
@@ -237,7 +238,7 @@ void CChoicesPane::Follow()
     const std::vector<TarnViewModel::Uuid> ids = SelectedIds();
     if (ids.size() == 1) {
         const std::uint32_t destination = model_.GetStoryGraph().GetChoice(ids.front()).destination;
-        RunGuarded(this, [&] { model_.SetCurrentSection(destination); });
+        RunGuarded(this, [&] { selection_.SetCurrentSection(destination); });
     }
 }
 

@@ -13,6 +13,7 @@ class QPushButton;
 
 namespace TarnViewModel {
 class ChoicesController;
+class SectionSelection;
 class TarnDataModel;
 }  // namespace TarnViewModel
 
@@ -22,7 +23,7 @@ namespace TarnGui {
 class CChoicesPane : public QDockWidget, public TarnViewModel::IChoicesView {
     Q_OBJECT
 public:
-    CChoicesPane(TarnViewModel::TarnDataModel& model, QWidget* parent);
+    CChoicesPane(TarnViewModel::TarnDataModel& model, TarnViewModel::SectionSelection& selection, QWidget* parent);
 
     void SetController(TarnViewModel::ChoicesController* controller) { controller_ = controller; }
     // Readies the text box of each choice editor opened, as spell checking does.
@@ -49,6 +50,7 @@ private:
     void Follow();
 
     TarnViewModel::TarnDataModel& model_;
+    TarnViewModel::SectionSelection& selection_;
     TarnViewModel::ChoicesController* controller_ = nullptr;
     ChoiceTextSetUp setUpChoiceText_;
     QListWidget* list_;

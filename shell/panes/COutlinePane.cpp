@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "shell/panes/COutlinePane.h"
 
-#include "document/TarnDataModel.h"
+#include "controllers/SectionSelection.h"
 #include "drawing/QtColour.h"
 #include "drawing/QtText.h"
 #include "shell/panes/OutlineItemDelegate.h"
@@ -114,7 +114,7 @@ void OutlineModel::Clear()
     endResetModel();
 }
 
-COutlinePane::COutlinePane(TarnViewModel::TarnDataModel& model, QWidget* parent)
+COutlinePane::COutlinePane(TarnViewModel::SectionSelection& selection, QWidget* parent)
     : QDockWidget(LoadString(Strings::OutlineCaption), parent), list_(new QListView(this)), updates_(list_)
 {
     setObjectName(QStringLiteral("OutlinePane"));
@@ -127,10 +127,10 @@ COutlinePane::COutlinePane(TarnViewModel::TarnDataModel& model, QWidget* parent)
     setWidget(list_);
     // The author's pick, by mouse or keyboard, makes the section current; changes of the
     // current row while the pane follows the document are not passed back.
-    connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this, &model](const QModelIndex& index) {
+    connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this, &selection](const QModelIndex& index) {
         const auto number = static_cast<std::uint32_t>(index.row() + 1);
-        if (!following_ && index.isValid() && number != model.GetCurrentSection()) {
-            RunGuarded(this, [&] { model.SetCurrentSection(number); });
+        if (!following_ && index.isValid() && number != selection.GetCurrentSection()) {
+            RunGuarded(this, [&] { selection.SetCurrentSection(number); });
         }
     });
 }

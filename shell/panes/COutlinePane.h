@@ -14,7 +14,7 @@
 class QListView;
 
 namespace TarnViewModel {
-class TarnDataModel;
+class SectionSelection;
 }
 
 namespace TarnGui {
@@ -53,7 +53,7 @@ private:
 class COutlinePane : public QDockWidget, public TarnViewModel::IBookOutlineView {
     Q_OBJECT
 public:
-    COutlinePane(TarnViewModel::TarnDataModel& model, QWidget* parent);
+    COutlinePane(TarnViewModel::SectionSelection& selection, QWidget* parent);
 
     QListView* List() const { return list_; }
     const OutlineModel& Entries() const { return entries_; }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "shell/panes/CPreviewPane.h"
 
-#include "document/TarnDataModel.h"
+#include "controllers/SectionSelection.h"
 #include "drawing/QtText.h"
 #include "shell/panes/CPreviewText.h"
 #include "shell/support/BookFont.h"
@@ -31,16 +31,16 @@ QTextCharFormat FontFormat(const CommonLib::Font& font)
 
 }  // namespace
 
-CPreviewPane::CPreviewPane(TarnViewModel::TarnDataModel& model, QWidget* parent)
+CPreviewPane::CPreviewPane(TarnViewModel::SectionSelection& selection, QWidget* parent)
     : QDockWidget(LoadString(Strings::PreviewCaption), parent), text_(new CPreviewText(this)), updates_(text_)
 {
     setObjectName(QStringLiteral("PreviewPane"));
     setWidget(text_);
-    connect(text_, &CPreviewText::anchorClicked, this, [this, &model](const QUrl& link) {
+    connect(text_, &CPreviewText::anchorClicked, this, [this, &selection](const QUrl& link) {
         bool isNumber = false;
         const unsigned number = link.path().toUInt(&isNumber);
         if (link.scheme() == LinkScheme && isNumber) {
-            RunGuarded(this, [&] { model.SetCurrentSection(number); });
+            RunGuarded(this, [&] { selection.SetCurrentSection(number); });
         }
     });
 }

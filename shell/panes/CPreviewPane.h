@@ -13,7 +13,7 @@
 class QTextCursor;
 
 namespace TarnViewModel {
-class TarnDataModel;
+class SectionSelection;
 }
 
 namespace TarnGui {
@@ -26,7 +26,7 @@ class CPreviewText;
 class CPreviewPane : public QDockWidget, public TarnViewModel::IBookPreviewView {
     Q_OBJECT
 public:
-    CPreviewPane(TarnViewModel::TarnDataModel& model, QWidget* parent);
+    CPreviewPane(TarnViewModel::SectionSelection& selection, QWidget* parent);
 
     CPreviewText* TextBox() const { return text_; }
 

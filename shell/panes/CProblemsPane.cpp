@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "shell/panes/CProblemsPane.h"
 
-#include "document/TarnDataModel.h"
+#include "controllers/SectionSelection.h"
 #include "drawing/QtText.h"
 #include "shell/support/ErrorBoundary.h"
 #include "shell/support/LaterSteps.h"
@@ -42,7 +42,7 @@ void ProblemListModel::SetRows(std::vector<TarnViewModel::ProblemRow> rows)
     endResetModel();
 }
 
-CProblemsPane::CProblemsPane(TarnViewModel::TarnDataModel& model, QWidget* parent)
+CProblemsPane::CProblemsPane(TarnViewModel::SectionSelection& selection, QWidget* parent)
     : QDockWidget(LoadString(Strings::ProblemsCaption), parent), list_(new QListView),
       rows_(style()->standardIcon(QStyle::SP_MessageBoxWarning), style()->standardIcon(QStyle::SP_MessageBoxInformation))
 {
@@ -54,8 +54,8 @@ CProblemsPane::CProblemsPane(TarnViewModel::TarnDataModel& model, QWidget* paren
     list_->setIconSize(QSize(iconSide, iconSide));
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     setWidget(list_);
-    const auto select = [this, &model](const QModelIndex& index) {
-        RunGuarded(this, [&] { model.SetCurrentSection(index.data(ProblemListModel::SectionRole).toUInt()); });
+    const auto select = [this, &selection](const QModelIndex& index) {
+        RunGuarded(this, [&] { selection.SetCurrentSection(index.data(ProblemListModel::SectionRole).toUInt()); });
     };
     connect(list_, &QListView::clicked, this, select);
     connect(list_, &QListView::activated, this, select);

@@ -10,7 +10,7 @@
 class QListView;
 
 namespace TarnViewModel {
-class TarnDataModel;
+class SectionSelection;
 }
 
 namespace TarnGui {
@@ -38,7 +38,7 @@ private:
 class CProblemsPane : public QDockWidget, public TarnViewModel::IProblemsView {
     Q_OBJECT
 public:
-    CProblemsPane(TarnViewModel::TarnDataModel& model, QWidget* parent);
+    CProblemsPane(TarnViewModel::SectionSelection& selection, QWidget* parent);
 
     QListView* List() const { return list_; }
     const ProblemListModel& Rows() const { return rows_; }

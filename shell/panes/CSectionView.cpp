@@ -2,6 +2,7 @@
 #include "shell/panes/CSectionView.h"
 
 #include "commands/UpdatePropertyCommand.h"
+#include "controllers/SectionSelection.h"
 #include "document/TarnDataModel.h"
 #include "drawing/FlowchartPainter.h"
 #include "drawing/QtColour.h"
@@ -128,8 +129,9 @@ void CTarnTextEdit::focusOutEvent(QFocusEvent* event)
     }
 }
 
-CSectionView::CSectionView(TarnViewModel::TarnDataModel& model, QWidget* parent)
-    : QWidget(parent), model_(model), heading_(new QLabel(this)), text_(new CTarnTextEdit(this)), typingPause_(new QTimer(this))
+CSectionView::CSectionView(TarnViewModel::TarnDataModel& model, TarnViewModel::SectionSelection& selection, QWidget* parent)
+    : QWidget(parent), model_(model), selection_(selection), heading_(new QLabel(this)), text_(new CTarnTextEdit(this)),
+      typingPause_(new QTimer(this))
 {
     setObjectName(QStringLiteral("SectionView"));
     setAutoFillBackground(true);
@@ -210,7 +212,7 @@ void CSectionView::CommitText()
         text_->document()->setModified(false);
         return;
     }
-    const std::uint32_t number = model_.GetCurrentSection();
+    const std::uint32_t number = selection_.GetCurrentSection();
     if (number == TarnViewModel::NoSection || !model_.GetStoryGraph().HasSection(number)) {
         return;
     }

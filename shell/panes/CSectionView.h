@@ -14,8 +14,9 @@ class QLabel;
 class QMenu;
 
 namespace TarnViewModel {
+class SectionSelection;
 class TarnDataModel;
-}
+}  // namespace TarnViewModel
 
 namespace TarnGui {
 
@@ -52,7 +53,7 @@ public:
     // any autosave interval.
     static constexpr int TypingPause = 700;
 
-    CSectionView(TarnViewModel::TarnDataModel& model, QWidget* parent);
+    CSectionView(TarnViewModel::TarnDataModel& model, TarnViewModel::SectionSelection& selection, QWidget* parent);
 
     CTarnTextEdit* TextBox() const { return text_; }
     // Selects characters of the section's text as the book counts them; with focus, the text
@@ -78,6 +79,7 @@ private:
     void OnTextTyped();
 
     TarnViewModel::TarnDataModel& model_;
+    TarnViewModel::SectionSelection& selection_;
     QLabel* heading_;
     CTarnTextEdit* text_;
     QTimer* typingPause_;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "controllers/BookOutlineController.h"
 #include "RecordingViews.h"
+#include "controllers/SectionSelection.h"
 #include "document/TarnDataModel.h"
 #include "support/TempFolder.h"
 
@@ -13,8 +14,9 @@ using Calls = std::vector<std::string>;
 
 struct BookOutlineControllerTest : testing::Test {
     TarnDataModel model;
+    SectionSelection selection{model};
     TestSupport::RecordingOutlineView view;
-    BookOutlineController controller{model, &view};
+    BookOutlineController controller{model, selection, &view};
 };
 
 TEST_F(BookOutlineControllerTest, GapsAreListedAsEmptySlotsAndDisappearWithTheHighestSection)
@@ -54,14 +56,14 @@ TEST_F(BookOutlineControllerTest, SwappingAndRenumberingKeepTheSelectionOnTheMov
 {
     model.NewBook(L"Quest", L"");
     model.CreateSection(2, L"Two");
-    model.SetCurrentSection(1);
+    selection.SetCurrentSection(1);
     view.Clear();
     model.SetSectionNumber(1, 2);
     // The swap names the moved section first and the one it displaced second.
     EXPECT_EQ(view.Calls(), (Calls{"SetOutlineEntry 1,1 - Two,true", "SetOutlineEntry 2,2,true", "SelectOutlineEntry 2"}));
     view.Clear();
     model.CreateSection(3, L"");
-    model.SetCurrentSection(3);
+    selection.SetCurrentSection(3);
     view.Clear();
     model.SetSectionNumber(3, 5);
     EXPECT_EQ(view.Calls(), (Calls{"SetOutlineEntry 3,3 <Empty>,false", "SetOutlineEntry 4,4 <Empty>,false", "SetOutlineEntry 5,5,true",
@@ -75,13 +77,13 @@ TEST_F(BookOutlineControllerTest, AShuffleIsListedInTheNextTurnAndALaterLoadDrop
     model.CreateSection(3, L"Three");
     model.AddChoiceTo(1, 2, L"", false);
     model.AddChoiceTo(2, 3, L"", false);
-    model.SetCurrentSection(2);
+    selection.SetCurrentSection(2);
     view.Clear();
     model.Shuffle();
     EXPECT_EQ(view.Count("SetOutlineEntry"), 0u) << "listed in the same turn as the shuffle";
     view.RunSteps();
     ASSERT_EQ(view.Count("SetOutlineEntry"), 3u);
-    const std::uint32_t moved = model.GetCurrentSection();
+    const std::uint32_t moved = selection.GetCurrentSection();
     EXPECT_TRUE(view.Contains("SetOutlineEntry " + std::to_string(moved) + "," + std::to_string(moved) + " - Two,true"));
     EXPECT_EQ(view.Calls().back(), "SelectOutlineEntry " + std::to_string(moved));
 

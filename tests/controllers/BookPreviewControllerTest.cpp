@@ -4,6 +4,7 @@
 #include "commands/BulkCommand.h"
 #include "commands/CompositeCommand.h"
 #include "commands/UpdatePropertyCommand.h"
+#include "controllers/SectionSelection.h"
 #include "document/TarnDataModel.h"
 #include "support/TempFolder.h"
 
@@ -19,8 +20,9 @@ using TestSupport::TextPreview;
 
 struct BookPreviewControllerTest : testing::Test {
     TarnDataModel model;
+    SectionSelection selection{model};
     TextPreview view;
-    BookPreviewController controller{model, &view};
+    BookPreviewController controller{model, selection, &view};
 
     void ExpectInStep()
     {
@@ -99,7 +101,7 @@ TEST_F(BookPreviewControllerTest, PagePerSectionShowsOnlyTheCurrentSection)
     model.SetSectionText(2, L"Second");
     model.AddChoiceTo(2, 1, L"Back", false);
     model.SetNewPagePerSection(true);
-    model.SetCurrentSection(2);
+    selection.SetCurrentSection(2);
     EXPECT_EQ(view.text, L"2\nSecond\nBack, turn to 1\n");
     EXPECT_EQ(view.links, std::vector<std::wstring>{L"1"});
     EXPECT_EQ(view.headings, std::vector<std::wstring>{L"2"});
@@ -163,8 +165,9 @@ TEST_F(BookPreviewControllerTest, ABigChangeInOneStepIsWrittenAfreshOnceAndASmal
 // Every entry its own step, so that each edit below lands while the fill is part-way.
 struct PreviewFillTest : testing::Test {
     TarnDataModel model;
+    SectionSelection selection{model};
     TextPreview view;
-    BookPreviewController controller{model, &view, 1};
+    BookPreviewController controller{model, selection, &view, 1};
 
     void Fill()
     {
@@ -195,7 +198,7 @@ TEST_F(PreviewFillTest, EditsDuringTheFillEndInTheWholeBook)
     view.steps.front()();
     view.steps.erase(view.steps.begin());
     model.SetSectionNumber(9, 3);
-    model.SetCurrentSection(12);
+    selection.SetCurrentSection(12);
     Fill();
     model.Undo();
     Fill();
@@ -212,7 +215,7 @@ TEST_F(PreviewFillTest, ASectionBeyondTheFillIsScrolledToWhenItArrives)
     }
     Fill();
     model.SetNewPagePerSection(true);
-    model.SetCurrentSection(5);
+    selection.SetCurrentSection(5);
     view.scrolledTo = 0;
     model.SetNewPagePerSection(false);
     EXPECT_EQ(view.scrolledTo, 0u) << "section 5 is not in the text yet";

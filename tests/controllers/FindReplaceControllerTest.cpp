@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "controllers/FindReplaceController.h"
 #include "DeferredSteps.h"
+#include "controllers/SectionSelection.h"
 #include "document/BookLimits.h"
 #include "document/TarnDataModel.h"
 #include "samplebooks/GamebookGenerator.h"
@@ -61,8 +62,10 @@ protected:
     }
 
     TarnDataModel model;
+
+    SectionSelection selection{model};
     FindView view;
-    FindReplaceController controller{model, &view};
+    FindReplaceController controller{model, selection, &view};
     Uuid choice{};
 };
 
@@ -88,7 +91,8 @@ TEST_F(FindReplaceControllerTest, ABigBookIsSearchedAPartAtATimeAndOnlyTheLastPa
 {
     const auto book = SampleBooks::MakeDocument(SampleBooks::GenerateGamebook(1000));
     FindView bigView;
-    FindReplaceController big(*book, &bigView);
+    SectionSelection bigSelection(*book);
+    FindReplaceController big(*book, bigSelection, &bigView);
     big.Search(L"door", {});
     big.Search(L"the", {.wholeWord = true});
     std::size_t turns = 0;
@@ -135,7 +139,7 @@ TEST_F(FindReplaceControllerTest, AHiddenListIsSearchedOnlyOnceItShowsOrAMatchIs
 
     controller.SetShown(false);
     model.SetSectionText(3, L"A key, a key.");
-    model.SetCurrentSection(3);
+    selection.SetCurrentSection(3);
     controller.FindNext();
     EXPECT_EQ(view.shown.size(), 9u);
     EXPECT_EQ(view.revealed->section, 3u);
@@ -144,16 +148,16 @@ TEST_F(FindReplaceControllerTest, AHiddenListIsSearchedOnlyOnceItShowsOrAMatchIs
 TEST_F(FindReplaceControllerTest, FindNextAndPreviousGoRoundFromTheCurrentSection)
 {
     controller.Search(L"key", {.wholeWord = true});
-    model.SetCurrentSection(2);
+    selection.SetCurrentSection(2);
     controller.FindNext();
     EXPECT_EQ(view.current, 5u);
-    EXPECT_EQ(model.GetCurrentSection(), 2u);
+    EXPECT_EQ(selection.GetCurrentSection(), 2u);
     ASSERT_TRUE(view.revealed);
     EXPECT_EQ(view.revealed->range, (TextMatch{2, 3}));
     controller.FindNext();
     controller.FindNext();
     EXPECT_EQ(view.current, 0u);
-    EXPECT_EQ(model.GetCurrentSection(), 1u);
+    EXPECT_EQ(selection.GetCurrentSection(), 1u);
     controller.FindPrevious();
     EXPECT_EQ(view.current, 6u);
 

@@ -2,6 +2,7 @@
 #include "controllers/FlowchartController.h"
 #include "RecordingViews.h"
 #include "controllers/SectionLabel.h"
+#include "controllers/SectionSelection.h"
 #include "document/TarnDataModel.h"
 #include "support/TempFolder.h"
 
@@ -14,8 +15,9 @@ using Calls = std::vector<std::string>;
 
 struct FlowchartControllerTest : testing::Test {
     TarnDataModel model;
+    SectionSelection selection{model};
     TestSupport::RecordingFlowchartView view;
-    FlowchartController controller{model, &view};
+    FlowchartController controller{model, selection, &view};
 
     // The calls from the last layout pass on, BeginLayout included.
     Calls LastLayout() const

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "controllers/FlowchartController.h"
+#include "controllers/SectionSelection.h"
 #include "document/TarnDataModel.h"
 #include "samplebooks/GamebookGenerator.h"
 #include "samplebooks/GeneratedDocument.h"
@@ -114,7 +115,7 @@ struct FlowchartLayoutTest : testing::Test {
     {
         auto held = std::make_unique<HeldLayoutRunner>();
         runner = held.get();
-        controller = std::make_unique<FlowchartController>(model, &chart, std::move(held));
+        controller = std::make_unique<FlowchartController>(model, selection, &chart, std::move(held));
         model.NewBook(L"Quest", L"");
         runner->FinishNext();
     }
@@ -139,9 +140,11 @@ struct FlowchartLayoutTest : testing::Test {
     }
 
     TarnDataModel model;
+
+    SectionSelection selection{model};
     // A second chart of the same book, laid out at once after every change.
     ChartView reference;
-    FlowchartController synchronous{model, &reference};
+    FlowchartController synchronous{model, selection, &reference};
     ChartView chart;
     HeldLayoutRunner* runner = nullptr;
     std::unique_ptr<FlowchartController> controller;
@@ -230,7 +233,7 @@ TEST_F(FlowchartLayoutTest, AShuffleRelabelsTheBoxesInPlaceWithoutALayout)
 
 TEST_F(FlowchartLayoutTest, ANewSectionWaitsBelowTheSectionItIsReachedFromWithAStraightArrow)
 {
-    model.SetCurrentSection(1);
+    selection.SetCurrentSection(1);
     const ChartView::Box one = chart.boxes.at(1);
     const Uuid id = model.AddChoiceTo(1, 2, L"Go", false);
     ASSERT_TRUE(chart.boxes.contains(2));
@@ -245,7 +248,7 @@ TEST_F(FlowchartLayoutTest, ANewSectionWaitsBelowTheSectionItIsReachedFromWithAS
 
 TEST_F(FlowchartLayoutTest, ProvisionalBoxesCoverNoOtherBox)
 {
-    model.SetCurrentSection(1);
+    selection.SetCurrentSection(1);
     model.AddChoiceTo(1, 2, L"Go", false);
     model.AddChoiceTo(1, 3, L"Run", false);
     const ChartView::Box second = chart.boxes.at(2);
@@ -259,7 +262,7 @@ TEST_F(FlowchartLayoutTest, RemovedBoxesAndArrowsGoAtOnce)
     model.AddChoiceTo(1, 2, L"Go", false);
     model.AddChoiceTo(2, 3, L"On", false);
     Settle();
-    model.SetCurrentSection(2);
+    selection.SetCurrentSection(2);
     model.DeleteSectionAndChoices(2);
     EXPECT_FALSE(chart.boxes.contains(2));
     EXPECT_TRUE(chart.arrows.empty());
@@ -308,8 +311,9 @@ TEST(FlowchartLayoutOfSmallBooks, IsGraphvizsDefaultLayout)
     TestSupport::TempFolder folder;
     SampleBooks::MakeDocument(SampleBooks::GenerateGamebook(FlowchartGraph::LargeGraphNodes - 1))->Save(folder.WidePath("small.brindle"));
     TarnDataModel model;
+    SectionSelection selection{model};
     ChartView chart;
-    FlowchartController controller(model, &chart);
+    FlowchartController controller(model, selection, &chart);
     model.Load(folder.WidePath("small.brindle"));
 
     FlowchartGraph graph;

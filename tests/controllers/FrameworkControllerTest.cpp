@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "controllers/FrameworkController.h"
 #include "RecordingViews.h"
+#include "controllers/SectionSelection.h"
 #include "document/TarnDataModel.h"
 #include "support/TempFolder.h"
 
@@ -13,8 +14,9 @@ using Calls = std::vector<std::string>;
 
 struct FrameworkControllerTest : testing::Test {
     TarnDataModel model;
+    SectionSelection selection{model};
     TestSupport::RecordingFrameworkView view;
-    FrameworkController controller{model, &view};
+    FrameworkController controller{model, selection, &view};
 };
 
 TEST_F(FrameworkControllerTest, ANewBookResetsTheCommandStatesThenReportsItsFirstSection)
@@ -35,14 +37,14 @@ TEST_F(FrameworkControllerTest, AddSectionFillsTheSelectedEmptySlotOrTakesTheNex
     model.NewBook(L"Quest", L"");
     model.CreateSection(2, L"");
     model.CreateSection(9, L"");
-    model.SetCurrentSection(7);
+    selection.SetCurrentSection(7);
     controller.AddNewSection();
     EXPECT_TRUE(model.GetStoryGraph().HasSection(7));
-    EXPECT_EQ(model.GetCurrentSection(), 7u);
+    EXPECT_EQ(selection.GetCurrentSection(), 7u);
 
     controller.AddNewSection();
     EXPECT_TRUE(model.GetStoryGraph().HasSection(3));
-    EXPECT_EQ(model.GetCurrentSection(), 3u);
+    EXPECT_EQ(selection.GetCurrentSection(), 3u);
     model.Undo();
     EXPECT_FALSE(model.GetStoryGraph().HasSection(3));
 }

@@ -3,6 +3,7 @@
 #include "controllers/BookPropertiesController.h"
 #include "controllers/ChoicesController.h"
 #include "controllers/SectionControllers.h"
+#include "controllers/SectionSelection.h"
 #include "document/ChoiceTemplates.h"
 #include "document/TarnDataModel.h"
 
@@ -15,10 +16,11 @@ using Calls = std::vector<std::string>;
 
 struct SectionControllersTest : testing::Test {
     TarnDataModel model;
+    SectionSelection selection{model};
     TestSupport::RecordingSectionView editor;
     TestSupport::RecordingSectionPropertiesView properties;
-    SectionDetailsController details{model, &editor};
-    SectionPropertiesController propertiesController{model, &properties};
+    SectionDetailsController details{model, selection, &editor};
+    SectionPropertiesController propertiesController{model, selection, &properties};
 };
 
 TEST_F(SectionControllersTest, AnEmptySlotShowsEmptySectionAndDisablesEditing)
@@ -26,7 +28,7 @@ TEST_F(SectionControllersTest, AnEmptySlotShowsEmptySectionAndDisablesEditing)
     model.NewBook(L"Quest", L"");
     editor.Clear();
     properties.Clear();
-    model.SetCurrentSection(7);
+    selection.SetCurrentSection(7);
     EXPECT_EQ(editor.Calls(), (Calls{"CommitText", "EnableEditing false", "ShowSection 7,"}));
     EXPECT_EQ(properties.Calls(), (Calls{"EnableProperties false", "ShowSectionNumber 7", "ShowSummary Empty Section"}));
 }
@@ -35,7 +37,7 @@ TEST_F(SectionControllersTest, OnlyTheCurrentSectionsChangesReachThePanes)
 {
     model.NewBook(L"Quest", L"");
     model.CreateSection(2, L"");
-    model.SetCurrentSection(1);
+    selection.SetCurrentSection(1);
     editor.Clear();
     properties.Clear();
     model.SetSectionText(2, L"Elsewhere");
@@ -57,8 +59,9 @@ TEST_F(SectionControllersTest, OnlyTheCurrentSectionsChangesReachThePanes)
 
 struct ChoicesControllerTest : testing::Test {
     TarnDataModel model;
+    SectionSelection selection{model};
     TestSupport::RecordingChoicesView view;
-    ChoicesController controller{model, &view};
+    ChoicesController controller{model, selection, &view};
 };
 
 TEST_F(ChoicesControllerTest, TheListShowsTheCurrentSectionsChoicesWithHiddenOnesMarked)
@@ -70,7 +73,7 @@ TEST_F(ChoicesControllerTest, TheListShowsTheCurrentSectionsChoicesWithHiddenOne
     model.AddChoiceTo(1, 2, L"Sneak", true);
     model.AddChoiceTo(2, 1, L"Back", false);
     view.Clear();
-    model.SetCurrentSection(1);
+    selection.SetCurrentSection(1);
     EXPECT_EQ(view.Calls(), (Calls{"ClearChoiceRows", "EnableChoices true", "EnableMoveChoiceDown false", "EnableMoveChoiceUp false",
                                    "AddChoiceRow 0,2,Go - 2", "EnableMoveChoiceDown false", "EnableMoveChoiceUp false",
                                    "AddChoiceRow 1,2,*hidden* Sneak - 2", "EnableMoveChoiceDown false", "EnableMoveChoiceUp false"}));
@@ -108,7 +111,7 @@ TEST_F(ChoicesControllerTest, ChoicesAnnouncedAgainAfterRenumberingGoInAtValidRo
     for (int index = 0; index < 5; ++index) {
         model.AddChoiceTo(1, 2, L"c" + std::to_wstring(index), false);
     }
-    model.SetCurrentSection(1);
+    selection.SetCurrentSection(1);
     view.Clear();
     model.SetSectionNumber(1, 3);
     std::size_t rows = 5;
@@ -132,7 +135,7 @@ TEST_F(ChoicesControllerTest, TheEditorOpensForANewOrAnExistingChoice)
     controller.OpenChoiceEditor(Uuid{});
     controller.OpenChoiceEditor(id);
     EXPECT_EQ(view.Calls(), (Calls{"ShowAddChoiceDialog 2,3", "ShowEditChoiceDialog 2,Go"}));
-    model.SetCurrentSection(2);
+    selection.SetCurrentSection(2);
     controller.AddChoiceToSelection(L"Back", 1, true);
     EXPECT_TRUE(model.GetStoryGraph().HasChoices(2, true));
 }
@@ -140,6 +143,7 @@ TEST_F(ChoicesControllerTest, TheEditorOpensForANewOrAnExistingChoice)
 TEST(BookPropertiesController, ShowsTheBookAndMakesOnlyTheCustomFormatEditable)
 {
     TarnDataModel model;
+    SectionSelection selection{model};
     TestSupport::RecordingBookPropertiesView view;
     BookPropertiesController controller(model, &view);
     model.NewBook(L"Quest", L"The End");

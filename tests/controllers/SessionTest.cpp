@@ -7,6 +7,7 @@
 #include "controllers/FlowchartController.h"
 #include "controllers/FrameworkController.h"
 #include "controllers/SectionControllers.h"
+#include "controllers/SectionSelection.h"
 #include "document/TarnDataModel.h"
 #include "support/TempFolder.h"
 
@@ -25,18 +26,19 @@ using Calls = std::vector<std::string>;
 // a writing session as the author would drive it.
 struct SessionTest : testing::Test {
     TarnDataModel model;
+    SectionSelection selection{model};
     TestSupport::RecordingFrameworkView frameworkView;
     TestSupport::RecordingFlowchartView flowchartView;
     TestSupport::RecordingOutlineView outlineView;
     TestSupport::RecordingChoicesView choicesView;
     TestSupport::RecordingSectionView sectionView;
     TestSupport::TextPreview previewView;
-    FrameworkController framework{model, &frameworkView};
-    FlowchartController flowchart{model, &flowchartView};
-    BookOutlineController outline{model, &outlineView};
-    ChoicesController choices{model, &choicesView};
-    SectionDetailsController details{model, &sectionView};
-    BookPreviewController preview{model, &previewView};
+    FrameworkController framework{model, selection, &frameworkView};
+    FlowchartController flowchart{model, selection, &flowchartView};
+    BookOutlineController outline{model, selection, &outlineView};
+    ChoicesController choices{model, selection, &choicesView};
+    SectionDetailsController details{model, selection, &sectionView};
+    BookPreviewController preview{model, selection, &previewView};
 
     void ClearLogs()
     {
@@ -66,7 +68,7 @@ struct SessionTest : testing::Test {
 TEST_F(SessionTest, WritingRenumberingShufflingAndUndoingKeepEveryViewInStep)
 {
     model.NewBook(L"Quest", L"");
-    model.SetCurrentSection(1);
+    selection.SetCurrentSection(1);
     ClearLogs();
 
     model.AddChoiceTo(1, 2, L"Go north", false);

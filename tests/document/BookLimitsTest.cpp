@@ -106,7 +106,6 @@ protected:
         model.NewBook(L"Full book", L"");
         model.AddChoiceTo(1, 2, L"On", false);
         TestSupport::FillToNearlyFull(model, 2);
-        model.SetCurrentSection(1);
     }
 
     // Every growing edit is refused with the same message, before anything changes.

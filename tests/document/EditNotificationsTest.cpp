@@ -43,38 +43,6 @@ TEST_F(EditNotifications, ChoiceToANewSectionAboveTheHighest)
                                }));
 }
 
-TEST_F(EditNotifications, DeletingTheCurrentHighestSection)
-{
-    model.CreateSection(5, L"");
-    model.CreateSection(9, L"");
-    model.SetCurrentSection(9);
-    recorder.Take();
-    model.DeleteSectionAndChoices(9);
-    EXPECT_EQ(recorder.Take(), (Events{
-                                   "BulkChangeBegins",
-                                   "SectionDeselected 9",
-                                   "SectionDeleted 9",
-                                   "EmptySlotRemoved 9",
-                                   "EmptySlotRemoved 8",
-                                   "EmptySlotRemoved 7",
-                                   "EmptySlotRemoved 6",
-                                   "BulkChangeEnds",
-                                   "UndoRedoChanged 1 0",
-                               }));
-    EXPECT_EQ(model.GetCurrentSection(), 9u) << "the current number is kept";
-    model.Undo();
-    EXPECT_EQ(recorder.Take(), (Events{
-                                   "BulkChangeBegins",
-                                   "EmptySlotAdded 6",
-                                   "EmptySlotAdded 7",
-                                   "EmptySlotAdded 8",
-                                   "SectionAdded 9",
-                                   "SectionSelected 9",
-                                   "BulkChangeEnds",
-                                   "UndoRedoChanged 1 1",
-                               }));
-}
-
 TEST_F(EditNotifications, DeletingASectionTakesItsChoicesFirst)
 {
     model.AddChoiceTo(2, 2, L"Wait", false);
@@ -109,31 +77,8 @@ TEST_F(EditNotifications, ChoiceFormatChangeAnnouncesEveryChoice)
     EXPECT_TRUE(model.IsModified());
 }
 
-TEST_F(EditNotifications, GoingToASectionSelectsItAndRefusesNumbersWithoutOne)
+TEST_F(EditNotifications, EditingChoices)
 {
-    model.GoToSection(2);
-    EXPECT_EQ(recorder.Take(), (Events{"CommitPendingEdits", "SectionSelected 2"}));
-    for (const auto& [number, message] :
-         {std::pair{42u, "There is no section 42 in this book."}, std::pair{0u, "Section number must be between 1 and 10000"},
-          std::pair{10001u, "Section number must be between 1 and 10000"}}) {
-        try {
-            model.GoToSection(number);
-            ADD_FAILURE() << number;
-        } catch (const std::exception& error) {
-            EXPECT_STREQ(error.what(), message);
-        }
-        EXPECT_TRUE(recorder.Take().empty()) << number;
-    }
-    EXPECT_EQ(model.GetCurrentSection(), 2u);
-}
-
-TEST_F(EditNotifications, SelectingAndEditingChoices)
-{
-    model.SetCurrentSection(42);
-    EXPECT_EQ(recorder.Take(), (Events{"CommitPendingEdits", "SectionDeselected 42"}));
-    model.SetCurrentSection(2);
-    EXPECT_EQ(recorder.Take(), (Events{"CommitPendingEdits", "SectionSelected 2"}));
-
     model.DeleteChoices({toTwo, toThree});
     EXPECT_EQ(recorder.Take(), (Events{
                                    "ChoiceDeleted 1->3 #2 'Right' cause 1",

@@ -13,21 +13,19 @@ TEST(NewBook, ConstructionDefaults)
 {
     TarnDataModel model;
     EXPECT_EQ(model.GetStoryGraph().SectionCount(), 0u);
-    EXPECT_EQ(model.GetCurrentSection(), NoSection);
     EXPECT_EQ(model.GetChoiceFormat(), L"{{text}} - {{destination}}");
     EXPECT_FALSE(model.IsModified());
     EXPECT_TRUE(model.GetChoiceTemplates().empty());
     EXPECT_EQ(model.GetFont(FontType::Footer), (Font{L"Cambria", 8}));
 }
 
-TEST(NewBook, HasOneFixedSelectedSectionAndTheDefaults)
+TEST(NewBook, HasOneFixedSectionAndTheDefaults)
 {
     TarnDataModel model;
     model.NewBook(L"Untitled", L"The end");
     const StoryGraph& graph = model.GetStoryGraph();
     ASSERT_EQ(graph.SectionCount(), 1u);
     EXPECT_FALSE(graph.GetSection(1).shiftable);
-    EXPECT_EQ(model.GetCurrentSection(), 1u);
     EXPECT_FALSE(model.CanUndo());
     EXPECT_FALSE(model.CanRedo());
     EXPECT_FALSE(model.IsModified());
@@ -77,8 +75,6 @@ TEST(NewBook, RaisesTheNewBookInOrder)
         "SectionAdded 1",
         "BulkChangeEnds",
         "UndoRedoChanged 1 0",
-        "CommitPendingEdits",
-        "SectionSelected 1",
         "SectionUpdated 1 1 property 4",
         "UndoRedoChanged 1 0",
         "NewPagePerSectionChanged 0",

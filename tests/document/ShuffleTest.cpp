@@ -22,7 +22,6 @@ protected:
         }
         model.SetSectionShiftableRecorded(20, false);
         model.SetSectionShiftableRecorded(10, false);
-        model.SetCurrentSection(5);
         std::srand(11);
     }
 
@@ -34,7 +33,6 @@ protected:
 TEST_F(Shuffling, FixedSectionsStayAndChoicesFollowTheirSections)
 {
     const auto before = Graph();
-    const Uuid selected = Graph().GetSection(5).id;
     model.Shuffle();
     EXPECT_EQ(Graph().GetSection(1).id, before.GetSection(1).id);
     EXPECT_EQ(Graph().GetSection(10).id, before.GetSection(10).id);
@@ -46,7 +44,6 @@ TEST_F(Shuffling, FixedSectionsStayAndChoicesFollowTheirSections)
         EXPECT_EQ(Graph().GetSection(now.destination).id, before.GetSection(old.destination).id);
         EXPECT_EQ(now.order, old.order);
     }
-    EXPECT_EQ(Graph().GetSection(model.GetCurrentSection()).id, selected) << "the selection follows the section";
 }
 
 TEST_F(Shuffling, KeepsTheBestOfTenScores)
@@ -81,34 +78,15 @@ TEST_F(Shuffling, IsOneUndoStepAnnouncedAsOneRenumbering)
     }
     ASSERT_GT(moved, 0u);
     const std::string renumbered = "SectionsRenumbered " + std::to_string(moved);
-    const std::uint32_t current = model.GetCurrentSection();
-    EXPECT_EQ(recorder.Take(), (Events{
-                                   "UndoRedoChanged 1 0",
-                                   renumbered,
-                                   "CommitPendingEdits",
-                                   "SectionSelected " + std::to_string(current),
-                               }));
+    EXPECT_EQ(recorder.Take(), (Events{"UndoRedoChanged 1 0", renumbered}));
     model.Undo();
     EXPECT_EQ(recorder.Take(), (Events{
                                    renumbered,
-                                   "CommitPendingEdits",
-                                   "SectionSelected 5",
                                    "UndoRedoChanged 1 1",
                                }));
     EXPECT_EQ(Snapshot(), before);
     model.Redo();
     EXPECT_EQ(Snapshot(), after);
-}
-
-TEST_F(Shuffling, UndoWithoutASelectionDeselectsNone)
-{
-    model.Shuffle();
-    model.SetCurrentSection(NoSection);
-    TestSupport::NotificationRecorder recorder(model);
-    model.Undo();
-    Events events = recorder.Take();
-    ASSERT_GE(events.size(), 3u);
-    EXPECT_EQ(events[2], "SectionDeselected 4294967295");
 }
 
 TEST_F(Shuffling, IsModifiedByTheTimeItsUndoStepIsAnnounced)

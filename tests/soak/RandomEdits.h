@@ -27,7 +27,7 @@ public:
         if (kind < 8) {
             Run(TarnGui::Strings::AddSection);
         } else if (kind < 12 && model_.GetStoryGraph().SectionCount() > 10) {
-            model_.SetCurrentSection(AnySection());
+            frame_.Selection().SetCurrentSection(AnySection());
             Run(TarnGui::Strings::RemoveSection);
         } else if (kind < 16) {
             Renumber();

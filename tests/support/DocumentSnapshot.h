@@ -11,7 +11,6 @@ namespace TestSupport {
 // The whole state of a document that an edit can change, for before-and-after comparisons.
 struct DocumentSnapshot {
     GraphSnapshot graph;
-    std::uint32_t currentSection = 0;
     std::wstring title, footer, choiceFormat, filePath;
     bool newPagePerSection = false;
     std::vector<CommonLib::Font> fonts;
@@ -23,7 +22,6 @@ struct DocumentSnapshot {
     {
         DocumentSnapshot snapshot;
         snapshot.graph = GraphSnapshot::Of(model.GetStoryGraph());
-        snapshot.currentSection = model.GetCurrentSection();
         snapshot.title = model.GetTitle();
         snapshot.footer = model.GetFooter();
         snapshot.choiceFormat = model.GetChoiceFormat();
@@ -39,7 +37,7 @@ struct DocumentSnapshot {
 
 inline std::ostream& operator<<(std::ostream& out, const DocumentSnapshot& snapshot)
 {
-    return out << snapshot.graph << ", current " << snapshot.currentSection;
+    return out << snapshot.graph;
 }
 
 }  // namespace TestSupport

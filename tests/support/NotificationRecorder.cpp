@@ -43,8 +43,6 @@ NotificationRecorder::NotificationRecorder(TarnDataModel& model)
     c.emplace_back(model.ConnectEmptySlotAdded([this](std::uint32_t n) { Write("EmptySlotAdded ", n); }));
     c.emplace_back(model.ConnectEmptySlotRemoved([this](std::uint32_t n) { Write("EmptySlotRemoved ", n); }));
     c.emplace_back(model.ConnectCommitPendingEdits([this] { Write("CommitPendingEdits"); }));
-    c.emplace_back(model.ConnectSectionSelected([this](const Section& s) { Write("SectionSelected ", s.number); }));
-    c.emplace_back(model.ConnectSectionDeselected([this](std::uint32_t n) { Write("SectionDeselected ", n); }));
     c.emplace_back(model.ConnectChoiceAdded([this](const Choice& ch) { Write("ChoiceAdded ", Describe(ch)); }));
     c.emplace_back(model.ConnectChoiceUpdated([this](const Choice& before, const Choice& after, ChoiceProperty p, ChoiceUpdateReason r) {
         Write("ChoiceUpdated ", Describe(before), " => ", Describe(after), " property ", static_cast<int>(p), " reason ",

@@ -26,7 +26,7 @@ public:
 
     static std::string Describe(const TarnViewModel::Choice& choice);
 
-private:
+    // Also for notifications of others, such as the selection, in the same sequence.
     template <class... Parts>
     void Write(const Parts&... parts)
     {
@@ -35,6 +35,7 @@ private:
         events_.push_back(line.str());
     }
 
+private:
     std::vector<std::string> events_;
     std::vector<boost::signals2::scoped_connection> connections_;
 };

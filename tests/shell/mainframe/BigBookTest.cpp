@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "controllers/FlowchartController.h"
 #include "controllers/PreviewText.h"
+#include "controllers/SectionSelection.h"
 #include "drawing/FlowchartSceneView.h"
 #include "samplebooks/GamebookGenerator.h"
 #include "samplebooks/GeneratedDocument.h"
@@ -70,7 +71,7 @@ TEST_F(BigBookTest, ThePreviewShowsTheWholeBookAfterSelectingShufflingAndUndoing
     Open();
     ExpectPreviewShowsTheBook();
     ClickOutlineRow(2);
-    ASSERT_EQ(Model().GetCurrentSection(), 3u);
+    ASSERT_EQ(Frame().Selection().GetCurrentSection(), 3u);
     ExpectPreviewShowsTheBook();
     // The paragraph the preview scrolled to has been laid out, so it is drawn.
     const QTextCursor shown = Preview()->cursorForPosition(QPoint(10, 10));
@@ -88,11 +89,12 @@ TEST_F(BigBookTest, ThePreviewShowsTheWholeBookAfterSelectingShufflingAndUndoing
 TEST_F(BigBookTest, EditsMadeWhileLayingOutEndInTheChartAnImmediateLayoutGives)
 {
     TarnGui::FlowchartSceneView reference;
-    TarnViewModel::FlowchartController synchronous(Model(), &reference);
+    TarnViewModel::SectionSelection selection(Model());
+    TarnViewModel::FlowchartController synchronous(Model(), selection, &reference);
     Open();
     ASSERT_FALSE(Frame().FlowchartPane()->LayoutSettled());
     EXPECT_FALSE(Frame().FlowchartPane()->ToolBar()->LayoutStatusLabel()->text().isEmpty());
-    Model().SetCurrentSection(3);
+    Frame().Selection().SetCurrentSection(3);
     const TarnViewModel::Uuid id = Model().AddChoiceTo(3, 401, L"Onwards", false);
     QApplication::processEvents();
     Model().EditChoice(id, 5, L"Back", true);
@@ -133,7 +135,7 @@ TEST_F(BigBookTest, TheSelectedBoxStaysInSightThroughLayoutsAndZoomSteps)
         }
         return false;
     };
-    Model().SetCurrentSection(150);
+    Frame().Selection().SetCurrentSection(150);
     ASSERT_TRUE(selectedInSight());
     const QRect before = chart.ToWindow(chart.Scene().boxes.at(150).rect);
     Model().AddChoiceTo(150, 401, L"Onwards", false);
@@ -154,9 +156,9 @@ TEST_F(BigBookTest, TheSelectedBoxStaysInSightThroughLayoutsAndZoomSteps)
         const int item = toolBar.ZoomBox()->findText(QStringLiteral("%1%").arg(percent));
         toolBar.ZoomBox()->setCurrentIndex(item);
         emit toolBar.ZoomBox()->activated(item);
-        return chart.ToWindow(chart.Scene().boxes.at(Model().GetCurrentSection()).rect).center();
+        return chart.ToWindow(chart.Scene().boxes.at(Frame().Selection().GetCurrentSection()).rect).center();
     };
-    const QPoint centre = chart.ToWindow(chart.Scene().boxes.at(Model().GetCurrentSection()).rect).center();
+    const QPoint centre = chart.ToWindow(chart.Scene().boxes.at(Frame().Selection().GetCurrentSection()).rect).center();
     for (unsigned percent : {90u, 70u, 100u}) {
         EXPECT_LE((zoomTo(percent) - centre).manhattanLength(), 6) << percent;
     }

@@ -55,9 +55,9 @@ TEST_F(MainWindowCommandsTest, RemoveAndShuffleFollowTheSelectionAndTheSections)
     EXPECT_TRUE(Enabled(Strings::RemoveSection));
     EXPECT_TRUE(Enabled(Strings::ShuffleSections));
     EXPECT_FALSE(Enabled(Strings::EditUndo));
-    Model().SetCurrentSection(7);
+    Frame().Selection().SetCurrentSection(7);
     EXPECT_FALSE(Enabled(Strings::RemoveSection));
-    Model().SetCurrentSection(1);
+    Frame().Selection().SetCurrentSection(1);
     Run(Strings::RemoveSection);
     EXPECT_EQ(Model().GetStoryGraph().SectionCount(), 0u);
     EXPECT_FALSE(Enabled(Strings::RemoveSection));
@@ -324,7 +324,7 @@ TEST_F(MainWindowCommandsTest, ImportingAnArchiveAsksWhichStoryAndOpensItUntitle
     EXPECT_TRUE(Model().GetStoryGraph().HasSection(6));
     EXPECT_TRUE(Model().GetFilePath().empty());
     EXPECT_TRUE(Model().IsModified());
-    EXPECT_EQ(Model().GetCurrentSection(), 1u);
+    EXPECT_EQ(Frame().Selection().GetCurrentSection(), 1u);
     ASSERT_FALSE(script_.Messages().empty());
     EXPECT_EQ(script_.Messages().back().rfind("The story was imported, with these notes:", 0), 0u) << script_.Messages().back();
 }
@@ -336,7 +336,7 @@ TEST_F(MainWindowCommandsTest, TheSampleBookOpensAsAnUntitledCopyShowingWhatABoo
     EXPECT_EQ(Model().GetTitle(), L"The Light at Gull Point");
     EXPECT_TRUE(Model().GetFilePath().empty());
     EXPECT_FALSE(Model().IsModified());
-    EXPECT_EQ(Model().GetCurrentSection(), 1u);
+    EXPECT_EQ(Frame().Selection().GetCurrentSection(), 1u);
     EXPECT_GE(graph.SectionCount(), 24u);
 
     std::set<std::uint32_t> colours;
@@ -377,7 +377,7 @@ TEST_F(MainWindowCommandsTest, GoToSectionMakesTheNumberCurrentOrSaysWhyNot)
     goTo(QStringLiteral(" 22 "));
     Run(Strings::GoToSection);
     WaitForScript();
-    EXPECT_EQ(Model().GetCurrentSection(), 22u);
+    EXPECT_EQ(Frame().Selection().GetCurrentSection(), 22u);
     EXPECT_TRUE(Frame().FlowchartPane()->Chart()->Scene().boxes.at(22).selected);
 
     for (const QString& typed : {QStringLiteral("29"), QStringLiteral("0"), QStringLiteral("ten"), QStringLiteral("99999999999")}) {
@@ -385,7 +385,7 @@ TEST_F(MainWindowCommandsTest, GoToSectionMakesTheNumberCurrentOrSaysWhyNot)
         script_.ThenAnswer(QMessageBox::Ok);
         Run(Strings::GoToSection);
         WaitForScript();
-        EXPECT_EQ(Model().GetCurrentSection(), 22u) << typed.toStdString();
+        EXPECT_EQ(Frame().Selection().GetCurrentSection(), 22u) << typed.toStdString();
     }
     EXPECT_EQ(script_.Messages(),
               (std::vector<std::string>{"There is no section 29 in this book.", "Section number must be between 1 and 10000",
@@ -423,7 +423,7 @@ TEST_F(MainWindowCommandsTest, RemovingASectionThatChoicesLeadToAsksFirstAndUndo
     Model().AddChoiceTo(2, 3, L"Also go", true);
     Model().AddChoiceTo(3, 1, L"Back", false);
     const auto removeThree = [this] {
-        Model().SetCurrentSection(3);
+        Frame().Selection().SetCurrentSection(3);
         Run(Strings::RemoveSection);
     };
     script_.ThenAnswer(QMessageBox::No);
@@ -595,8 +595,8 @@ TEST_F(MainWindowCommandsTest, AddSectionPutsTheCursorInTheNewTextWhateverHadThe
     Run(Strings::AddSection);
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("A new room."));
     Frame().FlowchartPane()->Chart()->setFocus();
-    EXPECT_EQ(Model().GetStoryGraph().GetSection(Model().GetCurrentSection()).text, L"A new room.");
-    EXPECT_NE(Model().GetCurrentSection(), 1u);
+    EXPECT_EQ(Model().GetStoryGraph().GetSection(Frame().Selection().GetCurrentSection()).text, L"A new room.");
+    EXPECT_NE(Frame().Selection().GetCurrentSection(), 1u);
 }
 
 // Qt adds a display name, when one is set, to the title of every window, so that a small

@@ -43,7 +43,7 @@ TEST_F(MainWindowSessionTest, WritesABookFromNothingThenSavesReopensExportsAndUn
 {
     const auto& graph = Model().GetStoryGraph();
     ASSERT_EQ(graph.SectionCount(), 1u);
-    ASSERT_EQ(Model().GetCurrentSection(), 1u);
+    ASSERT_EQ(Frame().Selection().GetCurrentSection(), 1u);
 
     // Typing becomes one command when the text box is left.
     TypeIntoSection(QStringLiteral("You stand at the gate.\nIt is locked."));

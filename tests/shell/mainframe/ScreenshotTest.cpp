@@ -51,7 +51,7 @@ protected:
         }
         book.SetSectionText(3, L"The ship lies broken on the reef, its hold open to the waves.\r\n"
                                L"Among the timbers a sea chest is wedged fast, its lock green with salt.");
-        book.SetCurrentSection(3);
+        Frame().Selection().SetCurrentSection(3);
     }
 
     static QString ScreenshotFolder() { return qEnvironmentVariable("BRINDLE_SCREENSHOTS"); }

@@ -22,7 +22,7 @@ protected:
         Model().CreateSection(3, L"River");
         first_ = Model().AddChoiceTo(1, 2, L"Enter the forest", false);
         second_ = Model().AddChoiceTo(1, 3, L"Follow the river", false);
-        Model().SetCurrentSection(1);
+        Frame().Selection().SetCurrentSection(1);
         QApplication::processEvents();
     }
     TarnGui::CChoicesPane& Pane() { return *Frame().ChoicesPane(); }
@@ -104,7 +104,7 @@ TEST_F(ChoicesPaneTest, FollowSelectsTheDestination)
 {
     ClickRow(1);
     Click("FollowChoice");
-    EXPECT_EQ(Model().GetCurrentSection(), 3U);
+    EXPECT_EQ(Frame().Selection().GetCurrentSection(), 3U);
     EXPECT_TRUE(Rows().isEmpty());
 }
 

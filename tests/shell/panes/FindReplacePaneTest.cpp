@@ -68,7 +68,7 @@ TEST_F(FindReplacePaneTest, TypingListsEveryMatchOfABigBookAndAClickSelectsItInT
     const auto text = std::find_if(expected.begin() + 40, expected.end(),
                                    [](const TarnViewModel::BookMatch& match) { return match.field == TarnViewModel::SearchField::Text; });
     ClickRow(static_cast<int>(text - expected.begin()));
-    EXPECT_EQ(Model().GetCurrentSection(), text->section);
+    EXPECT_EQ(Frame().Selection().GetCurrentSection(), text->section);
     EXPECT_EQ(Selected().toLower(), QStringLiteral("gold"));
     EXPECT_TRUE(Frame().SectionView()->TextBox()->hasFocus());
 
@@ -84,7 +84,7 @@ TEST_F(FindReplacePaneTest, TypingListsEveryMatchOfABigBookAndAClickSelectsItInT
     });
     if (choice != expected.end()) {
         ClickRow(static_cast<int>(choice - expected.begin()));
-        EXPECT_EQ(Model().GetCurrentSection(), choice->section);
+        EXPECT_EQ(Frame().Selection().GetCurrentSection(), choice->section);
         QListWidget* choices = Frame().ChoicesPane()->List();
         ASSERT_NE(choices->currentItem(), nullptr);
         EXPECT_TRUE(choices->currentItem()->text().contains(QStringLiteral("gold"), Qt::CaseInsensitive));
@@ -133,7 +133,7 @@ TEST_F(FindReplacePaneTest, ReplaceOneAndReplaceAllAreUndoneAsTheAuthorMadeThem)
     Model().SetSectionText(1, L"A \U0001F511 key.\r\nThe key, the KEY.");
     Model().CreateSection(2, L"Key hall");
     Model().AddChoiceTo(1, 2, L"Turn the key", false);
-    Model().SetCurrentSection(1);
+    Frame().Selection().SetCurrentSection(1);
     const GraphSnapshot before = GraphSnapshot::Of(Model().GetStoryGraph());
 
     Press(QKeySequence(Qt::CTRL | Qt::Key_H));
@@ -168,7 +168,7 @@ TEST_F(FindReplacePaneTest, TabLeadsToTheReplacementAndAnEmptyOneAsksBeforeDelet
 {
     Model().NewBook(L"Replace", L"");
     Model().SetSectionText(1, L"Dust, dust and more dust.");
-    Model().SetCurrentSection(1);
+    Frame().Selection().SetCurrentSection(1);
     Press(QKeySequence(Qt::CTRL | Qt::Key_H));
     Find(QStringLiteral("dust"));
     ASSERT_TRUE(Pane().FindBox()->hasFocus());
@@ -216,7 +216,7 @@ TEST_F(ProblemsPaneTest, TheListFollowsEditsWhileItShowsAndARowSelectsItsSection
     EXPECT_EQ(Rows().first(), QStringLiteral("No path from section 1 reaches section 4"));
     const QModelIndex first = Pane().List()->model()->index(0, 0);
     QTest::mouseClick(Pane().List()->viewport(), Qt::LeftButton, {}, Pane().List()->visualRect(first).center());
-    EXPECT_EQ(Model().GetCurrentSection(), 4u);
+    EXPECT_EQ(Frame().Selection().GetCurrentSection(), 4u);
 
     Run(EditUndo);
     ASSERT_TRUE(QTest::qWaitFor([this] { return Rows().size() == 1; }));

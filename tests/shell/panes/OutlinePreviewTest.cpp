@@ -28,7 +28,7 @@ protected:
         Model().CreateSection(5, L"Tower");
         Model().AddChoiceTo(1, 57, L"Run \U0001F3C3 away", false);
         Model().AddChoiceTo(1, 5, L"Climb", false);
-        Model().SetCurrentSection(1);
+        Frame().Selection().SetCurrentSection(1);
         QApplication::processEvents();
     }
     QListView* Outline() { return Frame().OutlinePane()->List(); }
@@ -92,15 +92,15 @@ TEST_F(OutlinePreviewTest, OutlineListsEveryNumberUpToTheHighest)
 TEST_F(OutlinePreviewTest, ClickingAnEntryOrMovingWithTheKeysSelectsItsNumber)
 {
     ClickRow(4);
-    EXPECT_EQ(Model().GetCurrentSection(), 5U);
+    EXPECT_EQ(Frame().Selection().GetCurrentSection(), 5U);
     EXPECT_TRUE(ChartSelects(5));
     QTest::keyClick(Outline(), Qt::Key_Up);
-    EXPECT_EQ(Model().GetCurrentSection(), 4U);
-    Model().SetCurrentSection(2);
+    EXPECT_EQ(Frame().Selection().GetCurrentSection(), 4U);
+    Frame().Selection().SetCurrentSection(2);
     EXPECT_EQ(Outline()->currentIndex().row(), 1);
     // Removing the highest entries while following the book selects nothing on its own.
     Model().DeleteSectionAndChoices(57);
-    EXPECT_EQ(Model().GetCurrentSection(), 2U);
+    EXPECT_EQ(Frame().Selection().GetCurrentSection(), 2U);
 }
 
 TEST_F(OutlinePreviewTest, PreviewLinksStandOnTheirNumbersPastWideCharactersAndLineBreaks)
@@ -153,7 +153,7 @@ TEST_F(OutlinePreviewTest, ThePreviewReadsLikeABookInOneFontWithBoldNumbersAndSp
 TEST_F(OutlinePreviewTest, ClickingAPreviewLinkSelectsItsDestinationEverywhere)
 {
     ClickLink(QStringLiteral("section:57"));
-    EXPECT_EQ(Model().GetCurrentSection(), 57U);
+    EXPECT_EQ(Frame().Selection().GetCurrentSection(), 57U);
     EXPECT_EQ(Outline()->currentIndex().row(), 56);
     EXPECT_TRUE(ChartSelects(57));
 }

@@ -52,7 +52,7 @@ protected:
 
 TEST_F(PlayPaneTest, PlayingFromHereFollowsChoicesBackAndForwardAndLeadsToTheEditor)
 {
-    Model().SetCurrentSection(1);
+    Frame().Selection().SetCurrentSection(1);
     Press(QKeySequence(Qt::Key_F5));
     ASSERT_TRUE(Pane().isVisible());
     EXPECT_EQ(Heading(), QStringLiteral("1"));
@@ -75,7 +75,7 @@ TEST_F(PlayPaneTest, PlayingFromHereFollowsChoicesBackAndForwardAndLeadsToTheEdi
     QTest::mouseClick(Pane().Path()->viewport(), Qt::LeftButton, {}, Pane().Path()->visualItemRect(start).center());
     EXPECT_EQ(Heading(), QStringLiteral("1"));
 
-    Model().SetCurrentSection(second.toUInt());
+    Frame().Selection().SetCurrentSection(second.toUInt());
     Press(QKeySequence(Qt::CTRL | Qt::Key_F5));
     EXPECT_EQ(Heading(), QStringLiteral("1"));
     QPushButton* edit = nullptr;
@@ -85,14 +85,14 @@ TEST_F(PlayPaneTest, PlayingFromHereFollowsChoicesBackAndForwardAndLeadsToTheEdi
         }
     }
     QTest::mouseClick(edit, Qt::LeftButton);
-    EXPECT_EQ(Model().GetCurrentSection(), 1u);
+    EXPECT_EQ(Frame().Selection().GetCurrentSection(), 1u);
 }
 
 TEST_F(PlayPaneTest, AHiddenChoiceIsListedApartAndARemovedSectionEndsThePath)
 {
     const auto [source, destination] = HiddenChoice();
     ASSERT_NE(source, 0u);
-    Model().SetCurrentSection(source);
+    Frame().Selection().SetCurrentSection(source);
     Press(QKeySequence(Qt::Key_F5));
     QPushButton* hidden = nullptr;
     for (QPushButton* button : Pane().ChoiceButtons()) {
@@ -116,7 +116,7 @@ TEST_F(PlayPaneTest, AHiddenChoiceIsListedApartAndARemovedSectionEndsThePath)
 
 TEST_F(PlayPaneTest, ThePathIsMarkedInTheChartAndTheOutlineWhileThePaneShows)
 {
-    Model().SetCurrentSection(1);
+    Frame().Selection().SetCurrentSection(1);
     Press(QKeySequence(Qt::Key_F5));
     QTest::mouseClick(Pane().ChoiceButtons().front(), Qt::LeftButton);
     const std::uint32_t second = Heading().toUInt();

@@ -23,7 +23,7 @@ protected:
     PropertyGridDriver Section() { return PropertyGridDriver(*Frame().SectionPropertiesPane()->Grid()); }
     void SelectSection(std::uint32_t number)
     {
-        Model().SetCurrentSection(number);
+        Frame().Selection().SetCurrentSection(number);
         QApplication::processEvents();
     }
     // Undo takes the book back to the new book's state, which nothing else had changed.
@@ -198,7 +198,7 @@ TEST_F(PropertyPanesTest, TheChartsSelectionRingFollowsARenumberedSection)
     SelectSection(4);
     Section().Type(CSectionPropertiesPane::Number, QStringLiteral("2"));
     ASSERT_EQ(Model().GetStoryGraph().GetSection(2).summary, L"Room 4");
-    EXPECT_EQ(chart.Ringed(), Model().GetCurrentSection());
+    EXPECT_EQ(chart.Ringed(), Frame().Selection().GetCurrentSection());
     EXPECT_EQ(ringedLabel().find(L"Room 4"), 0u) << "the ring is on another section's box";
 
     SelectSection(29);

@@ -90,7 +90,7 @@ TEST_F(SectionEditorTest, UndoTakesBackTypingOnePauseAtATimeAndRedoBringsItBack)
 TEST_F(SectionEditorTest, UndoingOneCharacterBeyondTheBasicPlaneForAnotherKeepsBothWhole)
 {
     Model().SetSectionText(1, L"The \U0001F409 sleeps.");
-    Model().SetCurrentSection(1);
+    Frame().Selection().SetCurrentSection(1);
     Editor()->setFocus();
     Editor()->selectAll();
     Editor()->insertPlainText(QStringLiteral("The \U0001F40A sleeps."));
@@ -102,7 +102,7 @@ TEST_F(SectionEditorTest, UndoingOneCharacterBeyondTheBasicPlaneForAnotherKeepsB
 TEST_F(SectionEditorTest, NoBreakSpacesSurviveEditingTheText)
 {
     Model().SetSectionText(1, L"Qui va l\u00E0\u00A0?");
-    Model().SetCurrentSection(1);
+    Frame().Selection().SetCurrentSection(1);
     Editor()->setFocus();
     Editor()->moveCursor(QTextCursor::End);
     QTest::keyClicks(Editor(), QStringLiteral("!"));
@@ -113,7 +113,7 @@ TEST_F(SectionEditorTest, NoBreakSpacesSurviveEditingTheText)
 TEST_F(SectionEditorTest, LeavingAnUnchangedTextRecordsNothing)
 {
     Model().SetSectionText(1, L"First line\r\nSecond line");
-    Model().SetCurrentSection(1);
+    Frame().Selection().SetCurrentSection(1);
     ASSERT_EQ(Editor()->toPlainText(), QStringLiteral("First line\nSecond line"));
     Editor()->setFocus();
     LeaveText();
@@ -147,7 +147,7 @@ TEST_F(SectionEditorTest, TextTheBookCannotTakeIsRefusedAndTheEditorShowsTheBook
     Model().SetNewPagePerSection(true);
     Model().AddChoiceTo(1, 2, L"On", false);
     TestSupport::FillToNearlyFull(Model(), 2);
-    Model().SetCurrentSection(1);
+    Frame().Selection().SetCurrentSection(1);
     QApplication::clipboard()->setText(QString(2000, QLatin1Char('x')));
     Editor()->setFocus();
     Press(QKeySequence::Paste);
@@ -180,7 +180,7 @@ TEST_F(SectionEditorTest, ContextMenuAndSelectAllFollowTheSelectionAndClipboard)
 TEST_F(SectionEditorTest, AnEmptySlotCannotBeWrittenIn)
 {
     Model().CreateSection(3, L"");
-    Model().SetCurrentSection(2);
+    Frame().Selection().SetCurrentSection(2);
     EXPECT_FALSE(Editor()->isEnabled());
     QApplication::clipboard()->setText(QStringLiteral("x"));
     // Cut, Copy, Paste and Select All; Undo and Redo are the book's.

@@ -90,7 +90,7 @@ protected:
 
 TEST_F(SpellingTest, MisspelledWordsAreUnderlinedAndCorrectedFromTheRightClickMenu)
 {
-    Model().SetCurrentSection(1);
+    Frame().Selection().SetCurrentSection(1);
     Type(Editor(), QStringLiteral("The \U0001F409 dragn sleeps; the knight\u2019s 3rd gate-open, Grimsby."));
     ASSERT_TRUE(QTest::qWaitFor([this] { return Underlined(Editor()).size() == 2; }));
     EXPECT_EQ(Underlined(Editor()), (QStringList{QStringLiteral("dragn"), QStringLiteral("Grimsby")}));
@@ -131,7 +131,7 @@ TEST_F(SpellingTest, MarkingWordsLeavesTheBookAsItWas)
 
 TEST_F(SpellingTest, IgnoredWordsLastTheSessionAndAddedOnesAreKeptInTheUsersDictionary)
 {
-    Model().SetCurrentSection(1);
+    Frame().Selection().SetCurrentSection(1);
     TypeIntoSection(QStringLiteral("Grimsby Tarnholm"));
     ASSERT_TRUE(QTest::qWaitFor([this] { return Underlined(Editor()).size() == 2; }));
 
@@ -151,7 +151,7 @@ TEST_F(SpellingTest, IgnoredWordsLastTheSessionAndAddedOnesAreKeptInTheUsersDict
 
 TEST_F(SpellingTest, SwitchedOffNothingIsMarkedAndTheChoiceIsRemembered)
 {
-    Model().SetCurrentSection(1);
+    Frame().Selection().SetCurrentSection(1);
     TypeIntoSection(QStringLiteral("dragn"));
     ASSERT_TRUE(QTest::qWaitFor([this] { return !Underlined(Editor()).isEmpty(); }));
     QAction* check = Frame().Action(TarnGui::Strings::CheckSpelling);
@@ -171,7 +171,7 @@ TEST_F(SpellingTest, SwitchedOffNothingIsMarkedAndTheChoiceIsRemembered)
 
 TEST_F(SpellingTest, TheChoiceEditorsTextIsCheckedToo)
 {
-    Model().SetCurrentSection(1);
+    Frame().Selection().SetCurrentSection(1);
     QStringList underlined;
     script_.Then([&underlined](QWidget* dialog) {
         auto* text = dialog->findChild<QPlainTextEdit*>(QStringLiteral("ChoiceText"));
@@ -187,7 +187,7 @@ TEST_F(SpellingTest, TheChoiceEditorsTextIsCheckedToo)
 
 TEST_F(SpellingTest, ALanguageWithoutADictionaryIsSaidOnceAndLeftUnchecked)
 {
-    Model().SetCurrentSection(1);
+    Frame().Selection().SetCurrentSection(1);
     TypeIntoSection(QStringLiteral("dragn"));
     Model().SetLanguage(L"tlh");
     Frame().Spelling().FinishLoading();
@@ -210,7 +210,7 @@ TEST_F(SpellingTest, OnlyTheParagraphsInViewAreCheckedUntilTheyAreScrolledTo)
     for (int index = 0; index < 400; ++index) {
         paragraphs << QStringLiteral("The dragn %1 sleeps.").arg(index);
     }
-    Model().SetCurrentSection(1);
+    Frame().Selection().SetCurrentSection(1);
     Model().SetSectionText(1, paragraphs.join(QStringLiteral("\r\n")).toStdWString());
     ASSERT_TRUE(QTest::qWaitFor([this] { return !Underlined(Editor()).isEmpty(); }));
     const qsizetype checked = Underlined(Editor()).size();
