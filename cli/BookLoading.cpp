@@ -4,8 +4,6 @@
 #include "cli/CliCommands.h"
 #include "document/BookFileReader.h"
 #include "document/FileHandlingException.h"
-#include "document/NativePath.h"
-#include "document/TarnDataModel.h"
 
 #include <filesystem>
 #include <memory>
@@ -38,11 +36,6 @@ const TarnViewModel::BookFileContents& ReadBook(const std::string& path)
         return std::make_unique<TarnViewModel::BookFileContents>(TarnViewModel::ReadBookFile(path));
     });
     return *contents;
-}
-
-void LoadBookInto(TarnViewModel::TarnDataModel& model, const std::string& path)
-{
-    Reading([&] { model.Load(TarnViewModel::WidePath(path)); });
 }
 
 }  // namespace BrindleCli

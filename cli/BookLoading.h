@@ -5,18 +5,11 @@
 
 #include <string>
 
-namespace TarnViewModel {
-class TarnDataModel;
-}
-
 namespace BrindleCli {
 
 // The book's contents, read and checked; throws BookUnreadable naming the file. They are
 // kept until the process ends: the program exits right after its command, and freeing a big
 // book piece by piece would only delay that.
 const TarnViewModel::BookFileContents& ReadBook(const std::string& path);
-
-// Opens the book in the document, as the desktop program opens it.
-void LoadBookInto(TarnViewModel::TarnDataModel& model, const std::string& path);
 
 }  // namespace BrindleCli

@@ -2,19 +2,15 @@
 #include "cli/BookLoading.h"
 #include "cli/CliCommands.h"
 #include "cli/OffscreenGui.h"
-#include "controllers/FlowchartController.h"
-#include "controllers/SectionSelection.h"
 #include "document/NativePath.h"
-#include "document/TarnDataModel.h"
 #include "drawing/FlowchartImage.h"
-#include "drawing/FlowchartSceneView.h"
+#include "drawing/LaidOutFlowchart.h"
 #include "export/ExportFile.h"
 
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
 #include <map>
-#include <stdexcept>
 
 namespace BrindleCli {
 
@@ -40,23 +36,17 @@ TarnGui::ImageType ImageTypeOf(const std::string& path)
 }  // namespace
 
 // The chart is laid out and drawn as the desktop program lays it out and draws it, on Qt's
-// offscreen platform. The layout runs here
-// and now, as nothing else waits for it.
+// offscreen platform.
 int RunGraph(const Options& options)
 {
     const TarnGui::ImageType type = ImageTypeOf(options.output);
     TarnViewModel::RefuseExportOverBook(TarnViewModel::WidePath(options.output), TarnViewModel::WidePath(options.book));
+    const TarnViewModel::BookFileContents& book = ReadBook(options.book);
     const OffscreenGui gui;
-    TarnViewModel::TarnDataModel model;
-    TarnGui::FlowchartSceneView chart;
-    TarnViewModel::SectionSelection selection(model);
-    TarnViewModel::FlowchartController controller(model, selection, &chart);
-    LoadBookInto(model, options.book);
-    if (!controller.LayoutError().empty()) {
-        throw std::runtime_error(controller.LayoutError());
-    }
-    TarnGui::WriteFlowchartImage(TarnGui::RenderFlowchartImage(chart.Scene(), chart.Fonts(), options.zoom / 100.0),
-                                 QString::fromStdString(options.output), type);
+    const TarnGui::FlowchartFonts fonts = TarnGui::FlowchartFonts::Create();
+    const TarnGui::FlowchartScene chart = TarnGui::LaidOutFlowchart(book.graph, book.footer, fonts);
+    TarnGui::WriteFlowchartImage(TarnGui::RenderFlowchartImage(chart, fonts, options.zoom / 100.0), QString::fromStdString(options.output),
+                                 type);
     return 0;
 }
 

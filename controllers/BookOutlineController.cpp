@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "controllers/BookOutlineController.h"
 
-#include "controllers/SectionLabel.h"
 #include "controllers/SectionSelection.h"
 #include "document/TarnDataModel.h"
+#include "graph/SectionLabel.h"
 
 namespace TarnViewModel {
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "controllers/ChoicesController.h"
 
-#include "controllers/SectionLabel.h"
 #include "controllers/SectionSelection.h"
 #include "document/TarnDataModel.h"
 #include "export/FormatChoice.h"
+#include "graph/SectionLabel.h"
 
 #include <algorithm>
 

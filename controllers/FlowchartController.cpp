@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "controllers/FlowchartController.h"
 
-#include "controllers/SectionLabel.h"
 #include "controllers/SectionSelection.h"
 #include "document/TarnDataModel.h"
+#include "graph/SectionLabel.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,8 +12,6 @@ namespace TarnViewModel {
 
 namespace {
 
-constexpr double SmallestBoxWidth = 80.0;
-constexpr double SmallestBoxHeight = 50.0;
 // The space between provisional boxes, and the boxes to a row while a loaded book waits for
 // its first layout.
 constexpr double ProvisionalGap = 20.0;
@@ -317,8 +315,7 @@ void FlowchartController::OnSectionsRenumbered(const NumberChanges& changes)
 
 std::pair<double, double> FlowchartController::BoxSize(const Section& section, const std::wstring& label)
 {
-    const auto [width, height] = view_->MeasureSection(section.number, label);
-    return {std::max(width, SmallestBoxWidth), std::max(height, SmallestBoxHeight)};
+    return TarnViewModel::BoxSize(view_->MeasureSection(section.number, label));
 }
 
 FlowchartController::NodeKey FlowchartController::AddSection(const Section& section, const Placer& place)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "flowchart/FlowchartGraph.h"
 #include "graph/Numbering.h"
 #include "graph/Uuid.h"
 
@@ -11,6 +12,7 @@
 
 #include <cstdint>
 #include <map>
+#include <vector>
 
 namespace TarnGui {
 
@@ -57,5 +59,6 @@ struct FlowchartScene {
 };
 
 QRectF PointBounds(const QPolygonF& points);
+QPolygonF ToPolygon(const std::vector<TarnViewModel::RoutePoint>& points);
 
 }  // namespace TarnGui

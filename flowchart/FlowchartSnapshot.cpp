@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "flowchart/FlowchartSnapshot.h"
 
+#include <algorithm>
 #include <mutex>
 
 namespace TarnViewModel {
 
 namespace {
+
+constexpr double SmallestBoxWidth = 80.0;
+constexpr double SmallestBoxHeight = 50.0;
 
 // Never destroyed: a layout may still run on its thread while the program exits.
 std::mutex& GraphvizMutex()
@@ -15,6 +19,11 @@ std::mutex& GraphvizMutex()
 }
 
 }  // namespace
+
+std::pair<double, double> BoxSize(std::pair<double, double> measured)
+{
+    return {std::max(measured.first, SmallestBoxWidth), std::max(measured.second, SmallestBoxHeight)};
+}
 
 FlowchartLayout LayOut(const FlowchartSnapshot& snapshot)
 {

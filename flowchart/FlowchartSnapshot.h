@@ -6,9 +6,14 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace TarnViewModel {
+
+// The size of a section's box, from what its number and label take: never smaller than the
+// smallest box, so that short labels keep the chart even.
+std::pair<double, double> BoxSize(std::pair<double, double> measured);
 
 // What a layout needs of the book, copied so that it can be laid out away from the book.
 // Nodes and edges come in the order they were added, which "dot" takes into account.

@@ -3,7 +3,6 @@
 
 #include "controllers/FlowchartController.h"
 #include "controllers/SectionSelection.h"
-#include "drawing/FlowchartSceneView.h"
 #include "drawing/QtColour.h"
 #include "drawing/QtText.h"
 #include "shell/flowchart/CFlowchart.h"

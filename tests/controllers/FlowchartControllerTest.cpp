@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "controllers/FlowchartController.h"
 #include "RecordingViews.h"
-#include "controllers/SectionLabel.h"
 #include "controllers/SectionSelection.h"
 #include "document/TarnDataModel.h"
+#include "graph/SectionLabel.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -1,21 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "drawing/FlowchartSceneView.h"
+#include "shell/flowchart/FlowchartSceneView.h"
 
 #include "drawing/FlowchartPainter.h"
 #include "drawing/QtColour.h"
 #include "drawing/QtText.h"
 
 namespace TarnGui {
-
-QPolygonF ToPolygon(const TarnViewModel::RoutePoints& points)
-{
-    QPolygonF polygon;
-    polygon.reserve(static_cast<qsizetype>(points.size()));
-    for (const TarnViewModel::RoutePoint& point : points) {
-        polygon << QPointF(static_cast<float>(point.x), static_cast<float>(point.y));
-    }
-    return polygon;
-}
 
 FlowchartSceneView::FlowchartSceneView() : fonts_(FlowchartFonts::Create()) {}
 

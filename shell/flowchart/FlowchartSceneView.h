@@ -5,13 +5,9 @@
 #include "drawing/FlowchartFonts.h"
 #include "drawing/FlowchartScene.h"
 
-#include <QPolygonF>
-
 namespace TarnGui {
 
-QPolygonF ToPolygon(const TarnViewModel::RoutePoints& points);
-
-// The flowchart kept as a scene without a window, for drawing it into an image.
+// The flowchart as its controller builds it, kept as a scene without a window.
 class FlowchartSceneView : public TarnViewModel::IFlowchartView {
 public:
     FlowchartSceneView();

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "controllers/SectionLabel.h"
+#include "graph/SectionLabel.h"
 
 #include <algorithm>
 #include <string_view>
