@@ -28,7 +28,8 @@ constexpr double VisitedMarkInset = VisitedMarkReach + 2.0;
 
 }  // namespace
 
-CFlowchart::CFlowchart(QWidget* parent) : QAbstractScrollArea(parent), fonts_(FlowchartFonts::Create()), updates_(viewport())
+CFlowchart::CFlowchart(const FlowchartScene& scene, const FlowchartFonts& fonts, QWidget* parent)
+    : QAbstractScrollArea(parent), scene_(scene), fonts_(fonts), updates_(viewport())
 {
     setFocusPolicy(Qt::StrongFocus);
     viewport()->setMouseTracking(true);
@@ -37,46 +38,6 @@ CFlowchart::CFlowchart(QWidget* parent) : QAbstractScrollArea(parent), fonts_(Fl
     horizontalScrollBar()->setSingleStep(LineStep);
     verticalScrollBar()->setSingleStep(LineStep);
     UpdateScrollBars();
-}
-
-void CFlowchart::AddBox(std::uint32_t number, const QString& label, const QColor& fill, const QRectF& rect)
-{
-    scene_.AddBox(number, label, fill, rect);
-    InvalidateBox(number);
-}
-
-void CFlowchart::UpdateBox(std::uint32_t number, const QString& label, double width, double height)
-{
-    InvalidateBox(number);
-    scene_.UpdateBox(number, label, width, height);
-    InvalidateBox(number);
-}
-
-void CFlowchart::RemoveBox(std::uint32_t number)
-{
-    InvalidateBox(number);
-    scene_.RemoveBox(number);
-}
-
-// The selection ring belongs to the section, wherever its number goes.
-void CFlowchart::RenumberBox(std::uint32_t oldNumber, std::uint32_t newNumber)
-{
-    RenumberBoxes({{oldNumber, newNumber}});
-}
-
-void CFlowchart::SwapBoxes(std::uint32_t a, std::uint32_t b)
-{
-    scene_.SwapBoxes(a, b);
-    FollowSelection({{a, b}, {b, a}});
-    InvalidateBox(a);
-    InvalidateBox(b);
-}
-
-void CFlowchart::RenumberBoxes(const TarnViewModel::NumberChanges& changes)
-{
-    scene_.RenumberBoxes(changes);
-    FollowSelection(changes);
-    RepaintAll();
 }
 
 void CFlowchart::FollowSelection(const TarnViewModel::NumberChanges& changes)
@@ -93,52 +54,12 @@ void CFlowchart::FollowSelection(const TarnViewModel::NumberChanges& changes)
     }
 }
 
-void CFlowchart::SetBoxColour(std::uint32_t number, const QColor& fill)
-{
-    scene_.SetBoxColour(number, fill);
-    InvalidateBox(number);
-}
-
-void CFlowchart::MoveBox(std::uint32_t number, double left, double top)
-{
-    InvalidateBox(number);
-    scene_.MoveBox(number, left, top);
-    InvalidateBox(number);
-}
-
-void CFlowchart::AddArrow(const TarnViewModel::Uuid& id, const QPolygonF& points, bool hidden)
-{
-    InvalidateArrow(id);
-    scene_.AddArrow(id, points, hidden);
-    InvalidateArrow(id);
-}
-
-void CFlowchart::SetArrowPoints(const TarnViewModel::Uuid& id, const QPolygonF& points)
-{
-    InvalidateArrow(id);
-    scene_.SetArrowPoints(id, points);
-    InvalidateArrow(id);
-}
-
-void CFlowchart::SetArrowHidden(const TarnViewModel::Uuid& id, bool hidden)
-{
-    scene_.SetArrowHidden(id, hidden);
-    InvalidateArrow(id);
-}
-
-void CFlowchart::RemoveArrow(const TarnViewModel::Uuid& id)
-{
-    InvalidateArrow(id);
-    scene_.RemoveArrow(id);
-}
-
 void CFlowchart::SelectBox(std::uint32_t number)
 {
     const auto found = scene_.boxes.find(number);
     if (found == scene_.boxes.end()) {
         return;
     }
-    found->second.selected = true;
     selected_ = number;
     const QRect area = BoxWindowArea(found->second);
     if (viewport()->rect().contains(area)) {
@@ -168,18 +89,10 @@ void CFlowchart::CentreOn(const FlowchartBox& box)
 void CFlowchart::ClearSelection()
 {
     selected_.reset();
-    for (auto& [number, box] : scene_.boxes) {
-        if (box.selected) {
-            box.selected = false;
-            viewport()->update(BoxWindowArea(box));
-        }
-    }
 }
 
-void CFlowchart::SetGraphSize(int width, int height)
+void CFlowchart::GraphResized()
 {
-    scene_.graphWidth = width;
-    scene_.graphHeight = height;
     UpdateScrollBars();
 }
 
@@ -251,20 +164,6 @@ void CFlowchart::ScrollDocumentPointTo(const QPointF& document, const QPointF& w
     const double scale = ChartScale(zoom_);
     horizontalScrollBar()->setValue(static_cast<int>(std::lround((document.x() + ChartMargin) * scale - window.x())));
     verticalScrollBar()->setValue(static_cast<int>(std::lround((document.y() + ChartMargin) * scale - window.y())));
-}
-
-void CFlowchart::SetFooter(const QString& footer)
-{
-    scene_.footer = footer;
-    RepaintAll();
-}
-
-void CFlowchart::ClearAll()
-{
-    scene_.Clear();
-    selected_.reset();
-    UpdateScrollBars();
-    RepaintAll();
 }
 
 void CFlowchart::BeginUpdate()
@@ -449,25 +348,22 @@ void CFlowchart::UpdateScrollBars()
     vertical->setPageStep(page.height());
 }
 
-void CFlowchart::Invalidate(const QRectF& documentRect)
-{
-    if (!documentRect.isNull()) {
-        viewport()->update(ToWindow(documentRect));
-    }
-}
-
 void CFlowchart::InvalidateBox(std::uint32_t number)
 {
     if (const FlowchartBox* box = scene_.Box(number)) {
-        viewport()->update(BoxWindowArea(*box));
+        InvalidateBox(*box);
     }
 }
 
-void CFlowchart::InvalidateArrow(const TarnViewModel::Uuid& id)
+void CFlowchart::InvalidateBox(const FlowchartBox& box)
 {
-    const FlowchartArrow* arrow = scene_.Arrow(id);
-    if (arrow != nullptr && !arrow->points.isEmpty()) {
-        Invalidate(ArrowPaintArea(*arrow));
+    viewport()->update(BoxWindowArea(box));
+}
+
+void CFlowchart::InvalidateArrow(const FlowchartArrow& arrow)
+{
+    if (!arrow.points.isEmpty()) {
+        viewport()->update(ToWindow(ArrowPaintArea(arrow)));
     }
 }
 

@@ -12,8 +12,9 @@
 
 namespace TarnGui {
 
-// The flowchart's drawing window: holds the boxes and arrows, paints the part of the
-// chart that needs it, scrolls, zooms and selects the box that is clicked.
+// The flowchart's drawing window: paints the part of the scene that needs it, scrolls,
+// zooms, rings the selected box and selects the box that is clicked. The scene is the
+// chart pane's, which tells it what changed.
 class CFlowchart : public QAbstractScrollArea {
     Q_OBJECT
 public:
@@ -21,7 +22,7 @@ public:
     // Asked to zoom in (true) or out by Ctrl and the wheel.
     using ZoomHandler = std::function<void(bool in)>;
 
-    explicit CFlowchart(QWidget* parent = nullptr);
+    CFlowchart(const FlowchartScene& scene, const FlowchartFonts& fonts, QWidget* parent = nullptr);
 
     void SetSelectHandler(SelectHandler handler) { selectHandler_ = std::move(handler); }
     void SetZoomHandler(ZoomHandler handler) { zoomHandler_ = std::move(handler); }
@@ -31,32 +32,26 @@ public:
     // The number of the box that is ringed.
     std::optional<std::uint32_t> Ringed() const { return selected_; }
 
-    void AddBox(std::uint32_t number, const QString& label, const QColor& fill, const QRectF& rect);
-    void UpdateBox(std::uint32_t number, const QString& label, double width, double height);
-    void RemoveBox(std::uint32_t number);
-    void RenumberBox(std::uint32_t oldNumber, std::uint32_t newNumber);
-    void SwapBoxes(std::uint32_t a, std::uint32_t b);
-    void RenumberBoxes(const TarnViewModel::NumberChanges& changes);
-    void SetBoxColour(std::uint32_t number, const QColor& fill);
-    void MoveBox(std::uint32_t number, double left, double top);
-    void AddArrow(const TarnViewModel::Uuid& id, const QPolygonF& points, bool hidden);
-    void SetArrowPoints(const TarnViewModel::Uuid& id, const QPolygonF& points);
-    void SetArrowHidden(const TarnViewModel::Uuid& id, bool hidden);
-    void RemoveArrow(const TarnViewModel::Uuid& id);
+    // Where a box or an arrow is, or was, painted, to be painted again.
+    void InvalidateBox(const FlowchartBox& box);
+    void InvalidateArrow(const FlowchartArrow& arrow);
+    void RepaintAll();
+    // The ring stays on the section's box, whatever number it takes.
+    void FollowSelection(const TarnViewModel::NumberChanges& changes);
+    // The chart's size changed, and with it the scroll ranges.
+    void GraphResized();
+    // Rings the box, bringing it into sight.
     void SelectBox(std::uint32_t number);
     void ClearSelection();
     // Marks the sections of the play-test path; none when nobody is playing.
     void SetVisited(std::set<std::uint32_t> numbers);
     const std::set<std::uint32_t>& Visited() const { return visited_; }
-    void SetGraphSize(int width, int height);
     // Keeps the point under the pointer when the wheel zooms, else the selected box or the
     // middle of the window, where it is on the screen.
     void SetZoom(double factor);
     // A layout moves the boxes; the selected box stays where it was on the screen.
     void BeginLayout();
     void EndLayout();
-    void SetFooter(const QString& footer);
-    void ClearAll();
     void BeginUpdate();
     void EndUpdate();
 
@@ -80,28 +75,23 @@ protected:
 
 private:
     void UpdateScrollBars();
-    void Invalidate(const QRectF& documentRect);
     void InvalidateBox(std::uint32_t number);
     // Where a box, its outline and its selection ring lie in the window.
     QRect BoxWindowArea(const FlowchartBox& box) const;
-    void InvalidateArrow(const TarnViewModel::Uuid& id);
-    void RepaintAll();
     const FlowchartBox* SelectedBox() const;
     QPointF AnchorInWindow() const;
     QPointF ToWindowPoint(const QPointF& document) const;
     QPointF ToDocument(const QPointF& window) const;
     void ScrollDocumentPointTo(const QPointF& document, const QPointF& window);
     void CentreOn(const FlowchartBox& box);
-    // The ring stays on the section's box, whatever number it takes.
-    void FollowSelection(const TarnViewModel::NumberChanges& changes);
 
     struct HeldBox {
         std::uint32_t number;
         QPointF window;
     };
 
-    FlowchartScene scene_;
-    FlowchartFonts fonts_;
+    const FlowchartScene& scene_;
+    const FlowchartFonts& fonts_;
     double zoom_ = 1.0;
     UpdateBracket updates_;
     SelectHandler selectHandler_;

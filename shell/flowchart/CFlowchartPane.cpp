@@ -3,7 +3,6 @@
 
 #include "controllers/FlowchartController.h"
 #include "controllers/SectionSelection.h"
-#include "drawing/QtColour.h"
 #include "drawing/QtText.h"
 #include "shell/flowchart/CFlowchart.h"
 #include "shell/flowchart/CFlowchartToolBar.h"
@@ -25,12 +24,18 @@ CFlowchartPane::CFlowchartPane(TarnViewModel::SectionSelection& selection, QWidg
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     toolBar_ = new CFlowchartToolBar(content);
-    chart_ = new CFlowchart(content);
+    chart_ = new CFlowchart(Scene(), Fonts(), content);
     layout->addWidget(toolBar_);
     layout->addWidget(chart_, 1);
     content->setFocusProxy(chart_);
     setWidget(content);
     chart_->SetSelectHandler([this, &selection](std::uint32_t number) { RunGuarded(this, [&] { selection.SetCurrentSection(number); }); });
+}
+
+// The chart shows the scene kept in a base class, which goes before the widget's children do.
+CFlowchartPane::~CFlowchartPane()
+{
+    delete widget();
 }
 
 void CFlowchartPane::SetController(TarnViewModel::FlowchartController* controller)
@@ -57,33 +62,6 @@ void CFlowchartPane::NoteUnfitted(bool fits)
     }
 }
 
-std::pair<double, double> CFlowchartPane::MeasureSection(std::uint32_t number, const std::wstring& label)
-{
-    const QSizeF size = MeasureBox(chart_->Fonts(), QString::number(number), ToQString(label));
-    return {size.width(), size.height()};
-}
-
-void CFlowchartPane::AddSectionNode(std::uint32_t number, const std::wstring& label, const TarnViewModel::Colour& colour, double left,
-                                    double top, double width, double height)
-{
-    chart_->AddBox(number, ToQString(label), ToQColor(colour), QRectF(left, top, width, height));
-}
-
-void CFlowchartPane::UpdateSectionNode(std::uint32_t number, const std::wstring& label, double width, double height)
-{
-    chart_->UpdateBox(number, ToQString(label), width, height);
-}
-
-void CFlowchartPane::AddChoiceEdge(const TarnViewModel::Uuid& id, const TarnViewModel::RoutePoints& points, bool hidden)
-{
-    chart_->AddArrow(id, ToPolygon(points), hidden);
-}
-
-void CFlowchartPane::SetChoiceHidden(const TarnViewModel::Uuid& id, bool hidden)
-{
-    chart_->SetArrowHidden(id, hidden);
-}
-
 void CFlowchartPane::BeginLayout()
 {
     chart_->BeginLayout();
@@ -94,44 +72,22 @@ void CFlowchartPane::EndLayout()
     chart_->EndLayout();
 }
 
-void CFlowchartPane::SetSectionPosition(std::uint32_t number, double left, double top)
-{
-    chart_->MoveBox(number, left, top);
-}
-
-void CFlowchartPane::SetChoicePoints(const TarnViewModel::Uuid& id, const TarnViewModel::RoutePoints& points)
-{
-    chart_->SetArrowPoints(id, ToPolygon(points));
-}
-
-void CFlowchartPane::RemoveSectionNode(std::uint32_t number)
-{
-    chart_->RemoveBox(number);
-}
-
-void CFlowchartPane::RemoveChoiceEdge(const TarnViewModel::Uuid& id)
-{
-    chart_->RemoveArrow(id);
-}
-
 void CFlowchartPane::SelectSectionNode(std::uint32_t number)
 {
+    FlowchartSceneView::SelectSectionNode(number);
     chart_->SelectBox(number);
 }
 
 void CFlowchartPane::ClearSelection()
 {
+    FlowchartSceneView::ClearSelection();
     chart_->ClearSelection();
 }
 
 void CFlowchartPane::SetGraphSize(int width, int height)
 {
-    chart_->SetGraphSize(width, height);
-}
-
-void CFlowchartPane::SetSectionColour(std::uint32_t number, const TarnViewModel::Colour& colour)
-{
-    chart_->SetBoxColour(number, ToQColor(colour));
+    FlowchartSceneView::SetGraphSize(width, height);
+    chart_->GraphResized();
 }
 
 void CFlowchartPane::SetZoom(double factor, const std::wstring& text)
@@ -151,29 +107,31 @@ void CFlowchartPane::EnableZoomOut(bool enable)
     toolBar_->EnableZoomOut(enable);
 }
 
-void CFlowchartPane::RenumberSectionNode(std::uint32_t oldNumber, std::uint32_t newNumber)
-{
-    chart_->RenumberBox(oldNumber, newNumber);
-}
-
-void CFlowchartPane::SwapSectionNodes(std::uint32_t a, std::uint32_t b)
-{
-    chart_->SwapBoxes(a, b);
-}
-
-void CFlowchartPane::RenumberSectionNodes(const TarnViewModel::NumberChanges& changes)
-{
-    chart_->RenumberBoxes(changes);
-}
-
 void CFlowchartPane::ClearAll()
 {
-    chart_->ClearAll();
+    chart_->ClearSelection();
+    FlowchartSceneView::ClearAll();
+    chart_->GraphResized();
 }
 
-void CFlowchartPane::SetFooterText(const std::wstring& footer)
+void CFlowchartPane::BoxChanged(const FlowchartBox& box)
 {
-    chart_->SetFooter(ToQString(footer));
+    chart_->InvalidateBox(box);
+}
+
+void CFlowchartPane::ArrowChanged(const FlowchartArrow& arrow)
+{
+    chart_->InvalidateArrow(arrow);
+}
+
+void CFlowchartPane::BoxesRenumbered(const TarnViewModel::NumberChanges& changes)
+{
+    chart_->FollowSelection(changes);
+}
+
+void CFlowchartPane::ChartChanged()
+{
+    chart_->RepaintAll();
 }
 
 void CFlowchartPane::BeginUpdate()

@@ -9,6 +9,30 @@ namespace TarnGui {
 
 FlowchartSceneView::FlowchartSceneView() : fonts_(FlowchartFonts::Create()) {}
 
+template <class Change>
+void FlowchartSceneView::ChangeBox(std::uint32_t number, Change change)
+{
+    if (const FlowchartBox* before = scene_.Box(number)) {
+        BoxChanged(*before);
+    }
+    change();
+    if (const FlowchartBox* after = scene_.Box(number)) {
+        BoxChanged(*after);
+    }
+}
+
+template <class Change>
+void FlowchartSceneView::ChangeArrow(const TarnViewModel::Uuid& id, Change change)
+{
+    if (const FlowchartArrow* before = scene_.Arrow(id)) {
+        ArrowChanged(*before);
+    }
+    change();
+    if (const FlowchartArrow* after = scene_.Arrow(id)) {
+        ArrowChanged(*after);
+    }
+}
+
 std::pair<double, double> FlowchartSceneView::MeasureSection(std::uint32_t number, const std::wstring& label)
 {
     const QSizeF size = MeasureBox(fonts_, QString::number(number), ToQString(label));
@@ -18,42 +42,57 @@ std::pair<double, double> FlowchartSceneView::MeasureSection(std::uint32_t numbe
 void FlowchartSceneView::AddSectionNode(std::uint32_t number, const std::wstring& label, const TarnViewModel::Colour& colour, double left,
                                         double top, double width, double height)
 {
-    scene_.AddBox(number, ToQString(label), ToQColor(colour), QRectF(left, top, width, height));
+    ChangeBox(number, [&] { scene_.AddBox(number, ToQString(label), ToQColor(colour), QRectF(left, top, width, height)); });
 }
 
 void FlowchartSceneView::UpdateSectionNode(std::uint32_t number, const std::wstring& label, double width, double height)
 {
-    scene_.UpdateBox(number, ToQString(label), width, height);
+    ChangeBox(number, [&] { scene_.UpdateBox(number, ToQString(label), width, height); });
 }
 
 void FlowchartSceneView::AddChoiceEdge(const TarnViewModel::Uuid& id, const TarnViewModel::RoutePoints& points, bool hidden)
 {
-    scene_.AddArrow(id, ToPolygon(points), hidden);
+    ChangeArrow(id, [&] { scene_.AddArrow(id, ToPolygon(points), hidden); });
 }
 
 void FlowchartSceneView::SetChoiceHidden(const TarnViewModel::Uuid& id, bool hidden)
 {
-    scene_.SetArrowHidden(id, hidden);
+    ChangeArrow(id, [&] { scene_.SetArrowHidden(id, hidden); });
 }
 
 void FlowchartSceneView::SetSectionPosition(std::uint32_t number, double left, double top)
 {
-    scene_.MoveBox(number, left, top);
+    ChangeBox(number, [&] { scene_.MoveBox(number, left, top); });
 }
 
 void FlowchartSceneView::SetChoicePoints(const TarnViewModel::Uuid& id, const TarnViewModel::RoutePoints& points)
 {
-    scene_.SetArrowPoints(id, ToPolygon(points));
+    ChangeArrow(id, [&] { scene_.SetArrowPoints(id, ToPolygon(points)); });
 }
 
 void FlowchartSceneView::RemoveSectionNode(std::uint32_t number)
 {
-    scene_.RemoveBox(number);
+    ChangeBox(number, [&] { scene_.RemoveBox(number); });
 }
 
 void FlowchartSceneView::RemoveChoiceEdge(const TarnViewModel::Uuid& id)
 {
-    scene_.RemoveArrow(id);
+    ChangeArrow(id, [&] { scene_.RemoveArrow(id); });
+}
+
+void FlowchartSceneView::SelectSectionNode(std::uint32_t number)
+{
+    ChangeBox(number, [&] { scene_.SetBoxSelected(number, true); });
+}
+
+void FlowchartSceneView::ClearSelection()
+{
+    for (auto& [number, box] : scene_.boxes) {
+        if (box.selected) {
+            box.selected = false;
+            BoxChanged(box);
+        }
+    }
 }
 
 void FlowchartSceneView::SetGraphSize(int width, int height)
@@ -64,32 +103,42 @@ void FlowchartSceneView::SetGraphSize(int width, int height)
 
 void FlowchartSceneView::SetSectionColour(std::uint32_t number, const TarnViewModel::Colour& colour)
 {
-    scene_.SetBoxColour(number, ToQColor(colour));
+    ChangeBox(number, [&] { scene_.SetBoxColour(number, ToQColor(colour)); });
 }
 
 void FlowchartSceneView::RenumberSectionNode(std::uint32_t oldNumber, std::uint32_t newNumber)
 {
-    scene_.RenumberBox(oldNumber, newNumber);
+    RenumberSectionNodes({{oldNumber, newNumber}});
 }
 
 void FlowchartSceneView::SwapSectionNodes(std::uint32_t a, std::uint32_t b)
 {
     scene_.SwapBoxes(a, b);
+    BoxesRenumbered({{a, b}, {b, a}});
+    for (const std::uint32_t number : {a, b}) {
+        if (const FlowchartBox* box = scene_.Box(number)) {
+            BoxChanged(*box);
+        }
+    }
 }
 
 void FlowchartSceneView::RenumberSectionNodes(const TarnViewModel::NumberChanges& changes)
 {
     scene_.RenumberBoxes(changes);
+    BoxesRenumbered(changes);
+    ChartChanged();
 }
 
 void FlowchartSceneView::ClearAll()
 {
     scene_.Clear();
+    ChartChanged();
 }
 
 void FlowchartSceneView::SetFooterText(const std::wstring& footer)
 {
     scene_.footer = ToQString(footer);
+    ChartChanged();
 }
 
 }  // namespace TarnGui

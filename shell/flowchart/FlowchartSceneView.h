@@ -7,7 +7,8 @@
 
 namespace TarnGui {
 
-// The flowchart as its controller builds it, kept as a scene without a window.
+// The flowchart as its controller builds it, kept as a scene. The chart pane adds the
+// window to it: what changed is painted again, and the selection, zoom and status are shown.
 class FlowchartSceneView : public TarnViewModel::IFlowchartView {
 public:
     FlowchartSceneView();
@@ -27,9 +28,8 @@ public:
     void SetChoicePoints(const TarnViewModel::Uuid& id, const TarnViewModel::RoutePoints& points) override;
     void RemoveSectionNode(std::uint32_t number) override;
     void RemoveChoiceEdge(const TarnViewModel::Uuid& id) override;
-    // An image shows no selection.
-    void SelectSectionNode(std::uint32_t) override {}
-    void ClearSelection() override {}
+    void SelectSectionNode(std::uint32_t number) override;
+    void ClearSelection() override;
     void SetGraphSize(int width, int height) override;
     void SetSectionColour(std::uint32_t number, const TarnViewModel::Colour& colour) override;
     void SetZoom(double, const std::wstring&) override {}
@@ -44,7 +44,20 @@ public:
     void EndUpdate() override {}
     void ShowLayoutStatus(TarnViewModel::LayoutStatus, const std::wstring&) override {}
 
+protected:
+    // A box or an arrow is about to change or has changed, where it is painted then.
+    virtual void BoxChanged(const FlowchartBox&) {}
+    virtual void ArrowChanged(const FlowchartArrow&) {}
+    // Boxes took other numbers, or the whole chart changed.
+    virtual void BoxesRenumbered(const TarnViewModel::NumberChanges&) {}
+    virtual void ChartChanged() {}
+
 private:
+    template <class Change>
+    void ChangeBox(std::uint32_t number, Change change);
+    template <class Change>
+    void ChangeArrow(const TarnViewModel::Uuid& id, Change change);
+
     FlowchartScene scene_;
     FlowchartFonts fonts_;
 };

@@ -1,5 +1,8 @@
 // SPDX-License-Identifier: MIT
+#include "controllers/SectionSelection.h"
+#include "document/TarnDataModel.h"
 #include "shell/flowchart/CFlowchart.h"
+#include "shell/flowchart/CFlowchartPane.h"
 
 #include <QImage>
 #include <QScrollBar>
@@ -11,20 +14,23 @@ namespace {
 
 using namespace TarnGui;
 
-// A chart window of a fixed size holding two boxes side by side with a gap between them.
+// The chart pane of a fixed size holding two boxes side by side with a gap between them.
 struct FlowchartWindowTest : testing::Test {
-    CFlowchart chart;
+    TarnViewModel::TarnDataModel model;
+    TarnViewModel::SectionSelection selection{model};
+    CFlowchartPane pane{selection, nullptr};
+    CFlowchart& chart = *pane.Chart();
     std::vector<std::uint32_t> selected;
 
     void SetUp() override
     {
-        chart.resize(400, 300);
+        pane.resize(400, 340);
         chart.SetSelectHandler([this](std::uint32_t number) { selected.push_back(number); });
-        chart.AddBox(1, QStringLiteral("Gate"), QColor(0, 0, 128), QRectF(0, 0, 80, 50));
-        chart.AddBox(2, QStringLiteral("Wall"), QColor(255, 255, 0), QRectF(120, 0, 80, 50));
-        chart.SetGraphSize(200, 50);
-        chart.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&chart));
+        pane.AddSectionNode(1, L"Gate", {0, 0, 128}, 0, 0, 80, 50);
+        pane.AddSectionNode(2, L"Wall", {255, 255, 0}, 120, 0, 80, 50);
+        pane.SetGraphSize(200, 50);
+        pane.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&pane));
     }
     void ClickAt(int x, int y) { QTest::mouseClick(chart.viewport(), Qt::LeftButton, {}, QPoint(x, y)); }
 };
@@ -71,13 +77,13 @@ TEST_F(FlowchartWindowTest, ClickingSelectsTheBoxWithinOneUnitOfItsEdge)
 
 TEST_F(FlowchartWindowTest, ScrollRangeFollowsZoomAndDisappearsWhenCleared)
 {
-    chart.SetGraphSize(1000, 2000);
+    pane.SetGraphSize(1000, 2000);
     chart.SetZoom(0.5);
     EXPECT_EQ(chart.HorizontalRange(), 510);
     EXPECT_EQ(chart.horizontalScrollBar()->maximum(), 510 - chart.viewport()->width());
     QApplication::processEvents();
     EXPECT_TRUE(chart.verticalScrollBar()->isVisibleTo(&chart));
-    chart.ClearAll();
+    pane.ClearAll();
     QApplication::processEvents();
     EXPECT_EQ(chart.horizontalScrollBar()->maximum(), 0);
     EXPECT_EQ(chart.verticalScrollBar()->maximum(), 0);
@@ -87,7 +93,7 @@ TEST_F(FlowchartWindowTest, ScrollRangeFollowsZoomAndDisappearsWhenCleared)
 
 TEST_F(FlowchartWindowTest, KeysAndTheWheelScrollWithinTheRange)
 {
-    chart.SetGraphSize(200, 3000);
+    pane.SetGraphSize(200, 3000);
     QScrollBar* bar = chart.verticalScrollBar();
     QTest::keyClick(&chart, Qt::Key_End);
     EXPECT_EQ(bar->value(), bar->maximum());
@@ -109,14 +115,14 @@ TEST_F(FlowchartWindowTest, KeysAndTheWheelScrollWithinTheRange)
 
 TEST_F(FlowchartWindowTest, SelectingABoxOutOfSightCentresItWithinTheRange)
 {
-    chart.AddBox(3, QStringLiteral("Tower"), Qt::white, QRectF(0, 2950, 80, 50));
-    chart.SetGraphSize(200, 3000);
-    chart.SelectBox(3);
+    pane.AddSectionNode(3, L"Tower", {255, 255, 255}, 0, 2950, 80, 50);
+    pane.SetGraphSize(200, 3000);
+    pane.SelectSectionNode(3);
     QScrollBar* bar = chart.verticalScrollBar();
     // The box's centre would go to the middle of the window, but the range ends first.
     EXPECT_EQ(bar->value(), bar->maximum());
     EXPECT_TRUE(chart.Scene().boxes.at(3).selected);
-    chart.ClearSelection();
+    pane.ClearSelection();
     EXPECT_FALSE(chart.Scene().boxes.at(3).selected);
 }
 
@@ -134,9 +140,9 @@ TEST_F(FlowchartWindowTest, PaintsBoxesInTheirFillsOnGrey)
 TEST_F(FlowchartWindowTest, ZoomingOutAndBackKeepsTheSelectedBoxWhereItWas)
 {
     // A chart much bigger than the window, with the selected box far from its corner.
-    chart.AddBox(3, QStringLiteral("Tower"), Qt::white, QRectF(2400, 1800, 80, 50));
-    chart.SetGraphSize(5000, 4000);
-    chart.SelectBox(3);
+    pane.AddSectionNode(3, L"Tower", {255, 255, 255}, 2400, 1800, 80, 50);
+    pane.SetGraphSize(5000, 4000);
+    pane.SelectSectionNode(3);
     const QRect before = chart.ToWindow(chart.Scene().boxes.at(3).rect);
     ASSERT_TRUE(chart.viewport()->rect().contains(before));
     const auto inSight = [&] { return chart.viewport()->rect().contains(chart.ToWindow(chart.Scene().boxes.at(3).rect).center()); };
@@ -165,21 +171,21 @@ TEST_F(FlowchartWindowTest, TheSelectedBoxIsRingedAtScreenScaleAtEveryZoom)
         return shown.pixelColor(box.left() - 3, box.center().y()) == ring;
     };
     EXPECT_FALSE(ringed());
-    chart.SelectBox(2);
+    pane.SelectSectionNode(2);
     EXPECT_TRUE(ringed());
     chart.SetZoom(0.1);
     EXPECT_TRUE(ringed());
-    chart.ClearSelection();
+    pane.ClearSelection();
     EXPECT_FALSE(ringed());
 }
 
 TEST_F(FlowchartWindowTest, RenumberingAndSwappingKeepEachBoxInPlace)
 {
-    chart.SwapBoxes(1, 2);
+    pane.SwapSectionNodes(1, 2);
     EXPECT_EQ(chart.Scene().boxes.at(1).label, "Wall");
     EXPECT_EQ(chart.Scene().boxes.at(1).rect.left(), 120);
     EXPECT_EQ(chart.Scene().boxes.at(1).numberText, "1");
-    chart.RenumberBox(2, 7);
+    pane.RenumberSectionNode(2, 7);
     EXPECT_EQ(chart.Scene().boxes.count(2), 0u);
     EXPECT_EQ(chart.Scene().boxes.at(7).label, "Gate");
     EXPECT_EQ(chart.Scene().boxes.at(7).numberText, "7");
