@@ -6,7 +6,9 @@
 
 #include <map>
 
-namespace TarnViewModel {
+namespace Analysis {
+
+using namespace TarnViewModel;
 
 bool CheckReport::HasProblems() const
 {
@@ -53,4 +55,4 @@ CheckReport CheckBook(const TarnViewModel::StoryGraph& graph)
     return report;
 }
 
-}  // namespace TarnViewModel
+}  // namespace Analysis

@@ -5,9 +5,11 @@
 #include <vector>
 
 namespace TarnViewModel {
-
 class StoryGraph;
 struct Section;
+}  // namespace TarnViewModel
+
+namespace Analysis {
 
 struct ChoiceLink {
     std::uint32_t source = 0;
@@ -32,9 +34,9 @@ struct CheckReport {
 };
 
 // Only spaces and line breaks, or nothing at all.
-bool HasNoText(const Section& section);
+bool HasNoText(const TarnViewModel::Section& section);
 
 // Section 1 is where the reader starts; a book without it reaches nothing.
 CheckReport CheckBook(const TarnViewModel::StoryGraph& graph);
 
-}  // namespace TarnViewModel
+}  // namespace Analysis

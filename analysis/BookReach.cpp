@@ -5,7 +5,9 @@
 
 #include <deque>
 
-namespace TarnViewModel {
+namespace Analysis {
+
+using namespace TarnViewModel;
 
 StoryLinks::StoryLinks(const TarnViewModel::StoryGraph& graph)
 {
@@ -40,4 +42,4 @@ std::vector<std::int64_t> DistancesFromStart(const StoryLinks& links)
     return distance;
 }
 
-}  // namespace TarnViewModel
+}  // namespace Analysis

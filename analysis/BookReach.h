@@ -5,8 +5,10 @@
 #include <vector>
 
 namespace TarnViewModel {
-
 class StoryGraph;
+}  // namespace TarnViewModel
+
+namespace Analysis {
 
 // The book's sections as numbered nodes and their choices as edges, for walking the story.
 struct StoryLinks {
@@ -22,4 +24,4 @@ struct StoryLinks {
 // way leads.
 std::vector<std::int64_t> DistancesFromStart(const StoryLinks& links);
 
-}  // namespace TarnViewModel
+}  // namespace Analysis

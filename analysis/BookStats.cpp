@@ -7,7 +7,9 @@
 #include <cwctype>
 #include <utility>
 
-namespace TarnViewModel {
+namespace Analysis {
+
+using namespace TarnViewModel;
 
 namespace {
 
@@ -119,4 +121,4 @@ std::uint64_t ReadingMinutes(const BookStats& stats)
     return (stats.words + WordsPerMinute - 1) / WordsPerMinute;
 }
 
-}  // namespace TarnViewModel
+}  // namespace Analysis

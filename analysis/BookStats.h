@@ -5,8 +5,10 @@
 #include <optional>
 
 namespace TarnViewModel {
-
 class StoryGraph;
+}  // namespace TarnViewModel
+
+namespace Analysis {
 
 struct BookStats {
     std::uint32_t sections = 0;
@@ -29,4 +31,4 @@ BookStats CountBook(const TarnViewModel::StoryGraph& graph);
 // Minutes a reader takes over every word at 200 words a minute, a part minute counted whole.
 std::uint64_t ReadingMinutes(const BookStats& stats);
 
-}  // namespace TarnViewModel
+}  // namespace Analysis

@@ -22,9 +22,9 @@ void ImportTwee(benchmark::State& state)
     TweeExporter().Export(*model->Snapshot(), twee);
     const std::string text = twee.str();
     for (auto _ : state) {
-        const TwineFile file = ReadTwineText(text, "book.twee");
+        const Import::TwineFile file = Import::ReadTwineText(text, "book.twee");
         std::vector<std::string> warnings;
-        benchmark::DoNotOptimize(ImportStory(file.stories.front(), "book.twee", warnings));
+        benchmark::DoNotOptimize(Import::ImportStory(file.stories.front(), "book.twee", warnings));
     }
     state.counters["file_MB"] = static_cast<double>(text.size()) / (1024.0 * 1024.0);
 }
@@ -72,9 +72,9 @@ void ReadHostileTwine(benchmark::State& state)
     const std::string text = Hostile(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         try {
-            const TwineFile file = ReadTwineText(text, "hostile");
+            const Import::TwineFile file = Import::ReadTwineText(text, "hostile");
             std::vector<std::string> warnings;
-            benchmark::DoNotOptimize(ImportStory(file.stories.front(), "hostile", warnings));
+            benchmark::DoNotOptimize(Import::ImportStory(file.stories.front(), "hostile", warnings));
         } catch (const std::exception&) {
         }
     }

@@ -564,8 +564,7 @@ void BM_SpellingKeystroke(benchmark::State& state)
         QApplication::processEvents();
         keystroke = std::max(keystroke, stalls.LongestMs());
     }
-    state.counters["paragraph_words"] =
-        static_cast<double>(TarnViewModel::FindWords(editor->document()->begin().text().toStdWString()).size());
+    state.counters["paragraph_words"] = static_cast<double>(Spelling::FindWords(editor->document()->begin().text().toStdWString()).size());
     state.counters["keystroke_ms"] = keystroke;
     frame.SectionView()->CommitText();
     SetSpelling(true);
@@ -611,7 +610,7 @@ void BM_SpellCheckPage(benchmark::State& state)
     int words = 0;
     for (QTextBlock block = editor->document()->begin(); block.isValid(); block = block.next()) {
         if (block.userState() == 1) {
-            words += static_cast<int>(TarnViewModel::FindWords(block.text().toStdWString()).size());
+            words += static_cast<int>(Spelling::FindWords(block.text().toStdWString()).size());
         }
     }
     state.counters["checked_words"] = words;

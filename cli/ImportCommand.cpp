@@ -23,14 +23,14 @@ bool SameIfid(std::string a, std::string b)
 
 // The story named by --story, by its name or its IFID; two stories of one name are told
 // apart only by their IFIDs.
-const TarnViewModel::TwineStory& ChosenStory(const TarnViewModel::TwineFile& file, const std::string& chosen)
+const Import::TwineStory& ChosenStory(const Import::TwineFile& file, const std::string& chosen)
 {
     if (chosen.empty() && file.stories.size() == 1) {
         return file.stories.front();
     }
-    std::vector<const TarnViewModel::TwineStory*> matches;
+    std::vector<const Import::TwineStory*> matches;
     std::string names;
-    for (const TarnViewModel::TwineStory& story : file.stories) {
+    for (const Import::TwineStory& story : file.stories) {
         if (!chosen.empty() && (story.name == chosen || SameIfid(story.ifid, chosen))) {
             matches.push_back(&story);
         }
@@ -41,7 +41,7 @@ const TarnViewModel::TwineStory& ChosenStory(const TarnViewModel::TwineFile& fil
     }
     if (matches.size() > 1) {
         std::string ifids;
-        for (const TarnViewModel::TwineStory* story : matches) {
+        for (const Import::TwineStory* story : matches) {
             ifids += (ifids.empty() ? "" : ", ") + (story->ifid.empty() ? std::string("(none)") : story->ifid);
         }
         throw UsageError("the file holds " + std::to_string(matches.size()) + " stories named \"" + chosen +
@@ -63,9 +63,9 @@ int RunImport(const Options& options, std::ostream& errors)
     if (std::filesystem::equivalent(options.output, options.book, error)) {
         throw std::runtime_error(options.output + ": the book would replace the story it is made from; name another file");
     }
-    const TarnViewModel::TwineFile file = TarnViewModel::ReadTwineFile(options.book);
+    const Import::TwineFile file = Import::ReadTwineFile(options.book);
     std::vector<std::string> warnings = file.warnings;
-    TarnViewModel::BookFileContents contents = TarnViewModel::ImportStory(ChosenStory(file, options.story), options.book, warnings);
+    TarnViewModel::BookFileContents contents = Import::ImportStory(ChosenStory(file, options.story), options.book, warnings);
     for (const std::string& warning : warnings) {
         errors << "brindle: warning: " << warning << '\n';
     }

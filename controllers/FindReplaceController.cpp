@@ -19,14 +19,14 @@ namespace {
 
 // What the text takes in the file as the field; only differences between two texts of one
 // field are used.
-std::uint64_t FieldSizeInFile(SearchField field, const std::wstring& text)
+std::uint64_t FieldSizeInFile(Search::SearchField field, const std::wstring& text)
 {
     switch (field) {
-    case SearchField::Summary:
+    case Search::SearchField::Summary:
         return SectionSizeInFile(text, {});
-    case SearchField::ChoiceText:
+    case Search::SearchField::ChoiceText:
         return ChoiceSizeInFile(text);
-    case SearchField::Text:
+    case Search::SearchField::Text:
         break;
     }
     return SectionSizeInFile({}, text);
@@ -46,9 +46,9 @@ FindReplaceController::FindReplaceController(TarnDataModel& model, SectionSelect
       connections_(ConnectBookChanges(model_, [this] { BookChanged(); }))
 {}
 
-void FindReplaceController::Search(const std::wstring& pattern, SearchOptions options)
+void FindReplaceController::Search(const std::wstring& pattern, Search::SearchOptions options)
 {
-    SearchPattern read(pattern, options);
+    Search::SearchPattern read(pattern, options);
     pattern_ = std::move(read);
     current_.reset();
     last_.reset();
@@ -88,13 +88,13 @@ void FindReplaceController::Step()
     const StoryGraph& graph = model_.GetStoryGraph();
     const std::uint32_t last = graph.SectionCount() == 0 ? 0 : graph.LastSectionNumber();
     const std::uint32_t to = std::min(last, nextSection_ + SectionsPerStep - 1);
-    std::vector<BookMatch> matches;
+    std::vector<Search::BookMatch> matches;
     // A pattern too costly to search with ends the search rather than failing on every turn.
     searching_ = false;
-    FindInSections(graph, *pattern_, nextSection_, to, matches);
+    Search::FindInSections(graph, *pattern_, nextSection_, to, matches);
     searching_ = true;
-    for (const BookMatch& match : matches) {
-        found_.push_back({match, SnippetOf(MatchedText(graph, match), match.range)});
+    for (const Search::BookMatch& match : matches) {
+        found_.push_back({match, Search::SnippetOf(Search::MatchedText(graph, match), match.range)});
     }
     nextSection_ = to + 1;
     if (nextSection_ > last) {
@@ -127,13 +127,13 @@ void FindReplaceController::Publish()
     view_->ShowCurrentMatch(current_);
 }
 
-bool FindReplaceController::StillInBook(const BookMatch& match) const
+bool FindReplaceController::StillInBook(const Search::BookMatch& match) const
 {
     const StoryGraph& graph = model_.GetStoryGraph();
-    if (!graph.HasSection(match.section) || (match.field == SearchField::ChoiceText && !graph.HasChoice(match.choice))) {
+    if (!graph.HasSection(match.section) || (match.field == Search::SearchField::ChoiceText && !graph.HasChoice(match.choice))) {
         return false;
     }
-    return match.range.start + match.range.length <= MatchedText(graph, match).size();
+    return match.range.start + match.range.length <= Search::MatchedText(graph, match).size();
 }
 
 void FindReplaceController::GoToMatch(std::size_t index)
@@ -146,24 +146,24 @@ void FindReplaceController::GoToMatch(std::size_t index)
 
 void FindReplaceController::Go(std::size_t index)
 {
-    const BookMatch match = matches_[index].match;
+    const Search::BookMatch match = matches_[index].match;
     current_ = index;
     last_ = match;
-    cursor_ = {StartOf(match), EndOf(match)};
+    cursor_ = {Search::StartOf(match), Search::EndOf(match)};
     selection_.SetCurrentSection(match.section);
     view_->ShowCurrentMatch(current_);
     view_->RevealMatch(match);
 }
 
-BookPlace FindReplaceController::SectionStart() const
+Search::BookPlace FindReplaceController::SectionStart() const
 {
     return {selection_.GetCurrentSection(), 0, 0};
 }
 
-std::size_t FindReplaceController::FirstFrom(const BookPlace& place) const
+std::size_t FindReplaceController::FirstFrom(const Search::BookPlace& place) const
 {
-    const auto first =
-        std::partition_point(matches_.begin(), matches_.end(), [&](const FoundMatch& found) { return StartOf(found.match) < place; });
+    const auto first = std::partition_point(matches_.begin(), matches_.end(),
+                                            [&](const FoundMatch& found) { return Search::StartOf(found.match) < place; });
     return static_cast<std::size_t>(first - matches_.begin());
 }
 
@@ -194,8 +194,8 @@ void FindReplaceController::ReplaceCurrent(const std::wstring& replacement)
         FindNext();
         return;
     }
-    const BookMatch match = matches_[*current_].match;
-    const std::wstring& text = MatchedText(model_.GetStoryGraph(), match);
+    const Search::BookMatch match = matches_[*current_].match;
+    const std::wstring& text = Search::MatchedText(model_.GetStoryGraph(), match);
     const std::wstring with = pattern_->ReplacementFor(text, match.range, replacement);
     std::wstring replaced = text;
     replaced.replace(match.range.start, match.range.length, with);
@@ -204,7 +204,7 @@ void FindReplaceController::ReplaceCurrent(const std::wstring& replacement)
     model_.RecordCommand(std::move(command));
     current_.reset();
     last_.reset();
-    cursor_ = {StartOf(match), BookPlace{match.section, match.fieldOrder, match.range.start + with.size()}};
+    cursor_ = {Search::StartOf(match), Search::BookPlace{match.section, match.fieldOrder, match.range.start + with.size()}};
     view_->ShowReplaced(1);
     FindNext();
 }
@@ -216,17 +216,17 @@ std::size_t FindReplaceController::ReplaceAll(const std::wstring& replacement)
         return 0;
     }
     const StoryGraph& graph = model_.GetStoryGraph();
-    const std::vector<BookMatch> matches = FindInBook(graph, *pattern_);
+    const std::vector<Search::BookMatch> matches = Search::FindInBook(graph, *pattern_);
     auto composite = std::make_unique<CompositeCommand>();
     // Every replacement is measured before the first is made, and none is let grow beyond
     // what the book may still take, so that a refusal changes nothing and costs little.
     const auto room = static_cast<std::int64_t>(model_.Room());
     std::int64_t growth = 0;
     for (auto first = matches.begin(); first != matches.end();) {
-        const auto next = std::find_if(first, matches.end(), [&](const BookMatch& match) {
+        const auto next = std::find_if(first, matches.end(), [&](const Search::BookMatch& match) {
             return match.section != first->section || match.fieldOrder != first->fieldOrder;
         });
-        const std::wstring& text = MatchedText(graph, *first);
+        const std::wstring& text = Search::MatchedText(graph, *first);
         // A character takes at least a byte in the file.
         const auto longest = text.size() + static_cast<std::size_t>(std::max<std::int64_t>(room - growth, 0));
         std::optional<std::wstring> replaced = pattern_->ReplaceAllWithin(text, replacement, longest);
@@ -249,23 +249,23 @@ std::size_t FindReplaceController::ReplaceAll(const std::wstring& replacement)
 }
 
 // The property command that gives the field holding the match its new text.
-std::unique_ptr<ICommand> FindReplaceController::ReplaceCommand(const BookMatch& match, std::wstring replaced)
+std::unique_ptr<ICommand> FindReplaceController::ReplaceCommand(const Search::BookMatch& match, std::wstring replaced)
 {
     const StoryGraph& graph = model_.GetStoryGraph();
     const std::uint32_t number = match.section;
     TarnDataModel& model = model_;
     switch (match.field) {
-    case SearchField::Summary:
+    case Search::SearchField::Summary:
         return std::make_unique<UpdatePropertyCommand1Arg<const std::wstring&>>(
             [&model, number](const std::wstring& value) { model.SetSectionSummary(number, value); }, graph.GetSection(number).summary,
             std::move(replaced));
-    case SearchField::ChoiceText: {
+    case Search::SearchField::ChoiceText: {
         const Choice& before = graph.GetChoice(match.choice);
         Choice after = before;
         after.text = std::move(replaced);
         return std::make_unique<UpdateChoiceCommand>(model, before, after);
     }
-    case SearchField::Text:
+    case Search::SearchField::Text:
         break;
     }
     return std::make_unique<UpdatePropertyCommand1Arg<const std::wstring&>>(

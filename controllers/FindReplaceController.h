@@ -28,9 +28,9 @@ public:
     FindReplaceController(const FindReplaceController&) = delete;
     FindReplaceController& operator=(const FindReplaceController&) = delete;
 
-    // Starts looking for the pattern; an empty one lists nothing. Throws SearchPatternError
+    // Starts looking for the pattern; an empty one lists nothing. Throws Search::SearchPatternError
     // for an expression that cannot be read, leaving the search as it was.
-    void Search(const std::wstring& pattern, SearchOptions options);
+    void Search(const std::wstring& pattern, Search::SearchOptions options);
     // While the list is hidden, a search waits, and runs on once it shows or is needed.
     void SetShown(bool shown);
     // Ends the search under way at once.
@@ -57,17 +57,17 @@ private:
     void Step();
     void Publish();
     void Go(std::size_t index);
-    bool StillInBook(const BookMatch& match) const;
+    bool StillInBook(const Search::BookMatch& match) const;
     // Where the current section begins, and the first listed match at or after a place.
-    BookPlace SectionStart() const;
-    std::size_t FirstFrom(const BookPlace& place) const;
-    std::unique_ptr<ICommand> ReplaceCommand(const BookMatch& match, std::wstring replaced);
+    Search::BookPlace SectionStart() const;
+    std::size_t FirstFrom(const Search::BookPlace& place) const;
+    std::unique_ptr<ICommand> ReplaceCommand(const Search::BookMatch& match, std::wstring replaced);
 
     TarnDataModel& model_;
     SectionSelection& selection_;
     IFindReplaceView* view_;
 
-    std::optional<SearchPattern> pattern_;
+    std::optional<Search::SearchPattern> pattern_;
     std::vector<FoundMatch> matches_;
     std::vector<FoundMatch> found_;
     std::uint32_t nextSection_ = 1;
@@ -77,8 +77,8 @@ private:
     std::optional<std::size_t> current_;
     // Where the current match stood, or a replacement made in its place: Find Next goes on
     // from its end and Find Previous back from its start once the list is searched again.
-    std::optional<BookMatch> last_;
-    std::optional<std::pair<BookPlace, BookPlace>> cursor_;
+    std::optional<Search::BookMatch> last_;
+    std::optional<std::pair<Search::BookPlace, Search::BookPlace>> cursor_;
     CoalescedStep step_;
     std::vector<boost::signals2::scoped_connection> connections_;
 };

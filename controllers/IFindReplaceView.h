@@ -13,8 +13,8 @@ namespace TarnViewModel {
 
 // One line of the results list: the match and the words around it.
 struct FoundMatch {
-    BookMatch match;
-    MatchSnippet snippet;
+    Search::BookMatch match;
+    Search::MatchSnippet snippet;
 };
 
 // The find and replace pane.
@@ -26,7 +26,7 @@ public:
     // The listed match that is current, or none.
     virtual void ShowCurrentMatch(std::optional<std::size_t> index) = 0;
     // Selects the match where the author edits its text.
-    virtual void RevealMatch(const BookMatch& match) = 0;
+    virtual void RevealMatch(const Search::BookMatch& match) = 0;
     virtual void ShowReplaced(std::size_t count) = 0;
     // Runs the step once the events waiting now are handled, so that typing never waits
     // for the whole book to be searched.

@@ -56,7 +56,7 @@ void ProblemsController::OnSectionUpdated(const Section& section, SectionPropert
     std::vector<std::uint32_t>& empty = report_->emptyText;
     const auto place = std::lower_bound(empty.begin(), empty.end(), section.number);
     const bool listed = place != empty.end() && *place == section.number;
-    if (listed == HasNoText(section)) {
+    if (listed == Analysis::HasNoText(section)) {
         return;
     }
     if (listed) {
@@ -87,12 +87,12 @@ void ProblemsController::Check()
 {
     stale_ = false;
     if (!report_) {
-        report_ = CheckBook(model_.GetStoryGraph());
+        report_ = Analysis::CheckBook(model_.GetStoryGraph());
     }
     view_->ShowProblems(RowsOf(*report_));
 }
 
-std::vector<ProblemRow> ProblemsController::RowsOf(const CheckReport& report)
+std::vector<ProblemRow> ProblemsController::RowsOf(const Analysis::CheckReport& report)
 {
     std::vector<ProblemRow> rows;
     const auto sections = [&rows](ProblemKind kind, const std::vector<std::uint32_t>& numbers, const auto& text) {
@@ -100,8 +100,8 @@ std::vector<ProblemRow> ProblemsController::RowsOf(const CheckReport& report)
             rows.push_back({kind, number, text(Number(number))});
         }
     };
-    const auto links = [&rows](ProblemKind kind, const std::vector<ChoiceLink>& found, const auto& text) {
-        for (const ChoiceLink& link : found) {
+    const auto links = [&rows](ProblemKind kind, const std::vector<Analysis::ChoiceLink>& found, const auto& text) {
+        for (const Analysis::ChoiceLink& link : found) {
             rows.push_back({kind, link.source, L"Section " + Number(link.source) + L" has " + text(link)});
         }
     };
@@ -110,10 +110,10 @@ std::vector<ProblemRow> ProblemsController::RowsOf(const CheckReport& report)
     sections(ProblemKind::EmptySlot, report.emptySlots,
              [](const std::wstring& number) { return L"Section " + number + L" is an empty slot"; });
     links(ProblemKind::ChoiceToEmptySlot, report.choicesToEmptySlots,
-          [](const ChoiceLink& link) { return Choices(link.count) + L" to the empty slot " + Number(link.destination); });
+          [](const Analysis::ChoiceLink& link) { return Choices(link.count) + L" to the empty slot " + Number(link.destination); });
     sections(ProblemKind::EmptyText, report.emptyText, [](const std::wstring& number) { return L"Section " + number + L" has no text"; });
     links(ProblemKind::RepeatedChoice, report.duplicateChoices,
-          [](const ChoiceLink& link) { return Number(link.count) + L" choices to section " + Number(link.destination); });
+          [](const Analysis::ChoiceLink& link) { return Number(link.count) + L" choices to section " + Number(link.destination); });
     sections(ProblemKind::Ending, report.endings,
              [](const std::wstring& number) { return L"Section " + number + L" is an ending: confirm that it should be"; });
     return rows;

@@ -26,7 +26,7 @@ public:
     void SetShown(bool shown);
 
     // The rows of a check's findings, each kind in turn and by number within it.
-    static std::vector<ProblemRow> RowsOf(const CheckReport& report);
+    static std::vector<ProblemRow> RowsOf(const Analysis::CheckReport& report);
 
 private:
     void Stale();
@@ -39,7 +39,7 @@ private:
     bool stale_ = false;
     // The findings of the last whole check, kept up to date through text edits and dropped
     // at any other change.
-    std::optional<CheckReport> report_;
+    std::optional<Analysis::CheckReport> report_;
     CoalescedStep check_;
     std::vector<boost::signals2::scoped_connection> connections_;
 };

@@ -9,7 +9,7 @@
 namespace TarnViewModel {
 
 SpellCheckController::SpellCheckController(TarnDataModel& model, ISpellCheckView* view, Background::Dispatcher dispatcher,
-                                           std::vector<std::filesystem::path> dictionaryFolders, UserDictionary userDictionary)
+                                           std::vector<std::filesystem::path> dictionaryFolders, Spelling::UserDictionary userDictionary)
     : model_(model), view_(view), folders_(std::move(dictionaryFolders)), userDictionary_(std::move(userDictionary)),
       worker_(std::move(dispatcher), Background::Backlog::Queue)
 {
@@ -47,18 +47,18 @@ void SpellCheckController::Reload()
         return;
     }
     worker_.Post(
-        [language, folders = folders_, userDictionary = userDictionary_]() -> std::unique_ptr<SpellChecker> {
-            const std::optional<DictionaryFiles> files = FindDictionary(language, folders);
+        [language, folders = folders_, userDictionary = userDictionary_]() -> std::unique_ptr<Spelling::SpellChecker> {
+            const std::optional<Spelling::DictionaryFiles> files = Spelling::FindDictionary(language, folders);
             if (!files) {
                 return nullptr;
             }
-            auto checker = std::make_unique<SpellChecker>(*files);
+            auto checker = std::make_unique<Spelling::SpellChecker>(*files);
             for (const std::wstring& word : userDictionary.Words()) {
                 checker->Accept(word);
             }
             return checker;
         },
-        [this, language, generation = generation_](std::unique_ptr<SpellChecker> checker) {
+        [this, language, generation = generation_](std::unique_ptr<Spelling::SpellChecker> checker) {
             if (generation != generation_) {
                 return;
             }
@@ -77,7 +77,7 @@ void SpellCheckController::Reload()
         });
 }
 
-void SpellCheckController::Use(std::unique_ptr<SpellChecker> checker)
+void SpellCheckController::Use(std::unique_ptr<Spelling::SpellChecker> checker)
 {
     if (checker) {
         for (const std::wstring& word : accepted_) {

@@ -23,7 +23,7 @@ class TarnDataModel;
 class SpellCheckController {
 public:
     SpellCheckController(TarnDataModel& model, ISpellCheckView* view, Background::Dispatcher dispatcher,
-                         std::vector<std::filesystem::path> dictionaryFolders, UserDictionary userDictionary);
+                         std::vector<std::filesystem::path> dictionaryFolders, Spelling::UserDictionary userDictionary);
     SpellCheckController(const SpellCheckController&) = delete;
     SpellCheckController& operator=(const SpellCheckController&) = delete;
 
@@ -32,7 +32,7 @@ public:
     std::wstring Language() const;
     // Takes the word as correct until the program closes.
     void Ignore(const std::wstring& word);
-    // Adds the word to the author's own dictionary. Throws SpellingError naming the file
+    // Adds the word to the author's own dictionary. Throws Spelling::SpellingError naming the file
     // when it cannot be written; the word is then still marked.
     void AddToDictionary(const std::wstring& word);
     // Returns once a dictionary being read is read; its outcome comes through the
@@ -41,17 +41,17 @@ public:
 
 private:
     void Reload();
-    void Use(std::unique_ptr<SpellChecker> checker);
+    void Use(std::unique_ptr<Spelling::SpellChecker> checker);
     void Tell(const std::wstring& language, const std::wstring& message);
 
     TarnDataModel& model_;
     ISpellCheckView* view_;
     std::vector<std::filesystem::path> folders_;
-    UserDictionary userDictionary_;
+    Spelling::UserDictionary userDictionary_;
     bool enabled_ = false;
     // The language of the checker in use or being read; empty when there is none.
     std::wstring language_;
-    std::unique_ptr<SpellChecker> checker_;
+    std::unique_ptr<Spelling::SpellChecker> checker_;
     // Only the last dictionary asked for is used.
     std::uint64_t generation_ = 0;
     // The words ignored or added since the program started, for every dictionary read later;

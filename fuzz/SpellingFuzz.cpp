@@ -28,14 +28,13 @@ const std::filesystem::path& Folder()
     return folder;
 }
 
-TarnViewModel::SpellChecker& Checker()
+Spelling::SpellChecker& Checker()
 {
-    static const std::unique_ptr<TarnViewModel::SpellChecker> checker = [] {
+    static const std::unique_ptr<Spelling::SpellChecker> checker = [] {
         std::filesystem::create_directories(Folder());
         std::ofstream(Folder() / "en_GB.aff") << "SET UTF-8\nTRY esianrtolcdugmphbyfvkwz'\nSFX S Y 1\nSFX S 0 s .\n";
         std::ofstream(Folder() / "en_GB.dic") << "5\nthe/S\ndragon/S\nsleeps\nknight's\ncaf\xc3\xa9\n";
-        return std::make_unique<TarnViewModel::SpellChecker>(
-            TarnViewModel::DictionaryFiles{Folder() / "en_GB.aff", Folder() / "en_GB.dic"});
+        return std::make_unique<Spelling::SpellChecker>(Spelling::DictionaryFiles{Folder() / "en_GB.aff", Folder() / "en_GB.dic"});
     }();
     return *checker;
 }
@@ -59,21 +58,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const std::wstring text = Text(data, size);
     std::size_t end = 0;
-    for (const TarnViewModel::WordSpan& word : TarnViewModel::FindWords(text)) {
+    for (const Spelling::WordSpan& word : Spelling::FindWords(text)) {
         if (word.length == 0 || word.start < end || word.start + word.length > text.size()) {
             std::abort();
         }
         end = word.start + word.length;
     }
     int suggested = 0;
-    for (const TarnViewModel::WordSpan& word : Checker().Misspelled(text)) {
+    for (const Spelling::WordSpan& word : Checker().Misspelled(text)) {
         if (suggested++ < 2) {
             Checker().Suggestions(text.substr(word.start, word.length));
         }
     }
     const std::filesystem::path list = Folder() / "words.txt";
     std::ofstream(list, std::ios::binary).write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    for (const std::wstring& word : TarnViewModel::UserDictionary(list).Words()) {
+    for (const std::wstring& word : Spelling::UserDictionary(list).Words()) {
         if (word.empty() || word.find(L'\n') != std::wstring::npos) {
             std::abort();
         }

@@ -18,12 +18,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     const std::string text(reinterpret_cast<const char*>(data), size);
     try {
-        const TarnViewModel::TwineFile file = TarnViewModel::ReadTwineText(text, "fuzz");
-        for (const TarnViewModel::TwineStory& story : file.stories) {
+        const Import::TwineFile file = Import::ReadTwineText(text, "fuzz");
+        for (const Import::TwineStory& story : file.stories) {
             std::vector<std::string> warnings;
-            CheckWrittenBookRereads(TarnViewModel::ImportStory(story, "fuzz", warnings));
+            CheckWrittenBookRereads(Import::ImportStory(story, "fuzz", warnings));
         }
-    } catch (const TarnViewModel::ImportException&) {
+    } catch (const Import::ImportException&) {
     } catch (const boost::property_tree::ptree_error&) {
     }
     return 0;

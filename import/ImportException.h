@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <string>
 
-namespace TarnViewModel {
+namespace Import {
 
 // A story that cannot be made into a book; the message names the file and, where there is
 // one, the line.
@@ -16,4 +16,4 @@ public:
     {}
 };
 
-}  // namespace TarnViewModel
+}  // namespace Import

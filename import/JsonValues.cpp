@@ -5,7 +5,7 @@
 
 #include <sstream>
 
-namespace TarnViewModel {
+namespace Import {
 
 namespace {
 
@@ -61,4 +61,4 @@ std::string JsonText(const boost::property_tree::ptree& tree, const std::string&
     return value ? *value : std::string();
 }
 
-}  // namespace TarnViewModel
+}  // namespace Import

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-namespace TarnViewModel {
+namespace Import {
 
 // The JSON text as a property tree, or nothing when it is not JSON, with the reason in
 // `reason`. Nesting deeper than any story's data is refused before parsing, as the parser
@@ -16,4 +16,4 @@ std::optional<boost::property_tree::ptree> ParseJson(const std::string& text, st
 // A member's text; empty when the tree has no such member.
 std::string JsonText(const boost::property_tree::ptree& tree, const std::string& path);
 
-}  // namespace TarnViewModel
+}  // namespace Import

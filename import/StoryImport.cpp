@@ -20,7 +20,9 @@
 #include <regex>
 #include <set>
 
-namespace TarnViewModel {
+namespace Import {
+
+using namespace TarnViewModel;
 
 namespace {
 
@@ -443,4 +445,4 @@ BookFileContents ImportStory(const TwineStory& story, const std::string& fileNam
     return contents;
 }
 
-}  // namespace TarnViewModel
+}  // namespace Import

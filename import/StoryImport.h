@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace TarnViewModel {
+namespace Import {
 
 // The story as a book. Passages named by a number from 1 to 10,000 keep it; the others take
 // the numbers after the highest of those, the start passage first. Links become choices in
@@ -16,6 +16,6 @@ namespace TarnViewModel {
 // text, summary and choices back as they were, hidden ones included. Throws ImportException
 // when the story would need more sections than a book holds; what is read in spite of a
 // fault is a warning. fileName only names the file in messages.
-BookFileContents ImportStory(const TwineStory& story, const std::string& fileName, std::vector<std::string>& warnings);
+TarnViewModel::BookFileContents ImportStory(const TwineStory& story, const std::string& fileName, std::vector<std::string>& warnings);
 
-}  // namespace TarnViewModel
+}  // namespace Import

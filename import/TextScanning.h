@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string_view>
 
-namespace TarnViewModel {
+namespace Import {
 
 // Moves the position past spaces and tabs.
 inline void SkipSpaces(std::string_view line, std::size_t& position)
@@ -14,4 +14,4 @@ inline void SkipSpaces(std::string_view line, std::size_t& position)
     }
 }
 
-}  // namespace TarnViewModel
+}  // namespace Import

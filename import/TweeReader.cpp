@@ -7,7 +7,7 @@
 #include <set>
 #include <string_view>
 
-namespace TarnViewModel {
+namespace Import {
 
 namespace {
 
@@ -166,4 +166,4 @@ TwineStory ReadTwee(const std::string& text, const std::string& fileName, std::v
     return story;
 }
 
-}  // namespace TarnViewModel
+}  // namespace Import

@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace TarnViewModel {
+namespace Import {
 
 // The story in a Twee 3 file's UTF-8 text, its lines ended by LF: StoryTitle and StoryData read into the story,
 // every other passage with its name, tags, metadata and text, which ends before the next
@@ -15,4 +15,4 @@ namespace TarnViewModel {
 // style passages) are warnings; fileName only names the file in them.
 TwineStory ReadTwee(const std::string& text, const std::string& fileName, std::vector<std::string>& warnings);
 
-}  // namespace TarnViewModel
+}  // namespace Import

@@ -6,7 +6,9 @@
 #include "import/TweeReader.h"
 #include "import/TwineHtmlReader.h"
 
-namespace TarnViewModel {
+namespace Import {
+
+using namespace TarnViewModel;
 
 TwineFile ReadTwineFile(const std::string& fileName)
 {
@@ -75,4 +77,4 @@ TwineFile ReadTwineText(const std::string& original, const std::string& fileName
     return file;
 }
 
-}  // namespace TarnViewModel
+}  // namespace Import

@@ -9,7 +9,7 @@
 #include <set>
 #include <utility>
 
-namespace TarnViewModel {
+namespace Import {
 
 namespace {
 
@@ -273,4 +273,4 @@ std::vector<TwineStory> ReadTwineHtml(const std::string& html, const std::string
     return stories;
 }
 
-}  // namespace TarnViewModel
+}  // namespace Import

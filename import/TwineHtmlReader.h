@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace TarnViewModel {
+namespace Import {
 
 // The stories in Twine 2's published HTML or in its archive of several stories: every
 // <tw-storydata> with its name, IFID and start, and its <tw-passagedata> with their names,
@@ -14,4 +14,4 @@ namespace TarnViewModel {
 // cost only part of a story are warnings; fileName only names the file in them.
 std::vector<TwineStory> ReadTwineHtml(const std::string& html, const std::string& fileName, std::vector<std::string>& warnings);
 
-}  // namespace TarnViewModel
+}  // namespace Import

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-namespace TarnViewModel {
+namespace Import {
 
 namespace {
 
@@ -298,4 +298,4 @@ LinkedText ExtractLinks(const std::string& text, std::size_t mostLinks)
     return linked;
 }
 
-}  // namespace TarnViewModel
+}  // namespace Import

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace TarnViewModel {
+namespace Import {
 
 struct TwineLink {
     std::string text;
@@ -37,4 +37,4 @@ LinkedText ExtractLinks(const std::string& text, std::size_t mostLinks);
 // The inside of one link, between "[[" and "]]".
 TwineLink ParseLink(const std::string& inside);
 
-}  // namespace TarnViewModel
+}  // namespace Import

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace TarnViewModel {
+namespace Import {
 
 // A passage as Twine keeps it; every text is UTF-8 with LF line ends.
 struct TwinePassage {
@@ -39,4 +39,4 @@ struct TwineFile {
     std::vector<std::string> warnings;
 };
 
-}  // namespace TarnViewModel
+}  // namespace Import

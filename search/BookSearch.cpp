@@ -5,7 +5,9 @@
 
 #include <algorithm>
 
-namespace TarnViewModel {
+namespace Search {
+
+using namespace TarnViewModel;
 
 namespace {
 
@@ -100,4 +102,4 @@ MatchSnippet SnippetOf(const std::wstring& text, const TextMatch& range, std::si
     return snippet;
 }
 
-}  // namespace TarnViewModel
+}  // namespace Search

@@ -9,8 +9,10 @@
 #include <vector>
 
 namespace TarnViewModel {
-
 class StoryGraph;
+}  // namespace TarnViewModel
+
+namespace Search {
 
 // Where in a section a match was found.
 enum class SearchField { Text, Summary, ChoiceText };
@@ -19,7 +21,7 @@ struct BookMatch {
     std::uint32_t section = 0;
     SearchField field = SearchField::Text;
     // The choice whose text holds the match; nil for the section's own fields.
-    Uuid choice{};
+    TarnViewModel::Uuid choice{};
     // The field's place in its section's order: the text, the summary, then each choice.
     std::uint32_t fieldOrder = 0;
     TextMatch range;
@@ -40,13 +42,13 @@ BookPlace EndOf(const BookMatch& match);
 
 // Every match in the book: by section number, then in the text, the summary and the
 // choices' texts in choice order.
-std::vector<BookMatch> FindInBook(const StoryGraph& graph, const SearchPattern& pattern);
+std::vector<BookMatch> FindInBook(const TarnViewModel::StoryGraph& graph, const SearchPattern& pattern);
 // The matches in the sections numbered first to last, in the same order, added to the list.
-void FindInSections(const StoryGraph& graph, const SearchPattern& pattern, std::uint32_t first, std::uint32_t last,
+void FindInSections(const TarnViewModel::StoryGraph& graph, const SearchPattern& pattern, std::uint32_t first, std::uint32_t last,
                     std::vector<BookMatch>& matches);
 
 // The text a match was found in.
-const std::wstring& MatchedText(const StoryGraph& graph, const BookMatch& match);
+const std::wstring& MatchedText(const TarnViewModel::StoryGraph& graph, const BookMatch& match);
 
 // A line's worth of a match's text to show it in a list, line breaks shown as spaces.
 struct MatchSnippet {
@@ -56,4 +58,4 @@ struct MatchSnippet {
 };
 MatchSnippet SnippetOf(const std::wstring& text, const TextMatch& range, std::size_t context = 30);
 
-}  // namespace TarnViewModel
+}  // namespace Search

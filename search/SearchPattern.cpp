@@ -3,7 +3,7 @@
 
 #include <locale>
 
-namespace TarnViewModel {
+namespace Search {
 
 namespace {
 
@@ -137,4 +137,4 @@ std::optional<std::wstring> SearchPattern::ReplaceAllWithin(const std::wstring& 
     return replaced;
 }
 
-}  // namespace TarnViewModel
+}  // namespace Search

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-namespace TarnViewModel {
+namespace Search {
 
 struct SearchOptions {
     bool matchCase = false;
@@ -60,4 +60,4 @@ private:
     bool empty_ = true;
 };
 
-}  // namespace TarnViewModel
+}  // namespace Search

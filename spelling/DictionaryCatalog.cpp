@@ -7,7 +7,9 @@
 #include <cctype>
 #include <system_error>
 
-namespace TarnViewModel {
+namespace Spelling {
+
+using namespace TarnViewModel;
 
 namespace fs = std::filesystem;
 
@@ -122,4 +124,4 @@ std::optional<DictionaryFiles> FindDictionary(std::wstring_view languageTag, con
     return std::nullopt;
 }
 
-}  // namespace TarnViewModel
+}  // namespace Spelling

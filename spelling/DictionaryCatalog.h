@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace TarnViewModel {
+namespace Spelling {
 
 // Where Hunspell dictionaries are installed, the user's own first: "hunspell" under
 // "$XDG_DATA_HOME" and under each of "$XDG_DATA_DIRS", and the older "myspell" folders.
@@ -20,4 +20,4 @@ std::vector<std::filesystem::path> DictionaryFolders();
 // ("de_DE" for "de-AT"), then the first by name.
 std::optional<DictionaryFiles> FindDictionary(std::wstring_view language, const std::vector<std::filesystem::path>& folders);
 
-}  // namespace TarnViewModel
+}  // namespace Spelling

@@ -11,7 +11,7 @@
 #include <fstream>
 #include <iconv.h>
 
-namespace TarnViewModel {
+namespace Spelling {
 
 namespace {
 
@@ -154,4 +154,4 @@ std::vector<WordSpan> SpellChecker::Misspelled(std::wstring_view text) const
     return words;
 }
 
-}  // namespace TarnViewModel
+}  // namespace Spelling

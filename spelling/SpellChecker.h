@@ -12,7 +12,7 @@
 
 class Hunspell;
 
-namespace TarnViewModel {
+namespace Spelling {
 
 // A Hunspell dictionary: its affix file and its word file.
 struct DictionaryFiles {
@@ -50,4 +50,4 @@ private:
     mutable std::unordered_map<std::wstring, bool> answers_;
 };
 
-}  // namespace TarnViewModel
+}  // namespace Spelling

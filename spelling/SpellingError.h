@@ -3,7 +3,7 @@
 
 #include <stdexcept>
 
-namespace TarnViewModel {
+namespace Spelling {
 
 // A dictionary or the user's word list could not be read or written.
 class SpellingError : public std::runtime_error {
@@ -11,4 +11,4 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-}  // namespace TarnViewModel
+}  // namespace Spelling

@@ -10,7 +10,7 @@
 #include <locale>
 #include <string>
 
-namespace TarnViewModel {
+namespace Spelling {
 
 namespace {
 
@@ -63,4 +63,4 @@ std::vector<WordSpan> FindWords(std::wstring_view text)
     return words;
 }
 
-}  // namespace TarnViewModel
+}  // namespace Spelling

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-namespace TarnViewModel {
+namespace Spelling {
 
 // Where a word lies in a text, in characters (one code point each).
 struct WordSpan {
@@ -20,4 +20,4 @@ struct WordSpan {
 // digits in them ("3rd", "B52"), punctuation and symbols such as emoji are left out.
 std::vector<WordSpan> FindWords(std::wstring_view text);
 
-}  // namespace TarnViewModel
+}  // namespace Spelling

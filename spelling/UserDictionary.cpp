@@ -11,7 +11,9 @@
 #include <fstream>
 #include <system_error>
 
-namespace TarnViewModel {
+namespace Spelling {
+
+using namespace TarnViewModel;
 
 namespace fs = std::filesystem;
 
@@ -73,4 +75,4 @@ void UserDictionary::Add(std::wstring_view word) const
     }
 }
 
-}  // namespace TarnViewModel
+}  // namespace Spelling

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace TarnViewModel {
+namespace Spelling {
 
 // The words the author added to the dictionary, one to a line in a UTF-8 file of their own,
 // kept for every book and language.
@@ -29,4 +29,4 @@ private:
     std::filesystem::path file_;
 };
 
-}  // namespace TarnViewModel
+}  // namespace Spelling

@@ -31,8 +31,8 @@ StatisticsDlg::StatisticsDlg(const TarnViewModel::StoryGraph& graph, QWidget* pa
 {
     setWindowTitle(QStringLiteral("Book Statistics"));
     setObjectName(QStringLiteral("BookStatistics"));
-    const TarnViewModel::BookStats stats = TarnViewModel::CountBook(graph);
-    const std::uint64_t minutes = TarnViewModel::ReadingMinutes(stats);
+    const Analysis::BookStats stats = Analysis::CountBook(graph);
+    const std::uint64_t minutes = Analysis::ReadingMinutes(stats);
 
     auto* layout = new QFormLayout(this);
     const auto row = [&](const QString& name, const QString& value) {

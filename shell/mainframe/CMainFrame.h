@@ -147,7 +147,7 @@ private:
     // play pane, which shares the preview's.
     void CreateToolPanes();
     void CreateToolControllers();
-    void ShowMatch(const TarnViewModel::BookMatch& match, bool focus);
+    void ShowMatch(const Search::BookMatch& match, bool focus);
     void CreateSpelling();
     // Marks the sections of the play-test path in the flowchart and the outline.
     void MarkPlayPath(const std::vector<std::uint32_t>& sections);

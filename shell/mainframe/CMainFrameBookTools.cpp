@@ -176,16 +176,16 @@ void CMainFrame::OnPlay(bool fromHere)
     });
 }
 
-void CMainFrame::ShowMatch(const TarnViewModel::BookMatch& match, bool focus)
+void CMainFrame::ShowMatch(const Search::BookMatch& match, bool focus)
 {
     switch (match.field) {
-    case TarnViewModel::SearchField::Text:
+    case Search::SearchField::Text:
         sectionView_->SelectText(match.range.start, match.range.length, focus);
         break;
-    case TarnViewModel::SearchField::ChoiceText:
+    case Search::SearchField::ChoiceText:
         choicesPane_->SelectChoice(match.choice);
         break;
-    case TarnViewModel::SearchField::Summary:
+    case Search::SearchField::Summary:
         sectionPropertiesPane_->raise();
         sectionPropertiesPane_->SelectInSummary(match.range.start, match.range.length);
         break;

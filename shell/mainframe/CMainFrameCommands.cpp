@@ -70,13 +70,13 @@ std::vector<FileFilter> StoryImportFilters()
 }
 
 // The story to import from a file of several, asked for by name; nothing when cancelled.
-std::optional<std::size_t> AskForStory(QWidget* parent, const TarnViewModel::TwineFile& file)
+std::optional<std::size_t> AskForStory(QWidget* parent, const Import::TwineFile& file)
 {
     if (file.stories.size() == 1) {
         return 0;
     }
     QStringList names;
-    for (const TarnViewModel::TwineStory& story : file.stories) {
+    for (const Import::TwineStory& story : file.stories) {
         // Numbered, as two stories may share a name.
         names << QStringLiteral("%1. %2").arg(names.size() + 1).arg(QString::fromStdString(story.name));
     }
@@ -266,17 +266,17 @@ void CMainFrame::OnImportStory()
             return;
         }
         const std::string fileName = TarnViewModel::NativePath(ToWString(chosen->path));
-        TarnViewModel::TwineFile file;
+        Import::TwineFile file;
         {
             const WaitCursor wait;
-            file = TarnViewModel::ReadTwineFile(fileName);
+            file = Import::ReadTwineFile(fileName);
         }
         const std::optional<std::size_t> story = AskForStory(this, file);
         if (!story) {
             return;
         }
         std::vector<std::string> warnings = file.warnings;
-        TarnViewModel::BookFileContents contents = TarnViewModel::ImportStory(file.stories[*story], fileName, warnings);
+        TarnViewModel::BookFileContents contents = Import::ImportStory(file.stories[*story], fileName, warnings);
         contents.footer = DefaultFooter;
         if (!frameworkController_->MayDiscardChanges()) {
             return;

@@ -133,13 +133,13 @@ void CFindReplacePane::Run(Step step)
     RunGuarded(this, [this, &step] {
         try {
             step();
-        } catch (const TarnViewModel::SearchPatternError& error) {
+        } catch (const Search::SearchPatternError& error) {
             Refuse(error);
         }
     });
 }
 
-void CFindReplacePane::Refuse(const TarnViewModel::SearchPatternError& error)
+void CFindReplacePane::Refuse(const Search::SearchPatternError& error)
 {
     // The list empties, so that nothing listed answers a pattern no longer searched with.
     controller_->Search(std::wstring(), {});
@@ -160,7 +160,7 @@ void CFindReplacePane::Search()
     if (controller_ == nullptr) {
         return;
     }
-    const TarnViewModel::SearchOptions options{matchCase_->isChecked(), wholeWord_->isChecked(), regularExpression_->isChecked()};
+    const Search::SearchOptions options{matchCase_->isChecked(), wholeWord_->isChecked(), regularExpression_->isChecked()};
     Run([&] {
         controller_->Search(ToWString(find_->text()), options);
         ShowError(QString());
@@ -202,7 +202,7 @@ void CFindReplacePane::ShowCurrentMatch(std::optional<std::size_t> index)
     list_->scrollTo(row);
 }
 
-void CFindReplacePane::RevealMatch(const TarnViewModel::BookMatch& match)
+void CFindReplacePane::RevealMatch(const Search::BookMatch& match)
 {
     emit MatchRevealed(match, clicked_);
 }

@@ -43,13 +43,13 @@ public:
 
     void ShowMatches(const std::vector<TarnViewModel::FoundMatch>& found) override;
     void ShowCurrentMatch(std::optional<std::size_t> index) override;
-    void RevealMatch(const TarnViewModel::BookMatch& match) override;
+    void RevealMatch(const Search::BookMatch& match) override;
     void ShowReplaced(std::size_t count) override;
     void RunSoon(std::function<void()> step) override;
 
 signals:
     // A match to select where its text is edited; focus asks for the editor to take the keys.
-    void MatchRevealed(const TarnViewModel::BookMatch& match, bool focus);
+    void MatchRevealed(const Search::BookMatch& match, bool focus);
     // Before a replacement, so that text typed elsewhere reaches the book first.
     void AboutToReplace();
     void Replaced(std::size_t count);
@@ -58,7 +58,7 @@ private:
     void Search();
     bool MayDeleteAllMatches();
     void ShowError(const QString& message);
-    void Refuse(const TarnViewModel::SearchPatternError& error);
+    void Refuse(const Search::SearchPatternError& error);
     template <class Step>
     void Run(Step step);
 

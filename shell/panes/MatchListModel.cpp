@@ -7,14 +7,14 @@ namespace TarnGui {
 
 namespace {
 
-QString FieldName(TarnViewModel::SearchField field)
+QString FieldName(Search::SearchField field)
 {
     switch (field) {
-    case TarnViewModel::SearchField::Summary:
+    case Search::SearchField::Summary:
         return QStringLiteral("Summary");
-    case TarnViewModel::SearchField::ChoiceText:
+    case Search::SearchField::ChoiceText:
         return QStringLiteral("Choice");
-    case TarnViewModel::SearchField::Text:
+    case Search::SearchField::Text:
         break;
     }
     return QStringLiteral("Text");

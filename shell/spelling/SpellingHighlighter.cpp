@@ -41,7 +41,7 @@ SpellingHighlighter::SpellingHighlighter(QPlainTextEdit* editor) : QObject(edito
     editor_->viewport()->installEventFilter(this);
 }
 
-void SpellingHighlighter::SetChecker(const TarnViewModel::SpellChecker* checker)
+void SpellingHighlighter::SetChecker(const Spelling::SpellChecker* checker)
 {
     checker_ = checker;
     for (QTextBlock block = editor_->document()->begin(); block.isValid(); block = block.next()) {
@@ -82,7 +82,7 @@ void SpellingHighlighter::Mark(QTextBlock block)
     if (checker_ != nullptr && NearView(block)) {
         const std::wstring text = block.text().toStdWString();
         const std::vector<int> starts = Utf16Starts(text);
-        for (const TarnViewModel::WordSpan& word : checker_->Misspelled(text)) {
+        for (const Spelling::WordSpan& word : checker_->Misspelled(text)) {
             ranges.push_back({starts[word.start], starts[word.start + word.length] - starts[word.start], misspelled_});
         }
         block.setUserState(Checked);

@@ -7,7 +7,7 @@
 
 class QPlainTextEdit;
 
-namespace TarnViewModel {
+namespace Spelling {
 class SpellChecker;
 }
 
@@ -23,8 +23,8 @@ public:
     explicit SpellingHighlighter(QPlainTextEdit* editor);
 
     // Marks with the checker from now on; none takes the marks away.
-    void SetChecker(const TarnViewModel::SpellChecker* checker);
-    const TarnViewModel::SpellChecker* Checker() const { return checker_; }
+    void SetChecker(const Spelling::SpellChecker* checker);
+    const Spelling::SpellChecker* Checker() const { return checker_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -38,7 +38,7 @@ private:
     void Mark(QTextBlock block);
 
     QPlainTextEdit* editor_;
-    const TarnViewModel::SpellChecker* checker_ = nullptr;
+    const Spelling::SpellChecker* checker_ = nullptr;
     QTextCharFormat misspelled_;
     // The paragraphs in view when last looked, by number.
     int firstVisible_ = 0;

@@ -25,13 +25,13 @@ struct Misspelling {
     int end = 0;
 };
 
-std::optional<Misspelling> MisspellingAt(const QTextCursor& cursor, const TarnViewModel::SpellChecker& checker)
+std::optional<Misspelling> MisspellingAt(const QTextCursor& cursor, const Spelling::SpellChecker& checker)
 {
     const QTextBlock block = cursor.block();
     const int place = cursor.position() - block.position();
     const std::wstring text = block.text().toStdWString();
     const std::vector<int> starts = Utf16Starts(text);
-    for (const TarnViewModel::WordSpan& span : TarnViewModel::FindWords(text)) {
+    for (const Spelling::WordSpan& span : Spelling::FindWords(text)) {
         const int start = starts[span.start];
         const int end = starts[span.start + span.length];
         if (place >= start && place <= end) {

@@ -25,7 +25,7 @@ SpellingService::SpellingService(TarnViewModel::TarnDataModel& model, QWidget* w
     // dropped.
     controller_ = std::make_unique<TarnViewModel::SpellCheckController>(
         model, this, [this](std::function<void()> done) { QMetaObject::invokeMethod(this, std::move(done), Qt::QueuedConnection); },
-        TarnViewModel::DictionaryFolders(), TarnViewModel::UserDictionary(TarnViewModel::UserDictionary::DefaultFile()));
+        Spelling::DictionaryFolders(), Spelling::UserDictionary(Spelling::UserDictionary::DefaultFile()));
     controller_->SetEnabled(Enabled());
 }
 
@@ -70,7 +70,7 @@ void SpellingService::FinishLoading()
     controller_->Finish();
 }
 
-void SpellingService::UseSpellChecker(const TarnViewModel::SpellChecker* checker)
+void SpellingService::UseSpellChecker(const Spelling::SpellChecker* checker)
 {
     checker_ = checker;
     for (const QPointer<SpellingHighlighter>& highlighter : highlighters_) {

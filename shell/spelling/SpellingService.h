@@ -42,9 +42,9 @@ public:
     // Returns once a dictionary being read is read; it is used once the events waiting are
     // handled.
     void FinishLoading();
-    const TarnViewModel::SpellChecker* Checker() const { return checker_; }
+    const Spelling::SpellChecker* Checker() const { return checker_; }
 
-    void UseSpellChecker(const TarnViewModel::SpellChecker* checker) override;
+    void UseSpellChecker(const Spelling::SpellChecker* checker) override;
     void ShowSpellingNotice(const std::wstring& message) override;
     void ShowSpellingFailure(std::exception_ptr failure) override;
 
@@ -54,7 +54,7 @@ signals:
 
 private:
     QWidget* window_;
-    const TarnViewModel::SpellChecker* checker_ = nullptr;
+    const Spelling::SpellChecker* checker_ = nullptr;
     std::vector<QPointer<SpellingHighlighter>> highlighters_;
     std::unique_ptr<TarnViewModel::SpellCheckController> controller_;
 };

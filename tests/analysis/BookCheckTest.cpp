@@ -6,8 +6,8 @@
 
 namespace {
 
-using TarnViewModel::CheckBook;
-using TarnViewModel::ChoiceLink;
+using Analysis::CheckBook;
+using Analysis::ChoiceLink;
 
 // Section 1 leads to 2 and twice to 4; 5 is cut off; 3 is an empty slot; 2 has no text.
 class BookCheckTest : public testing::Test {
@@ -31,11 +31,11 @@ protected:
 
 TEST_F(BookCheckTest, FindsEveryKindOfProblem)
 {
-    const auto report = CheckBook(book_.GetStoryGraph());
+    const auto report = Analysis::CheckBook(book_.GetStoryGraph());
     EXPECT_EQ(report.unreachable, (std::vector<std::uint32_t>{5}));
     EXPECT_EQ(report.emptySlots, (std::vector<std::uint32_t>{3}));
     EXPECT_EQ(report.emptyText, (std::vector<std::uint32_t>{2}));
-    EXPECT_EQ(report.duplicateChoices, (std::vector<ChoiceLink>{{1, 4, 2}}));
+    EXPECT_EQ(report.duplicateChoices, (std::vector<Analysis::ChoiceLink>{{1, 4, 2}}));
     EXPECT_TRUE(report.choicesToEmptySlots.empty());
     EXPECT_EQ(report.endings, (std::vector<std::uint32_t>{2, 4}));
     EXPECT_TRUE(report.HasProblems());
@@ -51,7 +51,7 @@ TEST(BookCheck, EndingsAloneAreNoProblem)
         book.SetSectionText(number, L"An end.");
         book.AddChoiceTo(1, number, L"go", false);
     }
-    const auto report = CheckBook(book.GetStoryGraph());
+    const auto report = Analysis::CheckBook(book.GetStoryGraph());
     EXPECT_FALSE(report.HasProblems());
     EXPECT_EQ(report.endings, (std::vector<std::uint32_t>{2, 3}));
 }
@@ -62,7 +62,7 @@ TEST(BookCheck, ABookWithoutSectionOneReachesNothing)
     book.NewBook(L"", L"");
     book.CreateSection(2, L"");
     book.SetSectionNumber(1, 3);
-    const auto report = CheckBook(book.GetStoryGraph());
+    const auto report = Analysis::CheckBook(book.GetStoryGraph());
     EXPECT_EQ(report.unreachable, (std::vector<std::uint32_t>{2, 3}));
     EXPECT_EQ(report.emptySlots, (std::vector<std::uint32_t>{1}));
 }

@@ -22,14 +22,14 @@ struct FindView : IFindReplaceView, TestSupport::DeferredSteps {
         ++lists;
     }
     void ShowCurrentMatch(std::optional<std::size_t> index) override { current = index; }
-    void RevealMatch(const BookMatch& match) override { revealed = match; }
+    void RevealMatch(const Search::BookMatch& match) override { revealed = match; }
     void ShowReplaced(std::size_t count) override { replaced = count; }
     void RunSoon(std::function<void()> step) override { steps.push_back(std::move(step)); }
 
     std::vector<FoundMatch> shown;
     int lists = 0;
     std::optional<std::size_t> current;
-    std::optional<BookMatch> revealed;
+    std::optional<Search::BookMatch> revealed;
     std::optional<std::size_t> replaced;
 };
 
@@ -79,7 +79,7 @@ TEST_F(FindReplaceControllerTest, TheListFollowsThePatternAndTheBook)
     model.DeleteChoices({choice});
     EXPECT_EQ(Found().size(), 7u);
 
-    EXPECT_THROW(controller.Search(L"(key", {.regularExpression = true}), SearchPatternError);
+    EXPECT_THROW(controller.Search(L"(key", {.regularExpression = true}), Search::SearchPatternError);
     EXPECT_EQ(Found().size(), 7u);
     controller.Search(L"", {});
     EXPECT_TRUE(Found().empty());
@@ -105,11 +105,12 @@ TEST_F(FindReplaceControllerTest, ABigBookIsSearchedAPartAtATimeAndOnlyTheLastPa
     }
     EXPECT_EQ(turns, (1000 + FindReplaceController::SectionsPerStep - 1) / FindReplaceController::SectionsPerStep);
     EXPECT_EQ(bigView.lists, 1);
-    const std::vector<BookMatch> all = FindInBook(book->GetStoryGraph(), SearchPattern(L"the", {.wholeWord = true}));
+    const std::vector<Search::BookMatch> all =
+        Search::FindInBook(book->GetStoryGraph(), Search::SearchPattern(L"the", {.wholeWord = true}));
     ASSERT_EQ(bigView.shown.size(), all.size());
     EXPECT_GT(all.size(), 1000u);
     for (std::size_t index = 0; index < all.size(); ++index) {
-        EXPECT_EQ(StartOf(bigView.shown[index].match), StartOf(all[index]));
+        EXPECT_EQ(Search::StartOf(bigView.shown[index].match), Search::StartOf(all[index]));
     }
 }
 
@@ -117,7 +118,7 @@ TEST_F(FindReplaceControllerTest, APatternTooCostlyForTheBookEndsTheSearchWithIt
 {
     model.SetSectionText(3, std::wstring(20000, L'a'));
     controller.Search(L"(a|aa)*(b|c)*d", {.regularExpression = true});
-    EXPECT_THROW(view.RunSteps(), SearchPatternError);
+    EXPECT_THROW(view.RunSteps(), Search::SearchPatternError);
     EXPECT_FALSE(controller.Searching());
     EXPECT_NO_THROW(controller.FindNext());
     controller.Search(L"Dark", {});
@@ -153,7 +154,7 @@ TEST_F(FindReplaceControllerTest, FindNextAndPreviousGoRoundFromTheCurrentSectio
     EXPECT_EQ(view.current, 5u);
     EXPECT_EQ(selection.GetCurrentSection(), 2u);
     ASSERT_TRUE(view.revealed);
-    EXPECT_EQ(view.revealed->range, (TextMatch{2, 3}));
+    EXPECT_EQ(view.revealed->range, (Search::TextMatch{2, 3}));
     controller.FindNext();
     controller.FindNext();
     EXPECT_EQ(view.current, 0u);
@@ -162,7 +163,7 @@ TEST_F(FindReplaceControllerTest, FindNextAndPreviousGoRoundFromTheCurrentSectio
     EXPECT_EQ(view.current, 6u);
 
     controller.GoToMatch(4);
-    EXPECT_EQ(view.revealed->field, SearchField::ChoiceText);
+    EXPECT_EQ(view.revealed->field, Search::SearchField::ChoiceText);
     EXPECT_EQ(view.revealed->choice, choice);
     // An edit elsewhere keeps the current match.
     model.SetSectionText(3, L"Still dark.");
@@ -179,7 +180,7 @@ TEST_F(FindReplaceControllerTest, ReplaceOneTakesTheCurrentMatchAndMovesOn)
     controller.ReplaceCurrent(L"lock");
     EXPECT_EQ(model.GetStoryGraph().GetSection(1).text, L"The lock.\r\nAnother key \U0001F511 key.");
     EXPECT_EQ(view.current, 0u);
-    EXPECT_EQ(view.revealed->range, (TextMatch{19, 3}));
+    EXPECT_EQ(view.revealed->range, (Search::TextMatch{19, 3}));
     EXPECT_EQ(view.replaced, 1u);
     controller.FindNext();
     controller.ReplaceCurrent(L"");

@@ -76,7 +76,7 @@ TEST_F(ProblemsControllerTest, EditsThatMakeAndMendEachProblemShowInTheList)
 // A book read from a file can hold choices to numbers without a section.
 TEST(ProblemRows, ChoicesToEmptySlotsNameBothEnds)
 {
-    CheckReport report;
+    Analysis::CheckReport report;
     report.choicesToEmptySlots = {{5, 7, 2}, {6, 7, 1}};
     const std::vector<ProblemRow> rows = ProblemsController::RowsOf(report);
     ASSERT_EQ(rows.size(), 2u);

@@ -13,7 +13,7 @@ namespace {
 using namespace TarnViewModel;
 
 struct SpellingView : ISpellCheckView {
-    void UseSpellChecker(const SpellChecker* used) override
+    void UseSpellChecker(const Spelling::SpellChecker* used) override
     {
         checker = used;
         ++uses;
@@ -28,7 +28,7 @@ struct SpellingView : ISpellCheckView {
         }
     }
 
-    const SpellChecker* checker = nullptr;
+    const Spelling::SpellChecker* checker = nullptr;
     int uses = 0;
     std::vector<std::wstring> notices;
     std::vector<std::string> failures;
@@ -50,7 +50,8 @@ protected:
     TarnDataModel model;
     SpellingView view;
     TestSupport::PostedQueue queue;
-    SpellCheckController spelling{model, &view, queue.Dispatcher(), {dictionary.Folder()}, UserDictionary(data.Path("dictionary.txt"))};
+    SpellCheckController spelling{
+        model, &view, queue.Dispatcher(), {dictionary.Folder()}, Spelling::UserDictionary(data.Path("dictionary.txt"))};
 };
 
 TEST_F(SpellCheckControllerTest, TheBooksLanguageIsReadOnTheWorkerAndFollowedThroughChanges)
@@ -91,7 +92,7 @@ TEST_F(SpellCheckControllerTest, OnlyTheLastLanguageAskedForIsUsed)
 {
     TestSupport::TinyDictionary american{{"color"}, "en_US"};
     SpellCheckController both{
-        model, &view, queue.Dispatcher(), {dictionary.Folder(), american.Folder()}, UserDictionary(data.Path("dictionary.txt"))};
+        model, &view, queue.Dispatcher(), {dictionary.Folder(), american.Folder()}, Spelling::UserDictionary(data.Path("dictionary.txt"))};
     both.SetEnabled(true);
     model.SetLanguage(L"en-US");
     both.Finish();
@@ -128,11 +129,11 @@ TEST_F(SpellCheckControllerTest, AWordThatCannotBeSavedStaysMarked)
 {
     TestSupport::WriteBytes(data.Path("file"), "");
     SpellCheckController blocked{
-        model, &view, queue.Dispatcher(), {dictionary.Folder()}, UserDictionary(data.Path("file") / "dictionary.txt")};
+        model, &view, queue.Dispatcher(), {dictionary.Folder()}, Spelling::UserDictionary(data.Path("file") / "dictionary.txt")};
     blocked.SetEnabled(true);
     blocked.Finish();
     queue.RunAll();
-    EXPECT_THROW(blocked.AddToDictionary(L"Grimsby"), SpellingError);
+    EXPECT_THROW(blocked.AddToDictionary(L"Grimsby"), Spelling::SpellingError);
     EXPECT_TRUE(Marked(L"Grimsby"));
 }
 

@@ -25,19 +25,19 @@ using testing::ElementsAre;
 using testing::HasSubstr;
 using TestSupport::ImportedSection;
 
-BookFileContents Imported(const TwineFile& file, std::vector<std::string>& warnings)
+BookFileContents Imported(const Import::TwineFile& file, std::vector<std::string>& warnings)
 {
     warnings = file.warnings;
-    return ImportStory(file.stories.at(0), "story.twee", warnings);
+    return Import::ImportStory(file.stories.at(0), "story.twee", warnings);
 }
 
 TEST(TweeImport, AForeignStoryBecomesABookAndWhatItCannotHoldIsAWarning)
 {
     const std::string path = (TestSupport::TestData() / "import/foreign.twee").string();
-    const TwineFile file = ReadTwineFile(path);
+    const Import::TwineFile file = Import::ReadTwineFile(path);
     ASSERT_EQ(file.stories.size(), 1u);
     std::vector<std::string> warnings = file.warnings;
-    const BookFileContents book = ImportStory(file.stories[0], path, warnings);
+    const BookFileContents book = Import::ImportStory(file.stories[0], path, warnings);
     EXPECT_EQ(book.title, L"A Twee Tale");
     // Nothing said where to start, so the passages are numbered in file order.
     EXPECT_THAT(
@@ -54,9 +54,10 @@ TEST(TweeImport, AForeignStoryBecomesABookAndWhatItCannotHoldIsAWarning)
 
 TEST(TweeImport, NumberedPassagesKeepTheirNumbersAndTheStartIsSectionOne)
 {
-    const TwineFile file = ReadTwineText(":: StoryData\n{\"ifid\": \"d674c58c-defa-4f70-b7a2-27742230c0fc\", \"start\": \"Hall\"}\n"
-                                         ":: 3\nThree [[Hall]] [[3]] [[Nowhere]]\n:: Yard\n:: Hall\n[[7]]\n:: 7\n",
-                                         "n.twee");
+    const Import::TwineFile file =
+        Import::ReadTwineText(":: StoryData\n{\"ifid\": \"d674c58c-defa-4f70-b7a2-27742230c0fc\", \"start\": \"Hall\"}\n"
+                              ":: 3\nThree [[Hall]] [[3]] [[Nowhere]]\n:: Yard\n:: Hall\n[[7]]\n:: 7\n",
+                              "n.twee");
     std::vector<std::string> warnings;
     const BookFileContents book = Imported(file, warnings);
     EXPECT_THAT(
@@ -72,7 +73,7 @@ TEST(TweeImport, CrLfFilesAndEveryLinkFormReadAsLfFilesDo)
 {
     const std::string story = ":: Start\r\nGo [[a|B]] [[c->B]] [[B<-d]] [[e->f->B]] [[g|B][$x to 1]] [[B]]\r\n\r\n:: B\r\nEnd.\r\n";
     std::vector<std::string> warnings;
-    const BookFileContents book = Imported(ReadTwineText(story, "crlf.twee"), warnings);
+    const BookFileContents book = Imported(Import::ReadTwineText(story, "crlf.twee"), warnings);
     EXPECT_THAT(TestSupport::SectionsOf(book.graph),
                 ElementsAre(
                     ImportedSection{
@@ -90,11 +91,11 @@ TEST(TweeImport, AByteOrderMarkOldMacLineEndsAndLeadingBlankLinesReadAsTwineRead
 {
     std::vector<std::string> warnings;
     const BookFileContents marked =
-        Imported(ReadTwineText("\xEF\xBB\xBF:: Start\n\n  \n  Indented title\n[[Boat]]\n:: Boat\nAfloat.\n", "bom.twee"), warnings);
+        Imported(Import::ReadTwineText("\xEF\xBB\xBF:: Start\n\n  \n  Indented title\n[[Boat]]\n:: Boat\nAfloat.\n", "bom.twee"), warnings);
     EXPECT_THAT(TestSupport::SectionsOf(marked.graph), ElementsAre(ImportedSection{1, L"  Indented title", L"Start", {{2, L"Boat", false}}},
                                                                    ImportedSection{2, L"Afloat.", L"Boat", {}}));
     const BookFileContents mac =
-        Imported(ReadTwineText(":: Start\rLine one\r\rLine two\r[[Boat]]\r:: Boat\rAfloat.\r", "mac.twee"), warnings);
+        Imported(Import::ReadTwineText(":: Start\rLine one\r\rLine two\r[[Boat]]\r:: Boat\rAfloat.\r", "mac.twee"), warnings);
     EXPECT_THAT(TestSupport::SectionsOf(mac.graph),
                 ElementsAre(ImportedSection{1, L"Line one\r\n\r\nLine two", L"Start", {{2, L"Boat", false}}},
                             ImportedSection{2, L"Afloat.", L"Boat", {}}));
@@ -105,9 +106,9 @@ TEST(TweeImport, ALinkToAWebAddressKeepsItsWordsAndMakesNoChoice)
 {
     std::vector<std::string> warnings;
     const BookFileContents book =
-        Imported(ReadTwineText(":: Start\nBy [[Iain Merrick->http://example.com/iain]] and [[mail us|mailto:a@example.com]].\n"
-                               "[[https://example.com/only]]\n[[On->Chapter 2: The Dock]]\n:: Chapter 2: The Dock\nHere.\n",
-                               "web.twee"),
+        Imported(Import::ReadTwineText(":: Start\nBy [[Iain Merrick->http://example.com/iain]] and [[mail us|mailto:a@example.com]].\n"
+                                       "[[https://example.com/only]]\n[[On->Chapter 2: The Dock]]\n:: Chapter 2: The Dock\nHere.\n",
+                                       "web.twee"),
                  warnings);
     EXPECT_THAT(TestSupport::SectionsOf(book.graph),
                 ElementsAre(ImportedSection{1, L"By Iain Merrick and mail us.\r\nhttps://example.com/only", L"Start", {{2, L"On", false}}},
@@ -117,9 +118,10 @@ TEST(TweeImport, ALinkToAWebAddressKeepsItsWordsAndMakesNoChoice)
 
 TEST(TweeImport, ANamedStartPassageIsSectionOneAndTheOneNumberedOneMoves)
 {
-    const TwineFile file = ReadTwineText(":: StoryData\n{\"ifid\": \"D674C58C-DEFA-4F70-B7A2-27742230C0FC\", \"start\": \"Dock\"}\n"
-                                         ":: 1\nOne [[2]]\n:: 2\nTwo [[3]]\n:: 3\nThree [[1]]\n:: Dock\n[[Begin->1]]\n",
-                                         "start.twee");
+    const Import::TwineFile file =
+        Import::ReadTwineText(":: StoryData\n{\"ifid\": \"D674C58C-DEFA-4F70-B7A2-27742230C0FC\", \"start\": \"Dock\"}\n"
+                              ":: 1\nOne [[2]]\n:: 2\nTwo [[3]]\n:: 3\nThree [[1]]\n:: Dock\n[[Begin->1]]\n",
+                              "start.twee");
     std::vector<std::string> warnings;
     const BookFileContents book = Imported(file, warnings);
     EXPECT_THAT(TestSupport::SectionsOf(book.graph),
@@ -140,7 +142,7 @@ TEST(TweeImport, PlainMacroLinksAreChoicesAndTheRestAreNamedOncePerPassage)
                               "(link-goto: $where) (print: 2)\n"
                               ":: Door\n:: Field\n:: Cellar\n";
     std::vector<std::string> warnings;
-    const BookFileContents book = Imported(ReadTwineText(story, "macros.twee"), warnings);
+    const BookFileContents book = Imported(Import::ReadTwineText(story, "macros.twee"), warnings);
     const auto sections = TestSupport::SectionsOf(book.graph);
     ASSERT_EQ(sections.size(), 5u);
     EXPECT_EQ(sections[0],
@@ -163,7 +165,7 @@ TEST(TweeImport, CharactersNoBookCanHoldAreReplacedWithAWarningAndTheBookOpensAg
 {
     std::vector<std::string> warnings;
     const std::string story = std::string(":: Start\nA NUL") + '\0' + " and a bell\a.\n[[B]]\n:: B\nEnd \xEF\xBF\xBE.\n";
-    BookFileContents book = Imported(ReadTwineText(story, "nul.twee"), warnings);
+    BookFileContents book = Imported(Import::ReadTwineText(story, "nul.twee"), warnings);
     EXPECT_THAT(warnings,
                 ElementsAre("\"nul.twee\", line 2: 3 characters that no book can hold, such as NUL, are each replaced by U+FFFD"));
     EXPECT_EQ(book.graph.GetSection(1).text, L"A NUL\uFFFD and a bell\uFFFD.");
@@ -182,7 +184,7 @@ TEST(TweeImport, BadFilesAreRefusedNamingTheFileAndTheLine)
     };
     for (const auto& [text, message] : refused) {
         try {
-            ReadTwineText(text, "bad.twee");
+            Import::ReadTwineText(text, "bad.twee");
             ADD_FAILURE() << text;
         } catch (const std::exception& error) {
             EXPECT_EQ(error.what(), message);
@@ -197,12 +199,12 @@ TEST(TweeImport, AStoryTooBigForABookIsRefusedBeforeAnythingIsMade)
         story += ":: P" + std::to_string(passage) + "\n";
     }
     std::vector<std::string> warnings;
-    EXPECT_EQ(Imported(ReadTwineText(story, "big.twee"), warnings).graph.SectionCount(), 10000u);
+    EXPECT_EQ(Imported(Import::ReadTwineText(story, "big.twee"), warnings).graph.SectionCount(), 10000u);
     for (const std::string& more : {std::string(":: One more\n"), std::string("[[Missing]]\n")}) {
         try {
-            Imported(ReadTwineText(story + more, "big.twee"), warnings);
+            Imported(Import::ReadTwineText(story + more, "big.twee"), warnings);
             ADD_FAILURE() << more;
-        } catch (const ImportException& error) {
+        } catch (const Import::ImportException& error) {
             EXPECT_STREQ(error.what(), "Cannot import \"story.twee\": the story needs 10001 sections; a book holds at most 10000");
         }
     }
@@ -217,17 +219,17 @@ TEST(TweeImport, AStoryThatWouldHoldMoreThanABookMayIsRefusedWhereItOverflows)
         thousand += "[[1]]";
     }
     std::vector<std::string> warnings;
-    EXPECT_EQ(Imported(ReadTwineText(":: 1\n" + thousand + "\n", "links.twee"), warnings).graph.ChoiceCount(1), 1000u);
-    TestSupport::ExpectThrowWithMessage<ImportException>(
-        [&] { Imported(ReadTwineText(":: Start\n" + thousand + "[[1]]\n", "links.twee"), warnings); },
+    EXPECT_EQ(Imported(Import::ReadTwineText(":: 1\n" + thousand + "\n", "links.twee"), warnings).graph.ChoiceCount(1), 1000u);
+    TestSupport::ExpectThrowWithMessage<Import::ImportException>(
+        [&] { Imported(Import::ReadTwineText(":: Start\n" + thousand + "[[1]]\n", "links.twee"), warnings); },
         "Cannot import \"story.twee\", line 1: passage \"Start\" has more than 1000 links; a section may have at most 1000 choices");
     // Each passage makes a section of a thousand choices, about 106 kB in the file.
     std::string story;
     for (int passage = 1; passage <= 700; ++passage) {
         story += ":: " + std::to_string(passage) + "\n" + thousand + "\n";
     }
-    TestSupport::ExpectThrowWithMessage<ImportException>(
-        [&] { Imported(ReadTwineText(story, "many.twee"), warnings); },
+    TestSupport::ExpectThrowWithMessage<Import::ImportException>(
+        [&] { Imported(Import::ReadTwineText(story, "many.twee"), warnings); },
         "Cannot import \"story.twee\", line 1205: the story makes a book of more than 64 MB, the most a book may take");
 }
 
@@ -237,12 +239,12 @@ TEST(TweeImport, EveryRegressionInputEndsInABookOrAClearError)
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
         const std::string text = TestSupport::ReadBytes(entry.path());
         try {
-            const TwineFile file = ReadTwineText(text, "fuzz");
-            for (const TwineStory& story : file.stories) {
+            const Import::TwineFile file = Import::ReadTwineText(text, "fuzz");
+            for (const Import::TwineStory& story : file.stories) {
                 std::vector<std::string> warnings;
-                ImportStory(story, "fuzz", warnings);
+                Import::ImportStory(story, "fuzz", warnings);
             }
-        } catch (const ImportException&) {
+        } catch (const Import::ImportException&) {
         } catch (const std::runtime_error& error) {
             EXPECT_THAT(error.what(), HasSubstr("fuzz(")) << entry.path();
         }

@@ -29,9 +29,9 @@ std::string Twee(const TarnDataModel& model)
 
 BookFileContents ImportedAgain(const std::string& twee, std::vector<std::string>& warnings)
 {
-    const TwineFile file = ReadTwineText(twee, "book.twee");
+    const Import::TwineFile file = Import::ReadTwineText(twee, "book.twee");
     warnings = file.warnings;
-    return ImportStory(file.stories.at(0), "book.twee", warnings);
+    return Import::ImportStory(file.stories.at(0), "book.twee", warnings);
 }
 
 TEST(TweeRoundTrip, TheHandWrittenStoryGivesTheBookBack)

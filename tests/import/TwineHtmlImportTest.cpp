@@ -18,11 +18,11 @@ using TestSupport::ImportedSection;
 TEST(TwineHtmlImport, APublishedStoryIsReadWithItsEntitiesDecodedAndItsCodeLeftAlone)
 {
     const std::string path = (TestSupport::TestData() / "import/published.html").string();
-    const TwineFile file = ReadTwineFile(path);
+    const Import::TwineFile file = Import::ReadTwineFile(path);
     ASSERT_EQ(file.stories.size(), 1u);
     EXPECT_TRUE(file.warnings.empty());
     std::vector<std::string> warnings;
-    const BookFileContents book = ImportStory(file.stories[0], path, warnings);
+    const BookFileContents book = Import::ImportStory(file.stories[0], path, warnings);
     EXPECT_EQ(book.title, L"The Dark Cellar");
     EXPECT_EQ(boost::uuids::to_string(book.details.identifier), "a1b2c3d4-e5f6-4a7b-8c9d-0e1f2a3b4c5d");
     // The start passage takes section 1; a link to a passage the story lacks makes one.
@@ -42,17 +42,17 @@ TEST(TwineHtmlImport, APublishedStoryIsReadWithItsEntitiesDecodedAndItsCodeLeftA
 TEST(TwineHtmlImport, AnArchiveGivesEachOfItsStories)
 {
     const std::string path = (TestSupport::TestData() / "import/archive.html").string();
-    const TwineFile file = ReadTwineFile(path);
+    const Import::TwineFile file = Import::ReadTwineFile(path);
     ASSERT_EQ(file.stories.size(), 2u);
     EXPECT_EQ(file.stories[0].name, "First Tale");
     EXPECT_EQ(file.stories[1].name, "Second Tale");
     EXPECT_THAT(file.warnings, ElementsAre("\"" + path + "\", line 7: passage \"Side\" appears again; the later one is left out"));
 
     std::vector<std::string> warnings;
-    EXPECT_THAT(TestSupport::SectionsOf(ImportStory(file.stories[0], path, warnings).graph),
+    EXPECT_THAT(TestSupport::SectionsOf(Import::ImportStory(file.stories[0], path, warnings).graph),
                 ElementsAre(ImportedSection{1, L"Begin.", L"", {{2, L"Onward", false}}}, ImportedSection{2, L"The end.", L"", {}}));
     // The start passage, named 5, is where a reader starts: section 1.
-    EXPECT_THAT(TestSupport::SectionsOf(ImportStory(file.stories[1], path, warnings).graph),
+    EXPECT_THAT(TestSupport::SectionsOf(Import::ImportStory(file.stories[1], path, warnings).graph),
                 ElementsAre(ImportedSection{1, L"Numbered five.", L"", {{6, L"Side", false}, {1, L"", false}}},
                             ImportedSection{6, L"A side room.", L"Side", {{1, L"Back", false}}}));
     EXPECT_TRUE(warnings.empty());
@@ -64,7 +64,8 @@ TEST(TwineHtmlImport, AmpersandsAndUnclosedStoriesAndPassagesAreReadInOnePass)
 {
     constexpr std::size_t Size = 2u * 1024u * 1024u;
     std::vector<std::string> warnings;
-    const TwineFile ampersands = ReadTwineText("<tw-storydata name=\"A\"><tw-passagedata name=\"S\">" + std::string(Size, '&'), "amp.html");
+    const Import::TwineFile ampersands =
+        Import::ReadTwineText("<tw-storydata name=\"A\"><tw-passagedata name=\"S\">" + std::string(Size, '&'), "amp.html");
     EXPECT_EQ(ampersands.stories.at(0).passages.at(0).text.size(), Size);
     std::string stories;
     std::string passages = "<tw-storydata name=\"Passages\">";
@@ -72,9 +73,9 @@ TEST(TwineHtmlImport, AmpersandsAndUnclosedStoriesAndPassagesAreReadInOnePass)
         stories += "<tw-storydata name=\"Unclosed\">";
         passages += "<tw-passagedata name=\"P" + std::to_string(passages.size()) + "\">x";
     }
-    EXPECT_GT(ReadTwineText(stories, "stories.html").stories.size(), 60000u);
+    EXPECT_GT(Import::ReadTwineText(stories, "stories.html").stories.size(), 60000u);
     // An unclosed passage runs to the end of its story, taking the others with it.
-    EXPECT_EQ(ReadTwineText(passages, "passages.html").stories.at(0).passages.size(), 1u);
+    EXPECT_EQ(Import::ReadTwineText(passages, "passages.html").stories.at(0).passages.size(), 1u);
 }
 
 TEST(TwineHtmlImport, MarkupAsTwineWritesItNotAsXmlRequires)
@@ -84,7 +85,7 @@ TEST(TwineHtmlImport, MarkupAsTwineWritesItNotAsXmlRequires)
         "<tw-passagedata pid=1 name='It&apos;s' tags=\"a  b\">One &amp two &#0; &#x110000; &bogus; &#65;</tw-passagedata>\n"
         "<tw-passagedata pid=\"2\" name=\"Unclosed\">Runs to the end";
     std::vector<std::string> warnings;
-    const TwineFile file = ReadTwineText(html, "bare.html");
+    const Import::TwineFile file = Import::ReadTwineText(html, "bare.html");
     ASSERT_EQ(file.stories.size(), 1u);
     EXPECT_EQ(file.stories[0].name, "Bare");
     EXPECT_EQ(file.stories[0].start, "Unclosed");

@@ -18,30 +18,30 @@ TEST(BookSearch, MatchesComeBySectionThenTextSummaryAndChoices)
     book.SetSectionText(1, L"No keys here");
     const Uuid take = book.AddChoiceTo(1, 3, L"Take the key", false);
 
-    const SearchPattern pattern(L"key", {.wholeWord = true});
-    const std::vector<BookMatch> matches = FindInBook(book.GetStoryGraph(), pattern);
+    const Search::SearchPattern pattern(L"key", {.wholeWord = true});
+    const std::vector<Search::BookMatch> matches = Search::FindInBook(book.GetStoryGraph(), pattern);
     ASSERT_EQ(matches.size(), 4u);
     EXPECT_EQ(matches[0].section, 1u);
-    EXPECT_EQ(matches[0].field, SearchField::ChoiceText);
+    EXPECT_EQ(matches[0].field, Search::SearchField::ChoiceText);
     EXPECT_EQ(matches[0].choice, take);
     EXPECT_EQ(matches[1].section, 3u);
-    EXPECT_EQ(matches[1].field, SearchField::Text);
-    EXPECT_EQ(matches[2].range, (TextMatch{16, 3}));
-    EXPECT_EQ(matches[3].field, SearchField::Summary);
-    for (const BookMatch& match : matches) {
-        EXPECT_EQ(MatchedText(book.GetStoryGraph(), match).substr(match.range.start, match.range.length).size(), 3u);
+    EXPECT_EQ(matches[1].field, Search::SearchField::Text);
+    EXPECT_EQ(matches[2].range, (Search::TextMatch{16, 3}));
+    EXPECT_EQ(matches[3].field, Search::SearchField::Summary);
+    for (const Search::BookMatch& match : matches) {
+        EXPECT_EQ(Search::MatchedText(book.GetStoryGraph(), match).substr(match.range.start, match.range.length).size(), 3u);
     }
-    EXPECT_TRUE(FindInBook(book.GetStoryGraph(), SearchPattern(L"", {})).empty());
+    EXPECT_TRUE(Search::FindInBook(book.GetStoryGraph(), Search::SearchPattern(L"", {})).empty());
 }
 
 TEST(BookSearch, SnippetsShowTheMatchOnOneLineWithWhatIsCutMarked)
 {
     const std::wstring text = L"First line\r\nthe golden key lies under a stone by the old well";
-    const MatchSnippet snippet = SnippetOf(text, {23, 3}, 13);
+    const Search::MatchSnippet snippet = Search::SnippetOf(text, {23, 3}, 13);
     EXPECT_EQ(snippet.before, L"\u2026  the golden ");
     EXPECT_EQ(snippet.matched, L"key");
     EXPECT_EQ(snippet.after, L" lies under a\u2026");
-    const MatchSnippet whole = SnippetOf(L"key", {0, 3}, 10);
+    const Search::MatchSnippet whole = Search::SnippetOf(L"key", {0, 3}, 10);
     EXPECT_EQ(whole.before + whole.matched + whole.after, L"key");
 }
 

@@ -6,7 +6,7 @@
 
 namespace {
 
-using TarnViewModel::FindDictionary;
+using Spelling::FindDictionary;
 
 class DictionaryCatalogTest : public testing::Test {
 protected:
@@ -19,7 +19,7 @@ protected:
     // The name of the dictionary found, and the folder it is in; empty when none is.
     std::string Found(std::wstring_view language)
     {
-        const auto files = FindDictionary(language, {user, system});
+        const auto files = Spelling::FindDictionary(language, {user, system});
         if (!files) {
             return {};
         }
@@ -62,7 +62,7 @@ TEST_F(DictionaryCatalogTest, OddTagsAndFoldersFindNothing)
     EXPECT_EQ(Found(L"-"), "");
     EXPECT_EQ(Found(L"../en_GB"), "");
     EXPECT_EQ(Found(L"\u00E9n"), "");
-    EXPECT_FALSE(FindDictionary(L"en", {root.Path("nowhere")}));
+    EXPECT_FALSE(Spelling::FindDictionary(L"en", {root.Path("nowhere")}));
 }
 
 TEST(DictionaryFolders, TheUsersFolderComesFirstThenEachDataFolder)
@@ -73,7 +73,7 @@ TEST(DictionaryFolders, TheUsersFolderComesFirstThenEachDataFolder)
     const std::string savedDirs = oldDirs != nullptr ? oldDirs : "";
     setenv("XDG_DATA_HOME", "/home/a/data", 1);
     setenv("XDG_DATA_DIRS", "/opt/share:relative:/usr/share", 1);
-    const std::vector<std::filesystem::path> folders = TarnViewModel::DictionaryFolders();
+    const std::vector<std::filesystem::path> folders = Spelling::DictionaryFolders();
     oldHome != nullptr ? setenv("XDG_DATA_HOME", savedHome.c_str(), 1) : unsetenv("XDG_DATA_HOME");
     oldDirs != nullptr ? setenv("XDG_DATA_DIRS", savedDirs.c_str(), 1) : unsetenv("XDG_DATA_DIRS");
     EXPECT_EQ(folders, (std::vector<std::filesystem::path>{"/home/a/data/hunspell", "/opt/share/hunspell", "/opt/share/myspell/dicts",

@@ -59,14 +59,14 @@ TEST_F(FindReplacePaneTest, TypingListsEveryMatchOfABigBookAndAClickSelectsItInT
     EXPECT_FALSE(Pane().ReplaceButton()->isVisible());
     QTest::mouseClick(Pane().WholeWordBox(), Qt::LeftButton);
     Find(QStringLiteral("gold"));
-    const std::vector<TarnViewModel::BookMatch> expected =
-        TarnViewModel::FindInBook(Model().GetStoryGraph(), TarnViewModel::SearchPattern(L"gold", {.wholeWord = true}));
+    const std::vector<Search::BookMatch> expected =
+        Search::FindInBook(Model().GetStoryGraph(), Search::SearchPattern(L"gold", {.wholeWord = true}));
     ASSERT_GT(expected.size(), 100u);
     EXPECT_EQ(Listed(), static_cast<int>(expected.size()));
     EXPECT_EQ(Pane().Summary()->text(), QStringLiteral("%1 matches").arg(expected.size()));
 
     const auto text = std::find_if(expected.begin() + 40, expected.end(),
-                                   [](const TarnViewModel::BookMatch& match) { return match.field == TarnViewModel::SearchField::Text; });
+                                   [](const Search::BookMatch& match) { return match.field == Search::SearchField::Text; });
     ClickRow(static_cast<int>(text - expected.begin()));
     EXPECT_EQ(Frame().Selection().GetCurrentSection(), text->section);
     EXPECT_EQ(Selected().toLower(), QStringLiteral("gold"));
@@ -79,9 +79,8 @@ TEST_F(FindReplacePaneTest, TypingListsEveryMatchOfABigBookAndAClickSelectsItInT
     EXPECT_EQ(Pane().List()->currentIndex().row(), static_cast<int>(text - expected.begin()));
 
     // A choice's match selects the choice.
-    const auto choice = std::find_if(expected.begin(), expected.end(), [](const TarnViewModel::BookMatch& match) {
-        return match.field == TarnViewModel::SearchField::ChoiceText;
-    });
+    const auto choice = std::find_if(expected.begin(), expected.end(),
+                                     [](const Search::BookMatch& match) { return match.field == Search::SearchField::ChoiceText; });
     if (choice != expected.end()) {
         ClickRow(static_cast<int>(choice - expected.begin()));
         EXPECT_EQ(Frame().Selection().GetCurrentSection(), choice->section);

@@ -144,7 +144,7 @@ TEST_F(SpellingTest, IgnoredWordsLastTheSessionAndAddedOnesAreKeptInTheUsersDict
     Entry(menu, QStringLiteral("Ignore"))->trigger();
     menu->close();
     EXPECT_TRUE(Underlined(Editor()).isEmpty());
-    const TarnViewModel::UserDictionary words(TarnViewModel::UserDictionary::DefaultFile());
+    const Spelling::UserDictionary words(Spelling::UserDictionary::DefaultFile());
     EXPECT_EQ(words.Words(), std::vector<std::wstring>{L"Grimsby"});
     std::filesystem::remove(words.File());
 }
