@@ -75,7 +75,7 @@ void DotLayout(benchmark::State& state)
     const auto sections = static_cast<std::uint32_t>(state.range(0));
     TarnDataModel model;
     SectionSelection selection{model};
-    FlowchartGraph graph;
+    Flowchart::FlowchartGraph graph;
     // Built in the order the flowchart controller builds it, since dot's work depends on that order.
     const auto loaded = model.ConnectBookLoaded([&](const std::vector<Section>& all, const std::vector<Choice>& choices) {
         for (const Section& section : all) {
@@ -87,7 +87,7 @@ void DotLayout(benchmark::State& state)
     });
     model.Load(SavedBook(sections));
     for (auto _ : state) {
-        graph.Layout([](const NodePlacement&) {}, [](const EdgeRoute&) {}, [](int, int) {});
+        graph.Layout([](const Flowchart::NodePlacement&) {}, [](const Flowchart::EdgeRoute&) {}, [](int, int) {});
     }
 }
 BENCHMARK(DotLayout)->Arg(200)->Arg(1000)->Arg(3000)->Unit(benchmark::kMillisecond);

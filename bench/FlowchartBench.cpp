@@ -16,14 +16,14 @@ using namespace TarnViewModel;
 namespace {
 
 struct Segment {
-    RoutePoint from;
-    RoutePoint to;
+    Flowchart::RoutePoint from;
+    Flowchart::RoutePoint to;
     std::size_t edge;
 };
 
 bool Cross(const Segment& a, const Segment& b)
 {
-    const auto side = [](const RoutePoint& p, const RoutePoint& q, const RoutePoint& r) {
+    const auto side = [](const Flowchart::RoutePoint& p, const Flowchart::RoutePoint& q, const Flowchart::RoutePoint& r) {
         const double value = (q.x - p.x) * (r.y - p.y) - (q.y - p.y) * (r.x - p.x);
         return (value > 0) - (value < 0);
     };
@@ -32,19 +32,19 @@ bool Cross(const Segment& a, const Segment& b)
 
 // The arrow as drawn: each cubic curve of its route flattened into short lines, then the
 // arrowhead's line.
-std::vector<RoutePoint> DrawnLine(const std::vector<RoutePoint>& points)
+std::vector<Flowchart::RoutePoint> DrawnLine(const std::vector<Flowchart::RoutePoint>& points)
 {
     constexpr int Steps = 8;
-    std::vector<RoutePoint> line;
+    std::vector<Flowchart::RoutePoint> line;
     if (points.size() < 2) {
         return line;
     }
     line.push_back(points[0]);
     for (std::size_t index = 1; index + 2 <= points.size() - 2; index += 3) {
-        const RoutePoint start = line.back();
-        const RoutePoint& p1 = points[index];
-        const RoutePoint& p2 = points[index + 1];
-        const RoutePoint& p3 = points[index + 2];
+        const Flowchart::RoutePoint start = line.back();
+        const Flowchart::RoutePoint& p1 = points[index];
+        const Flowchart::RoutePoint& p2 = points[index + 1];
+        const Flowchart::RoutePoint& p3 = points[index + 2];
         for (int step = 1; step <= Steps; ++step) {
             const double t = static_cast<double>(step) / Steps;
             const double u = 1 - t;
@@ -60,12 +60,12 @@ std::vector<RoutePoint> DrawnLine(const std::vector<RoutePoint>& points)
 
 // Pairs of arrows that cross, each pair counted once, found through a grid of cells so that
 // only neighbours are compared.
-std::size_t Crossings(const std::vector<EdgeRoute>& edges)
+std::size_t Crossings(const std::vector<Flowchart::EdgeRoute>& edges)
 {
     constexpr double Cell = 200.0;
     std::vector<Segment> segments;
     for (std::size_t index = 0; index < edges.size(); ++index) {
-        const std::vector<RoutePoint> points = DrawnLine(edges[index].points);
+        const std::vector<Flowchart::RoutePoint> points = DrawnLine(edges[index].points);
         for (std::size_t point = 1; point < points.size(); ++point) {
             segments.push_back({points[point - 1], points[point], index});
         }
@@ -101,11 +101,11 @@ std::size_t Crossings(const std::vector<EdgeRoute>& edges)
 // "dot" over a generated gamebook with boxes of the program's smallest size, as the book
 // opens; with the time, the crossings and the drawing area tell whether speed was bought
 // with a chart nobody can read.
-void DotLayout(benchmark::State& state, FlowchartGraph::Tuning tuning)
+void DotLayout(benchmark::State& state, Flowchart::FlowchartGraph::Tuning tuning)
 {
     const auto sections = static_cast<std::uint32_t>(state.range(0));
     const BenchSupport::BookRecords book = BenchSupport::MakeGamebookRecords(sections);
-    FlowchartGraph graph;
+    Flowchart::FlowchartGraph graph;
     graph.SetTuning(tuning);
     for (const Section& section : book.sections) {
         graph.AddNode(section.number, 80, 50);
@@ -113,12 +113,12 @@ void DotLayout(benchmark::State& state, FlowchartGraph::Tuning tuning)
     for (const Choice& choice : book.choices) {
         graph.AddEdge(choice.id, choice.source, choice.destination);
     }
-    std::vector<EdgeRoute> edges;
+    std::vector<Flowchart::EdgeRoute> edges;
     int width = 0;
     int height = 0;
     for (auto _ : state) {
         edges.clear();
-        graph.Layout([](const NodePlacement&) {}, [&](const EdgeRoute& edge) { edges.push_back(edge); },
+        graph.Layout([](const Flowchart::NodePlacement&) {}, [&](const Flowchart::EdgeRoute& edge) { edges.push_back(edge); },
                      [&](int w, int h) {
                          width = w;
                          height = h;
@@ -132,7 +132,7 @@ void DotLayout(benchmark::State& state, FlowchartGraph::Tuning tuning)
 
 }  // namespace
 
-BENCHMARK_CAPTURE(DotLayout, defaults, FlowchartGraph::Tuning::Defaults)
+BENCHMARK_CAPTURE(DotLayout, defaults, Flowchart::FlowchartGraph::Tuning::Defaults)
     ->Arg(200)
     ->Arg(400)
     ->Arg(700)
@@ -140,7 +140,7 @@ BENCHMARK_CAPTURE(DotLayout, defaults, FlowchartGraph::Tuning::Defaults)
     ->Arg(3000)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
-BENCHMARK_CAPTURE(DotLayout, fast, FlowchartGraph::Tuning::Fast)
+BENCHMARK_CAPTURE(DotLayout, fast, Flowchart::FlowchartGraph::Tuning::Fast)
     ->Arg(200)
     ->Arg(400)
     ->Arg(700)
@@ -149,7 +149,7 @@ BENCHMARK_CAPTURE(DotLayout, fast, FlowchartGraph::Tuning::Fast)
     ->Arg(10000)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
-BENCHMARK_CAPTURE(DotLayout, by_size, FlowchartGraph::Tuning::BySize)
+BENCHMARK_CAPTURE(DotLayout, by_size, Flowchart::FlowchartGraph::Tuning::BySize)
     ->Arg(400)
     ->Arg(1000)
     ->Arg(3000)

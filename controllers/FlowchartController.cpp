@@ -23,7 +23,7 @@ constexpr double ArrowheadLength = 10.0;
 }  // namespace
 
 FlowchartController::FlowchartController(TarnDataModel& model, SectionSelection& selection, IFlowchartView* view,
-                                         std::unique_ptr<LayoutRunner> runner)
+                                         std::unique_ptr<Flowchart::LayoutRunner> runner)
     : model_(model), selection_(selection), view_(view), runner_(std::move(runner))
 {
     connections_.emplace_back(model_.ConnectBookReset([this] { OnBookReset(); }));
@@ -315,7 +315,7 @@ void FlowchartController::OnSectionsRenumbered(const NumberChanges& changes)
 
 std::pair<double, double> FlowchartController::BoxSize(const Section& section, const std::wstring& label)
 {
-    return TarnViewModel::BoxSize(view_->MeasureSection(section.number, label));
+    return Flowchart::BoxSize(view_->MeasureSection(section.number, label));
 }
 
 FlowchartController::NodeKey FlowchartController::AddSection(const Section& section, const Placer& place)
@@ -396,14 +396,16 @@ RoutePoints FlowchartController::StraightRoute(NodeKey from, NodeKey to) const
     const Box& destination = boxes_.at(to);
     const Node& sourceNode = nodes_.at(from);
     const Node& destinationNode = nodes_.at(to);
-    const RoutePoint start{source.left + sourceNode.width / 2, source.top + sourceNode.height};
-    const RoutePoint tip{destination.left + destinationNode.width / 2, destination.top};
+    const Flowchart::RoutePoint start{source.left + sourceNode.width / 2, source.top + sourceNode.height};
+    const Flowchart::RoutePoint tip{destination.left + destinationNode.width / 2, destination.top};
     const double dx = tip.x - start.x;
     const double dy = tip.y - start.y;
     const double length = std::max(std::hypot(dx, dy), 1.0);
     const double shaft = std::max(length - ArrowheadLength, 0.0) / length;
-    const RoutePoint end{start.x + dx * shaft, start.y + dy * shaft};
-    const auto between = [&](double part) { return RoutePoint{start.x + (end.x - start.x) * part, start.y + (end.y - start.y) * part}; };
+    const Flowchart::RoutePoint end{start.x + dx * shaft, start.y + dy * shaft};
+    const auto between = [&](double part) {
+        return Flowchart::RoutePoint{start.x + (end.x - start.x) * part, start.y + (end.y - start.y) * part};
+    };
     return {start, between(1.0 / 3), between(2.0 / 3), end, tip};
 }
 
@@ -440,7 +442,7 @@ void FlowchartController::StartLayout()
 {
     running_ = true;
     wanted_ = false;
-    FlowchartSnapshot snapshot;
+    Flowchart::FlowchartSnapshot snapshot;
     snapshot.nodes.reserve(nodes_.size());
     for (const auto& [key, node] : nodes_) {
         snapshot.nodes.push_back(node);
@@ -450,7 +452,7 @@ void FlowchartController::StartLayout()
         snapshot.edges.push_back({edge.id, nodes_.at(edge.from).number, nodes_.at(edge.to).number});
     }
     runner_->Run(std::move(snapshot),
-                 [this, alive = std::weak_ptr<bool>(alive_), generation = generation_, keys = keys_](LayoutOutcome outcome) {
+                 [this, alive = std::weak_ptr<bool>(alive_), generation = generation_, keys = keys_](Flowchart::LayoutOutcome outcome) {
                      if (alive.lock()) {
                          OnLayoutDone(generation, keys, std::move(outcome));
                      }
@@ -458,7 +460,7 @@ void FlowchartController::StartLayout()
 }
 
 void FlowchartController::OnLayoutDone(std::uint64_t generation, const std::unordered_map<std::uint32_t, NodeKey>& keys,
-                                       LayoutOutcome outcome)
+                                       Flowchart::LayoutOutcome outcome)
 {
     running_ = false;
     if (!outcome.layout) {
@@ -479,18 +481,18 @@ void FlowchartController::OnLayoutDone(std::uint64_t generation, const std::unor
 }
 
 // The layout was made before any renumbering since, so its boxes are found by their keys.
-void FlowchartController::Apply(const FlowchartLayout& layout, const std::unordered_map<std::uint32_t, NodeKey>& keys)
+void FlowchartController::Apply(const Flowchart::FlowchartLayout& layout, const std::unordered_map<std::uint32_t, NodeKey>& keys)
 {
     view_->BeginLayout();
     graphWidth_ = layout.width;
     graphHeight_ = layout.height;
     view_->SetGraphSize(layout.width, layout.height);
-    for (const NodePlacement& placement : layout.nodes) {
+    for (const Flowchart::NodePlacement& placement : layout.nodes) {
         const NodeKey key = keys.at(placement.number);
         boxes_[key] = Box{placement.left, placement.top, false};
         view_->SetSectionPosition(nodes_.at(key).number, placement.left, placement.top);
     }
-    for (const EdgeRoute& route : layout.edges) {
+    for (const Flowchart::EdgeRoute& route : layout.edges) {
         view_->SetChoicePoints(route.choiceId, route.points);
     }
     view_->EndLayout();

@@ -26,7 +26,7 @@ class TarnDataModel;
 class FlowchartController {
 public:
     FlowchartController(TarnDataModel& model, SectionSelection& selection, IFlowchartView* view,
-                        std::unique_ptr<LayoutRunner> runner = std::make_unique<SynchronousLayoutRunner>());
+                        std::unique_ptr<Flowchart::LayoutRunner> runner = std::make_unique<Flowchart::SynchronousLayoutRunner>());
     FlowchartController(const FlowchartController&) = delete;
     FlowchartController& operator=(const FlowchartController&) = delete;
 
@@ -55,7 +55,7 @@ private:
     static constexpr unsigned FullSize = 100;
 
     using NodeKey = std::uint64_t;
-    using Node = FlowchartSnapshot::Node;
+    using Node = Flowchart::FlowchartSnapshot::Node;
     struct Edge {
         Uuid id{};
         NodeKey from = 0;
@@ -95,8 +95,8 @@ private:
     void ShapeChanged();
     void Relayout();
     void StartLayout();
-    void OnLayoutDone(std::uint64_t generation, const std::unordered_map<std::uint32_t, NodeKey>& keys, LayoutOutcome outcome);
-    void Apply(const FlowchartLayout& layout, const std::unordered_map<std::uint32_t, NodeKey>& keys);
+    void OnLayoutDone(std::uint64_t generation, const std::unordered_map<std::uint32_t, NodeKey>& keys, Flowchart::LayoutOutcome outcome);
+    void Apply(const Flowchart::FlowchartLayout& layout, const std::unordered_map<std::uint32_t, NodeKey>& keys);
     void UpdateZoom();
     // The largest zoom at which a length of the chart fits the window's length, in no
     // bounds.
@@ -108,7 +108,7 @@ private:
     SectionSelection& selection_;
     IFlowchartView* view_;
     std::vector<boost::signals2::scoped_connection> connections_;
-    std::unique_ptr<LayoutRunner> runner_;
+    std::unique_ptr<Flowchart::LayoutRunner> runner_;
     unsigned zoom_ = FullSize;
     int bulkDepth_ = 0;
     bool layoutPending_ = false;

@@ -12,7 +12,7 @@
 namespace TarnViewModel {
 
 using Colour = CommonLib::ColourUtilities::RGBColour;
-using RoutePoints = std::vector<RoutePoint>;
+using RoutePoints = std::vector<Flowchart::RoutePoint>;
 
 enum class LayoutStatus { Idle, Running, Failed };
 

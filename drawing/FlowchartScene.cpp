@@ -164,11 +164,11 @@ QRectF PointBounds(const QPolygonF& points)
     return QRectF(QPointF(left, top), QPointF(right, bottom));
 }
 
-QPolygonF ToPolygon(const std::vector<TarnViewModel::RoutePoint>& points)
+QPolygonF ToPolygon(const std::vector<Flowchart::RoutePoint>& points)
 {
     QPolygonF polygon;
     polygon.reserve(static_cast<qsizetype>(points.size()));
-    for (const TarnViewModel::RoutePoint& point : points) {
+    for (const Flowchart::RoutePoint& point : points) {
         polygon << QPointF(static_cast<float>(point.x), static_cast<float>(point.y));
     }
     return polygon;

@@ -59,6 +59,6 @@ struct FlowchartScene {
 };
 
 QRectF PointBounds(const QPolygonF& points);
-QPolygonF ToPolygon(const std::vector<TarnViewModel::RoutePoint>& points);
+QPolygonF ToPolygon(const std::vector<Flowchart::RoutePoint>& points);
 
 }  // namespace TarnGui

@@ -12,12 +12,12 @@ namespace TarnGui {
 FlowchartScene LaidOutFlowchart(const TarnViewModel::StoryGraph& graph, const std::wstring& footer, const FlowchartFonts& fonts)
 {
     FlowchartScene scene;
-    TarnViewModel::FlowchartSnapshot snapshot;
+    Flowchart::FlowchartSnapshot snapshot;
     // In the order the window adds them, which the layout takes into account.
     for (const TarnViewModel::Section& section : graph.AllSections()) {
         const QString label = ToQString(TarnViewModel::SectionLabel(section));
         const QSizeF measured = MeasureBox(fonts, QString::number(section.number), label);
-        const auto [width, height] = TarnViewModel::BoxSize({measured.width(), measured.height()});
+        const auto [width, height] = Flowchart::BoxSize({measured.width(), measured.height()});
         snapshot.nodes.push_back({section.number, width, height});
         scene.AddBox(section.number, label, ToQColor(section.backgroundColour), QRectF(0, 0, width, height));
     }
@@ -25,13 +25,13 @@ FlowchartScene LaidOutFlowchart(const TarnViewModel::StoryGraph& graph, const st
         snapshot.edges.push_back({choice.id, choice.source, choice.destination});
         scene.AddArrow(choice.id, {}, choice.hidden);
     }
-    const TarnViewModel::FlowchartLayout layout = TarnViewModel::LayOut(snapshot);
+    const Flowchart::FlowchartLayout layout = Flowchart::LayOut(snapshot);
     scene.graphWidth = layout.width;
     scene.graphHeight = layout.height;
-    for (const TarnViewModel::NodePlacement& placement : layout.nodes) {
+    for (const Flowchart::NodePlacement& placement : layout.nodes) {
         scene.MoveBox(placement.number, placement.left, placement.top);
     }
-    for (const TarnViewModel::EdgeRoute& route : layout.edges) {
+    for (const Flowchart::EdgeRoute& route : layout.edges) {
         scene.SetArrowPoints(route.choiceId, ToPolygon(route.points));
     }
     scene.footer = ToQString(footer);

@@ -16,7 +16,10 @@
 
 extern "C" gvplugin_library_t gvplugin_dot_layout_LTX_library;
 
-namespace TarnViewModel {
+namespace Flowchart {
+
+using TarnViewModel::NewId;
+using TarnViewModel::Uuid;
 
 namespace {
 
@@ -185,4 +188,4 @@ std::string FlowchartGraph::GraphAttribute(const char* name) const
     return value != nullptr ? value : "";
 }
 
-}  // namespace TarnViewModel
+}  // namespace Flowchart

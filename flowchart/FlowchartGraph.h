@@ -13,7 +13,7 @@ struct Agraph_s;
 struct Agnode_s;
 struct GVC_s;
 
-namespace TarnViewModel {
+namespace Flowchart {
 
 struct NodePlacement {
     std::uint32_t number = 0;
@@ -31,7 +31,7 @@ struct RoutePoint {
 
 struct EdgeRoute {
     std::vector<RoutePoint> points;
-    Uuid choiceId{};
+    TarnViewModel::Uuid choiceId{};
 };
 
 // A layout that Graphviz could not make.
@@ -60,7 +60,7 @@ public:
     enum class Tuning { BySize, Defaults, Fast };
 
     void AddNode(std::uint32_t number, double width, double height);
-    void AddEdge(const Uuid& choiceId, std::uint32_t fromNumber, std::uint32_t toNumber);
+    void AddEdge(const TarnViewModel::Uuid& choiceId, std::uint32_t fromNumber, std::uint32_t toNumber);
     // Throws FlowchartLayoutException when "dot" fails; an edge without a route is reported
     // with no points.
     void Layout(const NodeCallback& onNode, const EdgeCallback& onEdge, const SizeCallback& onSize);
@@ -81,8 +81,8 @@ private:
     double resolutionY_ = 72.0;
     double scaleX_ = 1.0;
     double scaleY_ = 1.0;
-    std::map<std::uint32_t, Uuid> nodes_;
+    std::map<std::uint32_t, TarnViewModel::Uuid> nodes_;
     Tuning tuning_ = Tuning::BySize;
 };
 
-}  // namespace TarnViewModel
+}  // namespace Flowchart

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <mutex>
 
-namespace TarnViewModel {
+namespace Flowchart {
 
 namespace {
 
@@ -60,4 +60,4 @@ LayoutOutcome AttemptLayout(const FlowchartSnapshot& snapshot)
     return outcome;
 }
 
-}  // namespace TarnViewModel
+}  // namespace Flowchart

@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-namespace TarnViewModel {
+namespace Flowchart {
 
 // The size of a section's box, from what its number and label take: never smaller than the
 // smallest box, so that short labels keep the chart even.
@@ -24,7 +24,7 @@ struct FlowchartSnapshot {
         double height = 0;
     };
     struct Edge {
-        Uuid choiceId{};
+        TarnViewModel::Uuid choiceId{};
         std::uint32_t from = 0;
         std::uint32_t to = 0;
     };
@@ -53,4 +53,4 @@ FlowchartLayout LayOut(const FlowchartSnapshot& snapshot);
 // The same, with a failure given as its message, for a caller on another thread.
 LayoutOutcome AttemptLayout(const FlowchartSnapshot& snapshot);
 
-}  // namespace TarnViewModel
+}  // namespace Flowchart

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "flowchart/LayoutRunner.h"
 
-namespace TarnViewModel {
+namespace Flowchart {
 
 void SynchronousLayoutRunner::Run(FlowchartSnapshot snapshot, Done done)
 {
     done(AttemptLayout(snapshot));
 }
 
-}  // namespace TarnViewModel
+}  // namespace Flowchart

@@ -5,7 +5,7 @@
 
 #include <functional>
 
-namespace TarnViewModel {
+namespace Flowchart {
 
 // Lays snapshots out and hands each outcome to its callback on the thread that asked.
 class LayoutRunner {
@@ -27,4 +27,4 @@ public:
     void Soon(std::function<void()> function) override { function(); }
 };
 
-}  // namespace TarnViewModel
+}  // namespace Flowchart

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "flowchart/LayoutWorker.h"
 
-namespace TarnViewModel {
+namespace Flowchart {
 
 LayoutWorker::LayoutWorker(Background::Dispatcher dispatcher) : worker_(std::move(dispatcher), Background::Backlog::NewestOnly) {}
 
@@ -26,4 +26,4 @@ void LayoutWorker::Soon(std::function<void()> function)
     worker_.Soon(std::move(function));
 }
 
-}  // namespace TarnViewModel
+}  // namespace Flowchart

@@ -4,7 +4,7 @@
 #include "background/Worker.h"
 #include "flowchart/LayoutRunner.h"
 
-namespace TarnViewModel {
+namespace Flowchart {
 
 // Lays snapshots out on a worker of its own, one at a time, the newest waiting one replacing
 // any older, and hands each outcome back on the owner's thread. Destroying the worker never
@@ -21,4 +21,4 @@ private:
     Background::Worker worker_;
 };
 
-}  // namespace TarnViewModel
+}  // namespace Flowchart

@@ -8,7 +8,7 @@
 #include <map>
 #include <utility>
 
-namespace TarnViewModel {
+namespace Flowchart {
 
 namespace {
 
@@ -214,4 +214,4 @@ std::vector<pointf> RankChainRoutes::Route(Agedge_t* edge) const
     return route.ArrowTo(trace.tip);
 }
 
-}  // namespace TarnViewModel
+}  // namespace Flowchart

@@ -9,7 +9,7 @@
 struct Agedge_s;
 struct Agraph_s;
 
-namespace TarnViewModel {
+namespace Flowchart {
 
 // The routes of the edges of a graph that "dot" ranked and placed without routing splines:
 // chains of cubic curves through the places "dot" kept for each edge on every rank it
@@ -36,4 +36,4 @@ private:
     std::unordered_map<Agedge_s*, Trace> traces_;
 };
 
-}  // namespace TarnViewModel
+}  // namespace Flowchart

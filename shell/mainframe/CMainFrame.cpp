@@ -114,7 +114,7 @@ void CMainFrame::CreateControllers()
 {
     frameworkController_ = std::make_unique<TarnViewModel::FrameworkController>(model_, selection_, this);
     // Layouts run on a worker thread; their results come back through the event queue.
-    auto layoutWorker = std::make_unique<TarnViewModel::LayoutWorker>(
+    auto layoutWorker = std::make_unique<Flowchart::LayoutWorker>(
         [](std::function<void()> done) { QMetaObject::invokeMethod(qApp, std::move(done), Qt::QueuedConnection); });
     flowchartController_ =
         std::make_unique<TarnViewModel::FlowchartController>(model_, selection_, flowchartPane_, std::move(layoutWorker));

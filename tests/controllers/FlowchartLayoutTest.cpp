@@ -16,28 +16,28 @@ namespace {
 using namespace TarnViewModel;
 
 // Holds each layout it is given until the test finishes it, as a worker thread would.
-class HeldLayoutRunner : public LayoutRunner {
+class HeldLayoutRunner : public Flowchart::LayoutRunner {
 public:
     struct Job {
-        FlowchartSnapshot snapshot;
+        Flowchart::FlowchartSnapshot snapshot;
         Done done;
     };
 
-    void Run(FlowchartSnapshot snapshot, Done done) override { jobs.push_back({std::move(snapshot), std::move(done)}); }
+    void Run(Flowchart::FlowchartSnapshot snapshot, Done done) override { jobs.push_back({std::move(snapshot), std::move(done)}); }
     void Soon(std::function<void()> function) override { function(); }
 
     void FinishNext()
     {
         Job job = std::move(jobs.front());
         jobs.pop_front();
-        job.done(AttemptLayout(job.snapshot));
+        job.done(Flowchart::AttemptLayout(job.snapshot));
     }
 
     void FailNext()
     {
         Job job = std::move(jobs.front());
         jobs.pop_front();
-        job.done(LayoutOutcome{std::nullopt, "dot failed"});
+        job.done(Flowchart::LayoutOutcome{std::nullopt, "dot failed"});
     }
 
     std::deque<Job> jobs;
@@ -241,8 +241,8 @@ TEST_F(FlowchartLayoutTest, ANewSectionWaitsBelowTheSectionItIsReachedFromWithAS
     EXPECT_EQ(chart.boxes.at(2).top, one.top + 50 + 20);
     const RoutePoints& arrow = chart.arrows.at(id);
     ASSERT_EQ(arrow.size(), 5u);
-    EXPECT_EQ(arrow.front(), (RoutePoint{one.left + 40, one.top + 50}));
-    EXPECT_EQ(arrow.back(), (RoutePoint{one.left + 40, one.top + 70}));
+    EXPECT_EQ(arrow.front(), (Flowchart::RoutePoint{one.left + 40, one.top + 50}));
+    EXPECT_EQ(arrow.back(), (Flowchart::RoutePoint{one.left + 40, one.top + 70}));
     EXPECT_EQ(arrow[1].x, arrow.front().x);
 }
 
@@ -300,7 +300,7 @@ TEST_F(FlowchartLayoutTest, ANewBookOrTheControllerGoingDropsTheLayoutUnderWay)
     HeldLayoutRunner::Job orphan = std::move(runner->jobs.front());
     runner->jobs.clear();
     controller.reset();
-    orphan.done(AttemptLayout(orphan.snapshot));
+    orphan.done(Flowchart::AttemptLayout(orphan.snapshot));
     EXPECT_EQ(chart.layoutsShown, shownBefore + 1);
 }
 
@@ -309,23 +309,24 @@ TEST_F(FlowchartLayoutTest, ANewBookOrTheControllerGoingDropsTheLayoutUnderWay)
 TEST(FlowchartLayoutOfSmallBooks, IsGraphvizsDefaultLayout)
 {
     TestSupport::TempFolder folder;
-    SampleBooks::MakeDocument(SampleBooks::GenerateGamebook(FlowchartGraph::LargeGraphNodes - 1))->Save(folder.WidePath("small.brindle"));
+    SampleBooks::MakeDocument(SampleBooks::GenerateGamebook(Flowchart::FlowchartGraph::LargeGraphNodes - 1))
+        ->Save(folder.WidePath("small.brindle"));
     TarnDataModel model;
     SectionSelection selection{model};
     ChartView chart;
     FlowchartController controller(model, selection, &chart);
     model.Load(folder.WidePath("small.brindle"));
 
-    FlowchartGraph graph;
-    graph.SetTuning(FlowchartGraph::Tuning::Defaults);
+    Flowchart::FlowchartGraph graph;
+    graph.SetTuning(Flowchart::FlowchartGraph::Tuning::Defaults);
     model.GetStoryGraph().VisitSections([&](const Section& section) { graph.AddNode(section.number, 80, 50); });
     for (const Choice& choice : model.GetStoryGraph().AllChoices()) {
         graph.AddEdge(choice.id, choice.source, choice.destination);
     }
-    std::map<std::uint32_t, NodePlacement> expected;
+    std::map<std::uint32_t, Flowchart::NodePlacement> expected;
     std::map<Uuid, RoutePoints> routes;
-    graph.Layout([&](const NodePlacement& node) { expected[node.number] = node; },
-                 [&](const EdgeRoute& edge) { routes[edge.choiceId] = edge.points; }, [](int, int) {});
+    graph.Layout([&](const Flowchart::NodePlacement& node) { expected[node.number] = node; },
+                 [&](const Flowchart::EdgeRoute& edge) { routes[edge.choiceId] = edge.points; }, [](int, int) {});
     ASSERT_EQ(chart.boxes.size(), expected.size());
     for (const auto& [number, node] : expected) {
         EXPECT_EQ(chart.boxes.at(number).left, node.left) << number;

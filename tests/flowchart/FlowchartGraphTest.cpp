@@ -13,14 +13,14 @@ namespace {
 using namespace TarnViewModel;
 
 struct LayoutResult {
-    std::map<std::uint32_t, NodePlacement> nodes;
-    std::vector<EdgeRoute> edges;
+    std::map<std::uint32_t, Flowchart::NodePlacement> nodes;
+    std::vector<Flowchart::EdgeRoute> edges;
     int width = 0;
     int height = 0;
 
-    const EdgeRoute* Edge(const Uuid& id) const
+    const Flowchart::EdgeRoute* Edge(const Uuid& id) const
     {
-        for (const EdgeRoute& route : edges) {
+        for (const Flowchart::EdgeRoute& route : edges) {
             if (route.choiceId == id) {
                 return &route;
             }
@@ -29,11 +29,11 @@ struct LayoutResult {
     }
 };
 
-LayoutResult RunLayout(FlowchartGraph& graph)
+LayoutResult RunLayout(Flowchart::FlowchartGraph& graph)
 {
     LayoutResult result;
-    graph.Layout([&](const NodePlacement& node) { result.nodes[node.number] = node; },
-                 [&](const EdgeRoute& edge) { result.edges.push_back(edge); },
+    graph.Layout([&](const Flowchart::NodePlacement& node) { result.nodes[node.number] = node; },
+                 [&](const Flowchart::EdgeRoute& edge) { result.edges.push_back(edge); },
                  [&](int width, int height) {
                      result.width = width;
                      result.height = height;
@@ -43,7 +43,7 @@ LayoutResult RunLayout(FlowchartGraph& graph)
 
 TEST(FlowchartGraph, ParallelEdgesAndLoopsAreEachReportedOnceWithTheirRoute)
 {
-    FlowchartGraph graph;
+    Flowchart::FlowchartGraph graph;
     graph.AddNode(1, 80, 40);
     graph.AddNode(2, 80, 40);
     const Uuid first = NewId();
@@ -56,7 +56,7 @@ TEST(FlowchartGraph, ParallelEdgesAndLoopsAreEachReportedOnceWithTheirRoute)
     const LayoutResult result = RunLayout(graph);
     ASSERT_EQ(result.edges.size(), 3u);
     for (const Uuid& id : {first, second, loop}) {
-        const EdgeRoute* route = result.Edge(id);
+        const Flowchart::EdgeRoute* route = result.Edge(id);
         ASSERT_NE(route, nullptr);
         // A cubic Bézier chain of 1 + 3k points and the arrow's end point.
         EXPECT_GE(route->points.size(), 5u);
@@ -64,8 +64,8 @@ TEST(FlowchartGraph, ParallelEdgesAndLoopsAreEachReportedOnceWithTheirRoute)
     }
     EXPECT_NE(result.Edge(first)->points, result.Edge(second)->points);
     ASSERT_EQ(result.nodes.size(), 2u);
-    const NodePlacement& top = result.nodes.at(1);
-    const NodePlacement& bottom = result.nodes.at(2);
+    const Flowchart::NodePlacement& top = result.nodes.at(1);
+    const Flowchart::NodePlacement& bottom = result.nodes.at(2);
     EXPECT_NEAR(top.width, 80, 0.01);
     EXPECT_NEAR(top.height, 40, 0.01);
     // Graphviz's y axis points up; the view's points down, so the source sits above.
@@ -76,7 +76,7 @@ TEST(FlowchartGraph, ParallelEdgesAndLoopsAreEachReportedOnceWithTheirRoute)
 
 TEST(FlowchartGraph, SizesAreInchesAtTheResolutionAndPlacementsInDeviceUnits)
 {
-    FlowchartGraph graph;
+    Flowchart::FlowchartGraph graph;
     graph.AddNode(1, 80, 40);
     EXPECT_EQ(graph.NodeAttribute(1, "width"), "1.11111");
     graph.SetResolution(96, 96);
@@ -88,7 +88,7 @@ TEST(FlowchartGraph, SizesAreInchesAtTheResolutionAndPlacementsInDeviceUnits)
 }
 
 // A chain of boxes, each reached from the one before.
-void AddChain(FlowchartGraph& graph, std::uint32_t count)
+void AddChain(Flowchart::FlowchartGraph& graph, std::uint32_t count)
 {
     for (std::uint32_t number = 1; number <= count; ++number) {
         graph.AddNode(number, 80, 50);
@@ -100,33 +100,33 @@ void AddChain(FlowchartGraph& graph, std::uint32_t count)
 
 TEST(FlowchartGraph, OnlyLargeGraphsAreLaidOutWithTheFasterAttributes)
 {
-    FlowchartGraph small;
-    AddChain(small, FlowchartGraph::LargeGraphNodes - 1);
+    Flowchart::FlowchartGraph small;
+    AddChain(small, Flowchart::FlowchartGraph::LargeGraphNodes - 1);
     RunLayout(small);
     EXPECT_EQ(small.GraphAttribute("nslimit"), "");
     EXPECT_EQ(small.GraphAttribute("newrank"), "");
     EXPECT_EQ(small.GraphAttribute("mclimit"), "");
     EXPECT_EQ(small.GraphAttribute("splines"), "");
 
-    FlowchartGraph large;
-    AddChain(large, FlowchartGraph::LargeGraphNodes);
+    Flowchart::FlowchartGraph large;
+    AddChain(large, Flowchart::FlowchartGraph::LargeGraphNodes);
     const LayoutResult result = RunLayout(large);
     EXPECT_EQ(large.GraphAttribute("nslimit"), "0.01");
     EXPECT_EQ(large.GraphAttribute("newrank"), "true");
     EXPECT_EQ(large.GraphAttribute("mclimit"), "0.3");
     EXPECT_EQ(large.GraphAttribute("splines"), "none");
-    EXPECT_EQ(result.nodes.size(), FlowchartGraph::LargeGraphNodes);
-    EXPECT_EQ(result.edges.size(), FlowchartGraph::LargeGraphNodes - 1);
+    EXPECT_EQ(result.nodes.size(), Flowchart::FlowchartGraph::LargeGraphNodes);
+    EXPECT_EQ(result.edges.size(), Flowchart::FlowchartGraph::LargeGraphNodes - 1);
 }
 
-bool Inside(const NodePlacement& box, const RoutePoint& point)
+bool Inside(const Flowchart::NodePlacement& box, const Flowchart::RoutePoint& point)
 {
     constexpr double Margin = 1.0;
     return point.x > box.left + Margin && point.x < box.left + box.width - Margin && point.y > box.top + Margin &&
            point.y < box.top + box.height - Margin;
 }
 
-bool OnBorder(const NodePlacement& box, const RoutePoint& point)
+bool OnBorder(const Flowchart::NodePlacement& box, const Flowchart::RoutePoint& point)
 {
     constexpr double Near = 0.5;
     const bool acrossBox = point.x >= box.left - Near && point.x <= box.left + box.width + Near;
@@ -135,8 +135,8 @@ bool OnBorder(const NodePlacement& box, const RoutePoint& point)
 
 TEST(FlowchartGraph, ALargeGraphsArrowsRunFromBoxToBoxAroundEveryOtherBox)
 {
-    FlowchartGraph graph;
-    constexpr std::uint32_t Count = FlowchartGraph::LargeGraphNodes + 20;
+    Flowchart::FlowchartGraph graph;
+    constexpr std::uint32_t Count = Flowchart::FlowchartGraph::LargeGraphNodes + 20;
     struct Link {
         Uuid id;
         std::uint32_t from;
@@ -169,19 +169,19 @@ TEST(FlowchartGraph, ALargeGraphsArrowsRunFromBoxToBoxAroundEveryOtherBox)
     ASSERT_EQ(result.edges.size(), links.size());
     for (const Link& expected : links) {
         SCOPED_TRACE(std::to_string(expected.from) + " to " + std::to_string(expected.to));
-        const EdgeRoute* route = result.Edge(expected.id);
+        const Flowchart::EdgeRoute* route = result.Edge(expected.id);
         ASSERT_NE(route, nullptr);
-        const std::vector<RoutePoint>& points = route->points;
+        const std::vector<Flowchart::RoutePoint>& points = route->points;
         ASSERT_GE(points.size(), 5u);
         EXPECT_EQ((points.size() - 2) % 3, 0u);
-        const NodePlacement& from = result.nodes.at(expected.from);
-        const NodePlacement& to = result.nodes.at(expected.to);
+        const Flowchart::NodePlacement& from = result.nodes.at(expected.from);
+        const Flowchart::NodePlacement& to = result.nodes.at(expected.to);
         if (expected.from == expected.to) {
             continue;
         }
         EXPECT_TRUE(OnBorder(from, points.front()));
         EXPECT_TRUE(OnBorder(to, points.back()));
-        for (const RoutePoint& point : points) {
+        for (const Flowchart::RoutePoint& point : points) {
             for (const auto& [number, box] : result.nodes) {
                 EXPECT_FALSE(Inside(box, point)) << "a point of the arrow lies inside box " << number;
             }
@@ -191,7 +191,7 @@ TEST(FlowchartGraph, ALargeGraphsArrowsRunFromBoxToBoxAroundEveryOtherBox)
 
 TEST(FlowchartGraph, ALocaleWithADecimalCommaDoesNotChangeTheLayout)
 {
-    FlowchartGraph graph;
+    Flowchart::FlowchartGraph graph;
     graph.AddNode(1, 80, 40);
     const double expected = RunLayout(graph).nodes.at(1).width;
     if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr && std::setlocale(LC_NUMERIC, "de_DE") == nullptr) {

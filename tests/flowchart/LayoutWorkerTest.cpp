@@ -15,9 +15,9 @@ using namespace TarnViewModel;
 
 using TestSupport::PostedQueue;
 
-FlowchartSnapshot Chain(std::uint32_t count)
+Flowchart::FlowchartSnapshot Chain(std::uint32_t count)
 {
-    FlowchartSnapshot snapshot;
+    Flowchart::FlowchartSnapshot snapshot;
     for (std::uint32_t number = 1; number <= count; ++number) {
         snapshot.nodes.push_back({number, 80, 50});
         if (number > 1) {
@@ -27,10 +27,10 @@ FlowchartSnapshot Chain(std::uint32_t count)
     return snapshot;
 }
 
-std::vector<std::uint32_t> Numbers(const FlowchartLayout& layout)
+std::vector<std::uint32_t> Numbers(const Flowchart::FlowchartLayout& layout)
 {
     std::vector<std::uint32_t> numbers;
-    for (const NodePlacement& node : layout.nodes) {
+    for (const Flowchart::NodePlacement& node : layout.nodes) {
         numbers.push_back(node.number);
     }
     std::sort(numbers.begin(), numbers.end());
@@ -40,13 +40,13 @@ std::vector<std::uint32_t> Numbers(const FlowchartLayout& layout)
 TEST(LayoutWorker, LaysOutAsTheCallerWouldAndHandsTheResultBackThroughTheDispatcher)
 {
     PostedQueue queue;
-    LayoutWorker worker(queue.Dispatcher());
-    const FlowchartSnapshot snapshot = Chain(30);
-    std::optional<LayoutOutcome> received;
-    worker.Run(snapshot, [&](LayoutOutcome outcome) { received = std::move(outcome); });
+    Flowchart::LayoutWorker worker(queue.Dispatcher());
+    const Flowchart::FlowchartSnapshot snapshot = Chain(30);
+    std::optional<Flowchart::LayoutOutcome> received;
+    worker.Run(snapshot, [&](Flowchart::LayoutOutcome outcome) { received = std::move(outcome); });
     queue.RunNext();
     ASSERT_TRUE(received && received->layout);
-    const FlowchartLayout expected = LayOut(snapshot);
+    const Flowchart::FlowchartLayout expected = Flowchart::LayOut(snapshot);
     EXPECT_EQ(received->layout->width, expected.width);
     EXPECT_EQ(received->layout->height, expected.height);
     ASSERT_EQ(received->layout->nodes.size(), expected.nodes.size());
@@ -62,10 +62,11 @@ TEST(LayoutWorker, LaysOutAsTheCallerWouldAndHandsTheResultBackThroughTheDispatc
 TEST(LayoutWorker, WaitingSnapshotsFoldIntoTheLatest)
 {
     PostedQueue queue;
-    LayoutWorker worker(queue.Dispatcher());
+    Flowchart::LayoutWorker worker(queue.Dispatcher());
     std::vector<std::size_t> laidOut;
     for (std::uint32_t count = 1; count <= 40; ++count) {
-        worker.Run(Chain(count), [&](LayoutOutcome outcome) { laidOut.push_back(outcome.layout ? outcome.layout->nodes.size() : 0); });
+        worker.Run(Chain(count),
+                   [&](Flowchart::LayoutOutcome outcome) { laidOut.push_back(outcome.layout ? outcome.layout->nodes.size() : 0); });
     }
     while (laidOut.empty() || laidOut.back() != 40) {
         queue.RunNext();
@@ -77,14 +78,14 @@ TEST(LayoutWorker, WaitingSnapshotsFoldIntoTheLatest)
 TEST(LayoutWorker, AFailedLayoutIsReportedAndTheWorkerCarriesOn)
 {
     PostedQueue queue;
-    LayoutWorker worker(queue.Dispatcher());
-    FlowchartSnapshot broken = Chain(3);
+    Flowchart::LayoutWorker worker(queue.Dispatcher());
+    Flowchart::FlowchartSnapshot broken = Chain(3);
     // An edge to a node that is not there fails before Graphviz is asked.
     broken.edges.push_back({NewId(), 1, 99});
-    std::vector<LayoutOutcome> outcomes;
-    worker.Run(broken, [&](LayoutOutcome outcome) { outcomes.push_back(std::move(outcome)); });
+    std::vector<Flowchart::LayoutOutcome> outcomes;
+    worker.Run(broken, [&](Flowchart::LayoutOutcome outcome) { outcomes.push_back(std::move(outcome)); });
     queue.RunNext();
-    worker.Run(Chain(3), [&](LayoutOutcome outcome) { outcomes.push_back(std::move(outcome)); });
+    worker.Run(Chain(3), [&](Flowchart::LayoutOutcome outcome) { outcomes.push_back(std::move(outcome)); });
     queue.RunNext();
     ASSERT_EQ(outcomes.size(), 2u);
     EXPECT_FALSE(outcomes[0].layout);
@@ -99,13 +100,13 @@ TEST(LayoutWorker, GoingAwayDuringALayoutNeitherWaitsNorPostsItsResult)
 {
     bool posted = false;
     {
-        LayoutWorker worker([&](std::function<void()>) { posted = true; });
-        worker.Run(Chain(1500), [](LayoutOutcome) {});
+        Flowchart::LayoutWorker worker([&](std::function<void()>) { posted = true; });
+        worker.Run(Chain(1500), [](Flowchart::LayoutOutcome) {});
     }
     PostedQueue queue;
-    LayoutWorker next(queue.Dispatcher());
-    std::optional<LayoutOutcome> received;
-    next.Run(Chain(5), [&](LayoutOutcome outcome) { received = std::move(outcome); });
+    Flowchart::LayoutWorker next(queue.Dispatcher());
+    std::optional<Flowchart::LayoutOutcome> received;
+    next.Run(Chain(5), [&](Flowchart::LayoutOutcome outcome) { received = std::move(outcome); });
     queue.RunNext();
     ASSERT_TRUE(received && received->layout);
     EXPECT_EQ(received->layout->nodes.size(), 5u);
