@@ -20,7 +20,7 @@ void ExportPdf(benchmark::State& state)
     const auto model = BenchSupport::MakeDocument(static_cast<std::uint32_t>(state.range(0)));
     const std::wstring path = (std::filesystem::temp_directory_path() / "brindle-print-bench.pdf").wstring();
     for (auto _ : state) {
-        const std::optional<std::string> pdf = TarnGui::WritePdfBook(TarnGui::CopyPrintedBook(*model->Snapshot()), {});
+        const std::optional<std::string> pdf = Printing::WritePdfBook(Printing::CopyPrintedBook(*model->Snapshot()), {});
         ExportFile file(path, ReplacingFile::Sync::OnCommit, ExportFile::LineEnds::AsWritten);
         file.Stream() << *pdf;
         file.Close();

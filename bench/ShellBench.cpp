@@ -45,11 +45,11 @@ void BM_PaintWholeChart(benchmark::State& state)
 {
     const CFlowchart& chart = Chart();
     QImage surface(1920, 1080, QImage::Format_RGB32);
-    const QRectF everything(-ChartMargin, -ChartMargin, chart.Scene().graphWidth + 2 * ChartMargin,
-                            chart.Scene().graphHeight + 2 * ChartMargin);
+    const QRectF everything(-Drawing::ChartMargin, -Drawing::ChartMargin, chart.Scene().graphWidth + 2 * Drawing::ChartMargin,
+                            chart.Scene().graphHeight + 2 * Drawing::ChartMargin);
     for (auto _ : state) {
         QPainter painter(&surface);
-        PaintScene(painter, chart.Scene(), chart.Fonts(), everything, true);
+        Drawing::PaintScene(painter, chart.Scene(), chart.Fonts(), everything, true);
     }
 }
 BENCHMARK(BM_PaintWholeChart)->Unit(benchmark::kMillisecond);
@@ -88,7 +88,7 @@ void BM_RenderChartImage(benchmark::State& state)
 {
     const CFlowchart& chart = Chart();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(RenderFlowchartImage(chart.Scene(), chart.Fonts(), 1.0));
+        benchmark::DoNotOptimize(Drawing::RenderFlowchartImage(chart.Scene(), chart.Fonts(), 1.0));
     }
 }
 BENCHMARK(BM_RenderChartImage)->Unit(benchmark::kMillisecond)->Iterations(2);
@@ -98,21 +98,22 @@ void BM_ExportChartImage(benchmark::State& state)
 {
     const CFlowchart& chart = Chart();
     const double zoom = static_cast<double>(state.range(0)) / 100.0;
-    const auto type = static_cast<ImageType>(state.range(1));
+    const auto type = static_cast<Drawing::ImageType>(state.range(1));
     const auto path = std::filesystem::temp_directory_path() / "brindle-bench-chart.img";
     for (auto _ : state) {
-        WriteFlowchartImage(RenderFlowchartImage(chart.Scene(), chart.Fonts(), zoom), QString::fromStdString(path.string()), type);
+        Drawing::WriteFlowchartImage(Drawing::RenderFlowchartImage(chart.Scene(), chart.Fonts(), zoom),
+                                     QString::fromStdString(path.string()), type);
     }
-    const QSize size = FlowchartImageSize(chart.Scene(), chart.Fonts(), zoom);
+    const QSize size = Drawing::FlowchartImageSize(chart.Scene(), chart.Fonts(), zoom);
     state.counters["width"] = size.width();
     state.counters["height"] = size.height();
     std::filesystem::remove(path);
 }
 BENCHMARK(BM_ExportChartImage)
-    ->Args({100, static_cast<int>(ImageType::Png)})
-    ->Args({100, static_cast<int>(ImageType::Bmp)})
-    ->Args({50, static_cast<int>(ImageType::Png)})
-    ->Args({50, static_cast<int>(ImageType::Gif)})
+    ->Args({100, static_cast<int>(Drawing::ImageType::Png)})
+    ->Args({100, static_cast<int>(Drawing::ImageType::Bmp)})
+    ->Args({50, static_cast<int>(Drawing::ImageType::Png)})
+    ->Args({50, static_cast<int>(Drawing::ImageType::Gif)})
     ->Unit(benchmark::kMillisecond)
     ->Iterations(2);
 

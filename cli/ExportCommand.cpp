@@ -52,27 +52,27 @@ void ExportFolder(const TarnViewModel::BookSnapshot& book, const Options& option
                                ProgressReport(book.SectionCount(), "pages written", errors));
 }
 
-TarnGui::PageSetup PageSetupOf(const Options& options)
+Printing::PageSetup PageSetupOf(const Options& options)
 {
-    const std::optional<TarnGui::PaperSize> paper = TarnGui::PaperSizeNamed(options.pageSize);
+    const std::optional<Printing::PaperSize> paper = Printing::PaperSizeNamed(options.pageSize);
     if (!paper) {
         throw UsageError("unknown page size \"" + options.pageSize + "\"; use a4, a5, letter or 6x9");
     }
-    const TarnGui::PageSetup setup{*paper, options.margin};
+    const Printing::PageSetup setup{*paper, options.margin};
     try {
-        TarnGui::CheckPageSetup(setup);
+        Printing::CheckPageSetup(setup);
     } catch (const TarnViewModel::ExportException& error) {
         throw UsageError(error.what());
     }
     return setup;
 }
 
-void ExportPdf(const TarnViewModel::BookSnapshot& book, const Options& options, const TarnGui::PageSetup& setup, std::ostream& errors)
+void ExportPdf(const TarnViewModel::BookSnapshot& book, const Options& options, const Printing::PageSetup& setup, std::ostream& errors)
 {
     const OffscreenGui gui;
     const auto report = ProgressReport(book.SectionCount(), "sections laid out", errors);
     const std::optional<std::string> pdf =
-        TarnGui::WritePdfBook(TarnGui::CopyPrintedBook(book), setup, [&](std::size_t done, std::size_t) { report(done); });
+        Printing::WritePdfBook(Printing::CopyPrintedBook(book), setup, [&](std::size_t done, std::size_t) { report(done); });
     TarnViewModel::ExportFile file(TarnViewModel::WidePath(options.output), TarnViewModel::ReplacingFile::Sync::OnCommit,
                                    TarnViewModel::ExportFile::LineEnds::AsWritten);
     file.Stream() << *pdf;
@@ -89,7 +89,7 @@ int RunExport(const Options& options, std::ostream& errors)
         throw UsageError("unknown format \"" + options.format +
                          "\"; use txt, rtf, html, xml, json, choicescript, epub, pdf, twee or html-pages");
     }
-    const std::optional<TarnGui::PageSetup> setup = pdf ? std::optional(PageSetupOf(options)) : std::nullopt;
+    const std::optional<Printing::PageSetup> setup = pdf ? std::optional(PageSetupOf(options)) : std::nullopt;
     TarnViewModel::RefuseExportOverBook(TarnViewModel::WidePath(options.output), TarnViewModel::WidePath(options.book));
     const TarnViewModel::SharedBook book = TarnViewModel::BookSnapshot::Of(ReadBook(options.book));
     if (setup) {

@@ -16,13 +16,13 @@ namespace BrindleCli {
 
 namespace {
 
-TarnGui::ImageType ImageTypeOf(const std::string& path)
+Drawing::ImageType ImageTypeOf(const std::string& path)
 {
-    static const std::map<std::string, TarnGui::ImageType> types{{".png", TarnGui::ImageType::Png},
-                                                                 {".bmp", TarnGui::ImageType::Bmp},
-                                                                 {".jpg", TarnGui::ImageType::Jpeg},
-                                                                 {".jpeg", TarnGui::ImageType::Jpeg},
-                                                                 {".gif", TarnGui::ImageType::Gif}};
+    static const std::map<std::string, Drawing::ImageType> types{{".png", Drawing::ImageType::Png},
+                                                                 {".bmp", Drawing::ImageType::Bmp},
+                                                                 {".jpg", Drawing::ImageType::Jpeg},
+                                                                 {".jpeg", Drawing::ImageType::Jpeg},
+                                                                 {".gif", Drawing::ImageType::Gif}};
     std::string extension = std::filesystem::path(path).extension().string();
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](unsigned char character) { return static_cast<char>(std::tolower(character)); });
@@ -39,13 +39,13 @@ TarnGui::ImageType ImageTypeOf(const std::string& path)
 // offscreen platform.
 int RunGraph(const Options& options)
 {
-    const TarnGui::ImageType type = ImageTypeOf(options.output);
+    const Drawing::ImageType type = ImageTypeOf(options.output);
     TarnViewModel::RefuseExportOverBook(TarnViewModel::WidePath(options.output), TarnViewModel::WidePath(options.book));
     const TarnViewModel::BookFileContents& book = ReadBook(options.book);
     const OffscreenGui gui;
-    const TarnGui::FlowchartFonts fonts = TarnGui::FlowchartFonts::Create();
-    const TarnGui::FlowchartScene chart = TarnGui::LaidOutFlowchart(book.graph, book.footer, fonts);
-    TarnGui::WriteFlowchartImage(TarnGui::RenderFlowchartImage(chart, fonts, options.zoom / 100.0), QString::fromStdString(options.output),
+    const Drawing::FlowchartFonts fonts = Drawing::FlowchartFonts::Create();
+    const Drawing::FlowchartScene chart = Drawing::LaidOutFlowchart(book.graph, book.footer, fonts);
+    Drawing::WriteFlowchartImage(Drawing::RenderFlowchartImage(chart, fonts, options.zoom / 100.0), QString::fromStdString(options.output),
                                  type);
     return 0;
 }

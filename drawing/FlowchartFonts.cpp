@@ -4,7 +4,7 @@
 #include <QFontDatabase>
 #include <QFontMetricsF>
 
-namespace TarnGui {
+namespace Drawing {
 
 namespace {
 
@@ -36,4 +36,4 @@ FlowchartFonts FlowchartFonts::Create()
     return fonts;
 }
 
-}  // namespace TarnGui
+}  // namespace Drawing

@@ -3,7 +3,7 @@
 
 #include <QFont>
 
-namespace TarnGui {
+namespace Drawing {
 
 // The flowchart's three fonts, sized in pixels so that the chart measures the same on
 // the screen and in an exported image of any resolution.
@@ -16,4 +16,4 @@ struct FlowchartFonts {
     static FlowchartFonts Create();
 };
 
-}  // namespace TarnGui
+}  // namespace Drawing

@@ -11,7 +11,7 @@
 #include <cmath>
 #include <limits>
 
-namespace TarnGui {
+namespace Drawing {
 
 namespace {
 
@@ -99,4 +99,4 @@ void WriteFlowchartImage(const QImage& image, const QString& path, ImageType typ
     }
 }
 
-}  // namespace TarnGui
+}  // namespace Drawing

@@ -9,7 +9,7 @@
 
 #include <stdexcept>
 
-namespace TarnGui {
+namespace Drawing {
 
 // An image that could not be made or written.
 class ImageExportException : public std::runtime_error {
@@ -31,4 +31,4 @@ QImage RenderFlowchartImage(const FlowchartScene& scene, const FlowchartFonts& f
 // Encodes the image and puts it in place of the file only once it is completely written.
 void WriteFlowchartImage(const QImage& image, const QString& path, ImageType type);
 
-}  // namespace TarnGui
+}  // namespace Drawing

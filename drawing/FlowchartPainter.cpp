@@ -8,7 +8,7 @@
 
 #include <cmath>
 
-namespace TarnGui {
+namespace Drawing {
 
 namespace {
 
@@ -146,4 +146,4 @@ void PaintScene(QPainter& painter, const FlowchartScene& scene, const FlowchartF
     }
 }
 
-}  // namespace TarnGui
+}  // namespace Drawing

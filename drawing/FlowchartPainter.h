@@ -11,7 +11,7 @@
 
 class QPainter;
 
-namespace TarnGui {
+namespace Drawing {
 
 // Document units equal device units at zoom 100; the chart keeps this margin on the top
 // and the left.
@@ -32,4 +32,4 @@ QRectF ArrowPaintArea(const FlowchartArrow& arrow);
 // outside the clip area (document units). The painter's transform maps document units.
 void PaintScene(QPainter& painter, const FlowchartScene& scene, const FlowchartFonts& fonts, const QRectF& clip, bool showSelection);
 
-}  // namespace TarnGui
+}  // namespace Drawing

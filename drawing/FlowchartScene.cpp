@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <vector>
 
-namespace TarnGui {
+namespace Drawing {
 
 namespace {
 
@@ -174,4 +174,4 @@ QPolygonF ToPolygon(const std::vector<Flowchart::RoutePoint>& points)
     return polygon;
 }
 
-}  // namespace TarnGui
+}  // namespace Drawing

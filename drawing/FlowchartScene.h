@@ -14,7 +14,7 @@
 #include <map>
 #include <vector>
 
-namespace TarnGui {
+namespace Drawing {
 
 struct FlowchartBox {
     QString numberText;
@@ -61,4 +61,4 @@ struct FlowchartScene {
 QRectF PointBounds(const QPolygonF& points);
 QPolygonF ToPolygon(const std::vector<Flowchart::RoutePoint>& points);
 
-}  // namespace TarnGui
+}  // namespace Drawing

@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-namespace TarnGui {
+namespace Drawing {
 
 namespace {
 
@@ -94,4 +94,4 @@ void WriteGif(const QImage& image, QIODevice& device)
     }
 }
 
-}  // namespace TarnGui
+}  // namespace Drawing

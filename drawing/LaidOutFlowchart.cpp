@@ -7,7 +7,7 @@
 #include "flowchart/FlowchartSnapshot.h"
 #include "graph/SectionLabel.h"
 
-namespace TarnGui {
+namespace Drawing {
 
 FlowchartScene LaidOutFlowchart(const TarnViewModel::StoryGraph& graph, const std::wstring& footer, const FlowchartFonts& fonts)
 {
@@ -38,4 +38,4 @@ FlowchartScene LaidOutFlowchart(const TarnViewModel::StoryGraph& graph, const st
     return scene;
 }
 
-}  // namespace TarnGui
+}  // namespace Drawing

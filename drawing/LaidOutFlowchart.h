@@ -7,11 +7,11 @@
 
 #include <string>
 
-namespace TarnGui {
+namespace Drawing {
 
 // The whole book's flowchart laid out at once, box for box and arrow for arrow as the
 // window shows it once the book is open and laid out. Throws FlowchartLayoutException when
 // Graphviz cannot lay it out.
 FlowchartScene LaidOutFlowchart(const TarnViewModel::StoryGraph& graph, const std::wstring& footer, const FlowchartFonts& fonts);
 
-}  // namespace TarnGui
+}  // namespace Drawing

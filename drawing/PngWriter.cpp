@@ -9,7 +9,7 @@
 #include <csetjmp>
 #include <string>
 
-namespace TarnGui {
+namespace Drawing {
 
 namespace {
 
@@ -79,4 +79,4 @@ void WritePng(const QImage& image, QIODevice& device)
     }
 }
 
-}  // namespace TarnGui
+}  // namespace Drawing

@@ -5,7 +5,7 @@
 
 #include <QColor>
 
-namespace TarnGui {
+namespace Drawing {
 
 inline QColor ToQColor(const CommonLib::ColourUtilities::RGBColour& colour)
 {
@@ -17,4 +17,4 @@ inline CommonLib::ColourUtilities::RGBColour ToRGBColour(const QColor& colour)
     return {static_cast<std::uint8_t>(colour.red()), static_cast<std::uint8_t>(colour.green()), static_cast<std::uint8_t>(colour.blue())};
 }
 
-}  // namespace TarnGui
+}  // namespace Drawing

@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace TarnGui {
+namespace Drawing {
 
 // The document's wide strings hold one code point per character; Qt holds UTF-16.
 inline QString ToQString(const std::wstring& text)
@@ -18,4 +18,4 @@ inline std::wstring ToWString(const QString& text)
     return text.toStdWString();
 }
 
-}  // namespace TarnGui
+}  // namespace Drawing

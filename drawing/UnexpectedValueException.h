@@ -3,7 +3,7 @@
 
 #include <stdexcept>
 
-namespace TarnGui {
+namespace Drawing {
 
 // A value that no caller can give, such as an image type beyond the dialog's filters or a
 // property the grids do not have.
@@ -12,4 +12,4 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-}  // namespace TarnGui
+}  // namespace Drawing

@@ -3,7 +3,7 @@
 
 #include <QPainter>
 
-namespace TarnGui {
+namespace Drawing {
 
 namespace {
 
@@ -23,4 +23,4 @@ void PaintVisitedMark(QPainter& painter, const QPointF& centre)
     painter.restore();
 }
 
-}  // namespace TarnGui
+}  // namespace Drawing

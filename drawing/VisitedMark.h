@@ -5,7 +5,7 @@
 
 class QPainter;
 
-namespace TarnGui {
+namespace Drawing {
 
 // How far the mark of a section on the play-test path reaches from its centre, outline
 // included, in screen pixels.
@@ -15,4 +15,4 @@ constexpr double VisitedMarkReach = 6.5;
 // shows at every zoom.
 void PaintVisitedMark(QPainter& painter, const QPointF& centre);
 
-}  // namespace TarnGui
+}  // namespace Drawing

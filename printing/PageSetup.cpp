@@ -9,7 +9,7 @@
 #include <sstream>
 #include <utility>
 
-namespace TarnGui {
+namespace Printing {
 
 namespace {
 
@@ -62,4 +62,4 @@ void CheckPageSetup(const PageSetup& setup)
     }
 }
 
-}  // namespace TarnGui
+}  // namespace Printing

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-namespace TarnGui {
+namespace Printing {
 
 // The paper sizes a gamebook is printed on: the office sizes and the trade paperback's.
 enum class PaperSize { A4, A5, Letter, Trade6x9 };
@@ -29,4 +29,4 @@ std::optional<PaperSize> PaperSizeNamed(const std::string& name);
 // Throws ExportException when the margin is outside the range a page can take.
 void CheckPageSetup(const PageSetup& setup);
 
-}  // namespace TarnGui
+}  // namespace Printing

@@ -8,7 +8,7 @@
 
 #include <algorithm>
 
-namespace TarnGui {
+namespace Printing {
 
 namespace {
 
@@ -173,4 +173,4 @@ std::optional<std::string> WritePdfBook(const PrintedBook& book, const PageSetup
                      book.language);
 }
 
-}  // namespace TarnGui
+}  // namespace Printing

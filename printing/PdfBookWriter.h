@@ -9,7 +9,7 @@
 #include <stop_token>
 #include <string>
 
-namespace TarnGui {
+namespace Printing {
 
 // Called after each section is laid out, with the sections done and the sections in all.
 using PrintProgress = std::function<void(std::size_t done, std::size_t total)>;
@@ -23,4 +23,4 @@ using PrintProgress = std::function<void(std::size_t done, std::size_t total)>;
 std::optional<std::string> WritePdfBook(const PrintedBook& book, const PageSetup& setup, const PrintProgress& progress = {},
                                         std::stop_token stop = {});
 
-}  // namespace TarnGui
+}  // namespace Printing

@@ -11,7 +11,7 @@
 
 #include <map>
 
-namespace TarnGui {
+namespace Printing {
 
 namespace {
 
@@ -132,4 +132,4 @@ std::string WithLinks(std::string_view pdf, const std::vector<PdfLink>& links, c
     return std::string(reinterpret_cast<const char*>(buffer->getBuffer()), buffer->getSize());
 }
 
-}  // namespace TarnGui
+}  // namespace Printing

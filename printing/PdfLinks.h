@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace TarnGui {
+namespace Printing {
 
 // Areas and points in the PDF's own space: points from the page's bottom left corner.
 struct PdfLink {
@@ -31,4 +31,4 @@ struct PdfDestination {
 std::string WithLinks(std::string_view pdf, const std::vector<PdfLink>& links, const std::vector<PdfDestination>& destinations,
                       const std::wstring& author, const std::wstring& language);
 
-}  // namespace TarnGui
+}  // namespace Printing

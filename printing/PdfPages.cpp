@@ -6,7 +6,7 @@
 
 #include <algorithm>
 
-namespace TarnGui {
+namespace Printing {
 
 PdfPages::PdfPages(QPdfWriter& writer, double margin, const QFont& footerFont, const QString& footer)
     : writer_(writer), painter_(&writer), footerFont_(footerFont)
@@ -132,4 +132,4 @@ double PdfPages::Points(double deviceUnits) const
     return deviceUnits * 72 / writer_.resolution();
 }
 
-}  // namespace TarnGui
+}  // namespace Printing

@@ -13,7 +13,7 @@
 
 class QPdfWriter;
 
-namespace TarnGui {
+namespace Printing {
 
 // The pages of a PDF filled from top to bottom: paragraphs are laid out at the width between
 // the margins and placed line by line, a page ends when the next line does not fit, and
@@ -74,4 +74,4 @@ private:
     std::vector<PdfDestination> destinations_;
 };
 
-}  // namespace TarnGui
+}  // namespace Printing

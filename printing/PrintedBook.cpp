@@ -4,7 +4,7 @@
 #include "document/BookSnapshot.h"
 #include "export/ExportText.h"
 
-namespace TarnGui {
+namespace Printing {
 
 PrintedBook CopyPrintedBook(const TarnViewModel::BookSnapshot& book)
 {
@@ -29,4 +29,4 @@ PrintedBook CopyPrintedBook(const TarnViewModel::BookSnapshot& book)
     return printedBook;
 }
 
-}  // namespace TarnGui
+}  // namespace Printing

@@ -13,7 +13,7 @@ namespace TarnViewModel {
 class BookSnapshot;
 }
 
-namespace TarnGui {
+namespace Printing {
 
 struct PrintedChoice {
     TarnViewModel::FormattedChoice formatted;
@@ -43,4 +43,4 @@ struct PrintedBook {
 
 PrintedBook CopyPrintedBook(const TarnViewModel::BookSnapshot& book);
 
-}  // namespace TarnGui
+}  // namespace Printing

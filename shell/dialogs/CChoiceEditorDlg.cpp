@@ -55,13 +55,13 @@ CChoiceEditorDlg::CChoiceEditorDlg(const TarnViewModel::DestinationList& destina
     setObjectName(QStringLiteral("ChoiceEditor"));
     text_->setObjectName(QStringLiteral("ChoiceText"));
     destination_->setObjectName(QStringLiteral("Destination"));
-    text_->setPlainText(ToQString(text));
+    text_->setPlainText(Drawing::ToQString(text));
     text_->moveCursor(QTextCursor::End);
     destination_->setEditable(true);
     destination_->setInsertPolicy(QComboBox::NoInsert);
     for (const auto& [number, label] : destinations) {
-        destination_->addItem(DestinationText(number, ToQString(label)), number);
-        destination_->setItemData(destination_->count() - 1, ToQString(label), LabelRole);
+        destination_->addItem(DestinationText(number, Drawing::ToQString(label)), number);
+        destination_->setItemData(destination_->count() - 1, Drawing::ToQString(label), LabelRole);
     }
     const int selected = destination_->findData(destination);
     destination_->setCurrentIndex(selected);
@@ -84,7 +84,7 @@ CChoiceEditorDlg::CChoiceEditorDlg(const TarnViewModel::DestinationList& destina
 
 std::wstring CChoiceEditorDlg::Text() const
 {
-    return ToWString(text_->toPlainText());
+    return Drawing::ToWString(text_->toPlainText());
 }
 
 std::uint32_t CChoiceEditorDlg::Destination() const

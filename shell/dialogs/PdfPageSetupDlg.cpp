@@ -14,10 +14,10 @@ namespace {
 const QString PaperSetting = QStringLiteral("pdf/paper");
 const QString MarginSetting = QStringLiteral("pdf/margin");
 
-const std::pair<PaperSize, const char*> Papers[] = {{PaperSize::A4, "A4 (210 × 297 mm)"},
-                                                    {PaperSize::A5, "A5 (148 × 210 mm)"},
-                                                    {PaperSize::Letter, "US Letter (8.5 × 11 in)"},
-                                                    {PaperSize::Trade6x9, "Trade paperback (6 × 9 in)"}};
+const std::pair<Printing::PaperSize, const char*> Papers[] = {{Printing::PaperSize::A4, "A4 (210 × 297 mm)"},
+                                                              {Printing::PaperSize::A5, "A5 (148 × 210 mm)"},
+                                                              {Printing::PaperSize::Letter, "US Letter (8.5 × 11 in)"},
+                                                              {Printing::PaperSize::Trade6x9, "Trade paperback (6 × 9 in)"}};
 
 }  // namespace
 
@@ -25,14 +25,14 @@ PdfPageSetupDlg::PdfPageSetupDlg(QWidget* parent) : QDialog(parent), paper_(new 
 {
     setWindowTitle(QStringLiteral("PDF Pages"));
     setObjectName(QStringLiteral("PdfPageSetupDlg"));
-    const PageSetup remembered = Remembered();
+    const Printing::PageSetup remembered = Remembered();
     for (const auto& [paper, name] : Papers) {
-        paper_->addItem(QString::fromUtf8(name), QString::fromStdString(PaperSizeName(paper)));
+        paper_->addItem(QString::fromUtf8(name), QString::fromStdString(Printing::PaperSizeName(paper)));
         if (paper == remembered.paper) {
             paper_->setCurrentIndex(paper_->count() - 1);
         }
     }
-    margin_->setRange(PageSetup::SmallestMargin, PageSetup::LargestMargin);
+    margin_->setRange(Printing::PageSetup::SmallestMargin, Printing::PageSetup::LargestMargin);
     margin_->setDecimals(0);
     margin_->setSuffix(QStringLiteral(" mm"));
     margin_->setValue(remembered.margin);
@@ -47,29 +47,29 @@ PdfPageSetupDlg::PdfPageSetupDlg(QWidget* parent) : QDialog(parent), paper_(new 
     setMinimumWidth(fontMetrics().averageCharWidth() * 64);
 }
 
-PageSetup PdfPageSetupDlg::Chosen() const
+Printing::PageSetup PdfPageSetupDlg::Chosen() const
 {
-    return {PaperSizeNamed(paper_->currentData().toString().toStdString()).value_or(PaperSize::A4), margin_->value()};
+    return {Printing::PaperSizeNamed(paper_->currentData().toString().toStdString()).value_or(Printing::PaperSize::A4), margin_->value()};
 }
 
 void PdfPageSetupDlg::accept()
 {
-    const PageSetup chosen = Chosen();
+    const Printing::PageSetup chosen = Chosen();
     QSettings settings;
-    settings.setValue(PaperSetting, QString::fromStdString(PaperSizeName(chosen.paper)));
+    settings.setValue(PaperSetting, QString::fromStdString(Printing::PaperSizeName(chosen.paper)));
     settings.setValue(MarginSetting, chosen.margin);
     QDialog::accept();
 }
 
-PageSetup PdfPageSetupDlg::Remembered()
+Printing::PageSetup PdfPageSetupDlg::Remembered()
 {
     const QSettings settings;
-    PageSetup setup;
-    setup.paper = PaperSizeNamed(settings.value(PaperSetting).toString().toStdString()).value_or(setup.paper);
+    Printing::PageSetup setup;
+    setup.paper = Printing::PaperSizeNamed(settings.value(PaperSetting).toString().toStdString()).value_or(setup.paper);
     bool number = false;
     const double margin = settings.value(MarginSetting).toDouble(&number);
     // A hand-edited setting out of range falls back to the default rather than failing each export.
-    if (number && margin >= PageSetup::SmallestMargin && margin <= PageSetup::LargestMargin) {
+    if (number && margin >= Printing::PageSetup::SmallestMargin && margin <= Printing::PageSetup::LargestMargin) {
         setup.margin = margin;
     }
     return setup;

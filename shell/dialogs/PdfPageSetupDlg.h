@@ -17,11 +17,11 @@ class PdfPageSetupDlg : public QDialog {
 public:
     explicit PdfPageSetupDlg(QWidget* parent);
 
-    PageSetup Chosen() const;
+    Printing::PageSetup Chosen() const;
     void accept() override;
 
     // The setup last accepted, or the default one.
-    static PageSetup Remembered();
+    static Printing::PageSetup Remembered();
 
 private:
     QComboBox* paper_;

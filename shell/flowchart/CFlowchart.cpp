@@ -24,11 +24,11 @@ constexpr double SelectionRingGap = 3.0;
 constexpr double SelectionRingWidth = 3.0;
 constexpr int SelectionRingReach = 7;
 // A visited box's mark sits just inside its top left corner, clear of the selection ring.
-constexpr double VisitedMarkInset = VisitedMarkReach + 2.0;
+constexpr double VisitedMarkInset = Drawing::VisitedMarkReach + 2.0;
 
 }  // namespace
 
-CFlowchart::CFlowchart(const FlowchartScene& scene, const FlowchartFonts& fonts, QWidget* parent)
+CFlowchart::CFlowchart(const Drawing::FlowchartScene& scene, const Drawing::FlowchartFonts& fonts, QWidget* parent)
     : QAbstractScrollArea(parent), scene_(scene), fonts_(fonts), updates_(viewport())
 {
     setFocusPolicy(Qt::StrongFocus);
@@ -81,7 +81,7 @@ void CFlowchart::SetVisited(std::set<std::uint32_t> numbers)
     }
 }
 
-void CFlowchart::CentreOn(const FlowchartBox& box)
+void CFlowchart::CentreOn(const Drawing::FlowchartBox& box)
 {
     ScrollDocumentPointTo(box.rect.center(), QRectF(viewport()->rect()).center());
 }
@@ -108,7 +108,7 @@ void CFlowchart::SetZoom(double factor)
 
 void CFlowchart::BeginLayout()
 {
-    if (const FlowchartBox* box = SelectedBox()) {
+    if (const Drawing::FlowchartBox* box = SelectedBox()) {
         heldBox_ = HeldBox{*selected_, ToWindowPoint(box->rect.center())};
     }
 }
@@ -116,7 +116,7 @@ void CFlowchart::BeginLayout()
 void CFlowchart::EndLayout()
 {
     UpdateScrollBars();
-    const FlowchartBox* box = SelectedBox();
+    const Drawing::FlowchartBox* box = SelectedBox();
     if (box != nullptr && heldBox_ && selected_ == heldBox_->number) {
         ScrollDocumentPointTo(box->rect.center(), heldBox_->window);
         if (!viewport()->rect().contains(ToWindow(box->rect))) {
@@ -127,7 +127,7 @@ void CFlowchart::EndLayout()
     RepaintAll();
 }
 
-const FlowchartBox* CFlowchart::SelectedBox() const
+const Drawing::FlowchartBox* CFlowchart::SelectedBox() const
 {
     return selected_ ? scene_.Box(*selected_) : nullptr;
 }
@@ -136,7 +136,7 @@ const FlowchartBox* CFlowchart::SelectedBox() const
 QPointF CFlowchart::AnchorInWindow() const
 {
     const QRectF window(viewport()->rect());
-    if (const FlowchartBox* box = SelectedBox()) {
+    if (const Drawing::FlowchartBox* box = SelectedBox()) {
         const QPointF centre = ToWindowPoint(box->rect.center());
         if (window.contains(centre)) {
             return centre;
@@ -147,23 +147,23 @@ QPointF CFlowchart::AnchorInWindow() const
 
 QPointF CFlowchart::ToWindowPoint(const QPointF& document) const
 {
-    const double scale = ChartScale(zoom_);
-    return QPointF((document.x() + ChartMargin) * scale - horizontalScrollBar()->value(),
-                   (document.y() + ChartMargin) * scale - verticalScrollBar()->value());
+    const double scale = Drawing::ChartScale(zoom_);
+    return QPointF((document.x() + Drawing::ChartMargin) * scale - horizontalScrollBar()->value(),
+                   (document.y() + Drawing::ChartMargin) * scale - verticalScrollBar()->value());
 }
 
 QPointF CFlowchart::ToDocument(const QPointF& window) const
 {
-    const double scale = ChartScale(zoom_);
-    return QPointF((window.x() + horizontalScrollBar()->value()) / scale - ChartMargin,
-                   (window.y() + verticalScrollBar()->value()) / scale - ChartMargin);
+    const double scale = Drawing::ChartScale(zoom_);
+    return QPointF((window.x() + horizontalScrollBar()->value()) / scale - Drawing::ChartMargin,
+                   (window.y() + verticalScrollBar()->value()) / scale - Drawing::ChartMargin);
 }
 
 void CFlowchart::ScrollDocumentPointTo(const QPointF& document, const QPointF& window)
 {
-    const double scale = ChartScale(zoom_);
-    horizontalScrollBar()->setValue(static_cast<int>(std::lround((document.x() + ChartMargin) * scale - window.x())));
-    verticalScrollBar()->setValue(static_cast<int>(std::lround((document.y() + ChartMargin) * scale - window.y())));
+    const double scale = Drawing::ChartScale(zoom_);
+    horizontalScrollBar()->setValue(static_cast<int>(std::lround((document.x() + Drawing::ChartMargin) * scale - window.x())));
+    verticalScrollBar()->setValue(static_cast<int>(std::lround((document.y() + Drawing::ChartMargin) * scale - window.y())));
 }
 
 void CFlowchart::BeginUpdate()
@@ -180,9 +180,9 @@ void CFlowchart::EndUpdate()
 
 std::optional<std::uint32_t> CFlowchart::BoxAt(const QPoint& point) const
 {
-    const double scale = ChartScale(zoom_);
-    const double x = std::trunc((horizontalScrollBar()->value() + point.x()) / scale) - ChartMargin;
-    const double y = std::trunc((verticalScrollBar()->value() + point.y()) / scale) - ChartMargin;
+    const double scale = Drawing::ChartScale(zoom_);
+    const double x = std::trunc((horizontalScrollBar()->value() + point.x()) / scale) - Drawing::ChartMargin;
+    const double y = std::trunc((verticalScrollBar()->value() + point.y()) / scale) - Drawing::ChartMargin;
     for (const auto& [number, box] : scene_.boxes) {
         const QRectF& rect = box.rect;
         const double left = rect.left() - 1.0;
@@ -196,40 +196,40 @@ std::optional<std::uint32_t> CFlowchart::BoxAt(const QPoint& point) const
 
 int CFlowchart::HorizontalRange() const
 {
-    return static_cast<int>((scene_.graphWidth + 2 * ChartMargin) * zoom_);
+    return static_cast<int>((scene_.graphWidth + 2 * Drawing::ChartMargin) * zoom_);
 }
 
 int CFlowchart::VerticalRange() const
 {
-    return static_cast<int>((scene_.graphHeight + 2 * ChartMargin) * zoom_);
+    return static_cast<int>((scene_.graphHeight + 2 * Drawing::ChartMargin) * zoom_);
 }
 
 QRect CFlowchart::ToWindow(const QRectF& documentRect) const
 {
-    const double scale = ChartScale(zoom_);
-    const QRectF device((documentRect.left() + ChartMargin) * scale - horizontalScrollBar()->value(),
-                        (documentRect.top() + ChartMargin) * scale - verticalScrollBar()->value(), documentRect.width() * scale,
+    const double scale = Drawing::ChartScale(zoom_);
+    const QRectF device((documentRect.left() + Drawing::ChartMargin) * scale - horizontalScrollBar()->value(),
+                        (documentRect.top() + Drawing::ChartMargin) * scale - verticalScrollBar()->value(), documentRect.width() * scale,
                         documentRect.height() * scale);
     return device.toAlignedRect().adjusted(-1, -1, 1, 1);
 }
 
-QRect CFlowchart::BoxWindowArea(const FlowchartBox& box) const
+QRect CFlowchart::BoxWindowArea(const Drawing::FlowchartBox& box) const
 {
-    return ToWindow(BoxPaintArea(box)).adjusted(-SelectionRingReach, -SelectionRingReach, SelectionRingReach, SelectionRingReach);
+    return ToWindow(Drawing::BoxPaintArea(box)).adjusted(-SelectionRingReach, -SelectionRingReach, SelectionRingReach, SelectionRingReach);
 }
 
 void CFlowchart::paintEvent(QPaintEvent* event)
 {
     QPainter painter(viewport());
     painter.fillRect(event->rect(), ScreenBackground);
-    const double scale = ChartScale(zoom_);
+    const double scale = Drawing::ChartScale(zoom_);
     painter.translate(-horizontalScrollBar()->value(), -verticalScrollBar()->value());
     painter.scale(scale, scale);
-    painter.translate(ChartMargin, ChartMargin);
+    painter.translate(Drawing::ChartMargin, Drawing::ChartMargin);
     const QRectF clip = painter.transform().inverted().mapRect(QRectF(event->rect()));
-    PaintScene(painter, scene_, fonts_, clip, true);
+    Drawing::PaintScene(painter, scene_, fonts_, clip, true);
 
-    if (const FlowchartBox* box = SelectedBox()) {
+    if (const Drawing::FlowchartBox* box = SelectedBox()) {
         painter.resetTransform();
         painter.setRenderHint(QPainter::Antialiasing);
         painter.setPen(QPen(palette().color(QPalette::Highlight), SelectionRingWidth));
@@ -241,9 +241,9 @@ void CFlowchart::paintEvent(QPaintEvent* event)
     }
     painter.resetTransform();
     for (const std::uint32_t number : visited_) {
-        const FlowchartBox* box = scene_.Box(number);
+        const Drawing::FlowchartBox* box = scene_.Box(number);
         if (box != nullptr && event->rect().intersects(BoxWindowArea(*box))) {
-            PaintVisitedMark(painter, ToWindowPoint(box->rect.topLeft()) + QPointF(VisitedMarkInset, VisitedMarkInset));
+            Drawing::PaintVisitedMark(painter, ToWindowPoint(box->rect.topLeft()) + QPointF(VisitedMarkInset, VisitedMarkInset));
         }
     }
 }
@@ -350,20 +350,20 @@ void CFlowchart::UpdateScrollBars()
 
 void CFlowchart::InvalidateBox(std::uint32_t number)
 {
-    if (const FlowchartBox* box = scene_.Box(number)) {
+    if (const Drawing::FlowchartBox* box = scene_.Box(number)) {
         InvalidateBox(*box);
     }
 }
 
-void CFlowchart::InvalidateBox(const FlowchartBox& box)
+void CFlowchart::InvalidateBox(const Drawing::FlowchartBox& box)
 {
     viewport()->update(BoxWindowArea(box));
 }
 
-void CFlowchart::InvalidateArrow(const FlowchartArrow& arrow)
+void CFlowchart::InvalidateArrow(const Drawing::FlowchartArrow& arrow)
 {
     if (!arrow.points.isEmpty()) {
-        viewport()->update(ToWindow(ArrowPaintArea(arrow)));
+        viewport()->update(ToWindow(Drawing::ArrowPaintArea(arrow)));
     }
 }
 

@@ -22,19 +22,19 @@ public:
     // Asked to zoom in (true) or out by Ctrl and the wheel.
     using ZoomHandler = std::function<void(bool in)>;
 
-    CFlowchart(const FlowchartScene& scene, const FlowchartFonts& fonts, QWidget* parent = nullptr);
+    CFlowchart(const Drawing::FlowchartScene& scene, const Drawing::FlowchartFonts& fonts, QWidget* parent = nullptr);
 
     void SetSelectHandler(SelectHandler handler) { selectHandler_ = std::move(handler); }
     void SetZoomHandler(ZoomHandler handler) { zoomHandler_ = std::move(handler); }
-    const FlowchartScene& Scene() const { return scene_; }
-    const FlowchartFonts& Fonts() const { return fonts_; }
+    const Drawing::FlowchartScene& Scene() const { return scene_; }
+    const Drawing::FlowchartFonts& Fonts() const { return fonts_; }
     double Zoom() const { return zoom_; }
     // The number of the box that is ringed.
     std::optional<std::uint32_t> Ringed() const { return selected_; }
 
     // Where a box or an arrow is, or was, painted, to be painted again.
-    void InvalidateBox(const FlowchartBox& box);
-    void InvalidateArrow(const FlowchartArrow& arrow);
+    void InvalidateBox(const Drawing::FlowchartBox& box);
+    void InvalidateArrow(const Drawing::FlowchartArrow& arrow);
     void RepaintAll();
     // The ring stays on the section's box, whatever number it takes.
     void FollowSelection(const TarnViewModel::NumberChanges& changes);
@@ -77,21 +77,21 @@ private:
     void UpdateScrollBars();
     void InvalidateBox(std::uint32_t number);
     // Where a box, its outline and its selection ring lie in the window.
-    QRect BoxWindowArea(const FlowchartBox& box) const;
-    const FlowchartBox* SelectedBox() const;
+    QRect BoxWindowArea(const Drawing::FlowchartBox& box) const;
+    const Drawing::FlowchartBox* SelectedBox() const;
     QPointF AnchorInWindow() const;
     QPointF ToWindowPoint(const QPointF& document) const;
     QPointF ToDocument(const QPointF& window) const;
     void ScrollDocumentPointTo(const QPointF& document, const QPointF& window);
-    void CentreOn(const FlowchartBox& box);
+    void CentreOn(const Drawing::FlowchartBox& box);
 
     struct HeldBox {
         std::uint32_t number;
         QPointF window;
     };
 
-    const FlowchartScene& scene_;
-    const FlowchartFonts& fonts_;
+    const Drawing::FlowchartScene& scene_;
+    const Drawing::FlowchartFonts& fonts_;
     double zoom_ = 1.0;
     UpdateBracket updates_;
     SelectHandler selectHandler_;

@@ -93,7 +93,7 @@ void CFlowchartPane::SetGraphSize(int width, int height)
 void CFlowchartPane::SetZoom(double factor, const std::wstring& text)
 {
     chart_->SetZoom(factor);
-    toolBar_->ShowZoomText(ToQString(text));
+    toolBar_->ShowZoomText(Drawing::ToQString(text));
     toolBar_->ShowZoomNote(QString());
 }
 
@@ -114,12 +114,12 @@ void CFlowchartPane::ClearAll()
     chart_->GraphResized();
 }
 
-void CFlowchartPane::BoxChanged(const FlowchartBox& box)
+void CFlowchartPane::BoxChanged(const Drawing::FlowchartBox& box)
 {
     chart_->InvalidateBox(box);
 }
 
-void CFlowchartPane::ArrowChanged(const FlowchartArrow& arrow)
+void CFlowchartPane::ArrowChanged(const Drawing::FlowchartArrow& arrow)
 {
     chart_->InvalidateArrow(arrow);
 }
@@ -160,7 +160,7 @@ void CFlowchartPane::ShowLayoutStatus(TarnViewModel::LayoutStatus status, const 
         toolBar_->ShowLayoutStatus(LoadString(Strings::LayoutRunning));
         break;
     case TarnViewModel::LayoutStatus::Failed:
-        toolBar_->ShowLayoutStatus(LoadString(Strings::LayoutFailed).arg(ToQString(error)));
+        toolBar_->ShowLayoutStatus(LoadString(Strings::LayoutFailed).arg(Drawing::ToQString(error)));
         break;
     case TarnViewModel::LayoutStatus::Idle:
         toolBar_->ShowLayoutStatus(QString());

@@ -54,8 +54,8 @@ signals:
     void layoutSettled();
 
 protected:
-    void BoxChanged(const FlowchartBox& box) override;
-    void ArrowChanged(const FlowchartArrow& arrow) override;
+    void BoxChanged(const Drawing::FlowchartBox& box) override;
+    void ArrowChanged(const Drawing::FlowchartArrow& arrow) override;
     void BoxesRenumbered(const TarnViewModel::NumberChanges& changes) override;
     void ChartChanged() override;
 

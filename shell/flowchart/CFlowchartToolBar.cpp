@@ -87,7 +87,7 @@ void CFlowchartToolBar::TakeTypedZoom()
         if (number) {
             controller_->SetZoomPercent(percent);
         } else {
-            ShowZoomText(ToQString(controller_->ZoomText()));
+            ShowZoomText(Drawing::ToQString(controller_->ZoomText()));
         }
     });
 }

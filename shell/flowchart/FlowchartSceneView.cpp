@@ -7,16 +7,16 @@
 
 namespace TarnGui {
 
-FlowchartSceneView::FlowchartSceneView() : fonts_(FlowchartFonts::Create()) {}
+FlowchartSceneView::FlowchartSceneView() : fonts_(Drawing::FlowchartFonts::Create()) {}
 
 template <class Change>
 void FlowchartSceneView::ChangeBox(std::uint32_t number, Change change)
 {
-    if (const FlowchartBox* before = scene_.Box(number)) {
+    if (const Drawing::FlowchartBox* before = scene_.Box(number)) {
         BoxChanged(*before);
     }
     change();
-    if (const FlowchartBox* after = scene_.Box(number)) {
+    if (const Drawing::FlowchartBox* after = scene_.Box(number)) {
         BoxChanged(*after);
     }
 }
@@ -24,35 +24,36 @@ void FlowchartSceneView::ChangeBox(std::uint32_t number, Change change)
 template <class Change>
 void FlowchartSceneView::ChangeArrow(const TarnViewModel::Uuid& id, Change change)
 {
-    if (const FlowchartArrow* before = scene_.Arrow(id)) {
+    if (const Drawing::FlowchartArrow* before = scene_.Arrow(id)) {
         ArrowChanged(*before);
     }
     change();
-    if (const FlowchartArrow* after = scene_.Arrow(id)) {
+    if (const Drawing::FlowchartArrow* after = scene_.Arrow(id)) {
         ArrowChanged(*after);
     }
 }
 
 std::pair<double, double> FlowchartSceneView::MeasureSection(std::uint32_t number, const std::wstring& label)
 {
-    const QSizeF size = MeasureBox(fonts_, QString::number(number), ToQString(label));
+    const QSizeF size = Drawing::MeasureBox(fonts_, QString::number(number), Drawing::ToQString(label));
     return {size.width(), size.height()};
 }
 
 void FlowchartSceneView::AddSectionNode(std::uint32_t number, const std::wstring& label, const TarnViewModel::Colour& colour, double left,
                                         double top, double width, double height)
 {
-    ChangeBox(number, [&] { scene_.AddBox(number, ToQString(label), ToQColor(colour), QRectF(left, top, width, height)); });
+    ChangeBox(number,
+              [&] { scene_.AddBox(number, Drawing::ToQString(label), Drawing::ToQColor(colour), QRectF(left, top, width, height)); });
 }
 
 void FlowchartSceneView::UpdateSectionNode(std::uint32_t number, const std::wstring& label, double width, double height)
 {
-    ChangeBox(number, [&] { scene_.UpdateBox(number, ToQString(label), width, height); });
+    ChangeBox(number, [&] { scene_.UpdateBox(number, Drawing::ToQString(label), width, height); });
 }
 
 void FlowchartSceneView::AddChoiceEdge(const TarnViewModel::Uuid& id, const TarnViewModel::RoutePoints& points, bool hidden)
 {
-    ChangeArrow(id, [&] { scene_.AddArrow(id, ToPolygon(points), hidden); });
+    ChangeArrow(id, [&] { scene_.AddArrow(id, Drawing::ToPolygon(points), hidden); });
 }
 
 void FlowchartSceneView::SetChoiceHidden(const TarnViewModel::Uuid& id, bool hidden)
@@ -67,7 +68,7 @@ void FlowchartSceneView::SetSectionPosition(std::uint32_t number, double left, d
 
 void FlowchartSceneView::SetChoicePoints(const TarnViewModel::Uuid& id, const TarnViewModel::RoutePoints& points)
 {
-    ChangeArrow(id, [&] { scene_.SetArrowPoints(id, ToPolygon(points)); });
+    ChangeArrow(id, [&] { scene_.SetArrowPoints(id, Drawing::ToPolygon(points)); });
 }
 
 void FlowchartSceneView::RemoveSectionNode(std::uint32_t number)
@@ -103,7 +104,7 @@ void FlowchartSceneView::SetGraphSize(int width, int height)
 
 void FlowchartSceneView::SetSectionColour(std::uint32_t number, const TarnViewModel::Colour& colour)
 {
-    ChangeBox(number, [&] { scene_.SetBoxColour(number, ToQColor(colour)); });
+    ChangeBox(number, [&] { scene_.SetBoxColour(number, Drawing::ToQColor(colour)); });
 }
 
 void FlowchartSceneView::RenumberSectionNode(std::uint32_t oldNumber, std::uint32_t newNumber)
@@ -116,7 +117,7 @@ void FlowchartSceneView::SwapSectionNodes(std::uint32_t a, std::uint32_t b)
     scene_.SwapBoxes(a, b);
     BoxesRenumbered({{a, b}, {b, a}});
     for (const std::uint32_t number : {a, b}) {
-        if (const FlowchartBox* box = scene_.Box(number)) {
+        if (const Drawing::FlowchartBox* box = scene_.Box(number)) {
             BoxChanged(*box);
         }
     }
@@ -137,7 +138,7 @@ void FlowchartSceneView::ClearAll()
 
 void FlowchartSceneView::SetFooterText(const std::wstring& footer)
 {
-    scene_.footer = ToQString(footer);
+    scene_.footer = Drawing::ToQString(footer);
     ChartChanged();
 }
 

@@ -13,8 +13,8 @@ class FlowchartSceneView : public TarnViewModel::IFlowchartView {
 public:
     FlowchartSceneView();
 
-    const FlowchartScene& Scene() const { return scene_; }
-    const FlowchartFonts& Fonts() const { return fonts_; }
+    const Drawing::FlowchartScene& Scene() const { return scene_; }
+    const Drawing::FlowchartFonts& Fonts() const { return fonts_; }
 
     std::pair<double, double> MeasureSection(std::uint32_t number, const std::wstring& label) override;
     void AddSectionNode(std::uint32_t number, const std::wstring& label, const TarnViewModel::Colour& colour, double left, double top,
@@ -46,8 +46,8 @@ public:
 
 protected:
     // A box or an arrow is about to change or has changed, where it is painted then.
-    virtual void BoxChanged(const FlowchartBox&) {}
-    virtual void ArrowChanged(const FlowchartArrow&) {}
+    virtual void BoxChanged(const Drawing::FlowchartBox&) {}
+    virtual void ArrowChanged(const Drawing::FlowchartArrow&) {}
     // Boxes took other numbers, or the whole chart changed.
     virtual void BoxesRenumbered(const TarnViewModel::NumberChanges&) {}
     virtual void ChartChanged() {}
@@ -58,8 +58,8 @@ private:
     template <class Change>
     void ChangeArrow(const TarnViewModel::Uuid& id, Change change);
 
-    FlowchartScene scene_;
-    FlowchartFonts fonts_;
+    Drawing::FlowchartScene scene_;
+    Drawing::FlowchartFonts fonts_;
 };
 
 }  // namespace TarnGui

@@ -161,7 +161,7 @@ bool CMainFrame::AskSaveChanges()
     if (changesSettled_) {
         return true;
     }
-    const QString path = model_.GetFilePath().empty() ? LoadString(Strings::Untitled) : ToQString(model_.GetFilePath());
+    const QString path = model_.GetFilePath().empty() ? LoadString(Strings::Untitled) : Drawing::ToQString(model_.GetFilePath());
     const QString question = LoadString(Strings::SaveChanges).replace(QStringLiteral("%s"), path);
     switch (Ask(this, question, QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
     case QMessageBox::Yes:
@@ -177,13 +177,13 @@ bool CMainFrame::AskSaveChanges()
 
 std::pair<bool, std::wstring> CMainFrame::AskSaveFileName(const std::wstring& currentPath)
 {
-    const QString proposed = currentPath.empty() ? LoadString(Strings::Untitled) : ToQString(currentPath);
+    const QString proposed = currentPath.empty() ? LoadString(Strings::Untitled) : Drawing::ToQString(currentPath);
     const std::optional<ChosenFile> chosen =
         AskFileName(this, FileDialogKind::Save, BookFileFilters(), 1, proposed, QStringLiteral("Save Book As"));
     if (!chosen) {
         return {false, L""};
     }
-    return {true, ToWString(chosen->path)};
+    return {true, Drawing::ToWString(chosen->path)};
 }
 
 QAction* CMainFrame::Action(unsigned command) const
@@ -279,7 +279,7 @@ void CMainFrame::FileStateChanged()
 void CMainFrame::UpdateCaption()
 {
     const std::wstring& path = model_.GetFilePath();
-    const QString name = path.empty() ? LoadString(Strings::Untitled) : QFileInfo(ToQString(path)).fileName();
+    const QString name = path.empty() ? LoadString(Strings::Untitled) : QFileInfo(Drawing::ToQString(path)).fileName();
     setWindowTitle(QStringLiteral("%1%2 - %3")
                        .arg(name, model_.IsModified() || sectionView_->HasTypedText() ? QStringLiteral("*") : QString(),
                             LoadString(Strings::ApplicationTitle)));
@@ -288,7 +288,7 @@ void CMainFrame::UpdateCaption()
 QString CMainFrame::BookFolder() const
 {
     const std::wstring& path = model_.GetFilePath();
-    return path.empty() ? QString() : QFileInfo(ToQString(path)).absolutePath();
+    return path.empty() ? QString() : QFileInfo(Drawing::ToQString(path)).absolutePath();
 }
 
 void CMainFrame::CommitTypedText()

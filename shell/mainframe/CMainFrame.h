@@ -130,7 +130,7 @@ public:
     void StartPagesExport(const QString& folder);
     // Lays the book out on the pages and writes the PDF on the worker; its progress dialog
     // can cancel it.
-    void StartPdfExport(const QString& path, const PageSetup& setup);
+    void StartPdfExport(const QString& path, const Printing::PageSetup& setup);
     // True while a save or an export runs or waits.
     bool BookJobsBusy() const { return jobs_->Busy(); }
     SpellingService& Spelling() const { return *spelling_; }

@@ -123,7 +123,7 @@ void CMainFrame::OnFileNew()
     RunGuarded(this, [this] {
         CommitTypedText();
         if (frameworkController_->MayDiscardChanges()) {
-            model_.NewBook(ToWString(LoadString(Strings::Untitled)), DefaultFooter);
+            model_.NewBook(Drawing::ToWString(LoadString(Strings::Untitled)), DefaultFooter);
         }
     });
     FileStateChanged();
@@ -155,7 +155,7 @@ void CMainFrame::OpenFile(const QString& path)
 {
     RunGuarded(this, [this, &path] {
         CommitTypedText();
-        const std::wstring widePath = ToWString(path);
+        const std::wstring widePath = Drawing::ToWString(path);
         TarnViewModel::TarnDataModel::CheckFileExists(widePath);
         if (!MayOpenLockedBook(path) || !frameworkController_->MayDiscardChanges()) {
             return;
@@ -195,7 +195,7 @@ void CMainFrame::OnFileSaveAs()
 
 bool CMainFrame::MayOpenLockedBook(const QString& path)
 {
-    const std::string fileName = TarnViewModel::NativePath(ToWString(path));
+    const std::string fileName = TarnViewModel::NativePath(Drawing::ToWString(path));
     if (fileName == bookLock_.Book()) {
         return true;
     }
@@ -220,7 +220,7 @@ std::optional<CMainFrame::SaveTarget> CMainFrame::ChooseSaveFile()
     if (savesUnderWay_ == 0 && model_.ChangedOnDisk()) {
         const QString question =
             QStringLiteral("\"%1\" has been changed by another program since it was opened or saved here.\n\nReplace it with this version?")
-                .arg(QFileInfo(ToQString(model_.GetFilePath())).fileName());
+                .arg(QFileInfo(Drawing::ToQString(model_.GetFilePath())).fileName());
         if (Ask(this, question, QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
             return std::nullopt;
         }
@@ -248,7 +248,7 @@ void CMainFrame::StartSave(const SaveTarget& target)
             --savesUnderWay_;
             model_.MarkSnapshotSaved(*book, target.path, stamp);
             if (target.chosen) {
-                recentFiles_.Add(ToQString(target.path));
+                recentFiles_.Add(Drawing::ToQString(target.path));
                 RefreshRecentFiles();
             }
             FileStateChanged();
@@ -265,7 +265,7 @@ void CMainFrame::OnImportStory()
         if (!chosen) {
             return;
         }
-        const std::string fileName = TarnViewModel::NativePath(ToWString(chosen->path));
+        const std::string fileName = TarnViewModel::NativePath(Drawing::ToWString(chosen->path));
         Import::TwineFile file;
         {
             const WaitCursor wait;
@@ -320,13 +320,13 @@ void CMainFrame::OnExportBook()
         }
         if (!type.OnePagePerSection()) {
             const std::vector<FileFilter> filters = BookExportFilters();
-            const QString proposed = ProposedBaseName(ToQString(model_.GetFilePath())) + QStringLiteral(".html");
+            const QString proposed = ProposedBaseName(Drawing::ToQString(model_.GetFilePath())) + QStringLiteral(".html");
             const std::optional<ChosenFile> chosen =
                 AskFileName(this, FileDialogKind::Save, filters, HtmlFilter, proposed, QStringLiteral("Export Book"), BookFolder());
             if (!chosen) {
                 return;
             }
-            TarnViewModel::RefuseExportOverBook(ToWString(chosen->path), model_.GetFilePath());
+            TarnViewModel::RefuseExportOverBook(Drawing::ToWString(chosen->path), model_.GetFilePath());
             if (chosen->filterIndex == PdfFilter) {
                 PdfPageSetupDlg pages(this);
                 if (pages.exec() == QDialog::Accepted) {
@@ -354,7 +354,7 @@ void CMainFrame::StartExport(const QString& path, int filterIndex)
     const TarnViewModel::SharedBook book = model_.Snapshot();
     jobs_->Run(
         QStringLiteral("Exporting the book..."), false,
-        [book, path = ToWString(path), filterIndex](const BookJobs::Progress&, std::stop_token) {
+        [book, path = Drawing::ToWString(path), filterIndex](const BookJobs::Progress&, std::stop_token) {
             TarnViewModel::ExportFile file(path, TarnViewModel::ReplacingFile::Sync::OnCommit, TarnViewModel::ExportLineEnds(filterIndex));
             TarnViewModel::FrameworkController::ExportBook(*book, file.Stream(), filterIndex);
             file.Close();
@@ -367,7 +367,7 @@ void CMainFrame::StartPagesExport(const QString& folder)
     const TarnViewModel::SharedBook book = model_.Snapshot();
     jobs_->Run(
         QStringLiteral("Writing the book's pages..."), false,
-        [book, folder = ToWString(folder)](const BookJobs::Progress& progress, std::stop_token) {
+        [book, folder = Drawing::ToWString(folder)](const BookJobs::Progress& progress, std::stop_token) {
             const std::size_t total = book->SectionCount();
             TarnViewModel::FrameworkController::ExportBookMultiPage(*book, folder,
                                                                     [&progress, total](std::size_t written) { progress(written, total); });
@@ -375,13 +375,13 @@ void CMainFrame::StartPagesExport(const QString& folder)
         [this, folder] { OfferToOpen(LoadString(Strings::OpenExportedBook), folder); });
 }
 
-void CMainFrame::StartPdfExport(const QString& path, const PageSetup& setup)
+void CMainFrame::StartPdfExport(const QString& path, const Printing::PageSetup& setup)
 {
     const TarnViewModel::SharedBook book = model_.Snapshot();
     jobs_->Run(
         QStringLiteral("Laying out the book's pages..."), true,
-        [book, setup, path = ToWString(path)](const BookJobs::Progress& progress, std::stop_token stop) {
-            const std::optional<std::string> pdf = WritePdfBook(CopyPrintedBook(*book), setup, progress, stop);
+        [book, setup, path = Drawing::ToWString(path)](const BookJobs::Progress& progress, std::stop_token stop) {
+            const std::optional<std::string> pdf = Printing::WritePdfBook(Printing::CopyPrintedBook(*book), setup, progress, stop);
             if (!pdf) {
                 return false;
             }
@@ -402,19 +402,19 @@ void CMainFrame::OnExportGraph()
 {
     RunGuarded(this, [this] {
         CommitTypedText();
-        const QString proposed = ProposedBaseName(ToQString(model_.GetFilePath())) + QStringLiteral(".png");
+        const QString proposed = ProposedBaseName(Drawing::ToQString(model_.GetFilePath())) + QStringLiteral(".png");
         const std::optional<ChosenFile> chosen = AskFileName(this, FileDialogKind::Save, ImageExportFilters(), PngFilter, proposed,
                                                              QStringLiteral("Export Flowchart Image"), BookFolder());
         if (!chosen) {
             return;
         }
-        TarnViewModel::RefuseExportOverBook(ToWString(chosen->path), model_.GetFilePath());
-        flowchartPane_->WhenLaidOut([this, path = chosen->path, type = ImageTypeForFilter(chosen->filterIndex)] {
+        TarnViewModel::RefuseExportOverBook(Drawing::ToWString(chosen->path), model_.GetFilePath());
+        flowchartPane_->WhenLaidOut([this, path = chosen->path, type = Drawing::ImageTypeForFilter(chosen->filterIndex)] {
             RunGuarded(this, [&] {
                 {
                     const WaitCursor wait;
                     const CFlowchart* chart = flowchartPane_->Chart();
-                    WriteFlowchartImage(RenderFlowchartImage(chart->Scene(), chart->Fonts(), chart->Zoom()), path, type);
+                    Drawing::WriteFlowchartImage(Drawing::RenderFlowchartImage(chart->Scene(), chart->Fonts(), chart->Zoom()), path, type);
                 }
                 OfferToOpen(LoadString(Strings::OpenExportedFlowchart), path);
             });

@@ -21,7 +21,7 @@ namespace {
 
 QFont ShownFont(const CommonLib::Font& font)
 {
-    QFont shown(ToQString(font.faceName));
+    QFont shown(Drawing::ToQString(font.faceName));
     if (font.size > 0) {
         shown.setPointSize(font.size);
     }
@@ -63,19 +63,19 @@ CBookPropertiesPane::CBookPropertiesPane(TarnViewModel::TarnDataModel& model, QW
 
 void CBookPropertiesPane::ShowTitle(const std::wstring& title)
 {
-    grid_->SetValue(Title, ToQString(title));
+    grid_->SetValue(Title, Drawing::ToQString(title));
 }
 
 void CBookPropertiesPane::ShowDetails(const TarnViewModel::BookDetails& details)
 {
-    grid_->SetValue(Author, ToQString(details.author));
-    grid_->SetValue(Language, ToQString(details.language));
+    grid_->SetValue(Author, Drawing::ToQString(details.author));
+    grid_->SetValue(Language, Drawing::ToQString(details.language));
     grid_->SetValue(Identifier, QString::fromStdString(boost::uuids::to_string(details.identifier)));
 }
 
 void CBookPropertiesPane::ShowFooter(const std::wstring& footer)
 {
-    grid_->SetValue(Footer, ToQString(footer));
+    grid_->SetValue(Footer, Drawing::ToQString(footer));
 }
 
 // The book announces its fonts before it announces the reset, so they stay as shown.
@@ -111,14 +111,14 @@ void CBookPropertiesPane::ShowNewPagePerSection(bool newPage)
 void CBookPropertiesPane::AddChoiceTemplateOption(const TarnViewModel::ChoiceTemplate& choiceTemplate)
 {
     if (templates_.emplace(choiceTemplate.name, choiceTemplate).second) {
-        grid_->AddOption(ChoiceFormatName, ToQString(choiceTemplate.name));
+        grid_->AddOption(ChoiceFormatName, Drawing::ToQString(choiceTemplate.name));
     }
 }
 
 void CBookPropertiesPane::ShowChoiceFormat(const std::wstring& name, const std::wstring& format, bool editable)
 {
-    grid_->SetValue(ChoiceFormatName, ToQString(name));
-    grid_->SetValue(ChoiceFormat, ToQString(format));
+    grid_->SetValue(ChoiceFormatName, Drawing::ToQString(name));
+    grid_->SetValue(ChoiceFormat, Drawing::ToQString(format));
     grid_->SetEditable(ChoiceFormat, editable);
 }
 
@@ -131,16 +131,16 @@ void CBookPropertiesPane::ChangeProperty(int id, const QVariant& value)
     const auto setFormat = [this](const std::wstring& text) { model_.SetChoiceFormat(text); };
     switch (id) {
     case Title:
-        ChangeText(model_.GetTitle(), ToWString(value.toString()), setTitle);
+        ChangeText(model_.GetTitle(), Drawing::ToWString(value.toString()), setTitle);
         return;
     case Author:
-        ChangeText(model_.GetDetails().author, ToWString(value.toString()), setAuthor);
+        ChangeText(model_.GetDetails().author, Drawing::ToWString(value.toString()), setAuthor);
         return;
     case Language:
-        ChangeText(model_.GetDetails().language, ToWString(value.toString()), setLanguage);
+        ChangeText(model_.GetDetails().language, Drawing::ToWString(value.toString()), setLanguage);
         return;
     case Footer:
-        ChangeText(model_.GetFooter(), ToWString(value.toString()), setFooter);
+        ChangeText(model_.GetFooter(), Drawing::ToWString(value.toString()), setFooter);
         return;
     case MainFont:
     case HeaderFont:
@@ -153,17 +153,17 @@ void CBookPropertiesPane::ChangeProperty(int id, const QVariant& value)
         }
         return;
     case ChoiceFormatName: {
-        const auto found = templates_.find(ToWString(value.toString()));
+        const auto found = templates_.find(Drawing::ToWString(value.toString()));
         if (found != templates_.end()) {
             ChangeText(model_.GetChoiceFormat(), found->second.format, setFormat);
         }
         return;
     }
     case ChoiceFormat:
-        ChangeText(model_.GetChoiceFormat(), ToWString(value.toString()), setFormat);
+        ChangeText(model_.GetChoiceFormat(), Drawing::ToWString(value.toString()), setFormat);
         return;
     default:
-        throw UnexpectedValueException("Don't know what to do with this property");
+        throw Drawing::UnexpectedValueException("Don't know what to do with this property");
     }
 }
 
@@ -201,7 +201,7 @@ void CBookPropertiesPane::ChangeFont(Property property, const CommonLib::Font& f
 CommonLib::Font CBookPropertiesPane::ChosenFont(const QFont& font) const
 {
     const int points = font.pointSize() > 0 ? font.pointSize() : static_cast<int>(std::lround(font.pixelSize() * 72.0 / logicalDpiY()));
-    return {ToWString(font.family()), points};
+    return {Drawing::ToWString(font.family()), points};
 }
 
 }  // namespace TarnGui

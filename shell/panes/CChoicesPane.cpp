@@ -107,7 +107,7 @@ void CChoicesPane::SelectChoice(const TarnViewModel::Uuid& id)
 
 void CChoicesPane::AddChoiceRow(const TarnViewModel::Uuid& id, std::size_t index, std::uint32_t, const std::wstring& text)
 {
-    auto* item = new QListWidgetItem(ToQString(text));
+    auto* item = new QListWidgetItem(Drawing::ToQString(text));
     item->setData(IdRole, IdBytes(id));
     list_->insertItem(static_cast<int>(std::min<std::size_t>(index, static_cast<std::size_t>(list_->count()))), item);
 }
@@ -120,7 +120,7 @@ void CChoicesPane::UpdateChoiceRow(const TarnViewModel::Uuid& id, std::size_t in
     }
     const int wanted = static_cast<int>(std::min<std::size_t>(index, static_cast<std::size_t>(list_->count() - 1)));
     QListWidgetItem* item = list_->item(row);
-    item->setText(ToQString(text));
+    item->setText(Drawing::ToQString(text));
     if (wanted != row) {
         const QSignalBlocker blocker(list_);
         const bool selected = item->isSelected();

@@ -81,7 +81,7 @@ CFindReplacePane::CFindReplacePane(QWidget* parent)
     connect(next, &QPushButton::clicked, this, [this] { Run([this] { controller_->FindNext(); }); });
     const auto replaceOne = [this] {
         emit AboutToReplace();
-        Run([this] { controller_->ReplaceCurrent(ToWString(replace_->text())); });
+        Run([this] { controller_->ReplaceCurrent(Drawing::ToWString(replace_->text())); });
     };
     connect(replace_, &QLineEdit::returnPressed, this, replaceOne);
     connect(replaceOne_, &QPushButton::clicked, this, replaceOne);
@@ -91,7 +91,7 @@ CFindReplacePane::CFindReplacePane(QWidget* parent)
             if (replace_->text().isEmpty() && !MayDeleteAllMatches()) {
                 return;
             }
-            controller_->ReplaceAll(ToWString(replace_->text()));
+            controller_->ReplaceAll(Drawing::ToWString(replace_->text()));
         });
     });
     const auto go = [this](const QModelIndex& index) {
@@ -162,7 +162,7 @@ void CFindReplacePane::Search()
     }
     const Search::SearchOptions options{matchCase_->isChecked(), wholeWord_->isChecked(), regularExpression_->isChecked()};
     Run([&] {
-        controller_->Search(ToWString(find_->text()), options);
+        controller_->Search(Drawing::ToWString(find_->text()), options);
         ShowError(QString());
         summary_->setText(find_->text().isEmpty() ? QString() : QStringLiteral("Searching\u2026"));
     });

@@ -139,7 +139,7 @@ void COutlinePane::SetOutlineEntry(std::uint32_t number, const std::wstring& tex
                                    bool isSection)
 {
     const QScopedValueRollback<bool> following(following_, true);
-    entries_.SetEntry(number, ToQString(text), ToQColor(colour), isSection);
+    entries_.SetEntry(number, Drawing::ToQString(text), Drawing::ToQColor(colour), isSection);
 }
 
 void COutlinePane::SelectOutlineEntry(std::uint32_t number)

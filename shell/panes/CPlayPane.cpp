@@ -84,7 +84,7 @@ void CPlayPane::ShowPage(const TarnViewModel::PlayPage& page)
     edit_->setEnabled(page.section != 0);
     heading_->setText(page.section == 0 ? QStringLiteral("Nothing to play") : QString::number(page.section));
     text_->document()->setDefaultFont(WithBookFont(text_->font(), page.font));
-    text_->setPlainText(ToQString(page.text));
+    text_->setPlainText(Drawing::ToQString(page.text));
     // The button clicked may be among those going, so each goes once its click is over.
     choiceButtons_.clear();
     while (QLayoutItem* item = choicesLayout_->takeAt(0)) {
@@ -92,7 +92,7 @@ void CPlayPane::ShowPage(const TarnViewModel::PlayPage& page)
         item->widget()->deleteLater();
         delete item;
     }
-    QString note = ToQString(page.note);
+    QString note = Drawing::ToQString(page.note);
     if (page.section != 0 && page.choices.empty()) {
         note += (note.isEmpty() ? QString() : QStringLiteral("\n")) + QStringLiteral("This is an ending: the section has no choices.");
     }
@@ -107,7 +107,7 @@ void CPlayPane::ShowPage(const TarnViewModel::PlayPage& page)
             caption->setStyleSheet(QStringLiteral("font-style: italic;"));
             choicesLayout_->addWidget(caption);
         }
-        auto* button = new QPushButton(ToQString(choice.text));
+        auto* button = new QPushButton(Drawing::ToQString(choice.text));
         button->setFlat(choice.hidden);
         button->setStyleSheet(QStringLiteral("text-align: left; padding: 4px 8px;"));
         const TarnViewModel::Uuid id = choice.id;

@@ -22,7 +22,7 @@ const QString LinkScheme = QStringLiteral("section");
 QTextCharFormat FontFormat(const CommonLib::Font& font)
 {
     QTextCharFormat format;
-    format.setFontFamilies({ToQString(font.faceName)});
+    format.setFontFamilies({Drawing::ToQString(font.faceName)});
     if (font.size > 0) {
         format.setFontPointSize(font.size);
     }
@@ -48,7 +48,7 @@ CPreviewPane::CPreviewPane(TarnViewModel::SectionSelection& selection, QWidget* 
 void CPreviewPane::ReplaceText(std::size_t start, std::size_t length, const std::wstring& text)
 {
     QTextCursor cursor = Range(start, length);
-    cursor.insertText(ToQString(text), mainFormat_);
+    cursor.insertText(Drawing::ToQString(text), mainFormat_);
     positions_.Replace(start, length, text);
 }
 
@@ -79,12 +79,12 @@ void CPreviewPane::AppendText(const std::wstring& text, const std::vector<TarnVi
         const bool isLink = heading == headings.end() || (link != links.end() && link->start < heading->start);
         const TarnViewModel::TextRange& range = isLink ? *link++ : *heading++;
         const std::size_t start = range.start - offset;
-        cursor.insertText(ToQString(text.substr(written, start - written)), mainFormat_);
-        const QString marked = ToQString(text.substr(start, range.length));
+        cursor.insertText(Drawing::ToQString(text.substr(written, start - written)), mainFormat_);
+        const QString marked = Drawing::ToQString(text.substr(start, range.length));
         cursor.insertText(marked, isLink ? LinkFormat(marked.trimmed()) : HeadingFormat());
         written = start + range.length;
     }
-    cursor.insertText(ToQString(text.substr(written)), mainFormat_);
+    cursor.insertText(Drawing::ToQString(text.substr(written)), mainFormat_);
     cursor.endEditBlock();
 }
 

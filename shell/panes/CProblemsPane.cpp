@@ -25,7 +25,7 @@ QVariant ProblemListModel::data(const QModelIndex& index, int role) const
     const TarnViewModel::ProblemRow& row = rows_[static_cast<std::size_t>(index.row())];
     switch (role) {
     case Qt::DisplayRole:
-        return ToQString(row.text);
+        return Drawing::ToQString(row.text);
     case Qt::DecorationRole:
         return row.kind == TarnViewModel::ProblemKind::Ending ? ending_ : problem_;
     case SectionRole:

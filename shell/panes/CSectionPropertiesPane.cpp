@@ -65,7 +65,7 @@ void CSectionPropertiesPane::SelectInSummary(std::size_t start, std::size_t leng
 
 void CSectionPropertiesPane::ShowSummary(const std::wstring& summary)
 {
-    grid_->SetValue(Summary, ToQString(summary));
+    grid_->SetValue(Summary, Drawing::ToQString(summary));
 }
 
 void CSectionPropertiesPane::ShowShiftable(bool shiftable)
@@ -75,7 +75,7 @@ void CSectionPropertiesPane::ShowShiftable(bool shiftable)
 
 void CSectionPropertiesPane::ShowSectionColour(const CommonLib::ColourUtilities::RGBColour& colour)
 {
-    grid_->SetValue(BackgroundColour, ToQColor(colour));
+    grid_->SetValue(BackgroundColour, Drawing::ToQColor(colour));
 }
 
 void CSectionPropertiesPane::ClearProperties()
@@ -99,7 +99,7 @@ void CSectionPropertiesPane::ChangeProperty(int id, const QVariant& value)
         ChangeNumber(value.toString());
         return;
     case Summary: {
-        const std::wstring summary = ToWString(value.toString());
+        const std::wstring summary = Drawing::ToWString(value.toString());
         if (summary == section.summary) {
             return;
         }
@@ -113,7 +113,7 @@ void CSectionPropertiesPane::ChangeProperty(int id, const QVariant& value)
         }
         return;
     case BackgroundColour: {
-        const CommonLib::ColourUtilities::RGBColour colour = ToRGBColour(value.value<QColor>());
+        const CommonLib::ColourUtilities::RGBColour colour = Drawing::ToRGBColour(value.value<QColor>());
         if (colour == section.backgroundColour) {
             return;
         }
@@ -123,7 +123,7 @@ void CSectionPropertiesPane::ChangeProperty(int id, const QVariant& value)
         break;
     }
     default:
-        throw UnexpectedValueException("Don't know what to do with this property");
+        throw Drawing::UnexpectedValueException("Don't know what to do with this property");
     }
     command->Execute();
     model_.RecordCommand(std::move(command));

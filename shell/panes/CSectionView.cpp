@@ -164,7 +164,7 @@ void CSectionView::ShowSection(std::uint32_t number, const std::wstring& text)
 {
     ShowSectionNumber(number);
     // Another section's text starts at its top; the same section's keeps the caret.
-    const QString widgetText = ToWidgetLineEnds(ToQString(text));
+    const QString widgetText = ToWidgetLineEnds(Drawing::ToQString(text));
     if (TypedText(*text_) != widgetText) {
         const QScopedValueRollback<bool> showing(showing_, true);
         text_->setPlainText(widgetText);
@@ -192,10 +192,10 @@ void CSectionView::ShowSectionText(const std::wstring& text)
 
 void CSectionView::ShowSectionColour(const CommonLib::ColourUtilities::RGBColour& colour)
 {
-    const QColor fill = ToQColor(colour);
+    const QColor fill = Drawing::ToQColor(colour);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, fill);
-    palette.setColor(QPalette::WindowText, TextColourFor(fill));
+    palette.setColor(QPalette::WindowText, Drawing::TextColourFor(fill));
     setPalette(palette);
 }
 
@@ -207,7 +207,7 @@ bool CSectionView::HasTypedText() const
 void CSectionView::CommitText()
 {
     typingPause_->stop();
-    const std::wstring typed = ToWString(ToDocumentLineEnds(TypedText(*text_)));
+    const std::wstring typed = Drawing::ToWString(ToDocumentLineEnds(TypedText(*text_)));
     if (typed == shown_) {
         text_->document()->setModified(false);
         return;
@@ -253,7 +253,7 @@ void CSectionView::ClearSection()
 
 void CSectionView::ShowTextFont(const CommonLib::Font& font)
 {
-    QFont shown(ToQString(font.faceName));
+    QFont shown(Drawing::ToQString(font.faceName));
     if (font.size > 0) {
         shown.setPointSize(font.size);
     }
@@ -264,7 +264,7 @@ void CSectionView::ShowText(const std::wstring& text)
 {
     shown_ = text;
     typingPause_->stop();
-    const QString widgetText = ToWidgetLineEnds(ToQString(text));
+    const QString widgetText = ToWidgetLineEnds(Drawing::ToQString(text));
     const QString current = TypedText(*text_);
     if (current != widgetText) {
         const QScopedValueRollback<bool> showing(showing_, true);

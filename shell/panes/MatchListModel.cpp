@@ -37,15 +37,15 @@ QVariant MatchListModel::data(const QModelIndex& index, int role) const
     case PlaceRole:
         return QStringLiteral("%1 \u00b7 %2").arg(found.match.section).arg(FieldName(found.match.field));
     case BeforeRole:
-        return ToQString(found.snippet.before);
+        return Drawing::ToQString(found.snippet.before);
     case MatchedRole:
-        return ToQString(found.snippet.matched);
+        return Drawing::ToQString(found.snippet.matched);
     case AfterRole:
-        return ToQString(found.snippet.after);
+        return Drawing::ToQString(found.snippet.after);
     case Qt::DisplayRole:
         return QStringLiteral("%1: %2%3%4")
-            .arg(data(index, PlaceRole).toString(), ToQString(found.snippet.before), ToQString(found.snippet.matched),
-                 ToQString(found.snippet.after));
+            .arg(data(index, PlaceRole).toString(), Drawing::ToQString(found.snippet.before), Drawing::ToQString(found.snippet.matched),
+                 Drawing::ToQString(found.snippet.after));
     default:
         return {};
     }

@@ -41,13 +41,13 @@ void OutlineItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
         painter->fillPath(box, fill);
         painter->setPen(pen);
         painter->drawPath(box);
-        painter->setPen(TextColourFor(fill));
+        painter->setPen(Drawing::TextColourFor(fill));
         const bool visited = index.data(VisitedRole).toBool();
         // The mark goes before the text, where a narrow pane never cuts it off.
-        const double markSpace = visited ? 2 * VisitedMarkReach + 2 : 0.0;
+        const double markSpace = visited ? 2 * Drawing::VisitedMarkReach + 2 : 0.0;
         painter->drawText(textArea.adjusted(markSpace, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
         if (visited) {
-            PaintVisitedMark(*painter, QPointF(textArea.left() + VisitedMarkReach, textArea.center().y()));
+            Drawing::PaintVisitedMark(*painter, QPointF(textArea.left() + Drawing::VisitedMarkReach, textArea.center().y()));
         }
     }
     painter->restore();

@@ -74,7 +74,7 @@ bool SpellingMenu::eventFilter(QObject* watched, QEvent* event)
     };
     const std::vector<std::wstring> suggestions = highlighter_->Checker()->Suggestions(found->word);
     for (const std::wstring& suggestion : suggestions) {
-        QAction* action = add(ToQString(suggestion));
+        QAction* action = add(Drawing::ToQString(suggestion));
         QFont bold = action->font();
         bold.setBold(true);
         action->setFont(bold);
@@ -84,7 +84,7 @@ bool SpellingMenu::eventFilter(QObject* watched, QEvent* event)
             cursor.setPosition(word.end, QTextCursor::KeepAnchor);
             // The text is checked to be the same word still, as the menu may outlive an edit.
             if (cursor.selectedText().toStdWString() == word.word) {
-                cursor.insertText(ToQString(suggestion));
+                cursor.insertText(Drawing::ToQString(suggestion));
                 editor->setTextCursor(cursor);
             }
         });

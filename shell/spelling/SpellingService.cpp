@@ -82,7 +82,7 @@ void SpellingService::UseSpellChecker(const Spelling::SpellChecker* checker)
 
 void SpellingService::ShowSpellingNotice(const std::wstring& message)
 {
-    emit Notice(ToQString(message));
+    emit Notice(Drawing::ToQString(message));
 }
 
 void SpellingService::ShowSpellingFailure(std::exception_ptr failure)

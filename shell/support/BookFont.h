@@ -11,7 +11,7 @@ namespace TarnGui {
 // The base font in the book's face and size; a size of 0 keeps the base's.
 inline QFont WithBookFont(QFont base, const CommonLib::Font& font)
 {
-    base.setFamilies({ToQString(font.faceName)});
+    base.setFamilies({Drawing::ToQString(font.faceName)});
     if (font.size > 0) {
         base.setPointSize(font.size);
     }

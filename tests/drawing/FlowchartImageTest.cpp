@@ -13,13 +13,13 @@
 
 namespace {
 
-using namespace TarnGui;
+using namespace Drawing;
 using TestSupport::ReadBytes;
 
 // Two boxes, the first selected, joined by a straight hidden choice running down.
 struct FlowchartImageTest : testing::Test {
-    FlowchartScene scene;
-    FlowchartFonts fonts = FlowchartFonts::Create();
+    Drawing::FlowchartScene scene;
+    Drawing::FlowchartFonts fonts = Drawing::FlowchartFonts::Create();
     TestSupport::TempFolder folder;
 
     void SetUp() override
@@ -30,7 +30,7 @@ struct FlowchartImageTest : testing::Test {
         scene.boxes[2] = {QStringLiteral("2"), QStringLiteral("Wall"), QRectF(60, 250, 80, 50), QColor(255, 255, 0), false};
         QPolygonF points;
         points << QPointF(100, 50) << QPointF(100, 100) << QPointF(100, 150) << QPointF(100, 200) << QPointF(100, 250);
-        scene.arrows[TarnViewModel::Uuid{}] = {points, PointBounds(points), true};
+        scene.arrows[TarnViewModel::Uuid{}] = {points, Drawing::PointBounds(points), true};
     }
     QString Path(const std::string& name) const { return QString::fromStdString(folder.Path(name).string()); }
 };
@@ -50,13 +50,13 @@ bool SolidDark(const QImage& image, QPoint from, QPoint to)
 
 TEST_F(FlowchartImageTest, ImageHoldsTheChartAndFooterWithMarginsScaledByZoom)
 {
-    const QSize full = FlowchartImageSize(scene, fonts, 1.0);
+    const QSize full = Drawing::FlowchartImageSize(scene, fonts, 1.0);
     EXPECT_EQ(full.width(), 220);
     EXPECT_EQ(full.height(), 330);
     scene.footer = QStringLiteral("Written by someone");
-    const QSize withFooter = FlowchartImageSize(scene, fonts, 1.0);
+    const QSize withFooter = Drawing::FlowchartImageSize(scene, fonts, 1.0);
     EXPECT_GT(withFooter.height(), 330);
-    const QSize half = FlowchartImageSize(scene, fonts, 0.5);
+    const QSize half = Drawing::FlowchartImageSize(scene, fonts, 0.5);
     EXPECT_EQ(half.width(), std::lround(withFooter.width() / 2.0));
     EXPECT_NEAR(half.height(), withFooter.height() / 2.0, 0.5);
 }
@@ -64,14 +64,14 @@ TEST_F(FlowchartImageTest, ImageHoldsTheChartAndFooterWithMarginsScaledByZoom)
 TEST_F(FlowchartImageTest, AFooterWiderThanTheChartWidensTheImage)
 {
     scene.footer = QString(200, QChar('W'));
-    const double footerWidth = MeasureFooter(fonts, scene.footer).width();
+    const double footerWidth = Drawing::MeasureFooter(fonts, scene.footer).width();
     ASSERT_GT(footerWidth, scene.graphWidth);
-    EXPECT_EQ(FlowchartImageSize(scene, fonts, 1.0).width(), std::lround(footerWidth + 20));
+    EXPECT_EQ(Drawing::FlowchartImageSize(scene, fonts, 1.0).width(), std::lround(footerWidth + 20));
 }
 
 TEST_F(FlowchartImageTest, DrawsOnWhiteWithTheSelectionSolidAndHiddenChoicesDashed)
 {
-    const QImage image = RenderFlowchartImage(scene, fonts, 1.0);
+    const QImage image = Drawing::RenderFlowchartImage(scene, fonts, 1.0);
     EXPECT_EQ(image.pixelColor(2, 2), QColor(Qt::white));
     EXPECT_EQ(image.pixelColor(10 + 70, 10 + 45), QColor(0, 0, 128));
     EXPECT_EQ(image.pixelColor(10 + 70, 10 + 295), QColor(255, 255, 0));
@@ -84,12 +84,12 @@ TEST_F(FlowchartImageTest, DrawsOnWhiteWithTheSelectionSolidAndHiddenChoicesDash
 
 TEST_F(FlowchartImageTest, WritesEveryFormatSoThatItReadsBack)
 {
-    const QImage image = RenderFlowchartImage(scene, fonts, 1.0);
-    for (const auto& [type, name, magic] : {std::tuple{ImageType::Bmp, "chart.bmp", "BM"},
-                                            {ImageType::Png, "chart.png", "\x89PNG"},
-                                            {ImageType::Jpeg, "chart.jpg", "\xFF\xD8"},
-                                            {ImageType::Gif, "chart.gif", "GIF8"}}) {
-        WriteFlowchartImage(image, Path(name), type);
+    const QImage image = Drawing::RenderFlowchartImage(scene, fonts, 1.0);
+    for (const auto& [type, name, magic] : {std::tuple{Drawing::ImageType::Bmp, "chart.bmp", "BM"},
+                                            {Drawing::ImageType::Png, "chart.png", "\x89PNG"},
+                                            {Drawing::ImageType::Jpeg, "chart.jpg", "\xFF\xD8"},
+                                            {Drawing::ImageType::Gif, "chart.gif", "GIF8"}}) {
+        Drawing::WriteFlowchartImage(image, Path(name), type);
         EXPECT_EQ(ReadBytes(folder.Path(name)).rfind(magic, 0), 0u) << name;
         const QImage back(Path(name));
         ASSERT_EQ(back.size(), image.size()) << name;
@@ -102,26 +102,26 @@ TEST_F(FlowchartImageTest, WritesEveryFormatSoThatItReadsBack)
 
 TEST_F(FlowchartImageTest, FailuresThrowAndLeaveNoFileBehind)
 {
-    EXPECT_THROW(ImageTypeForFilter(0), UnexpectedValueException);
-    EXPECT_THROW(ImageTypeForFilter(5), UnexpectedValueException);
-    EXPECT_EQ(ImageTypeForFilter(4), ImageType::Gif);
+    EXPECT_THROW(Drawing::ImageTypeForFilter(0), Drawing::UnexpectedValueException);
+    EXPECT_THROW(Drawing::ImageTypeForFilter(5), Drawing::UnexpectedValueException);
+    EXPECT_EQ(Drawing::ImageTypeForFilter(4), Drawing::ImageType::Gif);
 
-    const QImage image = RenderFlowchartImage(scene, fonts, 1.0);
-    EXPECT_THROW(WriteFlowchartImage(image, Path("missing/chart.png"), ImageType::Png), ImageExportException);
+    const QImage image = Drawing::RenderFlowchartImage(scene, fonts, 1.0);
+    EXPECT_THROW(Drawing::WriteFlowchartImage(image, Path("missing/chart.png"), Drawing::ImageType::Png), Drawing::ImageExportException);
     EXPECT_FALSE(std::filesystem::exists(folder.Path("missing")));
 
     QBuffer readOnly;
     readOnly.open(QIODevice::ReadOnly);
-    EXPECT_THROW(WritePng(image, readOnly), ImageExportException);
-    EXPECT_THROW(WriteGif(image, readOnly), ImageExportException);
+    EXPECT_THROW(Drawing::WritePng(image, readOnly), Drawing::ImageExportException);
+    EXPECT_THROW(Drawing::WriteGif(image, readOnly), Drawing::ImageExportException);
 
     const QImage tooWideForGif(70000, 1, QImage::Format_RGB32);
-    EXPECT_THROW(WriteFlowchartImage(tooWideForGif, Path("wide.gif"), ImageType::Gif), ImageExportException);
+    EXPECT_THROW(Drawing::WriteFlowchartImage(tooWideForGif, Path("wide.gif"), Drawing::ImageType::Gif), Drawing::ImageExportException);
     EXPECT_FALSE(std::filesystem::exists(folder.Path("wide.gif")));
 
     scene.graphWidth = 2'000'000;
     scene.graphHeight = 2'000'000;
-    EXPECT_THROW(RenderFlowchartImage(scene, fonts, 1.0), ImageExportException);
+    EXPECT_THROW(Drawing::RenderFlowchartImage(scene, fonts, 1.0), Drawing::ImageExportException);
 }
 
 }  // namespace

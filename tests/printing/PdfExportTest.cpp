@@ -26,7 +26,7 @@
 
 namespace {
 
-using namespace TarnGui;
+using namespace Printing;
 using TarnViewModel::TarnDataModel;
 using testing::HasSubstr;
 using testing::Not;
@@ -34,7 +34,7 @@ using TestSupport::RunProgram;
 using TestSupport::TempFolder;
 
 // A link annotation as read back; its page counts from 1, as poppler counts.
-using Link = PdfLink;
+using Link = Printing::PdfLink;
 
 // The link annotations of a PDF and the pages they are on.
 std::vector<Link> LinksOf(const std::string& bytes)
@@ -57,8 +57,8 @@ std::vector<Link> LinksOf(const std::string& bytes)
 // A PDF written to a file and read back with poppler's tools and qpdf.
 class WrittenPdf {
 public:
-    WrittenPdf(const TarnDataModel& model, const PageSetup& setup = {})
-        : bytes_(*WritePdfBook(CopyPrintedBook(*model.Snapshot()), setup)), path_(folder_.Path("book.pdf"))
+    WrittenPdf(const TarnDataModel& model, const Printing::PageSetup& setup = {})
+        : bytes_(*Printing::WritePdfBook(Printing::CopyPrintedBook(*model.Snapshot()), setup)), path_(folder_.Path("book.pdf"))
     {
         std::ofstream(path_, std::ios::binary) << bytes_;
     }
@@ -265,18 +265,18 @@ TEST(PdfExport, EveryChoiceOfAGeneratedBookLinksToItsSectionsHeading)
 TEST(PdfExport, PagesHaveTheChosenSizeAndNewPagesWhenTheBookAsksForThem)
 {
     auto model = SampleBooks::MakeDocument(SampleBooks::GenerateGamebook(40));
-    const std::pair<PaperSize, const char*> sizes[] = {{PaperSize::A4, "595 x 842 pts (A4)"},
-                                                       {PaperSize::A5, "420 x 595 pts (A5)"},
-                                                       {PaperSize::Letter, "612 x 792 pts (letter)"},
-                                                       {PaperSize::Trade6x9, "432 x 648 pts"}};
+    const std::pair<Printing::PaperSize, const char*> sizes[] = {{Printing::PaperSize::A4, "595 x 842 pts (A4)"},
+                                                                 {Printing::PaperSize::A5, "420 x 595 pts (A5)"},
+                                                                 {Printing::PaperSize::Letter, "612 x 792 pts (letter)"},
+                                                                 {Printing::PaperSize::Trade6x9, "432 x 648 pts"}};
     std::size_t a4Pages = 0;
     for (const auto& [paper, size] : sizes) {
         const WrittenPdf pdf(*model, {paper, 15});
         EXPECT_THAT(pdf.Info(), HasSubstr("Page size:       " + std::string(size)));
         const std::size_t count = pdf.Pages().size();
-        if (paper == PaperSize::A4) {
+        if (paper == Printing::PaperSize::A4) {
             a4Pages = count;
-        } else if (paper == PaperSize::A5) {
+        } else if (paper == Printing::PaperSize::A5) {
             EXPECT_GT(count, a4Pages);
         }
     }
@@ -304,8 +304,8 @@ TEST(PdfExport, AStopOrAMarginOutOfRangeGivesNoFile)
     const auto model = TestSupport::MakeExportBook();
     std::stop_source stop;
     std::size_t reported = 0;
-    const auto pdf = WritePdfBook(
-        CopyPrintedBook(*model->Snapshot()), {},
+    const auto pdf = Printing::WritePdfBook(
+        Printing::CopyPrintedBook(*model->Snapshot()), {},
         [&](std::size_t done, std::size_t) {
             reported = done;
             stop.request_stop();
@@ -316,7 +316,7 @@ TEST(PdfExport, AStopOrAMarginOutOfRangeGivesNoFile)
 
     for (const double margin : {4.9, 40.5, -1.0}) {
         try {
-            WritePdfBook(CopyPrintedBook(*model->Snapshot()), {PaperSize::A4, margin});
+            Printing::WritePdfBook(Printing::CopyPrintedBook(*model->Snapshot()), {Printing::PaperSize::A4, margin});
             ADD_FAILURE() << margin;
         } catch (const TarnViewModel::ExportException& error) {
             EXPECT_STREQ(error.what(), "The margin must be from 5 to 40 mm.");
@@ -353,8 +353,8 @@ TEST(PdfLinks, AFileLaidOutByAnotherWriterStillGetsItsLinks)
     const std::string rewritten = TwoPagesRewritten();
     ASSERT_THAT(rewritten, HasSubstr("/ObjStm"));
     ASSERT_THAT(rewritten, Not(HasSubstr("\nxref\n")));
-    const std::vector<PdfLink> links = {{0, 10, 20, 30, 40, 3}, {1, 50, 60, 70, 80, 5}};
-    const std::string linked = WithLinks(rewritten, links, {{1, 72, 700, 3}, {1, 72, 400, 5}}, L"Ann \u00C9", L"fr");
+    const std::vector<Printing::PdfLink> links = {{0, 10, 20, 30, 40, 3}, {1, 50, 60, 70, 80, 5}};
+    const std::string linked = Printing::WithLinks(rewritten, links, {{1, 72, 700, 3}, {1, 72, 400, 5}}, L"Ann \u00C9", L"fr");
 
     const std::vector<Link> read = LinksOf(linked);
     ASSERT_EQ(read.size(), 2u);
@@ -377,7 +377,7 @@ TEST(PdfLinks, AFileThatIsNoPdfIsRefusedWithTheReason)
 {
     for (const char* file : {"not a PDF", "%PDF-1.4\nxref\n0 1\nbroken\nstartxref\n9\n%%EOF\n"}) {
         try {
-            WithLinks(file, {}, {}, L"", L"");
+            Printing::WithLinks(file, {}, {}, L"", L"");
             ADD_FAILURE() << file;
         } catch (const TarnViewModel::ExportException& error) {
             EXPECT_THAT(error.what(), testing::StartsWith("The PDF could not be given its links: the PDF"));
@@ -385,7 +385,8 @@ TEST(PdfLinks, AFileThatIsNoPdfIsRefusedWithTheReason)
     }
     try {
         const auto model = TestSupport::MakeExportBook();
-        WithLinks(*WritePdfBook(CopyPrintedBook(*model->Snapshot()), {}), {{99, 0, 0, 1, 1, 1}}, {}, L"", L"");
+        Printing::WithLinks(*Printing::WritePdfBook(Printing::CopyPrintedBook(*model->Snapshot()), {}), {{99, 0, 0, 1, 1, 1}}, {}, L"",
+                            L"");
         ADD_FAILURE();
     } catch (const TarnViewModel::ExportException& error) {
         EXPECT_STREQ(error.what(), "The PDF could not be given its links: a link is on a page the file does not have.");

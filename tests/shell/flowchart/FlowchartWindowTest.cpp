@@ -37,26 +37,26 @@ struct FlowchartWindowTest : testing::Test {
 
 TEST(FlowchartPainterTest, TextIsWhiteOnDarkFillsAndBlackOnLightOnes)
 {
-    EXPECT_EQ(TextColourFor(QColor(0, 0, 128)), QColor(Qt::white));
-    EXPECT_EQ(TextColourFor(QColor(255, 255, 0)), QColor(Qt::black));
-    EXPECT_EQ(TextColourFor(QColor(255, 255, 255)), QColor(Qt::black));
+    EXPECT_EQ(Drawing::TextColourFor(QColor(0, 0, 128)), QColor(Qt::white));
+    EXPECT_EQ(Drawing::TextColourFor(QColor(255, 255, 0)), QColor(Qt::black));
+    EXPECT_EQ(Drawing::TextColourFor(QColor(255, 255, 255)), QColor(Qt::black));
 }
 
 TEST(FlowchartPainterTest, TheScaleIsTheZoomInWholePercentages)
 {
     for (int percent = 1; percent <= 100; ++percent) {
-        EXPECT_DOUBLE_EQ(ChartScale(percent / 100.0), percent / 100.0) << percent;
+        EXPECT_DOUBLE_EQ(Drawing::ChartScale(percent / 100.0), percent / 100.0) << percent;
     }
-    EXPECT_DOUBLE_EQ(ChartScale(0.555), 0.55);
+    EXPECT_DOUBLE_EQ(Drawing::ChartScale(0.555), 0.55);
 }
 
 TEST(FlowchartPainterTest, AVerticalArrowRepaintsAsWideAsItsArrowhead)
 {
-    FlowchartArrow arrow;
+    Drawing::FlowchartArrow arrow;
     arrow.points << QPointF(100, 0) << QPointF(100, 40) << QPointF(100, 80) << QPointF(100, 120) << QPointF(100, 130);
-    arrow.bounds = PointBounds(arrow.points);
+    arrow.bounds = Drawing::PointBounds(arrow.points);
     ASSERT_EQ(arrow.bounds.width(), 0);
-    const QRectF area = ArrowPaintArea(arrow);
+    const QRectF area = Drawing::ArrowPaintArea(arrow);
     EXPECT_LE(area.left(), 100 - 6 - 3);
     EXPECT_GE(area.right(), 100 + 6 + 3);
     EXPECT_LE(area.top(), -3);

@@ -11,16 +11,16 @@
 
 namespace {
 
-using TarnGui::FlowchartScene;
+using Drawing::FlowchartScene;
 
-void ExpectSameChart(const FlowchartScene& drawn, const FlowchartScene& shown)
+void ExpectSameChart(const Drawing::FlowchartScene& drawn, const Drawing::FlowchartScene& shown)
 {
     EXPECT_EQ(drawn.graphWidth, shown.graphWidth);
     EXPECT_EQ(drawn.graphHeight, shown.graphHeight);
     EXPECT_EQ(drawn.footer, shown.footer);
     ASSERT_EQ(drawn.boxes.size(), shown.boxes.size());
     for (const auto& [number, box] : shown.boxes) {
-        const TarnGui::FlowchartBox* same = drawn.Box(number);
+        const Drawing::FlowchartBox* same = drawn.Box(number);
         ASSERT_NE(same, nullptr) << number;
         EXPECT_EQ(same->numberText, box.numberText);
         EXPECT_EQ(same->label, box.label) << number;
@@ -29,7 +29,7 @@ void ExpectSameChart(const FlowchartScene& drawn, const FlowchartScene& shown)
     }
     ASSERT_EQ(drawn.arrows.size(), shown.arrows.size());
     for (const auto& [id, arrow] : shown.arrows) {
-        const TarnGui::FlowchartArrow* same = drawn.Arrow(id);
+        const Drawing::FlowchartArrow* same = drawn.Arrow(id);
         ASSERT_NE(same, nullptr);
         EXPECT_EQ(same->points, arrow.points);
         EXPECT_EQ(same->hidden, arrow.hidden);
@@ -56,5 +56,5 @@ TEST(LaidOutFlowchart, IsTheChartTheWindowShowsOnceTheBookIsOpenAndLaidOut)
     model.Load(path);
     ASSERT_TRUE(controller.LayoutError().empty()) << controller.LayoutError();
 
-    ExpectSameChart(TarnGui::LaidOutFlowchart(model.GetStoryGraph(), model.GetFooter(), window.Fonts()), window.Scene());
+    ExpectSameChart(Drawing::LaidOutFlowchart(model.GetStoryGraph(), model.GetFooter(), window.Fonts()), window.Scene());
 }

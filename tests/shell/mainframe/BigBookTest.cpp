@@ -107,8 +107,8 @@ TEST_F(BigBookTest, EditsMadeWhileLayingOutEndInTheChartAnImmediateLayoutGives)
     WaitForLayout();
     EXPECT_TRUE(Frame().FlowchartPane()->ToolBar()->LayoutStatusLabel()->text().isEmpty());
 
-    const TarnGui::FlowchartScene& chart = Frame().FlowchartPane()->Chart()->Scene();
-    const TarnGui::FlowchartScene& expected = reference.Scene();
+    const Drawing::FlowchartScene& chart = Frame().FlowchartPane()->Chart()->Scene();
+    const Drawing::FlowchartScene& expected = reference.Scene();
     ASSERT_EQ(chart.boxes.size(), expected.boxes.size());
     for (const auto& [number, box] : expected.boxes) {
         ASSERT_TRUE(chart.boxes.contains(number)) << number;

@@ -62,12 +62,14 @@ TEST_F(ScreenshotTest, TheExportedChartShowsEveryBoxWhereTheLayoutPutItInItsColo
     WaitForLayout();
     const CFlowchart& chart = *Frame().FlowchartPane()->Chart();
     ASSERT_EQ(chart.Scene().boxes.size(), 8u);
-    const QImage image = RenderFlowchartImage(chart.Scene(), chart.Fonts(), 1.0);
+    const QImage image = Drawing::RenderFlowchartImage(chart.Scene(), chart.Fonts(), 1.0);
     for (const auto& [number, box] : chart.Scene().boxes) {
         // Just inside the bottom left corner, below the text and clear of the rounding.
-        const QPoint inside(static_cast<int>(box.rect.left() + ChartMargin + 8), static_cast<int>(box.rect.bottom() + ChartMargin - 4));
+        const QPoint inside(static_cast<int>(box.rect.left() + Drawing::ChartMargin + 8),
+                            static_cast<int>(box.rect.bottom() + Drawing::ChartMargin - 4));
         EXPECT_EQ(image.pixelColor(inside), box.fill) << "section " << number;
-        const QPoint outside(static_cast<int>(box.rect.left() + ChartMargin - 4), static_cast<int>(box.rect.center().y() + ChartMargin));
+        const QPoint outside(static_cast<int>(box.rect.left() + Drawing::ChartMargin - 4),
+                             static_cast<int>(box.rect.center().y() + Drawing::ChartMargin));
         EXPECT_EQ(image.pixelColor(outside), QColor(Qt::white)) << "section " << number;
     }
     // Section 1 leads to 2 and 3, so the layout puts it above both.

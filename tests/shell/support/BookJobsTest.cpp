@@ -25,20 +25,20 @@ using namespace TarnGui;
 
 class BookJobsTest : public testing::Test {
 protected:
-    static std::shared_ptr<const PrintedBook> Book()
+    static std::shared_ptr<const Printing::PrintedBook> Book()
     {
-        static const auto book = std::make_shared<const PrintedBook>(
-            CopyPrintedBook(*SampleBooks::MakeDocument(SampleBooks::GenerateGamebook(1000))->Snapshot()));
+        static const auto book = std::make_shared<const Printing::PrintedBook>(
+            Printing::CopyPrintedBook(*SampleBooks::MakeDocument(SampleBooks::GenerateGamebook(1000))->Snapshot()));
         return book;
     }
 
     // Lays the book out as a PDF, as the window's export does.
-    void RunPdf(const PageSetup& setup)
+    void RunPdf(const Printing::PageSetup& setup)
     {
         jobs_.Run(
             QStringLiteral("Laying out the book's pages..."), true,
             [book = Book(), setup](const BookJobs::Progress& progress, std::stop_token stop) {
-                return WritePdfBook(*book, setup, progress, stop);
+                return Printing::WritePdfBook(*book, setup, progress, stop);
             },
             [this](std::optional<std::string> pdf) {
                 pdf_ = std::move(pdf);
@@ -86,7 +86,7 @@ TEST_F(BookJobsTest, AFailureOfTheWorkerIsShownInTheWindow)
 {
     TestSupport::DialogScript script;
     script.ThenAnswer(QMessageBox::Ok);
-    RunPdf({PaperSize::A4, 1});
+    RunPdf({Printing::PaperSize::A4, 1});
     WaitForEnd();
     EXPECT_FALSE(pdf_);
     ASSERT_EQ(script.Messages().size(), 1u);

@@ -11,8 +11,8 @@
 
 namespace {
 
+using Drawing::ToQString;
 using TarnGui::QtTextPositions;
-using TarnGui::ToQString;
 
 // The document's own text of a range, with paragraph breaks written as "\n".
 QString DocumentText(QTextDocument& document, int from, int to)
@@ -25,7 +25,7 @@ QString DocumentText(QTextDocument& document, int from, int to)
 
 QString AsQtShowsIt(const std::wstring& text)
 {
-    return ToQString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return Drawing::ToQString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
 
 TEST(QtTextPositionsTest, CharactersBeyondThePlaneTakeTwoUnitsAndCrLfTakesOne)
@@ -68,7 +68,7 @@ TEST(QtTextPositionsTest, FollowsAQtDocumentThroughRandomEdits)
         QTextCursor cursor(&document);
         cursor.setPosition(positions.ToQt(start));
         cursor.setPosition(positions.ToQt(end), QTextCursor::KeepAnchor);
-        cursor.insertText(ToQString(text));
+        cursor.insertText(Drawing::ToQString(text));
         positions.Replace(start, end - start, text);
         ASSERT_EQ(positions.ToQt(positions.Length()), document.characterCount() - 1) << "step " << step;
         ASSERT_EQ(DocumentText(document, positions.ToQt(start), positions.ToQt(start + text.size())), AsQtShowsIt(text)) << "step " << step;
