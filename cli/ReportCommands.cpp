@@ -31,9 +31,9 @@ void WriteNumbers(std::ostream& output, const std::vector<std::uint32_t>& number
     WriteJoined(output, numbers, separator, [&](std::uint32_t number) { output << number; });
 }
 
-void WriteLinksText(std::ostream& output, const std::vector<Analysis::ChoiceLink>& links)
+void WriteLinksText(std::ostream& output, const std::vector<ChoiceLink>& links)
 {
-    WriteJoined(output, links, ", ", [&](const Analysis::ChoiceLink& link) {
+    WriteJoined(output, links, ", ", [&](const ChoiceLink& link) {
         output << link.source << " -> " << link.destination;
         if (link.count > 1) {
             output << " (" << link.count << " choices)";
@@ -41,16 +41,16 @@ void WriteLinksText(std::ostream& output, const std::vector<Analysis::ChoiceLink
     });
 }
 
-void WriteLinksJson(std::ostream& output, const std::vector<Analysis::ChoiceLink>& links)
+void WriteLinksJson(std::ostream& output, const std::vector<ChoiceLink>& links)
 {
     output << '[';
-    WriteJoined(output, links, ",", [&](const Analysis::ChoiceLink& link) {
+    WriteJoined(output, links, ",", [&](const ChoiceLink& link) {
         output << "{\"source\":" << link.source << ",\"destination\":" << link.destination << ",\"count\":" << link.count << '}';
     });
     output << ']';
 }
 
-void WriteCheckText(std::ostream& output, const Analysis::CheckReport& report)
+void WriteCheckText(std::ostream& output, const CheckReport& report)
 {
     const auto numbers = [&](const char* heading, const std::vector<std::uint32_t>& list) {
         if (!list.empty()) {
@@ -59,7 +59,7 @@ void WriteCheckText(std::ostream& output, const Analysis::CheckReport& report)
             output << '\n';
         }
     };
-    const auto links = [&](const char* heading, const std::vector<Analysis::ChoiceLink>& list) {
+    const auto links = [&](const char* heading, const std::vector<ChoiceLink>& list) {
         if (!list.empty()) {
             output << heading << ": ";
             WriteLinksText(output, list);
@@ -75,7 +75,7 @@ void WriteCheckText(std::ostream& output, const Analysis::CheckReport& report)
     output << (report.HasProblems() ? "Problems found.\n" : "No problems found.\n");
 }
 
-void WriteCheckJson(std::ostream& output, const Analysis::CheckReport& report)
+void WriteCheckJson(std::ostream& output, const CheckReport& report)
 {
     const auto numbers = [&](const char* name, const std::vector<std::uint32_t>& list) {
         output << '"' << name << "\":[";
@@ -96,7 +96,7 @@ void WriteCheckJson(std::ostream& output, const Analysis::CheckReport& report)
     output << "\"ok\":" << (report.HasProblems() ? "false" : "true") << "}\n";
 }
 
-void WriteStatsText(std::ostream& output, const Analysis::BookStats& stats)
+void WriteStatsText(std::ostream& output, const BookStats& stats)
 {
     const auto path = [&](const char* heading, const std::optional<std::uint32_t>& choices) {
         output << heading << ": ";
@@ -116,7 +116,7 @@ void WriteStatsText(std::ostream& output, const Analysis::BookStats& stats)
     output << (stats.loopsIgnored && stats.longestPath ? ", not going round a loop\n" : "\n");
 }
 
-void WriteStatsJson(std::ostream& output, const Analysis::BookStats& stats)
+void WriteStatsJson(std::ostream& output, const BookStats& stats)
 {
     const auto path = [&](const std::optional<std::uint32_t>& choices) {
         if (choices) {
@@ -137,7 +137,7 @@ void WriteStatsJson(std::ostream& output, const Analysis::BookStats& stats)
 
 int RunCheck(const Options& options, std::ostream& output)
 {
-    const Analysis::CheckReport report = Analysis::CheckBook(ReadBook(options.book).graph);
+    const CheckReport report = CheckBook(ReadBook(options.book).graph);
     if (options.json) {
         WriteCheckJson(output, report);
     } else {
@@ -148,7 +148,7 @@ int RunCheck(const Options& options, std::ostream& output)
 
 int RunStats(const Options& options, std::ostream& output)
 {
-    const Analysis::BookStats stats = Analysis::CountBook(ReadBook(options.book).graph);
+    const BookStats stats = CountBook(ReadBook(options.book).graph);
     if (options.json) {
         WriteStatsJson(output, stats);
     } else {

@@ -19,7 +19,7 @@ protected:
     // The name of the dictionary found, and the folder it is in; empty when none is.
     std::string Found(std::wstring_view language)
     {
-        const auto files = Spelling::FindDictionary(language, {user, system});
+        const auto files = FindDictionary(language, {user, system});
         if (!files) {
             return {};
         }
@@ -62,7 +62,7 @@ TEST_F(DictionaryCatalogTest, OddTagsAndFoldersFindNothing)
     EXPECT_EQ(Found(L"-"), "");
     EXPECT_EQ(Found(L"../en_GB"), "");
     EXPECT_EQ(Found(L"\u00E9n"), "");
-    EXPECT_FALSE(Spelling::FindDictionary(L"en", {root.Path("nowhere")}));
+    EXPECT_FALSE(FindDictionary(L"en", {root.Path("nowhere")}));
 }
 
 TEST(DictionaryFolders, TheUsersFolderComesFirstThenEachDataFolder)

@@ -17,13 +17,13 @@ using Spelling::WordSpan;
 class SpellCheckerTest : public testing::Test {
 protected:
     TestSupport::TinyDictionary dictionary{{"the/S", "dragon/S", "sleeps", "knight/S", "don't", "well", "known", "café"}};
-    Spelling::SpellChecker checker{Spelling::DictionaryFiles{dictionary.Affixes(), dictionary.Words()}};
+    SpellChecker checker{DictionaryFiles{dictionary.Affixes(), dictionary.Words()}};
 };
 
 TEST_F(SpellCheckerTest, MarksOnlyTheWordsTheDictionaryLacks)
 {
     const std::wstring text = L"The dragon sleeps; the knigth waits.";
-    EXPECT_EQ(checker.Misspelled(text), (std::vector<Spelling::WordSpan>{{23, 6}, {30, 5}}));
+    EXPECT_EQ(checker.Misspelled(text), (std::vector<WordSpan>{{23, 6}, {30, 5}}));
     EXPECT_TRUE(checker.IsCorrect(L"dragons"));
     EXPECT_TRUE(checker.IsCorrect(L"Dragon"));
     EXPECT_TRUE(checker.IsCorrect(L"caf\u00E9"));
@@ -34,7 +34,7 @@ TEST_F(SpellCheckerTest, ApostrophesHyphensDigitsAndAstralCharactersAreNotMisMar
 {
     // The typographic apostrophe is taken for the plain one the dictionary has.
     EXPECT_TRUE(checker.Misspelled(L"Don\u2019t, don't: well-known 3rd knights \U0001F409 sleep").size() == 1);
-    EXPECT_EQ(checker.Misspelled(L"\U0001F409\U0001F409 knigth"), (std::vector<Spelling::WordSpan>{{3, 6}}));
+    EXPECT_EQ(checker.Misspelled(L"\U0001F409\U0001F409 knigth"), (std::vector<WordSpan>{{3, 6}}));
     EXPECT_FALSE(checker.IsCorrect(L"\U0001D400"));
 }
 
@@ -64,7 +64,7 @@ TEST(SpellChecker, AMissingOrEmptyDictionaryIsNamedInTheError)
     for (const char* name : {"none.dic", "xx.dic"}) {
         TestSupport::ExpectThrowWithMessage<Spelling::SpellingError>(
             [&] {
-                Spelling::SpellChecker(Spelling::DictionaryFiles{folder.Path("xx.aff"), folder.Path(name)});
+                SpellChecker(DictionaryFiles{folder.Path("xx.aff"), folder.Path(name)});
             },
             "The spelling dictionary " + folder.Path(name).string() + " cannot be read, or is empty.");
     }
@@ -75,7 +75,7 @@ TEST(SpellChecker, ADictionaryInAnotherCharacterSetIsConverted)
     TestSupport::TempFolder folder;
     TestSupport::WriteBytes(folder.Path("fr.aff"), "SET ISO8859-1\nTRY e\xe9\n");
     TestSupport::WriteBytes(folder.Path("fr.dic"), "2\ncaf\xe9\nth\xe9\n");
-    Spelling::SpellChecker checker(Spelling::DictionaryFiles{folder.Path("fr.aff"), folder.Path("fr.dic")});
+    SpellChecker checker(DictionaryFiles{folder.Path("fr.aff"), folder.Path("fr.dic")});
     EXPECT_TRUE(checker.IsCorrect(L"caf\u00E9"));
     EXPECT_FALSE(checker.IsCorrect(L"cafe"));
     // A word the character set cannot hold is not in the dictionary.

@@ -13,7 +13,7 @@ using Spelling::FindWords;
 std::vector<std::wstring> Words(std::wstring_view text)
 {
     std::vector<std::wstring> words;
-    for (const Spelling::WordSpan& span : Spelling::FindWords(text)) {
+    for (const Spelling::WordSpan& span : FindWords(text)) {
         words.emplace_back(text.substr(span.start, span.length));
     }
     return words;
@@ -37,7 +37,7 @@ TEST(SpellingWords, NumbersAndWordsWithDigitsAreLeftOut)
 TEST(SpellingWords, PositionsCountAstralCharactersAsOne)
 {
     const std::wstring text = L"\U0001F600 brave \U0001D400old\r\nknight";
-    const std::vector<Spelling::WordSpan> spans = Spelling::FindWords(text);
+    const std::vector<Spelling::WordSpan> spans = FindWords(text);
     ASSERT_EQ(spans.size(), 3u);
     EXPECT_EQ(spans[0], (Spelling::WordSpan{2, 5}));
     // A mathematical letter is a letter, part of the word it starts.
@@ -52,12 +52,12 @@ TEST(SpellingWords, TextThatIsNotCharactersKeepsThePositionsOfTheRest)
     text += L" dragon ";
     text += static_cast<wchar_t>(0x110000);
     text += L"lair";
-    const std::vector<Spelling::WordSpan> spans = Spelling::FindWords(text);
+    const std::vector<Spelling::WordSpan> spans = FindWords(text);
     ASSERT_EQ(spans.size(), 3u);
     EXPECT_EQ(text.substr(spans[1].start, spans[1].length), L"dragon");
     EXPECT_EQ(text.substr(spans[2].start, spans[2].length), L"lair");
-    EXPECT_TRUE(Spelling::FindWords(L"").empty());
-    EXPECT_TRUE(Spelling::FindWords(L" \u2014 ... \U0001F409 ").empty());
+    EXPECT_TRUE(FindWords(L"").empty());
+    EXPECT_TRUE(FindWords(L" \u2014 ... \U0001F409 ").empty());
 }
 
 }  // namespace

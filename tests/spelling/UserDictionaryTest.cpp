@@ -15,7 +15,7 @@ using Spelling::UserDictionary;
 TEST(UserDictionary, WordsAddedAreKeptOneToALineInAFolderMadeForThem)
 {
     TestSupport::TempFolder folder;
-    const Spelling::UserDictionary dictionary(folder.Path("data") / "brindle-studio" / "dictionary.txt");
+    const UserDictionary dictionary(folder.Path("data") / "brindle-studio" / "dictionary.txt");
     EXPECT_TRUE(dictionary.Words().empty());
     dictionary.Add(L"Grimsby");
     dictionary.Add(L"Tarn\u2019s");
@@ -30,15 +30,15 @@ TEST(UserDictionary, ALineEndingOrBytesFromElsewhereAreReadAsWellAsCanBe)
     TestSupport::TempFolder folder;
     TestSupport::WriteBytes(folder.Path("words.txt"), "Grimsby\r\n\r\nbad\xff"
                                                       "byte\nlast");
-    EXPECT_EQ(Spelling::UserDictionary(folder.Path("words.txt")).Words(), (std::vector<std::wstring>{L"Grimsby", L"badbyte", L"last"}));
+    EXPECT_EQ(UserDictionary(folder.Path("words.txt")).Words(), (std::vector<std::wstring>{L"Grimsby", L"badbyte", L"last"}));
 }
 
 TEST(UserDictionary, AFileThatCannotBeWrittenIsNamedAndKeepsItsWords)
 {
     TestSupport::TempFolder folder;
-    const Spelling::UserDictionary dictionary(folder.Path("words.txt"));
+    const UserDictionary dictionary(folder.Path("words.txt"));
     dictionary.Add(L"Grimsby");
-    const Spelling::UserDictionary underAFile(folder.Path("words.txt") / "below.txt");
+    const UserDictionary underAFile(folder.Path("words.txt") / "below.txt");
     TestSupport::ExpectThrowWithMessage<Spelling::SpellingError>(
         [&] { underAFile.Add(L"Tarn"); }, "Your dictionary " + underAFile.File().string() + " cannot be written: Not a directory.");
     if (geteuid() == 0) {

@@ -13,7 +13,7 @@ namespace {
 
 using Drawing::FlowchartScene;
 
-void ExpectSameChart(const Drawing::FlowchartScene& drawn, const Drawing::FlowchartScene& shown)
+void ExpectSameChart(const FlowchartScene& drawn, const FlowchartScene& shown)
 {
     EXPECT_EQ(drawn.graphWidth, shown.graphWidth);
     EXPECT_EQ(drawn.graphHeight, shown.graphHeight);

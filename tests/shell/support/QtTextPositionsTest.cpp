@@ -25,7 +25,7 @@ QString DocumentText(QTextDocument& document, int from, int to)
 
 QString AsQtShowsIt(const std::wstring& text)
 {
-    return Drawing::ToQString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return ToQString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
 
 TEST(QtTextPositionsTest, CharactersBeyondThePlaneTakeTwoUnitsAndCrLfTakesOne)
@@ -68,7 +68,7 @@ TEST(QtTextPositionsTest, FollowsAQtDocumentThroughRandomEdits)
         QTextCursor cursor(&document);
         cursor.setPosition(positions.ToQt(start));
         cursor.setPosition(positions.ToQt(end), QTextCursor::KeepAnchor);
-        cursor.insertText(Drawing::ToQString(text));
+        cursor.insertText(ToQString(text));
         positions.Replace(start, end - start, text);
         ASSERT_EQ(positions.ToQt(positions.Length()), document.characterCount() - 1) << "step " << step;
         ASSERT_EQ(DocumentText(document, positions.ToQt(start), positions.ToQt(start + text.size())), AsQtShowsIt(text)) << "step " << step;
