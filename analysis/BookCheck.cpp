@@ -2,7 +2,7 @@
 #include "analysis/BookCheck.h"
 
 #include "analysis/BookReach.h"
-#include "graph/StoryGraph.h"
+#include "document/BookSnapshot.h"
 
 #include <map>
 
@@ -20,9 +20,9 @@ bool HasNoText(const Section& section)
     return section.text.find_first_not_of(L" \t\r\n") == std::wstring::npos;
 }
 
-CheckReport CheckBook(const TarnViewModel::StoryGraph& graph)
+CheckReport CheckBook(const BookSnapshot& book)
 {
-    const StoryLinks links(graph);
+    const StoryLinks links(book);
     const std::vector<std::int64_t> distance = DistancesFromStart(links);
     CheckReport report;
     for (std::uint32_t number = 1; number <= links.Highest(); ++number) {
@@ -36,7 +36,7 @@ CheckReport CheckBook(const TarnViewModel::StoryGraph& graph)
         if (links.next[number].empty()) {
             report.endings.push_back(number);
         }
-        if (HasNoText(graph.GetSection(number))) {
+        if (HasNoText(book.GetSection(number))) {
             report.emptyText.push_back(number);
         }
         std::map<std::uint32_t, std::uint32_t> counts;

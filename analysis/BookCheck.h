@@ -5,7 +5,7 @@
 #include <vector>
 
 namespace TarnViewModel {
-class StoryGraph;
+class BookSnapshot;
 struct Section;
 }  // namespace TarnViewModel
 
@@ -37,6 +37,6 @@ struct CheckReport {
 bool HasNoText(const TarnViewModel::Section& section);
 
 // Section 1 is where the reader starts; a book without it reaches nothing.
-CheckReport CheckBook(const TarnViewModel::StoryGraph& graph);
+CheckReport CheckBook(const TarnViewModel::BookSnapshot& book);
 
 }  // namespace Analysis

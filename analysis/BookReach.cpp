@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "analysis/BookReach.h"
 
-#include "graph/StoryGraph.h"
+#include "document/BookSnapshot.h"
 
 #include <deque>
 
@@ -9,15 +9,15 @@ namespace Analysis {
 
 using namespace TarnViewModel;
 
-StoryLinks::StoryLinks(const TarnViewModel::StoryGraph& graph)
+StoryLinks::StoryLinks(const BookSnapshot& book)
 {
-    const std::uint32_t highest = graph.SectionCount() == 0 ? 0 : graph.LastSectionNumber();
+    const std::uint32_t highest = book.SectionCount() == 0 ? 0 : book.LastSectionNumber();
     next.resize(highest + 1);
     isSection.resize(highest + 1, false);
-    graph.VisitSections([&](const TarnViewModel::Section& section) {
+    book.VisitSections([&](const Section& section) {
         isSection[section.number] = true;
-        graph.VisitSectionChoices(section.number, false,
-                                  [&](const TarnViewModel::Choice& choice) { next[section.number].push_back(choice.destination); });
+        next[section.number].reserve(book.ChoiceCount(section.number));
+        book.VisitSectionChoices(section.number, false, [&](const Choice& choice) { next[section.number].push_back(choice.destination); });
     });
 }
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 namespace TarnViewModel {
-class StoryGraph;
+class BookSnapshot;
 }  // namespace TarnViewModel
 
 namespace Analysis {
@@ -16,7 +16,7 @@ struct StoryLinks {
     std::vector<std::vector<std::uint32_t>> next;
     std::vector<bool> isSection;
 
-    explicit StoryLinks(const TarnViewModel::StoryGraph& graph);
+    explicit StoryLinks(const TarnViewModel::BookSnapshot& book);
     std::uint32_t Highest() const { return static_cast<std::uint32_t>(next.size()) - 1; }
 };
 

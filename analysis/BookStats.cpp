@@ -2,7 +2,7 @@
 #include "analysis/BookStats.h"
 
 #include "analysis/BookReach.h"
-#include "graph/StoryGraph.h"
+#include "document/BookSnapshot.h"
 
 #include <cwctype>
 #include <utility>
@@ -85,19 +85,19 @@ LongestWay LongestToAnEnding(const StoryLinks& links)
 
 }  // namespace
 
-BookStats CountBook(const TarnViewModel::StoryGraph& graph)
+BookStats CountBook(const BookSnapshot& book)
 {
     BookStats stats;
-    graph.VisitSections([&](const TarnViewModel::Section& section) {
+    book.VisitSections([&](const Section& section) {
         ++stats.sections;
         stats.words += CountWords(section.text);
+        book.VisitSectionChoices(section.number, false, [&stats](const Choice& choice) {
+            ++stats.choices;
+            stats.hiddenChoices += choice.hidden ? 1 : 0;
+            stats.words += CountWords(choice.text);
+        });
     });
-    graph.VisitChoices([&](const TarnViewModel::Choice& choice) {
-        ++stats.choices;
-        stats.hiddenChoices += choice.hidden ? 1 : 0;
-        stats.words += CountWords(choice.text);
-    });
-    const StoryLinks links(graph);
+    const StoryLinks links(book);
     const std::vector<std::int64_t> distance = DistancesFromStart(links);
     for (std::uint32_t number = 1; number <= links.Highest(); ++number) {
         if (!links.isSection[number] || !links.next[number].empty()) {

@@ -5,7 +5,7 @@
 #include <optional>
 
 namespace TarnViewModel {
-class StoryGraph;
+class BookSnapshot;
 }  // namespace TarnViewModel
 
 namespace Analysis {
@@ -26,7 +26,7 @@ struct BookStats {
     bool loopsIgnored = false;
 };
 
-BookStats CountBook(const TarnViewModel::StoryGraph& graph);
+BookStats CountBook(const TarnViewModel::BookSnapshot& book);
 
 // Minutes a reader takes over every word at 200 words a minute, a part minute counted whole.
 std::uint64_t ReadingMinutes(const BookStats& stats);

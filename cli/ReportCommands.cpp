@@ -3,6 +3,7 @@
 #include "analysis/BookStats.h"
 #include "cli/BookLoading.h"
 #include "cli/CliCommands.h"
+#include "document/BookSnapshot.h"
 
 #include <optional>
 #include <vector>
@@ -137,7 +138,7 @@ void WriteStatsJson(std::ostream& output, const BookStats& stats)
 
 int RunCheck(const Options& options, std::ostream& output)
 {
-    const CheckReport report = CheckBook(ReadBook(options.book).graph);
+    const CheckReport report = CheckBook(*TarnViewModel::BookSnapshot::Of(ReadBook(options.book)));
     if (options.json) {
         WriteCheckJson(output, report);
     } else {
@@ -148,7 +149,7 @@ int RunCheck(const Options& options, std::ostream& output)
 
 int RunStats(const Options& options, std::ostream& output)
 {
-    const BookStats stats = CountBook(ReadBook(options.book).graph);
+    const BookStats stats = CountBook(*TarnViewModel::BookSnapshot::Of(ReadBook(options.book)));
     if (options.json) {
         WriteStatsJson(output, stats);
     } else {

@@ -74,6 +74,7 @@ void FindReplaceController::BookChanged()
 void FindReplaceController::StartSearch()
 {
     found_.clear();
+    book_.reset();
     nextSection_ = 1;
     searching_ = true;
     if (!pattern_ || pattern_->Empty()) {
@@ -85,16 +86,19 @@ void FindReplaceController::StartSearch()
 
 void FindReplaceController::Step()
 {
-    const StoryGraph& graph = model_.GetStoryGraph();
-    const std::uint32_t last = graph.SectionCount() == 0 ? 0 : graph.LastSectionNumber();
+    if (!book_) {
+        book_ = model_.Snapshot();
+    }
+    const BookSnapshot& book = *book_;
+    const std::uint32_t last = book.SectionCount() == 0 ? 0 : book.LastSectionNumber();
     const std::uint32_t to = std::min(last, nextSection_ + SectionsPerStep - 1);
     std::vector<Search::BookMatch> matches;
     // A pattern too costly to search with ends the search rather than failing on every turn.
     searching_ = false;
-    Search::FindInSections(graph, *pattern_, nextSection_, to, matches);
+    Search::FindInSections(book, *pattern_, nextSection_, to, matches);
     searching_ = true;
     for (const Search::BookMatch& match : matches) {
-        found_.push_back({match, Search::SnippetOf(Search::MatchedText(graph, match), match.range)});
+        found_.push_back({match, Search::SnippetOf(*Search::MatchedText(book, match), match.range)});
     }
     nextSection_ = to + 1;
     if (nextSection_ > last) {
@@ -114,6 +118,7 @@ void FindReplaceController::FinishSearch()
 void FindReplaceController::Publish()
 {
     searching_ = false;
+    book_.reset();
     matches_ = std::move(found_);
     found_.clear();
     current_.reset();
@@ -129,11 +134,8 @@ void FindReplaceController::Publish()
 
 bool FindReplaceController::StillInBook(const Search::BookMatch& match) const
 {
-    const StoryGraph& graph = model_.GetStoryGraph();
-    if (!graph.HasSection(match.section) || (match.field == Search::SearchField::ChoiceText && !graph.HasChoice(match.choice))) {
-        return false;
-    }
-    return match.range.start + match.range.length <= Search::MatchedText(graph, match).size();
+    const std::wstring* text = Search::MatchedText(*model_.Snapshot(), match);
+    return text && match.range.start + match.range.length <= text->size();
 }
 
 void FindReplaceController::GoToMatch(std::size_t index)
@@ -195,7 +197,8 @@ void FindReplaceController::ReplaceCurrent(const std::wstring& replacement)
         return;
     }
     const Search::BookMatch match = matches_[*current_].match;
-    const std::wstring& text = Search::MatchedText(model_.GetStoryGraph(), match);
+    const SharedBook book = model_.Snapshot();
+    const std::wstring& text = *Search::MatchedText(*book, match);
     const std::wstring with = pattern_->ReplacementFor(text, match.range, replacement);
     std::wstring replaced = text;
     replaced.replace(match.range.start, match.range.length, with);
@@ -215,8 +218,8 @@ std::size_t FindReplaceController::ReplaceAll(const std::wstring& replacement)
         view_->ShowReplaced(0);
         return 0;
     }
-    const StoryGraph& graph = model_.GetStoryGraph();
-    const std::vector<Search::BookMatch> matches = Search::FindInBook(graph, *pattern_);
+    const SharedBook book = model_.Snapshot();
+    const std::vector<Search::BookMatch> matches = Search::FindInBook(*book, *pattern_);
     auto composite = std::make_unique<CompositeCommand>();
     // Every replacement is measured before the first is made, and none is let grow beyond
     // what the book may still take, so that a refusal changes nothing and costs little.
@@ -226,7 +229,7 @@ std::size_t FindReplaceController::ReplaceAll(const std::wstring& replacement)
         const auto next = std::find_if(first, matches.end(), [&](const Search::BookMatch& match) {
             return match.section != first->section || match.fieldOrder != first->fieldOrder;
         });
-        const std::wstring& text = Search::MatchedText(graph, *first);
+        const std::wstring& text = *Search::MatchedText(*book, *first);
         // A character takes at least a byte in the file.
         const auto longest = text.size() + static_cast<std::size_t>(std::max<std::int64_t>(room - growth, 0));
         std::optional<std::wstring> replaced = pattern_->ReplaceAllWithin(text, replacement, longest);

@@ -3,6 +3,7 @@
 
 #include "controllers/CoalescedStep.h"
 #include "controllers/IFindReplaceView.h"
+#include "document/BookSnapshot.h"
 #include "document/DocumentNotifications.h"
 #include "search/SearchPattern.h"
 
@@ -16,9 +17,9 @@ class ICommand;
 class SectionSelection;
 class TarnDataModel;
 
-// Finds a pattern across the book a part at a time, so that the author's typing is read
-// between the parts, and searches again whenever the book changes. The list is replaced
-// only once a search is whole.
+// Finds a pattern across a snapshot of the book a part at a time, so that the author's typing
+// is read between the parts, and searches again whenever the book changes. The list is
+// replaced only once a search is whole.
 class FindReplaceController {
 public:
     // How many sections one turn searches.
@@ -70,6 +71,9 @@ private:
     std::optional<Search::SearchPattern> pattern_;
     std::vector<FoundMatch> matches_;
     std::vector<FoundMatch> found_;
+    // The book being searched, taken at the search's first step, so that the changes made
+    // in one turn cost one snapshot.
+    SharedBook book_;
     std::uint32_t nextSection_ = 1;
     bool searching_ = false;
     bool shown_ = true;

@@ -87,7 +87,7 @@ void ProblemsController::Check()
 {
     stale_ = false;
     if (!report_) {
-        report_ = Analysis::CheckBook(model_.GetStoryGraph());
+        report_ = Analysis::CheckBook(*model_.Snapshot());
     }
     view_->ShowProblems(RowsOf(*report_));
 }

@@ -41,8 +41,9 @@ std::shared_ptr<const BookSnapshot> BookSnapshot::Of(const StoryGraph& graph, Co
         const bool kept = earlier && earlier->HasSection(section.number);
         const std::shared_ptr<const Section>* same = kept ? &earlier->SharedSection(section.number) : nullptr;
         bookWide.sections.push_back(same && **same == section ? *same : std::make_shared<const Section>(section));
-        bookWide.choiceCounts.push_back(graph.ChoiceCount(section.number));
-        graph.VisitSectionChoices(section.number, false, [&bookWide](const Choice& choice) { bookWide.choices.push_back(choice); });
+        const std::size_t first = bookWide.choices.size();
+        graph.CopySectionChoices(section.number, bookWide.choices);
+        bookWide.choiceCounts.push_back(bookWide.choices.size() - first);
     });
     return std::make_shared<const BookSnapshot>(std::move(bookWide), origin);
 }

@@ -48,6 +48,8 @@ public:
         std::uint64_t book = 0;
         std::uint64_t state = 0;
         std::uint64_t revision = 0;
+
+        bool operator==(const Origin&) const = default;
     };
 
     BookSnapshot(Contents contents, Origin origin);

@@ -209,6 +209,11 @@ void TarnDataModel::UpdateModified()
 
 SharedBook TarnDataModel::Snapshot() const
 {
+    // Every change moves the revision on, so one snapshot serves every reader until the next.
+    const BookSnapshot::Origin origin{book_, CurrentState(), revision_};
+    if (lastSnapshot_ && lastSnapshot_->GetOrigin() == origin) {
+        return lastSnapshot_;
+    }
     lastSnapshot_ = BookSnapshot::Of(
         graph_,
         {title_,
@@ -220,7 +225,7 @@ SharedBook TarnDataModel::Snapshot() const
          {},
          {},
          {}},
-        {book_, CurrentState(), revision_}, lastSnapshot_.get());
+        origin, lastSnapshot_.get());
     return lastSnapshot_;
 }
 

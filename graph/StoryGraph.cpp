@@ -268,6 +268,13 @@ void StoryGraph::VisitChoicesOfSections(const std::vector<std::uint32_t>& number
     }
 }
 
+void StoryGraph::CopySectionChoices(std::uint32_t number, std::vector<Choice>& list) const
+{
+    for (const Uuid& id : OrderOf(CheckedSection(number, SectionNotVisitable))) {
+        list.push_back(choices_.at(id));
+    }
+}
+
 std::uint32_t StoryGraph::ChoiceCount(std::uint32_t number) const
 {
     return static_cast<std::uint32_t>(OrderOf(CheckedSection(number, SectionNotVisitable)).size());

@@ -47,6 +47,8 @@ public:
     void VisitSectionChoices(std::uint32_t number, bool descending, const ChoiceCallback& callback) const;
     void VisitChoicesOfSections(const std::vector<std::uint32_t>& numbers, const ChoiceCallback& callback) const;
     std::uint32_t ChoiceCount(std::uint32_t number) const;
+    // Adds copies of the section's choices, in their order, to the end of the list.
+    void CopySectionChoices(std::uint32_t number, std::vector<Choice>& list) const;
     bool HasChoices(std::uint32_t number, bool includeHidden) const;
 
     // Gives every section listed in the numbering its listed number, choices following.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "search/BookSearch.h"
 
-#include "graph/StoryGraph.h"
+#include "document/BookSnapshot.h"
 
 #include <algorithm>
 
@@ -21,12 +21,12 @@ void AddMatches(std::vector<BookMatch>& matches, const SearchPattern& pattern, c
     }
 }
 
-void AddSectionMatches(std::vector<BookMatch>& matches, const StoryGraph& graph, const SearchPattern& pattern, const Section& section)
+void AddSectionMatches(std::vector<BookMatch>& matches, const BookSnapshot& book, const SearchPattern& pattern, const Section& section)
 {
     AddMatches(matches, pattern, section.text, section.number, SearchField::Text, 0);
     AddMatches(matches, pattern, section.summary, section.number, SearchField::Summary, 1);
     std::uint32_t order = FirstChoiceOrder;
-    graph.VisitSectionChoices(section.number, false, [&](const Choice& choice) {
+    book.VisitSectionChoices(section.number, false, [&](const Choice& choice) {
         AddMatches(matches, pattern, choice.text, section.number, SearchField::ChoiceText, order++, choice.id);
     });
 }
@@ -40,25 +40,25 @@ std::wstring OnOneLine(std::wstring text)
 
 }  // namespace
 
-std::vector<BookMatch> FindInBook(const StoryGraph& graph, const SearchPattern& pattern)
+std::vector<BookMatch> FindInBook(const BookSnapshot& book, const SearchPattern& pattern)
 {
     std::vector<BookMatch> matches;
     if (pattern.Empty()) {
         return matches;
     }
-    graph.VisitSections([&](const Section& section) { AddSectionMatches(matches, graph, pattern, section); });
+    book.VisitSections([&](const Section& section) { AddSectionMatches(matches, book, pattern, section); });
     return matches;
 }
 
-void FindInSections(const StoryGraph& graph, const SearchPattern& pattern, std::uint32_t first, std::uint32_t last,
+void FindInSections(const BookSnapshot& book, const SearchPattern& pattern, std::uint32_t first, std::uint32_t last,
                     std::vector<BookMatch>& matches)
 {
     if (pattern.Empty()) {
         return;
     }
     for (std::uint32_t number = first; number <= last; ++number) {
-        if (graph.HasSection(number)) {
-            AddSectionMatches(matches, graph, pattern, graph.GetSection(number));
+        if (book.HasSection(number)) {
+            AddSectionMatches(matches, book, pattern, book.GetSection(number));
         }
     }
 }
@@ -73,17 +73,28 @@ BookPlace EndOf(const BookMatch& match)
     return {match.section, match.fieldOrder, match.range.start + match.range.length};
 }
 
-const std::wstring& MatchedText(const StoryGraph& graph, const BookMatch& match)
+const std::wstring* MatchedText(const BookSnapshot& book, const BookMatch& match)
 {
+    if (!book.HasSection(match.section)) {
+        return nullptr;
+    }
+    const Section& section = book.GetSection(match.section);
     switch (match.field) {
     case SearchField::Summary:
-        return graph.GetSection(match.section).summary;
-    case SearchField::ChoiceText:
-        return graph.GetChoice(match.choice).text;
+        return &section.summary;
+    case SearchField::ChoiceText: {
+        const std::wstring* text = nullptr;
+        book.VisitSectionChoices(match.section, false, [&](const Choice& choice) {
+            if (choice.id == match.choice) {
+                text = &choice.text;
+            }
+        });
+        return text;
+    }
     case SearchField::Text:
         break;
     }
-    return graph.GetSection(match.section).text;
+    return &section.text;
 }
 
 MatchSnippet SnippetOf(const std::wstring& text, const TextMatch& range, std::size_t context)

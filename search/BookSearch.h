@@ -9,7 +9,7 @@
 #include <vector>
 
 namespace TarnViewModel {
-class StoryGraph;
+class BookSnapshot;
 }  // namespace TarnViewModel
 
 namespace Search {
@@ -42,13 +42,13 @@ BookPlace EndOf(const BookMatch& match);
 
 // Every match in the book: by section number, then in the text, the summary and the
 // choices' texts in choice order.
-std::vector<BookMatch> FindInBook(const TarnViewModel::StoryGraph& graph, const SearchPattern& pattern);
+std::vector<BookMatch> FindInBook(const TarnViewModel::BookSnapshot& book, const SearchPattern& pattern);
 // The matches in the sections numbered first to last, in the same order, added to the list.
-void FindInSections(const TarnViewModel::StoryGraph& graph, const SearchPattern& pattern, std::uint32_t first, std::uint32_t last,
+void FindInSections(const TarnViewModel::BookSnapshot& book, const SearchPattern& pattern, std::uint32_t first, std::uint32_t last,
                     std::vector<BookMatch>& matches);
 
-// The text a match was found in.
-const std::wstring& MatchedText(const TarnViewModel::StoryGraph& graph, const BookMatch& match);
+// The text a match was found in; none when the book no longer has its section or choice.
+const std::wstring* MatchedText(const TarnViewModel::BookSnapshot& book, const BookMatch& match);
 
 // A line's worth of a match's text to show it in a list, line breaks shown as spaces.
 struct MatchSnippet {

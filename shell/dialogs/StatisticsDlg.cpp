@@ -27,11 +27,11 @@ QString Path(const std::optional<std::uint32_t>& choices)
 
 }  // namespace
 
-StatisticsDlg::StatisticsDlg(const TarnViewModel::StoryGraph& graph, QWidget* parent) : QDialog(parent)
+StatisticsDlg::StatisticsDlg(const TarnViewModel::BookSnapshot& book, QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Book Statistics"));
     setObjectName(QStringLiteral("BookStatistics"));
-    const Analysis::BookStats stats = Analysis::CountBook(graph);
+    const Analysis::BookStats stats = Analysis::CountBook(book);
     const std::uint64_t minutes = Analysis::ReadingMinutes(stats);
 
     auto* layout = new QFormLayout(this);

@@ -4,7 +4,7 @@
 #include <QDialog>
 
 namespace TarnViewModel {
-class StoryGraph;
+class BookSnapshot;
 }
 
 namespace TarnGui {
@@ -14,7 +14,7 @@ namespace TarnGui {
 class StatisticsDlg : public QDialog {
     Q_OBJECT
 public:
-    StatisticsDlg(const TarnViewModel::StoryGraph& graph, QWidget* parent);
+    StatisticsDlg(const TarnViewModel::BookSnapshot& book, QWidget* parent);
 };
 
 }  // namespace TarnGui

@@ -214,7 +214,7 @@ void CMainFrame::OnBookStatistics()
 {
     RunGuarded(this, [this] {
         CommitTypedText();
-        StatisticsDlg statistics(model_.GetStoryGraph(), this);
+        StatisticsDlg statistics(*model_.Snapshot(), this);
         statistics.exec();
     });
 }

@@ -31,7 +31,7 @@ protected:
 
 TEST_F(BookCheckTest, FindsEveryKindOfProblem)
 {
-    const auto report = CheckBook(book_.GetStoryGraph());
+    const auto report = CheckBook(*book_.Snapshot());
     EXPECT_EQ(report.unreachable, (std::vector<std::uint32_t>{5}));
     EXPECT_EQ(report.emptySlots, (std::vector<std::uint32_t>{3}));
     EXPECT_EQ(report.emptyText, (std::vector<std::uint32_t>{2}));
@@ -51,7 +51,7 @@ TEST(BookCheck, EndingsAloneAreNoProblem)
         book.SetSectionText(number, L"An end.");
         book.AddChoiceTo(1, number, L"go", false);
     }
-    const auto report = CheckBook(book.GetStoryGraph());
+    const auto report = CheckBook(*book.Snapshot());
     EXPECT_FALSE(report.HasProblems());
     EXPECT_EQ(report.endings, (std::vector<std::uint32_t>{2, 3}));
 }
@@ -62,7 +62,7 @@ TEST(BookCheck, ABookWithoutSectionOneReachesNothing)
     book.NewBook(L"", L"");
     book.CreateSection(2, L"");
     book.SetSectionNumber(1, 3);
-    const auto report = CheckBook(book.GetStoryGraph());
+    const auto report = CheckBook(*book.Snapshot());
     EXPECT_EQ(report.unreachable, (std::vector<std::uint32_t>{2, 3}));
     EXPECT_EQ(report.emptySlots, (std::vector<std::uint32_t>{1}));
 }

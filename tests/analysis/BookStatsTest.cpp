@@ -31,7 +31,7 @@ protected:
 
 TEST_F(BookStatsTest, CountsAndPathsOfABookWithoutLoops)
 {
-    const auto stats = CountBook(book_.GetStoryGraph());
+    const auto stats = CountBook(*book_.Snapshot());
     EXPECT_EQ(stats.sections, 6U);
     EXPECT_EQ(stats.choices, 7U);
     EXPECT_EQ(stats.hiddenChoices, 1U);
@@ -42,14 +42,14 @@ TEST_F(BookStatsTest, CountsAndPathsOfABookWithoutLoops)
     EXPECT_EQ(stats.endings, 2U);
     // An ending that no path reaches is still one.
     book_.CreateSection(9, L"");
-    EXPECT_EQ(CountBook(book_.GetStoryGraph()).endings, 3U);
+    EXPECT_EQ(CountBook(*book_.Snapshot()).endings, 3U);
 }
 
 TEST_F(BookStatsTest, LoopsAreNotGoneRoundForTheLongestPath)
 {
     book_.AddChoiceTo(3, 1, L"start over", false);
     book_.AddChoiceTo(6, 2, L"again", false);
-    const auto stats = CountBook(book_.GetStoryGraph());
+    const auto stats = CountBook(*book_.Snapshot());
     EXPECT_TRUE(stats.loopsIgnored);
     EXPECT_EQ(stats.shortestPath, 1U);
     EXPECT_EQ(stats.longestPath, 1U);
@@ -60,7 +60,7 @@ TEST(BookStats, ABookWithoutEndingsHasNoPaths)
     TarnViewModel::TarnDataModel book;
     book.NewBook(L"", L"");
     book.AddChoiceTo(1, 1, L"round", false);
-    const auto stats = CountBook(book.GetStoryGraph());
+    const auto stats = CountBook(*book.Snapshot());
     EXPECT_FALSE(stats.shortestPath);
     EXPECT_FALSE(stats.longestPath);
     EXPECT_EQ(stats.endings, 0U);

@@ -105,8 +105,7 @@ TEST_F(FindReplaceControllerTest, ABigBookIsSearchedAPartAtATimeAndOnlyTheLastPa
     }
     EXPECT_EQ(turns, (1000 + FindReplaceController::SectionsPerStep - 1) / FindReplaceController::SectionsPerStep);
     EXPECT_EQ(bigView.lists, 1);
-    const std::vector<Search::BookMatch> all =
-        Search::FindInBook(book->GetStoryGraph(), Search::SearchPattern(L"the", {.wholeWord = true}));
+    const std::vector<Search::BookMatch> all = Search::FindInBook(*book->Snapshot(), Search::SearchPattern(L"the", {.wholeWord = true}));
     ASSERT_EQ(bigView.shown.size(), all.size());
     EXPECT_GT(all.size(), 1000u);
     for (std::size_t index = 0; index < all.size(); ++index) {

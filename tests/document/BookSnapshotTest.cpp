@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -90,6 +91,40 @@ TEST(BookSnapshot, KeepsTheBookAsItWasWhenTaken)
     EXPECT_EQ(after->GetSection(3).text, before->GetSection(3).text);
     EXPECT_EQ(latest->GetSection(3).text, L"Written");
     EXPECT_EQ(BookFileText(*latest), BookFileText(*model));
+}
+
+// The check, a search and autosave all ask for the book after one change; they share one
+// copy, and no change of any kind is missed by the next.
+TEST(BookSnapshot, OneServesEveryReaderUntilTheBookChanges)
+{
+    const auto model = SampleBooks::MakeDocument(SampleBooks::GenerateGamebook(40));
+    EXPECT_EQ(model->Snapshot(), model->Snapshot());
+    const std::vector<std::function<void()>> changes{
+        [&] { model->SetSectionText(1, L"Rewritten"); },
+        [&] { model->SetSectionSummary(2, L"Summed up"); },
+        [&] { model->SetTitle(L"Another title"); },
+        [&] { model->SetAuthor(L"Someone"); },
+        [&] { model->SetLanguage(L"de"); },
+        [&] { model->SetFooter(L"Page"); },
+        [&] { model->SetChoiceFormat(L"{{text}}: {{destination}}"); },
+        [&] {
+            model->SetMainFont({L"Serif", 14});
+        },
+        [&] { model->SetNewPagePerSectionRecorded(true); },
+        [&] { model->AddChoiceTo(3, 4, L"Onwards", false); },
+        [&] { model->Undo(); },
+        [&] { model->Redo(); },
+        [&] { model->DeleteSectionAndChoices(5); },
+        [&] { model->Undo(); },
+        [&] { model->NewBook(L"New", L""); },
+    };
+    for (std::size_t change = 0; change < changes.size(); ++change) {
+        const SharedBook before = model->Snapshot();
+        changes[change]();
+        const SharedBook after = model->Snapshot();
+        EXPECT_NE(after, before) << change;
+        EXPECT_EQ(BookFileText(*after), BookFileText(*model)) << change;
+    }
 }
 
 TEST(BookSnapshot, OfAFileOpensAsTheDocumentOpensIt)

@@ -19,7 +19,7 @@ TEST(BookSearch, MatchesComeBySectionThenTextSummaryAndChoices)
     const Uuid take = book.AddChoiceTo(1, 3, L"Take the key", false);
 
     const Search::SearchPattern pattern(L"key", {.wholeWord = true});
-    const std::vector<Search::BookMatch> matches = Search::FindInBook(book.GetStoryGraph(), pattern);
+    const std::vector<Search::BookMatch> matches = Search::FindInBook(*book.Snapshot(), pattern);
     ASSERT_EQ(matches.size(), 4u);
     EXPECT_EQ(matches[0].section, 1u);
     EXPECT_EQ(matches[0].field, Search::SearchField::ChoiceText);
@@ -29,9 +29,16 @@ TEST(BookSearch, MatchesComeBySectionThenTextSummaryAndChoices)
     EXPECT_EQ(matches[2].range, (Search::TextMatch{16, 3}));
     EXPECT_EQ(matches[3].field, Search::SearchField::Summary);
     for (const Search::BookMatch& match : matches) {
-        EXPECT_EQ(Search::MatchedText(book.GetStoryGraph(), match).substr(match.range.start, match.range.length).size(), 3u);
+        EXPECT_EQ(Search::MatchedText(*book.Snapshot(), match)->substr(match.range.start, match.range.length).size(), 3u);
     }
-    EXPECT_TRUE(Search::FindInBook(book.GetStoryGraph(), Search::SearchPattern(L"", {})).empty());
+    EXPECT_TRUE(Search::FindInBook(*book.Snapshot(), Search::SearchPattern(L"", {})).empty());
+
+    // A list found before the book changed may name what is no longer there.
+    book.DeleteChoices({take});
+    EXPECT_EQ(Search::MatchedText(*book.Snapshot(), matches[0]), nullptr);
+    EXPECT_NE(Search::MatchedText(*book.Snapshot(), matches[1]), nullptr);
+    book.DeleteSectionAndChoices(3);
+    EXPECT_EQ(Search::MatchedText(*book.Snapshot(), matches[1]), nullptr);
 }
 
 TEST(BookSearch, SnippetsShowTheMatchOnOneLineWithWhatIsCutMarked)

@@ -60,7 +60,7 @@ TEST_F(FindReplacePaneTest, TypingListsEveryMatchOfABigBookAndAClickSelectsItInT
     QTest::mouseClick(Pane().WholeWordBox(), Qt::LeftButton);
     Find(QStringLiteral("gold"));
     const std::vector<Search::BookMatch> expected =
-        Search::FindInBook(Model().GetStoryGraph(), Search::SearchPattern(L"gold", {.wholeWord = true}));
+        Search::FindInBook(*Model().Snapshot(), Search::SearchPattern(L"gold", {.wholeWord = true}));
     ASSERT_GT(expected.size(), 100u);
     EXPECT_EQ(Listed(), static_cast<int>(expected.size()));
     EXPECT_EQ(Pane().Summary()->text(), QStringLiteral("%1 matches").arg(expected.size()));
