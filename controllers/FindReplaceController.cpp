@@ -86,8 +86,11 @@ void FindReplaceController::StartSearch()
 
 void FindReplaceController::Step()
 {
+    // Copying the book takes a turn of its own, apart from the panes' work after a change.
     if (!book_) {
         book_ = model_.Snapshot();
+        step_.Request();
+        return;
     }
     const BookSnapshot& book = *book_;
     const std::uint32_t last = book.SectionCount() == 0 ? 0 : book.LastSectionNumber();
