@@ -56,7 +56,7 @@ CMainFrame::CMainFrame(TarnViewModel::TarnDataModel& model, RecentFiles& recentF
     CreateToolBar();
     sectionView_->TextBox()->SetHistoryActions(Action(Strings::EditUndo), Action(Strings::EditRedo));
     // A menu that closes on a click leaves its last hint behind; an empty bar says "Ready".
-    connect(statusBar(), &QStatusBar::messageChanged, this, [this](const QString& message) {
+    connect(statusBar(), &QStatusBar::messageChanged, &connectionScope_, [this](const QString& message) {
         if (message.isEmpty()) {
             statusBar()->showMessage(QStringLiteral("Ready"));
         }
@@ -71,18 +71,7 @@ CMainFrame::CMainFrame(TarnViewModel::TarnDataModel& model, RecentFiles& recentF
     UpdateCaption();
 }
 
-// Closing the window moves the focus and hides the panes while the base class is destroyed;
-// by then the controllers are gone, so nothing may react to it any more.
-CMainFrame::~CMainFrame()
-{
-    disconnect(qApp, nullptr, this, nullptr);
-    for (QDockWidget* pane : findChildren<QDockWidget*>()) {
-        disconnect(pane, nullptr, this, nullptr);
-    }
-    disconnect(QApplication::clipboard(), nullptr, this, nullptr);
-    disconnect(selectionWatch_);
-    sectionView_->TextBox()->SetFocusLostHandler(nullptr);
-}
+CMainFrame::~CMainFrame() = default;
 
 bool CMainFrame::PreviewFilled() const
 {
@@ -102,8 +91,8 @@ void CMainFrame::CreatePanes()
         pane->setAllowedAreas(Qt::AllDockWidgetAreas);
         pane->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
     }
-    sectionView_ = new CSectionView(model_, selection_, this);
-    connect(sectionView_, &CSectionView::TypedTextChanged, this, &CMainFrame::UpdateUndoCommand);
+    sectionView_ = new CSectionView(model_, this);
+    connect(sectionView_, &CSectionView::TypedTextChanged, &connectionScope_, [this] { UpdateUndoCommand(); });
     setCentralWidget(sectionView_);
     CreateToolPanes();
 }
@@ -125,7 +114,7 @@ void CMainFrame::CreateControllers()
     previewController_ = std::make_unique<TarnViewModel::BookPreviewController>(model_, selection_, previewPane_);
     sectionDetailsController_ = std::make_unique<TarnViewModel::SectionDetailsController>(model_, selection_, sectionView_);
     autosave_ = new BookAutosave(model_, this);
-    connect(autosave_, &BookAutosave::Restored, this, &CMainFrame::FileStateChanged);
+    connect(autosave_, &BookAutosave::Restored, &connectionScope_, [this] { FileStateChanged(); });
     flowchartPane_->SetController(flowchartController_.get());
     choicesPane_->SetController(choicesController_.get());
     CreateToolControllers();

@@ -237,6 +237,10 @@ private:
     // Saves given to the worker and not yet ended: the book's file changes under them, so
     // that is no news of another program.
     int savesUnderWay_ = 0;
+    // Every connection the window makes is made in its name. Closing the window moves the
+    // focus and hides the panes while the base class is destroyed, after the controllers;
+    // going before them, it takes the window's connections with it, so that nothing reacts.
+    QObject connectionScope_;
     // Last, so that it goes first: the jobs under way end, and none reports to a window
     // that is going.
     std::unique_ptr<BookJobs> jobs_;

@@ -45,9 +45,10 @@ void CMainFrame::CreateToolPanes()
         pane->setAllowedAreas(Qt::AllDockWidgetAreas);
         pane->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
     }
-    connect(findPane_, &CFindReplacePane::AboutToReplace, this, [this] { CommitTypedText(); });
-    connect(findPane_, &CFindReplacePane::MatchRevealed, this, &CMainFrame::ShowMatch);
-    connect(findPane_, &CFindReplacePane::Replaced, this, [this](std::size_t count) {
+    connect(findPane_, &CFindReplacePane::AboutToReplace, &connectionScope_, [this] { CommitTypedText(); });
+    connect(findPane_, &CFindReplacePane::MatchRevealed, &connectionScope_,
+            [this](const Search::BookMatch& match, bool focus) { ShowMatch(match, focus); });
+    connect(findPane_, &CFindReplacePane::Replaced, &connectionScope_, [this](std::size_t count) {
         statusBar()->showMessage(count == 1 ? QStringLiteral("Replaced 1 match") : QStringLiteral("Replaced %1 matches").arg(count));
     });
 
@@ -56,7 +57,7 @@ void CMainFrame::CreateToolPanes()
     problems->setStatusTip(CommandPrompt(Strings::ShowProblems));
     actions_[Strings::ShowProblems] = problems;
     // Shown, it comes in front of the panes it shares a place with.
-    connect(problems, &QAction::triggered, this, [this](bool shown) {
+    connect(problems, &QAction::triggered, &connectionScope_, [this](bool shown) {
         if (shown) {
             problemsPane_->raise();
         }
@@ -65,7 +66,7 @@ void CMainFrame::CreateToolPanes()
     play->setText(QStringLiteral("P&lay"));
     play->setStatusTip(CommandPrompt(Strings::ShowPlay));
     actions_[Strings::ShowPlay] = play;
-    connect(play, &QAction::triggered, this, [this](bool shown) {
+    connect(play, &QAction::triggered, &connectionScope_, [this](bool shown) {
         if (shown) {
             OnPlay(false);
         }
@@ -74,7 +75,7 @@ void CMainFrame::CreateToolPanes()
     AddCommand(Strings::PlayFromStart, QStringLiteral("Play from Section &1"), [this] {
         OnPlay(false);
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F5));
-    connect(playPane_, &CPlayPane::EditSection, this, [this](std::uint32_t number) {
+    connect(playPane_, &CPlayPane::EditSection, &connectionScope_, [this](std::uint32_t number) {
         RunGuarded(this, [this, number] { selection_.SetCurrentSection(number); });
         sectionView_->TextBox()->setFocus(Qt::OtherFocusReason);
     });
@@ -95,16 +96,16 @@ void CMainFrame::CreateToolControllers()
     // A book changed while the list is hidden is searched again only once it shows, or
     // when Find Next or Replace needs it.
     findController_->SetShown(false);
-    connect(findPane_, &QDockWidget::visibilityChanged, this, [this](bool visible) { findController_->SetShown(visible); });
+    connect(findPane_, &QDockWidget::visibilityChanged, &connectionScope_, [this](bool visible) { findController_->SetShown(visible); });
     playController_ = std::make_unique<TarnViewModel::PlayController>(model_, playPane_);
     playPane_->SetController(playController_.get());
     // The path is marked where the book is drawn only while the reader's pane shows.
     playController_->SetShown(false);
-    connect(playPane_, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+    connect(playPane_, &QDockWidget::visibilityChanged, &connectionScope_, [this](bool visible) {
         playController_->SetShown(visible);
         MarkPlayPath(visible ? playController_->PathSections() : std::vector<std::uint32_t>());
     });
-    connect(playPane_, &CPlayPane::PathShown, this, [this](const std::vector<std::uint32_t>& sections) {
+    connect(playPane_, &CPlayPane::PathShown, &connectionScope_, [this](const std::vector<std::uint32_t>& sections) {
         if (playPane_->isVisible()) {
             MarkPlayPath(sections);
         }
@@ -112,7 +113,8 @@ void CMainFrame::CreateToolControllers()
     problemsController_ = std::make_unique<TarnViewModel::ProblemsController>(model_, problemsPane_);
     // The book is checked only while someone can see the list.
     problemsController_->SetShown(false);
-    connect(problemsPane_, &QDockWidget::visibilityChanged, this, [this](bool visible) { problemsController_->SetShown(visible); });
+    connect(problemsPane_, &QDockWidget::visibilityChanged, &connectionScope_,
+            [this](bool visible) { problemsController_->SetShown(visible); });
     CreateSpelling();
 }
 
@@ -124,14 +126,14 @@ void CMainFrame::CreateSpelling()
     choicesPane_->SetChoiceTextSetUp([this](QPlainTextEdit* choiceText) {
         spelling_->Attach(choiceText, [choiceText] { return choiceText->createStandardContextMenu(); });
     });
-    connect(spelling_, &SpellingService::Notice, this,
+    connect(spelling_, &SpellingService::Notice, &connectionScope_,
             [this](const QString& message) { statusBar()->showMessage(message, NoticeMilliseconds); });
     auto* check = new QAction(QStringLiteral("Check &Spelling"), this);
     check->setStatusTip(CommandPrompt(Strings::CheckSpelling));
     check->setCheckable(true);
     actions_[Strings::CheckSpelling] = check;
     check->setChecked(spelling_->Enabled());
-    connect(check, &QAction::toggled, this, [this](bool checked) { spelling_->SetEnabled(checked); });
+    connect(check, &QAction::toggled, &connectionScope_, [this](bool checked) { spelling_->SetEnabled(checked); });
 }
 
 void CMainFrame::MarkPlayPath(const std::vector<std::uint32_t>& sections)

@@ -62,7 +62,7 @@ QAction* CMainFrame::AddCommand(unsigned command, const QString& text, std::func
     auto* action = new QAction(text, this);
     action->setStatusTip(CommandPrompt(command));
     action->setToolTip(CommandTooltip(command));
-    connect(action, &QAction::triggered, this, [run = std::move(run)] { run(); });
+    connect(action, &QAction::triggered, &connectionScope_, [run = std::move(run)] { run(); });
     actions_[command] = action;
     return action;
 }
@@ -122,19 +122,19 @@ void CMainFrame::CreateActions()
     for (unsigned command : {Strings::RemoveSection, Strings::ShuffleSections, Strings::EditUndo, Strings::EditRedo}) {
         Action(command)->setEnabled(false);
     }
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    connect(qApp, &QApplication::focusChanged, &connectionScope_, [this](QWidget*, QWidget* now) {
         // Cut and Copy follow the selection of whichever text control has the focus.
         disconnect(selectionWatch_);
         if (auto* line = qobject_cast<QLineEdit*>(now)) {
-            selectionWatch_ = connect(line, &QLineEdit::selectionChanged, this, &CMainFrame::UpdateEditCommands);
+            selectionWatch_ = connect(line, &QLineEdit::selectionChanged, &connectionScope_, [this] { UpdateEditCommands(); });
         } else if (auto* plain = qobject_cast<QPlainTextEdit*>(now)) {
-            selectionWatch_ = connect(plain, &QPlainTextEdit::selectionChanged, this, &CMainFrame::UpdateEditCommands);
+            selectionWatch_ = connect(plain, &QPlainTextEdit::selectionChanged, &connectionScope_, [this] { UpdateEditCommands(); });
         } else if (auto* rich = qobject_cast<QTextEdit*>(now)) {
-            selectionWatch_ = connect(rich, &QTextEdit::selectionChanged, this, &CMainFrame::UpdateEditCommands);
+            selectionWatch_ = connect(rich, &QTextEdit::selectionChanged, &connectionScope_, [this] { UpdateEditCommands(); });
         }
         UpdateEditCommands();
     });
-    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, [this] { UpdateEditCommands(); });
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, &connectionScope_, [this] { UpdateEditCommands(); });
     UpdateEditCommands();
 }
 
@@ -169,12 +169,12 @@ void CMainFrame::CreateMenus()
     edit->addAction(Action(Strings::GoToSection));
     edit->addSeparator();
     edit->addAction(Action(Strings::CheckSpelling));
-    connect(edit, &QMenu::aboutToShow, this, [this] { UpdateEditCommands(); });
+    connect(edit, &QMenu::aboutToShow, &connectionScope_, [this] { UpdateEditCommands(); });
 
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     QMenu* panes = view->addMenu(QStringLiteral("&Toolbars and Docking Windows"));
     panes->menuAction()->setStatusTip(CommandPrompt(Strings::ToolbarsAndPanes));
-    connect(panes, &QMenu::aboutToShow, this, [this, panes] {
+    connect(panes, &QMenu::aboutToShow, &connectionScope_, [this, panes] {
         panes->clear();
         panes->addActions(createPopupMenu()->actions());
     });
@@ -182,7 +182,7 @@ void CMainFrame::CreateMenus()
     statusBarShown->setCheckable(true);
     statusBarShown->setChecked(true);
     statusBarShown->setStatusTip(CommandPrompt(Strings::ToggleStatusBar));
-    connect(statusBarShown, &QAction::toggled, this, [this](bool shown) { statusBar()->setVisible(shown); });
+    connect(statusBarShown, &QAction::toggled, &connectionScope_, [this](bool shown) { statusBar()->setVisible(shown); });
     actions_[Strings::ToggleStatusBar] = statusBarShown;
     view->addAction(Action(Strings::ResetViews));
     view->addAction(Action(Strings::ShowProblems));
@@ -246,7 +246,7 @@ void CMainFrame::RefreshRecentFiles()
         const QString path = paths[index];
         auto* action = new QAction(QStringLiteral("&%1 %2").arg(index + 1).arg(path), this);
         action->setStatusTip(CommandPrompt(Strings::RecentFile));
-        connect(action, &QAction::triggered, this, [this, path] { OpenFile(path); });
+        connect(action, &QAction::triggered, &connectionScope_, [this, path] { OpenFile(path); });
         fileMenu_->insertAction(recentSeparator_, action);
         recentActions_.push_back(action);
     }

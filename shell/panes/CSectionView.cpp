@@ -129,9 +129,8 @@ void CTarnTextEdit::focusOutEvent(QFocusEvent* event)
     }
 }
 
-CSectionView::CSectionView(TarnViewModel::TarnDataModel& model, TarnViewModel::SectionSelection& selection, QWidget* parent)
-    : QWidget(parent), model_(model), selection_(selection), heading_(new QLabel(this)), text_(new CTarnTextEdit(this)),
-      typingPause_(new QTimer(this))
+CSectionView::CSectionView(TarnViewModel::TarnDataModel& model, QWidget* parent)
+    : QWidget(parent), model_(model), heading_(new QLabel(this)), text_(new CTarnTextEdit(this)), typingPause_(new QTimer(this))
 {
     setObjectName(QStringLiteral("SectionView"));
     setAutoFillBackground(true);
@@ -182,6 +181,7 @@ void CSectionView::EnableEditing(bool enable)
 
 void CSectionView::ShowSectionNumber(std::uint32_t number)
 {
+    number_ = number;
     heading_->setText(QStringLiteral("Section %1").arg(number));
 }
 
@@ -212,7 +212,7 @@ void CSectionView::CommitText()
         text_->document()->setModified(false);
         return;
     }
-    const std::uint32_t number = selection_.GetCurrentSection();
+    const std::uint32_t number = number_;
     if (number == TarnViewModel::NoSection || !model_.GetStoryGraph().HasSection(number)) {
         return;
     }
@@ -246,6 +246,7 @@ void CSectionView::SelectText(std::size_t start, std::size_t length, bool focus)
 
 void CSectionView::ClearSection()
 {
+    number_ = TarnViewModel::NoSection;
     heading_->clear();
     ShowText(L"");
     EnableEditing(false);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "controllers/ISectionView.h"
+#include "graph/Section.h"
 
 #include <QPlainTextEdit>
 #include <QTimer>
@@ -14,7 +15,6 @@ class QLabel;
 class QMenu;
 
 namespace TarnViewModel {
-class SectionSelection;
 class TarnDataModel;
 }  // namespace TarnViewModel
 
@@ -53,7 +53,7 @@ public:
     // any autosave interval.
     static constexpr int TypingPause = 700;
 
-    CSectionView(TarnViewModel::TarnDataModel& model, TarnViewModel::SectionSelection& selection, QWidget* parent);
+    CSectionView(TarnViewModel::TarnDataModel& model, QWidget* parent);
 
     CTarnTextEdit* TextBox() const { return text_; }
     // Selects characters of the section's text as the book counts them; with focus, the text
@@ -79,7 +79,8 @@ private:
     void OnTextTyped();
 
     TarnViewModel::TarnDataModel& model_;
-    TarnViewModel::SectionSelection& selection_;
+    // The section whose text the box holds, to which typing is handed over.
+    std::uint32_t number_ = TarnViewModel::NoSection;
     QLabel* heading_;
     CTarnTextEdit* text_;
     QTimer* typingPause_;
