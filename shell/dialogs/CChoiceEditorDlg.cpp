@@ -4,6 +4,7 @@
 #include "document/TarnDataModel.h"
 #include "drawing/QtText.h"
 #include "shell/support/StringTable.h"
+#include "shell/support/TabLeavesText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -54,6 +55,7 @@ CChoiceEditorDlg::CChoiceEditorDlg(const TarnViewModel::DestinationList& destina
     setWindowTitle(QStringLiteral("Choice Editor"));
     setObjectName(QStringLiteral("ChoiceEditor"));
     text_->setObjectName(QStringLiteral("ChoiceText"));
+    LetTabLeaveText(text_);
     destination_->setObjectName(QStringLiteral("Destination"));
     text_->setPlainText(Drawing::ToQString(text));
     text_->moveCursor(QTextCursor::End);

@@ -11,6 +11,7 @@
 #include "shell/support/ErrorBoundary.h"
 #include "shell/support/LineEnds.h"
 #include "shell/support/QtTextPositions.h"
+#include "shell/support/TabLeavesText.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -141,6 +142,7 @@ CSectionView::CSectionView(TarnViewModel::TarnDataModel& model, QWidget* parent)
     layout->addWidget(heading_);
     layout->addWidget(text_, 1);
     setFocusProxy(text_);
+    LetTabLeaveText(text_);
     text_->SetFocusLostHandler([this] { RunGuarded(this, [this] { CommitText(); }); });
     connect(text_->document(), &QTextDocument::modificationChanged, this, &CSectionView::TypedTextChanged);
     typingPause_->setSingleShot(true);

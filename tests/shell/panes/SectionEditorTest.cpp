@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "document/BookLimits.h"
 #include "shell/MainWindowFixture.h"
+#include "shell/dialogs/CChoiceEditorDlg.h"
 #include "shell/flowchart/CFlowchart.h"
 #include "shell/flowchart/CFlowchartPane.h"
 #include "shell/panes/CSectionView.h"
@@ -66,6 +67,27 @@ TEST_F(SectionEditorTest, TypedWordsBecomePartOfTheBookAfterAPauseWithoutLeaving
     EXPECT_EQ(Text(1), L"The bridge is out.");
     EXPECT_TRUE(Editor()->hasFocus());
     EXPECT_EQ(Editor()->textCursor().position(), 18);
+}
+
+// The keyboard alone can leave the text; what was typed, a tab included, is handed over.
+TEST_F(SectionEditorTest, TabLeavesTheTextAndCtrlTabTypesATab)
+{
+    TypeIntoSection(QStringLiteral("Go"));
+    QTest::keyClick(Editor(), Qt::Key_Tab, Qt::ControlModifier);
+    QTest::keyClick(Editor(), Qt::Key_Tab);
+    EXPECT_FALSE(Editor()->hasFocus());
+    EXPECT_EQ(Text(1), L"Go\t");
+
+    TarnGui::CChoiceEditorDlg choice({{1, L"Start"}}, 1, L"Run", false, &Frame());
+    choice.show();
+    QApplication::setActiveWindow(&choice);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&choice));
+    choice.TextBox()->setFocus();
+    QTest::keyClick(choice.TextBox(), Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(choice.TextBox()->toPlainText(), QStringLiteral("Run\t"));
+    QTest::keyClick(choice.TextBox(), Qt::Key_Tab);
+    EXPECT_FALSE(choice.TextBox()->hasFocus());
+    EXPECT_EQ(choice.TextBox()->toPlainText(), QStringLiteral("Run\t"));
 }
 
 TEST_F(SectionEditorTest, UndoTakesBackTypingOnePauseAtATimeAndRedoBringsItBack)
