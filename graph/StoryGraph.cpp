@@ -232,13 +232,10 @@ void StoryGraph::VisitChoices(const ChoiceCallback& callback) const
 
 void StoryGraph::VisitSectionChoices(std::uint32_t number, bool descending, const ChoiceCallback& callback) const
 {
-    const ChoiceOrder& order = OrderOf(CheckedSection(number, SectionNotVisitable));
     // Copies, so that the callback may change the graph while the visit goes on.
     std::vector<Choice> visited;
-    visited.reserve(order.size());
-    for (const Uuid& id : order) {
-        visited.push_back(choices_.at(id));
-    }
+    visited.reserve(ChoiceCount(number));
+    CopySectionChoices(number, visited);
     if (descending) {
         std::reverse(visited.begin(), visited.end());
     }
