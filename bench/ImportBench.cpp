@@ -23,7 +23,7 @@ void ImportTwee(benchmark::State& state)
     const std::string text = twee.str();
     for (auto _ : state) {
         const Import::TwineFile file = Import::ReadTwineText(text, "book.twee");
-        std::vector<std::string> warnings;
+        Import::ImportWarnings warnings;
         benchmark::DoNotOptimize(Import::ImportStory(file.stories.front(), "book.twee", warnings));
     }
     state.counters["file_MB"] = static_cast<double>(text.size()) / (1024.0 * 1024.0);
@@ -73,7 +73,7 @@ void ReadHostileTwine(benchmark::State& state)
     for (auto _ : state) {
         try {
             const Import::TwineFile file = Import::ReadTwineText(text, "hostile");
-            std::vector<std::string> warnings;
+            Import::ImportWarnings warnings;
             benchmark::DoNotOptimize(Import::ImportStory(file.stories.front(), "hostile", warnings));
         } catch (const std::exception&) {
         }

@@ -4,6 +4,7 @@
 #include "document/TarnDataModel.h"
 #include "import/StoryImport.h"
 #include "import/TwineFile.h"
+#include "messages/Translator.h"
 
 #include <boost/algorithm/string/case_conv.hpp>
 
@@ -64,10 +65,10 @@ int RunImport(const Options& options, std::ostream& errors)
         throw std::runtime_error(options.output + ": the book would replace the story it is made from; name another file");
     }
     const Import::TwineFile file = Import::ReadTwineFile(options.book);
-    std::vector<std::string> warnings = file.warnings;
+    Import::ImportWarnings warnings = file.warnings;
     TarnViewModel::BookFileContents contents = Import::ImportStory(ChosenStory(file, options.story), options.book, warnings);
-    for (const std::string& warning : warnings) {
-        errors << "brindle: warning: " << warning << '\n';
+    for (const Messages::Message& warning : warnings) {
+        errors << "brindle: warning: " << Messages::Translated(warning) << '\n';
     }
     TarnViewModel::TarnDataModel model;
     model.OpenImported(std::move(contents));

@@ -4,6 +4,7 @@
 #include "controllers/SectionSelection.h"
 #include "document/TarnDataModel.h"
 #include "graph/SectionLabel.h"
+#include "messages/Translator.h"
 
 namespace TarnViewModel {
 
@@ -82,7 +83,7 @@ void BookOutlineController::ShowSection(const Section& section)
 
 void BookOutlineController::ShowEmptySlot(std::uint32_t number)
 {
-    view_->SetOutlineEntry(number, std::to_wstring(number) + L" <Empty>", {255, 255, 255}, false);
+    view_->SetOutlineEntry(number, Messages::TranslatedWide(BRINDLE_TEXT("Outline", "%1 <Empty>").Arg(number)), {255, 255, 255}, false);
 }
 
 void BookOutlineController::SelectIfCurrent(std::uint32_t oldNumber, std::uint32_t shown)

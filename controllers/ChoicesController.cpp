@@ -5,6 +5,7 @@
 #include "document/TarnDataModel.h"
 #include "export/FormatChoice.h"
 #include "graph/SectionLabel.h"
+#include "messages/Translator.h"
 
 #include <algorithm>
 
@@ -65,7 +66,7 @@ ChoicesController::ChoicesController(TarnDataModel& model, SectionSelection& sel
 std::wstring ChoicesController::DisplayText(const Choice& choice) const
 {
     const std::wstring text = FormatChoice(choice.text, choice.destination, model_.GetChoiceFormat()).text;
-    return choice.hidden ? L"*hidden* " + text : text;
+    return choice.hidden ? Messages::TranslatedWide(BRINDLE_TEXT("Choices", "*hidden* %1").Arg(text)) : text;
 }
 
 void ChoicesController::Clear(bool enable)

@@ -5,6 +5,7 @@
 #include "document/TarnDataModel.h"
 #include "export/FormatChoice.h"
 #include "graph/TarnDataModelException.h"
+#include "messages/Translator.h"
 
 #include <unordered_map>
 
@@ -78,7 +79,7 @@ void PlayController::Follow(const Uuid& id)
     const StoryGraph& graph = model_.GetStoryGraph();
     const Choice& choice = graph.GetChoice(id);
     if (path_.empty() || choice.source != numbers_[current_]) {
-        throw TarnDataModelException("The choice is not one of the section being played");
+        throw TarnDataModelException(BRINDLE_TEXT("PlayController", "The choice is not one of the section being played"));
     }
     const Section& destination = graph.GetSection(choice.destination);
     path_.resize(current_ + 1);
@@ -141,7 +142,8 @@ void PlayController::BookChanged()
     for (std::size_t step = 0; step < path_.size(); ++step) {
         const auto found = numberOf.find(path_[step]);
         if (found == numberOf.end()) {
-            note_ = L"Section " + std::to_wstring(numbers_[step]) + L" was removed from the book, so the path ends before it.";
+            note_ = Messages::TranslatedWide(
+                BRINDLE_TEXT("Play", "Section %1 was removed from the book, so the path ends before it.").Arg(numbers_[step]));
             path_.resize(step);
             numbers_.resize(step);
             break;

@@ -4,6 +4,7 @@
 #include "analysis/BookCheck.h"
 #include "controllers/BookChanges.h"
 #include "document/TarnDataModel.h"
+#include "messages/Translator.h"
 
 #include <algorithm>
 
@@ -11,14 +12,9 @@ namespace TarnViewModel {
 
 namespace {
 
-std::wstring Number(std::uint32_t number)
+std::wstring Text(Messages::Message message)
 {
-    return std::to_wstring(number);
-}
-
-std::wstring Choices(std::uint32_t count)
-{
-    return count == 1 ? L"a choice" : Number(count) + L" choices";
+    return Messages::TranslatedWide(message);
 }
 
 }  // namespace
@@ -95,27 +91,24 @@ void ProblemsController::Check()
 std::vector<ProblemRow> ProblemsController::RowsOf(const Analysis::CheckReport& report)
 {
     std::vector<ProblemRow> rows;
-    const auto sections = [&rows](ProblemKind kind, const std::vector<std::uint32_t>& numbers, const auto& text) {
+    const auto sections = [&rows](ProblemKind kind, const std::vector<std::uint32_t>& numbers, const Messages::Message& text) {
         for (const std::uint32_t number : numbers) {
-            rows.push_back({kind, number, text(Number(number))});
+            rows.push_back({kind, number, Text(Messages::Message(text).Arg(number))});
         }
     };
-    const auto links = [&rows](ProblemKind kind, const std::vector<Analysis::ChoiceLink>& found, const auto& text) {
+    const auto links = [&rows](ProblemKind kind, const std::vector<Analysis::ChoiceLink>& found, const Messages::Message& text) {
         for (const Analysis::ChoiceLink& link : found) {
-            rows.push_back({kind, link.source, L"Section " + Number(link.source) + L" has " + text(link)});
+            rows.push_back({kind, link.source, Text(Messages::Message(text).Arg(link.source).Arg(link.destination).Count(link.count))});
         }
     };
-    sections(ProblemKind::Unreachable, report.unreachable,
-             [](const std::wstring& number) { return L"No path from section 1 reaches section " + number; });
-    sections(ProblemKind::EmptySlot, report.emptySlots,
-             [](const std::wstring& number) { return L"Section " + number + L" is an empty slot"; });
+    sections(ProblemKind::Unreachable, report.unreachable, BRINDLE_TEXT("Problems", "No path from section 1 reaches section %1"));
+    sections(ProblemKind::EmptySlot, report.emptySlots, BRINDLE_TEXT("Problems", "Section %1 is an empty slot"));
     links(ProblemKind::ChoiceToEmptySlot, report.choicesToEmptySlots,
-          [](const Analysis::ChoiceLink& link) { return Choices(link.count) + L" to the empty slot " + Number(link.destination); });
-    sections(ProblemKind::EmptyText, report.emptyText, [](const std::wstring& number) { return L"Section " + number + L" has no text"; });
+          BRINDLE_COUNTED_TEXT("Problems", "Section %1 has %n choice(s) to the empty slot %2"));
+    sections(ProblemKind::EmptyText, report.emptyText, BRINDLE_TEXT("Problems", "Section %1 has no text"));
     links(ProblemKind::RepeatedChoice, report.duplicateChoices,
-          [](const Analysis::ChoiceLink& link) { return Number(link.count) + L" choices to section " + Number(link.destination); });
-    sections(ProblemKind::Ending, report.endings,
-             [](const std::wstring& number) { return L"Section " + number + L" is an ending: confirm that it should be"; });
+          BRINDLE_COUNTED_TEXT("Problems", "Section %1 has %n choices to section %2"));
+    sections(ProblemKind::Ending, report.endings, BRINDLE_TEXT("Problems", "Section %1 is an ending: confirm that it should be"));
     return rows;
 }
 

@@ -3,6 +3,7 @@
 
 #include "controllers/SectionSelection.h"
 #include "document/TarnDataModel.h"
+#include "messages/Translator.h"
 
 namespace TarnViewModel {
 
@@ -77,7 +78,7 @@ SectionPropertiesController::SectionPropertiesController(TarnDataModel& model, S
     connections_.emplace_back(selection_.ConnectSectionDeselected([this](std::uint32_t number) {
         view_->EnableProperties(false);
         view_->ShowSectionNumber(number);
-        view_->ShowSummary(L"Empty Section");
+        view_->ShowSummary(Messages::TranslatedWide(BRINDLE_TEXT("SectionView", "Empty Section")));
     }));
     connections_.emplace_back(
         model_.ConnectSectionUpdated([this](std::uint32_t oldNumber, const Section& section, SectionProperty property) {

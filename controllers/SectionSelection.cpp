@@ -80,7 +80,7 @@ void SectionSelection::GoToSection(std::uint32_t number)
 {
     CheckSectionNumber(number);
     if (!model_.GetStoryGraph().HasSection(number)) {
-        throw TarnDataModelException("There is no section " + std::to_string(number) + " in this book.");
+        throw TarnDataModelException(BRINDLE_TEXT("SectionSelection", "There is no section %1 in this book.").Arg(number));
     }
     SetCurrentSection(number);
 }

@@ -3,6 +3,7 @@
 
 #include "document/LanguageTag.h"
 #include "document/TarnDataModel.h"
+#include "messages/Translator.h"
 #include "spelling/DictionaryCatalog.h"
 #include "spelling/SpellChecker.h"
 
@@ -63,9 +64,11 @@ void SpellCheckController::Reload()
                 return;
             }
             if (!checker) {
-                Tell(language, L"No spelling dictionary for the language \"" + language +
-                                   L"\" is installed, so spelling is not checked. Install a Hunspell dictionary for it, "
-                                   L"such as one of Debian's hunspell packages.");
+                Tell(language,
+                     Messages::TranslatedWide(BRINDLE_TEXT("SpellCheck", "No spelling dictionary for the language \"%1\" is installed, so "
+                                                                         "spelling is not checked. Install a Hunspell dictionary for "
+                                                                         "it, such as one of Debian's hunspell packages.")
+                                                  .Arg(language)));
                 return;
             }
             Use(std::move(checker));

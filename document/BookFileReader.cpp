@@ -192,8 +192,11 @@ private:
         const std::uint64_t size = SizeInFile(contents.graph) +
                                    BookWideSizeInFile(contents.title, contents.details, contents.footer, contents.choiceFormat, fonts);
         if (size > LargestBookFile) {
-            throw BookLimitException("Cannot open \"" + fileName_ + "\": saved, the book would take " + Megabytes(size) +
-                                     ", more than the " + Megabytes(LargestBookFile) + " a book may take.");
+            throw BookLimitException(
+                BRINDLE_TEXT("BookLimits", "Cannot open \"%1\": saved, the book would take %2, more than the %3 a book may take.")
+                    .Arg(fileName_)
+                    .Arg(Megabytes(size))
+                    .Arg(Megabytes(LargestBookFile)));
         }
     }
 
@@ -228,8 +231,10 @@ private:
     {
         VisitChildren(sectionNode.child("choices"), "choice", [&](const XmlNode& node) {
             if (graph.ChoiceCount(source) >= MostChoicesInSection) {
-                throw BookLimitException(Where(node) + ": section " + std::to_string(source) + " has more than " +
-                                         std::to_string(MostChoicesInSection) + " choices, the most a section may have.");
+                throw BookLimitException(BRINDLE_TEXT("BookLimits", "%1: section %2 has more than %3 choices, the most a section may have.")
+                                             .Arg(Where(node))
+                                             .Arg(source)
+                                             .Arg(MostChoicesInSection));
             }
             Choice choice;
             choice.source = source;

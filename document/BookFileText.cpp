@@ -27,8 +27,9 @@ namespace {
 
 [[noreturn]] void RefuseTooLarge(const std::string& fileName)
 {
-    throw BookLimitException("Cannot open \"" + fileName + "\": the file is larger than " + Megabytes(LargestBookFile) +
-                             ", the most a book may take.");
+    throw BookLimitException(BRINDLE_TEXT("BookLimits", "Cannot open \"%1\": the file is larger than %2, the most a book may take.")
+                                 .Arg(fileName)
+                                 .Arg(Megabytes(LargestBookFile)));
 }
 
 // What the system says about the failed call, after "read error: ".

@@ -27,15 +27,16 @@ void CheckBookGrowth(std::uint64_t before, std::uint64_t after)
 
 void RefuseGrowthPastLimit()
 {
-    throw BookLimitException("This change would make the book take more than the " + Megabytes(LargestBookFile) +
-                             " a book may take. Nothing was changed.");
+    throw BookLimitException(
+        BRINDLE_TEXT("BookLimits", "This change would make the book take more than the %1 a book may take. Nothing was changed.")
+            .Arg(Megabytes(LargestBookFile)));
 }
 
 void CheckRoomForChoice(std::uint32_t section, std::size_t count)
 {
     if (count >= MostChoicesInSection) {
-        throw BookLimitException("Section " + std::to_string(section) + " already has " + std::to_string(count) +
-                                 " choices, the most a section may have.");
+        throw BookLimitException(
+            BRINDLE_TEXT("BookLimits", "Section %1 already has %2 choices, the most a section may have.").Arg(section).Arg(count));
     }
 }
 

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "messages/MessageError.h"
+
 #include <cstddef>
 #include <cstdint>
-#include <stdexcept>
 #include <string>
 
 namespace TarnViewModel {
@@ -16,9 +17,9 @@ inline constexpr std::uint64_t LargestBookFile = 64'000'000;
 inline constexpr std::size_t MostChoicesInSection = 1000;
 
 // A book, or a change to one, beyond what a book may hold; the message says which limit.
-class BookLimitException : public std::runtime_error {
+class BookLimitException : public Messages::MessageError {
 public:
-    using std::runtime_error::runtime_error;
+    using Messages::MessageError::MessageError;
 };
 
 // A size in megabytes to one decimal, rounded up, as "65.2 MB".

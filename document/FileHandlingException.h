@@ -1,20 +1,22 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "messages/MessageError.h"
+
 #include <stdexcept>
 #include <string>
 
 namespace TarnViewModel {
 
 // A book file that cannot be used at all; the message begins with a fixed English text.
-class FileHandlingException : public std::runtime_error {
+class FileHandlingException : public Messages::MessageError {
 public:
-    explicit FileHandlingException(const std::string& message) : std::runtime_error(message) {}
+    using Messages::MessageError::MessageError;
 
     // For a path where there is neither a file nor a folder.
     static FileHandlingException NothingAt(const std::string& fileName)
     {
-        return FileHandlingException("Cannot open file \"" + fileName + "\": there is no such file");
+        return FileHandlingException(BRINDLE_TEXT("FileHandling", "Cannot open file \"%1\": there is no such file").Arg(fileName));
     }
 };
 

@@ -16,7 +16,8 @@ std::uint32_t CappedSectionNumber(std::uint32_t number)
 void CheckSectionNumber(std::uint32_t number)
 {
     if (number < 1 || number > TarnDataModel::HighestNumber) {
-        throw TarnDataModelException("Section number must be between 1 and 10000");
+        throw TarnDataModelException(
+            BRINDLE_TEXT("SectionNumbers", "Section number must be between 1 and %1").Arg(TarnDataModel::HighestNumber));
     }
 }
 

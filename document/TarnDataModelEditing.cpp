@@ -95,7 +95,7 @@ void TarnDataModel::DeleteChoices(const std::vector<Uuid>& ids)
     for (const Uuid& id : ids) {
         graph_.GetChoice(id);
         if (!seen.insert(id).second) {
-            throw TarnDataModelException("Choice is listed more than once");
+            throw TarnDataModelException(BRINDLE_TEXT("TarnDataModel", "Choice is listed more than once"));
         }
     }
     auto composite = std::make_unique<CompositeCommand>();

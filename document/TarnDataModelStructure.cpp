@@ -34,7 +34,7 @@ void TarnDataModel::RaiseEmptySlotsRemovedDownTo(std::uint32_t highest)
 void TarnDataModel::AddSection(const Section& section)
 {
     if (graph_.HasSection(section.number)) {
-        throw TarnDataModelException("Section with this number already exists");
+        throw TarnDataModelException(BRINDLE_TEXT("TarnDataModel", "Section with this number already exists"));
     }
     const std::uint64_t size = SizeInFile(section);
     CheckGrowth(static_cast<std::int64_t>(size));
@@ -54,7 +54,7 @@ void TarnDataModel::DeleteSection(const Section& section)
     graph_.VisitChoicesOfSections({section.number}, [&attached](const Choice&) { attached = true; });
     if (attached) {
         // Removing it would leave choices that lead nowhere.
-        throw TarnDataModelException("Section cannot be deleted while choices lead from or into it");
+        throw TarnDataModelException(BRINDLE_TEXT("TarnDataModel", "Section cannot be deleted while choices lead from or into it"));
     }
     bulkChangeBegins_();
     const std::uint32_t highest = graph_.LastSectionNumber();
@@ -217,8 +217,8 @@ void TarnDataModel::SetAuthor(const std::wstring& author)
 void TarnDataModel::SetLanguage(const std::wstring& language)
 {
     if (!IsLanguageTag(language)) {
-        throw TarnDataModelException("\"" + boost::locale::conv::utf_to_utf<char>(language) +
-                                     "\" is not a language tag. Write one such as \"en\", \"en-GB\" or \"fr-CA\".");
+        throw TarnDataModelException(
+            BRINDLE_TEXT("TarnDataModel", "\"%1\" is not a language tag. Write one such as \"en\", \"en-GB\" or \"fr-CA\".").Arg(language));
     }
     CheckBookWideGrowth(LineSizeInFile(details_.language), LineSizeInFile(language));
     details_.language = language;

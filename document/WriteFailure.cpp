@@ -6,38 +6,38 @@
 
 namespace TarnViewModel {
 
-std::string WriteFailureReason(int error)
+Messages::Message WriteFailureReason(int error)
 {
     const std::string system = std::strerror(error);
     switch (error) {
     case ENOSPC:
-        return "the disk is full (" + system + ")";
+        return BRINDLE_TEXT("WriteFailure", "the disk is full (%1)").Arg(system);
     case EDQUOT:
-        return "your share of the disk is used up (" + system + ")";
+        return BRINDLE_TEXT("WriteFailure", "your share of the disk is used up (%1)").Arg(system);
     case EROFS:
-        return "the disk is read-only (" + system + ")";
+        return BRINDLE_TEXT("WriteFailure", "the disk is read-only (%1)").Arg(system);
     case EACCES:
     case EPERM:
-        return "the folder is read-only, or not yours to write in (" + system + ")";
+        return BRINDLE_TEXT("WriteFailure", "the folder is read-only, or not yours to write in (%1)").Arg(system);
     case ENOENT:
-        return "the folder does not exist (" + system + ")";
+        return BRINDLE_TEXT("WriteFailure", "the folder does not exist (%1)").Arg(system);
     case ENOTDIR:
-        return "part of the path is not a folder (" + system + ")";
+        return BRINDLE_TEXT("WriteFailure", "part of the path is not a folder (%1)").Arg(system);
     case EFBIG:
-        return "the file would be larger than this system allows (" + system + ")";
+        return BRINDLE_TEXT("WriteFailure", "the file would be larger than this system allows (%1)").Arg(system);
     case EIO:
-        return "the disk could not be written (" + system + ")";
+        return BRINDLE_TEXT("WriteFailure", "the disk could not be written (%1)").Arg(system);
     case ENXIO:
-        return "no program is reading from it (" + system + ")";
+        return BRINDLE_TEXT("WriteFailure", "no program is reading from it (%1)").Arg(system);
     case 0:
-        return "the system gave no reason";
+        return BRINDLE_TEXT("WriteFailure", "the system gave no reason");
     default:
-        return system;
+        return Messages::Verbatim(system);
     }
 }
 
 FileWriteException::FileWriteException(const std::string& fileName, int error)
-    : std::runtime_error("Cannot write \"" + fileName + "\": " + WriteFailureReason(error) + ".")
+    : Messages::MessageError(BRINDLE_TEXT("WriteFailure", "Cannot write \"%1\": %2.").Arg(fileName).Arg(WriteFailureReason(error)))
 {}
 
 }  // namespace TarnViewModel

@@ -24,9 +24,9 @@ QRectF FooterBox(const FlowchartScene& scene, const FlowchartFonts& fonts)
     return QRectF(0.0, scene.graphHeight + 2 * ChartMargin, std::max<double>(footer.width(), scene.graphWidth), footer.height());
 }
 
-std::string WriteFailure(const QString& path, const QString& reason)
+Messages::Message WriteFailure(const QString& path, const QString& reason)
 {
-    return QStringLiteral("The flowchart could not be saved as %1: %2").arg(path, reason).toStdString();
+    return BRINDLE_TEXT("FlowchartImage", "The flowchart could not be saved as %1: %2").Arg(path.toStdString()).Arg(reason.toStdString());
 }
 
 }  // namespace
@@ -34,7 +34,7 @@ std::string WriteFailure(const QString& path, const QString& reason)
 ImageType ImageTypeForFilter(int filterIndex)
 {
     if (filterIndex < 1 || filterIndex > 4) {
-        throw UnexpectedValueException("Unknown type");
+        throw UnexpectedValueException(BRINDLE_TEXT("FlowchartImage", "Unknown type"));
     }
     return static_cast<ImageType>(filterIndex);
 }
@@ -59,11 +59,10 @@ QImage RenderFlowchartImage(const FlowchartScene& scene, const FlowchartFonts& f
         image = QImage(size, QImage::Format_RGB32);
     }
     if (image.isNull()) {
-        throw ImageExportException(QStringLiteral("The flowchart image of %1 by %2 pixels is too large to make. "
-                                                  "Zoom out and export it again.")
-                                       .arg(size.width())
-                                       .arg(size.height())
-                                       .toStdString());
+        throw ImageExportException(
+            BRINDLE_TEXT("FlowchartImage", "The flowchart image of %1 by %2 pixels is too large to make. Zoom out and export it again.")
+                .Arg(size.width())
+                .Arg(size.height()));
     }
     image.fill(Qt::white);
     QPainter painter(&image);

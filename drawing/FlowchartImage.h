@@ -12,9 +12,9 @@
 namespace Drawing {
 
 // An image that could not be made or written.
-class ImageExportException : public std::runtime_error {
+class ImageExportException : public Messages::MessageError {
 public:
-    using std::runtime_error::runtime_error;
+    using Messages::MessageError::MessageError;
 };
 
 // The image types of the export dialog, by its one-based filter index.

@@ -23,7 +23,7 @@ int WriteToDevice(GifFileType* gif, const GifByteType* data, int length)
 
 [[noreturn]] void Fail(int error)
 {
-    throw ImageExportException(std::string("The GIF image could not be written: ") + GifErrorString(error));
+    throw ImageExportException(BRINDLE_TEXT("GifWriter", "The GIF image could not be written: %1").Arg(GifErrorString(error)));
 }
 
 struct GifCloser {
@@ -43,7 +43,9 @@ struct MapFreer {
 void WriteGif(const QImage& image, QIODevice& device)
 {
     if (image.width() > MaximumSide || image.height() > MaximumSide) {
-        throw ImageExportException("A GIF image can be at most 65535 pixels wide and high. Zoom out and export it again.");
+        throw ImageExportException(
+            BRINDLE_TEXT("GifWriter", "A GIF image can be at most %1 pixels wide and high. Zoom out and export it again.")
+                .Arg(MaximumSide));
     }
     const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
     const int width = rgb.width();

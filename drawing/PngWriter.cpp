@@ -75,7 +75,8 @@ void WritePng(const QImage& image, QIODevice& device)
     }
     png_destroy_write_struct(&png, &info);
     if (!written) {
-        throw ImageExportException("The PNG image could not be written: " + (error.empty() ? std::string("out of memory") : error));
+        throw ImageExportException(BRINDLE_TEXT("PngWriter", "The PNG image could not be written: %1")
+                                       .Arg(error.empty() ? BRINDLE_TEXT("PngWriter", "out of memory") : Messages::Verbatim(error)));
     }
 }
 

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <stdexcept>
+#include "messages/MessageError.h"
 
 namespace Drawing {
 
 // A value that no caller can give, such as an image type beyond the dialog's filters or a
 // property the grids do not have.
-class UnexpectedValueException : public std::runtime_error {
+class UnexpectedValueException : public Messages::MessageError {
 public:
-    using std::runtime_error::runtime_error;
+    using Messages::MessageError::MessageError;
 };
 
 }  // namespace Drawing

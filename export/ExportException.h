@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <stdexcept>
+#include "messages/MessageError.h"
 
 namespace TarnViewModel {
 
 // An export whose file could not be created or written.
-class ExportException : public std::runtime_error {
+class ExportException : public Messages::MessageError {
 public:
-    using std::runtime_error::runtime_error;
+    using Messages::MessageError::MessageError;
 };
 
 }  // namespace TarnViewModel

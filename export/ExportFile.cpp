@@ -41,14 +41,9 @@ struct CrLfFilter : boost::iostreams::multichar_output_filter {
     }
 };
 
-std::string Message(const char* what, const std::wstring& path)
+Messages::Message CannotWrite(const std::wstring& path, int error)
 {
-    return std::string(what) + " \"" + NativePath(path) + "\".";
-}
-
-std::string Message(const char* what, const std::wstring& path, int error)
-{
-    return std::string(what) + " \"" + NativePath(path) + "\": " + WriteFailureReason(error) + ".";
+    return BRINDLE_TEXT("ExportFile", "Cannot write the file \"%1\": %2.").Arg(NativePath(path)).Arg(WriteFailureReason(error));
 }
 
 }  // namespace
@@ -64,7 +59,7 @@ struct ExportFile::FileSink : boost::iostreams::sink {
         if (!file->file_.Stream().write(text, size)) {
             file->error_ = errno;
             file->dropping_ = true;
-            throw ExportException(Message("Cannot write the file", file->path_, file->error_));
+            throw ExportException(CannotWrite(file->path_, file->error_));
         }
         return size;
     }
@@ -72,13 +67,16 @@ struct ExportFile::FileSink : boost::iostreams::sink {
 };
 
 ExportFile::ExportFile(const std::wstring& path, ReplacingFile::Sync sync, LineEnds lineEnds)
-    : path_(path), file_(
-                       NativePath(path),
-                       [path](ReplacingFile::Stage stage, int error) {
-                           throw ExportException(Message(
-                               stage == ReplacingFile::Stage::Create ? "Cannot create the file" : "Cannot write the file", path, error));
-                       },
-                       sync)
+    : path_(path),
+      file_(
+          NativePath(path),
+          [path](ReplacingFile::Stage stage, int error) {
+              throw ExportException(stage == ReplacingFile::Stage::Create ? BRINDLE_TEXT("ExportFile", "Cannot create the file \"%1\": %2.")
+                                                                                .Arg(NativePath(path))
+                                                                                .Arg(WriteFailureReason(error))
+                                                                          : CannotWrite(path, error));
+          },
+          sync)
 {
     if (lineEnds == LineEnds::CrLf) {
         stream_.push(CrLfFilter());
@@ -98,7 +96,7 @@ void ExportFile::Close()
     stream_.flush();
     stream_.reset();
     if (dropping_) {
-        throw ExportException(Message("Cannot write the file", path_, error_));
+        throw ExportException(CannotWrite(path_, error_));
     }
     file_.Commit();
 }
@@ -107,7 +105,7 @@ void RefuseExportOverBook(const std::wstring& output, const std::wstring& book)
 {
     std::error_code error;
     if (!book.empty() && std::filesystem::equivalent(NativePath(output), NativePath(book), error)) {
-        throw ExportException(Message("Cannot export over the book itself:", output));
+        throw ExportException(BRINDLE_TEXT("ExportFile", "Cannot export over the book itself: \"%1\".").Arg(NativePath(output)));
     }
 }
 

@@ -24,9 +24,9 @@ FileDescriptor OpenFolder(const std::string& path)
     return FileDescriptor(open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
 }
 
-ExportException Failure(const char* what, const std::string& path, int error)
+ExportException Failure(Messages::Message&& what, const std::string& path, int error)
 {
-    return ExportException(std::string(what) + " \"" + path + "\": " + std::strerror(error) + ".");
+    return ExportException(std::move(what).Arg(path).Arg(std::strerror(error)));
 }
 
 }  // namespace
@@ -35,13 +35,13 @@ StagedFolder::StagedFolder(const std::wstring& target) : target_(NativePath(targ
 {
     std::string pattern = (fs::path(target_) / ".brindle-export-XXXXXX").string();
     if (mkdtemp(pattern.data()) == nullptr) {
-        throw Failure("Cannot write into the folder", target_, errno);
+        throw Failure(BRINDLE_TEXT("StagedFolder", "Cannot write into the folder \"%1\": %2."), target_, errno);
     }
     staging_ = pattern;
     if (mkdir((fs::path(staging_) / "replaced").c_str(), 0700) != 0) {
         const int error = errno;
         rmdir(staging_.c_str());
-        throw Failure("Cannot write into the folder", target_, error);
+        throw Failure(BRINDLE_TEXT("StagedFolder", "Cannot write into the folder \"%1\": %2."), target_, error);
     }
 }
 
@@ -61,13 +61,13 @@ void StagedFolder::Commit()
 {
     const FileDescriptor staging = OpenFolder(staging_);
     if (staging.Get() < 0 || syncfs(staging.Get()) != 0) {
-        throw Failure("Cannot write into the folder", target_, errno);
+        throw Failure(BRINDLE_TEXT("StagedFolder", "Cannot write into the folder \"%1\": %2."), target_, errno);
     }
     // A folder in the way would stop the move half-way, so it is found first.
     for (const std::string& name : names_) {
         struct stat status {};
         if (fstatat(AT_FDCWD, (fs::path(target_) / name).c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(status.st_mode)) {
-            throw Failure("Cannot replace", (fs::path(target_) / name).string(), EISDIR);
+            throw Failure(BRINDLE_TEXT("StagedFolder", "Cannot replace \"%1\": %2."), (fs::path(target_) / name).string(), EISDIR);
         }
     }
     MoveIn();
@@ -79,7 +79,7 @@ void StagedFolder::MoveIn()
     const FileDescriptor staging = OpenFolder(staging_);
     const FileDescriptor replaced = OpenFolder((fs::path(staging_) / "replaced").string());
     if (target.Get() < 0 || staging.Get() < 0 || replaced.Get() < 0) {
-        throw Failure("Cannot write into the folder", target_, errno);
+        throw Failure(BRINDLE_TEXT("StagedFolder", "Cannot write into the folder \"%1\": %2."), target_, errno);
     }
     std::vector<const std::string*> setAside;
     std::vector<const std::string*> movedIn;
@@ -107,7 +107,7 @@ void StagedFolder::MoveIn()
     for (const std::string* name : setAside) {
         renameat(replaced.Get(), name->c_str(), target.Get(), name->c_str());
     }
-    throw Failure("Cannot move the new files into", target_, error);
+    throw Failure(BRINDLE_TEXT("StagedFolder", "Cannot move the new files into \"%1\": %2."), target_, error);
 }
 
 }  // namespace TarnViewModel

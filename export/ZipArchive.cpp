@@ -15,9 +15,9 @@ struct ZipArchive::Entries {
 
 namespace {
 
-[[noreturn]] void Fail(const char* what, const std::string& reason)
+[[noreturn]] void Fail(Messages::Message&& what, const std::string& reason)
 {
-    throw ExportException(std::string(what) + ": " + reason + ".");
+    throw ExportException(std::move(what).Arg(reason));
 }
 
 // The reason in a libzip error of ours, which is let go of.
@@ -36,13 +36,13 @@ ZipArchive::ZipArchive(std::time_t modified) : modified_(modified), entries_(std
     zip_error_init(&error);
     buffer_ = zip_source_buffer_create(nullptr, 0, 0, &error);
     if (buffer_ == nullptr) {
-        Fail("Cannot start the archive", Reason(error));
+        Fail(BRINDLE_TEXT("ZipArchive", "Cannot start the archive: %1."), Reason(error));
     }
     archive_ = zip_open_from_source(buffer_, ZIP_TRUNCATE, &error);
     if (archive_ == nullptr) {
         zip_source_free(buffer_);
         buffer_ = nullptr;
-        Fail("Cannot start the archive", Reason(error));
+        Fail(BRINDLE_TEXT("ZipArchive", "Cannot start the archive: %1."), Reason(error));
     }
     // The archive lets go of the buffer when it closes; the buffer holds the bytes after.
     zip_source_keep(buffer_);
@@ -73,36 +73,36 @@ void ZipArchive::Add(const std::string& name, std::string contents, bool compres
     const std::string& kept = entries_->contents.emplace_back(std::move(contents));
     zip_source_t* source = zip_source_buffer(archive_, kept.data(), kept.size(), 0);
     if (source == nullptr) {
-        Fail("Cannot add to the archive", zip_strerror(archive_));
+        Fail(BRINDLE_TEXT("ZipArchive", "Cannot add to the archive: %1."), zip_strerror(archive_));
     }
     const zip_int64_t index = zip_file_add(archive_, name.c_str(), source, ZIP_FL_ENC_UTF_8);
     if (index < 0) {
         zip_source_free(source);
-        Fail("Cannot add to the archive", zip_strerror(archive_));
+        Fail(BRINDLE_TEXT("ZipArchive", "Cannot add to the archive: %1."), zip_strerror(archive_));
     }
     const auto entry = static_cast<zip_uint64_t>(index);
     if (zip_set_file_compression(archive_, entry, compressed ? ZIP_CM_DEFLATE : ZIP_CM_STORE, 0) != 0 ||
         zip_file_set_mtime(archive_, entry, modified_, 0) != 0) {
-        Fail("Cannot add to the archive", zip_strerror(archive_));
+        Fail(BRINDLE_TEXT("ZipArchive", "Cannot add to the archive: %1."), zip_strerror(archive_));
     }
 }
 
 std::string ZipArchive::Bytes()
 {
     if (zip_close(archive_) != 0) {
-        Fail("Cannot write the archive", zip_strerror(archive_));
+        Fail(BRINDLE_TEXT("ZipArchive", "Cannot write the archive: %1."), zip_strerror(archive_));
     }
     archive_ = nullptr;
     zip_stat_t stat;
     zip_stat_init(&stat);
     if (zip_source_stat(buffer_, &stat) != 0 || zip_source_open(buffer_) != 0) {
-        Fail("Cannot read the archive back", zip_error_strerror(zip_source_error(buffer_)));
+        Fail(BRINDLE_TEXT("ZipArchive", "Cannot read the archive back: %1."), zip_error_strerror(zip_source_error(buffer_)));
     }
     std::string bytes(static_cast<std::size_t>(stat.size), '\0');
     const zip_int64_t read = zip_source_read(buffer_, bytes.data(), bytes.size());
     zip_source_close(buffer_);
     if (read < 0 || static_cast<zip_uint64_t>(read) != stat.size) {
-        Fail("Cannot read the archive back", zip_error_strerror(zip_source_error(buffer_)));
+        Fail(BRINDLE_TEXT("ZipArchive", "Cannot read the archive back: %1."), zip_error_strerror(zip_source_error(buffer_)));
     }
     entries_->contents.clear();
     return bytes;

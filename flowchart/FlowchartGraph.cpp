@@ -141,7 +141,7 @@ void FlowchartGraph::Layout(const NodeCallback& onNode, const EdgeCallback& onEd
         Set(graph_, "mclimit", "0.3");
     }
     if (gvLayout(context_, graph_, "dot") != 0) {
-        throw FlowchartLayoutException("The flowchart could not be laid out.");
+        throw FlowchartLayoutException(BRINDLE_TEXT("FlowchartGraph", "The flowchart could not be laid out."));
     }
     const boxf box = GD_bb(graph_);
     onSize(static_cast<int>(box.UR.x * scaleX_), static_cast<int>(box.UR.y * scaleY_));

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "graph/Uuid.h"
+#include "messages/MessageError.h"
 
 #include <cstdint>
 #include <functional>
@@ -35,9 +36,9 @@ struct EdgeRoute {
 };
 
 // A layout that Graphviz could not make.
-class FlowchartLayoutException : public std::runtime_error {
+class FlowchartLayoutException : public Messages::MessageError {
 public:
-    using std::runtime_error::runtime_error;
+    using Messages::MessageError::MessageError;
 };
 
 // A Graphviz graph of the book: a node per section, an edge per choice. Layout runs "dot"

@@ -1,28 +1,28 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <stdexcept>
+#include "messages/MessageError.h"
 
 namespace GraphCore {
 
-class GraphCoreException : public std::runtime_error {
+class GraphCoreException : public Messages::MessageError {
 public:
-    using std::runtime_error::runtime_error;
+    using Messages::MessageError::MessageError;
 };
 
 class InvalidSectionException : public GraphCoreException {
 public:
-    InvalidSectionException() : GraphCoreException("Section not found") {}
+    InvalidSectionException() : GraphCoreException(BRINDLE_TEXT("GraphCore", "Section not found")) {}
 };
 
 class InvalidChoiceException : public GraphCoreException {
 public:
-    InvalidChoiceException() : GraphCoreException("Choice not found") {}
+    InvalidChoiceException() : GraphCoreException(BRINDLE_TEXT("GraphCore", "Choice not found")) {}
 };
 
 class AddChoiceException : public GraphCoreException {
 public:
-    AddChoiceException() : GraphCoreException("Could not add choice") {}
+    AddChoiceException() : GraphCoreException(BRINDLE_TEXT("GraphCore", "Could not add choice")) {}
 };
 
 }  // namespace GraphCore

@@ -9,11 +9,11 @@
 namespace TarnViewModel {
 
 namespace {
-constexpr const char* SectionMissing = "Section does not exist";
-constexpr const char* SectionNotVisitable = "Section cannot be visited - it does not exist";
+const Messages::Message SectionMissing = BRINDLE_TEXT("StoryGraph", "Section does not exist");
+const Messages::Message SectionNotVisitable = BRINDLE_TEXT("StoryGraph", "Section cannot be visited - it does not exist");
 }  // namespace
 
-const Section& StoryGraph::CheckedSection(std::uint32_t number, const char* message) const
+const Section& StoryGraph::CheckedSection(std::uint32_t number, const Messages::Message& message) const
 {
     auto found = sections_.find(number);
     if (found == sections_.end()) {
@@ -30,7 +30,7 @@ const StoryGraph::ChoiceOrder& StoryGraph::OrderOf(const Section& section) const
 void StoryGraph::AddSection(const Section& section)
 {
     if (sections_.contains(section.number)) {
-        throw TarnDataModelException("Section with this number already exists");
+        throw TarnDataModelException(BRINDLE_TEXT("StoryGraph", "Section with this number already exists"));
     }
     sections_.emplace(section.number, section);
     links_.AddVertex(section.id);
@@ -142,7 +142,7 @@ void StoryGraph::RenumberOrders(const ChoiceOrder& order, std::size_t from)
 void StoryGraph::AddChoice(const Choice& choice)
 {
     if (choices_.contains(choice.id)) {
-        throw TarnDataModelException("Choice with this id already exists");
+        throw TarnDataModelException(BRINDLE_TEXT("StoryGraph", "Choice with this id already exists"));
     }
     auto [source, destination] = CheckedEnds(choice);
     choices_.emplace(choice.id, choice);
@@ -155,7 +155,7 @@ const Choice& StoryGraph::GetChoice(const Uuid& id) const
 {
     auto found = choices_.find(id);
     if (found == choices_.end()) {
-        throw TarnDataModelException("Choice does not exist");
+        throw TarnDataModelException(BRINDLE_TEXT("StoryGraph", "Choice does not exist"));
     }
     return found->second;
 }
@@ -169,7 +169,7 @@ void StoryGraph::UpdateChoice(const Uuid& id, const Choice& choice)
 {
     auto found = choices_.find(id);
     if (found == choices_.end()) {
-        throw TarnDataModelException("Choice cannot be updated");
+        throw TarnDataModelException(BRINDLE_TEXT("StoryGraph", "Choice cannot be updated"));
     }
     auto [source, destination] = CheckedEnds(choice);
     // Callers never move a choice to another source; should one do so, the choice still
@@ -193,7 +193,7 @@ void StoryGraph::DeleteChoice(const Uuid& id)
 {
     auto found = choices_.find(id);
     if (found == choices_.end()) {
-        throw TarnDataModelException("Choice does not exist");
+        throw TarnDataModelException(BRINDLE_TEXT("StoryGraph", "Choice does not exist"));
     }
     ChoiceOrder& order = orders_.at(sections_.at(found->second.source).id);
     auto position = order.erase(std::find(order.begin(), order.end(), id));

@@ -5,6 +5,7 @@
 #include "graph/Numbering.h"
 #include "graph/Section.h"
 #include "graph/UuidGraph.h"
+#include "messages/Message.h"
 
 #include <cstdint>
 #include <functional>
@@ -91,7 +92,7 @@ private:
         std::vector<std::uint32_t> held_;
     };
 
-    const Section& CheckedSection(std::uint32_t number, const char* message) const;
+    const Section& CheckedSection(std::uint32_t number, const Messages::Message& message) const;
     const ChoiceOrder& OrderOf(const Section& section) const;
     std::pair<const Section*, const Section*> CheckedEnds(const Choice& choice) const;
     static std::size_t InsertInOrder(ChoiceOrder& order, const Uuid& id, std::int32_t position);

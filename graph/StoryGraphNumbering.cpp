@@ -21,7 +21,7 @@ void StoryGraph::UpdateSection(std::uint32_t number, const Section& section)
 {
     auto found = sections_.find(number);
     if (found == sections_.end()) {
-        throw TarnDataModelException("Section cannot be updated");
+        throw TarnDataModelException(BRINDLE_TEXT("StoryGraph", "Section cannot be updated"));
     }
     Section updated = section;
     updated.id = found->second.id;
@@ -61,7 +61,7 @@ void StoryGraph::Renumber(const std::vector<std::uint32_t>& numbers)
     std::vector<std::uint32_t> sorted = numbers;
     std::sort(sorted.begin(), sorted.end());
     if (std::adjacent_find(sorted.begin(), sorted.end()) != sorted.end()) {
-        throw TarnDataModelException("Numbering gives two sections the same number");
+        throw TarnDataModelException(BRINDLE_TEXT("StoryGraph", "Numbering gives two sections the same number"));
     }
     // The choices follow in one pass over them all, far cheaper than finding each section's
     // choices; a number that no section holds keeps its choices.

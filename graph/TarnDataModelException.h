@@ -1,15 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <stdexcept>
-#include <string>
+#include "messages/MessageError.h"
 
 namespace TarnViewModel {
 
-// Misuse of the story graph or the book document, with a fixed English message.
-class TarnDataModelException : public std::runtime_error {
+// A change the story graph or the book document refuses, such as a number already in use.
+class TarnDataModelException : public Messages::MessageError {
 public:
-    explicit TarnDataModelException(const std::string& message) : std::runtime_error(message) {}
+    using Messages::MessageError::MessageError;
 };
 
 }  // namespace TarnViewModel

@@ -1,18 +1,21 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "messages/MessageError.h"
+
 #include <cstddef>
-#include <stdexcept>
 #include <string>
 
 namespace Import {
 
 // A story that cannot be made into a book; the message names the file and, where there is
 // one, the line.
-class ImportException : public std::runtime_error {
+class ImportException : public Messages::MessageError {
 public:
-    ImportException(const std::string& fileName, std::size_t line, const std::string& reason)
-        : std::runtime_error("Cannot import \"" + fileName + "\"" + (line > 0 ? ", line " + std::to_string(line) : "") + ": " + reason)
+    ImportException(const std::string& fileName, std::size_t line, Messages::Message reason)
+        : Messages::MessageError(
+              line > 0 ? BRINDLE_TEXT("Import", "Cannot import \"%1\", line %2: %3").Arg(fileName).Arg(line).Arg(std::move(reason))
+                       : BRINDLE_TEXT("Import", "Cannot import \"%1\": %2").Arg(fileName).Arg(std::move(reason)))
     {}
 };
 

@@ -68,9 +68,9 @@ std::uint32_t NumberNamed(const std::string& name)
     return number <= TarnDataModel::HighestNumber ? number : 0;
 }
 
-std::string Where(const std::string& fileName, const TwinePassage& passage)
+Messages::Message Where(const std::string& fileName, const TwinePassage& passage, Messages::Message what)
 {
-    return "\"" + fileName + "\", line " + std::to_string(passage.line) + ": ";
+    return AtLine(fileName, passage.line, std::move(what));
 }
 
 std::vector<std::string> Lines(const std::string& text)
@@ -163,17 +163,20 @@ std::string WithoutLeadingBlankLines(const std::string& text)
     return text.substr(start);
 }
 
-ImportedPassage TwinePassageImported(const TwinePassage& passage, const std::string& fileName, std::vector<std::string>& warnings)
+ImportedPassage TwinePassageImported(const TwinePassage& passage, const std::string& fileName, ImportWarnings& warnings)
 {
     const LinkedText linked = ExtractLinks(WithoutLeadingBlankLines(passage.text), MostChoicesInSection);
     if (linked.more) {
         throw ImportException(fileName, passage.line,
-                              "passage \"" + passage.name + "\" has more than " + std::to_string(MostChoicesInSection) +
-                                  " links; a section may have at most " + std::to_string(MostChoicesInSection) + " choices");
+                              BRINDLE_TEXT("Import", "passage \"%1\" has more than %2 links; a section may have at most %2 choices")
+                                  .Arg(passage.name)
+                                  .Arg(MostChoicesInSection));
     }
     if (linked.unreadMacros > 0) {
-        warnings.push_back(Where(fileName, passage) + "passage \"" + passage.name +
-                           "\" goes on through macros that name the passage by code, not by a plain name; they make no choices");
+        warnings.push_back(Where(fileName, passage,
+                                 BRINDLE_TEXT("Import", "passage \"%1\" goes on through macros that name the passage by code, not by a "
+                                                        "plain name; they make no choices")
+                                     .Arg(passage.name)));
     }
     // A passage's name is what the author called it; a bare number says nothing more.
     ImportedPassage imported{&passage, EditorText(linked.text), AllDigits(passage.name) ? L"" : Wide(passage.name), {}};
@@ -188,15 +191,16 @@ ImportedPassage TwinePassageImported(const TwinePassage& passage, const std::str
 // What this program's Twee export keeps of each section beside Twine's data: in the
 // passage that holds it all, or, in files written before it, in each passage's metadata.
 ImportedPassage ImportPassage(const TwinePassage& passage, const boost::property_tree::ptree* kept, const std::string& fileName,
-                              std::vector<std::string>& warnings)
+                              ImportWarnings& warnings)
 {
     std::optional<boost::property_tree::ptree> metadata;
     if (kept == nullptr && !passage.metadata.empty()) {
         std::string reason;
         metadata = ParseJson(passage.metadata, reason);
         if (!metadata) {
-            warnings.push_back(Where(fileName, passage) + "the metadata of passage \"" + passage.name + "\" is not JSON (" + reason +
-                               "); it is left out");
+            warnings.push_back(Where(
+                fileName, passage,
+                BRINDLE_TEXT("Import", "the metadata of passage \"%1\" is not JSON (%2); it is left out").Arg(passage.name).Arg(reason)));
         } else if (const auto brindle = metadata->get_child_optional("brindle")) {
             kept = &*brindle;
         }
@@ -205,8 +209,10 @@ ImportedPassage ImportPassage(const TwinePassage& passage, const boost::property
         if (auto exported = ExportedPassage(passage, *kept)) {
             return std::move(*exported);
         }
-        warnings.push_back(Where(fileName, passage) + "passage \"" + passage.name +
-                           "\" was changed since it was exported; its links are read as Twine reads them");
+        warnings.push_back(
+            Where(fileName, passage,
+                  BRINDLE_TEXT("Import", "passage \"%1\" was changed since it was exported; its links are read as Twine reads them")
+                      .Arg(passage.name)));
     }
     return TwinePassageImported(passage, fileName, warnings);
 }
@@ -220,7 +226,7 @@ struct KeptData {
     std::map<std::string, boost::property_tree::ptree> sections;
 };
 
-KeptData ReadKeptData(const TwineStory& story, const TwinePassage* holder, const std::string& fileName, std::vector<std::string>& warnings)
+KeptData ReadKeptData(const TwineStory& story, const TwinePassage* holder, const std::string& fileName, ImportWarnings& warnings)
 {
     KeptData kept{story.author, story.language, {}};
     if (holder == nullptr) {
@@ -229,8 +235,10 @@ KeptData ReadKeptData(const TwineStory& story, const TwinePassage* holder, const
     std::string reason;
     const auto data = ParseJson(holder->text, reason);
     if (!data) {
-        warnings.push_back(Where(fileName, *holder) + "passage \"" + std::string(TweeSectionData) + "\" is not JSON (" + reason +
-                           "); the passages are read as Twine reads them");
+        warnings.push_back(Where(fileName, *holder,
+                                 BRINDLE_TEXT("Import", "passage \"%1\" is not JSON (%2); the passages are read as Twine reads them")
+                                     .Arg(TweeSectionData)
+                                     .Arg(reason)));
         return kept;
     }
     kept.author = JsonText(*data, "author");
@@ -322,19 +330,20 @@ std::uint64_t SizeInFile(const ImportedPassage& passage)
 void CheckBookSize(const std::string& fileName, std::size_t line, std::uint64_t size)
 {
     if (size > LargestBookFile) {
-        throw ImportException(fileName, line,
-                              "the story makes a book of more than " + Megabytes(LargestBookFile) + ", the most a book may take");
+        throw ImportException(
+            fileName, line,
+            BRINDLE_TEXT("Import", "the story makes a book of more than %1, the most a book may take").Arg(Megabytes(LargestBookFile)));
     }
 }
 
 [[noreturn]] void RefuseSize(const std::string& fileName, std::size_t sections)
 {
-    throw ImportException(fileName, 0,
-                          "the story needs " + std::to_string(sections) + " sections; a book holds at most " +
-                              std::to_string(TarnDataModel::HighestNumber));
+    throw ImportException(
+        fileName, 0,
+        BRINDLE_TEXT("Import", "the story needs %1 sections; a book holds at most %2").Arg(sections).Arg(TarnDataModel::HighestNumber));
 }
 
-BookDetails DetailsOf(const TwineStory& story, const KeptData& kept, const std::string& fileName, std::vector<std::string>& warnings)
+BookDetails DetailsOf(const TwineStory& story, const KeptData& kept, const std::string& fileName, ImportWarnings& warnings)
 {
     BookDetails details{Wide(kept.author), Wide(kept.language), NewId(), {}, {}};
     if (story.format != OwnStoryFormat || story.formatVersion != OwnStoryFormatVersion) {
@@ -347,8 +356,9 @@ BookDetails DetailsOf(const TwineStory& story, const KeptData& kept, const std::
     }
     if (!IsLanguageTag(details.language)) {
         if (!details.language.empty()) {
-            warnings.push_back("\"" + fileName + "\": \"" + kept.language + "\" is not a language tag; the book takes " +
-                               boost::locale::conv::utf_to_utf<char>(LocaleLanguageTag()));
+            warnings.push_back(InFile(
+                fileName,
+                BRINDLE_TEXT("Import", "\"%1\" is not a language tag; the book takes %2").Arg(kept.language).Arg(LocaleLanguageTag())));
         }
         details.language = LocaleLanguageTag();
     }
@@ -357,7 +367,7 @@ BookDetails DetailsOf(const TwineStory& story, const KeptData& kept, const std::
 
 }  // namespace
 
-BookFileContents ImportStory(const TwineStory& story, const std::string& fileName, std::vector<std::string>& warnings)
+BookFileContents ImportStory(const TwineStory& story, const std::string& fileName, ImportWarnings& warnings)
 {
     if (story.passages.size() > TarnDataModel::HighestNumber) {
         RefuseSize(fileName, story.passages.size());
@@ -383,8 +393,10 @@ BookFileContents ImportStory(const TwineStory& story, const std::string& fileNam
     });
     Numbers numbers(passages, start == passages.end() ? nullptr : start->passage);
     if (numbers.Displaced()) {
-        warnings.push_back("\"" + fileName + "\": section 1 is the start passage \"" + start->passage->name +
-                           "\", so passage \"1\" becomes section " + std::to_string(numbers.Of("1")));
+        warnings.push_back(
+            InFile(fileName, BRINDLE_TEXT("Import", "section 1 is the start passage \"%1\", so passage \"1\" becomes section %2")
+                                 .Arg(start->passage->name)
+                                 .Arg(numbers.Of("1"))));
     }
     for (const ImportedPassage& passage : passages) {
         if (!numbers.Has(passage.passage->name)) {
@@ -428,8 +440,10 @@ BookFileContents ImportStory(const TwineStory& story, const std::string& fileNam
         section.number = numbers.Give(target);
         section.summary = AllDigits(target) ? L"" : Wide(target);
         contents.graph.AddSection(section);
-        warnings.push_back("\"" + fileName + "\": there is no passage \"" + target + "\"; section " + std::to_string(section.number) +
-                           " is made for the links to it, empty");
+        warnings.push_back(
+            InFile(fileName, BRINDLE_TEXT("Import", "there is no passage \"%1\"; section %2 is made for the links to it, empty")
+                                 .Arg(target)
+                                 .Arg(section.number)));
     }
     for (const ImportedPassage& passage : passages) {
         for (const ImportedChoice& imported : passage.choices) {

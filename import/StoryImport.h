@@ -16,6 +16,6 @@ namespace Import {
 // text, summary and choices back as they were, hidden ones included. Throws ImportException
 // when the story would need more sections than a book holds; what is read in spite of a
 // fault is a warning. fileName only names the file in messages.
-TarnViewModel::BookFileContents ImportStory(const TwineStory& story, const std::string& fileName, std::vector<std::string>& warnings);
+TarnViewModel::BookFileContents ImportStory(const TwineStory& story, const std::string& fileName, ImportWarnings& warnings);
 
 }  // namespace Import

@@ -84,18 +84,12 @@ std::string Content(const std::vector<std::string_view>& lines)
     return text;
 }
 
-std::string Where(const std::string& fileName, std::size_t line)
-{
-    return "\"" + fileName + "\", line " + std::to_string(line) + ": ";
-}
-
-void ReadStoryData(const std::string& json, std::size_t line, const std::string& fileName, TwineStory& story,
-                   std::vector<std::string>& warnings)
+void ReadStoryData(const std::string& json, std::size_t line, const std::string& fileName, TwineStory& story, ImportWarnings& warnings)
 {
     std::string reason;
     const auto data = ParseJson(json, reason);
     if (!data) {
-        warnings.push_back(Where(fileName, line) + "the StoryData is not JSON (" + reason + "); it is left out");
+        warnings.push_back(AtLine(fileName, line, BRINDLE_TEXT("Import", "the StoryData is not JSON (%1); it is left out").Arg(reason)));
         return;
     }
     story.ifid = JsonText(*data, "ifid");
@@ -108,7 +102,7 @@ void ReadStoryData(const std::string& json, std::size_t line, const std::string&
 
 }  // namespace
 
-TwineStory ReadTwee(const std::string& text, const std::string& fileName, std::vector<std::string>& warnings)
+TwineStory ReadTwee(const std::string& text, const std::string& fileName, ImportWarnings& warnings)
 {
     std::vector<std::string_view> lines;
     for (std::size_t start = 0; start <= text.size();) {
@@ -135,14 +129,15 @@ TwineStory ReadTwee(const std::string& text, const std::string& fileName, std::v
         for (++index; index < lines.size() && lines[index].substr(0, 2) != "::"; ++index) {
             body.push_back(lines[index]);
         }
-        const std::string where = Where(fileName, headerLine);
         if (!header.tagsClosed) {
-            warnings.push_back(where + "the tags of passage \"" + header.name + "\" are not closed with \"]\"");
+            warnings.push_back(AtLine(fileName, headerLine,
+                                      BRINDLE_TEXT("Import", "the tags of passage \"%1\" are not closed with \"]\"").Arg(header.name)));
         }
         if (header.name == "StoryTitle" || header.name == "StoryData") {
             bool& seen = header.name == "StoryTitle" ? titled : described;
             if (seen) {
-                warnings.push_back(where + header.name + " appears again; the later one is left out");
+                warnings.push_back(
+                    AtLine(fileName, headerLine, BRINDLE_TEXT("Import", "%1 appears again; the later one is left out").Arg(header.name)));
             } else if (header.name == "StoryTitle") {
                 story.name = Content(body);
             } else {
@@ -154,11 +149,14 @@ TwineStory ReadTwee(const std::string& text, const std::string& fileName, std::v
         const bool code = std::find_if(header.tags.begin(), header.tags.end(),
                                        [](const std::string& tag) { return tag == "script" || tag == "stylesheet"; }) != header.tags.end();
         if (code) {
-            warnings.push_back(where + "passage \"" + header.name + "\" is the story's script or style sheet; it is left out");
+            warnings.push_back(
+                AtLine(fileName, headerLine,
+                       BRINDLE_TEXT("Import", "passage \"%1\" is the story's script or style sheet; it is left out").Arg(header.name)));
             continue;
         }
         if (!names.insert(header.name).second) {
-            warnings.push_back(where + "passage \"" + header.name + "\" appears again; the later one is left out");
+            warnings.push_back(AtLine(fileName, headerLine,
+                                      BRINDLE_TEXT("Import", "passage \"%1\" appears again; the later one is left out").Arg(header.name)));
             continue;
         }
         story.passages.push_back({std::move(header.name), std::move(header.tags), std::move(header.metadata), Content(body), headerLine});

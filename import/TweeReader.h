@@ -13,6 +13,6 @@ namespace Import {
 // backslashes and "::" loses one backslash. Faults that cost only optional data (StoryData
 // that is not JSON, a header's unclosed tag block, a passage name used again, script and
 // style passages) are warnings; fileName only names the file in them.
-TwineStory ReadTwee(const std::string& text, const std::string& fileName, std::vector<std::string>& warnings);
+TwineStory ReadTwee(const std::string& text, const std::string& fileName, ImportWarnings& warnings);
 
 }  // namespace Import

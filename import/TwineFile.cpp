@@ -21,7 +21,7 @@ namespace {
 // CR LF, LF or, as old Mac files have them, CR alone. Characters that no book can hold
 // (control characters but tab and line ends, U+FFFE and U+FFFF) become U+FFFD, with a
 // warning that names the first.
-std::string Normalised(const std::string& text, const std::string& fileName, std::vector<std::string>& warnings)
+std::string Normalised(const std::string& text, const std::string& fileName, ImportWarnings& warnings)
 {
     static const std::string Replacement = "\xEF\xBF\xBD";
     const std::size_t start = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
@@ -46,8 +46,10 @@ std::string Normalised(const std::string& text, const std::string& fileName, std
         line += byte == '\n' || (byte == '\r' && (index + 1 == text.size() || text[index + 1] != '\n')) ? 1 : 0;
     }
     if (replaced > 0) {
-        warnings.push_back("\"" + fileName + "\", line " + std::to_string(firstLine) + ": " + std::to_string(replaced) +
-                           " characters that no book can hold, such as NUL, are each replaced by U+FFFD");
+        warnings.push_back(
+            AtLine(fileName, firstLine,
+                   BRINDLE_COUNTED_TEXT("Import", "%n characters that no book can hold, such as NUL, are each replaced by U+FFFD")
+                       .Count(static_cast<long long>(replaced))));
     }
     return normal;
 }
@@ -71,8 +73,8 @@ TwineFile ReadTwineText(const std::string& original, const std::string& fileName
     }
     if (file.stories.empty()) {
         throw ImportException(fileName, 0,
-                              html ? "there is no Twine story in it (no <tw-storydata> element)"
-                                   : "there is no Twee passage in it (no line starting with \"::\")");
+                              html ? BRINDLE_TEXT("Import", "there is no Twine story in it (no <tw-storydata> element)")
+                                   : BRINDLE_TEXT("Import", "there is no Twee passage in it (no line starting with \"::\")"));
     }
     return file;
 }

@@ -225,7 +225,7 @@ private:
 
 }  // namespace
 
-std::vector<TwineStory> ReadTwineHtml(const std::string& html, const std::string& fileName, std::vector<std::string>& warnings)
+std::vector<TwineStory> ReadTwineHtml(const std::string& html, const std::string& fileName, ImportWarnings& warnings)
 {
     std::vector<TwineStory> stories;
     LineCounter lines(html);
@@ -254,9 +254,9 @@ std::vector<TwineStory> ReadTwineHtml(const std::string& html, const std::string
             const std::string text = html.substr(position, std::min(close, html.size()) - position);
             position = std::min(close, html.size());
             const std::string name = Attribute(data, "name");
-            const std::string where = "\"" + fileName + "\", line " + std::to_string(passageLine) + ": ";
             if (!names.insert(name).second) {
-                warnings.push_back(where + "passage \"" + name + "\" appears again; the later one is left out");
+                warnings.push_back(AtLine(fileName, passageLine,
+                                          BRINDLE_TEXT("Import", "passage \"%1\" appears again; the later one is left out").Arg(name)));
                 continue;
             }
             if (!startPid.empty() && Attribute(data, "pid") == startPid) {
@@ -265,7 +265,7 @@ std::vector<TwineStory> ReadTwineHtml(const std::string& html, const std::string
             read.passages.push_back({name, Words(Attribute(data, "tags")), "", WithoutCarriageReturns(Decoded(text)), passageLine});
         }
         if (read.passages.empty()) {
-            warnings.push_back("\"" + fileName + "\", line " + std::to_string(storyLine) + ": story \"" + read.name + "\" has no passages");
+            warnings.push_back(AtLine(fileName, storyLine, BRINDLE_TEXT("Import", "story \"%1\" has no passages").Arg(read.name)));
         }
         stories.push_back(std::move(read));
         story = next;

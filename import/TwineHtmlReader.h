@@ -12,6 +12,6 @@ namespace Import {
 // tags and texts, entities decoded. The markup is read as Twine writes it, not as XML:
 // attribute values may be unquoted, and attributes without a value are allowed. Faults that
 // cost only part of a story are warnings; fileName only names the file in them.
-std::vector<TwineStory> ReadTwineHtml(const std::string& html, const std::string& fileName, std::vector<std::string>& warnings);
+std::vector<TwineStory> ReadTwineHtml(const std::string& html, const std::string& fileName, ImportWarnings& warnings);
 
 }  // namespace Import

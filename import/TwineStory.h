@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "import/ImportWarnings.h"
+
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -36,7 +38,7 @@ struct TwineStory {
 // A file's stories, and what was left out of them or read in spite of a fault.
 struct TwineFile {
     std::vector<TwineStory> stories;
-    std::vector<std::string> warnings;
+    ImportWarnings warnings;
 };
 
 }  // namespace Import

@@ -56,9 +56,9 @@ std::optional<PaperSize> PaperSizeNamed(const std::string& name)
 void CheckPageSetup(const PageSetup& setup)
 {
     if (!(setup.margin >= PageSetup::SmallestMargin && setup.margin <= PageSetup::LargestMargin)) {
-        std::ostringstream message;
-        message << "The margin must be from " << PageSetup::SmallestMargin << " to " << PageSetup::LargestMargin << " mm.";
-        throw TarnViewModel::ExportException(message.str());
+        throw TarnViewModel::ExportException(BRINDLE_TEXT("PageSetup", "The margin must be from %1 to %2 mm.")
+                                                 .Arg(static_cast<long long>(PageSetup::SmallestMargin))
+                                                 .Arg(static_cast<long long>(PageSetup::LargestMargin)));
     }
 }
 

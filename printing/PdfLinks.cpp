@@ -17,7 +17,7 @@ namespace {
 
 [[noreturn]] void Unexpected(const std::string& what)
 {
-    throw TarnViewModel::ExportException("The PDF could not be given its links: " + what + ".");
+    throw TarnViewModel::ExportException(BRINDLE_TEXT("PdfLinks", "The PDF could not be given its links: %1.").Arg(what));
 }
 
 QPDFObjectHandle Points(double value)

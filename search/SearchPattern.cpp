@@ -57,8 +57,9 @@ SearchPattern::SearchPattern(const std::wstring& pattern, SearchOptions options)
         // Boost adds the expression itself, narrowed, after its reason; the pattern box shows it already.
         std::string reason = error.what();
         reason = reason.substr(0, reason.find("  The error occurred"));
-        throw SearchPatternError("The regular expression cannot be read at character " + std::to_string(error.position() + 1) + ": " +
-                                 reason);
+        throw SearchPatternError(BRINDLE_TEXT("SearchPattern", "The regular expression cannot be read at character %1: %2")
+                                     .Arg(error.position() + 1)
+                                     .Arg(reason));
     }
 }
 
@@ -70,7 +71,8 @@ void SearchPattern::Matching(Match match)
     try {
         match();
     } catch (const std::runtime_error& error) {
-        throw SearchPatternError(std::string("The regular expression takes too long to search with: ") + error.what());
+        throw SearchPatternError(
+            BRINDLE_TEXT("SearchPattern", "The regular expression takes too long to search with: %1").Arg(error.what()));
     }
 }
 

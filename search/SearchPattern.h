@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "messages/MessageError.h"
+
 #include <boost/regex.hpp>
 
 #include <cstddef>
@@ -26,9 +28,9 @@ struct TextMatch {
 };
 
 // A regular expression that cannot be read, with the reader's reason and where it stopped.
-class SearchPatternError : public std::runtime_error {
+class SearchPatternError : public Messages::MessageError {
 public:
-    using std::runtime_error::runtime_error;
+    using Messages::MessageError::MessageError;
 };
 
 // What the author looks for, as typed with its options. Texts are searched whole; a match

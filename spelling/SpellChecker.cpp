@@ -26,7 +26,7 @@ void CheckReadable(const std::filesystem::path& file)
 {
     std::ifstream stream(file, std::ios::binary);
     if (!stream || stream.peek() == std::ifstream::traits_type::eof()) {
-        throw SpellingError("The spelling dictionary " + file.string() + " cannot be read, or is empty.");
+        throw SpellingError(BRINDLE_TEXT("SpellChecker", "The spelling dictionary %1 cannot be read, or is empty.").Arg(file.string()));
     }
 }
 
@@ -76,8 +76,10 @@ SpellChecker::SpellChecker(const DictionaryFiles& files)
     encoding_ = hunspell_->get_dict_encoding();
     utf8_ = IsUtf8(encoding_);
     if (!utf8_ && Convert("a", "UTF-8", encoding_).empty()) {
-        throw SpellingError("The spelling dictionary " + files.affixes.string() + " is in a character set (" + encoding_ +
-                            ") this system cannot convert.");
+        throw SpellingError(
+            BRINDLE_TEXT("SpellChecker", "The spelling dictionary %1 is in a character set (%2) this system cannot convert.")
+                .Arg(files.affixes.string())
+                .Arg(encoding_));
     }
 }
 

@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <stdexcept>
+#include "messages/MessageError.h"
 
 namespace Spelling {
 
 // A dictionary or the user's word list could not be read or written.
-class SpellingError : public std::runtime_error {
+class SpellingError : public Messages::MessageError {
 public:
-    using std::runtime_error::runtime_error;
+    using Messages::MessageError::MessageError;
 };
 
 }  // namespace Spelling

@@ -19,9 +19,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Reason()
+Messages::Message Reason()
 {
-    return errno != 0 ? std::strerror(errno) : "unknown error";
+    return errno != 0 ? Messages::Verbatim(std::strerror(errno)) : BRINDLE_TEXT("UserDictionary", "unknown error");
 }
 
 }  // namespace
@@ -40,7 +40,7 @@ std::vector<std::wstring> UserDictionary::Words() const
     errno = 0;
     std::ifstream stream(file_, std::ios::binary);
     if (!stream) {
-        throw SpellingError("Your dictionary " + file_.string() + " cannot be read: " + Reason() + ".");
+        throw SpellingError(BRINDLE_TEXT("UserDictionary", "Your dictionary %1 cannot be read: %2.").Arg(file_.string()).Arg(Reason()));
     }
     std::vector<std::wstring> words;
     for (std::string line; std::getline(stream, line);) {
@@ -54,7 +54,7 @@ std::vector<std::wstring> UserDictionary::Words() const
         }
     }
     if (stream.bad()) {
-        throw SpellingError("Your dictionary " + file_.string() + " cannot be read: " + Reason() + ".");
+        throw SpellingError(BRINDLE_TEXT("UserDictionary", "Your dictionary %1 cannot be read: %2.").Arg(file_.string()).Arg(Reason()));
     }
     return words;
 }
@@ -64,14 +64,15 @@ void UserDictionary::Add(std::wstring_view word) const
     std::error_code error;
     fs::create_directories(file_.parent_path(), error);
     if (error) {
-        throw SpellingError("Your dictionary " + file_.string() + " cannot be written: " + error.message() + ".");
+        throw SpellingError(
+            BRINDLE_TEXT("UserDictionary", "Your dictionary %1 cannot be written: %2.").Arg(file_.string()).Arg(error.message()));
     }
     errno = 0;
     std::ofstream stream(file_, std::ios::binary | std::ios::app);
     stream << boost::locale::conv::utf_to_utf<char>(word.data(), word.data() + word.size()) << '\n';
     stream.flush();
     if (!stream) {
-        throw SpellingError("Your dictionary " + file_.string() + " cannot be written: " + Reason() + ".");
+        throw SpellingError(BRINDLE_TEXT("UserDictionary", "Your dictionary %1 cannot be written: %2.").Arg(file_.string()).Arg(Reason()));
     }
 }
 

@@ -30,7 +30,7 @@ void CClickableImage::mouseReleaseEvent(QMouseEvent* event)
 
 CAboutDlg::CAboutDlg(const UrlOpener& open, QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("About The Brindle Story Studio"));
+    setWindowTitle(tr("About The Brindle Story Studio"));
     setObjectName(QStringLiteral("AboutDlg"));
     auto* layout = new QVBoxLayout(this);
     auto* title = new QLabel(LoadString(Strings::ApplicationTitle), this);
@@ -39,8 +39,8 @@ CAboutDlg::CAboutDlg(const UrlOpener& open, QWidget* parent) : QDialog(parent)
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.4);
     title->setFont(titleFont);
     layout->addWidget(title);
-    layout->addWidget(new QLabel(QStringLiteral("Version %1").arg(ProgramVersion), this));
-    layout->addWidget(new QLabel(QStringLiteral("Built %1").arg(QStringLiteral(__DATE__)), this));
+    layout->addWidget(new QLabel(tr("Version %1").arg(ProgramVersion), this));
+    layout->addWidget(new QLabel(tr("Built %1").arg(QStringLiteral(__DATE__)), this));
     auto* links = new QHBoxLayout;
     links->addWidget(new CClickableImage(
         QStringLiteral("Mastodon"), [open] { open(SocialPageOne); }, this));

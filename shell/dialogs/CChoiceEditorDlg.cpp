@@ -49,10 +49,9 @@ std::optional<qulonglong> TypedNumber(const QString& typed)
 
 CChoiceEditorDlg::CChoiceEditorDlg(const TarnViewModel::DestinationList& destinations, std::uint32_t destination, const std::wstring& text,
                                    bool hidden, QWidget* parent)
-    : QDialog(parent), text_(new QPlainTextEdit(this)), destination_(new QComboBox(this)),
-      hidden_(new QCheckBox(QStringLiteral("hidden"), this))
+    : QDialog(parent), text_(new QPlainTextEdit(this)), destination_(new QComboBox(this)), hidden_(new QCheckBox(tr("hidden"), this))
 {
-    setWindowTitle(QStringLiteral("Choice Editor"));
+    setWindowTitle(tr("Choice Editor"));
     setObjectName(QStringLiteral("ChoiceEditor"));
     text_->setObjectName(QStringLiteral("ChoiceText"));
     LetTabLeaveText(text_);
@@ -71,15 +70,15 @@ CChoiceEditorDlg::CChoiceEditorDlg(const TarnViewModel::DestinationList& destina
         destination_->setEditText(destination == 0 ? QString() : QString::number(destination));
     }
     hidden_->setChecked(hidden);
-    hidden_->setToolTip(QStringLiteral("Mark choice as hidden. Hidden choices won't appear as an option in text but "
-                                       "will still be linked in the flowchart"));
+    hidden_->setToolTip(tr("Mark choice as hidden. Hidden choices won't appear as an option in text but "
+                           "will still be linked in the flowchart"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &CChoiceEditorDlg::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CChoiceEditorDlg::reject);
     auto* layout = new QFormLayout(this);
-    layout->addRow(QStringLiteral("Choice text:"), text_);
-    layout->addRow(QStringLiteral("Destination:"), destination_);
+    layout->addRow(tr("Choice text:"), text_);
+    layout->addRow(tr("Destination:"), destination_);
     layout->addRow(QString(), hidden_);
     layout->addRow(buttons);
 }
@@ -108,7 +107,8 @@ void CChoiceEditorDlg::accept()
         return;
     }
     if (destination > TarnViewModel::TarnDataModel::HighestNumber) {
-        QMessageBox::warning(this, LoadString(Strings::ApplicationTitle), QStringLiteral("Section number must be between 1 and 10000"));
+        QMessageBox::warning(this, LoadString(Strings::ApplicationTitle),
+                             tr("Section number must be between 1 and %1").arg(TarnViewModel::TarnDataModel::HighestNumber));
         destination_->setFocus();
         return;
     }

@@ -22,14 +22,13 @@ void AddOption(QVBoxLayout* layout, QRadioButton* option, const QString& explana
 }  // namespace
 
 ExportTypeDlg::ExportTypeDlg(QWidget* parent)
-    : QDialog(parent), oneFile_(new QRadioButton(QStringLiteral("One file"), this)),
-      pages_(new QRadioButton(QStringLiteral("One HTML file per section"), this))
+    : QDialog(parent), oneFile_(new QRadioButton(tr("One file"), this)), pages_(new QRadioButton(tr("One HTML file per section"), this))
 {
-    setWindowTitle(QStringLiteral("Export Book"));
+    setWindowTitle(tr("Export Book"));
     setObjectName(QStringLiteral("ExportTypeDlg"));
     auto* layout = new QVBoxLayout(this);
-    AddOption(layout, oneFile_, QStringLiteral("If you're not sure, go for this one."));
-    AddOption(layout, pages_, QStringLiteral("This is if you want each book section to be created as a separate HTML file."));
+    AddOption(layout, oneFile_, tr("If you're not sure, go for this one."));
+    AddOption(layout, pages_, tr("This is if you want each book section to be created as a separate HTML file."));
     oneFile_->setChecked(true);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

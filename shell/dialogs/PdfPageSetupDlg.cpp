@@ -14,31 +14,32 @@ namespace {
 const QString PaperSetting = QStringLiteral("pdf/paper");
 const QString MarginSetting = QStringLiteral("pdf/margin");
 
-const std::pair<Printing::PaperSize, const char*> Papers[] = {{Printing::PaperSize::A4, "A4 (210 × 297 mm)"},
-                                                              {Printing::PaperSize::A5, "A5 (148 × 210 mm)"},
-                                                              {Printing::PaperSize::Letter, "US Letter (8.5 × 11 in)"},
-                                                              {Printing::PaperSize::Trade6x9, "Trade paperback (6 × 9 in)"}};
+const std::pair<Printing::PaperSize, const char*> Papers[] = {
+    {Printing::PaperSize::A4, QT_TRANSLATE_NOOP("TarnGui::PdfPageSetupDlg", "A4 (210 × 297 mm)")},
+    {Printing::PaperSize::A5, QT_TRANSLATE_NOOP("TarnGui::PdfPageSetupDlg", "A5 (148 × 210 mm)")},
+    {Printing::PaperSize::Letter, QT_TRANSLATE_NOOP("TarnGui::PdfPageSetupDlg", "US Letter (8.5 × 11 in)")},
+    {Printing::PaperSize::Trade6x9, QT_TRANSLATE_NOOP("TarnGui::PdfPageSetupDlg", "Trade paperback (6 × 9 in)")}};
 
 }  // namespace
 
 PdfPageSetupDlg::PdfPageSetupDlg(QWidget* parent) : QDialog(parent), paper_(new QComboBox(this)), margin_(new QDoubleSpinBox(this))
 {
-    setWindowTitle(QStringLiteral("PDF Pages"));
+    setWindowTitle(tr("PDF Pages"));
     setObjectName(QStringLiteral("PdfPageSetupDlg"));
     const Printing::PageSetup remembered = Remembered();
     for (const auto& [paper, name] : Papers) {
-        paper_->addItem(QString::fromUtf8(name), QString::fromStdString(Printing::PaperSizeName(paper)));
+        paper_->addItem(tr(name), QString::fromStdString(Printing::PaperSizeName(paper)));
         if (paper == remembered.paper) {
             paper_->setCurrentIndex(paper_->count() - 1);
         }
     }
     margin_->setRange(Printing::PageSetup::SmallestMargin, Printing::PageSetup::LargestMargin);
     margin_->setDecimals(0);
-    margin_->setSuffix(QStringLiteral(" mm"));
+    margin_->setSuffix(tr(" mm"));
     margin_->setValue(remembered.margin);
     auto* layout = new QFormLayout(this);
-    layout->addRow(QStringLiteral("Page size:"), paper_);
-    layout->addRow(QStringLiteral("Margins:"), margin_);
+    layout->addRow(tr("Page size:"), paper_);
+    layout->addRow(tr("Margins:"), margin_);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

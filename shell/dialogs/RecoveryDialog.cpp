@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "shell/dialogs/RecoveryDialog.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -14,10 +15,11 @@ namespace {
 
 QString Describe(const TarnViewModel::RecoveryCopy& copy)
 {
-    const QString book = copy.bookPath.empty() ? QStringLiteral("a book never saved") : QString::fromStdWString(copy.bookPath);
+    const QString book = copy.bookPath.empty() ? QCoreApplication::translate("TarnGui::RecoveryDialog", "a book never saved")
+                                               : QString::fromStdWString(copy.bookPath);
     const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(copy.savedAt.time_since_epoch()).count();
     const QString when = QLocale().toString(QDateTime::fromSecsSinceEpoch(seconds), QLocale::ShortFormat);
-    return QStringLiteral("%1\n%2, kept %3").arg(QString::fromStdString(copy.title), book, when);
+    return QCoreApplication::translate("TarnGui::RecoveryDialog", "%1\n%2, kept %3").arg(QString::fromStdString(copy.title), book, when);
 }
 
 }  // namespace
@@ -25,9 +27,9 @@ QString Describe(const TarnViewModel::RecoveryCopy& copy)
 RecoveryDialog::RecoveryDialog(const std::vector<TarnViewModel::RecoveryCopy>& copies, QWidget* parent)
     : QDialog(parent), list_(new QListWidget(this))
 {
-    setWindowTitle(QStringLiteral("Recover Unsaved Work"));
-    auto* intro = new QLabel(QStringLiteral("The Brindle Story Studio did not close cleanly last time. "
-                                            "These books had changes that were not saved:"),
+    setWindowTitle(tr("Recover Unsaved Work"));
+    auto* intro = new QLabel(tr("The Brindle Story Studio did not close cleanly last time. "
+                                "These books had changes that were not saved:"),
                              this);
     intro->setWordWrap(true);
     for (const TarnViewModel::RecoveryCopy& copy : copies) {
@@ -35,9 +37,9 @@ RecoveryDialog::RecoveryDialog(const std::vector<TarnViewModel::RecoveryCopy>& c
     }
     list_->setCurrentRow(0);
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* restore = buttons->addButton(QStringLiteral("&Restore"), QDialogButtonBox::AcceptRole);
-    QPushButton* discard = buttons->addButton(QStringLiteral("&Discard"), QDialogButtonBox::DestructiveRole);
-    QPushButton* later = buttons->addButton(QStringLiteral("&Later"), QDialogButtonBox::RejectRole);
+    QPushButton* restore = buttons->addButton(tr("&Restore"), QDialogButtonBox::AcceptRole);
+    QPushButton* discard = buttons->addButton(tr("&Discard"), QDialogButtonBox::DestructiveRole);
+    QPushButton* later = buttons->addButton(tr("&Later"), QDialogButtonBox::RejectRole);
     restore->setObjectName(QStringLiteral("restore"));
     discard->setObjectName(QStringLiteral("discard"));
     later->setObjectName(QStringLiteral("later"));

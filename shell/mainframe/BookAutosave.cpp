@@ -22,7 +22,8 @@ BookAutosave::BookAutosave(TarnViewModel::TarnDataModel& model, QMainWindow* win
     controller_ = std::make_unique<TarnViewModel::AutosaveController>(
         model_, *session_, [this](std::function<void()> done) { QMetaObject::invokeMethod(this, std::move(done), Qt::QueuedConnection); });
     controller_->SetFailureReport([this](std::exception_ptr failure) {
-        window_->statusBar()->showMessage(QStringLiteral("No recovery copy could be kept: %1").arg(FailureMessage(failure)));
+        window_->statusBar()->showMessage(
+            QCoreApplication::translate("TarnGui::BookAutosave", "No recovery copy could be kept: %1").arg(FailureMessage(failure)));
     });
     const int seconds = QSettings().value(IntervalSetting, DefaultInterval).toInt();
     if (seconds > 0) {

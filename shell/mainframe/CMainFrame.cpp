@@ -58,13 +58,13 @@ CMainFrame::CMainFrame(TarnViewModel::TarnDataModel& model, RecentFiles& recentF
     // A menu that closes on a click leaves its last hint behind; an empty bar says "Ready".
     connect(statusBar(), &QStatusBar::messageChanged, &connectionScope_, [this](const QString& message) {
         if (message.isEmpty()) {
-            statusBar()->showMessage(QStringLiteral("Ready"));
+            statusBar()->showMessage(tr("Ready"));
         }
     });
     for (QMenu* menu : menuBar()->findChildren<QMenu*>()) {
         connect(menu, &QMenu::aboutToHide, statusBar(), &QStatusBar::clearMessage);
     }
-    statusBar()->showMessage(QStringLiteral("Ready"));
+    statusBar()->showMessage(tr("Ready"));
     OnResetViews();
     connections_.emplace_back(model_.ConnectUndoRedoChanged([this](bool, bool) { UpdateCaption(); }));
     connections_.emplace_back(model_.ConnectTitleChanged([this](const std::wstring&) { UpdateCaption(); }));
@@ -167,8 +167,7 @@ bool CMainFrame::AskSaveChanges()
 std::pair<bool, std::wstring> CMainFrame::AskSaveFileName(const std::wstring& currentPath)
 {
     const QString proposed = currentPath.empty() ? LoadString(Strings::Untitled) : Drawing::ToQString(currentPath);
-    const std::optional<ChosenFile> chosen =
-        AskFileName(this, FileDialogKind::Save, BookFileFilters(), 1, proposed, QStringLiteral("Save Book As"));
+    const std::optional<ChosenFile> chosen = AskFileName(this, FileDialogKind::Save, BookFileFilters(), 1, proposed, tr("Save Book As"));
     if (!chosen) {
         return {false, L""};
     }

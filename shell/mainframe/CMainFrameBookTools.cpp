@@ -48,12 +48,11 @@ void CMainFrame::CreateToolPanes()
     connect(findPane_, &CFindReplacePane::AboutToReplace, &connectionScope_, [this] { CommitTypedText(); });
     connect(findPane_, &CFindReplacePane::MatchRevealed, &connectionScope_,
             [this](const Search::BookMatch& match, bool focus) { ShowMatch(match, focus); });
-    connect(findPane_, &CFindReplacePane::Replaced, &connectionScope_, [this](std::size_t count) {
-        statusBar()->showMessage(count == 1 ? QStringLiteral("Replaced 1 match") : QStringLiteral("Replaced %1 matches").arg(count));
-    });
+    connect(findPane_, &CFindReplacePane::Replaced, &connectionScope_,
+            [this](std::size_t count) { statusBar()->showMessage(tr("Replaced %Ln match(es)", nullptr, static_cast<int>(count))); });
 
     QAction* problems = problemsPane_->toggleViewAction();
-    problems->setText(QStringLiteral("Pro&blems"));
+    problems->setText(tr("Pro&blems"));
     problems->setStatusTip(CommandPrompt(Strings::ShowProblems));
     actions_[Strings::ShowProblems] = problems;
     // Shown, it comes in front of the panes it shares a place with.
@@ -63,7 +62,7 @@ void CMainFrame::CreateToolPanes()
         }
     });
     QAction* play = playPane_->toggleViewAction();
-    play->setText(QStringLiteral("P&lay"));
+    play->setText(tr("P&lay"));
     play->setStatusTip(CommandPrompt(Strings::ShowPlay));
     actions_[Strings::ShowPlay] = play;
     connect(play, &QAction::triggered, &connectionScope_, [this](bool shown) {
@@ -71,20 +70,18 @@ void CMainFrame::CreateToolPanes()
             OnPlay(false);
         }
     });
-    AddCommand(Strings::PlayFromHere, QStringLiteral("Play from &Here"), [this] { OnPlay(true); })->setShortcut(QKeySequence(Qt::Key_F5));
-    AddCommand(Strings::PlayFromStart, QStringLiteral("Play from Section &1"), [this] {
+    AddCommand(Strings::PlayFromHere, tr("Play from &Here"), [this] { OnPlay(true); })->setShortcut(QKeySequence(Qt::Key_F5));
+    AddCommand(Strings::PlayFromStart, tr("Play from Section &1"), [this] {
         OnPlay(false);
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F5));
     connect(playPane_, &CPlayPane::EditSection, &connectionScope_, [this](std::uint32_t number) {
         RunGuarded(this, [this, number] { selection_.SetCurrentSection(number); });
         sectionView_->TextBox()->setFocus(Qt::OtherFocusReason);
     });
-    AddCommand(Strings::EditFind, QStringLiteral("&Find..."), [this] { OnFind(false); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-    AddCommand(Strings::EditReplace, QStringLiteral("R&eplace..."), [this] {
-        OnFind(true);
-    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
-    AddCommand(Strings::FindNext, QStringLiteral("Find &Next"), [this] { OnFindNext(true); })->setShortcut(QKeySequence(Qt::Key_F3));
-    AddCommand(Strings::FindPrevious, QStringLiteral("Find Pre&vious"), [this] {
+    AddCommand(Strings::EditFind, tr("&Find..."), [this] { OnFind(false); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
+    AddCommand(Strings::EditReplace, tr("R&eplace..."), [this] { OnFind(true); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
+    AddCommand(Strings::FindNext, tr("Find &Next"), [this] { OnFindNext(true); })->setShortcut(QKeySequence(Qt::Key_F3));
+    AddCommand(Strings::FindPrevious, tr("Find Pre&vious"), [this] {
         OnFindNext(false);
     })->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3));
 }
@@ -128,7 +125,7 @@ void CMainFrame::CreateSpelling()
     });
     connect(spelling_, &SpellingService::Notice, &connectionScope_,
             [this](const QString& message) { statusBar()->showMessage(message, NoticeMilliseconds); });
-    auto* check = new QAction(QStringLiteral("Check &Spelling"), this);
+    auto* check = new QAction(tr("Check &Spelling"), this);
     check->setStatusTip(CommandPrompt(Strings::CheckSpelling));
     check->setCheckable(true);
     actions_[Strings::CheckSpelling] = check;
@@ -199,8 +196,8 @@ void CMainFrame::OnGoToSection()
     RunGuarded(this, [this] {
         CommitTypedText();
         bool accepted = false;
-        const QString typed = QInputDialog::getText(this, QStringLiteral("Go to Section"), QStringLiteral("Section number:"),
-                                                    QLineEdit::Normal, QString(), &accepted);
+        const QString typed =
+            QInputDialog::getText(this, tr("Go to Section"), tr("Section number:"), QLineEdit::Normal, QString(), &accepted);
         if (!accepted) {
             return;
         }

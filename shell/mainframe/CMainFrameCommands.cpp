@@ -35,6 +35,7 @@
 #include "shell/support/ProgramVersion.h"
 #include "shell/support/StringTable.h"
 #include "shell/support/WaitCursor.h"
+#include "translation/Translated.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -65,8 +66,8 @@ std::vector<FileFilter> BookExportFilters()
 
 std::vector<FileFilter> StoryImportFilters()
 {
-    return {{QStringLiteral("Twine stories"), QStringLiteral("*.twee *.tw *.html *.htm")},
-            {QStringLiteral("All files"), QStringLiteral("*")}};
+    return {{QCoreApplication::translate("TarnGui::CMainFrame", "Twine stories"), QStringLiteral("*.twee *.tw *.html *.htm")},
+            {QCoreApplication::translate("TarnGui::CMainFrame", "All files"), QStringLiteral("*")}};
 }
 
 // The story to import from a file of several, asked for by name; nothing when cancelled.
@@ -81,9 +82,10 @@ std::optional<std::size_t> AskForStory(QWidget* parent, const Import::TwineFile&
         names << QStringLiteral("%1. %2").arg(names.size() + 1).arg(QString::fromStdString(story.name));
     }
     bool chosen = false;
-    const QString name =
-        QInputDialog::getItem(parent, QStringLiteral("Import Story"),
-                              QStringLiteral("The file holds %1 stories. Import which one?").arg(names.size()), names, 0, false, &chosen);
+    const QString name = QInputDialog::getItem(
+        parent, QCoreApplication::translate("TarnGui::CMainFrame", "Import Story"),
+        QCoreApplication::translate("TarnGui::CMainFrame", "The file holds %1 stories. Import which one?").arg(names.size()), names, 0,
+        false, &chosen);
     if (!chosen) {
         return std::nullopt;
     }
@@ -91,15 +93,15 @@ std::optional<std::size_t> AskForStory(QWidget* parent, const Import::TwineFile&
 }
 
 // What was left out or read in spite of a fault, the first few of many.
-QString ImportWarnings(const std::vector<std::string>& warnings)
+QString ImportWarnings(const Import::ImportWarnings& warnings)
 {
     constexpr std::size_t Shown = 12;
-    QString text = QStringLiteral("The story was imported, with these notes:\n");
+    QString text = QCoreApplication::translate("TarnGui::CMainFrame", "The story was imported, with these notes:\n");
     for (std::size_t index = 0; index < std::min(warnings.size(), Shown); ++index) {
-        text += QStringLiteral("\n• ") + QString::fromStdString(warnings[index]);
+        text += QStringLiteral("\n• ") + Translation::Translated(warnings[index]);
     }
     if (warnings.size() > Shown) {
-        text += QStringLiteral("\n\n…and %1 more.").arg(warnings.size() - Shown);
+        text += QCoreApplication::translate("TarnGui::CMainFrame", "\n\n…and %1 more.").arg(warnings.size() - Shown);
     }
     return text;
 }
@@ -145,7 +147,7 @@ void CMainFrame::OnFileOpen()
         return;
     }
     if (const std::optional<ChosenFile> chosen =
-            AskFileName(this, FileDialogKind::Open, BookFileFilters(), 1, QString(), QStringLiteral("Open Book"), BookFolder())) {
+            AskFileName(this, FileDialogKind::Open, BookFileFilters(), 1, QString(), tr("Open Book"), BookFolder())) {
         const QScopedValueRollback<bool> settled(changesSettled_, true);
         OpenFile(chosen->path);
     }
@@ -204,8 +206,7 @@ bool CMainFrame::MayOpenLockedBook(const QString& path)
         return true;
     }
     const QString question =
-        QStringLiteral(
-            "\"%1\" is open in %2 by %3 on %4 since %5.\n\nChanges made in both places will overwrite each other. Open it anyway?")
+        tr("\"%1\" is open in %2 by %3 on %4 since %5.\n\nChanges made in both places will overwrite each other. Open it anyway?")
             .arg(QFileInfo(path).fileName(), QString::fromStdString(owner->program), QString::fromStdString(owner->user),
                  QString::fromStdString(owner->host), QString::fromStdString(owner->since));
     return Ask(this, question, QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
@@ -219,7 +220,7 @@ std::optional<CMainFrame::SaveTarget> CMainFrame::ChooseSaveFile()
     }
     if (savesUnderWay_ == 0 && model_.ChangedOnDisk()) {
         const QString question =
-            QStringLiteral("\"%1\" has been changed by another program since it was opened or saved here.\n\nReplace it with this version?")
+            tr("\"%1\" has been changed by another program since it was opened or saved here.\n\nReplace it with this version?")
                 .arg(QFileInfo(Drawing::ToQString(model_.GetFilePath())).fileName());
         if (Ask(this, question, QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
             return std::nullopt;
@@ -242,7 +243,7 @@ void CMainFrame::StartSave(const SaveTarget& target)
     const TarnViewModel::SharedBook book = model_.Snapshot();
     ++savesUnderWay_;
     jobs_->Run(
-        QStringLiteral("Saving the book..."), false,
+        tr("Saving the book..."), false,
         [book, path = target.path](const BookJobs::Progress&, std::stop_token) { return TarnViewModel::WriteBook(*book, path); },
         [this, book, target](std::optional<TarnViewModel::FileStamp> stamp) {
             --savesUnderWay_;
@@ -261,7 +262,7 @@ void CMainFrame::OnImportStory()
     RunGuarded(this, [this] {
         CommitTypedText();
         const std::optional<ChosenFile> chosen =
-            AskFileName(this, FileDialogKind::Open, StoryImportFilters(), 1, QString(), QStringLiteral("Import Story"), BookFolder());
+            AskFileName(this, FileDialogKind::Open, StoryImportFilters(), 1, QString(), tr("Import Story"), BookFolder());
         if (!chosen) {
             return;
         }
@@ -275,7 +276,7 @@ void CMainFrame::OnImportStory()
         if (!story) {
             return;
         }
-        std::vector<std::string> warnings = file.warnings;
+        Import::ImportWarnings warnings = file.warnings;
         TarnViewModel::BookFileContents contents = Import::ImportStory(file.stories[*story], fileName, warnings);
         contents.footer = DefaultFooter;
         if (!frameworkController_->MayDiscardChanges()) {
@@ -298,7 +299,7 @@ void CMainFrame::OnOpenSampleBook()
         CommitTypedText();
         QFile sample(QStringLiteral(":/samples/gull-point.brindle"));
         if (!sample.open(QIODevice::ReadOnly)) {
-            throw std::runtime_error("The sample book is missing from this build of the program.");
+            throw std::runtime_error(tr("The sample book is missing from this build of the program.").toStdString());
         }
         const QByteArray text = sample.readAll();
         if (!frameworkController_->MayDiscardChanges()) {
@@ -322,7 +323,7 @@ void CMainFrame::OnExportBook()
             const std::vector<FileFilter> filters = BookExportFilters();
             const QString proposed = ProposedBaseName(Drawing::ToQString(model_.GetFilePath())) + QStringLiteral(".html");
             const std::optional<ChosenFile> chosen =
-                AskFileName(this, FileDialogKind::Save, filters, HtmlFilter, proposed, QStringLiteral("Export Book"), BookFolder());
+                AskFileName(this, FileDialogKind::Save, filters, HtmlFilter, proposed, tr("Export Book"), BookFolder());
             if (!chosen) {
                 return;
             }
@@ -353,7 +354,7 @@ void CMainFrame::StartExport(const QString& path, int filterIndex)
 {
     const TarnViewModel::SharedBook book = model_.Snapshot();
     jobs_->Run(
-        QStringLiteral("Exporting the book..."), false,
+        tr("Exporting the book..."), false,
         [book, path = Drawing::ToWString(path), filterIndex](const BookJobs::Progress&, std::stop_token) {
             TarnViewModel::ExportFile file(path, TarnViewModel::ReplacingFile::Sync::OnCommit, TarnViewModel::ExportLineEnds(filterIndex));
             TarnViewModel::FrameworkController::ExportBook(*book, file.Stream(), filterIndex);
@@ -366,7 +367,7 @@ void CMainFrame::StartPagesExport(const QString& folder)
 {
     const TarnViewModel::SharedBook book = model_.Snapshot();
     jobs_->Run(
-        QStringLiteral("Writing the book's pages..."), false,
+        tr("Writing the book's pages..."), false,
         [book, folder = Drawing::ToWString(folder)](const BookJobs::Progress& progress, std::stop_token) {
             const std::size_t total = book->SectionCount();
             TarnViewModel::FrameworkController::ExportBookMultiPage(*book, folder,
@@ -379,7 +380,7 @@ void CMainFrame::StartPdfExport(const QString& path, const Printing::PageSetup& 
 {
     const TarnViewModel::SharedBook book = model_.Snapshot();
     jobs_->Run(
-        QStringLiteral("Laying out the book's pages..."), true,
+        tr("Laying out the book's pages..."), true,
         [book, setup, path = Drawing::ToWString(path)](const BookJobs::Progress& progress, std::stop_token stop) {
             const std::optional<std::string> pdf = Printing::WritePdfBook(Printing::CopyPrintedBook(*book), setup, progress, stop);
             if (!pdf) {
@@ -403,8 +404,8 @@ void CMainFrame::OnExportGraph()
     RunGuarded(this, [this] {
         CommitTypedText();
         const QString proposed = ProposedBaseName(Drawing::ToQString(model_.GetFilePath())) + QStringLiteral(".png");
-        const std::optional<ChosenFile> chosen = AskFileName(this, FileDialogKind::Save, ImageExportFilters(), PngFilter, proposed,
-                                                             QStringLiteral("Export Flowchart Image"), BookFolder());
+        const std::optional<ChosenFile> chosen =
+            AskFileName(this, FileDialogKind::Save, ImageExportFilters(), PngFilter, proposed, tr("Export Flowchart Image"), BookFolder());
         if (!chosen) {
             return;
         }
@@ -457,12 +458,11 @@ bool CMainFrame::MayRemoveSection(std::uint32_t number)
     if (leading == 0) {
         return true;
     }
-    const QString question = leading == 1
-                                 ? QStringLiteral("Section %1 has 1 choice leading to it. Remove it and the choice?").arg(number)
-                                 : QStringLiteral("Section %1 has %2 choices leading to it. Remove it and them?").arg(number).arg(leading);
+    const QString question = leading == 1 ? tr("Section %1 has 1 choice leading to it. Remove it and the choice?").arg(number)
+                                          : tr("Section %1 has %2 choices leading to it. Remove it and them?").arg(number).arg(leading);
     QMessageBox box(QMessageBox::Question, LoadString(Strings::ApplicationTitle), question, QMessageBox::Yes | QMessageBox::No, this);
     box.setDefaultButton(QMessageBox::No);
-    auto* dontAsk = new QCheckBox(QStringLiteral("Don't ask again"), &box);
+    auto* dontAsk = new QCheckBox(tr("Don't ask again"), &box);
     box.setCheckBox(dontAsk);
     const bool remove = box.exec() == QMessageBox::Yes;
     if (remove && dontAsk->isChecked()) {
@@ -585,7 +585,7 @@ void CMainFrame::OpenAddress(const QUrl& address)
     }
     const QString shown = address.isLocalFile() ? address.toLocalFile() : address.toString();
     QMessageBox box(QMessageBox::Information, LoadString(Strings::ApplicationTitle),
-                    QStringLiteral("Nothing on this computer could open this for you:\n\n%1\n\nCopy it to open it elsewhere.").arg(shown),
+                    tr("Nothing on this computer could open this for you:\n\n%1\n\nCopy it to open it elsewhere.").arg(shown),
                     QMessageBox::Ok, this);
     box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     box.exec();

@@ -69,55 +69,51 @@ QAction* CMainFrame::AddCommand(unsigned command, const QString& text, std::func
 
 void CMainFrame::CreateActions()
 {
-    AddCommand(Strings::FileNew, QStringLiteral("&New"), [this] { OnFileNew(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-    AddCommand(Strings::FileOpen, QStringLiteral("&Open..."), [this] { OnFileOpen(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    AddCommand(Strings::FileSave, QStringLiteral("&Save"), [this] { OnFileSave(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    AddCommand(Strings::FileSaveAs, QStringLiteral("Save &As..."), [this] {
+    AddCommand(Strings::FileNew, tr("&New"), [this] { OnFileNew(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    AddCommand(Strings::FileOpen, tr("&Open..."), [this] { OnFileOpen(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    AddCommand(Strings::FileSave, tr("&Save"), [this] { OnFileSave(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    AddCommand(Strings::FileSaveAs, tr("Save &As..."), [this] {
         OnFileSaveAs();
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    AddCommand(Strings::FileClose, QStringLiteral("&Close"), [this] { OnFileClose(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
-    AddCommand(Strings::ImportStory, QStringLiteral("&Import Story..."), [this] { OnImportStory(); });
-    AddCommand(Strings::ExportBook, QStringLiteral("Export &Book"), [this] { OnExportBook(); });
-    AddCommand(Strings::ExportGraph, QStringLiteral("Export &Graph"), [this] { OnExportGraph(); });
-    AddCommand(Strings::AppExit, QStringLiteral("E&xit"), [this] { close(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    AddCommand(Strings::FileClose, tr("&Close"), [this] { OnFileClose(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    AddCommand(Strings::ImportStory, tr("&Import Story..."), [this] { OnImportStory(); });
+    AddCommand(Strings::ExportBook, tr("Export &Book"), [this] { OnExportBook(); });
+    AddCommand(Strings::ExportGraph, tr("Export &Graph"), [this] { OnExportGraph(); });
+    AddCommand(Strings::AppExit, tr("E&xit"), [this] { close(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
 
-    AddCommand(Strings::EditUndo, QStringLiteral("&Undo"), [this] { OnUndo(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    AddCommand(Strings::EditUndo, tr("&Undo"), [this] { OnUndo(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
     // Ctrl+Y, and Ctrl+Shift+Z as Linux programs have it.
-    AddCommand(Strings::EditRedo, QStringLiteral("&Redo"), [this] {
+    AddCommand(Strings::EditRedo, tr("&Redo"), [this] {
         OnRedo();
     })->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    AddCommand(Strings::EditCut, QStringLiteral("Cu&t"), [] {
+    AddCommand(Strings::EditCut, tr("Cu&t"), [] {
         FocusedText::Find().Run([](auto* edit) { edit->cut(); });
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_X));
-    AddCommand(Strings::EditCopy, QStringLiteral("&Copy"), [] {
+    AddCommand(Strings::EditCopy, tr("&Copy"), [] {
         FocusedText::Find().Run([](auto* edit) { edit->copy(); });
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
-    AddCommand(Strings::EditPaste, QStringLiteral("&Paste"), [] {
+    AddCommand(Strings::EditPaste, tr("&Paste"), [] {
         FocusedText::Find().Run([](auto* edit) { edit->paste(); });
     })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
 
-    AddCommand(Strings::GoToSection, QStringLiteral("&Go to Section..."), [this] {
-        OnGoToSection();
-    })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
-    AddCommand(Strings::BookStatistics, QStringLiteral("S&tatistics..."), [this] { OnBookStatistics(); });
+    AddCommand(Strings::GoToSection, tr("&Go to Section..."), [this] { OnGoToSection(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
+    AddCommand(Strings::BookStatistics, tr("S&tatistics..."), [this] { OnBookStatistics(); });
 
-    AddCommand(Strings::ResetViews, QStringLiteral("&Reset Views"), [this] { OnResetViews(); });
-    AddCommand(Strings::PreviousView, QStringLiteral("&Previous View"), [this] {
+    AddCommand(Strings::ResetViews, tr("&Reset Views"), [this] { OnResetViews(); });
+    AddCommand(Strings::PreviousView, tr("&Previous View"), [this] {
         OnPreviousView();
     })->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F6));
-    AddCommand(Strings::NextView, QStringLiteral("&Next View"), [this] { OnNextView(); })->setShortcut(QKeySequence(Qt::Key_F6));
+    AddCommand(Strings::NextView, tr("&Next View"), [this] { OnNextView(); })->setShortcut(QKeySequence(Qt::Key_F6));
 
-    AddCommand(Strings::AddSection, QStringLiteral("&Add Section"), [this] { OnAddSection(); });
-    AddCommand(Strings::RemoveSection, QStringLiteral("&Remove Section"), [this] { OnRemoveSection(); });
-    AddCommand(Strings::ShuffleSections, QStringLiteral("&Shuffle Sections"), [this] { OnShuffleSections(); });
+    AddCommand(Strings::AddSection, tr("&Add Section"), [this] { OnAddSection(); });
+    AddCommand(Strings::RemoveSection, tr("&Remove Section"), [this] { OnRemoveSection(); });
+    AddCommand(Strings::ShuffleSections, tr("&Shuffle Sections"), [this] { OnShuffleSections(); });
 
-    AddCommand(Strings::OnlineHelp, QStringLiteral("Online &Help"), [this] {
-        OpenVersionPage(HelpPage);
-    })->setShortcut(QKeySequence(Qt::Key_F1));
-    AddCommand(Strings::CheckForUpdates, QStringLiteral("Check For &Updates"), [this] { OpenVersionPage(UpdatePage); });
-    AddCommand(Strings::SendFeedback, QStringLiteral("Send &Feedback"), [this] { SendFeedback(); });
-    AddCommand(Strings::OpenSampleBook, QStringLiteral("Open &Sample Book"), [this] { OnOpenSampleBook(); });
-    AddCommand(Strings::AppAbout, QStringLiteral("&About The Brindle Story Studio..."), [this] { ShowAbout(); });
+    AddCommand(Strings::OnlineHelp, tr("Online &Help"), [this] { OpenVersionPage(HelpPage); })->setShortcut(QKeySequence(Qt::Key_F1));
+    AddCommand(Strings::CheckForUpdates, tr("Check For &Updates"), [this] { OpenVersionPage(UpdatePage); });
+    AddCommand(Strings::SendFeedback, tr("Send &Feedback"), [this] { SendFeedback(); });
+    AddCommand(Strings::OpenSampleBook, tr("Open &Sample Book"), [this] { OnOpenSampleBook(); });
+    AddCommand(Strings::AppAbout, tr("&About The Brindle Story Studio..."), [this] { ShowAbout(); });
 
     for (unsigned command : {Strings::RemoveSection, Strings::ShuffleSections, Strings::EditUndo, Strings::EditRedo}) {
         Action(command)->setEnabled(false);
@@ -140,7 +136,7 @@ void CMainFrame::CreateActions()
 
 void CMainFrame::CreateMenus()
 {
-    fileMenu_ = menuBar()->addMenu(QStringLiteral("&File"));
+    fileMenu_ = menuBar()->addMenu(tr("&File"));
     for (unsigned command : {Strings::FileNew, Strings::FileOpen, Strings::FileSave, Strings::FileSaveAs, Strings::FileClose}) {
         fileMenu_->addAction(Action(command));
     }
@@ -154,7 +150,7 @@ void CMainFrame::CreateMenus()
     fileMenu_->addAction(Action(Strings::AppExit));
     RefreshRecentFiles();
 
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     edit->addAction(Action(Strings::EditUndo));
     edit->addAction(Action(Strings::EditRedo));
     edit->addSeparator();
@@ -171,14 +167,14 @@ void CMainFrame::CreateMenus()
     edit->addAction(Action(Strings::CheckSpelling));
     connect(edit, &QMenu::aboutToShow, &connectionScope_, [this] { UpdateEditCommands(); });
 
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
-    QMenu* panes = view->addMenu(QStringLiteral("&Toolbars and Docking Windows"));
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    QMenu* panes = view->addMenu(tr("&Toolbars and Docking Windows"));
     panes->menuAction()->setStatusTip(CommandPrompt(Strings::ToolbarsAndPanes));
     connect(panes, &QMenu::aboutToShow, &connectionScope_, [this, panes] {
         panes->clear();
         panes->addActions(createPopupMenu()->actions());
     });
-    QAction* statusBarShown = view->addAction(QStringLiteral("&Status Bar"));
+    QAction* statusBarShown = view->addAction(tr("&Status Bar"));
     statusBarShown->setCheckable(true);
     statusBarShown->setChecked(true);
     statusBarShown->setStatusTip(CommandPrompt(Strings::ToggleStatusBar));
@@ -194,14 +190,14 @@ void CMainFrame::CreateMenus()
     view->addAction(Action(Strings::PreviousView));
     view->addAction(Action(Strings::NextView));
 
-    QMenu* book = menuBar()->addMenu(QStringLiteral("&Book"));
+    QMenu* book = menuBar()->addMenu(tr("&Book"));
     for (unsigned command : {Strings::AddSection, Strings::RemoveSection, Strings::ShuffleSections}) {
         book->addAction(Action(command));
     }
     book->addSeparator();
     book->addAction(Action(Strings::BookStatistics));
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     for (unsigned command : {Strings::OnlineHelp, Strings::CheckForUpdates, Strings::SendFeedback}) {
         help->addAction(Action(command));
     }

@@ -4,6 +4,7 @@
 #include "shell/mainframe/BookAutosave.h"
 #include "shell/mainframe/CMainFrame.h"
 #include "shell/support/ErrorBoundary.h"
+#include "translation/ProgramLanguage.h"
 
 #include <QFileInfo>
 #include <QStatusBar>
@@ -18,6 +19,7 @@ TarnApplication::TarnApplication(int& argc, char** argv) : QApplication(argc, ar
     setOrganizationName(QStringLiteral("Oakhollow Games"));
     setApplicationName(QStringLiteral("Brindle Story Studio"));
     setDesktopFileName(QStringLiteral("brindle-studio"));
+    Translation::InstallProgramLanguage(*this, Translation::ChosenProgramLanguage());
 }
 
 bool TarnApplication::notify(QObject* receiver, QEvent* event)
@@ -50,7 +52,8 @@ bool CTarnGuiApp::InitInstance(const QStringList& arguments, bool showMaximised)
             QFileInfo(arguments.at(1)).absoluteFilePath() !=
                 QFileInfo(QString::fromStdWString(document_.GetFilePath())).absoluteFilePath()) {
             mainFrame_->statusBar()->showMessage(
-                QStringLiteral("The restored work is open; \"%1\" was not opened. Open it once the restored work is saved.")
+                QCoreApplication::translate("TarnGui::CTarnGuiApp",
+                                            "The restored work is open; \"%1\" was not opened. Open it once the restored work is saved.")
                     .arg(arguments.at(1)));
         }
     } else if (arguments.size() > 1 && arguments.at(1) == SampleBookArgument) {

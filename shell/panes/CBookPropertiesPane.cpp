@@ -163,7 +163,7 @@ void CBookPropertiesPane::ChangeProperty(int id, const QVariant& value)
         ChangeText(model_.GetChoiceFormat(), Drawing::ToWString(value.toString()), setFormat);
         return;
     default:
-        throw Drawing::UnexpectedValueException("Don't know what to do with this property");
+        throw Drawing::UnexpectedValueException(BRINDLE_TEXT("PropertyGrid", "Don't know what to do with this property"));
     }
 }
 

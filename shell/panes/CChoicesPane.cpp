@@ -52,18 +52,19 @@ CChoicesPane::CChoicesPane(TarnViewModel::TarnDataModel& model, TarnViewModel::S
         const char* text;
         const char* tooltip;
     } buttons[] = {
-        {&CChoicesPane::add_, "AddChoice", "Add", "Adds a choice and its destination if it doesn't exist."},
-        {&CChoicesPane::remove_, "RemoveChoice", "Remove", "Removes the selected choices (but keeps the destination sections.)"},
-        {&CChoicesPane::edit_, "EditChoice", "Edit", "Opens the editor for this choice."},
-        {&CChoicesPane::up_, "MoveChoiceUp", "Up", "Change the ordering by moving this choice upwards."},
-        {&CChoicesPane::down_, "MoveChoiceDown", "Down", "Change the ordering by moving this choice downwards."},
-        {&CChoicesPane::follow_, "FollowChoice", "Follow", "Follows this choice and selects its destination."},
+        {&CChoicesPane::add_, "AddChoice", QT_TR_NOOP("Add"), QT_TR_NOOP("Adds a choice and its destination if it doesn't exist.")},
+        {&CChoicesPane::remove_, "RemoveChoice", QT_TR_NOOP("Remove"),
+         QT_TR_NOOP("Removes the selected choices (but keeps the destination sections.)")},
+        {&CChoicesPane::edit_, "EditChoice", QT_TR_NOOP("Edit"), QT_TR_NOOP("Opens the editor for this choice.")},
+        {&CChoicesPane::up_, "MoveChoiceUp", QT_TR_NOOP("Up"), QT_TR_NOOP("Change the ordering by moving this choice upwards.")},
+        {&CChoicesPane::down_, "MoveChoiceDown", QT_TR_NOOP("Down"), QT_TR_NOOP("Change the ordering by moving this choice downwards.")},
+        {&CChoicesPane::follow_, "FollowChoice", QT_TR_NOOP("Follow"), QT_TR_NOOP("Follows this choice and selects its destination.")},
     };
     auto* column = new QVBoxLayout;
     for (const auto& [button, name, text, tooltip] : buttons) {
-        this->*button = new QPushButton(QString::fromLatin1(text), content);
+        this->*button = new QPushButton(tr(text), content);
         (this->*button)->setObjectName(QString::fromLatin1(name));
-        (this->*button)->setToolTip(QString::fromLatin1(tooltip));
+        (this->*button)->setToolTip(tr(tooltip));
         column->addWidget(this->*button);
     }
     column->addStretch(1);

@@ -8,6 +8,7 @@
 #include "shell/support/ErrorBoundary.h"
 #include "shell/support/LaterSteps.h"
 #include "shell/support/StringTable.h"
+#include "translation/Translated.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>
@@ -25,16 +26,16 @@ namespace TarnGui {
 
 CFindReplacePane::CFindReplacePane(QWidget* parent)
     : QDockWidget(LoadString(Strings::FindReplaceCaption), parent), find_(new QLineEdit), replace_(new QLineEdit), replaceRow_(new QWidget),
-      matchCase_(new QCheckBox(QStringLiteral("Match &case"))), wholeWord_(new QCheckBox(QStringLiteral("&Whole word"))),
-      regularExpression_(new QCheckBox(QStringLiteral("Regular e&xpression"))), replaceOne_(new QPushButton(QStringLiteral("&Replace"))),
-      replaceAll_(new QPushButton(QStringLiteral("Replace &All"))), summary_(new QLabel), list_(new QListView)
+      matchCase_(new QCheckBox(tr("Match &case"))), wholeWord_(new QCheckBox(tr("&Whole word"))),
+      regularExpression_(new QCheckBox(tr("Regular e&xpression"))), replaceOne_(new QPushButton(tr("&Replace"))),
+      replaceAll_(new QPushButton(tr("Replace &All"))), summary_(new QLabel), list_(new QListView)
 {
     setObjectName(QStringLiteral("FindReplacePane"));
-    find_->setPlaceholderText(QStringLiteral("Find in texts, summaries and choices"));
+    find_->setPlaceholderText(tr("Find in texts, summaries and choices"));
     find_->setClearButtonEnabled(true);
-    replace_->setPlaceholderText(QStringLiteral("Replace with"));
-    auto* previous = new QPushButton(QStringLiteral("&Previous"));
-    auto* next = new QPushButton(QStringLiteral("&Next"));
+    replace_->setPlaceholderText(tr("Replace with"));
+    auto* previous = new QPushButton(tr("&Previous"));
+    auto* next = new QPushButton(tr("&Next"));
 
     auto* findRow = new QHBoxLayout;
     findRow->addWidget(find_, 1);
@@ -116,9 +117,8 @@ bool CFindReplacePane::MayDeleteAllMatches()
         return true;
     }
     const QString question =
-        count == 1 ? QStringLiteral("The replacement is empty, so Replace All will delete the one match of \"%1\".\n\nDelete it?")
-                         .arg(find_->text())
-                   : QStringLiteral("The replacement is empty, so Replace All will delete all %1 matches of \"%2\".\n\nDelete them?")
+        count == 1 ? tr("The replacement is empty, so Replace All will delete the one match of \"%1\".\n\nDelete it?").arg(find_->text())
+                   : tr("The replacement is empty, so Replace All will delete all %1 matches of \"%2\".\n\nDelete them?")
                          .arg(QString::number(count), find_->text());
     return Ask(this, question, QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
@@ -143,7 +143,7 @@ void CFindReplacePane::Refuse(const Search::SearchPatternError& error)
 {
     // The list empties, so that nothing listed answers a pattern no longer searched with.
     controller_->Search(std::wstring(), {});
-    ShowError(QString::fromUtf8(error.what()));
+    ShowError(Translation::Translated(error.Said()));
 }
 
 void CFindReplacePane::Open(bool replacing)
@@ -164,7 +164,7 @@ void CFindReplacePane::Search()
     Run([&] {
         controller_->Search(Drawing::ToWString(find_->text()), options);
         ShowError(QString());
-        summary_->setText(find_->text().isEmpty() ? QString() : QStringLiteral("Searching\u2026"));
+        summary_->setText(find_->text().isEmpty() ? QString() : tr("Searching\u2026"));
     });
 }
 
@@ -185,9 +185,9 @@ void CFindReplacePane::ShowMatches(const std::vector<TarnViewModel::FoundMatch>&
     if (find_->text().isEmpty()) {
         summary_->clear();
     } else if (found.empty()) {
-        summary_->setText(QStringLiteral("No matches"));
+        summary_->setText(tr("No matches"));
     } else {
-        summary_->setText(found.size() == 1 ? QStringLiteral("1 match") : QStringLiteral("%1 matches").arg(found.size()));
+        summary_->setText(tr("%Ln match(es)", nullptr, static_cast<int>(found.size())));
     }
 }
 

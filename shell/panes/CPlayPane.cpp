@@ -19,12 +19,11 @@ namespace TarnGui {
 
 CPlayPane::CPlayPane(QWidget* parent)
     : QDockWidget(LoadString(Strings::PlayCaption), parent), heading_(new QLabel), text_(new QPlainTextEdit), note_(new QLabel),
-      choices_(new QWidget), choicesLayout_(new QVBoxLayout(choices_)), path_(new QListWidget),
-      back_(new QPushButton(QStringLiteral("Bac&k"))), forward_(new QPushButton(QStringLiteral("For&ward"))),
-      edit_(new QPushButton(QStringLiteral("Edi&t this section")))
+      choices_(new QWidget), choicesLayout_(new QVBoxLayout(choices_)), path_(new QListWidget), back_(new QPushButton(tr("Bac&k"))),
+      forward_(new QPushButton(tr("For&ward"))), edit_(new QPushButton(tr("Edi&t this section")))
 {
     setObjectName(QStringLiteral("PlayPane"));
-    auto* restart = new QPushButton(QStringLiteral("&Restart"));
+    auto* restart = new QPushButton(tr("&Restart"));
     auto* steps = new QHBoxLayout;
     steps->addWidget(back_);
     steps->addWidget(forward_);
@@ -43,7 +42,7 @@ CPlayPane::CPlayPane(QWidget* parent)
     path_->setFlow(QListView::LeftToRight);
     path_->setWrapping(false);
     path_->setMaximumHeight(path_->fontMetrics().height() * 2 + 8);
-    path_->setToolTip(QStringLiteral("The path taken so far; click a step to go back to it"));
+    path_->setToolTip(tr("The path taken so far; click a step to go back to it"));
 
     auto* body = new QWidget;
     auto* layout = new QVBoxLayout(body);
@@ -82,7 +81,7 @@ void CPlayPane::ShowPage(const TarnViewModel::PlayPage& page)
 {
     shown_ = page.section;
     edit_->setEnabled(page.section != 0);
-    heading_->setText(page.section == 0 ? QStringLiteral("Nothing to play") : QString::number(page.section));
+    heading_->setText(page.section == 0 ? tr("Nothing to play") : QString::number(page.section));
     text_->document()->setDefaultFont(WithBookFont(text_->font(), page.font));
     text_->setPlainText(Drawing::ToQString(page.text));
     // The button clicked may be among those going, so each goes once its click is over.
@@ -94,7 +93,7 @@ void CPlayPane::ShowPage(const TarnViewModel::PlayPage& page)
     }
     QString note = Drawing::ToQString(page.note);
     if (page.section != 0 && page.choices.empty()) {
-        note += (note.isEmpty() ? QString() : QStringLiteral("\n")) + QStringLiteral("This is an ending: the section has no choices.");
+        note += (note.isEmpty() ? QString() : QStringLiteral("\n")) + tr("This is an ending: the section has no choices.");
     }
     note_->setText(note);
     note_->setVisible(!note.isEmpty());
@@ -102,7 +101,7 @@ void CPlayPane::ShowPage(const TarnViewModel::PlayPage& page)
     for (const TarnViewModel::PlayChoice& choice : page.choices) {
         if (choice.hidden && !hiddenShown) {
             hiddenShown = true;
-            auto* caption = new QLabel(QStringLiteral("hidden"));
+            auto* caption = new QLabel(tr("hidden"));
             caption->setObjectName(QStringLiteral("HiddenCaption"));
             caption->setStyleSheet(QStringLiteral("font-style: italic;"));
             choicesLayout_->addWidget(caption);

@@ -123,7 +123,7 @@ void CSectionPropertiesPane::ChangeProperty(int id, const QVariant& value)
         break;
     }
     default:
-        throw Drawing::UnexpectedValueException("Don't know what to do with this property");
+        throw Drawing::UnexpectedValueException(BRINDLE_TEXT("PropertyGrid", "Don't know what to do with this property"));
     }
     command->Execute();
     model_.RecordCommand(std::move(command));

@@ -94,11 +94,11 @@ QMenu* CTarnTextEdit::CreateContextMenu()
         menu->addSeparator();
     }
     const EditCommandStates states = EditCommandStatesFor(textCursor().hasSelection(), !isReadOnly());
-    menu->addAction(QStringLiteral("Cu&t"), this, &QPlainTextEdit::cut)->setEnabled(states.cut);
-    menu->addAction(QStringLiteral("&Copy"), this, &QPlainTextEdit::copy)->setEnabled(states.copy);
-    menu->addAction(QStringLiteral("&Paste"), this, &QPlainTextEdit::paste)->setEnabled(states.paste);
+    menu->addAction(tr("Cu&t"), this, &QPlainTextEdit::cut)->setEnabled(states.cut);
+    menu->addAction(tr("&Copy"), this, &QPlainTextEdit::copy)->setEnabled(states.copy);
+    menu->addAction(tr("&Paste"), this, &QPlainTextEdit::paste)->setEnabled(states.paste);
     menu->addSeparator();
-    menu->addAction(QStringLiteral("Select &All"), this, &QPlainTextEdit::selectAll)->setEnabled(!document()->isEmpty());
+    menu->addAction(tr("Select &All"), this, &QPlainTextEdit::selectAll)->setEnabled(!document()->isEmpty());
     return menu;
 }
 
@@ -184,7 +184,7 @@ void CSectionView::EnableEditing(bool enable)
 void CSectionView::ShowSectionNumber(std::uint32_t number)
 {
     number_ = number;
-    heading_->setText(QStringLiteral("Section %1").arg(number));
+    heading_->setText(tr("Section %1").arg(number));
 }
 
 void CSectionView::ShowSectionText(const std::wstring& text)

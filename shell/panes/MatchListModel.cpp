@@ -3,6 +3,8 @@
 
 #include "drawing/QtText.h"
 
+#include <QCoreApplication>
+
 namespace TarnGui {
 
 namespace {
@@ -11,13 +13,13 @@ QString FieldName(Search::SearchField field)
 {
     switch (field) {
     case Search::SearchField::Summary:
-        return QStringLiteral("Summary");
+        return QCoreApplication::translate("TarnGui::MatchListModel", "Summary");
     case Search::SearchField::ChoiceText:
-        return QStringLiteral("Choice");
+        return QCoreApplication::translate("TarnGui::MatchListModel", "Choice");
     case Search::SearchField::Text:
         break;
     }
-    return QStringLiteral("Text");
+    return QCoreApplication::translate("TarnGui::MatchListModel", "Text");
 }
 
 }  // namespace

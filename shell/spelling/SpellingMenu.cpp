@@ -90,12 +90,11 @@ bool SpellingMenu::eventFilter(QObject* watched, QEvent* event)
         });
     }
     if (suggestions.empty()) {
-        add(QStringLiteral("No suggestions"))->setEnabled(false);
+        add(tr("No suggestions"))->setEnabled(false);
     }
     menu->insertSeparator(first);
-    connect(add(QStringLiteral("Ignore")), &QAction::triggered, this, [this, word = found->word] { service_.Ignore(word); });
-    connect(add(QStringLiteral("Add to dictionary")), &QAction::triggered, this,
-            [this, word = found->word] { service_.AddToDictionary(word); });
+    connect(add(tr("Ignore")), &QAction::triggered, this, [this, word = found->word] { service_.Ignore(word); });
+    connect(add(tr("Add to dictionary")), &QAction::triggered, this, [this, word = found->word] { service_.AddToDictionary(word); });
     if (first != nullptr) {
         menu->insertSeparator(first);
     }

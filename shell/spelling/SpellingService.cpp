@@ -87,7 +87,7 @@ void SpellingService::ShowSpellingNotice(const std::wstring& message)
 
 void SpellingService::ShowSpellingFailure(std::exception_ptr failure)
 {
-    emit Notice(FailureMessage(failure) + QStringLiteral(" Spelling is not checked."));
+    emit Notice(FailureMessage(failure) + tr(" Spelling is not checked."));
 }
 
 }  // namespace TarnGui

@@ -64,7 +64,7 @@ QPointer<QProgressDialog> BookJobs::ShowProgress(const QString& label, bool canc
     dialog->setMinimumDuration(ProgressDelayMs);
     dialog->setMinimumWidth(dialog->fontMetrics().averageCharWidth() * 64);
     if (cancellable) {
-        dialog->setCancelButtonText(QStringLiteral("Cancel"));
+        dialog->setCancelButtonText(QCoreApplication::translate("TarnGui::BookJobs", "Cancel"));
         QObject::connect(dialog, &QProgressDialog::canceled, dialog, [cancel] { cancel->request_stop(); });
     }
     dialog->setValue(0);

@@ -3,6 +3,10 @@
 
 #include "shell/support/StringTable.h"
 
+#include "messages/MessageError.h"
+#include "translation/Translated.h"
+
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace TarnGui {
@@ -14,8 +18,9 @@ void ShowErrorMessage(QWidget* parent, const QString& message)
 
 QString ParseErrorMessage(const boost::property_tree::file_parser_error& error)
 {
-    return QStringLiteral("Cannot open \"%1\", line %2: it is not a book this program can read, or it has been "
-                          "damaged (%3).")
+    return QCoreApplication::translate("TarnGui::ErrorBoundary",
+                                       "Cannot open \"%1\", line %2: it is not a book this program can read, or it has been "
+                                       "damaged (%3).")
         .arg(QString::fromLocal8Bit(error.filename()), QString::number(error.line()), QString::fromLocal8Bit(error.message()));
 }
 
@@ -23,10 +28,12 @@ QString FailureMessage(std::exception_ptr failure)
 {
     try {
         std::rethrow_exception(failure);
+    } catch (const Messages::MessageError& error) {
+        return Translation::Translated(error.Said());
     } catch (const std::exception& error) {
         return QString::fromLocal8Bit(error.what());
     } catch (...) {
-        return QStringLiteral("An unexpected error occurred.");
+        return QCoreApplication::translate("TarnGui::ErrorBoundary", "An unexpected error occurred.");
     }
 }
 

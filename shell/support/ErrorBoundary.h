@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QCoreApplication>
 #include <QWidget>
 
 #include <boost/property_tree/detail/file_parser_error.hpp>
@@ -33,7 +34,7 @@ bool RunGuarded(QWidget* parent, Command&& command)
     } catch (const std::exception& error) {
         ShowErrorMessage(parent, QString::fromLocal8Bit(error.what()));
     } catch (...) {
-        ShowErrorMessage(parent, QStringLiteral("An unexpected error occurred."));
+        ShowErrorMessage(parent, QCoreApplication::translate("TarnGui::ErrorBoundary", "An unexpected error occurred."));
     }
     return false;
 }

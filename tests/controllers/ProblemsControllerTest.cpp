@@ -81,7 +81,7 @@ TEST(ProblemRows, ChoicesToEmptySlotsNameBothEnds)
     const std::vector<ProblemRow> rows = ProblemsController::RowsOf(report);
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0], (ProblemRow{ProblemKind::ChoiceToEmptySlot, 5, L"Section 5 has 2 choices to the empty slot 7"}));
-    EXPECT_EQ(rows[1].text, L"Section 6 has a choice to the empty slot 7");
+    EXPECT_EQ(rows[1].text, L"Section 6 has 1 choice to the empty slot 7");
 }
 
 TEST_F(ProblemsControllerTest, ManyEditsBeforeTheNextTurnAreCheckedOnce)

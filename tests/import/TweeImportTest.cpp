@@ -8,6 +8,7 @@
 #include "import/StoryImport.h"
 #include "import/TwineFile.h"
 #include "support/ExpectMessage.h"
+#include "support/MessageTexts.h"
 #include "support/TempFolder.h"
 #include "support/TestData.h"
 
@@ -25,7 +26,7 @@ using testing::ElementsAre;
 using testing::HasSubstr;
 using TestSupport::ImportedSection;
 
-BookFileContents Imported(const Import::TwineFile& file, std::vector<std::string>& warnings)
+BookFileContents Imported(const Import::TwineFile& file, Import::ImportWarnings& warnings)
 {
     warnings = file.warnings;
     return Import::ImportStory(file.stories.at(0), "story.twee", warnings);
@@ -36,7 +37,7 @@ TEST(TweeImport, AForeignStoryBecomesABookAndWhatItCannotHoldIsAWarning)
     const std::string path = (TestSupport::TestData() / "import/foreign.twee").string();
     const Import::TwineFile file = Import::ReadTwineFile(path);
     ASSERT_EQ(file.stories.size(), 1u);
-    std::vector<std::string> warnings = file.warnings;
+    Import::ImportWarnings warnings = file.warnings;
     const BookFileContents book = Import::ImportStory(file.stories[0], path, warnings);
     EXPECT_EQ(book.title, L"A Twee Tale");
     // Nothing said where to start, so the passages are numbered in file order.
@@ -46,10 +47,11 @@ TEST(TweeImport, AForeignStoryBecomesABookAndWhatItCannotHoldIsAWarning)
                     ImportedSection{2, L"Middle End here.", L"Middle", {{3, L"End", false}, {1, L"Back", false}, {2, L"Middle", false}}},
                     ImportedSection{3, L":: not a header", L"End", {}}));
     const std::string where = "\"" + path + "\", line ";
-    EXPECT_THAT(warnings, ElementsAre(HasSubstr(where + "5: the StoryData is not JSON ("),
-                                      where + "17: passage \"UserScript\" is the story's script or style sheet; it is left out",
-                                      where + "23: passage \"Middle\" appears again; the later one is left out",
-                                      HasSubstr(where + "12: the metadata of passage \"Middle\" is not JSON (")));
+    EXPECT_THAT(TestSupport::EnglishTexts(warnings),
+                ElementsAre(HasSubstr(where + "5: the StoryData is not JSON ("),
+                            where + "17: passage \"UserScript\" is the story's script or style sheet; it is left out",
+                            where + "23: passage \"Middle\" appears again; the later one is left out",
+                            HasSubstr(where + "12: the metadata of passage \"Middle\" is not JSON (")));
 }
 
 TEST(TweeImport, NumberedPassagesKeepTheirNumbersAndTheStartIsSectionOne)
@@ -58,21 +60,22 @@ TEST(TweeImport, NumberedPassagesKeepTheirNumbersAndTheStartIsSectionOne)
         Import::ReadTwineText(":: StoryData\n{\"ifid\": \"d674c58c-defa-4f70-b7a2-27742230c0fc\", \"start\": \"Hall\"}\n"
                               ":: 3\nThree [[Hall]] [[3]] [[Nowhere]]\n:: Yard\n:: Hall\n[[7]]\n:: 7\n",
                               "n.twee");
-    std::vector<std::string> warnings;
+    Import::ImportWarnings warnings;
     const BookFileContents book = Imported(file, warnings);
     EXPECT_THAT(
         TestSupport::SectionsOf(book.graph),
         ElementsAre(ImportedSection{1, L"", L"Hall", {{7, L"", false}}},
                     ImportedSection{3, L"Three Hall 3 Nowhere", L"", {{1, L"Hall", false}, {3, L"", false}, {9, L"Nowhere", false}}},
                     ImportedSection{7, L"", L"", {}}, ImportedSection{8, L"", L"Yard", {}}, ImportedSection{9, L"", L"Nowhere", {}}));
-    EXPECT_THAT(warnings, ElementsAre("\"story.twee\": there is no passage \"Nowhere\"; section 9 is made for the links to it, empty"));
+    EXPECT_THAT(TestSupport::EnglishTexts(warnings),
+                ElementsAre("\"story.twee\": there is no passage \"Nowhere\"; section 9 is made for the links to it, empty"));
     EXPECT_EQ(boost::uuids::to_string(book.details.identifier), "d674c58c-defa-4f70-b7a2-27742230c0fc");
 }
 
 TEST(TweeImport, CrLfFilesAndEveryLinkFormReadAsLfFilesDo)
 {
     const std::string story = ":: Start\r\nGo [[a|B]] [[c->B]] [[B<-d]] [[e->f->B]] [[g|B][$x to 1]] [[B]]\r\n\r\n:: B\r\nEnd.\r\n";
-    std::vector<std::string> warnings;
+    Import::ImportWarnings warnings;
     const BookFileContents book = Imported(Import::ReadTwineText(story, "crlf.twee"), warnings);
     EXPECT_THAT(TestSupport::SectionsOf(book.graph),
                 ElementsAre(
@@ -89,7 +92,7 @@ TEST(TweeImport, CrLfFilesAndEveryLinkFormReadAsLfFilesDo)
 // shows a passage without the blank lines it starts with.
 TEST(TweeImport, AByteOrderMarkOldMacLineEndsAndLeadingBlankLinesReadAsTwineReadsThem)
 {
-    std::vector<std::string> warnings;
+    Import::ImportWarnings warnings;
     const BookFileContents marked =
         Imported(Import::ReadTwineText("\xEF\xBB\xBF:: Start\n\n  \n  Indented title\n[[Boat]]\n:: Boat\nAfloat.\n", "bom.twee"), warnings);
     EXPECT_THAT(TestSupport::SectionsOf(marked.graph), ElementsAre(ImportedSection{1, L"  Indented title", L"Start", {{2, L"Boat", false}}},
@@ -104,7 +107,7 @@ TEST(TweeImport, AByteOrderMarkOldMacLineEndsAndLeadingBlankLinesReadAsTwineRead
 
 TEST(TweeImport, ALinkToAWebAddressKeepsItsWordsAndMakesNoChoice)
 {
-    std::vector<std::string> warnings;
+    Import::ImportWarnings warnings;
     const BookFileContents book =
         Imported(Import::ReadTwineText(":: Start\nBy [[Iain Merrick->http://example.com/iain]] and [[mail us|mailto:a@example.com]].\n"
                                        "[[https://example.com/only]]\n[[On->Chapter 2: The Dock]]\n:: Chapter 2: The Dock\nHere.\n",
@@ -122,12 +125,13 @@ TEST(TweeImport, ANamedStartPassageIsSectionOneAndTheOneNumberedOneMoves)
         Import::ReadTwineText(":: StoryData\n{\"ifid\": \"D674C58C-DEFA-4F70-B7A2-27742230C0FC\", \"start\": \"Dock\"}\n"
                               ":: 1\nOne [[2]]\n:: 2\nTwo [[3]]\n:: 3\nThree [[1]]\n:: Dock\n[[Begin->1]]\n",
                               "start.twee");
-    std::vector<std::string> warnings;
+    Import::ImportWarnings warnings;
     const BookFileContents book = Imported(file, warnings);
     EXPECT_THAT(TestSupport::SectionsOf(book.graph),
                 ElementsAre(ImportedSection{1, L"", L"Dock", {{4, L"Begin", false}}}, ImportedSection{2, L"Two 3", L"", {{3, L"", false}}},
                             ImportedSection{3, L"Three 1", L"", {{4, L"", false}}}, ImportedSection{4, L"One 2", L"", {{2, L"", false}}}));
-    EXPECT_THAT(warnings, ElementsAre("\"story.twee\": section 1 is the start passage \"Dock\", so passage \"1\" becomes section 4"));
+    EXPECT_THAT(TestSupport::EnglishTexts(warnings),
+                ElementsAre("\"story.twee\": section 1 is the start passage \"Dock\", so passage \"1\" becomes section 4"));
 }
 
 TEST(TweeImport, PlainMacroLinksAreChoicesAndTheRestAreNamedOncePerPassage)
@@ -141,7 +145,7 @@ TEST(TweeImport, PlainMacroLinksAreChoicesAndTheRestAreNamedOncePerPassage)
                               "(link-goto: \"Go out\", \"Field\") (Go-To: 'Door') (click-goto: \"door\", \"Door\") (linkgoto: \"Cellar\")\n"
                               "(link-goto: $where) (print: 2)\n"
                               ":: Door\n:: Field\n:: Cellar\n";
-    std::vector<std::string> warnings;
+    Import::ImportWarnings warnings;
     const BookFileContents book = Imported(Import::ReadTwineText(story, "macros.twee"), warnings);
     const auto sections = TestSupport::SectionsOf(book.graph);
     ASSERT_EQ(sections.size(), 5u);
@@ -155,7 +159,7 @@ TEST(TweeImport, PlainMacroLinksAreChoicesAndTheRestAreNamedOncePerPassage)
                                             L"(link-goto: $where) (print: 2)",
                                             L"Harlowe",
                                             {{4, L"Go out", false}, {3, L"Door", false}, {3, L"door", false}, {5, L"Cellar", false}}}));
-    EXPECT_THAT(warnings,
+    EXPECT_THAT(TestSupport::EnglishTexts(warnings),
                 ElementsAre(HasSubstr("passage \"Start\" goes on through macros that name the passage by code, not by a plain name"),
                             HasSubstr("passage \"Harlowe\" goes on through macros that name the passage by code, not by a plain name")));
 }
@@ -163,10 +167,10 @@ TEST(TweeImport, PlainMacroLinksAreChoicesAndTheRestAreNamedOncePerPassage)
 // A Twee file with a NUL byte once made a book that could not be opened.
 TEST(TweeImport, CharactersNoBookCanHoldAreReplacedWithAWarningAndTheBookOpensAgain)
 {
-    std::vector<std::string> warnings;
+    Import::ImportWarnings warnings;
     const std::string story = std::string(":: Start\nA NUL") + '\0' + " and a bell\a.\n[[B]]\n:: B\nEnd \xEF\xBF\xBE.\n";
     BookFileContents book = Imported(Import::ReadTwineText(story, "nul.twee"), warnings);
-    EXPECT_THAT(warnings,
+    EXPECT_THAT(TestSupport::EnglishTexts(warnings),
                 ElementsAre("\"nul.twee\", line 2: 3 characters that no book can hold, such as NUL, are each replaced by U+FFFD"));
     EXPECT_EQ(book.graph.GetSection(1).text, L"A NUL\uFFFD and a bell\uFFFD.");
     TarnDataModel model;
@@ -198,7 +202,7 @@ TEST(TweeImport, AStoryTooBigForABookIsRefusedBeforeAnythingIsMade)
     for (int passage = 1; passage <= 10000; ++passage) {
         story += ":: P" + std::to_string(passage) + "\n";
     }
-    std::vector<std::string> warnings;
+    Import::ImportWarnings warnings;
     EXPECT_EQ(Imported(Import::ReadTwineText(story, "big.twee"), warnings).graph.SectionCount(), 10000u);
     for (const std::string& more : {std::string(":: One more\n"), std::string("[[Missing]]\n")}) {
         try {
@@ -218,7 +222,7 @@ TEST(TweeImport, AStoryThatWouldHoldMoreThanABookMayIsRefusedWhereItOverflows)
     for (std::size_t link = 0; link < MostChoicesInSection; ++link) {
         thousand += "[[1]]";
     }
-    std::vector<std::string> warnings;
+    Import::ImportWarnings warnings;
     EXPECT_EQ(Imported(Import::ReadTwineText(":: 1\n" + thousand + "\n", "links.twee"), warnings).graph.ChoiceCount(1), 1000u);
     TestSupport::ExpectThrowWithMessage<Import::ImportException>(
         [&] { Imported(Import::ReadTwineText(":: Start\n" + thousand + "[[1]]\n", "links.twee"), warnings); },
@@ -241,7 +245,7 @@ TEST(TweeImport, EveryRegressionInputEndsInABookOrAClearError)
         try {
             const Import::TwineFile file = Import::ReadTwineText(text, "fuzz");
             for (const Import::TwineStory& story : file.stories) {
-                std::vector<std::string> warnings;
+                Import::ImportWarnings warnings;
                 Import::ImportStory(story, "fuzz", warnings);
             }
         } catch (const Import::ImportException&) {

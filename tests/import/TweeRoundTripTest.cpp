@@ -7,6 +7,7 @@
 #include "samplebooks/GamebookGenerator.h"
 #include "samplebooks/GeneratedDocument.h"
 #include "support/ExportBooks.h"
+#include "support/MessageTexts.h"
 #include "support/TempFolder.h"
 #include "support/TestData.h"
 
@@ -27,7 +28,7 @@ std::string Twee(const TarnDataModel& model)
     return output.str();
 }
 
-BookFileContents ImportedAgain(const std::string& twee, std::vector<std::string>& warnings)
+BookFileContents ImportedAgain(const std::string& twee, Import::ImportWarnings& warnings)
 {
     const Import::TwineFile file = Import::ReadTwineText(twee, "book.twee");
     warnings = file.warnings;
@@ -37,9 +38,9 @@ BookFileContents ImportedAgain(const std::string& twee, std::vector<std::string>
 TEST(TweeRoundTrip, TheHandWrittenStoryGivesTheBookBack)
 {
     const auto model = TestSupport::MakeTweeBook();
-    std::vector<std::string> warnings;
+    Import::ImportWarnings warnings;
     const BookFileContents book = ImportedAgain(TestSupport::ReadBytes(TestSupport::TestData() / "export/book.twee"), warnings);
-    EXPECT_TRUE(warnings.empty()) << warnings.front();
+    EXPECT_TRUE(warnings.empty()) << warnings.front().English();
     EXPECT_EQ(TestSupport::SectionsOf(book.graph), TestSupport::SectionsOf(model->GetStoryGraph()));
     EXPECT_EQ(book.title, model->GetTitle());
     EXPECT_EQ(book.details.author, model->GetDetails().author);
@@ -51,17 +52,17 @@ TEST(TweeRoundTrip, TheHandWrittenStoryGivesTheBookBack)
 TEST(TweeRoundTrip, AFileWrittenWithDataInPassageMetadataStillGivesTheBookBack)
 {
     const auto model = TestSupport::MakeTweeBook();
-    std::vector<std::string> warnings;
+    Import::ImportWarnings warnings;
     const BookFileContents book =
         ImportedAgain(TestSupport::ReadBytes(TestSupport::TestData() / "import/exported-with-metadata.twee"), warnings);
-    EXPECT_TRUE(warnings.empty()) << warnings.front();
+    EXPECT_TRUE(warnings.empty()) << warnings.front().English();
     EXPECT_EQ(TestSupport::SectionsOf(book.graph), TestSupport::SectionsOf(model->GetStoryGraph()));
     EXPECT_EQ(book.details.author, model->GetDetails().author);
 }
 
 TEST(TweeRoundTrip, AStoryKeepsItsFormatAndVersionAndABookBegunHereIsHarlowe)
 {
-    std::vector<std::string> warnings;
+    Import::ImportWarnings warnings;
     TarnDataModel model;
     model.OpenImported(ImportedAgain(":: StoryData\n{\"ifid\": \"D674C58C-DEFA-4F70-B7A2-27742230C0FC\", \"format\": \"SugarCube\", "
                                      "\"format-version\": \"2.37.3\", \"start\": \"Dock\"}\n\n:: Dock\nThe boat waits.\n",
@@ -117,9 +118,9 @@ TEST(TweeRoundTrip, GeneratedBooksWithHostileTextsComeBackAsTheyWere)
             model->EditChoice(choices[index].id, choices[index].destination, hostile(), index % 8 == 0);
         }
 
-        std::vector<std::string> warnings;
+        Import::ImportWarnings warnings;
         const BookFileContents book = ImportedAgain(Twee(*model), warnings);
-        EXPECT_TRUE(warnings.empty()) << warnings.front();
+        EXPECT_TRUE(warnings.empty()) << warnings.front().English();
         // A lone CR is a line end to every Twee reader, and comes back as the book's own.
         std::vector<std::pair<std::uint32_t, std::wstring>> loneCr;
         model->GetStoryGraph().VisitSections([&](const Section& section) {

@@ -2,6 +2,7 @@
 #include "ImportedBook.h"
 #include "import/StoryImport.h"
 #include "import/TwineFile.h"
+#include "support/MessageTexts.h"
 #include "support/TestData.h"
 
 #include <gmock/gmock.h>
@@ -21,7 +22,7 @@ TEST(TwineHtmlImport, APublishedStoryIsReadWithItsEntitiesDecodedAndItsCodeLeftA
     const Import::TwineFile file = Import::ReadTwineFile(path);
     ASSERT_EQ(file.stories.size(), 1u);
     EXPECT_TRUE(file.warnings.empty());
-    std::vector<std::string> warnings;
+    Import::ImportWarnings warnings;
     const BookFileContents book = Import::ImportStory(file.stories[0], path, warnings);
     EXPECT_EQ(book.title, L"The Dark Cellar");
     EXPECT_EQ(boost::uuids::to_string(book.details.identifier), "a1b2c3d4-e5f6-4a7b-8c9d-0e1f2a3b4c5d");
@@ -35,7 +36,7 @@ TEST(TwineHtmlImport, APublishedStoryIsReadWithItsEntitiesDecodedAndItsCodeLeftA
                             L"Cellar",
                             {{3, L"Climb the stairs", false}, {2, L"Cellar", false}, {1, L"go back", false}, {4, L"Ghost Room", false}}},
             ImportedSection{3, L"The end.", L"Hall", {}}, ImportedSection{4, L"", L"Ghost Room", {}}));
-    EXPECT_THAT(warnings,
+    EXPECT_THAT(TestSupport::EnglishTexts(warnings),
                 ElementsAre("\"" + path + "\": there is no passage \"Ghost Room\"; section 4 is made for the links to it, empty"));
 }
 
@@ -46,9 +47,10 @@ TEST(TwineHtmlImport, AnArchiveGivesEachOfItsStories)
     ASSERT_EQ(file.stories.size(), 2u);
     EXPECT_EQ(file.stories[0].name, "First Tale");
     EXPECT_EQ(file.stories[1].name, "Second Tale");
-    EXPECT_THAT(file.warnings, ElementsAre("\"" + path + "\", line 7: passage \"Side\" appears again; the later one is left out"));
+    EXPECT_THAT(TestSupport::EnglishTexts(file.warnings),
+                ElementsAre("\"" + path + "\", line 7: passage \"Side\" appears again; the later one is left out"));
 
-    std::vector<std::string> warnings;
+    Import::ImportWarnings warnings;
     EXPECT_THAT(TestSupport::SectionsOf(Import::ImportStory(file.stories[0], path, warnings).graph),
                 ElementsAre(ImportedSection{1, L"Begin.", L"", {{2, L"Onward", false}}}, ImportedSection{2, L"The end.", L"", {}}));
     // The start passage, named 5, is where a reader starts: section 1.
@@ -63,7 +65,7 @@ TEST(TwineHtmlImport, AnArchiveGivesEachOfItsStories)
 TEST(TwineHtmlImport, AmpersandsAndUnclosedStoriesAndPassagesAreReadInOnePass)
 {
     constexpr std::size_t Size = 2u * 1024u * 1024u;
-    std::vector<std::string> warnings;
+    Import::ImportWarnings warnings;
     const Import::TwineFile ampersands =
         Import::ReadTwineText("<tw-storydata name=\"A\"><tw-passagedata name=\"S\">" + std::string(Size, '&'), "amp.html");
     EXPECT_EQ(ampersands.stories.at(0).passages.at(0).text.size(), Size);
@@ -84,7 +86,7 @@ TEST(TwineHtmlImport, MarkupAsTwineWritesItNotAsXmlRequires)
         "<TW-STORYDATA name=Bare startnode=2 hidden>\n"
         "<tw-passagedata pid=1 name='It&apos;s' tags=\"a  b\">One &amp two &#0; &#x110000; &bogus; &#65;</tw-passagedata>\n"
         "<tw-passagedata pid=\"2\" name=\"Unclosed\">Runs to the end";
-    std::vector<std::string> warnings;
+    Import::ImportWarnings warnings;
     const Import::TwineFile file = Import::ReadTwineText(html, "bare.html");
     ASSERT_EQ(file.stories.size(), 1u);
     EXPECT_EQ(file.stories[0].name, "Bare");

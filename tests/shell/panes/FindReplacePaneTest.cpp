@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
+#include <QLocale>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTreeWidget>
@@ -63,7 +64,7 @@ TEST_F(FindReplacePaneTest, TypingListsEveryMatchOfABigBookAndAClickSelectsItInT
         Search::FindInBook(*Model().Snapshot(), Search::SearchPattern(L"gold", {.wholeWord = true}));
     ASSERT_GT(expected.size(), 100u);
     EXPECT_EQ(Listed(), static_cast<int>(expected.size()));
-    EXPECT_EQ(Pane().Summary()->text(), QStringLiteral("%1 matches").arg(expected.size()));
+    EXPECT_EQ(Pane().Summary()->text(), QStringLiteral("%1 matches").arg(QLocale().toString(static_cast<qulonglong>(expected.size()))));
 
     const auto text = std::find_if(expected.begin() + 40, expected.end(),
                                    [](const Search::BookMatch& match) { return match.field == Search::SearchField::Text; });

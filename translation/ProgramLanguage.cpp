@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: MIT
+#include "translation/ProgramLanguage.h"
+
+#include "messages/Translator.h"
+#include "translation/Translated.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QSettings>
+#include <QTranslator>
+
+namespace Translation {
+
+namespace {
+
+const QString LanguageSetting = QStringLiteral("interface/language");
+
+std::string TranslatedUtf8(const Messages::Message& message)
+{
+    return Translation::Translated(message).toStdString();
+}
+
+}  // namespace
+
+QStringList ProgramLanguages()
+{
+    return {QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es"), QStringLiteral("it")};
+}
+
+QString ChosenProgramLanguage()
+{
+    const QString chosen = QSettings().value(LanguageSetting).toString();
+    if (ProgramLanguages().contains(chosen)) {
+        return chosen;
+    }
+    for (const QString& language : QLocale::system().uiLanguages()) {
+        const QString code = QLocale(language).name().section(QLatin1Char('_'), 0, 0);
+        if (ProgramLanguages().contains(code)) {
+            return code;
+        }
+    }
+    return QStringLiteral("en");
+}
+
+void ChooseProgramLanguage(const QString& language)
+{
+    QSettings().setValue(LanguageSetting, language);
+}
+
+void InstallProgramLanguage(QCoreApplication& application, const QString& language)
+{
+    // English needs its own file only for the plural forms of counted texts.
+    auto* own = new QTranslator(&application);
+    if (own->load(QStringLiteral(":/i18n/brindle_%1.qm").arg(language))) {
+        QCoreApplication::installTranslator(own);
+    }
+    auto* qt = new QTranslator(&application);
+    if (qt->load(QStringLiteral("qtbase_%1").arg(language), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(qt);
+    }
+    Messages::InstallTranslator(TranslatedUtf8);
+}
+
+}  // namespace Translation

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+class QCoreApplication;
+
+namespace Translation {
+
+// The languages the program speaks, as language codes, English first.
+QStringList ProgramLanguages();
+
+// The language chosen in the settings, or failing that the first of the system's languages
+// the program speaks, or English.
+QString ChosenProgramLanguage();
+void ChooseProgramLanguage(const QString& language);
+
+// Loads the program's texts and Qt's own (the standard buttons and dialogs) in the language,
+// and has the layers below the window translate their messages through them. Called once,
+// before the first window or worker.
+void InstallProgramLanguage(QCoreApplication& application, const QString& language);
+
+}  // namespace Translation
