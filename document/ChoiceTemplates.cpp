@@ -1,26 +1,30 @@
 // SPDX-License-Identifier: MIT
 #include "document/ChoiceTemplates.h"
 
+#include "document/BookWording.h"
+
 namespace TarnViewModel {
 
-const std::vector<ChoiceTemplate>& PredefinedChoiceTemplates()
+std::vector<ChoiceTemplate> PredefinedChoiceTemplates(const std::wstring& languageTag)
 {
-    static const std::vector<ChoiceTemplate> templates{
+    return {
         {L"dash", DashFormat},
-        {L"turn to", TurnToFormat},
+        {L"turn to", BookWordingFor(languageTag).turnToFormat},
         {L"parenthesis", L"{{text}} ({{destination}})"},
         {L"squares", L"{{text}} [{{destination}}]"},
         {L"custom", L"{{text}} {{destination}}"},
     };
-    return templates;
 }
 
-std::wstring ChoiceTemplateName(const std::wstring& format)
+std::wstring ChoiceTemplateName(const std::wstring& format, const std::wstring& languageTag)
 {
-    for (const ChoiceTemplate& predefined : PredefinedChoiceTemplates()) {
+    for (const ChoiceTemplate& predefined : PredefinedChoiceTemplates(languageTag)) {
         if (predefined.format == format) {
             return predefined.name;
         }
+    }
+    if (format == TurnToFormat) {
+        return L"turn to";
     }
     return L"custom";
 }

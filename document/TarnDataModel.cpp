@@ -3,6 +3,7 @@
 
 #include "document/BookLimits.h"
 #include "document/BookSize.h"
+#include "document/BookWording.h"
 #include "document/ChoiceTemplates.h"
 #include "document/LanguageTag.h"
 
@@ -27,7 +28,7 @@ TarnDataModel::~TarnDataModel() = default;
 
 std::wstring TarnDataModel::GetChoiceTemplateName(const std::wstring& format) const
 {
-    return ChoiceTemplateName(format);
+    return ChoiceTemplateName(format, details_.language);
 }
 
 Font TarnDataModel::GetFont(FontType type) const
@@ -39,11 +40,18 @@ Font TarnDataModel::GetFont(FontType type) const
     return found->second;
 }
 
+void TarnDataModel::NewBook()
+{
+    const BookWording& wording = BookWordingFor(LocaleLanguageTag());
+    NewBook(wording.untitled, wording.footer);
+}
+
 void TarnDataModel::NewBook(const std::wstring& title, const std::wstring& footer)
 {
+    // The language first, since the new book's choice format follows it.
+    details_ = {L"", LocaleLanguageTag(), NewId(), {}, {}};
     Clear();
     title_ = title;
-    details_ = {L"", LocaleLanguageTag(), NewId(), {}, {}};
     footer_ = footer;
     titleChanged_(title_);
     detailsChanged_(details_);
@@ -88,10 +96,10 @@ void TarnDataModel::AddChoiceTemplate(const std::wstring& name, const std::wstri
 void TarnDataModel::ResetChoiceTemplates()
 {
     choiceTemplates_.clear();
-    for (const ChoiceTemplate& predefined : PredefinedChoiceTemplates()) {
+    for (const ChoiceTemplate& predefined : PredefinedChoiceTemplates(details_.language)) {
         AddChoiceTemplate(predefined.name, predefined.format);
     }
-    SetChoiceFormat(TurnToFormat);
+    SetChoiceFormat(BookWordingFor(details_.language).turnToFormat);
 }
 
 void TarnDataModel::ClearHistories()

@@ -98,6 +98,8 @@ public:
 
     // Book-wide operations. Replacing the book never asks anything: the caller settles the
     // open book's unsaved changes first.
+    // A new book in the language of the system, with that language's words.
+    void NewBook();
     void NewBook(const std::wstring& title, const std::wstring& footer);
     void Clear();
     // Has every editor hand over text typed but not yet part of the book.

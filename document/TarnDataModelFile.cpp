@@ -60,9 +60,10 @@ void TarnDataModel::OpenUntitled(BookFileContents contents, bool modified)
 
 void TarnDataModel::Replace(BookFileContents contents)
 {
+    // The language first, since the choice formats offered follow it.
+    details_ = std::move(contents.details);
     Clear();
     title_ = std::move(contents.title);
-    details_ = std::move(contents.details);
     graph_ = std::move(contents.graph);
     partsSize_ = SizeInFile(graph_);
     const BookFonts fonts = FontsOfStyles(contents.fonts);

@@ -259,7 +259,7 @@ void TarnDataModel::SetChoiceFormat(const std::wstring& format)
     choiceFormat_ = format;
     graph_.VisitChoices(
         [this](const Choice& choice) { choiceUpdated_(choice, choice, ChoiceProperty::Any, ChoiceUpdateReason::FormatChanged); });
-    const ChoiceTemplate changed{ChoiceTemplateName(format), format};
+    const ChoiceTemplate changed{ChoiceTemplateName(format, details_.language), format};
     MarkModified();
     choiceFormatChanged_(changed);
     bulkChangeEnds_();

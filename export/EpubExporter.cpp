@@ -2,6 +2,7 @@
 #include "export/EpubExporter.h"
 
 #include "document/BookSnapshot.h"
+#include "document/BookWording.h"
 #include "export/ExportText.h"
 #include "export/FormatChoice.h"
 #include "export/ZipArchive.h"
@@ -70,10 +71,10 @@ std::string Timestamp(std::time_t when)
 }
 
 // A package needs a title, and a reader lists the book under it.
-std::wstring ShownTitle(const std::wstring& title)
+std::wstring ShownTitle(const std::wstring& title, const std::wstring& language)
 {
     const bool blank = std::all_of(title.begin(), title.end(), [](wchar_t character) { return std::iswspace(character); });
-    return blank ? L"Untitled" : title;
+    return blank ? BookWordingFor(language).untitled : title;
 }
 
 // The start of an XHTML document up to its body; the navigation document goes without the
@@ -93,7 +94,7 @@ public:
     explicit EpubBook(const BookSnapshot& book) : book_(book)
     {
         const BookDetails& details = book.GetDetails();
-        title_ = XmlEscaped(ShownTitle(book.GetTitle()));
+        title_ = XmlEscaped(ShownTitle(book.GetTitle(), details.language));
         language_ = XmlEscaped(details.language);
         documentOf_.assign(book_.LastSectionNumber() + 1, NoDocument);
         std::size_t index = 0;

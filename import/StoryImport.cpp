@@ -3,6 +3,7 @@
 
 #include "document/BookLimits.h"
 #include "document/BookSize.h"
+#include "document/BookWording.h"
 #include "document/ChoiceTemplates.h"
 #include "document/LanguageTag.h"
 #include "document/TarnDataModel.h"
@@ -418,7 +419,7 @@ BookFileContents ImportStory(const TwineStory& story, const std::string& fileNam
     BookFileContents contents;
     contents.title = EditorText(story.name);
     contents.details = DetailsOf(story, kept, fileName, warnings);
-    contents.choiceFormat = TurnToFormat;
+    contents.choiceFormat = BookWordingFor(contents.details.language).turnToFormat;
     for (const std::string& target : missing) {
         size += SectionSizeInFile(Wide(target), L"");
     }

@@ -4,6 +4,7 @@
 #include "controllers/FrameworkController.h"
 #include "document/BookFileReader.h"
 #include "document/BookFileWriter.h"
+#include "document/BookWording.h"
 #include "document/NativePath.h"
 #include "document/TarnDataModel.h"
 #include "drawing/FlowchartImage.h"
@@ -52,8 +53,6 @@
 namespace TarnGui {
 
 namespace {
-
-const std::wstring DefaultFooter = L"Written with The Brindle Story Studio";
 
 std::vector<FileFilter> BookExportFilters()
 {
@@ -125,7 +124,7 @@ void CMainFrame::OnFileNew()
     RunGuarded(this, [this] {
         CommitTypedText();
         if (frameworkController_->MayDiscardChanges()) {
-            model_.NewBook(Drawing::ToWString(LoadString(Strings::Untitled)), DefaultFooter);
+            model_.NewBook();
         }
     });
     FileStateChanged();
@@ -278,7 +277,7 @@ void CMainFrame::OnImportStory()
         }
         Import::ImportWarnings warnings = file.warnings;
         TarnViewModel::BookFileContents contents = Import::ImportStory(file.stories[*story], fileName, warnings);
-        contents.footer = DefaultFooter;
+        contents.footer = TarnViewModel::BookWordingFor(contents.details.language).footer;
         if (!frameworkController_->MayDiscardChanges()) {
             return;
         }

@@ -2,17 +2,17 @@
 #include "document/LanguageTag.h"
 #include "document/TarnDataModel.h"
 #include "graph/TarnDataModelException.h"
+#include "support/LocaleVariables.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <optional>
 #include <string>
 
 namespace {
 
 using namespace TarnViewModel;
+using TestSupport::LocaleVariables;
 using TestSupport::TempFolder;
 
 TEST(LanguageTag, AcceptsWellFormedTagsAndRefusesTheRest)
@@ -26,34 +26,6 @@ TEST(LanguageTag, AcceptsWellFormedTagsAndRefusesTheRest)
         EXPECT_FALSE(IsLanguageTag(tag)) << std::wstring(tag).size();
     }
 }
-
-// Sets the locale variables for the test and puts back what was there.
-class LocaleVariables {
-public:
-    LocaleVariables(const char* all, const char* messages, const char* lang)
-    {
-        Set("LC_ALL", all);
-        Set("LC_MESSAGES", messages);
-        Set("LANG", lang);
-    }
-    ~LocaleVariables()
-    {
-        for (const auto& [name, value] : saved_) {
-            value ? setenv(name.c_str(), value->c_str(), 1) : unsetenv(name.c_str());
-        }
-    }
-    LocaleVariables(const LocaleVariables&) = delete;
-    LocaleVariables& operator=(const LocaleVariables&) = delete;
-
-private:
-    void Set(const char* name, const char* value)
-    {
-        const char* old = std::getenv(name);
-        saved_.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
-        value ? setenv(name, value, 1) : unsetenv(name);
-    }
-    std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
-};
 
 TEST(LanguageTag, TheUsersLocaleGivesTheDefault)
 {
