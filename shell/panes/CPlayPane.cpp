@@ -20,10 +20,10 @@ namespace TarnGui {
 CPlayPane::CPlayPane(QWidget* parent)
     : QDockWidget(LoadString(Strings::PlayCaption), parent), heading_(new QLabel), text_(new QPlainTextEdit), note_(new QLabel),
       choices_(new QWidget), choicesLayout_(new QVBoxLayout(choices_)), path_(new QListWidget), back_(new QPushButton(tr("Bac&k"))),
-      forward_(new QPushButton(tr("For&ward"))), edit_(new QPushButton(tr("Edi&t this section")))
+      forward_(new QPushButton(tr("Forwar&d"))), edit_(new QPushButton(tr("Edi&t this section")))
 {
     setObjectName(QStringLiteral("PlayPane"));
-    auto* restart = new QPushButton(tr("&Restart"));
+    auto* restart = new QPushButton(tr("Re&start"));
     auto* steps = new QHBoxLayout;
     steps->addWidget(back_);
     steps->addWidget(forward_);

@@ -20,7 +20,6 @@ for ts in "$folder"/brindle_*.ts; do
     head -40 "$work/$name.diff"
     status=1
   fi
-  [ "$name" = brindle_en.ts ] || continue
   report=$("$lrelease" "$ts" -qm "$work/$name.qm" 2>&1)
   if ! grep -q " 0 unfinished" <<<"$report" || grep -qi "obsolete\|untranslated" <<<"$report"; then
     echo "$name: $report"

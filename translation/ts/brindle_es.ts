@@ -5,384 +5,384 @@
     <name>BookLimits</name>
     <message>
         <source>Cannot open &quot;%1&quot;: saved, the book would take %2, more than the %3 a book may take.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir «%1»: guardado, el libro ocuparía %2, más de los %3 que puede ocupar un libro.</translation>
     </message>
     <message>
         <source>%1: section %2 has more than %3 choices, the most a section may have.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: la sección %2 tiene más de %3 opciones, el máximo para una sección.</translation>
     </message>
     <message>
         <source>Cannot open &quot;%1&quot;: the file is larger than %2, the most a book may take.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir «%1»: el archivo ocupa más de %2, el máximo para un libro.</translation>
     </message>
     <message>
         <source>This change would make the book take more than the %1 a book may take. Nothing was changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este cambio haría que el libro ocupara más de los %1 que puede ocupar un libro. No se ha cambiado nada.</translation>
     </message>
     <message>
         <source>Section %1 already has %2 choices, the most a section may have.</source>
-        <translation type="unfinished"></translation>
+        <translation>La sección %1 ya tiene %2 opciones, el máximo para una sección.</translation>
     </message>
 </context>
 <context>
     <name>Choices</name>
     <message>
         <source>*hidden* %1</source>
-        <translation type="unfinished"></translation>
+        <translation>*oculta* %1</translation>
     </message>
 </context>
 <context>
     <name>ExportFile</name>
     <message>
         <source>Cannot write the file &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo «%1»: %2.</translation>
     </message>
     <message>
         <source>Cannot create the file &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear el archivo «%1»: %2.</translation>
     </message>
     <message>
         <source>Cannot export over the book itself: &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede exportar encima del propio libro: «%1».</translation>
     </message>
 </context>
 <context>
     <name>FileHandling</name>
     <message>
         <source>Cannot open file &quot;%1&quot;: there is no such file</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo «%1»: no existe</translation>
     </message>
 </context>
 <context>
     <name>FlowchartGraph</name>
     <message>
         <source>The flowchart could not be laid out.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido disponer el diagrama de flujo.</translation>
     </message>
 </context>
 <context>
     <name>FlowchartImage</name>
     <message>
         <source>The flowchart could not be saved as %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar el diagrama de flujo como %1: %2</translation>
     </message>
     <message>
         <source>Unknown type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo desconocido</translation>
     </message>
     <message>
         <source>The flowchart image of %1 by %2 pixels is too large to make. Zoom out and export it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una imagen del diagrama de %1 × %2 píxeles es demasiado grande. Aleje el zoom y vuelva a exportar.</translation>
     </message>
 </context>
 <context>
     <name>GifWriter</name>
     <message>
         <source>The GIF image could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir la imagen GIF: %1</translation>
     </message>
     <message>
         <source>A GIF image can be at most %1 pixels wide and high. Zoom out and export it again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una imagen GIF puede medir como mucho %1 píxeles de ancho y de alto. Aleje el zoom y vuelva a exportar.</translation>
     </message>
 </context>
 <context>
     <name>GraphCore</name>
     <message>
         <source>Section not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Sección no encontrada</translation>
     </message>
     <message>
         <source>Choice not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Opción no encontrada</translation>
     </message>
     <message>
         <source>Could not add choice</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido añadir la opción</translation>
     </message>
 </context>
 <context>
     <name>Import</name>
     <message>
         <source>Cannot import &quot;%1&quot;, line %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede importar «%1», línea %2: %3</translation>
     </message>
     <message>
         <source>Cannot import &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede importar «%1»: %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»: %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot;, line %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1», línea %2: %3</translation>
     </message>
     <message>
         <source>passage &quot;%1&quot; has more than %2 links; a section may have at most %2 choices</source>
-        <translation type="unfinished"></translation>
+        <translation>el pasaje «%1» tiene más de %2 enlaces; una sección puede tener como mucho %2 opciones</translation>
     </message>
     <message>
         <source>passage &quot;%1&quot; goes on through macros that name the passage by code, not by a plain name; they make no choices</source>
-        <translation type="unfinished"></translation>
+        <translation>el pasaje «%1» continúa mediante macros que nombran el pasaje con código, no con un nombre simple; no dan ninguna opción</translation>
     </message>
     <message>
         <source>the metadata of passage &quot;%1&quot; is not JSON (%2); it is left out</source>
-        <translation type="unfinished"></translation>
+        <translation>los metadatos del pasaje «%1» no son JSON (%2); se omiten</translation>
     </message>
     <message>
         <source>passage &quot;%1&quot; was changed since it was exported; its links are read as Twine reads them</source>
-        <translation type="unfinished"></translation>
+        <translation>el pasaje «%1» se modificó después de exportarse; sus enlaces se leen como los lee Twine</translation>
     </message>
     <message>
         <source>passage &quot;%1&quot; is not JSON (%2); the passages are read as Twine reads them</source>
-        <translation type="unfinished"></translation>
+        <translation>el pasaje «%1» no es JSON (%2); los pasajes se leen como los lee Twine</translation>
     </message>
     <message>
         <source>the story makes a book of more than %1, the most a book may take</source>
-        <translation type="unfinished"></translation>
+        <translation>la historia daría un libro de más de %1, el máximo para un libro</translation>
     </message>
     <message>
         <source>the story needs %1 sections; a book holds at most %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la historia necesita %1 secciones; un libro admite como mucho %2</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a language tag; the book takes %2</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es una etiqueta de idioma; el libro toma %2</translation>
     </message>
     <message>
         <source>section 1 is the start passage &quot;%1&quot;, so passage &quot;1&quot; becomes section %2</source>
-        <translation type="unfinished"></translation>
+        <translation>la sección 1 es el pasaje inicial «%1», así que el pasaje «1» pasa a ser la sección %2</translation>
     </message>
     <message>
         <source>there is no passage &quot;%1&quot;; section %2 is made for the links to it, empty</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ningún pasaje «%1»; se crea vacía la sección %2 para los enlaces que llevan a él</translation>
     </message>
     <message>
         <source>the StoryData is not JSON (%1); it is left out</source>
-        <translation type="unfinished"></translation>
+        <translation>los StoryData no son JSON (%1); se omiten</translation>
     </message>
     <message>
         <source>the tags of passage &quot;%1&quot; are not closed with &quot;]&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>las etiquetas del pasaje «%1» no se cierran con «]»</translation>
     </message>
     <message>
         <source>%1 appears again; the later one is left out</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 aparece de nuevo; el segundo se omite</translation>
     </message>
     <message>
         <source>passage &quot;%1&quot; is the story&apos;s script or style sheet; it is left out</source>
-        <translation type="unfinished"></translation>
+        <translation>el pasaje «%1» es el script o la hoja de estilo de la historia; se omite</translation>
     </message>
     <message>
         <source>passage &quot;%1&quot; appears again; the later one is left out</source>
-        <translation type="unfinished"></translation>
+        <translation>el pasaje «%1» aparece de nuevo; el segundo se omite</translation>
     </message>
     <message numerus="yes">
         <source>%n characters that no book can hold, such as NUL, are each replaced by U+FFFD</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n carácter que ningún libro puede contener, como NUL, se sustituye por U+FFFD</numerusform>
+            <numerusform>%n caracteres que ningún libro puede contener, como NUL, se sustituyen cada uno por U+FFFD</numerusform>
         </translation>
     </message>
     <message>
         <source>there is no Twine story in it (no &lt;tw-storydata&gt; element)</source>
-        <translation type="unfinished"></translation>
+        <translation>no contiene ninguna historia de Twine (ningún elemento &lt;tw-storydata&gt;)</translation>
     </message>
     <message>
         <source>there is no Twee passage in it (no line starting with &quot;::&quot;)</source>
-        <translation type="unfinished"></translation>
+        <translation>no contiene ningún pasaje de Twee (ninguna línea que empiece por «::»)</translation>
     </message>
     <message>
         <source>story &quot;%1&quot; has no passages</source>
-        <translation type="unfinished"></translation>
+        <translation>la historia «%1» no tiene pasajes</translation>
     </message>
 </context>
 <context>
     <name>Outline</name>
     <message>
         <source>%1 &lt;Empty&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &lt;Vacía&gt;</translation>
     </message>
 </context>
 <context>
     <name>PageSetup</name>
     <message>
         <source>The margin must be from %1 to %2 mm.</source>
-        <translation type="unfinished"></translation>
+        <translation>El margen debe estar entre %1 y %2 mm.</translation>
     </message>
 </context>
 <context>
     <name>PdfLinks</name>
     <message>
         <source>The PDF could not be given its links: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido añadir los enlaces al PDF: %1.</translation>
     </message>
 </context>
 <context>
     <name>Play</name>
     <message>
         <source>Section %1 was removed from the book, so the path ends before it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La sección %1 se ha quitado del libro, así que el camino termina antes de ella.</translation>
     </message>
 </context>
 <context>
     <name>PlayController</name>
     <message>
         <source>The choice is not one of the section being played</source>
-        <translation type="unfinished"></translation>
+        <translation>La opción no es de la sección que se está jugando</translation>
     </message>
 </context>
 <context>
     <name>PngWriter</name>
     <message>
         <source>The PNG image could not be written: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir la imagen PNG: %1</translation>
     </message>
     <message>
         <source>out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>memoria insuficiente</translation>
     </message>
 </context>
 <context>
     <name>Problems</name>
     <message>
         <source>No path from section 1 reaches section %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún camino desde la sección 1 llega a la sección %1</translation>
     </message>
     <message>
         <source>Section %1 is an empty slot</source>
-        <translation type="unfinished"></translation>
+        <translation>La sección %1 es un hueco vacío</translation>
     </message>
     <message numerus="yes">
         <source>Section %1 has %n choice(s) to the empty slot %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La sección %1 tiene %n opción hacia el hueco vacío %2</numerusform>
+            <numerusform>La sección %1 tiene %n opciones hacia el hueco vacío %2</numerusform>
         </translation>
     </message>
     <message>
         <source>Section %1 has no text</source>
-        <translation type="unfinished"></translation>
+        <translation>La sección %1 no tiene texto</translation>
     </message>
     <message numerus="yes">
         <source>Section %1 has %n choices to section %2</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La sección %1 tiene %n opción hacia la sección %2</numerusform>
+            <numerusform>La sección %1 tiene %n opciones hacia la sección %2</numerusform>
         </translation>
     </message>
     <message>
         <source>Section %1 is an ending: confirm that it should be</source>
-        <translation type="unfinished"></translation>
+        <translation>La sección %1 es un final: confirme que debe serlo</translation>
     </message>
 </context>
 <context>
     <name>PropertyGrid</name>
     <message>
         <source>Don&apos;t know what to do with this property</source>
-        <translation type="unfinished"></translation>
+        <translation>No se sabe qué hacer con esta propiedad</translation>
     </message>
 </context>
 <context>
     <name>SearchPattern</name>
     <message>
         <source>The regular expression cannot be read at character %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la expresión regular en el carácter %1: %2</translation>
     </message>
     <message>
         <source>The regular expression takes too long to search with: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar con la expresión regular lleva demasiado tiempo: %1</translation>
     </message>
 </context>
 <context>
     <name>SectionNumbers</name>
     <message>
         <source>Section number must be between 1 and %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de sección debe estar entre 1 y %1</translation>
     </message>
 </context>
 <context>
     <name>SectionSelection</name>
     <message>
         <source>There is no section %1 in this book.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este libro no tiene la sección %1.</translation>
     </message>
 </context>
 <context>
     <name>SectionView</name>
     <message>
         <source>Empty Section</source>
-        <translation type="unfinished"></translation>
+        <translation>Sección vacía</translation>
     </message>
 </context>
 <context>
     <name>SpellCheck</name>
     <message>
         <source>No spelling dictionary for the language &quot;%1&quot; is installed, so spelling is not checked. Install a Hunspell dictionary for it, such as one of Debian&apos;s hunspell packages.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ningún diccionario instalado para el idioma «%1», así que no se revisa la ortografía. Instale un diccionario de Hunspell para él, como uno de los paquetes hunspell de Debian.</translation>
     </message>
 </context>
 <context>
     <name>SpellChecker</name>
     <message>
         <source>The spelling dictionary %1 cannot be read, or is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>El diccionario %1 no se puede leer o está vacío.</translation>
     </message>
     <message>
         <source>The spelling dictionary %1 is in a character set (%2) this system cannot convert.</source>
-        <translation type="unfinished"></translation>
+        <translation>El diccionario %1 está en un juego de caracteres (%2) que este sistema no puede convertir.</translation>
     </message>
 </context>
 <context>
     <name>StagedFolder</name>
     <message>
         <source>Cannot write into the folder &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir en la carpeta «%1»: %2.</translation>
     </message>
     <message>
         <source>Cannot replace &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede reemplazar «%1»: %2.</translation>
     </message>
     <message>
         <source>Cannot move the new files into &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden mover los archivos nuevos a «%1»: %2.</translation>
     </message>
 </context>
 <context>
     <name>StoryGraph</name>
     <message>
         <source>Section does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>La sección no existe</translation>
     </message>
     <message>
         <source>Section cannot be visited - it does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede visitar la sección: no existe</translation>
     </message>
     <message>
         <source>Section with this number already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya existe una sección con este número</translation>
     </message>
     <message>
         <source>Choice with this id already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya existe una opción con este identificador</translation>
     </message>
     <message>
         <source>Choice does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>La opción no existe</translation>
     </message>
     <message>
         <source>Choice cannot be updated</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede modificar la opción</translation>
     </message>
     <message>
         <source>Section cannot be updated</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede modificar la sección</translation>
     </message>
     <message>
         <source>Numbering gives two sections the same number</source>
-        <translation type="unfinished"></translation>
+        <translation>La numeración da el mismo número a dos secciones</translation>
     </message>
 </context>
 <context>
@@ -395,702 +395,752 @@ Brindle Story Files (*.brindle)
 .brindle
 Brindle.Document
 Brindle.Document</source>
-        <translation type="unfinished"></translation>
+        <translation>Brindle
+
+BrindleDoc
+Historias de Brindle (*.brindle)
+.brindle
+Brindle.Document
+Brindle.Document</translation>
     </message>
     <message>
         <source>Standard Toolbar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de herramientas estándar</translation>
     </message>
     <message>
         <source>Flowchart</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagrama de flujo</translation>
     </message>
     <message>
         <source>Outline</source>
-        <translation type="unfinished"></translation>
+        <translation>Esquema</translation>
     </message>
     <message>
         <source>Section</source>
-        <translation type="unfinished"></translation>
+        <translation>Sección</translation>
     </message>
     <message>
         <source>Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número</translation>
     </message>
     <message>
         <source>The number of the section. You can change this to a new number and all of your choice links will be magically updated.  If you change this to a section number already in use then they will get swapped over.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de la sección. Si lo cambia, todos los enlaces de sus opciones lo seguirán como por arte de magia. Si el número ya está en uso, las dos secciones intercambian sus números.</translation>
     </message>
     <message>
         <source>Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Detalles</translation>
     </message>
     <message>
         <source>Display Details</source>
-        <translation type="unfinished"></translation>
+        <translation>Presentación</translation>
     </message>
     <message>
         <source>Can be auto shuffled</source>
-        <translation type="unfinished"></translation>
+        <translation>Se puede barajar</translation>
     </message>
     <message>
         <source>When you perform an auto shuffle, this section can either be shuffled or fixed in place.  Most sections you will want to shuffle, but you may want to keep your opening section at the beginning of the book and your win section at the end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Al barajar, esta sección puede barajarse o quedarse en su sitio. Querrá barajar la mayoría de las secciones, pero quizá dejar la sección inicial al principio del libro y la de la victoria al final.</translation>
     </message>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen</translation>
     </message>
     <message>
         <source>This is a short description of the section for your use as you design your gamebook.</source>
-        <translation type="unfinished"></translation>
+        <translation>Una breve descripción de la sección para usted, mientras diseña su librojuego.</translation>
     </message>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>Background Colour</source>
-        <translation type="unfinished"></translation>
+        <translation>Color de fondo</translation>
     </message>
     <message>
         <source>The colour of the section in the graph</source>
-        <translation type="unfinished"></translation>
+        <translation>El color de la sección en el diagrama</translation>
     </message>
     <message>
         <source>Choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones</translation>
     </message>
     <message>
         <source>Brindle Story Files (*.brindle)</source>
-        <translation type="unfinished"></translation>
+        <translation>Historias de Brindle (*.brindle)</translation>
     </message>
     <message>
         <source>All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos (*.*)</translation>
     </message>
     <message>
         <source>Use a section from the drop down, or enter a number from 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija una sección de la lista o escriba un número a partir de 1</translation>
     </message>
     <message>
         <source>Text Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de texto</translation>
     </message>
     <message>
         <source>Rich Text Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de texto enriquecido</translation>
     </message>
     <message>
         <source>HTML Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos HTML</translation>
     </message>
     <message>
         <source>XML Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos XML</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin título</translation>
     </message>
     <message>
         <source>Do you want to open your exported book?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quiere abrir el libro exportado?</translation>
     </message>
     <message>
         <source>BMP</source>
-        <translation type="unfinished"></translation>
+        <translation>BMP</translation>
     </message>
     <message>
         <source>JPG</source>
-        <translation type="unfinished"></translation>
+        <translation>JPG</translation>
     </message>
     <message>
         <source>PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG</translation>
     </message>
     <message>
         <source>GIF</source>
-        <translation type="unfinished"></translation>
+        <translation>GIF</translation>
     </message>
     <message>
         <source>Save changes to %s?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Guardar los cambios de %s?</translation>
     </message>
     <message>
         <source>Gamebook</source>
-        <translation type="unfinished"></translation>
+        <translation>Librojuego</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Título</translation>
     </message>
     <message>
         <source>Title of your gamebook</source>
-        <translation type="unfinished"></translation>
+        <translation>El título de su librojuego</translation>
     </message>
     <message>
         <source>Footer</source>
-        <translation type="unfinished"></translation>
+        <translation>Pie de página</translation>
     </message>
     <message>
         <source>Author</source>
-        <translation type="unfinished"></translation>
+        <translation>Autor</translation>
     </message>
     <message>
         <source>Who wrote your gamebook, as ebooks, print and game listings name them</source>
-        <translation type="unfinished"></translation>
+        <translation>Quién escribió su librojuego, tal como lo nombran los libros electrónicos, la imprenta y los catálogos de juegos</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>The language your gamebook is written in, as a tag such as en, en-GB or fr-CA</source>
-        <translation type="unfinished"></translation>
+        <translation>El idioma en que está escrito su librojuego, como etiqueta: es, es-MX o en-GB</translation>
     </message>
     <message>
         <source>Identifier</source>
-        <translation type="unfinished"></translation>
+        <translation>Identificador</translation>
     </message>
     <message>
         <source>Made once for your gamebook and kept, so that readers&apos; libraries know a new edition of it</source>
-        <translation type="unfinished"></translation>
+        <translation>Creado una vez para su librojuego y conservado, para que las bibliotecas de los lectores reconozcan una nueva edición</translation>
     </message>
     <message>
         <source>The footer to your pages or book.</source>
-        <translation type="unfinished"></translation>
+        <translation>El pie de sus páginas o de su libro.</translation>
     </message>
     <message>
         <source>Do you want to open your exported flowchart?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quiere abrir el diagrama de flujo exportado?</translation>
     </message>
     <message>
         <source>JSON Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos JSON</translation>
     </message>
     <message>
         <source>ChoiceScript (Choice of Games)</source>
-        <translation type="unfinished"></translation>
+        <translation>ChoiceScript (Choice of Games)</translation>
     </message>
     <message>
         <source>EPUB e-books</source>
-        <translation type="unfinished"></translation>
+        <translation>Libros electrónicos EPUB</translation>
     </message>
     <message>
         <source>PDF documents</source>
-        <translation type="unfinished"></translation>
+        <translation>Documentos PDF</translation>
     </message>
     <message>
         <source>Twee stories (Twine)</source>
-        <translation type="unfinished"></translation>
+        <translation>Historias de Twee (Twine)</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa</translation>
     </message>
     <message>
         <source>Find and Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar y reemplazar</translation>
     </message>
     <message>
         <source>Problems</source>
-        <translation type="unfinished"></translation>
+        <translation>Problemas</translation>
     </message>
     <message>
         <source>Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugar</translation>
     </message>
     <message>
         <source>Styles</source>
-        <translation type="unfinished"></translation>
+        <translation>Estilos</translation>
     </message>
     <message>
         <source>Main book font</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente principal del libro</translation>
     </message>
     <message>
         <source>Font used for the main text in your book</source>
-        <translation type="unfinished"></translation>
+        <translation>La fuente del texto principal de su libro</translation>
     </message>
     <message>
         <source>Header font</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente del encabezado</translation>
     </message>
     <message>
         <source>Choice format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato de las opciones</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>A description of this format</source>
-        <translation type="unfinished"></translation>
+        <translation>Una descripción de este formato</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato</translation>
     </message>
     <message>
         <source>The format used, where {{text}} is a placeholder for the choice text, and {{destination}} is a placeholder for the destination number.</source>
-        <translation type="unfinished"></translation>
+        <translation>El formato usado, donde {{text}} ocupa el lugar del texto de la opción y {{destination}} el del número de destino.</translation>
     </message>
     <message>
         <source>Book Layout</source>
-        <translation type="unfinished"></translation>
+        <translation>Composición del libro</translation>
     </message>
     <message>
         <source>Put every section on new page</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada sección en una página nueva</translation>
     </message>
     <message>
         <source>Set to yes if you want each section to be separated with a page break. This works well when your sections are quite long. Say no if you want sections to appear continuously, one after another (default). This works better for shorter sections.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija sí para separar cada sección con un salto de página. Va bien con secciones bastante largas. Elija no para que las secciones se sucedan sin pausa (predeterminado). Va mejor con secciones cortas.</translation>
     </message>
     <message>
         <source>Font used for book header</source>
-        <translation type="unfinished"></translation>
+        <translation>La fuente del encabezado del libro</translation>
     </message>
     <message>
         <source>Footer font</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuente del pie de página</translation>
     </message>
     <message>
         <source>Font used for book footer</source>
-        <translation type="unfinished"></translation>
+        <translation>La fuente del pie de página del libro</translation>
     </message>
     <message>
         <source>This folder is not empty and files may be overwritten! Do you want to continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Esta carpeta no está vacía y se podrían sobrescribir archivos! ¿Quiere continuar?</translation>
     </message>
     <message>
         <source>Adds a new section to the book
 New Section</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade una sección nueva al libro
+Nueva sección</translation>
     </message>
     <message>
         <source>Removes the section from the book
 Remove Section</source>
-        <translation type="unfinished"></translation>
+        <translation>Quita la sección del libro
+Quitar sección</translation>
     </message>
     <message>
         <source>Randomly shuffles up the sections in your book
 Shuffle Sections</source>
-        <translation type="unfinished"></translation>
+        <translation>Baraja al azar las secciones de su libro
+Barajar secciones</translation>
     </message>
     <message>
         <source>Export your book into a readable, playable format
 Export Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporta su libro a un formato legible y jugable
+Exportar libro</translation>
     </message>
     <message>
         <source>Export your flowchart
 Export Flowchart</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporta su diagrama de flujo
+Exportar diagrama</translation>
     </message>
     <message>
         <source>Make a new book of a story from Twine: Twee, or Twine&apos;s published HTML or archive
 Import Story</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea un libro nuevo a partir de una historia de Twine: Twee, o el HTML publicado o el archivo de Twine
+Importar historia</translation>
     </message>
     <message>
         <source>Show or hide the tool bar and the panes
 Toolbars and Docking Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra u oculta la barra de herramientas y los paneles
+Barras de herramientas y ventanas</translation>
     </message>
     <message>
         <source>Switch back to the previous window pane
 Previous Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Vuelve al panel anterior
+Panel anterior</translation>
     </message>
     <message>
         <source>Switch to the next window pane
 Next Pane</source>
-        <translation type="unfinished"></translation>
+        <translation>Pasa al panel siguiente
+Panel siguiente</translation>
     </message>
     <message>
         <source>View the help documents online
 Online Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Consulta la ayuda en línea
+Ayuda en línea</translation>
     </message>
     <message>
         <source>Visit the website for the latest version
 Check For Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Visita la web con la última versión
+Buscar actualizaciones</translation>
     </message>
     <message>
         <source>Want to request features, report a bug or just say hi? Email us your words!
 Send Feeback</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Quiere pedir algo, informar de un error o solo saludar? ¡Escríbanos!
+Enviar comentarios</translation>
     </message>
     <message>
         <source>Put every pane back where it started
 Reset Views</source>
-        <translation type="unfinished"></translation>
+        <translation>Devuelve cada panel a su sitio inicial
+Restablecer vistas</translation>
     </message>
     <message>
         <source>Zoom in and out of the flowchart; type a percentage and press Enter for any zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca y aleja el diagrama de flujo; escriba un porcentaje y pulse Intro para cualquier zoom</translation>
     </message>
     <message>
         <source>The whole chart does not fit at 10%; scroll to see the rest.</source>
-        <translation type="unfinished"></translation>
+        <translation>El diagrama entero no cabe al 10 %; desplácese para ver el resto.</translation>
     </message>
     <message>
         <source>Zoom out of the flowchart</source>
-        <translation type="unfinished"></translation>
+        <translation>Aleja el diagrama de flujo</translation>
     </message>
     <message>
         <source>Zoom into the flowchart</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca el diagrama de flujo</translation>
     </message>
     <message>
         <source>Zoom so that the whole flowchart shows
 Fit Whole Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajusta el zoom para que se vea todo el diagrama
+Diagrama entero</translation>
     </message>
     <message>
         <source>Zoom so that the flowchart&apos;s width fills the pane
 Fit Width</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajusta el zoom para que el ancho del diagrama llene el panel
+Ajustar al ancho</translation>
     </message>
     <message>
         <source>Make the section with a number current
 Go to Section</source>
-        <translation type="unfinished"></translation>
+        <translation>Hace actual la sección con un número
+Ir a la sección</translation>
     </message>
     <message>
         <source>Count the book&apos;s sections, choices, words and endings, and its paths from section 1
 Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Cuenta las secciones, opciones, palabras y finales del libro, y sus caminos desde la sección 1
+Estadísticas</translation>
     </message>
     <message>
         <source>Find words in the texts, summaries and choices of the book
 Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Busca palabras en los textos, resúmenes y opciones del libro
+Buscar</translation>
     </message>
     <message>
         <source>Replace words in the texts, summaries and choices of the book
 Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplaza palabras en los textos, resúmenes y opciones del libro
+Reemplazar</translation>
     </message>
     <message>
         <source>Go to the next match of the words found
 Find Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Va a la siguiente coincidencia
+Siguiente coincidencia</translation>
     </message>
     <message>
         <source>Go to the previous match of the words found
 Find Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Va a la coincidencia anterior
+Coincidencia anterior</translation>
     </message>
     <message>
         <source>Show or hide the list of what the book check finds, kept up to date as you write
 Problems</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra u oculta la lista de lo que encuentra la revisión del libro, al día mientras escribe
+Problemas</translation>
     </message>
     <message>
         <source>Show or hide the book played as a reader meets it, one section at a time
 Play</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra u oculta el libro jugado como lo vive un lector, sección a sección
+Jugar</translation>
     </message>
     <message>
         <source>Play the book from the current section
 Play from Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Juega el libro desde la sección actual
+Jugar desde aquí</translation>
     </message>
     <message>
         <source>Play the book from section 1
 Play from Section 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Juega el libro desde la sección 1
+Jugar desde la sección 1</translation>
     </message>
     <message>
         <source>Underline words that are not in the dictionary of the book&apos;s language as you write
 Check Spelling</source>
-        <translation type="unfinished"></translation>
+        <translation>Subraya mientras escribe las palabras que no están en el diccionario del idioma del libro
+Revisar ortografía</translation>
     </message>
     <message>
         <source>Open a short gamebook written to show what the program does
 Open Sample Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre un librojuego breve escrito para mostrar lo que hace el programa
+Abrir libro de ejemplo</translation>
     </message>
     <message>
         <source>Laying out…</source>
-        <translation type="unfinished"></translation>
+        <translation>Disponiendo…</translation>
     </message>
     <message>
         <source>The flowchart could not be laid out again; it shows the last layout. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido volver a disponer el diagrama; muestra la última disposición. %1</translation>
     </message>
     <message>
         <source>Create a new document
 New</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea un documento nuevo
+Nuevo</translation>
     </message>
     <message>
         <source>Open an existing document
 Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre un documento existente
+Abrir</translation>
     </message>
     <message>
         <source>Close the active document; prompts to save it
 Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cierra el documento activo; pregunta si se guarda
+Cerrar</translation>
     </message>
     <message>
         <source>Save the active document
 Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda el documento activo
+Guardar</translation>
     </message>
     <message>
         <source>Save the active document with a new name
 Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guarda el documento activo con otro nombre
+Guardar como</translation>
     </message>
     <message>
         <source>Open this document</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre este documento</translation>
     </message>
     <message>
         <source>Copy the selection and put it on the Clipboard
 Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia la selección al portapapeles
+Copiar</translation>
     </message>
     <message>
         <source>Cut the selection and put it on the Clipboard
 Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Corta la selección y la pone en el portapapeles
+Cortar</translation>
     </message>
     <message>
         <source>Insert Clipboard contents
 Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Inserta el contenido del portapapeles
+Pegar</translation>
     </message>
     <message>
         <source>Undo the last action
 Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Deshace la última acción
+Deshacer</translation>
     </message>
     <message>
         <source>Redo the previously undone action
 Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rehace la acción deshecha
+Rehacer</translation>
     </message>
     <message>
         <source>Display program information, version number and copyright
 About</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra la información del programa, la versión y el copyright
+Acerca de</translation>
     </message>
     <message>
         <source>Quit the application; prompts to save documents
 Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Sale de la aplicación; pregunta si se guardan los documentos
+Salir</translation>
     </message>
     <message>
         <source>The Brindle Story Studio</source>
-        <translation type="unfinished"></translation>
+        <translation>The Brindle Story Studio</translation>
     </message>
     <message>
         <source>Show or hide the status bar
 Toggle Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra u oculta la barra de estado
+Barra de estado</translation>
     </message>
 </context>
 <context>
     <name>TarnDataModel</name>
     <message>
         <source>Choice is listed more than once</source>
-        <translation type="unfinished"></translation>
+        <translation>La opción aparece más de una vez</translation>
     </message>
     <message>
         <source>Section with this number already exists</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya existe una sección con este número</translation>
     </message>
     <message>
         <source>Section cannot be deleted while choices lead from or into it</source>
-        <translation type="unfinished"></translation>
+        <translation>Una sección no se puede borrar mientras haya opciones que salgan de ella o lleven a ella</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a language tag. Write one such as &quot;en&quot;, &quot;en-GB&quot; or &quot;fr-CA&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es una etiqueta de idioma. Escriba una como «es», «es-MX» o «en-GB».</translation>
     </message>
 </context>
 <context>
     <name>TarnGui::BookAutosave</name>
     <message>
         <source>No recovery copy could be kept: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido guardar ninguna copia de recuperación: %1</translation>
     </message>
 </context>
 <context>
     <name>TarnGui::BookJobs</name>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
     <name>TarnGui::CAboutDlg</name>
     <message>
         <source>About The Brindle Story Studio</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de The Brindle Story Studio</translation>
     </message>
     <message>
         <source>Version %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión %1</translation>
     </message>
     <message>
         <source>Built %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Compilado el %1</translation>
     </message>
 </context>
 <context>
     <name>TarnGui::CChoiceEditorDlg</name>
     <message>
         <source>hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>oculta</translation>
     </message>
     <message>
         <source>Choice Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor de opciones</translation>
     </message>
     <message>
         <source>Mark choice as hidden. Hidden choices won&apos;t appear as an option in text but will still be linked in the flowchart</source>
-        <translation type="unfinished"></translation>
+        <translation>Marca la opción como oculta. Las opciones ocultas no aparecen como opción en el texto, pero siguen enlazadas en el diagrama de flujo</translation>
     </message>
     <message>
         <source>Choice text:</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto de la opción:</translation>
     </message>
     <message>
         <source>Destination:</source>
-        <translation type="unfinished"></translation>
+        <translation>Destino:</translation>
     </message>
     <message>
         <source>Section number must be between 1 and %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de sección debe estar entre 1 y %1</translation>
     </message>
 </context>
 <context>
     <name>TarnGui::CChoicesPane</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir</translation>
     </message>
     <message>
         <source>Adds a choice and its destination if it doesn&apos;t exist.</source>
-        <translation type="unfinished"></translation>
+        <translation>Añade una opción y, si no existe, su sección de destino.</translation>
     </message>
     <message>
         <source>Remove</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitar</translation>
     </message>
     <message>
         <source>Removes the selected choices (but keeps the destination sections.)</source>
-        <translation type="unfinished"></translation>
+        <translation>Quita las opciones seleccionadas (las secciones de destino se quedan).</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar</translation>
     </message>
     <message>
         <source>Opens the editor for this choice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre el editor de esta opción.</translation>
     </message>
     <message>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir</translation>
     </message>
     <message>
         <source>Change the ordering by moving this choice upwards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia el orden subiendo esta opción.</translation>
     </message>
     <message>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajar</translation>
     </message>
     <message>
         <source>Change the ordering by moving this choice downwards.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambia el orden bajando esta opción.</translation>
     </message>
     <message>
         <source>Follow</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguir</translation>
     </message>
     <message>
         <source>Follows this choice and selects its destination.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sigue esta opción y selecciona su destino.</translation>
     </message>
 </context>
 <context>
     <name>TarnGui::CFindReplacePane</name>
     <message>
         <source>Match &amp;case</source>
-        <translation type="unfinished"></translation>
+        <translation>Distinguir &amp;mayúsculas</translation>
     </message>
     <message>
         <source>&amp;Whole word</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabra &amp;completa</translation>
     </message>
     <message>
         <source>Regular e&amp;xpression</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xpresión regular</translation>
     </message>
     <message>
         <source>&amp;Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Reemplazar</translation>
     </message>
     <message>
         <source>Replace &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplazar &amp;todo</translation>
     </message>
     <message>
         <source>Find in texts, summaries and choices</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar en textos, resúmenes y opciones</translation>
     </message>
     <message>
         <source>Replace with</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplazar por</translation>
     </message>
     <message>
         <source>&amp;Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;nterior</translation>
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Siguiente</translation>
     </message>
     <message>
         <source>The replacement is empty, so Replace All will delete the one match of &quot;%1&quot;.
 
 Delete it?</source>
-        <translation type="unfinished"></translation>
+        <translation>El reemplazo está vacío, así que «Reemplazar todo» borrará la única coincidencia de «%1».
+
+¿Borrarla?</translation>
     </message>
     <message>
         <source>The replacement is empty, so Replace All will delete all %1 matches of &quot;%2&quot;.
 
 Delete them?</source>
-        <translation type="unfinished"></translation>
+        <translation>El reemplazo está vacío, así que «Reemplazar todo» borrará las %1 coincidencias de «%2».
+
+¿Borrarlas?</translation>
     </message>
     <message>
         <source>Searching…</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando…</translation>
     </message>
     <message>
         <source>No matches</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin coincidencias</translation>
     </message>
     <message numerus="yes">
         <source>%Ln match(es)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln coincidencia</numerusform>
+            <numerusform>%Ln coincidencias</numerusform>
         </translation>
     </message>
 </context>
@@ -1098,122 +1148,126 @@ Delete them?</source>
     <name>TarnGui::CMainFrame</name>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo</translation>
     </message>
     <message>
         <source>Save Book As</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar libro como</translation>
     </message>
     <message numerus="yes">
         <source>Replaced %Ln match(es)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln coincidencia reemplazada</numerusform>
+            <numerusform>%Ln coincidencias reemplazadas</numerusform>
         </translation>
     </message>
     <message>
         <source>Pro&amp;blems</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Problemas</translation>
     </message>
     <message>
         <source>P&amp;lay</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Jugar</translation>
     </message>
     <message>
         <source>Play from &amp;Here</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugar &amp;desde aquí</translation>
     </message>
     <message>
         <source>Play from Section &amp;1</source>
-        <translation type="unfinished"></translation>
+        <translation>Jugar desde la sección &amp;1</translation>
     </message>
     <message>
         <source>&amp;Find...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar...</translation>
     </message>
     <message>
         <source>R&amp;eplace...</source>
-        <translation type="unfinished"></translation>
+        <translation>R&amp;eemplazar...</translation>
     </message>
     <message>
         <source>Find &amp;Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar &amp;siguiente</translation>
     </message>
     <message>
         <source>Find Pre&amp;vious</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar &amp;anterior</translation>
     </message>
     <message>
         <source>Check &amp;Spelling</source>
-        <translation type="unfinished"></translation>
+        <translation>Revisar &amp;ortografía</translation>
     </message>
     <message>
         <source>Go to Section</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir a la sección</translation>
     </message>
     <message>
         <source>Section number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de sección:</translation>
     </message>
     <message>
         <source>Open Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir libro</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is open in %2 by %3 on %4 since %5.
 
 Changes made in both places will overwrite each other. Open it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» está abierto en %2 por %3 en %4 desde %5.
+
+Los cambios hechos en ambos sitios se sobrescribirán. ¿Abrirlo de todos modos?</translation>
     </message>
     <message>
         <source>&quot;%1&quot; has been changed by another program since it was opened or saved here.
 
 Replace it with this version?</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa ha modificado «%1» desde que se abrió o guardó aquí.
+
+¿Reemplazarlo por esta versión?</translation>
     </message>
     <message>
         <source>Saving the book...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardando el libro...</translation>
     </message>
     <message>
         <source>Import Story</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar historia</translation>
     </message>
     <message>
         <source>The sample book is missing from this build of the program.</source>
-        <translation type="unfinished"></translation>
+        <translation>Falta el libro de ejemplo en esta versión del programa.</translation>
     </message>
     <message>
         <source>Export Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar libro</translation>
     </message>
     <message>
         <source>Exporting the book...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportando el libro...</translation>
     </message>
     <message>
         <source>Writing the book&apos;s pages...</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribiendo las páginas del libro...</translation>
     </message>
     <message>
         <source>Laying out the book&apos;s pages...</source>
-        <translation type="unfinished"></translation>
+        <translation>Componiendo las páginas del libro...</translation>
     </message>
     <message>
         <source>Export Flowchart Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar imagen del diagrama</translation>
     </message>
     <message>
         <source>Section %1 has 1 choice leading to it. Remove it and the choice?</source>
-        <translation type="unfinished"></translation>
+        <translation>A la sección %1 lleva 1 opción. ¿Quitarla junto con la opción?</translation>
     </message>
     <message>
         <source>Section %1 has %2 choices leading to it. Remove it and them?</source>
-        <translation type="unfinished"></translation>
+        <translation>A la sección %1 llevan %2 opciones. ¿Quitarla junto con ellas?</translation>
     </message>
     <message>
         <source>Don&apos;t ask again</source>
-        <translation type="unfinished"></translation>
+        <translation>No volver a preguntar</translation>
     </message>
     <message>
         <source>Nothing on this computer could open this for you:
@@ -1221,432 +1275,440 @@ Replace it with this version?</source>
 %1
 
 Copy it to open it elsewhere.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada en este equipo ha podido abrir esto:
+
+%1
+
+Cópielo para abrirlo en otro sitio.</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuevo</translation>
     </message>
     <message>
         <source>&amp;Open...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir...</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>Save &amp;As...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar &amp;como...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;errar</translation>
     </message>
     <message>
         <source>&amp;Import Story...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar historia...</translation>
     </message>
     <message>
         <source>Export &amp;Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar &amp;libro</translation>
     </message>
     <message>
         <source>Export &amp;Graph</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar &amp;diagrama</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Deshacer</translation>
     </message>
     <message>
         <source>&amp;Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rehacer</translation>
     </message>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Cor&amp;tar</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pegar</translation>
     </message>
     <message>
         <source>&amp;Go to Section...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ir a la sección...</translation>
     </message>
     <message>
         <source>S&amp;tatistics...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Estadísticas...</translation>
     </message>
     <message>
         <source>&amp;Reset Views</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restablecer vistas</translation>
     </message>
     <message>
         <source>&amp;Previous View</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista &amp;anterior</translation>
     </message>
     <message>
         <source>&amp;Next View</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista &amp;siguiente</translation>
     </message>
     <message>
         <source>&amp;Add Section</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir sección</translation>
     </message>
     <message>
         <source>&amp;Remove Section</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar sección</translation>
     </message>
     <message>
         <source>&amp;Shuffle Sections</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Barajar secciones</translation>
     </message>
     <message>
         <source>Online &amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda en &amp;línea</translation>
     </message>
     <message>
         <source>Check For &amp;Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar &amp;actualizaciones</translation>
     </message>
     <message>
         <source>Send &amp;Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Enviar &amp;comentarios</translation>
     </message>
     <message>
         <source>Open &amp;Sample Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir libro de &amp;ejemplo</translation>
     </message>
     <message>
         <source>&amp;About The Brindle Story Studio...</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca &amp;de The Brindle Story Studio...</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
         <source>&amp;View</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ver</translation>
     </message>
     <message>
         <source>&amp;Toolbars and Docking Windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Barras de &amp;herramientas y ventanas</translation>
     </message>
     <message>
         <source>&amp;Status Bar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barra de &amp;estado</translation>
     </message>
     <message>
         <source>&amp;Book</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Libro</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>Twine stories</source>
-        <translation type="unfinished"></translation>
+        <translation>Historias de Twine</translation>
     </message>
     <message>
         <source>All files</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos los archivos</translation>
     </message>
     <message>
         <source>The file holds %1 stories. Import which one?</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo contiene %1 historias. ¿Cuál importar?</translation>
     </message>
     <message>
         <source>The story was imported, with these notes:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>La historia se ha importado, con estas notas:
+</translation>
     </message>
     <message>
         <source>
 
 …and %1 more.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+…y %1 más.</translation>
     </message>
 </context>
 <context>
     <name>TarnGui::CPlayPane</name>
     <message>
         <source>Bac&amp;k</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>For&amp;ward</source>
-        <translation type="unfinished"></translation>
+        <translation>Re&amp;gresar</translation>
     </message>
     <message>
         <source>Edi&amp;t this section</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>&amp;Restart</source>
-        <translation type="unfinished"></translation>
+        <translation>Ed&amp;itar esta sección</translation>
     </message>
     <message>
         <source>The path taken so far; click a step to go back to it</source>
-        <translation type="unfinished"></translation>
+        <translation>El camino recorrido hasta ahora; pulse un paso para volver a él</translation>
     </message>
     <message>
         <source>Nothing to play</source>
-        <translation type="unfinished"></translation>
+        <translation>Nada que jugar</translation>
     </message>
     <message>
         <source>This is an ending: the section has no choices.</source>
-        <translation type="unfinished"></translation>
+        <translation>Esto es un final: la sección no tiene opciones.</translation>
     </message>
     <message>
         <source>hidden</source>
-        <translation type="unfinished"></translation>
+        <translation>oculta</translation>
+    </message>
+    <message>
+        <source>Forwar&amp;d</source>
+        <translation>A&amp;delante</translation>
+    </message>
+    <message>
+        <source>Re&amp;start</source>
+        <translation>Volver a em&amp;pezar</translation>
     </message>
 </context>
 <context>
     <name>TarnGui::CSectionView</name>
     <message>
         <source>Section %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Sección %1</translation>
     </message>
 </context>
 <context>
     <name>TarnGui::CTarnGuiApp</name>
     <message>
         <source>The restored work is open; &quot;%1&quot; was not opened. Open it once the restored work is saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>El trabajo recuperado está abierto; «%1» no se ha abierto. Ábralo cuando haya guardado el trabajo recuperado.</translation>
     </message>
 </context>
 <context>
     <name>TarnGui::CTarnTextEdit</name>
     <message>
         <source>Cu&amp;t</source>
-        <translation type="unfinished"></translation>
+        <translation>Cor&amp;tar</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copiar</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Pegar</translation>
     </message>
     <message>
         <source>Select &amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Seleccionar todo</translation>
     </message>
 </context>
 <context>
     <name>TarnGui::ErrorBoundary</name>
     <message>
         <source>Cannot open &quot;%1&quot;, line %2: it is not a book this program can read, or it has been damaged (%3).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir «%1», línea %2: no es un libro que este programa sepa leer, o está dañado (%3).</translation>
     </message>
     <message>
         <source>An unexpected error occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha producido un error inesperado.</translation>
     </message>
 </context>
 <context>
     <name>TarnGui::ExportTypeDlg</name>
     <message>
         <source>One file</source>
-        <translation type="unfinished"></translation>
+        <translation>Un solo archivo</translation>
     </message>
     <message>
         <source>One HTML file per section</source>
-        <translation type="unfinished"></translation>
+        <translation>Un archivo HTML por sección</translation>
     </message>
     <message>
         <source>Export Book</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar libro</translation>
     </message>
     <message>
         <source>If you&apos;re not sure, go for this one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si no está seguro, elija esta.</translation>
     </message>
     <message>
         <source>This is if you want each book section to be created as a separate HTML file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para que cada sección del libro sea un archivo HTML aparte.</translation>
     </message>
 </context>
 <context>
     <name>TarnGui::MatchListModel</name>
     <message>
         <source>Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen</translation>
     </message>
     <message>
         <source>Choice</source>
-        <translation type="unfinished"></translation>
+        <translation>Opción</translation>
     </message>
     <message>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto</translation>
     </message>
 </context>
 <context>
     <name>TarnGui::PdfPageSetupDlg</name>
     <message>
         <source>PDF Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Páginas del PDF</translation>
     </message>
     <message>
         <source> mm</source>
-        <translation type="unfinished"></translation>
+        <translation> mm</translation>
     </message>
     <message>
         <source>Page size:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño de página:</translation>
     </message>
     <message>
         <source>Margins:</source>
-        <translation type="unfinished"></translation>
+        <translation>Márgenes:</translation>
     </message>
     <message>
         <source>A4 (210 × 297 mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>A4 (210 × 297 mm)</translation>
     </message>
     <message>
         <source>A5 (148 × 210 mm)</source>
-        <translation type="unfinished"></translation>
+        <translation>A5 (148 × 210 mm)</translation>
     </message>
     <message>
         <source>US Letter (8.5 × 11 in)</source>
-        <translation type="unfinished"></translation>
+        <translation>Carta EE. UU. (8,5 × 11 pulg.)</translation>
     </message>
     <message>
         <source>Trade paperback (6 × 9 in)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bolsillo (6 × 9 pulg.)</translation>
     </message>
 </context>
 <context>
     <name>TarnGui::RecoveryDialog</name>
     <message>
         <source>Recover Unsaved Work</source>
-        <translation type="unfinished"></translation>
+        <translation>Recuperar el trabajo sin guardar</translation>
     </message>
     <message>
         <source>The Brindle Story Studio did not close cleanly last time. These books had changes that were not saved:</source>
-        <translation type="unfinished"></translation>
+        <translation>The Brindle Story Studio no se cerró correctamente la última vez. Estos libros tenían cambios sin guardar:</translation>
     </message>
     <message>
         <source>&amp;Restore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Restaurar</translation>
     </message>
     <message>
         <source>&amp;Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Descartar</translation>
     </message>
     <message>
         <source>&amp;Later</source>
-        <translation type="unfinished"></translation>
+        <translation>Más &amp;tarde</translation>
     </message>
     <message>
         <source>a book never saved</source>
-        <translation type="unfinished"></translation>
+        <translation>un libro nunca guardado</translation>
     </message>
     <message>
         <source>%1
 %2, kept %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+%2, guardado %3</translation>
     </message>
 </context>
 <context>
     <name>TarnGui::SpellingMenu</name>
     <message>
         <source>No suggestions</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin sugerencias</translation>
     </message>
     <message>
         <source>Ignore</source>
-        <translation type="unfinished"></translation>
+        <translation>Ignorar</translation>
     </message>
     <message>
         <source>Add to dictionary</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir al diccionario</translation>
     </message>
 </context>
 <context>
     <name>TarnGui::SpellingService</name>
     <message>
         <source> Spelling is not checked.</source>
-        <translation type="unfinished"></translation>
+        <translation> No se revisa la ortografía.</translation>
     </message>
 </context>
 <context>
     <name>TarnGui::StatisticsDlg</name>
     <message>
         <source>Book Statistics</source>
-        <translation type="unfinished"></translation>
+        <translation>Estadísticas del libro</translation>
     </message>
     <message>
         <source>Sections:</source>
-        <translation type="unfinished"></translation>
+        <translation>Secciones:</translation>
     </message>
     <message>
         <source>Choices:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones:</translation>
     </message>
     <message>
         <source>Hidden choices:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones ocultas:</translation>
     </message>
     <message>
         <source>Words:</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabras:</translation>
     </message>
     <message>
         <source>Reading time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de lectura:</translation>
     </message>
     <message numerus="yes">
         <source>about %Ln minute(s), at 200 words a minute</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>unos %Ln minuto, a 200 palabras por minuto</numerusform>
+            <numerusform>unos %Ln minutos, a 200 palabras por minuto</numerusform>
         </translation>
     </message>
     <message>
         <source>Endings:</source>
-        <translation type="unfinished"></translation>
+        <translation>Finales:</translation>
     </message>
     <message>
         <source>Shortest path:</source>
-        <translation type="unfinished"></translation>
+        <translation>Camino más corto:</translation>
     </message>
     <message>
         <source>Longest path:</source>
-        <translation type="unfinished"></translation>
+        <translation>Camino más largo:</translation>
     </message>
     <message>
         <source>, leaving out loops</source>
-        <translation type="unfinished"></translation>
+        <translation>, sin contar los bucles</translation>
     </message>
     <message>
         <source>no ending is reached from section 1</source>
-        <translation type="unfinished"></translation>
+        <translation>ningún final se alcanza desde la sección 1</translation>
     </message>
     <message numerus="yes">
         <source>%Ln choice(s)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln opción</numerusform>
+            <numerusform>%Ln opciones</numerusform>
         </translation>
     </message>
 </context>
@@ -1654,81 +1716,81 @@ Copy it to open it elsewhere.</source>
     <name>UserDictionary</name>
     <message>
         <source>unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>error desconocido</translation>
     </message>
     <message>
         <source>Your dictionary %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su diccionario %1 no se puede leer: %2.</translation>
     </message>
     <message>
         <source>Your dictionary %1 cannot be written: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Su diccionario %1 no se puede escribir: %2.</translation>
     </message>
 </context>
 <context>
     <name>WriteFailure</name>
     <message>
         <source>the disk is full (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>el disco está lleno (%1)</translation>
     </message>
     <message>
         <source>your share of the disk is used up (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>su parte del disco se ha agotado (%1)</translation>
     </message>
     <message>
         <source>the disk is read-only (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>el disco es de solo lectura (%1)</translation>
     </message>
     <message>
         <source>the folder is read-only, or not yours to write in (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>la carpeta es de solo lectura, o no tiene permiso para escribir en ella (%1)</translation>
     </message>
     <message>
         <source>the folder does not exist (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>la carpeta no existe (%1)</translation>
     </message>
     <message>
         <source>part of the path is not a folder (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>parte de la ruta no es una carpeta (%1)</translation>
     </message>
     <message>
         <source>the file would be larger than this system allows (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo superaría el tamaño que permite este sistema (%1)</translation>
     </message>
     <message>
         <source>the disk could not be written (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se ha podido escribir en el disco (%1)</translation>
     </message>
     <message>
         <source>no program is reading from it (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>ningún programa lo está leyendo (%1)</translation>
     </message>
     <message>
         <source>the system gave no reason</source>
-        <translation type="unfinished"></translation>
+        <translation>el sistema no ha dado ningún motivo</translation>
     </message>
     <message>
         <source>Cannot write &quot;%1&quot;: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir «%1»: %2.</translation>
     </message>
 </context>
 <context>
     <name>ZipArchive</name>
     <message>
         <source>Cannot start the archive: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede empezar el archivo comprimido: %1.</translation>
     </message>
     <message>
         <source>Cannot add to the archive: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede añadir al archivo comprimido: %1.</translation>
     </message>
     <message>
         <source>Cannot write the archive: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo comprimido: %1.</translation>
     </message>
     <message>
         <source>Cannot read the archive back: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede volver a leer el archivo comprimido: %1.</translation>
     </message>
 </context>
 </TS>
