@@ -5,6 +5,7 @@
 #include "translation/Translated.h"
 
 #include <QCoreApplication>
+#include <QHash>
 #include <QLibraryInfo>
 #include <QSettings>
 #include <QTranslator>
@@ -25,6 +26,16 @@ std::string TranslatedUtf8(const Messages::Message& message)
 QStringList ProgramLanguages()
 {
     return {QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es"), QStringLiteral("it")};
+}
+
+QString NativeLanguageName(const QString& language)
+{
+    static const QHash<QString, QString> names{{QStringLiteral("en"), QStringLiteral("English")},
+                                               {QStringLiteral("de"), QStringLiteral("Deutsch")},
+                                               {QStringLiteral("fr"), QStringLiteral("Fran\u00e7ais")},
+                                               {QStringLiteral("es"), QStringLiteral("Espa\u00f1ol")},
+                                               {QStringLiteral("it"), QStringLiteral("Italiano")}};
+    return names.value(language, language);
 }
 
 QString ChosenProgramLanguage()

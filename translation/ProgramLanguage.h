@@ -11,6 +11,8 @@ namespace Translation {
 
 // The languages the program speaks, as language codes, English first.
 QStringList ProgramLanguages();
+// A language's name in that language, as a list of languages shows it.
+QString NativeLanguageName(const QString& language);
 
 // The language chosen in the settings, or failing that the first of the system's languages
 // the program speaks, or English.

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 
 namespace TarnGui {
 
@@ -278,6 +279,27 @@ void CFlowchart::wheelEvent(QWheelEvent* event)
 
 void CFlowchart::keyPressEvent(QKeyEvent* event)
 {
+    static const std::map<int, TarnViewModel::ChartStep> steps{{Qt::Key_Up, TarnViewModel::ChartStep::Up},
+                                                               {Qt::Key_Down, TarnViewModel::ChartStep::Down},
+                                                               {Qt::Key_Left, TarnViewModel::ChartStep::Left},
+                                                               {Qt::Key_Right, TarnViewModel::ChartStep::Right}};
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (const auto step = steps.find(event->key()); plain && step != steps.end() && stepHandler_) {
+        stepHandler_(step->second);
+        event->accept();
+        return;
+    }
+    if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && editHandler_) {
+        editHandler_();
+        event->accept();
+        return;
+    }
+    if (plain && event->key() == Qt::Key_Delete && removeHandler_) {
+        removeHandler_();
+        event->accept();
+        return;
+    }
+    // With Ctrl, the arrows scroll the chart.
     QScrollBar* vertical = verticalScrollBar();
     QScrollBar* horizontal = horizontalScrollBar();
     switch (event->key()) {

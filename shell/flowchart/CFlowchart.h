@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "controllers/ChartSteps.h"
 #include "drawing/FlowchartPainter.h"
 #include "shell/support/UpdateBracket.h"
 
@@ -21,11 +22,18 @@ public:
     using SelectHandler = std::function<void(std::uint32_t number)>;
     // Asked to zoom in (true) or out by Ctrl and the wheel.
     using ZoomHandler = std::function<void(bool in)>;
+    // The keys that work on the selected box: the arrows walk the choices, Enter opens the
+    // section for writing and Delete removes it.
+    using StepHandler = std::function<void(TarnViewModel::ChartStep step)>;
+    using KeyHandler = std::function<void()>;
 
     CFlowchart(const Drawing::FlowchartScene& scene, const Drawing::FlowchartFonts& fonts, QWidget* parent = nullptr);
 
     void SetSelectHandler(SelectHandler handler) { selectHandler_ = std::move(handler); }
     void SetZoomHandler(ZoomHandler handler) { zoomHandler_ = std::move(handler); }
+    void SetStepHandler(StepHandler handler) { stepHandler_ = std::move(handler); }
+    void SetEditHandler(KeyHandler handler) { editHandler_ = std::move(handler); }
+    void SetRemoveHandler(KeyHandler handler) { removeHandler_ = std::move(handler); }
     const Drawing::FlowchartScene& Scene() const { return scene_; }
     const Drawing::FlowchartFonts& Fonts() const { return fonts_; }
     double Zoom() const { return zoom_; }
@@ -96,6 +104,9 @@ private:
     UpdateBracket updates_;
     SelectHandler selectHandler_;
     ZoomHandler zoomHandler_;
+    StepHandler stepHandler_;
+    KeyHandler editHandler_;
+    KeyHandler removeHandler_;
     // Where the pointer is while the wheel zooms.
     std::optional<QPointF> wheelAnchor_;
     std::optional<std::uint32_t> selected_;

@@ -15,8 +15,8 @@
 
 namespace TarnGui {
 
-CFlowchartPane::CFlowchartPane(TarnViewModel::SectionSelection& selection, QWidget* parent)
-    : QDockWidget(LoadString(Strings::FlowchartCaption), parent)
+CFlowchartPane::CFlowchartPane(const TarnViewModel::TarnDataModel& model, TarnViewModel::SectionSelection& selection, QWidget* parent)
+    : QDockWidget(LoadString(Strings::FlowchartCaption), parent), steps_(model, selection)
 {
     setObjectName(QStringLiteral("FlowchartPane"));
     auto* content = new QWidget(this);
@@ -30,6 +30,9 @@ CFlowchartPane::CFlowchartPane(TarnViewModel::SectionSelection& selection, QWidg
     content->setFocusProxy(chart_);
     setWidget(content);
     chart_->SetSelectHandler([this, &selection](std::uint32_t number) { RunGuarded(this, [&] { selection.SetCurrentSection(number); }); });
+    chart_->SetStepHandler([this](TarnViewModel::ChartStep step) { RunGuarded(this, [&] { steps_.Take(step); }); });
+    chart_->SetEditHandler([this] { emit EditRequested(); });
+    chart_->SetRemoveHandler([this] { emit RemoveRequested(); });
 }
 
 // The chart shows the scene kept in a base class, which goes before the widget's children do.

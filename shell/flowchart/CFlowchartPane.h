@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "controllers/ChartSteps.h"
 #include "shell/flowchart/FlowchartSceneView.h"
 
 #include <QDockWidget>
@@ -10,6 +11,7 @@
 namespace TarnViewModel {
 class FlowchartController;
 class SectionSelection;
+class TarnDataModel;
 }  // namespace TarnViewModel
 
 namespace TarnGui {
@@ -22,7 +24,7 @@ class CFlowchartToolBar;
 class CFlowchartPane : public QDockWidget, public FlowchartSceneView {
     Q_OBJECT
 public:
-    CFlowchartPane(TarnViewModel::SectionSelection& selection, QWidget* parent);
+    CFlowchartPane(const TarnViewModel::TarnDataModel& model, TarnViewModel::SectionSelection& selection, QWidget* parent);
     ~CFlowchartPane() override;
 
     // Connects the toolbar and shows the controller's zoom.
@@ -52,6 +54,9 @@ public:
 signals:
     // The last layout asked for has been shown, or has failed.
     void layoutSettled();
+    // Enter and Delete on the selected box.
+    void EditRequested();
+    void RemoveRequested();
 
 protected:
     void BoxChanged(const Drawing::FlowchartBox& box) override;
@@ -65,6 +70,7 @@ private:
 
     CFlowchartToolBar* toolBar_;
     CFlowchart* chart_;
+    TarnViewModel::ChartSteps steps_;
     bool settled_ = true;
 };
 

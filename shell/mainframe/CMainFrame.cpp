@@ -80,7 +80,7 @@ bool CMainFrame::PreviewFilled() const
 
 void CMainFrame::CreatePanes()
 {
-    flowchartPane_ = new CFlowchartPane(selection_, this);
+    flowchartPane_ = new CFlowchartPane(model_, selection_, this);
     outlinePane_ = new COutlinePane(selection_, this);
     sectionPropertiesPane_ = new CSectionPropertiesPane(model_, this);
     bookPropertiesPane_ = new CBookPropertiesPane(model_, this);
@@ -94,6 +94,10 @@ void CMainFrame::CreatePanes()
     sectionView_ = new CSectionView(model_, this);
     connect(sectionView_, &CSectionView::TypedTextChanged, &connectionScope_, [this] { UpdateUndoCommand(); });
     setCentralWidget(sectionView_);
+    // Enter on the chart's selected box goes to its text; Delete removes it as the command does.
+    connect(flowchartPane_, &CFlowchartPane::EditRequested, &connectionScope_,
+            [this] { sectionView_->TextBox()->setFocus(Qt::OtherFocusReason); });
+    connect(flowchartPane_, &CFlowchartPane::RemoveRequested, &connectionScope_, [this] { Action(Strings::RemoveSection)->trigger(); });
     CreateToolPanes();
 }
 

@@ -19,6 +19,7 @@
 #include <optional>
 
 class QDockWidget;
+class QMenu;
 
 namespace TarnViewModel {
 class BookOutlineController;
@@ -154,6 +155,7 @@ private:
     void CreateControllers();
     void CreateActions();
     void CreateMenus();
+    void CreateLanguageMenu(QMenu& view);
     void CreateToolBar();
     QAction* AddCommand(unsigned command, const QString& text, std::function<void()> run);
     void RefreshRecentFiles();
@@ -173,6 +175,7 @@ private:
     std::optional<SaveTarget> ChooseSaveFile();
     // Asks before opening a book that another program holds open; true to go on.
     bool MayOpenLockedBook(const QString& path);
+    std::vector<QWidget*> FocusCycle() const;
     void StepPane(int step);
     void SizePanes();
     void FollowWindow(bool follow);

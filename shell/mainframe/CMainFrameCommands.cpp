@@ -504,7 +504,7 @@ void CMainFrame::OnRedo()
 
 void CMainFrame::OnPreviousView()
 {
-    StepPane(static_cast<int>(panes_.size()) - 1);
+    StepPane(-1);
 }
 
 void CMainFrame::OnNextView()
@@ -512,19 +512,39 @@ void CMainFrame::OnNextView()
     StepPane(1);
 }
 
+// The section editor, then every open pane, the tools last; a closed pane is left closed.
+std::vector<QWidget*> CMainFrame::FocusCycle() const
+{
+    std::vector<QWidget*> cycle{sectionView_};
+    for (QDockWidget* pane : panes_) {
+        if (pane->toggleViewAction()->isChecked()) {
+            cycle.push_back(pane);
+        }
+    }
+    for (QDockWidget* pane : std::initializer_list<QDockWidget*>{findPane_, problemsPane_, playPane_}) {
+        if (pane->toggleViewAction()->isChecked()) {
+            cycle.push_back(pane);
+        }
+    }
+    return cycle;
+}
+
 void CMainFrame::StepPane(int step)
 {
+    const std::vector<QWidget*> cycle = FocusCycle();
     QWidget* focus = QApplication::focusWidget();
-    const auto holder =
-        std::find_if(panes_.begin(), panes_.end(), [focus](QDockWidget* pane) { return focus != nullptr && pane->isAncestorOf(focus); });
-    if (holder == panes_.end()) {
-        return;
+    const auto holder = std::find_if(cycle.begin(), cycle.end(),
+                                     [focus](QWidget* area) { return focus != nullptr && (area == focus || area->isAncestorOf(focus)); });
+    const auto count = static_cast<std::ptrdiff_t>(cycle.size());
+    // From the menu bar, the tool bar or anywhere else outside the cycle, F6 starts at its
+    // beginning and Shift+F6 at its end.
+    const std::ptrdiff_t from = holder != cycle.end() ? holder - cycle.begin() : (step > 0 ? -1 : count);
+    QWidget* next = cycle[static_cast<std::size_t>(((from + step) % count + count) % count)];
+    if (auto* pane = qobject_cast<QDockWidget*>(next)) {
+        pane->raise();
+        next = pane->widget();
     }
-    const auto index = static_cast<std::size_t>(holder - panes_.begin());
-    QDockWidget* next = panes_[(index + static_cast<std::size_t>(step)) % panes_.size()];
-    next->show();
-    next->raise();
-    next->widget()->setFocus(Qt::OtherFocusReason);
+    next->setFocus(Qt::OtherFocusReason);
     next->window()->activateWindow();
 }
 

@@ -6,7 +6,9 @@
 #include "shell/support/ErrorBoundary.h"
 #include "shell/support/ProgramVersion.h"
 #include "shell/support/StringTable.h"
+#include "translation/ProgramLanguage.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
@@ -189,6 +191,8 @@ void CMainFrame::CreateMenus()
     view->addSeparator();
     view->addAction(Action(Strings::PreviousView));
     view->addAction(Action(Strings::NextView));
+    view->addSeparator();
+    CreateLanguageMenu(*view);
 
     QMenu* book = menuBar()->addMenu(tr("&Book"));
     for (unsigned command : {Strings::AddSection, Strings::RemoveSection, Strings::ShuffleSections}) {
@@ -205,6 +209,25 @@ void CMainFrame::CreateMenus()
     help->addAction(Action(Strings::OpenSampleBook));
     help->addSeparator();
     help->addAction(Action(Strings::AppAbout));
+}
+
+// Each language under its own name, so that an author can find theirs in any of them.
+void CMainFrame::CreateLanguageMenu(QMenu& view)
+{
+    QMenu* languages = view.addMenu(tr("Lan&guage"));
+    languages->setObjectName(QStringLiteral("LanguageMenu"));
+    auto* choice = new QActionGroup(languages);
+    const QString spoken = Translation::ChosenProgramLanguage();
+    for (const QString& language : Translation::ProgramLanguages()) {
+        QAction* item = languages->addAction(Translation::NativeLanguageName(language));
+        item->setCheckable(true);
+        item->setChecked(language == spoken);
+        item->setActionGroup(choice);
+        connect(item, &QAction::triggered, &connectionScope_, [this, language] {
+            Translation::ChooseProgramLanguage(language);
+            statusBar()->showMessage(tr("The program speaks the language chosen from the next time it starts."));
+        });
+    }
 }
 
 void CMainFrame::CreateToolBar()

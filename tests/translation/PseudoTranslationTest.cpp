@@ -79,6 +79,10 @@ protected:
             if (widget->isWindow()) {
                 Check(name + QStringLiteral(" title"), widget->windowTitle());
             }
+            // Languages are listed under their own names.
+            if (widget->objectName() == u"LanguageMenu") {
+                continue;
+            }
             for (const QAction* action : widget->actions()) {
                 Check(QStringLiteral("action"), action->text());
                 Check(QStringLiteral("action tooltip"), action->toolTip());

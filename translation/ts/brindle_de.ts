@@ -1443,6 +1443,14 @@ Kopieren Sie es, um es anderswo zu öffnen.</translation>
 
 …und %1 weitere.</translation>
     </message>
+    <message>
+        <source>Lan&amp;guage</source>
+        <translation>Spr&amp;ache</translation>
+    </message>
+    <message>
+        <source>The program speaks the language chosen from the next time it starts.</source>
+        <translation>Das Programm spricht die gewählte Sprache ab dem nächsten Start.</translation>
+    </message>
 </context>
 <context>
     <name>TarnGui::CPlayPane</name>

@@ -1443,6 +1443,14 @@ Cópielo para abrirlo en otro sitio.</translation>
 
 …y %1 más.</translation>
     </message>
+    <message>
+        <source>Lan&amp;guage</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+    <message>
+        <source>The program speaks the language chosen from the next time it starts.</source>
+        <translation>El programa hablará el idioma elegido a partir del próximo inicio.</translation>
+    </message>
 </context>
 <context>
     <name>TarnGui::CPlayPane</name>

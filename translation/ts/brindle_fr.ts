@@ -1443,6 +1443,14 @@ Copiez-le pour l’ouvrir ailleurs.</translation>
 
 …et %1 de plus.</translation>
     </message>
+    <message>
+        <source>Lan&amp;guage</source>
+        <translation>&amp;Langue</translation>
+    </message>
+    <message>
+        <source>The program speaks the language chosen from the next time it starts.</source>
+        <translation>Le programme parlera la langue choisie à son prochain démarrage.</translation>
+    </message>
 </context>
 <context>
     <name>TarnGui::CPlayPane</name>

@@ -1443,6 +1443,14 @@ Copialo per aprirlo altrove.</translation>
 
 …e altre %1.</translation>
     </message>
+    <message>
+        <source>Lan&amp;guage</source>
+        <translation>&amp;Lingua</translation>
+    </message>
+    <message>
+        <source>The program speaks the language chosen from the next time it starts.</source>
+        <translation>Il programma parlerà la lingua scelta dal prossimo avvio.</translation>
+    </message>
 </context>
 <context>
     <name>TarnGui::CPlayPane</name>

@@ -68,22 +68,35 @@ TEST_F(MainWindowCommandsTest, RemoveAndShuffleFollowTheSelectionAndTheSections)
     EXPECT_TRUE(Enabled(Strings::RemoveSection));
 }
 
-TEST_F(MainWindowCommandsTest, NextAndPreviousViewWrapAroundThePanes)
+TEST_F(MainWindowCommandsTest, NextAndPreviousViewWrapAroundTheEditorAndTheOpenPanes)
 {
     const auto& panes = Frame().Panes();
-    panes.back()->widget()->setFocus();
-    ASSERT_TRUE(panes.back()->isAncestorOf(QApplication::focusWidget()));
-    QTest::keyClick(&Frame(), Qt::Key_F6);
+    QWidget* text = Frame().SectionView()->TextBox();
+    const auto press = [this](Qt::KeyboardModifiers modifiers) {
+        QTest::keyClick(QApplication::focusWidget() != nullptr ? QApplication::focusWidget() : &Frame(), Qt::Key_F6, modifiers);
+    };
+    text->setFocus();
+    press(Qt::NoModifier);
     EXPECT_TRUE(panes.front()->isAncestorOf(QApplication::focusWidget()));
-    QTest::keyClick(&Frame(), Qt::Key_F6);
-    EXPECT_TRUE(panes[1]->isAncestorOf(QApplication::focusWidget()));
-    QTest::keyClick(&Frame(), Qt::Key_F6, Qt::ShiftModifier);
-    QTest::keyClick(&Frame(), Qt::Key_F6, Qt::ShiftModifier);
+    press(Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), text);
+    // A closed pane stays closed and is passed over.
+    panes[1]->close();
+    press(Qt::NoModifier);
+    press(Qt::NoModifier);
+    EXPECT_TRUE(panes[2]->isAncestorOf(QApplication::focusWidget()));
+    EXPECT_FALSE(panes[1]->isVisible());
+    // From the last pane the cycle wraps round to the editor, and from the editor back.
+    panes.back()->widget()->setFocus();
+    press(Qt::NoModifier);
+    EXPECT_EQ(QApplication::focusWidget(), text);
+    press(Qt::ShiftModifier);
     EXPECT_TRUE(panes.back()->isAncestorOf(QApplication::focusWidget()));
-    // From the section editor, which is no pane, nothing moves.
-    Frame().SectionView()->TextBox()->setFocus();
-    QTest::keyClick(&Frame(), Qt::Key_F6);
-    EXPECT_EQ(QApplication::focusWidget(), Frame().SectionView()->TextBox());
+    // From outside every pane, F6 starts at the editor.
+    Frame().FlowchartPane()->ToolBar()->setFocus();
+    QApplication::focusWidget()->clearFocus();
+    press(Qt::NoModifier);
+    EXPECT_EQ(QApplication::focusWidget(), text);
 }
 
 TEST_F(MainWindowCommandsTest, TypedTextIsCommittedBeforeSaveAndUndo)
@@ -717,3 +730,32 @@ TEST_F(MainWindowCommandsTest, MenusCarryThePromptsAndKeys)
 }
 
 }  // namespace
+
+TEST_F(MainWindowCommandsTest, TheChartIsWalkedWithTheKeysAndEnterAndDeleteWorkOnItsSection)
+{
+    Model().CreateSection(2, L"");
+    Model().CreateSection(3, L"");
+    Model().AddChoiceTo(1, 2, L"Left", false);
+    Model().AddChoiceTo(1, 3, L"Right", false);
+    Frame().Selection().SetCurrentSection(1);
+    CFlowchart* chart = Frame().FlowchartPane()->Chart();
+    chart->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), chart);
+    QTest::keyClick(chart, Qt::Key_Down);
+    EXPECT_EQ(Frame().Selection().GetCurrentSection(), 2u);
+    QTest::keyClick(chart, Qt::Key_Right);
+    EXPECT_EQ(Frame().Selection().GetCurrentSection(), 3u);
+    QTest::keyClick(chart, Qt::Key_Up);
+    EXPECT_EQ(Frame().Selection().GetCurrentSection(), 1u);
+    QTest::keyClick(chart, Qt::Key_Down);
+    // Delete asks, as the command does, since a choice leads to the section.
+    script_.ThenAnswer(QMessageBox::Yes);
+    QTest::keyClick(chart, Qt::Key_Delete);
+    WaitForScript();
+    EXPECT_FALSE(Model().GetStoryGraph().HasSection(2));
+    QApplication::setActiveWindow(&Frame());
+    Frame().Selection().SetCurrentSection(3);
+    chart->setFocus();
+    QTest::keyClick(chart, Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), Frame().SectionView()->TextBox());
+}
