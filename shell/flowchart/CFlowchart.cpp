@@ -2,7 +2,9 @@
 #include "shell/flowchart/CFlowchart.h"
 
 #include "drawing/VisitedMark.h"
+#include "shell/flowchart/FlowchartAccessible.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -33,6 +35,7 @@ CFlowchart::CFlowchart(const Drawing::FlowchartScene& scene, const Drawing::Flow
     : QAbstractScrollArea(parent), scene_(scene), fonts_(fonts), updates_(viewport())
 {
     setFocusPolicy(Qt::StrongFocus);
+    FlowchartAccessible::Register();
     viewport()->setMouseTracking(true);
     // Every pixel is painted, so Qt need not clear the background first.
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
@@ -62,6 +65,7 @@ void CFlowchart::SelectBox(std::uint32_t number)
         return;
     }
     selected_ = number;
+    AnnounceSelection();
     const QRect area = BoxWindowArea(found->second);
     if (viewport()->rect().contains(area)) {
         viewport()->update(area);
@@ -90,6 +94,20 @@ void CFlowchart::CentreOn(const Drawing::FlowchartBox& box)
 void CFlowchart::ClearSelection()
 {
     selected_.reset();
+    AnnounceSelection();
+}
+
+QString CFlowchart::AccessibleDescription() const
+{
+    return selected_ && descriptionHandler_ ? descriptionHandler_(*selected_) : QString();
+}
+
+void CFlowchart::AnnounceSelection()
+{
+    QAccessibleEvent named(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
+    QAccessibleEvent described(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&described);
 }
 
 void CFlowchart::GraphResized()

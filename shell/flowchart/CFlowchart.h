@@ -26,6 +26,8 @@ public:
     // section for writing and Delete removes it.
     using StepHandler = std::function<void(TarnViewModel::ChartStep step)>;
     using KeyHandler = std::function<void()>;
+    // What a screen reader says of the selected section.
+    using DescriptionHandler = std::function<QString(std::uint32_t number)>;
 
     CFlowchart(const Drawing::FlowchartScene& scene, const Drawing::FlowchartFonts& fonts, QWidget* parent = nullptr);
 
@@ -34,6 +36,8 @@ public:
     void SetStepHandler(StepHandler handler) { stepHandler_ = std::move(handler); }
     void SetEditHandler(KeyHandler handler) { editHandler_ = std::move(handler); }
     void SetRemoveHandler(KeyHandler handler) { removeHandler_ = std::move(handler); }
+    void SetDescriptionHandler(DescriptionHandler handler) { descriptionHandler_ = std::move(handler); }
+    QString AccessibleDescription() const;
     const Drawing::FlowchartScene& Scene() const { return scene_; }
     const Drawing::FlowchartFonts& Fonts() const { return fonts_; }
     double Zoom() const { return zoom_; }
@@ -51,6 +55,8 @@ public:
     // Rings the box, bringing it into sight.
     void SelectBox(std::uint32_t number);
     void ClearSelection();
+    // Tells a screen reader that the selection moved, as it does when the focus moves.
+    void AnnounceSelection();
     // Marks the sections of the play-test path; none when nobody is playing.
     void SetVisited(std::set<std::uint32_t> numbers);
     const std::set<std::uint32_t>& Visited() const { return visited_; }
@@ -107,6 +113,7 @@ private:
     StepHandler stepHandler_;
     KeyHandler editHandler_;
     KeyHandler removeHandler_;
+    DescriptionHandler descriptionHandler_;
     // Where the pointer is while the wheel zooms.
     std::optional<QPointF> wheelAnchor_;
     std::optional<std::uint32_t> selected_;

@@ -3,6 +3,7 @@
 
 #include "controllers/FlowchartController.h"
 #include "controllers/SectionSelection.h"
+#include "document/TarnDataModel.h"
 #include "drawing/QtText.h"
 #include "shell/flowchart/CFlowchart.h"
 #include "shell/flowchart/CFlowchartToolBar.h"
@@ -14,6 +15,28 @@
 #include <QVBoxLayout>
 
 namespace TarnGui {
+
+namespace {
+
+// The selected section for a screen reader: its summary, then where its choices lead.
+QString SectionDescription(const TarnViewModel::TarnDataModel& model, std::uint32_t number)
+{
+    const TarnViewModel::StoryGraph& graph = model.GetStoryGraph();
+    if (!graph.HasSection(number)) {
+        return CFlowchartPane::tr("An empty slot that choices lead to.");
+    }
+    QStringList destinations;
+    graph.VisitSectionChoices(number, false, [&](const TarnViewModel::Choice& choice) {
+        destinations.append(choice.hidden ? CFlowchartPane::tr("%1 (hidden)").arg(choice.destination)
+                                          : QString::number(choice.destination));
+    });
+    const QString summary = Drawing::ToQString(graph.GetSection(number).summary);
+    const QString choices = destinations.isEmpty() ? CFlowchartPane::tr("An ending: no choices.")
+                                                   : CFlowchartPane::tr("Choices lead to %1.").arg(destinations.join(QStringLiteral(", ")));
+    return summary.isEmpty() ? choices : summary + QStringLiteral(". ") + choices;
+}
+
+}  // namespace
 
 CFlowchartPane::CFlowchartPane(const TarnViewModel::TarnDataModel& model, TarnViewModel::SectionSelection& selection, QWidget* parent)
     : QDockWidget(LoadString(Strings::FlowchartCaption), parent), steps_(model, selection)
@@ -33,6 +56,7 @@ CFlowchartPane::CFlowchartPane(const TarnViewModel::TarnDataModel& model, TarnVi
     chart_->SetStepHandler([this](TarnViewModel::ChartStep step) { RunGuarded(this, [&] { steps_.Take(step); }); });
     chart_->SetEditHandler([this] { emit EditRequested(); });
     chart_->SetRemoveHandler([this] { emit RemoveRequested(); });
+    chart_->SetDescriptionHandler([&model](std::uint32_t number) { return SectionDescription(model, number); });
 }
 
 // The chart shows the scene kept in a base class, which goes before the widget's children do.

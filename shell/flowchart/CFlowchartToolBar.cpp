@@ -35,6 +35,8 @@ CFlowchartToolBar::CFlowchartToolBar(QWidget* parent) : QToolBar(parent), zoomBo
     // The author may type any percentage; a fit can give one that is not in the list.
     zoomBox_->setEditable(true);
     zoomBox_->setInsertPolicy(QComboBox::NoInsert);
+    zoomBox_->setAccessibleName(tr("Zoom"));
+    zoomBox_->lineEdit()->setAccessibleName(zoomBox_->accessibleName());
     zoomBox_->lineEdit()->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\s*\\d{0,3}\\s*%?\\s*")), zoomBox_));
     zoomBox_->setMinimumContentsLength(4);

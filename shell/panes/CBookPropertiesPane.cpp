@@ -10,6 +10,7 @@
 #include "shell/support/StringTable.h"
 
 #include <QFont>
+#include <QTreeWidget>
 
 #include <boost/uuid/uuid_io.hpp>
 
@@ -34,6 +35,7 @@ CBookPropertiesPane::CBookPropertiesPane(TarnViewModel::TarnDataModel& model, QW
     : QDockWidget(LoadString(Strings::GamebookCaption), parent), model_(model), grid_(new PropertyGrid(this))
 {
     setObjectName(QStringLiteral("BookPropertiesPane"));
+    grid_->Tree()->setAccessibleName(windowTitle());
     grid_->AddGroup(LoadString(Strings::BookDetails));
     grid_->AddProperty(Title, PropertyKind::Text, LoadString(Strings::BookTitle), LoadString(Strings::BookTitleInfo));
     grid_->AddProperty(Author, PropertyKind::Text, LoadString(Strings::BookAuthor), LoadString(Strings::BookAuthorInfo));

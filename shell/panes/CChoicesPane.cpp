@@ -46,6 +46,8 @@ CChoicesPane::CChoicesPane(TarnViewModel::TarnDataModel& model, TarnViewModel::S
     auto* content = new QWidget(this);
     list_ = new QListWidget(content);
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    list_->setAccessibleName(tr("Choices of the section"));
+    list_->setAccessibleDescription(tr("Each choice with the section it leads to"));
     const struct {
         QPushButton* CChoicesPane::*button;
         const char* name;

@@ -32,8 +32,11 @@ CFindReplacePane::CFindReplacePane(QWidget* parent)
 {
     setObjectName(QStringLiteral("FindReplacePane"));
     find_->setPlaceholderText(tr("Find in texts, summaries and choices"));
+    find_->setAccessibleName(tr("Find"));
+    find_->setAccessibleDescription(find_->placeholderText());
     find_->setClearButtonEnabled(true);
     replace_->setPlaceholderText(tr("Replace with"));
+    replace_->setAccessibleName(replace_->placeholderText());
     auto* previous = new QPushButton(tr("&Previous"));
     auto* next = new QPushButton(tr("&Next"));
 
@@ -55,6 +58,9 @@ CFindReplacePane::CFindReplacePane(QWidget* parent)
     summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     list_->setModel(&matches_);
+    list_->setAccessibleName(tr("Matches"));
+    list_->setAccessibleDescription(tr("Every match in the book; Enter or a click shows it in its section"));
+    summary_->setAccessibleName(tr("Search result"));
     list_->setItemDelegate(new MatchItemDelegate(list_));
     list_->setUniformItemSizes(true);
     // Snippets are cut at the list's edge rather than scrolled to.

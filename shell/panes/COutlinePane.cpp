@@ -119,6 +119,8 @@ COutlinePane::COutlinePane(TarnViewModel::SectionSelection& selection, QWidget* 
 {
     setObjectName(QStringLiteral("OutlinePane"));
     list_->setModel(&entries_);
+    list_->setAccessibleName(tr("Sections of the book"));
+    list_->setAccessibleDescription(tr("Every section by number with its summary; choosing one makes it the section you work on"));
     list_->setItemDelegate(new OutlineItemDelegate(list_));
     list_->setUniformItemSizes(true);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -36,10 +36,13 @@ CPlayPane::CPlayPane(QWidget* parent)
     headingFont.setPointSizeF(headingFont.pointSizeF() * 1.4);
     heading_->setFont(headingFont);
     text_->setReadOnly(true);
+    text_->setAccessibleName(tr("Text of the section played"));
     note_->setWordWrap(true);
     note_->setStyleSheet(QStringLiteral("font-style: italic;"));
     choicesLayout_->setContentsMargins(0, 0, 0, 0);
     path_->setFlow(QListView::LeftToRight);
+    path_->setAccessibleName(tr("Path taken"));
+    path_->setAccessibleDescription(path_->toolTip());
     path_->setWrapping(false);
     path_->setMaximumHeight(path_->fontMetrics().height() * 2 + 8);
     path_->setToolTip(tr("The path taken so far; click a step to go back to it"));

@@ -35,6 +35,8 @@ CPreviewPane::CPreviewPane(TarnViewModel::SectionSelection& selection, QWidget* 
     : QDockWidget(LoadString(Strings::PreviewCaption), parent), text_(new CPreviewText(this)), updates_(text_)
 {
     setObjectName(QStringLiteral("PreviewPane"));
+    text_->setAccessibleName(tr("Preview of the book"));
+    text_->setAccessibleDescription(tr("The book as readers will see it; the choices link to their sections"));
     setWidget(text_);
     connect(text_, &CPreviewText::anchorClicked, this, [this, &selection](const QUrl& link) {
         bool isNumber = false;

@@ -48,6 +48,8 @@ CProblemsPane::CProblemsPane(TarnViewModel::SectionSelection& selection, QWidget
 {
     setObjectName(QStringLiteral("ProblemsPane"));
     list_->setModel(&rows_);
+    list_->setAccessibleName(tr("Problems found"));
+    list_->setAccessibleDescription(tr("What the book check finds; choosing one shows its section"));
     list_->setUniformItemSizes(true);
     // Small icons, as beside a line of text in a menu, so that rows stay a line high.
     const int iconSide = list_->style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, list_);

@@ -23,6 +23,7 @@ CSectionPropertiesPane::CSectionPropertiesPane(TarnViewModel::TarnDataModel& mod
     : QDockWidget(LoadString(Strings::SectionCaption), parent), model_(model), grid_(new PropertyGrid(this))
 {
     setObjectName(QStringLiteral("SectionPropertiesPane"));
+    grid_->Tree()->setAccessibleName(windowTitle());
     grid_->AddGroup(LoadString(Strings::SectionDetails));
     grid_->AddProperty(Number, PropertyKind::Number, LoadString(Strings::SectionNumber), LoadString(Strings::SectionNumberInfo));
     grid_->AddProperty(Shiftable, PropertyKind::Boolean, LoadString(Strings::SectionShiftable), LoadString(Strings::SectionShiftableInfo));

@@ -142,6 +142,8 @@ CSectionView::CSectionView(TarnViewModel::TarnDataModel& model, QWidget* parent)
     layout->addWidget(heading_);
     layout->addWidget(text_, 1);
     setFocusProxy(text_);
+    text_->setAccessibleName(tr("Section text"));
+    text_->setAccessibleDescription(tr("What the reader reads in the section; Tab goes to the next pane, Ctrl+Tab types a tab"));
     LetTabLeaveText(text_);
     text_->SetFocusLostHandler([this] { RunGuarded(this, [this] { CommitText(); }); });
     connect(text_->document(), &QTextDocument::modificationChanged, this, &CSectionView::TypedTextChanged);
@@ -185,6 +187,7 @@ void CSectionView::ShowSectionNumber(std::uint32_t number)
 {
     number_ = number;
     heading_->setText(tr("Section %1").arg(number));
+    text_->setAccessibleName(tr("Text of section %1").arg(number));
 }
 
 void CSectionView::ShowSectionText(const std::wstring& text)
@@ -250,6 +253,7 @@ void CSectionView::ClearSection()
 {
     number_ = TarnViewModel::NoSection;
     heading_->clear();
+    text_->setAccessibleName(tr("Section text"));
     ShowText(L"");
     EnableEditing(false);
 }

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTabBar>
 #include <QTranslator>
 #include <QTreeWidget>
 
@@ -56,6 +57,11 @@ protected:
         for (const QWidget* widget : widgets) {
             const QString name = QString::fromLatin1(widget->metaObject()->className());
             Check(name + QStringLiteral(" tooltip"), widget->toolTip());
+            // Qt's own title and tab buttons are named in Qt's translations.
+            if (name != u"QDockWidgetTitleButton" && qobject_cast<const QTabBar*>(widget->parent()) == nullptr) {
+                Check(name + QStringLiteral(" accessible name"), widget->accessibleName());
+                Check(name + QStringLiteral(" accessible description"), widget->accessibleDescription());
+            }
             if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
                 // Qt's own translations name the standard buttons.
                 const auto* box = qobject_cast<const QDialogButtonBox*>(button->parent());

@@ -1073,6 +1073,14 @@ Statusleiste</translation>
         <source>Follows this choice and selects its destination.</source>
         <translation>Folgt dieser Entscheidung und wählt ihr Ziel aus.</translation>
     </message>
+    <message>
+        <source>Choices of the section</source>
+        <translation>Entscheidungen des Abschnitts</translation>
+    </message>
+    <message>
+        <source>Each choice with the section it leads to</source>
+        <translation>Jede Entscheidung mit dem Abschnitt, zu dem sie führt</translation>
+    </message>
 </context>
 <context>
     <name>TarnGui::CFindReplacePane</name>
@@ -1142,6 +1150,59 @@ Löschen?</translation>
             <numerusform>%Ln Treffer</numerusform>
             <numerusform>%Ln Treffer</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>Treffer</translation>
+    </message>
+    <message>
+        <source>Every match in the book; Enter or a click shows it in its section</source>
+        <translation>Jeder Treffer im Buch; die Eingabetaste oder ein Klick zeigt ihn in seinem Abschnitt</translation>
+    </message>
+    <message>
+        <source>Search result</source>
+        <translation>Suchergebnis</translation>
+    </message>
+</context>
+<context>
+    <name>TarnGui::CFlowchart</name>
+    <message>
+        <source>Flowchart, section %1</source>
+        <translation>Flussdiagramm, Abschnitt %1</translation>
+    </message>
+    <message>
+        <source>Flowchart</source>
+        <translation>Flussdiagramm</translation>
+    </message>
+</context>
+<context>
+    <name>TarnGui::CFlowchartPane</name>
+    <message>
+        <source>An empty slot that choices lead to.</source>
+        <translation>Ein leerer Platz, zu dem Entscheidungen führen.</translation>
+    </message>
+    <message>
+        <source>%1 (hidden)</source>
+        <translation>%1 (verborgen)</translation>
+    </message>
+    <message>
+        <source>An ending: no choices.</source>
+        <translation>Ein Ende: keine Entscheidungen.</translation>
+    </message>
+    <message>
+        <source>Choices lead to %1.</source>
+        <translation>Entscheidungen führen zu %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TarnGui::CFlowchartToolBar</name>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
     </message>
 </context>
 <context>
@@ -1453,6 +1514,17 @@ Kopieren Sie es, um es anderswo zu öffnen.</translation>
     </message>
 </context>
 <context>
+    <name>TarnGui::COutlinePane</name>
+    <message>
+        <source>Sections of the book</source>
+        <translation>Abschnitte des Buchs</translation>
+    </message>
+    <message>
+        <source>Every section by number with its summary; choosing one makes it the section you work on</source>
+        <translation>Jeder Abschnitt nach Nummer mit seiner Zusammenfassung; die Auswahl macht ihn zum Abschnitt, an dem Sie arbeiten</translation>
+    </message>
+</context>
+<context>
     <name>TarnGui::CPlayPane</name>
     <message>
         <source>Bac&amp;k</source>
@@ -1486,12 +1558,54 @@ Kopieren Sie es, um es anderswo zu öffnen.</translation>
         <source>Re&amp;start</source>
         <translation>&amp;Neu beginnen</translation>
     </message>
+    <message>
+        <source>Text of the section played</source>
+        <translation>Text des gespielten Abschnitts</translation>
+    </message>
+    <message>
+        <source>Path taken</source>
+        <translation>Bisheriger Weg</translation>
+    </message>
+</context>
+<context>
+    <name>TarnGui::CPreviewPane</name>
+    <message>
+        <source>Preview of the book</source>
+        <translation>Vorschau des Buchs</translation>
+    </message>
+    <message>
+        <source>The book as readers will see it; the choices link to their sections</source>
+        <translation>Das Buch, wie Leser es sehen; die Entscheidungen verweisen auf ihre Abschnitte</translation>
+    </message>
+</context>
+<context>
+    <name>TarnGui::CProblemsPane</name>
+    <message>
+        <source>Problems found</source>
+        <translation>Gefundene Probleme</translation>
+    </message>
+    <message>
+        <source>What the book check finds; choosing one shows its section</source>
+        <translation>Was die Buchprüfung findet; die Auswahl zeigt den Abschnitt</translation>
+    </message>
 </context>
 <context>
     <name>TarnGui::CSectionView</name>
     <message>
         <source>Section %1</source>
         <translation>Abschnitt %1</translation>
+    </message>
+    <message>
+        <source>Section text</source>
+        <translation>Text des Abschnitts</translation>
+    </message>
+    <message>
+        <source>What the reader reads in the section; Tab goes to the next pane, Ctrl+Tab types a tab</source>
+        <translation>Was der Leser im Abschnitt liest; Tab wechselt zum nächsten Bereich, Strg+Tab fügt einen Tabulator ein</translation>
+    </message>
+    <message>
+        <source>Text of section %1</source>
+        <translation>Text von Abschnitt %1</translation>
     </message>
 </context>
 <context>

@@ -1073,6 +1073,14 @@ Barra de estado</translation>
         <source>Follows this choice and selects its destination.</source>
         <translation>Sigue esta opción y selecciona su destino.</translation>
     </message>
+    <message>
+        <source>Choices of the section</source>
+        <translation>Opciones de la sección</translation>
+    </message>
+    <message>
+        <source>Each choice with the section it leads to</source>
+        <translation>Cada opción con la sección a la que lleva</translation>
+    </message>
 </context>
 <context>
     <name>TarnGui::CFindReplacePane</name>
@@ -1142,6 +1150,59 @@ Delete them?</source>
             <numerusform>%Ln coincidencia</numerusform>
             <numerusform>%Ln coincidencias</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>Coincidencias</translation>
+    </message>
+    <message>
+        <source>Every match in the book; Enter or a click shows it in its section</source>
+        <translation>Cada coincidencia del libro; Intro o un clic la muestra en su sección</translation>
+    </message>
+    <message>
+        <source>Search result</source>
+        <translation>Resultado de la búsqueda</translation>
+    </message>
+</context>
+<context>
+    <name>TarnGui::CFlowchart</name>
+    <message>
+        <source>Flowchart, section %1</source>
+        <translation>Diagrama de flujo, sección %1</translation>
+    </message>
+    <message>
+        <source>Flowchart</source>
+        <translation>Diagrama de flujo</translation>
+    </message>
+</context>
+<context>
+    <name>TarnGui::CFlowchartPane</name>
+    <message>
+        <source>An empty slot that choices lead to.</source>
+        <translation>Un hueco vacío al que llevan opciones.</translation>
+    </message>
+    <message>
+        <source>%1 (hidden)</source>
+        <translation>%1 (oculta)</translation>
+    </message>
+    <message>
+        <source>An ending: no choices.</source>
+        <translation>Un final: sin opciones.</translation>
+    </message>
+    <message>
+        <source>Choices lead to %1.</source>
+        <translation>Las opciones llevan a %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TarnGui::CFlowchartToolBar</name>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
     </message>
 </context>
 <context>
@@ -1453,6 +1514,17 @@ Cópielo para abrirlo en otro sitio.</translation>
     </message>
 </context>
 <context>
+    <name>TarnGui::COutlinePane</name>
+    <message>
+        <source>Sections of the book</source>
+        <translation>Secciones del libro</translation>
+    </message>
+    <message>
+        <source>Every section by number with its summary; choosing one makes it the section you work on</source>
+        <translation>Cada sección por número con su resumen; elegir una la convierte en la sección en la que trabaja</translation>
+    </message>
+</context>
+<context>
     <name>TarnGui::CPlayPane</name>
     <message>
         <source>Bac&amp;k</source>
@@ -1486,12 +1558,54 @@ Cópielo para abrirlo en otro sitio.</translation>
         <source>Re&amp;start</source>
         <translation>Volver a em&amp;pezar</translation>
     </message>
+    <message>
+        <source>Text of the section played</source>
+        <translation>Texto de la sección jugada</translation>
+    </message>
+    <message>
+        <source>Path taken</source>
+        <translation>Camino recorrido</translation>
+    </message>
+</context>
+<context>
+    <name>TarnGui::CPreviewPane</name>
+    <message>
+        <source>Preview of the book</source>
+        <translation>Vista previa del libro</translation>
+    </message>
+    <message>
+        <source>The book as readers will see it; the choices link to their sections</source>
+        <translation>El libro tal como lo verán los lectores; las opciones enlazan con sus secciones</translation>
+    </message>
+</context>
+<context>
+    <name>TarnGui::CProblemsPane</name>
+    <message>
+        <source>Problems found</source>
+        <translation>Problemas encontrados</translation>
+    </message>
+    <message>
+        <source>What the book check finds; choosing one shows its section</source>
+        <translation>Lo que encuentra la revisión del libro; elegir uno muestra su sección</translation>
+    </message>
 </context>
 <context>
     <name>TarnGui::CSectionView</name>
     <message>
         <source>Section %1</source>
         <translation>Sección %1</translation>
+    </message>
+    <message>
+        <source>Section text</source>
+        <translation>Texto de la sección</translation>
+    </message>
+    <message>
+        <source>What the reader reads in the section; Tab goes to the next pane, Ctrl+Tab types a tab</source>
+        <translation>Lo que el lector lee en la sección; Tab pasa al panel siguiente, Ctrl+Tab escribe un tabulador</translation>
+    </message>
+    <message>
+        <source>Text of section %1</source>
+        <translation>Texto de la sección %1</translation>
     </message>
 </context>
 <context>

@@ -1073,6 +1073,14 @@ Barre d’état</translation>
         <source>Follows this choice and selects its destination.</source>
         <translation>Suit ce choix et sélectionne sa destination.</translation>
     </message>
+    <message>
+        <source>Choices of the section</source>
+        <translation>Choix du paragraphe</translation>
+    </message>
+    <message>
+        <source>Each choice with the section it leads to</source>
+        <translation>Chaque choix avec le paragraphe auquel il mène</translation>
+    </message>
 </context>
 <context>
     <name>TarnGui::CFindReplacePane</name>
@@ -1142,6 +1150,59 @@ Les supprimer ?</translation>
             <numerusform>%Ln occurrence</numerusform>
             <numerusform>%Ln occurrences</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>Occurrences</translation>
+    </message>
+    <message>
+        <source>Every match in the book; Enter or a click shows it in its section</source>
+        <translation>Chaque occurrence du livre ; Entrée ou un clic la montre dans son paragraphe</translation>
+    </message>
+    <message>
+        <source>Search result</source>
+        <translation>Résultat de la recherche</translation>
+    </message>
+</context>
+<context>
+    <name>TarnGui::CFlowchart</name>
+    <message>
+        <source>Flowchart, section %1</source>
+        <translation>Organigramme, paragraphe %1</translation>
+    </message>
+    <message>
+        <source>Flowchart</source>
+        <translation>Organigramme</translation>
+    </message>
+</context>
+<context>
+    <name>TarnGui::CFlowchartPane</name>
+    <message>
+        <source>An empty slot that choices lead to.</source>
+        <translation>Une place vide à laquelle mènent des choix.</translation>
+    </message>
+    <message>
+        <source>%1 (hidden)</source>
+        <translation>%1 (caché)</translation>
+    </message>
+    <message>
+        <source>An ending: no choices.</source>
+        <translation>Une fin : aucun choix.</translation>
+    </message>
+    <message>
+        <source>Choices lead to %1.</source>
+        <translation>Les choix mènent à %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TarnGui::CFlowchartToolBar</name>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
     </message>
 </context>
 <context>
@@ -1453,6 +1514,17 @@ Copiez-le pour l’ouvrir ailleurs.</translation>
     </message>
 </context>
 <context>
+    <name>TarnGui::COutlinePane</name>
+    <message>
+        <source>Sections of the book</source>
+        <translation>Paragraphes du livre</translation>
+    </message>
+    <message>
+        <source>Every section by number with its summary; choosing one makes it the section you work on</source>
+        <translation>Chaque paragraphe par numéro avec son résumé ; en choisir un en fait le paragraphe sur lequel vous travaillez</translation>
+    </message>
+</context>
+<context>
     <name>TarnGui::CPlayPane</name>
     <message>
         <source>Bac&amp;k</source>
@@ -1486,12 +1558,54 @@ Copiez-le pour l’ouvrir ailleurs.</translation>
         <source>Re&amp;start</source>
         <translation>Re&amp;jouer</translation>
     </message>
+    <message>
+        <source>Text of the section played</source>
+        <translation>Texte du paragraphe joué</translation>
+    </message>
+    <message>
+        <source>Path taken</source>
+        <translation>Chemin suivi</translation>
+    </message>
+</context>
+<context>
+    <name>TarnGui::CPreviewPane</name>
+    <message>
+        <source>Preview of the book</source>
+        <translation>Aperçu du livre</translation>
+    </message>
+    <message>
+        <source>The book as readers will see it; the choices link to their sections</source>
+        <translation>Le livre tel que les lecteurs le verront ; les choix renvoient à leurs paragraphes</translation>
+    </message>
+</context>
+<context>
+    <name>TarnGui::CProblemsPane</name>
+    <message>
+        <source>Problems found</source>
+        <translation>Problèmes trouvés</translation>
+    </message>
+    <message>
+        <source>What the book check finds; choosing one shows its section</source>
+        <translation>Ce que trouve la vérification du livre ; en choisir un montre son paragraphe</translation>
+    </message>
 </context>
 <context>
     <name>TarnGui::CSectionView</name>
     <message>
         <source>Section %1</source>
         <translation>Paragraphe %1</translation>
+    </message>
+    <message>
+        <source>Section text</source>
+        <translation>Texte du paragraphe</translation>
+    </message>
+    <message>
+        <source>What the reader reads in the section; Tab goes to the next pane, Ctrl+Tab types a tab</source>
+        <translation>Ce que le lecteur lit dans le paragraphe ; Tab passe au panneau suivant, Ctrl+Tab insère une tabulation</translation>
+    </message>
+    <message>
+        <source>Text of section %1</source>
+        <translation>Texte du paragraphe %1</translation>
     </message>
 </context>
 <context>

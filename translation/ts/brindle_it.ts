@@ -1073,6 +1073,14 @@ Barra di stato</translation>
         <source>Follows this choice and selects its destination.</source>
         <translation>Segue questa scelta e seleziona la sua destinazione.</translation>
     </message>
+    <message>
+        <source>Choices of the section</source>
+        <translation>Scelte del paragrafo</translation>
+    </message>
+    <message>
+        <source>Each choice with the section it leads to</source>
+        <translation>Ogni scelta con il paragrafo a cui porta</translation>
+    </message>
 </context>
 <context>
     <name>TarnGui::CFindReplacePane</name>
@@ -1142,6 +1150,59 @@ Eliminarle?</translation>
             <numerusform>%Ln occorrenza</numerusform>
             <numerusform>%Ln occorrenze</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>Find</source>
+        <translation>Trova</translation>
+    </message>
+    <message>
+        <source>Matches</source>
+        <translation>Occorrenze</translation>
+    </message>
+    <message>
+        <source>Every match in the book; Enter or a click shows it in its section</source>
+        <translation>Ogni occorrenza del libro; Invio o un clic la mostra nel suo paragrafo</translation>
+    </message>
+    <message>
+        <source>Search result</source>
+        <translation>Risultato della ricerca</translation>
+    </message>
+</context>
+<context>
+    <name>TarnGui::CFlowchart</name>
+    <message>
+        <source>Flowchart, section %1</source>
+        <translation>Diagramma di flusso, paragrafo %1</translation>
+    </message>
+    <message>
+        <source>Flowchart</source>
+        <translation>Diagramma di flusso</translation>
+    </message>
+</context>
+<context>
+    <name>TarnGui::CFlowchartPane</name>
+    <message>
+        <source>An empty slot that choices lead to.</source>
+        <translation>Un posto vuoto a cui portano delle scelte.</translation>
+    </message>
+    <message>
+        <source>%1 (hidden)</source>
+        <translation>%1 (nascosta)</translation>
+    </message>
+    <message>
+        <source>An ending: no choices.</source>
+        <translation>Un finale: nessuna scelta.</translation>
+    </message>
+    <message>
+        <source>Choices lead to %1.</source>
+        <translation>Le scelte portano a %1.</translation>
+    </message>
+</context>
+<context>
+    <name>TarnGui::CFlowchartToolBar</name>
+    <message>
+        <source>Zoom</source>
+        <translation>Zoom</translation>
     </message>
 </context>
 <context>
@@ -1453,6 +1514,17 @@ Copialo per aprirlo altrove.</translation>
     </message>
 </context>
 <context>
+    <name>TarnGui::COutlinePane</name>
+    <message>
+        <source>Sections of the book</source>
+        <translation>Paragrafi del libro</translation>
+    </message>
+    <message>
+        <source>Every section by number with its summary; choosing one makes it the section you work on</source>
+        <translation>Ogni paragrafo per numero con il suo riassunto; sceglierne uno lo rende il paragrafo su cui lavori</translation>
+    </message>
+</context>
+<context>
     <name>TarnGui::CPlayPane</name>
     <message>
         <source>Bac&amp;k</source>
@@ -1486,12 +1558,54 @@ Copialo per aprirlo altrove.</translation>
         <source>Re&amp;start</source>
         <translation>Ricomin&amp;cia</translation>
     </message>
+    <message>
+        <source>Text of the section played</source>
+        <translation>Testo del paragrafo giocato</translation>
+    </message>
+    <message>
+        <source>Path taken</source>
+        <translation>Percorso fatto</translation>
+    </message>
+</context>
+<context>
+    <name>TarnGui::CPreviewPane</name>
+    <message>
+        <source>Preview of the book</source>
+        <translation>Anteprima del libro</translation>
+    </message>
+    <message>
+        <source>The book as readers will see it; the choices link to their sections</source>
+        <translation>Il libro come lo vedranno i lettori; le scelte rimandano ai loro paragrafi</translation>
+    </message>
+</context>
+<context>
+    <name>TarnGui::CProblemsPane</name>
+    <message>
+        <source>Problems found</source>
+        <translation>Problemi trovati</translation>
+    </message>
+    <message>
+        <source>What the book check finds; choosing one shows its section</source>
+        <translation>Ciò che trova il controllo del libro; sceglierne uno mostra il suo paragrafo</translation>
+    </message>
 </context>
 <context>
     <name>TarnGui::CSectionView</name>
     <message>
         <source>Section %1</source>
         <translation>Paragrafo %1</translation>
+    </message>
+    <message>
+        <source>Section text</source>
+        <translation>Testo del paragrafo</translation>
+    </message>
+    <message>
+        <source>What the reader reads in the section; Tab goes to the next pane, Ctrl+Tab types a tab</source>
+        <translation>Ciò che il lettore legge nel paragrafo; Tab passa al riquadro successivo, Ctrl+Tab inserisce una tabulazione</translation>
+    </message>
+    <message>
+        <source>Text of section %1</source>
+        <translation>Testo del paragrafo %1</translation>
     </message>
 </context>
 <context>
