@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build ccache pkg-config
   libboost-dev libboost-locale-dev libboost-iostreams-dev libboost-program-options-dev libboost-regex-dev
-  libgraphviz-dev qt6-base-dev qt6-l10n-tools qt6-tools-dev qt6-translations-l10n libgif-dev libpng-dev fonts-dejavu-core
+  libgraphviz-dev qt6-base-dev qt6-l10n-tools qt6-tools-dev qt6-translations-l10n qt6-svg-dev adwaita-icon-theme libgif-dev libpng-dev fonts-dejavu-core
   libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev libzip-dev libqpdf-dev epubcheck poppler-utils qpdf
   libhunspell-dev hunspell-en-gb hunspell-en-us
   shared-mime-info desktop-file-utils xdg-utils

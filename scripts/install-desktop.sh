@@ -6,9 +6,10 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 program=$(realpath "$1")
 data=${XDG_DATA_HOME:-$HOME/.local/share}
-mkdir -p "$data/applications" "$data/mime/packages"
+mkdir -p "$data/applications" "$data/mime/packages" "$data/icons/hicolor/scalable/apps"
 sed "s|@BRINDLE_STUDIO@|$program|" app/brindle-studio.desktop.in > "$data/applications/brindle-studio.desktop"
 cp app/brindle-mime.xml "$data/mime/packages/brindle.xml"
+cp shell/icons/brindle-studio.svg "$data/icons/hicolor/scalable/apps/brindle-studio.svg"
 if command -v update-mime-database >/dev/null; then
   update-mime-database "$data/mime"
 fi

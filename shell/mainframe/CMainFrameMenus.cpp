@@ -232,25 +232,52 @@ void CMainFrame::CreateLanguageMenu(QMenu& view)
 
 void CMainFrame::CreateToolBar()
 {
+    // The freedesktop names, which every icon theme follows; Qt's own pictures where the
+    // theme has none.
+    static const struct {
+        unsigned command;
+        const char* theme;
+        QStyle::StandardPixmap fallback;
+    } icons[] = {
+        {Strings::FileNew, "document-new", QStyle::SP_FileIcon},
+        {Strings::FileOpen, "document-open", QStyle::SP_DialogOpenButton},
+        {Strings::FileSave, "document-save", QStyle::SP_DialogSaveButton},
+        {Strings::FileSaveAs, "document-save-as", QStyle::SP_DialogSaveButton},
+        {Strings::FileClose, "window-close", QStyle::SP_DialogCloseButton},
+        {Strings::AppExit, "application-exit", QStyle::SP_DialogCloseButton},
+        {Strings::EditUndo, "edit-undo", QStyle::SP_ArrowBack},
+        {Strings::EditRedo, "edit-redo", QStyle::SP_ArrowForward},
+        {Strings::EditCut, "edit-cut", QStyle::SP_CustomBase},
+        {Strings::EditCopy, "edit-copy", QStyle::SP_CustomBase},
+        {Strings::EditPaste, "edit-paste", QStyle::SP_CustomBase},
+        {Strings::EditFind, "edit-find", QStyle::SP_FileDialogContentsView},
+        {Strings::EditReplace, "edit-find-replace", QStyle::SP_CustomBase},
+        {Strings::GoToSection, "go-jump", QStyle::SP_CustomBase},
+        {Strings::AddSection, "list-add", QStyle::SP_FileDialogNewFolder},
+        {Strings::RemoveSection, "list-remove", QStyle::SP_TrashIcon},
+        {Strings::ShuffleSections, "media-playlist-shuffle", QStyle::SP_BrowserReload},
+        {Strings::PlayFromHere, "media-playback-start", QStyle::SP_MediaPlay},
+        {Strings::OnlineHelp, "help-browser", QStyle::SP_DialogHelpButton},
+        {Strings::AppAbout, "help-about", QStyle::SP_MessageBoxInformation},
+    };
+    for (const auto& [command, theme, fallback] : icons) {
+        const QIcon standard = fallback == QStyle::SP_CustomBase ? QIcon() : style()->standardIcon(fallback);
+        Action(command)->setIcon(QIcon::fromTheme(QString::fromLatin1(theme), standard));
+    }
     QToolBar* bar = addToolBar(LoadString(Strings::StandardToolbar));
     bar->setObjectName(QStringLiteral("StandardToolbar"));
-    const auto withIcon = [this](unsigned command, const char* theme, QStyle::StandardPixmap fallback) {
-        QAction* action = Action(command);
-        action->setIcon(QIcon::fromTheme(QString::fromLatin1(theme), style()->standardIcon(fallback)));
-        return action;
-    };
-    bar->addAction(withIcon(Strings::FileNew, "document-new", QStyle::SP_FileIcon));
-    bar->addAction(withIcon(Strings::FileOpen, "document-open", QStyle::SP_DialogOpenButton));
-    bar->addAction(withIcon(Strings::FileSave, "document-save", QStyle::SP_DialogSaveButton));
+    for (unsigned command : {Strings::FileNew, Strings::FileOpen, Strings::FileSave}) {
+        bar->addAction(Action(command));
+    }
     bar->addSeparator();
-    bar->addAction(withIcon(Strings::EditUndo, "edit-undo", QStyle::SP_ArrowBack));
-    bar->addAction(withIcon(Strings::EditRedo, "edit-redo", QStyle::SP_ArrowForward));
+    bar->addAction(Action(Strings::EditUndo));
+    bar->addAction(Action(Strings::EditRedo));
     bar->addSeparator();
-    bar->addAction(withIcon(Strings::AddSection, "list-add", QStyle::SP_FileDialogNewFolder));
-    bar->addAction(withIcon(Strings::RemoveSection, "list-remove", QStyle::SP_TrashIcon));
-    bar->addAction(withIcon(Strings::ShuffleSections, "media-playlist-shuffle", QStyle::SP_BrowserReload));
+    for (unsigned command : {Strings::AddSection, Strings::RemoveSection, Strings::ShuffleSections}) {
+        bar->addAction(Action(command));
+    }
     bar->addSeparator();
-    bar->addAction(withIcon(Strings::AppAbout, "help-about", QStyle::SP_MessageBoxInformation));
+    bar->addAction(Action(Strings::AppAbout));
 }
 
 void CMainFrame::RefreshRecentFiles()

@@ -7,6 +7,7 @@
 #include "translation/ProgramLanguage.h"
 
 #include <QFileInfo>
+#include <QIcon>
 #include <QStatusBar>
 
 #include <cstdlib>
@@ -14,11 +15,24 @@
 
 namespace TarnGui {
 
+QIcon ProgramIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        icon.addFile(QStringLiteral(":/icons/brindle-studio-%1.png").arg(size), QSize(size, size));
+    }
+    return icon;
+}
+
 TarnApplication::TarnApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
     setOrganizationName(QStringLiteral("Oakhollow Games"));
     setApplicationName(QStringLiteral("Brindle Story Studio"));
     setDesktopFileName(QStringLiteral("brindle-studio"));
+    setWindowIcon(ProgramIcon());
+    // Icons the desktop's theme lacks come from Adwaita, whose full-colour set reads on
+    // light and dark palettes alike.
+    QIcon::setFallbackThemeName(QStringLiteral("Adwaita"));
     Translation::InstallProgramLanguage(*this, Translation::ChosenProgramLanguage());
 }
 

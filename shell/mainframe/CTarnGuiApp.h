@@ -5,6 +5,7 @@
 #include "shell/mainframe/RecentFiles.h"
 
 #include <QApplication>
+#include <QIcon>
 
 #include <memory>
 
@@ -14,6 +15,9 @@ class CMainFrame;
 
 // The Qt application. Whatever a handler lets escape is shown to the user here instead of
 // unwinding through Qt's event loop, which would end the program and lose the book.
+// The program's own icon, in every size it is drawn at.
+QIcon ProgramIcon();
+
 class TarnApplication : public QApplication {
     Q_OBJECT
 public:

@@ -6,6 +6,7 @@
 #include "shell/dialogs/FileDialogs.h"
 #include "shell/panes/MatchItemDelegate.h"
 #include "shell/support/ErrorBoundary.h"
+#include "shell/support/ErrorTextColour.h"
 #include "shell/support/LaterSteps.h"
 #include "shell/support/StringTable.h"
 #include "translation/Translated.h"
@@ -176,7 +177,11 @@ void CFindReplacePane::Search()
 
 void CFindReplacePane::ShowError(const QString& message)
 {
-    summary_->setStyleSheet(message.isEmpty() ? QString() : QStringLiteral("color: #c01c28;"));
+    QPalette palette = this->palette();
+    if (!message.isEmpty()) {
+        palette.setColor(QPalette::WindowText, ErrorTextColour(palette));
+    }
+    summary_->setPalette(palette);
     if (!message.isEmpty()) {
         summary_->setText(message);
     }

@@ -4,7 +4,6 @@
 #include "drawing/FlowchartPainter.h"
 #include "drawing/VisitedMark.h"
 
-#include <QApplication>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -20,19 +19,20 @@ void OutlineItemDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
 
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
-    QPen pen(Qt::black, 1.5);
+    const QPalette& palette = option.palette;
+    QPen pen(palette.color(QPalette::Text), 1.5);
     pen.setStyle(current ? Qt::DashLine : Qt::SolidLine);
     painter->setFont(option.font);
     if (!index.data(IsSectionRole).toBool()) {
-        painter->fillRect(item, QApplication::palette().color(QPalette::Button));
-        painter->setPen(Qt::black);
+        painter->fillRect(item, palette.color(QPalette::Button));
+        painter->setPen(palette.color(QPalette::ButtonText));
         painter->drawText(textArea, Qt::AlignCenter, text);
         if (current) {
             painter->setPen(pen);
             painter->drawRect(inner);
         }
     } else {
-        painter->fillRect(item, Qt::white);
+        painter->fillRect(item, palette.color(QPalette::Base));
         const QColor colour = index.data(Qt::DecorationRole).value<QColor>();
         const QColor fill = colour.isValid() ? colour : QColor(Qt::white);
         // The shape ends one pixel inside the inner rectangle on the right and at the bottom.

@@ -14,3 +14,9 @@ type=$(xdg-mime query filetype "$scratch/quest.brindle")
 [ "$type" = "application/x-brindle" ] || { echo "file type is $type"; exit 1; }
 handler=$(xdg-mime query default application/x-brindle)
 [ "$handler" = "brindle-studio.desktop" ] || { echo "opened by $handler"; exit 1; }
+# The entry names the program's own icon, which the icon theme then holds.
+grep -qx "Icon=brindle-studio" "$XDG_DATA_HOME/applications/brindle-studio.desktop"
+[ -s "$XDG_DATA_HOME/icons/hicolor/scalable/apps/brindle-studio.svg" ] || { echo "no icon installed"; exit 1; }
+if command -v desktop-file-validate >/dev/null; then
+  desktop-file-validate "$XDG_DATA_HOME/applications/brindle-studio.desktop"
+fi
