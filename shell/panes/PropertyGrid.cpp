@@ -85,6 +85,13 @@ PropertyGrid::PropertyGrid(QWidget* parent) : QWidget(parent), tree_(new QTreeWi
     layout->addWidget(description_);
     setFocusProxy(tree_);
     connect(tree_, &QTreeWidget::currentItemChanged, this, [this](const QTreeWidgetItem* current) { ShowDescription(current); });
+    // The keys edit what the current cell holds: on a row reached with the arrows, F2
+    // opens the value, not the name beside it.
+    connect(tree_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
+        if (current.isValid() && current.column() == 0 && current.parent().isValid()) {
+            tree_->selectionModel()->setCurrentIndex(current.siblingAtColumn(1), QItemSelectionModel::NoUpdate);
+        }
+    });
 }
 
 // Names get the room they need, but never so much that a narrow pane hides the values.
