@@ -18,8 +18,10 @@ auto Reading(Step step)
 {
     try {
         return step();
+    } catch (const Messages::MessageError& failure) {
+        throw BookUnreadable(failure.Said());
     } catch (const std::exception& failure) {
-        throw BookUnreadable(failure.what());
+        throw BookUnreadable(Messages::Verbatim(failure.what()));
     }
 }
 

@@ -4,14 +4,13 @@
 #include "cli/CommandLine.h"
 
 #include <ostream>
-#include <stdexcept>
 
 namespace BrindleCli {
 
 // A book that could not be read; the message names the file and gives the reader's reason.
-class BookUnreadable : public std::runtime_error {
+class BookUnreadable : public Messages::MessageError {
 public:
-    using std::runtime_error::runtime_error;
+    using Messages::MessageError::MessageError;
 };
 
 // Runs the command, writing its results to the output and its progress to the errors

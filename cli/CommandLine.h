@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <stdexcept>
+#include "messages/MessageError.h"
+
 #include <string>
 #include <vector>
 
@@ -26,9 +27,9 @@ struct Options {
 };
 
 // Arguments that do not make a command; the message says what is wrong.
-class UsageError : public std::runtime_error {
+class UsageError : public Messages::MessageError {
 public:
-    using std::runtime_error::runtime_error;
+    using Messages::MessageError::MessageError;
 };
 
 // The arguments after the program's name.

@@ -8,6 +8,7 @@
 #include "export/ExportFile.h"
 #include "export/ExporterSelection.h"
 #include "export/MultiPageExport.h"
+#include "messages/Translator.h"
 #include "printing/PdfBookWriter.h"
 
 #include <filesystem>
@@ -24,12 +25,12 @@ const std::map<std::string, int> SingleFileFormats{{"txt", 1},  {"rtf", 2},     
                                                    {"json", 5}, {"choicescript", 6}, {"epub", 7}, {"twee", 9}};
 
 // Only a book big enough to take a while reports its progress, in tenths.
-std::function<void(std::size_t)> ProgressReport(std::size_t total, const std::string& what, std::ostream& errors)
+std::function<void(std::size_t)> ProgressReport(std::size_t total, const Messages::Message& what, std::ostream& errors)
 {
     const std::size_t step = std::max<std::size_t>(total / 10, 1);
     return [total, step, what, &errors](std::size_t done) {
         if (total >= 1000 && (done % step == 0 || done == total)) {
-            errors << "brindle: " << done << " of " << total << " " << what << "\n" << std::flush;
+            errors << "brindle: " << Messages::Translated(Messages::Message(what).Arg(done).Arg(total)) << "\n" << std::flush;
         }
     };
 }
@@ -40,29 +41,30 @@ void ExportFolder(const TarnViewModel::BookSnapshot& book, const Options& option
     std::error_code error;
     if (std::filesystem::exists(folder, error)) {
         if (!std::filesystem::is_directory(folder, error)) {
-            throw std::runtime_error(options.output + ": is not a folder");
+            throw Messages::MessageError(BRINDLE_TEXT("BrindleCli", "%1: is not a folder").Arg(options.output));
         }
         if (!std::filesystem::is_empty(folder, error) && !options.force) {
-            throw std::runtime_error(options.output + ": the folder is not empty; give --force to write into it");
+            throw Messages::MessageError(
+                BRINDLE_TEXT("BrindleCli", "%1: the folder is not empty; give --force to write into it").Arg(options.output));
         }
     } else {
         std::filesystem::create_directories(folder);
     }
     TarnViewModel::ExportPages(book, TarnViewModel::WidePath(folder.string()),
-                               ProgressReport(book.SectionCount(), "pages written", errors));
+                               ProgressReport(book.SectionCount(), BRINDLE_TEXT("BrindleCli", "%1 of %2 pages written"), errors));
 }
 
 Printing::PageSetup PageSetupOf(const Options& options)
 {
     const std::optional<Printing::PaperSize> paper = Printing::PaperSizeNamed(options.pageSize);
     if (!paper) {
-        throw UsageError("unknown page size \"" + options.pageSize + "\"; use a4, a5, letter or 6x9");
+        throw UsageError(BRINDLE_TEXT("BrindleCli", "unknown page size \"%1\"; use a4, a5, letter or 6x9").Arg(options.pageSize));
     }
     const Printing::PageSetup setup{*paper, options.margin};
     try {
         Printing::CheckPageSetup(setup);
     } catch (const TarnViewModel::ExportException& error) {
-        throw UsageError(error.what());
+        throw UsageError(error.Said());
     }
     return setup;
 }
@@ -70,7 +72,7 @@ Printing::PageSetup PageSetupOf(const Options& options)
 void ExportPdf(const TarnViewModel::BookSnapshot& book, const Options& options, const Printing::PageSetup& setup, std::ostream& errors)
 {
     const OffscreenGui gui;
-    const auto report = ProgressReport(book.SectionCount(), "sections laid out", errors);
+    const auto report = ProgressReport(book.SectionCount(), BRINDLE_TEXT("BrindleCli", "%1 of %2 sections laid out"), errors);
     const std::optional<std::string> pdf =
         Printing::WritePdfBook(Printing::CopyPrintedBook(book), setup, [&](std::size_t done, std::size_t) { report(done); });
     TarnViewModel::ExportFile file(TarnViewModel::WidePath(options.output), TarnViewModel::ReplacingFile::Sync::OnCommit,
@@ -86,8 +88,9 @@ int RunExport(const Options& options, std::ostream& errors)
     const auto format = SingleFileFormats.find(options.format);
     const bool pdf = options.format == "pdf";
     if (format == SingleFileFormats.end() && !pdf && options.format != "html-pages") {
-        throw UsageError("unknown format \"" + options.format +
-                         "\"; use txt, rtf, html, xml, json, choicescript, epub, pdf, twee or html-pages");
+        throw UsageError(
+            BRINDLE_TEXT("BrindleCli", "unknown format \"%1\"; use txt, rtf, html, xml, json, choicescript, epub, pdf, twee or html-pages")
+                .Arg(options.format));
     }
     const std::optional<Printing::PageSetup> setup = pdf ? std::optional(PageSetupOf(options)) : std::nullopt;
     TarnViewModel::RefuseExportOverBook(TarnViewModel::WidePath(options.output), TarnViewModel::WidePath(options.book));

@@ -28,7 +28,8 @@ Drawing::ImageType ImageTypeOf(const std::string& path)
                    [](unsigned char character) { return static_cast<char>(std::tolower(character)); });
     const auto type = types.find(extension);
     if (type == types.end()) {
-        throw UsageError("cannot tell the image type of \"" + path + "\"; name a .png, .bmp, .jpg or .gif file");
+        throw UsageError(
+            BRINDLE_TEXT("BrindleCli", "cannot tell the image type of \"%1\"; name a .png, .bmp, .jpg or .gif file").Arg(path));
     }
     return type->second;
 }

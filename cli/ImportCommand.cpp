@@ -43,14 +43,19 @@ const Import::TwineStory& ChosenStory(const Import::TwineFile& file, const std::
     if (matches.size() > 1) {
         std::string ifids;
         for (const Import::TwineStory* story : matches) {
-            ifids += (ifids.empty() ? "" : ", ") + (story->ifid.empty() ? std::string("(none)") : story->ifid);
+            ifids += (ifids.empty() ? "" : ", ") +
+                     (story->ifid.empty() ? Messages::Translated(BRINDLE_TEXT("BrindleCli", "(none)")) : story->ifid);
         }
-        throw UsageError("the file holds " + std::to_string(matches.size()) + " stories named \"" + chosen +
-                         "\"; name one by its IFID: " + ifids);
+        throw UsageError(BRINDLE_TEXT("BrindleCli", "the file holds %1 stories named \"%2\"; name one by its IFID: %3")
+                             .Arg(matches.size())
+                             .Arg(chosen)
+                             .Arg(ifids));
     }
-    throw UsageError(chosen.empty() ? "the file holds " + std::to_string(file.stories.size()) + " stories, " + names +
-                                          "; name one with --story NAME or --story IFID"
-                                    : "the file has no story \"" + chosen + "\", only " + names);
+    throw UsageError(chosen.empty()
+                         ? BRINDLE_TEXT("BrindleCli", "the file holds %1 stories, %2; name one with --story NAME or --story IFID")
+                               .Arg(file.stories.size())
+                               .Arg(names)
+                         : BRINDLE_TEXT("BrindleCli", "the file has no story \"%1\", only %2").Arg(chosen).Arg(names));
 }
 
 }  // namespace
@@ -59,16 +64,17 @@ int RunImport(const Options& options, std::ostream& errors)
 {
     std::error_code error;
     if (std::filesystem::exists(options.output, error) && !options.force) {
-        throw std::runtime_error(options.output + ": the file exists; give --force to replace it");
+        throw Messages::MessageError(BRINDLE_TEXT("BrindleCli", "%1: the file exists; give --force to replace it").Arg(options.output));
     }
     if (std::filesystem::equivalent(options.output, options.book, error)) {
-        throw std::runtime_error(options.output + ": the book would replace the story it is made from; name another file");
+        throw Messages::MessageError(
+            BRINDLE_TEXT("BrindleCli", "%1: the book would replace the story it is made from; name another file").Arg(options.output));
     }
     const Import::TwineFile file = Import::ReadTwineFile(options.book);
     Import::ImportWarnings warnings = file.warnings;
     TarnViewModel::BookFileContents contents = Import::ImportStory(ChosenStory(file, options.story), options.book, warnings);
     for (const Messages::Message& warning : warnings) {
-        errors << "brindle: warning: " << Messages::Translated(warning) << '\n';
+        errors << "brindle: " << Messages::Translated(BRINDLE_TEXT("BrindleCli", "warning: %1").Arg(warning)) << '\n';
     }
     TarnViewModel::TarnDataModel model;
     model.OpenImported(std::move(contents));

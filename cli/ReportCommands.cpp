@@ -4,8 +4,10 @@
 #include "cli/BookLoading.h"
 #include "cli/CliCommands.h"
 #include "document/BookSnapshot.h"
+#include "messages/Translator.h"
 
 #include <optional>
+#include <sstream>
 #include <vector>
 
 namespace BrindleCli {
@@ -27,6 +29,12 @@ void WriteJoined(std::ostream& output, const std::vector<Item>& items, const cha
     }
 }
 
+// A heading and what it lists, as each language sets them apart ("Empty slots: 4, 9").
+std::string Headed(Messages::Message heading, const std::string& listed)
+{
+    return Messages::Translated(BRINDLE_TEXT("BrindleCli", "%1: %2").Arg(std::move(heading)).Arg(listed));
+}
+
 void WriteNumbers(std::ostream& output, const std::vector<std::uint32_t>& numbers, const char* separator)
 {
     WriteJoined(output, numbers, separator, [&](std::uint32_t number) { output << number; });
@@ -37,7 +45,7 @@ void WriteLinksText(std::ostream& output, const std::vector<ChoiceLink>& links)
     WriteJoined(output, links, ", ", [&](const ChoiceLink& link) {
         output << link.source << " -> " << link.destination;
         if (link.count > 1) {
-            output << " (" << link.count << " choices)";
+            output << ' ' << Messages::Translated(BRINDLE_COUNTED_TEXT("BrindleCli", "(%n choices)").Count(link.count));
         }
     });
 }
@@ -53,27 +61,29 @@ void WriteLinksJson(std::ostream& output, const std::vector<ChoiceLink>& links)
 
 void WriteCheckText(std::ostream& output, const CheckReport& report)
 {
-    const auto numbers = [&](const char* heading, const std::vector<std::uint32_t>& list) {
+    const auto numbers = [&](Messages::Message heading, const std::vector<std::uint32_t>& list) {
         if (!list.empty()) {
-            output << heading << ": ";
-            WriteNumbers(output, list, ", ");
-            output << '\n';
+            std::ostringstream listed;
+            WriteNumbers(listed, list, ", ");
+            output << Headed(std::move(heading), listed.str()) << '\n';
         }
     };
-    const auto links = [&](const char* heading, const std::vector<ChoiceLink>& list) {
+    const auto links = [&](Messages::Message heading, const std::vector<ChoiceLink>& list) {
         if (!list.empty()) {
-            output << heading << ": ";
-            WriteLinksText(output, list);
-            output << '\n';
+            std::ostringstream listed;
+            WriteLinksText(listed, list);
+            output << Headed(std::move(heading), listed.str()) << '\n';
         }
     };
-    numbers("Sections that no path from section 1 reaches", report.unreachable);
-    numbers("Empty slots", report.emptySlots);
-    links("Choices to empty slots", report.choicesToEmptySlots);
-    numbers("Sections without text", report.emptyText);
-    links("Repeated choices to the same destination", report.duplicateChoices);
-    numbers("Endings to confirm (sections without choices)", report.endings);
-    output << (report.HasProblems() ? "Problems found.\n" : "No problems found.\n");
+    numbers(BRINDLE_TEXT("BrindleCli", "Sections that no path from section 1 reaches"), report.unreachable);
+    numbers(BRINDLE_TEXT("BrindleCli", "Empty slots"), report.emptySlots);
+    links(BRINDLE_TEXT("BrindleCli", "Choices to empty slots"), report.choicesToEmptySlots);
+    numbers(BRINDLE_TEXT("BrindleCli", "Sections without text"), report.emptyText);
+    links(BRINDLE_TEXT("BrindleCli", "Repeated choices to the same destination"), report.duplicateChoices);
+    numbers(BRINDLE_TEXT("BrindleCli", "Endings to confirm (sections without choices)"), report.endings);
+    output << Messages::Translated(report.HasProblems() ? BRINDLE_TEXT("BrindleCli", "Problems found.")
+                                                        : BRINDLE_TEXT("BrindleCli", "No problems found."))
+           << '\n';
 }
 
 void WriteCheckJson(std::ostream& output, const CheckReport& report)
@@ -99,22 +109,20 @@ void WriteCheckJson(std::ostream& output, const CheckReport& report)
 
 void WriteStatsText(std::ostream& output, const BookStats& stats)
 {
-    const auto path = [&](const char* heading, const std::optional<std::uint32_t>& choices) {
-        output << heading << ": ";
-        if (choices) {
-            output << *choices << (*choices == 1 ? " choice" : " choices");
-        } else {
-            output << "no ending is reached";
-        }
+    const auto path = [&](const Messages::Message& heading, const std::optional<std::uint32_t>& choices) {
+        output << Headed(heading, Messages::Translated(choices ? BRINDLE_COUNTED_TEXT("BrindleCli", "%n choice(s)").Count(*choices)
+                                                               : BRINDLE_TEXT("BrindleCli", "no ending is reached")));
     };
-    output << "Sections: " << stats.sections << '\n'
-           << "Choices: " << stats.choices << '\n'
-           << "Hidden choices: " << stats.hiddenChoices << '\n'
-           << "Words: " << stats.words << '\n';
-    path("Shortest path from section 1 to an ending", stats.shortestPath);
+    output << Messages::Translated(BRINDLE_TEXT("BrindleCli", "Sections: %1").Arg(stats.sections)) << '\n'
+           << Messages::Translated(BRINDLE_TEXT("BrindleCli", "Choices: %1").Arg(stats.choices)) << '\n'
+           << Messages::Translated(BRINDLE_TEXT("BrindleCli", "Hidden choices: %1").Arg(stats.hiddenChoices)) << '\n'
+           << Messages::Translated(BRINDLE_TEXT("BrindleCli", "Words: %1").Arg(stats.words)) << '\n';
+    path(BRINDLE_TEXT("BrindleCli", "Shortest path from section 1 to an ending"), stats.shortestPath);
     output << '\n';
-    path("Longest path from section 1 to an ending", stats.longestPath);
-    output << (stats.loopsIgnored && stats.longestPath ? ", not going round a loop\n" : "\n");
+    path(BRINDLE_TEXT("BrindleCli", "Longest path from section 1 to an ending"), stats.longestPath);
+    output << (stats.loopsIgnored && stats.longestPath ? Messages::Translated(BRINDLE_TEXT("BrindleCli", ", not going round a loop"))
+                                                       : std::string())
+           << '\n';
 }
 
 void WriteStatsJson(std::ostream& output, const BookStats& stats)

@@ -21,6 +21,17 @@ std::string TranslatedUtf8(const Messages::Message& message)
     return Translation::Translated(message).toStdString();
 }
 
+QTranslator& CommandLineTranslator()
+{
+    static QTranslator translator;
+    return translator;
+}
+
+std::string TranslatedForCommandLine(const Messages::Message& message)
+{
+    return Translation::Translated(message, CommandLineTranslator()).toStdString();
+}
+
 }  // namespace
 
 QStringList ProgramLanguages()
@@ -38,12 +49,8 @@ QString NativeLanguageName(const QString& language)
     return names.value(language, language);
 }
 
-QString ChosenProgramLanguage()
+QString SystemProgramLanguage()
 {
-    const QString chosen = QSettings().value(LanguageSetting).toString();
-    if (ProgramLanguages().contains(chosen)) {
-        return chosen;
-    }
     for (const QString& language : QLocale::system().uiLanguages()) {
         const QString code = QLocale(language).name().section(QLatin1Char('_'), 0, 0);
         if (ProgramLanguages().contains(code)) {
@@ -53,9 +60,22 @@ QString ChosenProgramLanguage()
     return QStringLiteral("en");
 }
 
+QString ChosenProgramLanguage()
+{
+    const QString chosen = QSettings().value(LanguageSetting).toString();
+    return ProgramLanguages().contains(chosen) ? chosen : SystemProgramLanguage();
+}
+
 void ChooseProgramLanguage(const QString& language)
 {
     QSettings().setValue(LanguageSetting, language);
+}
+
+void InstallCommandLineLanguage()
+{
+    if (CommandLineTranslator().load(QStringLiteral(":/i18n/brindle_%1.qm").arg(SystemProgramLanguage()))) {
+        Messages::InstallTranslator(TranslatedForCommandLine);
+    }
 }
 
 void InstallProgramLanguage(QCoreApplication& application, const QString& language)

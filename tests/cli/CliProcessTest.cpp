@@ -44,11 +44,11 @@ protected:
     std::wstring Book() const { return folder_.WidePath("book.brindle"); }
     std::string BookPath() const { return folder_.Path("book.brindle").string(); }
 
-    // Runs the command from a shell with the arguments quoted as given, after the environment
-    // settings, if any.
+    // Runs the command from a shell with the arguments quoted as given, in English unless the
+    // environment settings, if any, say otherwise.
     Outcome Run(const std::vector<std::string>& arguments, const std::string& environment = "")
     {
-        std::string line = environment + "'" + std::string(BRINDLE_CLI) + "'";
+        std::string line = "LC_ALL= LC_MESSAGES= LANGUAGE= LANG=C.UTF-8 " + environment + "'" + std::string(BRINDLE_CLI) + "'";
         for (const std::string& argument : arguments) {
             line += " '" + argument + "'";
         }
@@ -370,6 +370,20 @@ TEST_F(CliProcessTest, BadArgumentsShowTheUsage)
     const Outcome help = Run({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.output.rfind("Usage:", 0), 0U);
+}
+
+TEST_F(CliProcessTest, SpeaksTheSystemsLanguageWhileItsJsonStaysTheSame)
+{
+    const Outcome french = Run({"stats", BookPath()}, "LANG=fr_FR.UTF-8 ");
+    EXPECT_EQ(french.status, 0);
+    EXPECT_NE(french.output.find("Paragraphes : 3\n"), std::string::npos) << french.output;
+    EXPECT_NE(french.output.find("Chemin le plus court du paragraphe 1 \u00e0 une fin : 1 choix\n"), std::string::npos) << french.output;
+    const Outcome german = Run({"export", BookPath(), "--format", "nope", "-o", "x"}, "LANG=de_DE.UTF-8 ");
+    EXPECT_EQ(german.status, 2);
+    EXPECT_EQ(german.errors.rfind("brindle: unbekanntes Format \u201enope\u201c", 0), 0u) << german.errors;
+    EXPECT_NE(german.errors.find("Aufruf:"), std::string::npos);
+    // What scripts read is no language at all.
+    EXPECT_EQ(Run({"stats", BookPath(), "--json"}, "LANG=it_IT.UTF-8 ").output, Run({"stats", BookPath(), "--json"}).output);
 }
 
 }  // namespace

@@ -25,6 +25,225 @@
     </message>
 </context>
 <context>
+    <name>BrindleCli</name>
+    <message>
+        <source>no command given</source>
+        <translation>kein Befehl angegeben</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;</source>
+        <translation>unbekannter Befehl „%1“</translation>
+    </message>
+    <message>
+        <source>the zoom must be a percentage from 10 to 100</source>
+        <translation>der Zoom muss ein Prozentwert von 10 bis 100 sein</translation>
+    </message>
+    <message>
+        <source>--page-size and --margin are for the pdf format only</source>
+        <translation>--page-size und --margin gelten nur für das Format pdf</translation>
+    </message>
+    <message>
+        <source>Usage:
+  brindle export BOOK.brindle --format FORMAT -o OUTPUT [--force]
+               [--page-size SIZE] [--margin MM]
+      Writes the book as the desktop program&apos;s Export Book does. FORMAT is one of
+      txt, rtf, html, xml, json, choicescript, epub, pdf, twee, or html-pages for one
+      page per section in the folder OUTPUT, which must be empty unless --force is
+      given.
+      A PDF&apos;s pages are a4 (the default), a5, letter or 6x9 (inches), with margins
+      of MM millimetres (5 to 40, default 20).
+  brindle import STORY.twee|STORY.html -o BOOK.brindle [--story NAME|IFID] [--force]
+      Makes a book of a Twine story: Twee 3, or Twine 2&apos;s published HTML or
+      archive, where --story names the story, or gives its IFID, when there are
+      several. An existing BOOK.brindle is replaced only when --force is given.
+  brindle graph BOOK.brindle -o IMAGE [--zoom PERCENT]
+      Draws the flowchart into IMAGE (.png, .bmp, .jpg or .gif) at PERCENT
+      (10 to 100, default 100).
+  brindle check BOOK.brindle [--json]
+      Lists what to look at before publishing: sections that section 1 never
+      leads to, empty slots, choices to empty slots, sections without text and
+      repeated choices, and the endings to confirm. Exits with 0 when nothing is
+      wrong, 1 when something is, 2 when the book cannot be read.
+  brindle stats BOOK.brindle [--json]
+      Counts sections, choices, hidden choices and words, and the shortest and
+      longest way from section 1 to an ending.
+  brindle --help
+</source>
+        <translation>Aufruf:
+  brindle export BOOK.brindle --format FORMAT -o OUTPUT [--force]
+               [--page-size SIZE] [--margin MM]
+      Schreibt das Buch, wie es „Buch exportieren“ im Programm tut. FORMAT ist eines von
+      txt, rtf, html, xml, json, choicescript, epub, pdf, twee, oder html-pages für eine
+      Seite je Abschnitt im Ordner OUTPUT, der leer sein muss, außer mit --force.
+      Die Seiten eines PDF sind a4 (Standard), a5, letter oder 6x9 (Zoll), mit Rändern
+      von MM Millimetern (5 bis 40, Standard 20).
+  brindle import STORY.twee|STORY.html -o BOOK.brindle [--story NAME|IFID] [--force]
+      Macht aus einer Twine-Geschichte ein Buch: Twee 3, oder Twine 2s veröffentlichtes
+      HTML oder Archiv; --story nennt die Geschichte oder ihre IFID, wenn es mehrere
+      gibt. Ein vorhandenes BOOK.brindle wird nur mit --force ersetzt.
+  brindle graph BOOK.brindle -o IMAGE [--zoom PERCENT]
+      Zeichnet das Flussdiagramm in IMAGE (.png, .bmp, .jpg oder .gif) mit PERCENT
+      (10 bis 100, Standard 100).
+  brindle check BOOK.brindle [--json]
+      Listet, was vor dem Veröffentlichen anzusehen ist: Abschnitte, zu denen kein Weg
+      von Abschnitt 1 führt, leere Plätze, Entscheidungen zu leeren Plätzen, Abschnitte
+      ohne Text und wiederholte Entscheidungen, und die zu bestätigenden Enden. Endet
+      mit 0, wenn nichts falsch ist, mit 1, wenn etwas falsch ist, mit 2, wenn das Buch
+      nicht gelesen werden kann.
+  brindle stats BOOK.brindle [--json]
+      Zählt Abschnitte, Entscheidungen, verborgene Entscheidungen und Wörter, und den
+      kürzesten und längsten Weg von Abschnitt 1 zu einem Ende.
+  brindle --help
+</translation>
+    </message>
+    <message>
+        <source>%1: is not a folder</source>
+        <translation>%1: ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>%1: the folder is not empty; give --force to write into it</source>
+        <translation>%1: der Ordner ist nicht leer; mit --force wird hineingeschrieben</translation>
+    </message>
+    <message>
+        <source>%1 of %2 pages written</source>
+        <translation>%1 von %2 Seiten geschrieben</translation>
+    </message>
+    <message>
+        <source>unknown page size &quot;%1&quot;; use a4, a5, letter or 6x9</source>
+        <translation>unbekannte Seitengröße „%1“; nehmen Sie a4, a5, letter oder 6x9</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sections laid out</source>
+        <translation>%1 von %2 Abschnitten gesetzt</translation>
+    </message>
+    <message>
+        <source>unknown format &quot;%1&quot;; use txt, rtf, html, xml, json, choicescript, epub, pdf, twee or html-pages</source>
+        <translation>unbekanntes Format „%1“; nehmen Sie txt, rtf, html, xml, json, choicescript, epub, pdf, twee oder html-pages</translation>
+    </message>
+    <message>
+        <source>cannot tell the image type of &quot;%1&quot;; name a .png, .bmp, .jpg or .gif file</source>
+        <translation>der Bildtyp von „%1“ ist nicht zu erkennen; nennen Sie eine Datei .png, .bmp, .jpg oder .gif</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>the file holds %1 stories named &quot;%2&quot;; name one by its IFID: %3</source>
+        <translation>die Datei enthält %1 Geschichten namens „%2“; nennen Sie eine mit ihrer IFID: %3</translation>
+    </message>
+    <message>
+        <source>the file holds %1 stories, %2; name one with --story NAME or --story IFID</source>
+        <translation>die Datei enthält %1 Geschichten, %2; nennen Sie eine mit --story NAME oder --story IFID</translation>
+    </message>
+    <message>
+        <source>the file has no story &quot;%1&quot;, only %2</source>
+        <translation>die Datei hat keine Geschichte „%1“, nur %2</translation>
+    </message>
+    <message>
+        <source>%1: the file exists; give --force to replace it</source>
+        <translation>%1: die Datei existiert; mit --force wird sie ersetzt</translation>
+    </message>
+    <message>
+        <source>%1: the book would replace the story it is made from; name another file</source>
+        <translation>%1: das Buch würde die Geschichte ersetzen, aus der es entsteht; nennen Sie eine andere Datei</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>Warnung: %1</translation>
+    </message>
+    <message>
+        <source>Sections that no path from section 1 reaches</source>
+        <translation>Abschnitte, die kein Weg von Abschnitt 1 erreicht</translation>
+    </message>
+    <message>
+        <source>Empty slots</source>
+        <translation>Leere Plätze</translation>
+    </message>
+    <message>
+        <source>Choices to empty slots</source>
+        <translation>Entscheidungen zu leeren Plätzen</translation>
+    </message>
+    <message>
+        <source>Sections without text</source>
+        <translation>Abschnitte ohne Text</translation>
+    </message>
+    <message>
+        <source>Repeated choices to the same destination</source>
+        <translation>Wiederholte Entscheidungen zum selben Ziel</translation>
+    </message>
+    <message>
+        <source>Endings to confirm (sections without choices)</source>
+        <translation>Zu bestätigende Enden (Abschnitte ohne Entscheidungen)</translation>
+    </message>
+    <message>
+        <source>Problems found.</source>
+        <translation>Probleme gefunden.</translation>
+    </message>
+    <message>
+        <source>No problems found.</source>
+        <translation>Keine Probleme gefunden.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n choice(s)</source>
+        <translation>
+            <numerusform>%n Entscheidung</numerusform>
+            <numerusform>%n Entscheidungen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no ending is reached</source>
+        <translation>kein Ende wird erreicht</translation>
+    </message>
+    <message>
+        <source>Sections: %1</source>
+        <translation>Abschnitte: %1</translation>
+    </message>
+    <message>
+        <source>Choices: %1</source>
+        <translation>Entscheidungen: %1</translation>
+    </message>
+    <message>
+        <source>Hidden choices: %1</source>
+        <translation>Verborgene Entscheidungen: %1</translation>
+    </message>
+    <message>
+        <source>Words: %1</source>
+        <translation>Wörter: %1</translation>
+    </message>
+    <message>
+        <source>Shortest path from section 1 to an ending</source>
+        <translation>Kürzester Weg von Abschnitt 1 zu einem Ende</translation>
+    </message>
+    <message>
+        <source>Longest path from section 1 to an ending</source>
+        <translation>Längster Weg von Abschnitt 1 zu einem Ende</translation>
+    </message>
+    <message>
+        <source>, not going round a loop</source>
+        <translation>, ohne eine Schleife zu durchlaufen</translation>
+    </message>
+    <message>
+        <source>the results could not be written</source>
+        <translation>die Ergebnisse konnten nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>an unexpected error occurred</source>
+        <translation>ein unerwarteter Fehler ist aufgetreten</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>(%n choices)</source>
+        <translation>
+            <numerusform>(%n Entscheidung)</numerusform>
+            <numerusform>(%n Entscheidungen)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Choices</name>
     <message>
         <source>*hidden* %1</source>

@@ -2,6 +2,23 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>BrindleCli</name>
+    <message numerus="yes">
+        <source>%n choice(s)</source>
+        <translation>
+            <numerusform>%n choice</numerusform>
+            <numerusform>%n choices</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>(%n choices)</source>
+        <translation>
+            <numerusform>(%n choice)</numerusform>
+            <numerusform>(%n choices)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Import</name>
     <message numerus="yes">
         <source>%n characters that no book can hold, such as NUL, are each replaced by U+FFFD</source>

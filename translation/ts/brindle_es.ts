@@ -25,6 +25,224 @@
     </message>
 </context>
 <context>
+    <name>BrindleCli</name>
+    <message>
+        <source>no command given</source>
+        <translation>no se ha dado ninguna orden</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;</source>
+        <translation>orden desconocida «%1»</translation>
+    </message>
+    <message>
+        <source>the zoom must be a percentage from 10 to 100</source>
+        <translation>el zoom debe ser un porcentaje de 10 a 100</translation>
+    </message>
+    <message>
+        <source>--page-size and --margin are for the pdf format only</source>
+        <translation>--page-size y --margin son solo para el formato pdf</translation>
+    </message>
+    <message>
+        <source>Usage:
+  brindle export BOOK.brindle --format FORMAT -o OUTPUT [--force]
+               [--page-size SIZE] [--margin MM]
+      Writes the book as the desktop program&apos;s Export Book does. FORMAT is one of
+      txt, rtf, html, xml, json, choicescript, epub, pdf, twee, or html-pages for one
+      page per section in the folder OUTPUT, which must be empty unless --force is
+      given.
+      A PDF&apos;s pages are a4 (the default), a5, letter or 6x9 (inches), with margins
+      of MM millimetres (5 to 40, default 20).
+  brindle import STORY.twee|STORY.html -o BOOK.brindle [--story NAME|IFID] [--force]
+      Makes a book of a Twine story: Twee 3, or Twine 2&apos;s published HTML or
+      archive, where --story names the story, or gives its IFID, when there are
+      several. An existing BOOK.brindle is replaced only when --force is given.
+  brindle graph BOOK.brindle -o IMAGE [--zoom PERCENT]
+      Draws the flowchart into IMAGE (.png, .bmp, .jpg or .gif) at PERCENT
+      (10 to 100, default 100).
+  brindle check BOOK.brindle [--json]
+      Lists what to look at before publishing: sections that section 1 never
+      leads to, empty slots, choices to empty slots, sections without text and
+      repeated choices, and the endings to confirm. Exits with 0 when nothing is
+      wrong, 1 when something is, 2 when the book cannot be read.
+  brindle stats BOOK.brindle [--json]
+      Counts sections, choices, hidden choices and words, and the shortest and
+      longest way from section 1 to an ending.
+  brindle --help
+</source>
+        <translation>Uso:
+  brindle export BOOK.brindle --format FORMAT -o OUTPUT [--force]
+               [--page-size SIZE] [--margin MM]
+      Escribe el libro como lo hace «Exportar libro» en el programa. FORMAT es uno de
+      txt, rtf, html, xml, json, choicescript, epub, pdf, twee, o html-pages para una
+      página por sección en la carpeta OUTPUT, que debe estar vacía salvo con --force.
+      Las páginas de un PDF son a4 (predeterminado), a5, letter o 6x9 (pulgadas), con
+      márgenes de MM milímetros (de 5 a 40, 20 por defecto).
+  brindle import STORY.twee|STORY.html -o BOOK.brindle [--story NAME|IFID] [--force]
+      Hace un libro de una historia de Twine: Twee 3, o el HTML publicado o el archivo
+      de Twine 2; --story nombra la historia, o da su IFID, cuando hay varias. Un
+      BOOK.brindle existente solo se reemplaza con --force.
+  brindle graph BOOK.brindle -o IMAGE [--zoom PERCENT]
+      Dibuja el diagrama de flujo en IMAGE (.png, .bmp, .jpg o .gif) al PERCENT
+      (de 10 a 100, 100 por defecto).
+  brindle check BOOK.brindle [--json]
+      Enumera lo que conviene mirar antes de publicar: secciones a las que ningún
+      camino desde la sección 1 llega, huecos vacíos, opciones hacia huecos vacíos,
+      secciones sin texto y opciones repetidas, y los finales por confirmar. Termina
+      con 0 si nada está mal, 1 si algo lo está, 2 si el libro no se puede leer.
+  brindle stats BOOK.brindle [--json]
+      Cuenta secciones, opciones, opciones ocultas y palabras, y el camino más corto
+      y el más largo de la sección 1 a un final.
+  brindle --help
+</translation>
+    </message>
+    <message>
+        <source>%1: is not a folder</source>
+        <translation>%1: no es una carpeta</translation>
+    </message>
+    <message>
+        <source>%1: the folder is not empty; give --force to write into it</source>
+        <translation>%1: la carpeta no está vacía; añada --force para escribir en ella</translation>
+    </message>
+    <message>
+        <source>%1 of %2 pages written</source>
+        <translation>%1 de %2 páginas escritas</translation>
+    </message>
+    <message>
+        <source>unknown page size &quot;%1&quot;; use a4, a5, letter or 6x9</source>
+        <translation>tamaño de página desconocido «%1»; use a4, a5, letter o 6x9</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sections laid out</source>
+        <translation>%1 de %2 secciones compuestas</translation>
+    </message>
+    <message>
+        <source>unknown format &quot;%1&quot;; use txt, rtf, html, xml, json, choicescript, epub, pdf, twee or html-pages</source>
+        <translation>formato desconocido «%1»; use txt, rtf, html, xml, json, choicescript, epub, pdf, twee o html-pages</translation>
+    </message>
+    <message>
+        <source>cannot tell the image type of &quot;%1&quot;; name a .png, .bmp, .jpg or .gif file</source>
+        <translation>no se sabe el tipo de imagen de «%1»; nombre un archivo .png, .bmp, .jpg o .gif</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguno)</translation>
+    </message>
+    <message>
+        <source>the file holds %1 stories named &quot;%2&quot;; name one by its IFID: %3</source>
+        <translation>el archivo contiene %1 historias llamadas «%2»; nombre una por su IFID: %3</translation>
+    </message>
+    <message>
+        <source>the file holds %1 stories, %2; name one with --story NAME or --story IFID</source>
+        <translation>el archivo contiene %1 historias, %2; nombre una con --story NAME o --story IFID</translation>
+    </message>
+    <message>
+        <source>the file has no story &quot;%1&quot;, only %2</source>
+        <translation>el archivo no tiene ninguna historia «%1», solo %2</translation>
+    </message>
+    <message>
+        <source>%1: the file exists; give --force to replace it</source>
+        <translation>%1: el archivo existe; añada --force para reemplazarlo</translation>
+    </message>
+    <message>
+        <source>%1: the book would replace the story it is made from; name another file</source>
+        <translation>%1: el libro reemplazaría la historia de la que sale; nombre otro archivo</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>aviso: %1</translation>
+    </message>
+    <message>
+        <source>Sections that no path from section 1 reaches</source>
+        <translation>Secciones a las que ningún camino desde la sección 1 llega</translation>
+    </message>
+    <message>
+        <source>Empty slots</source>
+        <translation>Huecos vacíos</translation>
+    </message>
+    <message>
+        <source>Choices to empty slots</source>
+        <translation>Opciones hacia huecos vacíos</translation>
+    </message>
+    <message>
+        <source>Sections without text</source>
+        <translation>Secciones sin texto</translation>
+    </message>
+    <message>
+        <source>Repeated choices to the same destination</source>
+        <translation>Opciones repetidas hacia el mismo destino</translation>
+    </message>
+    <message>
+        <source>Endings to confirm (sections without choices)</source>
+        <translation>Finales por confirmar (secciones sin opciones)</translation>
+    </message>
+    <message>
+        <source>Problems found.</source>
+        <translation>Se han encontrado problemas.</translation>
+    </message>
+    <message>
+        <source>No problems found.</source>
+        <translation>No se han encontrado problemas.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n choice(s)</source>
+        <translation>
+            <numerusform>%n opción</numerusform>
+            <numerusform>%n opciones</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no ending is reached</source>
+        <translation>no se llega a ningún final</translation>
+    </message>
+    <message>
+        <source>Sections: %1</source>
+        <translation>Secciones: %1</translation>
+    </message>
+    <message>
+        <source>Choices: %1</source>
+        <translation>Opciones: %1</translation>
+    </message>
+    <message>
+        <source>Hidden choices: %1</source>
+        <translation>Opciones ocultas: %1</translation>
+    </message>
+    <message>
+        <source>Words: %1</source>
+        <translation>Palabras: %1</translation>
+    </message>
+    <message>
+        <source>Shortest path from section 1 to an ending</source>
+        <translation>Camino más corto de la sección 1 a un final</translation>
+    </message>
+    <message>
+        <source>Longest path from section 1 to an ending</source>
+        <translation>Camino más largo de la sección 1 a un final</translation>
+    </message>
+    <message>
+        <source>, not going round a loop</source>
+        <translation>, sin dar vueltas en un bucle</translation>
+    </message>
+    <message>
+        <source>the results could not be written</source>
+        <translation>no se han podido escribir los resultados</translation>
+    </message>
+    <message>
+        <source>an unexpected error occurred</source>
+        <translation>se ha producido un error inesperado</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>(%n choices)</source>
+        <translation>
+            <numerusform>(%n opción)</numerusform>
+            <numerusform>(%n opciones)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Choices</name>
     <message>
         <source>*hidden* %1</source>

@@ -25,6 +25,225 @@
     </message>
 </context>
 <context>
+    <name>BrindleCli</name>
+    <message>
+        <source>no command given</source>
+        <translation>aucune commande donnée</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;</source>
+        <translation>commande inconnue « %1 »</translation>
+    </message>
+    <message>
+        <source>the zoom must be a percentage from 10 to 100</source>
+        <translation>le zoom doit être un pourcentage de 10 à 100</translation>
+    </message>
+    <message>
+        <source>--page-size and --margin are for the pdf format only</source>
+        <translation>--page-size et --margin ne valent que pour le format pdf</translation>
+    </message>
+    <message>
+        <source>Usage:
+  brindle export BOOK.brindle --format FORMAT -o OUTPUT [--force]
+               [--page-size SIZE] [--margin MM]
+      Writes the book as the desktop program&apos;s Export Book does. FORMAT is one of
+      txt, rtf, html, xml, json, choicescript, epub, pdf, twee, or html-pages for one
+      page per section in the folder OUTPUT, which must be empty unless --force is
+      given.
+      A PDF&apos;s pages are a4 (the default), a5, letter or 6x9 (inches), with margins
+      of MM millimetres (5 to 40, default 20).
+  brindle import STORY.twee|STORY.html -o BOOK.brindle [--story NAME|IFID] [--force]
+      Makes a book of a Twine story: Twee 3, or Twine 2&apos;s published HTML or
+      archive, where --story names the story, or gives its IFID, when there are
+      several. An existing BOOK.brindle is replaced only when --force is given.
+  brindle graph BOOK.brindle -o IMAGE [--zoom PERCENT]
+      Draws the flowchart into IMAGE (.png, .bmp, .jpg or .gif) at PERCENT
+      (10 to 100, default 100).
+  brindle check BOOK.brindle [--json]
+      Lists what to look at before publishing: sections that section 1 never
+      leads to, empty slots, choices to empty slots, sections without text and
+      repeated choices, and the endings to confirm. Exits with 0 when nothing is
+      wrong, 1 when something is, 2 when the book cannot be read.
+  brindle stats BOOK.brindle [--json]
+      Counts sections, choices, hidden choices and words, and the shortest and
+      longest way from section 1 to an ending.
+  brindle --help
+</source>
+        <translation>Utilisation :
+  brindle export BOOK.brindle --format FORMAT -o OUTPUT [--force]
+               [--page-size SIZE] [--margin MM]
+      Écrit le livre comme le fait « Exporter le livre » dans le programme. FORMAT est
+      txt, rtf, html, xml, json, choicescript, epub, pdf, twee, ou html-pages pour une
+      page par paragraphe dans le dossier OUTPUT, qui doit être vide sauf avec --force.
+      Les pages d’un PDF sont a4 (par défaut), a5, letter ou 6x9 (pouces), avec des
+      marges de MM millimètres (5 à 40, 20 par défaut).
+  brindle import STORY.twee|STORY.html -o BOOK.brindle [--story NAME|IFID] [--force]
+      Fait un livre d’une histoire Twine : Twee 3, ou le HTML publié ou l’archive de
+      Twine 2 ; --story nomme l’histoire, ou donne son IFID, quand il y en a plusieurs.
+      Un BOOK.brindle existant n’est remplacé qu’avec --force.
+  brindle graph BOOK.brindle -o IMAGE [--zoom PERCENT]
+      Dessine l’organigramme dans IMAGE (.png, .bmp, .jpg ou .gif) à PERCENT
+      (10 à 100, 100 par défaut).
+  brindle check BOOK.brindle [--json]
+      Liste ce qu’il faut regarder avant de publier : les paragraphes qu’aucun chemin
+      depuis le paragraphe 1 n’atteint, les places vides, les choix vers des places
+      vides, les paragraphes sans texte et les choix répétés, et les fins à confirmer.
+      Se termine par 0 si rien ne va mal, 1 si quelque chose ne va pas, 2 si le livre
+      ne peut être lu.
+  brindle stats BOOK.brindle [--json]
+      Compte les paragraphes, les choix, les choix cachés et les mots, et le plus court
+      et le plus long chemin du paragraphe 1 à une fin.
+  brindle --help
+</translation>
+    </message>
+    <message>
+        <source>%1: is not a folder</source>
+        <translation>%1 : n’est pas un dossier</translation>
+    </message>
+    <message>
+        <source>%1: the folder is not empty; give --force to write into it</source>
+        <translation>%1 : le dossier n’est pas vide ; ajoutez --force pour y écrire</translation>
+    </message>
+    <message>
+        <source>%1 of %2 pages written</source>
+        <translation>%1 pages écrites sur %2</translation>
+    </message>
+    <message>
+        <source>unknown page size &quot;%1&quot;; use a4, a5, letter or 6x9</source>
+        <translation>format de page inconnu « %1 » ; utilisez a4, a5, letter ou 6x9</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sections laid out</source>
+        <translation>%1 paragraphes mis en page sur %2</translation>
+    </message>
+    <message>
+        <source>unknown format &quot;%1&quot;; use txt, rtf, html, xml, json, choicescript, epub, pdf, twee or html-pages</source>
+        <translation>format inconnu « %1 » ; utilisez txt, rtf, html, xml, json, choicescript, epub, pdf, twee ou html-pages</translation>
+    </message>
+    <message>
+        <source>cannot tell the image type of &quot;%1&quot;; name a .png, .bmp, .jpg or .gif file</source>
+        <translation>impossible de savoir le type d’image de « %1 » ; nommez un fichier .png, .bmp, .jpg ou .gif</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucun)</translation>
+    </message>
+    <message>
+        <source>the file holds %1 stories named &quot;%2&quot;; name one by its IFID: %3</source>
+        <translation>le fichier contient %1 histoires nommées « %2 » ; nommez-en une par son IFID : %3</translation>
+    </message>
+    <message>
+        <source>the file holds %1 stories, %2; name one with --story NAME or --story IFID</source>
+        <translation>le fichier contient %1 histoires, %2 ; nommez-en une avec --story NAME ou --story IFID</translation>
+    </message>
+    <message>
+        <source>the file has no story &quot;%1&quot;, only %2</source>
+        <translation>le fichier n’a pas d’histoire « %1 », seulement %2</translation>
+    </message>
+    <message>
+        <source>%1: the file exists; give --force to replace it</source>
+        <translation>%1 : le fichier existe ; ajoutez --force pour le remplacer</translation>
+    </message>
+    <message>
+        <source>%1: the book would replace the story it is made from; name another file</source>
+        <translation>%1 : le livre remplacerait l’histoire dont il est fait ; nommez un autre fichier</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>avertissement : %1</translation>
+    </message>
+    <message>
+        <source>Sections that no path from section 1 reaches</source>
+        <translation>Paragraphes qu’aucun chemin depuis le paragraphe 1 n’atteint</translation>
+    </message>
+    <message>
+        <source>Empty slots</source>
+        <translation>Places vides</translation>
+    </message>
+    <message>
+        <source>Choices to empty slots</source>
+        <translation>Choix vers des places vides</translation>
+    </message>
+    <message>
+        <source>Sections without text</source>
+        <translation>Paragraphes sans texte</translation>
+    </message>
+    <message>
+        <source>Repeated choices to the same destination</source>
+        <translation>Choix répétés vers la même destination</translation>
+    </message>
+    <message>
+        <source>Endings to confirm (sections without choices)</source>
+        <translation>Fins à confirmer (paragraphes sans choix)</translation>
+    </message>
+    <message>
+        <source>Problems found.</source>
+        <translation>Des problèmes ont été trouvés.</translation>
+    </message>
+    <message>
+        <source>No problems found.</source>
+        <translation>Aucun problème trouvé.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n choice(s)</source>
+        <translation>
+            <numerusform>%n choix</numerusform>
+            <numerusform>%n choix</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no ending is reached</source>
+        <translation>aucune fin n’est atteinte</translation>
+    </message>
+    <message>
+        <source>Sections: %1</source>
+        <translation>Paragraphes : %1</translation>
+    </message>
+    <message>
+        <source>Choices: %1</source>
+        <translation>Choix : %1</translation>
+    </message>
+    <message>
+        <source>Hidden choices: %1</source>
+        <translation>Choix cachés : %1</translation>
+    </message>
+    <message>
+        <source>Words: %1</source>
+        <translation>Mots : %1</translation>
+    </message>
+    <message>
+        <source>Shortest path from section 1 to an ending</source>
+        <translation>Chemin le plus court du paragraphe 1 à une fin</translation>
+    </message>
+    <message>
+        <source>Longest path from section 1 to an ending</source>
+        <translation>Chemin le plus long du paragraphe 1 à une fin</translation>
+    </message>
+    <message>
+        <source>, not going round a loop</source>
+        <translation>, sans faire de boucle</translation>
+    </message>
+    <message>
+        <source>the results could not be written</source>
+        <translation>les résultats n’ont pas pu être écrits</translation>
+    </message>
+    <message>
+        <source>an unexpected error occurred</source>
+        <translation>une erreur inattendue s’est produite</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>(%n choices)</source>
+        <translation>
+            <numerusform>(%n choix)</numerusform>
+            <numerusform>(%n choix)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Choices</name>
     <message>
         <source>*hidden* %1</source>

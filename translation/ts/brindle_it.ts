@@ -25,6 +25,224 @@
     </message>
 </context>
 <context>
+    <name>BrindleCli</name>
+    <message>
+        <source>no command given</source>
+        <translation>nessun comando indicato</translation>
+    </message>
+    <message>
+        <source>unknown command &quot;%1&quot;</source>
+        <translation>comando sconosciuto «%1»</translation>
+    </message>
+    <message>
+        <source>the zoom must be a percentage from 10 to 100</source>
+        <translation>lo zoom deve essere una percentuale da 10 a 100</translation>
+    </message>
+    <message>
+        <source>--page-size and --margin are for the pdf format only</source>
+        <translation>--page-size e --margin valgono solo per il formato pdf</translation>
+    </message>
+    <message>
+        <source>Usage:
+  brindle export BOOK.brindle --format FORMAT -o OUTPUT [--force]
+               [--page-size SIZE] [--margin MM]
+      Writes the book as the desktop program&apos;s Export Book does. FORMAT is one of
+      txt, rtf, html, xml, json, choicescript, epub, pdf, twee, or html-pages for one
+      page per section in the folder OUTPUT, which must be empty unless --force is
+      given.
+      A PDF&apos;s pages are a4 (the default), a5, letter or 6x9 (inches), with margins
+      of MM millimetres (5 to 40, default 20).
+  brindle import STORY.twee|STORY.html -o BOOK.brindle [--story NAME|IFID] [--force]
+      Makes a book of a Twine story: Twee 3, or Twine 2&apos;s published HTML or
+      archive, where --story names the story, or gives its IFID, when there are
+      several. An existing BOOK.brindle is replaced only when --force is given.
+  brindle graph BOOK.brindle -o IMAGE [--zoom PERCENT]
+      Draws the flowchart into IMAGE (.png, .bmp, .jpg or .gif) at PERCENT
+      (10 to 100, default 100).
+  brindle check BOOK.brindle [--json]
+      Lists what to look at before publishing: sections that section 1 never
+      leads to, empty slots, choices to empty slots, sections without text and
+      repeated choices, and the endings to confirm. Exits with 0 when nothing is
+      wrong, 1 when something is, 2 when the book cannot be read.
+  brindle stats BOOK.brindle [--json]
+      Counts sections, choices, hidden choices and words, and the shortest and
+      longest way from section 1 to an ending.
+  brindle --help
+</source>
+        <translation>Uso:
+  brindle export BOOK.brindle --format FORMAT -o OUTPUT [--force]
+               [--page-size SIZE] [--margin MM]
+      Scrive il libro come fa «Esporta libro» nel programma. FORMAT è uno tra
+      txt, rtf, html, xml, json, choicescript, epub, pdf, twee, o html-pages per una
+      pagina per paragrafo nella cartella OUTPUT, che deve essere vuota salvo con --force.
+      Le pagine di un PDF sono a4 (predefinito), a5, letter o 6x9 (pollici), con
+      margini di MM millimetri (da 5 a 40, predefinito 20).
+  brindle import STORY.twee|STORY.html -o BOOK.brindle [--story NAME|IFID] [--force]
+      Fa un libro da una storia di Twine: Twee 3, o l’HTML pubblicato o l’archivio di
+      Twine 2; --story nomina la storia, o ne dà l’IFID, quando ce ne sono diverse.
+      Un BOOK.brindle esistente viene sostituito solo con --force.
+  brindle graph BOOK.brindle -o IMAGE [--zoom PERCENT]
+      Disegna il diagramma di flusso in IMAGE (.png, .bmp, .jpg o .gif) al PERCENT
+      (da 10 a 100, predefinito 100).
+  brindle check BOOK.brindle [--json]
+      Elenca cosa guardare prima di pubblicare: paragrafi che nessun percorso dal
+      paragrafo 1 raggiunge, posti vuoti, scelte verso posti vuoti, paragrafi senza
+      testo e scelte ripetute, e i finali da confermare. Esce con 0 se non c’è nulla
+      che non va, 1 se qualcosa non va, 2 se il libro non si può leggere.
+  brindle stats BOOK.brindle [--json]
+      Conta paragrafi, scelte, scelte nascoste e parole, e il percorso più breve e
+      quello più lungo dal paragrafo 1 a un finale.
+  brindle --help
+</translation>
+    </message>
+    <message>
+        <source>%1: is not a folder</source>
+        <translation>%1: non è una cartella</translation>
+    </message>
+    <message>
+        <source>%1: the folder is not empty; give --force to write into it</source>
+        <translation>%1: la cartella non è vuota; aggiungi --force per scriverci</translation>
+    </message>
+    <message>
+        <source>%1 of %2 pages written</source>
+        <translation>%1 di %2 pagine scritte</translation>
+    </message>
+    <message>
+        <source>unknown page size &quot;%1&quot;; use a4, a5, letter or 6x9</source>
+        <translation>formato pagina sconosciuto «%1»; usa a4, a5, letter o 6x9</translation>
+    </message>
+    <message>
+        <source>%1 of %2 sections laid out</source>
+        <translation>%1 di %2 paragrafi impaginati</translation>
+    </message>
+    <message>
+        <source>unknown format &quot;%1&quot;; use txt, rtf, html, xml, json, choicescript, epub, pdf, twee or html-pages</source>
+        <translation>formato sconosciuto «%1»; usa txt, rtf, html, xml, json, choicescript, epub, pdf, twee o html-pages</translation>
+    </message>
+    <message>
+        <source>cannot tell the image type of &quot;%1&quot;; name a .png, .bmp, .jpg or .gif file</source>
+        <translation>impossibile capire il tipo di immagine di «%1»; indica un file .png, .bmp, .jpg o .gif</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(nessuno)</translation>
+    </message>
+    <message>
+        <source>the file holds %1 stories named &quot;%2&quot;; name one by its IFID: %3</source>
+        <translation>il file contiene %1 storie di nome «%2»; indicane una con il suo IFID: %3</translation>
+    </message>
+    <message>
+        <source>the file holds %1 stories, %2; name one with --story NAME or --story IFID</source>
+        <translation>il file contiene %1 storie, %2; indicane una con --story NAME o --story IFID</translation>
+    </message>
+    <message>
+        <source>the file has no story &quot;%1&quot;, only %2</source>
+        <translation>il file non ha la storia «%1», solo %2</translation>
+    </message>
+    <message>
+        <source>%1: the file exists; give --force to replace it</source>
+        <translation>%1: il file esiste; aggiungi --force per sostituirlo</translation>
+    </message>
+    <message>
+        <source>%1: the book would replace the story it is made from; name another file</source>
+        <translation>%1: il libro sostituirebbe la storia da cui nasce; indica un altro file</translation>
+    </message>
+    <message>
+        <source>warning: %1</source>
+        <translation>avviso: %1</translation>
+    </message>
+    <message>
+        <source>Sections that no path from section 1 reaches</source>
+        <translation>Paragrafi che nessun percorso dal paragrafo 1 raggiunge</translation>
+    </message>
+    <message>
+        <source>Empty slots</source>
+        <translation>Posti vuoti</translation>
+    </message>
+    <message>
+        <source>Choices to empty slots</source>
+        <translation>Scelte verso posti vuoti</translation>
+    </message>
+    <message>
+        <source>Sections without text</source>
+        <translation>Paragrafi senza testo</translation>
+    </message>
+    <message>
+        <source>Repeated choices to the same destination</source>
+        <translation>Scelte ripetute verso la stessa destinazione</translation>
+    </message>
+    <message>
+        <source>Endings to confirm (sections without choices)</source>
+        <translation>Finali da confermare (paragrafi senza scelte)</translation>
+    </message>
+    <message>
+        <source>Problems found.</source>
+        <translation>Trovati dei problemi.</translation>
+    </message>
+    <message>
+        <source>No problems found.</source>
+        <translation>Nessun problema trovato.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n choice(s)</source>
+        <translation>
+            <numerusform>%n scelta</numerusform>
+            <numerusform>%n scelte</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>no ending is reached</source>
+        <translation>nessun finale è raggiunto</translation>
+    </message>
+    <message>
+        <source>Sections: %1</source>
+        <translation>Paragrafi: %1</translation>
+    </message>
+    <message>
+        <source>Choices: %1</source>
+        <translation>Scelte: %1</translation>
+    </message>
+    <message>
+        <source>Hidden choices: %1</source>
+        <translation>Scelte nascoste: %1</translation>
+    </message>
+    <message>
+        <source>Words: %1</source>
+        <translation>Parole: %1</translation>
+    </message>
+    <message>
+        <source>Shortest path from section 1 to an ending</source>
+        <translation>Percorso più breve dal paragrafo 1 a un finale</translation>
+    </message>
+    <message>
+        <source>Longest path from section 1 to an ending</source>
+        <translation>Percorso più lungo dal paragrafo 1 a un finale</translation>
+    </message>
+    <message>
+        <source>, not going round a loop</source>
+        <translation>, senza girare in un ciclo</translation>
+    </message>
+    <message>
+        <source>the results could not be written</source>
+        <translation>non è stato possibile scrivere i risultati</translation>
+    </message>
+    <message>
+        <source>an unexpected error occurred</source>
+        <translation>si è verificato un errore imprevisto</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>(%n choices)</source>
+        <translation>
+            <numerusform>(%n scelta)</numerusform>
+            <numerusform>(%n scelte)</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Choices</name>
     <message>
         <source>*hidden* %1</source>
