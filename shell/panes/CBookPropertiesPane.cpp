@@ -110,16 +110,31 @@ void CBookPropertiesPane::ShowNewPagePerSection(bool newPage)
     grid_->SetValue(NewPagePerSection, newPage);
 }
 
+// A predefined template's name as the author reads it; the book keeps it in English.
+QString CBookPropertiesPane::ShownTemplateName(const std::wstring& name)
+{
+    static const char* const predefined[] = {QT_TR_NOOP("dash"), QT_TR_NOOP("turn to"), QT_TR_NOOP("parenthesis"), QT_TR_NOOP("squares"),
+                                             QT_TR_NOOP("custom")};
+    const QString plain = Drawing::ToQString(name);
+    for (const char* known : predefined) {
+        if (plain == QLatin1String(known)) {
+            return tr(known);
+        }
+    }
+    return plain;
+}
+
 void CBookPropertiesPane::AddChoiceTemplateOption(const TarnViewModel::ChoiceTemplate& choiceTemplate)
 {
-    if (templates_.emplace(choiceTemplate.name, choiceTemplate).second) {
-        grid_->AddOption(ChoiceFormatName, Drawing::ToQString(choiceTemplate.name));
+    const QString shown = ShownTemplateName(choiceTemplate.name);
+    if (templates_.emplace(Drawing::ToWString(shown), choiceTemplate).second) {
+        grid_->AddOption(ChoiceFormatName, shown);
     }
 }
 
 void CBookPropertiesPane::ShowChoiceFormat(const std::wstring& name, const std::wstring& format, bool editable)
 {
-    grid_->SetValue(ChoiceFormatName, Drawing::ToQString(name));
+    grid_->SetValue(ChoiceFormatName, ShownTemplateName(name));
     grid_->SetValue(ChoiceFormat, Drawing::ToQString(format));
     grid_->SetEditable(ChoiceFormat, editable);
 }

@@ -60,6 +60,9 @@ private:
 
     TarnViewModel::TarnDataModel& model_;
     PropertyGrid* grid_;
+    static QString ShownTemplateName(const std::wstring& name);
+
+    // The templates by the names shown.
     std::map<std::wstring, TarnViewModel::ChoiceTemplate> templates_;
 };
 

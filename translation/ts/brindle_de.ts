@@ -1216,6 +1216,29 @@ Statusleiste</translation>
     </message>
 </context>
 <context>
+    <name>TarnGui::CBookPropertiesPane</name>
+    <message>
+        <source>dash</source>
+        <translation>Strich</translation>
+    </message>
+    <message>
+        <source>turn to</source>
+        <translation>lies weiter bei</translation>
+    </message>
+    <message>
+        <source>parenthesis</source>
+        <translation>Klammern</translation>
+    </message>
+    <message>
+        <source>squares</source>
+        <translation>eckige Klammern</translation>
+    </message>
+    <message>
+        <source>custom</source>
+        <translation>eigenes</translation>
+    </message>
+</context>
+<context>
     <name>TarnGui::CChoiceEditorDlg</name>
     <message>
         <source>hidden</source>

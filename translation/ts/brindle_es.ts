@@ -1215,6 +1215,29 @@ Barra de estado</translation>
     </message>
 </context>
 <context>
+    <name>TarnGui::CBookPropertiesPane</name>
+    <message>
+        <source>dash</source>
+        <translation>guion</translation>
+    </message>
+    <message>
+        <source>turn to</source>
+        <translation>pasa al</translation>
+    </message>
+    <message>
+        <source>parenthesis</source>
+        <translation>paréntesis</translation>
+    </message>
+    <message>
+        <source>squares</source>
+        <translation>corchetes</translation>
+    </message>
+    <message>
+        <source>custom</source>
+        <translation>personalizado</translation>
+    </message>
+</context>
+<context>
     <name>TarnGui::CChoiceEditorDlg</name>
     <message>
         <source>hidden</source>

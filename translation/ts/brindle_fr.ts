@@ -1216,6 +1216,29 @@ Barre d’état</translation>
     </message>
 </context>
 <context>
+    <name>TarnGui::CBookPropertiesPane</name>
+    <message>
+        <source>dash</source>
+        <translation>tiret</translation>
+    </message>
+    <message>
+        <source>turn to</source>
+        <translation>rendez-vous au</translation>
+    </message>
+    <message>
+        <source>parenthesis</source>
+        <translation>parenthèses</translation>
+    </message>
+    <message>
+        <source>squares</source>
+        <translation>crochets</translation>
+    </message>
+    <message>
+        <source>custom</source>
+        <translation>personnalisé</translation>
+    </message>
+</context>
+<context>
     <name>TarnGui::CChoiceEditorDlg</name>
     <message>
         <source>hidden</source>

@@ -1215,6 +1215,29 @@ Barra di stato</translation>
     </message>
 </context>
 <context>
+    <name>TarnGui::CBookPropertiesPane</name>
+    <message>
+        <source>dash</source>
+        <translation>trattino</translation>
+    </message>
+    <message>
+        <source>turn to</source>
+        <translation>vai al</translation>
+    </message>
+    <message>
+        <source>parenthesis</source>
+        <translation>parentesi</translation>
+    </message>
+    <message>
+        <source>squares</source>
+        <translation>quadre</translation>
+    </message>
+    <message>
+        <source>custom</source>
+        <translation>personalizzato</translation>
+    </message>
+</context>
+<context>
     <name>TarnGui::CChoiceEditorDlg</name>
     <message>
         <source>hidden</source>
