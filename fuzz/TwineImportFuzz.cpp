@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         const Import::TwineFile file = Import::ReadTwineText(text, "fuzz");
         for (const Import::TwineStory& story : file.stories) {
-            std::vector<std::string> warnings;
+            Import::ImportWarnings warnings;
             CheckWrittenBookRereads(Import::ImportStory(story, "fuzz", warnings));
         }
     } catch (const Import::ImportException&) {
