@@ -7,11 +7,13 @@
 #include <QDockWidget>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStyle>
 #include <QStyleFactory>
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 
 namespace {
 
@@ -27,9 +29,15 @@ double Contrast(const QColor& a, const QColor& b)
     return (lighter + 0.05) / (darker + 0.05);
 }
 
+QPalette FusionPalette()
+{
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    return fusion->standardPalette();
+}
+
 QPalette DarkPalette()
 {
-    QPalette dark = QStyleFactory::create(QStringLiteral("Fusion"))->standardPalette();
+    QPalette dark = FusionPalette();
     for (const auto& [role, colour] : {std::pair{QPalette::Window, QColor(0x2b, 0x2b, 0x2b)},
                                        {QPalette::WindowText, QColor(0xee, 0xee, 0xee)},
                                        {QPalette::Base, QColor(0x1e, 0x1e, 0x1e)},
@@ -47,7 +55,7 @@ QPalette DarkPalette()
 
 TEST(ErrorTextColour, ReadsAtAAContrastOnLightAndDarkPalettes)
 {
-    for (const QPalette& palette : {QStyleFactory::create(QStringLiteral("Fusion"))->standardPalette(), DarkPalette()}) {
+    for (const QPalette& palette : {FusionPalette(), DarkPalette()}) {
         EXPECT_GE(Contrast(TarnGui::ErrorTextColour(palette), palette.color(QPalette::Window)), 4.5)
             << palette.color(QPalette::Window).name().toStdString();
     }
