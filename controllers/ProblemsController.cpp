@@ -10,15 +10,6 @@
 
 namespace TarnViewModel {
 
-namespace {
-
-std::wstring ProblemText(const Messages::Message& message)
-{
-    return Messages::TranslatedWide(message);
-}
-
-}  // namespace
-
 ProblemsController::ProblemsController(TarnDataModel& model, IProblemsView* view)
     : model_(model), view_(view), check_([view](CoalescedStep::Step step) { view->RunSoon(std::move(step)); },
                                          [this] {
@@ -93,13 +84,13 @@ std::vector<ProblemRow> ProblemsController::RowsOf(const Analysis::CheckReport& 
     std::vector<ProblemRow> rows;
     const auto sections = [&rows](ProblemKind kind, const std::vector<std::uint32_t>& numbers, const Messages::Message& text) {
         for (const std::uint32_t number : numbers) {
-            rows.push_back({kind, number, ProblemText(Messages::Message(text).Arg(number))});
+            rows.push_back({kind, number, Messages::TranslatedWide(Messages::Message(text).Arg(number))});
         }
     };
     const auto links = [&rows](ProblemKind kind, const std::vector<Analysis::ChoiceLink>& found, const Messages::Message& text) {
         for (const Analysis::ChoiceLink& link : found) {
-            rows.push_back(
-                {kind, link.source, ProblemText(Messages::Message(text).Arg(link.source).Arg(link.destination).Count(link.count))});
+            rows.push_back({kind, link.source,
+                            Messages::TranslatedWide(Messages::Message(text).Arg(link.source).Arg(link.destination).Count(link.count))});
         }
     };
     sections(ProblemKind::Unreachable, report.unreachable, BRINDLE_TEXT("Problems", "No path from section 1 reaches section %1"));

@@ -5,10 +5,14 @@
 
 namespace Messages {
 
+namespace {
+
 std::string Utf8(std::wstring_view text)
 {
     return boost::locale::conv::utf_to_utf<char>(text.data(), text.data() + text.size());
 }
+
+}  // namespace
 
 Message&& Message::Arg(std::string_view value) &&
 {
@@ -57,11 +61,13 @@ std::string Message::English() const
 
 std::string EnglishPlural(std::string_view pattern, long long count)
 {
-    std::string text(pattern);
-    for (std::size_t at = text.find("(s)"); at != std::string::npos; at = text.find("(s)", at)) {
-        text.replace(at, 3, count == 1 ? "" : "s");
+    std::string text;
+    std::size_t from = 0;
+    for (std::size_t at = pattern.find("(s)"); at != std::string_view::npos; at = pattern.find("(s)", from)) {
+        text.append(pattern.substr(from, at - from)).append(count == 1 ? "" : "s");
+        from = at + 3;
     }
-    return text;
+    return text.append(pattern.substr(from));
 }
 
 Message Verbatim(std::string_view text)

@@ -64,8 +64,6 @@ std::string EnglishPlural(std::string_view pattern, long long count);
 // A text that is not translated, such as a reason the system gave, where a message is wanted.
 Message Verbatim(std::string_view text);
 
-std::string Utf8(std::wstring_view text);
-
 }  // namespace Messages
 
 // Marks a text for translation: the translation tools find these calls by their names.

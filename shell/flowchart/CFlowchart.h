@@ -55,8 +55,6 @@ public:
     // Rings the box, bringing it into sight.
     void SelectBox(std::uint32_t number);
     void ClearSelection();
-    // Tells a screen reader that the selection moved, as it does when the focus moves.
-    void AnnounceSelection();
     // Marks the sections of the play-test path; none when nobody is playing.
     void SetVisited(std::set<std::uint32_t> numbers);
     const std::set<std::uint32_t>& Visited() const { return visited_; }
@@ -89,6 +87,8 @@ protected:
 
 private:
     void UpdateScrollBars();
+    // Tells a screen reader that the selection moved, as it does when the focus moves.
+    void AnnounceSelection();
     void InvalidateBox(std::uint32_t number);
     // Where a box, its outline and its selection ring lie in the window.
     QRect BoxWindowArea(const Drawing::FlowchartBox& box) const;

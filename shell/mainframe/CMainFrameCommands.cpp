@@ -515,17 +515,11 @@ void CMainFrame::OnNextView()
 // The section editor, then every open pane, the tools last; a closed pane is left closed.
 std::vector<QWidget*> CMainFrame::FocusCycle() const
 {
+    std::vector<QDockWidget*> panes(panes_.begin(), panes_.end());
+    panes.insert(panes.end(), {findPane_, problemsPane_, playPane_});
     std::vector<QWidget*> cycle{sectionView_};
-    for (QDockWidget* pane : panes_) {
-        if (pane->toggleViewAction()->isChecked()) {
-            cycle.push_back(pane);
-        }
-    }
-    for (QDockWidget* pane : std::initializer_list<QDockWidget*>{findPane_, problemsPane_, playPane_}) {
-        if (pane->toggleViewAction()->isChecked()) {
-            cycle.push_back(pane);
-        }
-    }
+    std::copy_if(panes.begin(), panes.end(), std::back_inserter(cycle),
+                 [](QDockWidget* pane) { return pane->toggleViewAction()->isChecked(); });
     return cycle;
 }
 
